@@ -1,0 +1,3 @@
+#include "calculators/resulttext.h"
+
+std::string ResultText;

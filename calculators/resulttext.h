@@ -1,0 +1,9 @@
+#pragma once
+// ResultText: the report of the latest calculator request. Every calculator
+// builds its report into it, the results window shows it, and Print and
+// Clipboard take it from here. Lines are joined by CR LF; there is no final
+// line break.
+
+#include <string>
+
+extern std::string ResultText;

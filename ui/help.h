@@ -1,0 +1,39 @@
+#pragma once
+// Context help.
+//
+// Every window, control, menu or action may carry a help-context number
+// (setHelpContext). A window may name its own help file (setHelpFile); the
+// editor windows name "Ombrelay". Otherwise the application help file is used:
+// the program file's path with the extension ".hlp". Help requests go through
+// HelpSystem::current(), which tests can replace to record them.
+
+#include <QString>
+
+class QObject;
+class QWidget;
+
+void setHelpContext(QObject *object, int context);
+int helpContext(const QObject *object);            // 0 when none
+void setHelpFile(QWidget *window, const QString &file);
+QString helpFile(const QWidget *window);            // empty when none
+
+QString ApplicationHelpFile();
+void SetApplicationHelpFile(const QString &file);
+// The help file a request from window goes to: the window's own, else the
+// application's; relative names are looked up beside the program.
+QString HelpFileFor(const QWidget *window);
+
+class HelpSystem
+{
+public:
+    virtual ~HelpSystem() = default;
+    virtual void showTopics(const QString &helpFile) = 0;               // contents and index
+    virtual void showContext(const QString &helpFile, int context) = 0; // one topic by number
+
+    static HelpSystem &current();
+    static HelpSystem *install(HelpSystem *help); // not owned; nullptr restores the viewer
+};
+
+// The context for F1 in window: the focused widget's, else that of its nearest
+// ancestor that has one; 0 when none does.
+int ContextForFocus(const QWidget *window);

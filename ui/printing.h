@@ -1,0 +1,46 @@
+#pragma once
+// The program-wide printer and the printer text channel.
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+#include <memory>
+
+class QPrinter;
+
+// The printer every print command uses; its settings carry from one print
+// to the next, as the print and printer set-up dialogs leave them.
+QPrinter &ProgramPrinter();
+
+// Plain text printed line by line, as a text file written to the printer.
+//
+// open() begins a print job. Text is drawn with the current font from the
+// top-left corner of the printable page. A line end moves to the start of the
+// next line: the advance is the height of the tallest text drawn on the line
+// plus 2 printer pixels, or the font's height for an empty line. Text that does
+// not fit in the rest of the line is split, the rest continuing on the next
+// line. A new page begins when the next line would pass the page height less
+// twice the line advance, and at a form feed; a lone CR is ignored; a tab moves
+// to the next stop, one every eight average character widths. close() ends the
+// job, and so does the destructor.
+class PrinterTextChannel
+{
+public:
+    explicit PrinterTextChannel(QPrinter &printer);
+    ~PrinterTextChannel();
+    PrinterTextChannel(const PrinterTextChannel &) = delete;
+    PrinterTextChannel &operator=(const PrinterTextChannel &) = delete;
+
+    bool open(const QString &jobTitle = QString());
+    bool isOpen() const;
+    void setFont(const QFont &font);   // a font of pixel size is scaled to the printer
+    void write(const QString &text);   // "\r\n" and "\n" end lines, "\f" ends pages
+    void writeLine(const QString &text = QString());
+    void close();
+
+    int pageCount() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// Conversions between the core's 8-bit text and QString.
+//
+// The core works in the program's 8-bit character set, Windows-1252 (so the
+// report's "±" is the byte 0xB1). Files that are valid UTF-8 stay UTF-8; the
+// editor decides that per file with LooksLikeUtf8.
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+
+QString FromCp1252(const QByteArray &bytes);
+QByteArray ToCp1252(const QString &text); // characters outside the set become '?'
+bool LooksLikeUtf8(const QByteArray &bytes);
+
+// Shorthands for core strings.
+QString FromCore(const std::string &text);
+std::string ToCore(const QString &text);
