@@ -43,3 +43,18 @@ std::string ConsoleMessageText(const std::string &text)
     }
     return shown;
 }
+
+MessageRecorder::MessageRecorder()
+    : m_previous(SetMessageHandler([this](const std::string &text) { m_texts.push_back(text); }))
+{
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    SetMessageHandler(std::move(m_previous));
+}
+
+std::vector<std::string> MessageRecorder::take()
+{
+    return std::exchange(m_texts, {});
+}

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 using MessageHandler = std::function<void(const std::string &text)>;
 
@@ -19,6 +20,24 @@ void ShowMessage(const std::string &text);
 // Replaces the handler and returns the previous one. An empty handler restores
 // the default.
 MessageHandler SetMessageHandler(MessageHandler handler);
+
+// Collects every message shown while it is alive instead of showing it; the
+// previous handler comes back when it ends.
+class MessageRecorder
+{
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    const std::vector<std::string> &texts() const { return m_texts; }
+    std::vector<std::string> take();
+
+private:
+    std::vector<std::string> m_texts;
+    MessageHandler m_previous;
+};
 
 // The text as a console shows it: the ETX control characters dropped and every
 // carriage return turned into a line feed.

@@ -1,0 +1,24 @@
+#pragma once
+// One calculator request without windows: validate what the user typed, in
+// the dialog's order, and compute. The dialogs and the console companion share
+// these steps.
+//
+// Messages are returned in the order they are to be shown (a read error from
+// ReadReal or ReadInteger first, then the dialog's own message; or a numerical
+// routine's failure message) instead of being shown here. When the request is
+// accepted, ResultText holds the report.
+
+#include <string>
+#include <vector>
+
+struct CalcOutcome
+{
+    bool accepted = false;             // false: show the messages, then the dialog again
+    std::vector<std::string> messages; // in order, 8-bit text with CR line breaks
+};
+
+CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText);
+CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText);
+CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
+                        const std::string &v2Text);
+CalcOutcome RunNormalRequest(const std::string &pText);
