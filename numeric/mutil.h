@@ -1,0 +1,29 @@
+#pragma once
+// MUtil: the power and gamma functions behind the densities of the t,
+// chi-squared and F calculators. Both work in extended precision (80-bit
+// long double) and keep no state.
+
+#include <stdexcept>
+
+// A floating-point error (division by zero, invalid operation, overflow) that
+// a routine does not handle itself and passes on to its caller.
+class FloatingPointError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// base raised to exponent, computed as exp(exponent * ln(base)). A
+// floating-point error on the way (base 0, a negative base, overflow) shows
+// "Exception raised in Power function. Solution is incorrect." and gives 0.
+// A result too small for the extended range becomes 0 silently.
+long double Power(long double base, long double exponent);
+
+// The gamma function, accurate to a few units in the last place of the
+// extended type for arguments up to a few hundred.
+// Gamma(0) throws FloatingPointError (division by zero), as does an argument
+// that is not a number or a result that overflows. Negative arguments use the
+// downward recurrence Gamma(x) = Gamma(x + n) / (x (x + 1) ... (x + n - 1));
+// at a negative integer the one division by zero is skipped, so the value is
+// finite but not the gamma function (which has a pole there).
+long double Gamma(long double x);
