@@ -27,14 +27,6 @@ class TCalcDialog : public QDialog
 {
     Q_OBJECT
 public:
-    QPushButton *okButton() const { return m_ok; }
-    QPushButton *cancelButton() const { return m_cancel; }
-    QPushButton *helpButton() const { return m_help; }
-
-    // The loop of one request, run on this instance.
-    void RunDialogLoop();
-
-protected:
     // What tells the calculators' dialogs apart besides their fields.
     struct Design
     {
@@ -47,6 +39,14 @@ protected:
         QPoint designPosition;
     };
 
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    QPushButton *helpButton() const { return m_help; }
+
+    // The loop of one request, run on this instance.
+    void RunDialogLoop();
+
+protected:
     TCalcDialog(const Design &design, QWidget *parent);
 
     // Adds a row: a label (bold navy) left of a new edit field (black), the
@@ -84,5 +84,6 @@ private:
     QPushButton *m_cancel = nullptr;
     QPushButton *m_help = nullptr;
     QWidget *m_lastField = nullptr;
+    int m_rows = 0;
     bool m_placed = false;
 };
