@@ -32,6 +32,34 @@ public:
     int showReport(const QString &caption, const QString &text);
 
     // (further members are the implementation's)
+    QLabel *image() const;
+
+    void setVisible(bool visible) override;
+    void done(int result) override;
+    void reject() override; // the close box: result 2
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void RetryBtnClick();
+    void PrintBtnClick();
+    void CloseBtnClick();
+    void ClipClick();
+    void fitToContents();
+    void centreOverFrame();
+
+    QPushButton *CloseBtn;
+    QPushButton *PrintBtn;
+    QPushButton *RetryBtn;
+    QLabel *DisplayText;
+    QLabel *Image1;
+    QPushButton *Clip;
+
+    QPushButton *m_lastUsed;    // the button that gets the focus at the next showing
+    bool m_placed = false;      // centred once; later showings stay where they were
 };
 
 // The one results window of the program, created hidden at start-up.

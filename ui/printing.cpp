@@ -1,0 +1,225 @@
+#include "ui/printing.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+QPrinter *TheProgramPrinter = nullptr;
+
+void DeleteProgramPrinter()
+{
+    delete TheProgramPrinter;
+    TheProgramPrinter = nullptr;
+}
+
+// Window fonts are sized in logical pixels of a 96 dpi screen; the printer
+// counts its own, far smaller pixels. Points mean the same on both.
+QFont PrinterFont(const QFont &font)
+{
+    QFont scaled = font;
+    if (font.pixelSize() > 0)
+        scaled.setPointSizeF(font.pixelSize() * 72.0 / 96.0);
+    return scaled;
+}
+
+} // namespace
+
+QPrinter &ProgramPrinter()
+{
+    if (!TheProgramPrinter) {
+        TheProgramPrinter = new QPrinter(QPrinter::HighResolution);
+        // Gone with the application object, before the print system is.
+        qAddPostRoutine(DeleteProgramPrinter);
+    }
+    return *TheProgramPrinter;
+}
+
+struct PrinterTextChannel::State
+{
+    explicit State(QPrinter &p) : printer(p) {}
+
+    QPrinter &printer;
+    QPainter painter;
+    QFont font = QGuiApplication::font();
+    bool open = false;
+    int width = 0;      // printable page, printer pixels
+    int height = 0;
+    int x = 0;          // where the next text goes
+    int y = 0;          // top of the current line
+    int tallest = 0;    // height of the tallest text drawn on the current line
+    int pages = 0;
+
+    QFontMetrics metrics() const { return painter.fontMetrics(); }
+
+    void newPage()
+    {
+        printer.newPage();
+        ++pages;
+        x = 0;
+        y = 0;
+        tallest = 0;
+    }
+
+    void newLine()
+    {
+        const int advance = tallest > 0 ? tallest + 2 : metrics().height();
+        x = 0;
+        y += advance;
+        tallest = 0;
+        if (y > height - 2 * advance)
+            newPage();
+    }
+
+    void tab()
+    {
+        const int stop = std::max(1, 8 * metrics().averageCharWidth());
+        const int next = (x / stop + 1) * stop;
+        if (next > width)
+            newLine();
+        else
+            x = next;
+    }
+
+    // The number of leading characters of text that fit in room, never
+    // splitting a surrogate pair.
+    qsizetype fitting(const QString &text, int room) const
+    {
+        const QFontMetrics fm = metrics();
+        qsizetype low = 0;               // fits
+        qsizetype high = text.size();    // candidate
+        if (fm.horizontalAdvance(text) <= room)
+            return text.size();
+        while (high - low > 1) {
+            const qsizetype mid = (low + high) / 2;
+            if (fm.horizontalAdvance(text.left(mid)) <= room)
+                low = mid;
+            else
+                high = mid;
+        }
+        if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate())
+            --low;
+        return low;
+    }
+
+    void draw(QString run)
+    {
+        while (!run.isEmpty()) {
+            qsizetype count = fitting(run, width - x);
+            if (count == 0) {
+                if (x > 0) {
+                    newLine();
+                    continue;
+                }
+                // Not even one character fits on an empty line: print it anyway
+                // rather than loop for ever.
+                count = (run.size() > 1 && run.at(0).isHighSurrogate()) ? 2 : 1;
+            }
+            const QString part = run.left(count);
+            const QFontMetrics fm = metrics();
+            painter.drawText(QPoint(x, y + fm.ascent()), part);
+            x += fm.horizontalAdvance(part);
+            tallest = std::max(tallest, fm.height());
+            run.remove(0, count);
+            if (!run.isEmpty())
+                newLine();
+        }
+    }
+};
+
+PrinterTextChannel::PrinterTextChannel(QPrinter &printer)
+    : d(std::make_unique<State>(printer))
+{
+}
+
+PrinterTextChannel::~PrinterTextChannel()
+{
+    close();
+}
+
+bool PrinterTextChannel::open(const QString &jobTitle)
+{
+    if (d->open)
+        return true;
+    d->printer.setDocName(jobTitle);
+    if (!d->painter.begin(&d->printer))
+        return false;
+    const QRect page = d->printer.pageLayout().paintRectPixels(d->printer.resolution());
+    d->width = page.width();
+    d->height = page.height();
+    d->painter.setFont(PrinterFont(d->font));
+    d->painter.setPen(Qt::black);
+    d->open = true;
+    d->x = d->y = d->tallest = 0;
+    d->pages = 1;
+    return true;
+}
+
+bool PrinterTextChannel::isOpen() const
+{
+    return d->open;
+}
+
+void PrinterTextChannel::setFont(const QFont &font)
+{
+    d->font = font;
+    if (d->open)
+        d->painter.setFont(PrinterFont(font));
+}
+
+void PrinterTextChannel::write(const QString &text)
+{
+    if (!d->open)
+        return;
+    qsizetype start = 0;
+    auto flush = [&](qsizetype end) {
+        if (end > start)
+            d->draw(text.mid(start, end - start));
+        start = end + 1;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        switch (text.at(i).unicode()) {
+        case u'\n':
+            flush(i);
+            d->newLine();
+            break;
+        case u'\r':
+            flush(i);
+            break;
+        case u'\f':
+            flush(i);
+            d->newPage();
+            break;
+        case u'\t':
+            flush(i);
+            d->tab();
+            break;
+        default:
+            break;
+        }
+    }
+    flush(text.size());
+}
+
+void PrinterTextChannel::writeLine(const QString &text)
+{
+    write(text);
+    write(QStringLiteral("\n"));
+}
+
+void PrinterTextChannel::close()
+{
+    if (!d->open)
+        return;
+    d->painter.end();
+    d->open = false;
+}
+
+int PrinterTextChannel::pageCount() const
+{
+    return d->pages;
+}

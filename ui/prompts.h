@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <string>
 
 class QPrinter;
 class QWidget;
@@ -76,3 +77,7 @@ public:
 
 // Routes the core's ShowMessage to Prompts::current().message().
 void InstallCoreMessageHandler();
+
+// A core message as the message box shows it: decoded from the program's
+// 8-bit set, every CR (or CR LF) a line break, the ETX marks dropped.
+QString CoreMessageText(const std::string &text);

@@ -4,6 +4,10 @@
 // The core works in the program's 8-bit character set, Windows-1252 (so the
 // report's "±" is the byte 0xB1). Files that are valid UTF-8 stay UTF-8; the
 // editor decides that per file with LooksLikeUtf8.
+//
+// LooksLikeUtf8 is true for text that is valid UTF-8 throughout and holds at
+// least one multi-byte character; plain ASCII gives false, as it reads the same
+// either way and so stays in the program's own set.
 
 #include <QByteArray>
 #include <QString>
