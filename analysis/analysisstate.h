@@ -1,0 +1,80 @@
+#pragma once
+// The analysis state: the one program-wide record of the current data
+// analysis. The histogram run resets it, the reader fills the values, the
+// statistics, the classes and the normal curve complete it, and the picture
+// and the report read it.
+//
+// Every vector is indexed from 0:
+//   DataValues[i], Residuals[i], Ordinates[i]   i = 0 .. ValueCount - 1
+//   ClassBounds[j]                              j = 0 .. ClassCount (and, with
+//                                               centred classes, possibly a few
+//                                               further bounds that are never
+//                                               shown)
+//   ClassCounts[j]                              j = 0 .. ClassCount - 1
+// Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1] (excluded);
+// the last class also takes every value above it.
+//
+// Values are stored as double; formulas are evaluated in long double and
+// rounded when stored.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct AnalysisState
+{
+    // The data file; after the report is written, the report file.
+    std::string DataFileName;
+    // Classes are centred on the mean.
+    bool CenterData = false;
+    // Exactly one of these two comes from the user; the other is derived by
+    // BuildClasses.
+    std::int32_t ClassCount = 0;
+    double ClassWidth = 0.0;
+
+    std::size_t ValueCount = 0;
+    // In file order while reading, ascending after SortData.
+    std::vector<double> DataValues;
+    // Running sums of the values and of their squares, built while reading.
+    double Sum = 0.0;
+    double SumOfSquares = 0.0;
+
+    double Mean = 0.0;
+    double Variance = 0.0;
+    double StdDev = 0.0;
+    double StdError = 0.0;
+    double Median = 0.0;
+    double Mode = 0.0;
+    // Maximum minus minimum.
+    double Range = 0.0;
+
+    // Value minus mean, in sorted order (so they ascend too).
+    std::vector<double> Residuals;
+    // The normal density with the sample's standard deviation at each residual.
+    std::vector<double> Ordinates;
+
+    std::vector<double> ClassBounds;
+    std::vector<std::size_t> ClassCounts;
+
+    // The most decimal places found among the file's numbers; the report
+    // prints with this many.
+    std::uint8_t MaxDecimals = 0;
+};
+
+// The program's one analysis.
+extern AnalysisState Analysis;
+
+// Empties the file name and sets every count, flag and real to 0 and every
+// list to empty.
+void ResetAnalysis(AnalysisState &state);
+
+// The analysis part of a histogram run, in its order: ReadDataFile, SortData,
+// ComputeStatistics, FindMedian, FindMode, ComputeResiduals, BuildClasses,
+// ComputeOrdinates. CenterData and ClassCount or ClassWidth must be set
+// beforehand. On failure returns false with a message for the user in error
+// (a file that cannot be opened, is not text or holds no numbers; a class
+// width that cannot be used); the picture and the report must then not be
+// made. Bad tokens in the file are reported through ShowMessage as they are
+// met and do not stop the analysis.
+bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error);

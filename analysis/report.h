@@ -1,0 +1,27 @@
+#pragma once
+// The analysis report: a fixed-column text file beside the data file, named
+// after it with the extension ".OUT". Lines end with CR LF; the plus-minus
+// sign is the single byte 0xB1.
+
+#include "analysis/analysisstate.h"
+
+#include <string>
+
+// The data file's name with its extension (from the last "." of the name
+// part, after the last "/", "\" or ":") replaced by ".OUT"; a name without an
+// extension gets ".OUT" appended.
+std::string ReportFileName(const std::string &dataFileName);
+
+// The whole report text, as WriteReport writes it.
+std::string ReportText(const AnalysisState &state);
+
+// Appends the asterisk histogram (the report's last section) to text.
+void WriteHistogramText(const AnalysisState &state, std::string &text);
+
+// Writes the report next to the data file and, on success, replaces
+// DataFileName by the report's name. The report is written completely or not
+// at all: an existing report is only replaced once the new one is complete.
+// Refuses to write over the data file itself (a data file whose name already
+// ends in ".OUT"). Returns false with a message naming the file and the
+// reason when the report cannot be written.
+bool WriteReport(AnalysisState &state, std::string &error);
