@@ -7,9 +7,6 @@
 // character by character after mapping both sides to upper case, so that a
 // column in the upper-case copy is the same column in the line.
 
-#include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -60,12 +57,17 @@ public:
     long find(std::u16string_view line, long from = 1) const;
     long patternLength() const { return static_cast<long>(m_pattern.size()); }
 
+    // The line as the matcher compares it: the line itself when letter case
+    // must match, else an upper-case copy valid until the next call.
+    std::u16string_view fold(std::u16string_view line) const;
+    // find() on a line already passed through fold().
+    long findFolded(std::u16string_view folded, long from = 1) const;
+
 private:
-    struct Searchers;
-    std::u16string m_pattern;
+    std::u16string m_pattern;  // upper case unless m_matchCase
     bool m_matchCase;
     UpperCaseFunction m_upper;
-    std::unique_ptr<Searchers> m_searchers;
+    mutable std::u16string m_scratch;
 };
 
 // The column of the first occurrence of pattern in line at column from or
