@@ -1,0 +1,281 @@
+#include "analysis/histoform.h"
+
+#include "analysis/analysisstate.h"
+#include "analysis/classes.h"
+#include "analysis/histopicture.h"
+#include "analysis/picturelayout.h"
+#include "analysis/report.h"
+#include "analysis/statistics.h"
+#include "numeric/strings.h"
+#include "presentation/graph.h"
+#include "presentation/viewfile.h"
+#include "ui/help.h"
+#include "ui/text.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <memory>
+
+THisto *Histo = nullptr;
+
+namespace {
+
+constexpr int Border = 10;
+constexpr int HelpContext = 6;
+
+QFont DialogFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    return font;
+}
+
+QFont EntryFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(13);
+    return font;
+}
+
+// Places a control at its design position inside the dialog's border. Text
+// controls may need a little more height than designed for the font at hand.
+void Place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Border + left, Border + top, width,
+                        std::max(height, widget->sizeHint().height()));
+}
+
+} // namespace
+
+THisto::THisto(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Histogram data"));
+    setHelpContext(this, HelpContext);
+    setFont(DialogFont());
+    QPalette navy = palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    setPalette(navy);
+
+    EntryBox = new QCheckBox(QStringLiteral("Number of Intervals Entry"), this);
+    EntryBox->setObjectName(QStringLiteral("EntryBox"));
+    EntryBox->setChecked(true);
+    Place(EntryBox, 0, 0, 201, 17);
+
+    CenterBox = new QCheckBox(QStringLiteral("Check to center data"), this);
+    CenterBox->setObjectName(QStringLiteral("CenterBox"));
+    CenterBox->setToolTip(QStringLiteral("Center data around arithmetic mean."));
+    CenterBox->setChecked(true);
+    Place(CenterBox, 0, 32, 169, 17);
+
+    Label1 = new QLabel(QStringLiteral("Number of Intervals:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setToolTip(QStringLiteral("Enter number of intervals for histogram"));
+    Place(Label1, 0, 72, 140, 19);
+
+    Label2 = new QLabel(QStringLiteral("Size of class width:"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Place(Label2, 16, 72, 125, 19);
+    Label2->setVisible(false);
+
+    EntryText = new QLineEdit(this);
+    EntryText->setObjectName(QStringLiteral("EntryText"));
+    EntryText->setToolTip(QStringLiteral("Enter the classwidth or number of class intervals."));
+    EntryText->setFont(EntryFont());
+    QPalette black = EntryText->palette();
+    black.setColor(QPalette::Text, Qt::black);
+    EntryText->setPalette(black);
+    Place(EntryText, 152, 72, 41, 23);
+
+    OkBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    OkBtn->setObjectName(QStringLiteral("OkBtn"));
+    OkBtn->setDefault(true);
+    OkBtn->setGeometry(Border + 232, Border + 16, 75, 25);
+    EscBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+    EscBtn->setObjectName(QStringLiteral("EscBtn"));
+    EscBtn->setGeometry(Border + 232, Border + 48, 75, 25);
+    HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"), this);
+    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    HelpBtn->setGeometry(Border + 232, Border + 80, 75, 25);
+    setHelpContext(HelpBtn, HelpContext);
+
+    setTabOrder(EntryBox, CenterBox);
+    setTabOrder(CenterBox, EntryText);
+    setTabOrder(EntryText, OkBtn);
+    setTabOrder(OkBtn, EscBtn);
+    setTabOrder(EscBtn, HelpBtn);
+
+    // The dialog takes the size of its contents plus the border.
+    QRect contents;
+    for (QWidget *child : {static_cast<QWidget *>(EntryBox), static_cast<QWidget *>(CenterBox),
+                           static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
+                           static_cast<QWidget *>(EntryText), static_cast<QWidget *>(OkBtn),
+                           static_cast<QWidget *>(EscBtn), static_cast<QWidget *>(HelpBtn)})
+        contents |= child->geometry();
+    setFixedSize(contents.right() + 1 + Border, contents.bottom() + 1 + Border);
+
+    connect(EntryBox, &QCheckBox::clicked, this, &THisto::ChangeText);
+    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(EscBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpBtn, &QPushButton::clicked, this,
+            [this] { HelpSystem::current().showContext(HelpFileFor(this), HelpContext); });
+
+    OpenDialog.title = QStringLiteral("Open Data File");
+    OpenDialog.filters = QStringList{QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
+                                     QStringLiteral("Output files(*.out)"), QStringLiteral("all files (*.*)")};
+    OpenDialog.selectedFilter = 0;
+    OpenDialog.defaultSuffix = QStringLiteral("dat");
+    OpenDialog.mustExist = true;
+}
+
+void THisto::showEvent(QShowEvent *event)
+{
+    // In the middle of the desktop.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}
+
+void THisto::ChangeText()
+{
+    // Every run starts from the design state, so flipping keeps the visible
+    // label in step with the check mark.
+    Label1->setVisible(Label1->isHidden());
+    Label2->setVisible(Label2->isHidden());
+}
+
+bool THisto::AcceptEntry()
+{
+    const QString text = EntryText->text();
+    if (EntryBox->isChecked()) {
+        if (text.isEmpty()) {
+            Prompts::current().message(QStringLiteral("Please enter the number of class intervals."));
+            return false;
+        }
+        std::int32_t count = 0;
+        const std::string problem = ReadIntervalEntry(ToCore(text), count);
+        Analysis.ClassCount = count;
+        if (!problem.empty()) {
+            Prompts::current().message(FromCore(problem));
+            return false;
+        }
+    } else {
+        if (text.isEmpty()) {
+            Prompts::current().message(QStringLiteral("Please enter the size of class width."));
+            return false;
+        }
+        double width = 0.0;
+        const std::string problem = ReadWidthEntry(ToCore(text), width);
+        Analysis.ClassWidth = width;
+        if (!problem.empty()) {
+            Prompts::current().message(FromCore(problem));
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+enum class RunStep { Done, AskAgain };
+
+// Reads and analyses the chosen file into the analysis state. A file that
+// cannot be used ends the run; a class width that does not suit the data
+// sends the user back to the dialog.
+RunStep Analyse(const QString &fileName, bool &usable)
+{
+    usable = false;
+    std::string error;
+    AnalysisState &state = Analysis;
+    if (!ReadDataFile(state, ToCore(fileName), error)) {
+        Prompts::current().message(FromCore(error));
+        return RunStep::Done;
+    }
+    SortData(state);
+    if (!ComputeStatistics(state, error)) {
+        Prompts::current().message(FromCore(error));
+        return RunStep::Done;
+    }
+    FindMedian(state);
+    FindMode(state);
+    ComputeResiduals(state);
+    if (!BuildClasses(state, error)) {
+        Prompts::current().message(FromCore(error));
+        return RunStep::AskAgain;
+    }
+    ComputeOrdinates(state);
+    usable = true;
+    return RunStep::Done;
+}
+
+} // namespace
+
+void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
+{
+    // A dialog of its own for every run, gone when the run ends on any path.
+    const auto dialog = std::make_unique<THisto>();
+
+    for (;;) {
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+        ResetAnalysis(Analysis);
+        if (!dialog->AcceptEntry())
+            continue;
+        Analysis.CenterData = dialog->CenterBox->isChecked();
+
+        FileDialogRequest request = dialog->OpenDialog;
+        request.fileName = defaultFileName;
+        if (!defaultFileName.isEmpty()) {
+            const QFileInfo proposed(defaultFileName);
+            if (proposed.dir().exists())
+                request.directory = proposed.absolutePath();
+        }
+        const QString chosen = Prompts::current().openFileName(dialog.get(), request);
+        if (chosen.isEmpty())
+            return;
+        Analysis.DataFileName = ToCore(chosen);
+
+        bool usable = false;
+        if (Analyse(chosen, usable) == RunStep::AskAgain)
+            continue;
+        if (!usable)
+            return;
+
+        dialog->DrawHistogram(sender);
+
+        std::string error;
+        if (!WriteReport(Analysis, error)) {
+            Prompts::current().message(FromCore(error));
+            return;
+        }
+        if (!ViewForm)
+            ViewForm = new TViewForm;
+        ViewForm->Execute(FromCore(Analysis.DataFileName), sender);
+        return;
+    }
+}
+
+void THisto::DrawHistogram(QObject *)
+{
+    if (!MyGraph)
+        MyGraph = new TMyGraph;
+    MyGraph->ClearImage();
+    QImage &canvas = MyGraph->canvas();
+    PaintHistogramPicture(canvas, LayoutHistogram(Analysis, canvas.width(), canvas.height()));
+    MyGraph->refreshImage();
+    MyGraph->exec();
+}

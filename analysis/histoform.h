@@ -43,6 +43,9 @@ public:
     // Checks the entry and stores it in the analysis state; shows the first
     // problem found and returns false.
     bool AcceptEntry();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
 
 // The histogram dialog created at start-up; runs use a fresh one.

@@ -44,6 +44,9 @@ public:
     // the square the picture was drawn into, in printer pixels.
     bool printPicture(QPrinter &printer, QRect *target = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QImage m_picture;
 };

@@ -4,6 +4,7 @@
 // of the program takes the focus.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QFrame;
@@ -35,7 +36,10 @@ public:
 
 private:
     void focusWindowChanged();
-    bool m_printing = false;
+
+    QStringList m_lines;      // the file's lines as shown
+    bool m_printing = false;  // the print command is running
+    bool m_hadFocus = false;  // the viewer had the focus since it was shown
 };
 
 // The one output viewer of the program, created hidden at start-up.
