@@ -1,0 +1,43 @@
+#pragma once
+// What the calculator window tests share: the four calculators described as
+// data, running a request the way the frame does, and the user's actions on
+// the dialogs and on the results window.
+
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+
+enum class Calc { T, Chi, F, Normal };
+Q_DECLARE_METATYPE(Calc)
+
+struct CalcInfo
+{
+    const char *className;   // the dialog's class
+    QStringList fields;      // its edit fields, in tab order
+    QString resultCaption;   // the results window's caption
+};
+
+CalcInfo Info(Calc calc);
+
+// Creates the long-lived instance as start-up does, calls Execute on it and
+// returns how many dialogs of the class other than that instance are still
+// alive when Execute returns (0 when the request cleaned up).
+int ExecuteRequest(Calc calc);
+
+// Dialogs of the class that are alive now.
+int LiveDialogs(Calc calc);
+
+// Problems seen inside the steps of a script (checks made while a modal
+// window waits); a test fails when any are left.
+extern QStringList Problems;
+void Expect(bool condition, const QString &what);
+
+void TypeInto(QDialog *dialog, const QStringList &fields, const QStringList &texts);
+QStringList FieldTexts(QDialog *dialog, const QStringList &fields);
+void Press(QDialog *dialog, const char *buttonName);
+
+// The read-error message of a typed number when no data file has been read.
+QString RealReadError();
+QString IntegerReadError();
