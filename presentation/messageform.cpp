@@ -1,5 +1,6 @@
 #include "presentation/messageform.h"
 
+#include "ui/fonts.h"
 #include "ui/help.h"
 
 #include <QApplication>
@@ -22,14 +23,6 @@ constexpr int Border = 20;         // free space around the contents on every si
 constexpr int ButtonTop = 12;
 constexpr int ButtonHeight = 25;
 constexpr int HelpContext = 68;
-
-QFont PixelFont(const QString &family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // The window's own picture: a small histogram under a bell curve.
 QPixmap ReportPicture()

@@ -1,0 +1,63 @@
+#include "ui/errorbox.h"
+
+#include "ui/fonts.h"
+#include "ui/help.h"
+#include "ui/prompts.h"
+#include "ui/text.h"
+
+#include <exception>
+#include <new>
+
+namespace {
+
+QString ExceptionText(const char *what)
+{
+    const QByteArray bytes(what ? what : "");
+    // Messages from the core are in the program's 8-bit set; others in UTF-8.
+    return LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+}
+
+// Shows the exception being handled in the standard error box.
+void ShowCurrentException()
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc &) {
+        Prompts::current().error(QStringLiteral("Out of memory."));
+    } catch (const std::exception &e) {
+        Prompts::current().error(ExceptionText(e.what()));
+    } catch (...) {
+        Prompts::current().error(QStringLiteral("An unexpected error stopped the command."));
+    }
+}
+
+} // namespace
+
+MervanApplication::MervanApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    InstallFontSubstitutes();
+    InstallCoreMessageHandler();
+    InstallHelpKeys(*this);
+}
+
+bool MervanApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}
+
+bool RunGuarded(const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}

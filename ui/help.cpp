@@ -1,0 +1,256 @@
+#include "ui/help.h"
+
+#include "ui/helpviewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+const char ContextProperty[] = "mervanHelpContext";
+const char FileProperty[] = "mervanHelpFile";
+
+QString &ApplicationHelpFileSetting()
+{
+    static QString file;
+    return file;
+}
+
+// The real help: the help window of the program.
+class ViewerHelp : public HelpSystem
+{
+public:
+    void showTopics(const QString &helpFile) override
+    {
+        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
+            viewer->showTopics();
+            viewer->present();
+        }
+    }
+
+    void showContext(const QString &helpFile, int context) override
+    {
+        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
+            viewer->showContext(context);
+            viewer->present();
+        }
+    }
+};
+
+HelpSystem *&InstalledHelp()
+{
+    static HelpSystem *installed = nullptr;
+    return installed;
+}
+
+// The widget whose help file and context count for a request: the keyboard
+// focus of the active window, else the active window itself.
+QWidget *ActiveFocus()
+{
+    if (QWidget *focus = QApplication::focusWidget())
+        return focus;
+    QWidget *window = QApplication::activeWindow();
+    if (window && window->focusWidget())
+        return window->focusWidget();
+    return window;
+}
+
+// The widget an action belongs to: the frame's commands belong to the frame,
+// an editor window's to that editor window.
+const QWidget *OwnerOf(const QAction *action)
+{
+    for (const QObject *o = action ? action->parent() : nullptr; o; o = o->parent()) {
+        if (const auto *widget = qobject_cast<const QWidget *>(o)) {
+            // A menu's own actions stand for the window the menu lives in.
+            if (!qobject_cast<const QMenu *>(widget))
+                return widget;
+        }
+    }
+    return nullptr;
+}
+
+bool HasMenuBar(const QWidget *window)
+{
+    const auto bars = window->findChildren<QMenuBar *>();
+    return std::any_of(bars.begin(), bars.end(),
+                       [](const QMenuBar *bar) { return !bar->isHidden(); });
+}
+
+void AskForAction(const QAction *action, const QWidget *fallbackOwner)
+{
+    const QWidget *owner = OwnerOf(action);
+    const QString file = HelpFileFor(owner ? owner : fallbackOwner);
+    const int context = helpContext(action);
+    if (context != 0)
+        HelpSystem::current().showContext(file, context);
+    else
+        HelpSystem::current().showTopics(file);
+}
+
+class HelpKeyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+
+        // A highlighted menu item: the menu has the keyboard. Claiming the
+        // shortcut-override keeps the window's own F1 command from running, so
+        // the key press itself arrives here.
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        auto *bar = qobject_cast<QMenuBar *>(widget);
+        if (menu || (bar && bar->activeAction())) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            QAction *action = nullptr;
+            if (menu)
+                action = menu->activeAction() ? menu->activeAction() : menu->menuAction();
+            else
+                action = bar->activeAction();
+            const QPointer<QWidget> window = QApplication::activeWindow();
+            if (menu) {
+                // Close the open menus so the help window can take the keyboard.
+                while (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+                    open->close();
+            }
+            AskForAction(action, window ? window->focusWidget() : nullptr);
+            return true;
+        }
+
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        QWidget *window = widget->window();
+        if (HasMenuBar(window))
+            return false; // the window's own F1 command (its Help item)
+        const int context = ContextForFocus(window);
+        const QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+        if (context != 0)
+            HelpSystem::current().showContext(HelpFileFor(focus), context);
+        else
+            HelpSystem::current().showTopics(HelpFileFor(focus));
+        return true;
+    }
+};
+
+} // namespace
+
+void setHelpContext(QObject *object, int context)
+{
+    if (object)
+        object->setProperty(ContextProperty, context);
+}
+
+int helpContext(const QObject *object)
+{
+    return object ? object->property(ContextProperty).toInt() : 0;
+}
+
+void setHelpFile(QWidget *window, const QString &file)
+{
+    if (window)
+        window->setProperty(FileProperty, file);
+}
+
+QString helpFile(const QWidget *window)
+{
+    return window ? window->property(FileProperty).toString() : QString();
+}
+
+QString ApplicationHelpFile()
+{
+    const QString &file = ApplicationHelpFileSetting();
+    if (!file.isEmpty())
+        return file;
+    // Until the program names one: the program file's path with ".hlp".
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return program.absolutePath() + QLatin1Char('/') + program.completeBaseName()
+           + QStringLiteral(".hlp");
+}
+
+void SetApplicationHelpFile(const QString &file)
+{
+    ApplicationHelpFileSetting() = file;
+}
+
+QString ResolveHelpFile(const QString &file)
+{
+    QString resolved = file;
+    if (QFileInfo(resolved).isRelative())
+        resolved = QDir(QCoreApplication::applicationDirPath()).filePath(resolved);
+    if (QFileInfo(resolved).suffix().isEmpty())
+        resolved += QStringLiteral(".hlp");
+    return QDir::cleanPath(resolved);
+}
+
+QString HelpFileFor(const QWidget *window)
+{
+    for (const QWidget *w = window; w; w = w->parentWidget()) {
+        const QString own = helpFile(w);
+        if (!own.isEmpty())
+            return ResolveHelpFile(own);
+    }
+    return ResolveHelpFile(ApplicationHelpFile());
+}
+
+QString HelpFileForActiveWindow()
+{
+    return HelpFileFor(ActiveFocus());
+}
+
+HelpSystem &HelpSystem::current()
+{
+    static ViewerHelp viewer;
+    HelpSystem *installed = InstalledHelp();
+    return installed ? *installed : viewer;
+}
+
+HelpSystem *HelpSystem::install(HelpSystem *help)
+{
+    HelpSystem *previous = InstalledHelp();
+    InstalledHelp() = help;
+    return previous;
+}
+
+int ContextForFocus(const QWidget *window)
+{
+    if (!window)
+        return 0;
+    const QWidget *start = window->focusWidget() ? window->focusWidget() : window;
+    for (const QWidget *w = start; w; w = w->parentWidget()) {
+        if (const int context = helpContext(w))
+            return context;
+    }
+    return 0;
+}
+
+void InstallHelpKeys(QApplication &app)
+{
+    static const char Name[] = "mervanHelpKeys";
+    if (app.findChild<QObject *>(QLatin1String(Name), Qt::FindDirectChildrenOnly))
+        return;
+    auto *filter = new HelpKeyFilter(&app);
+    filter->setObjectName(QLatin1String(Name));
+    app.installEventFilter(filter);
+}

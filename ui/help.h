@@ -9,6 +9,7 @@
 
 #include <QString>
 
+class QApplication;
 class QObject;
 class QWidget;
 
@@ -22,6 +23,13 @@ void SetApplicationHelpFile(const QString &file);
 // The help file a request from window goes to: the window's own, else the
 // application's; relative names are looked up beside the program.
 QString HelpFileFor(const QWidget *window);
+// The help file for a request from wherever the user is working: the nearest
+// help file named by the keyboard focus or the widgets around it (an editor
+// window inside the frame names its own), else the application's.
+QString HelpFileForActiveWindow();
+// A help file name as it is opened: a relative name is taken from the
+// program's folder, and a name without extension gets ".hlp".
+QString ResolveHelpFile(const QString &file);
 
 class HelpSystem
 {
@@ -37,3 +45,12 @@ public:
 // The context for F1 in window: the focused widget's, else that of its nearest
 // ancestor that has one; 0 when none does.
 int ContextForFocus(const QWidget *window);
+
+// F1 everywhere in the program (installed once; further calls do nothing):
+// - with a menu item highlighted, the topic of that item's context, from the
+//   help file of the window that owns the item;
+// - in a window without a menu bar, the topic of ContextForFocus, or the
+//   contents when nothing carries a context;
+// - in a window with a menu bar and no menu open, the key is left alone: the
+//   window's own F1 command (Help, the contents) handles it.
+void InstallHelpKeys(QApplication &app);
