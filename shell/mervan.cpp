@@ -1,11 +1,12 @@
-#include <QApplication>
-#include <QMainWindow>
+// Mervan: the windowed program.
+
+#include "shell/startup.h"
+#include "ui/errorbox.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Mervan"));
-    frame.show();
+    MervanApplication app(argc, argv);
+    ProgramWindows windows;
+    windows.showFrame();
     return app.exec();
 }

@@ -1,0 +1,126 @@
+#include "shell/startup.h"
+
+#include "analysis/histoform.h"
+#include "calculators/fform.h"
+#include "calculators/normalform.h"
+#include "calculators/ttform.h"
+#include "calculators/x2form.h"
+#include "presentation/graph.h"
+#include "presentation/messageform.h"
+#include "presentation/viewfile.h"
+#include "shell/about.h"
+#include "shell/mdiframe.h"
+#include "ui/help.h"
+#include "ui/prompts.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QWindow>
+#include <chrono>
+#include <thread>
+
+QString ProgramHelpFile(const QString &programPath)
+{
+    const QFileInfo program(programPath);
+    const QString name = program.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    const QString folder = programPath.left(programPath.size() - name.size());
+    return folder + base + QStringLiteral(".hlp");
+}
+
+qint64 TickCount()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+qint64 SplashEndTick(qint64 startTick)
+{
+    return (startTick / 1000 + 3) * 1000;
+}
+
+void ShowSplash()
+{
+    TAboutBox splash;
+    splash.show();
+    // Paint it at once: the window system has to map the box before a
+    // picture of it can reach the screen.
+    QElapsedTimer mapping;
+    mapping.start();
+    while (mapping.elapsed() < 500
+           && !(splash.windowHandle() && splash.windowHandle()->isExposed()))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    splash.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    // The program does not answer while the box is up; short sleeps keep the
+    // wait from spinning the processor.
+    const qint64 end = SplashEndTick(TickCount());
+    while (TickCount() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    splash.hide();
+}
+
+void PrepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Mervan"));
+    SetApplicationHelpFile(QStringLiteral("Mervan.hlp"));
+}
+
+ProgramWindows::ProgramWindows(const StartUpOptions &options)
+{
+    PrepareApplication();
+
+    TFrameForm::Options frameOptions;
+    frameOptions.splash = options.splash;
+    frameOptions.endsProgram = options.endsProgram;
+    FrameForm = new TFrameForm(frameOptions);
+
+    AboutBox = new TAboutBox;
+    MyGraph = new TMyGraph;
+    Histo = new THisto;
+    Normal = new TNormal;
+    TCompute = new TTCompute;
+    X2 = new TX2;
+    FCompute = new TFCompute;
+    MsgForm = new TMsgForm;
+    ViewForm = new TViewForm;
+
+    InstallCoreMessageHandler();
+}
+
+template <class Window>
+static void Destroy(Window *&window)
+{
+    delete window;
+    window = nullptr;
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    // The frame first: its editor windows go without asking anything.
+    Destroy(FrameForm);
+    Destroy(ViewForm);
+    Destroy(MsgForm);
+    Destroy(FCompute);
+    Destroy(X2);
+    Destroy(TCompute);
+    Destroy(Normal);
+    Destroy(Histo);
+    Destroy(MyGraph);
+    Destroy(AboutBox);
+}
+
+TFrameForm *ProgramWindows::frame() const
+{
+    return FrameForm;
+}
+
+void ProgramWindows::showFrame()
+{
+    FrameForm->placeOnScreen();
+    FrameForm->show();
+}
