@@ -10,6 +10,7 @@
 // success, 2 on refused input, 1 on a failure.
 
 #include "analysis/batchhisto.h"
+#include "analysis/histopicture.h"
 #include "calculators/batchcalc.h"
 
 #include <cstdio>
@@ -35,7 +36,7 @@ int main(int argc, char **argv)
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "histogram")
-        return RunHistogramCommand(args);
+        return RunHistogramCommand(args, WriteHistogramPicture);
     const int status = RunCalculatorCommand(command, args);
     return status < 0 ? Usage() : status;
 }

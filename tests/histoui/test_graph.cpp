@@ -175,7 +175,8 @@ void GraphTest::enterClosesAndEscapeDoesNot()
     bool stillOpenAfterEscape = false;
     QWidget *focusAtStart = nullptr;
     QTimer::singleShot(0, &graph, [&] {
-        focusAtStart = graph.focusWidget();
+        if (QTest::qWaitForWindowActive(&graph))
+            focusAtStart = graph.focusWidget();
         QTest::keyClick(&graph, Qt::Key_Escape);
         stillOpenAfterEscape = graph.isVisible();
         QTest::keyClick(graph.focusWidget() ? graph.focusWidget() : &graph, Qt::Key_Return);
