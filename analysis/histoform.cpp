@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -193,6 +194,31 @@ namespace {
 
 enum class RunStep { Done, AskAgain };
 
+// File names travel to and from the core in the system's own encoding, so
+// that a folder with accented letters opens like any other.
+std::string CoreFileName(const QString &name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+QString FileNameFromCore(const std::string &name)
+{
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
+// The core's messages may quote a file name (system encoding) or a line of
+// a data file (8-bit text).
+QString MessageFromCore(const std::string &text)
+{
+    const QByteArray bytes = QByteArray::fromStdString(text);
+    return LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+}
+
+void Show(const std::string &text)
+{
+    Prompts::current().message(MessageFromCore(text));
+}
+
 // Reads and analyses the chosen file into the analysis state. A file that
 // cannot be used ends the run; a class width that does not suit the data
 // sends the user back to the dialog.
@@ -201,20 +227,20 @@ RunStep Analyse(const QString &fileName, bool &usable)
     usable = false;
     std::string error;
     AnalysisState &state = Analysis;
-    if (!ReadDataFile(state, ToCore(fileName), error)) {
-        Prompts::current().message(FromCore(error));
+    if (!ReadDataFile(state, CoreFileName(fileName), error)) {
+        Show(error);
         return RunStep::Done;
     }
     SortData(state);
     if (!ComputeStatistics(state, error)) {
-        Prompts::current().message(FromCore(error));
+        Show(error);
         return RunStep::Done;
     }
     FindMedian(state);
     FindMode(state);
     ComputeResiduals(state);
     if (!BuildClasses(state, error)) {
-        Prompts::current().message(FromCore(error));
+        Show(error);
         return RunStep::AskAgain;
     }
     ComputeOrdinates(state);
@@ -247,7 +273,7 @@ void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
         const QString chosen = Prompts::current().openFileName(dialog.get(), request);
         if (chosen.isEmpty())
             return;
-        Analysis.DataFileName = ToCore(chosen);
+        Analysis.DataFileName = CoreFileName(chosen);
 
         bool usable = false;
         if (Analyse(chosen, usable) == RunStep::AskAgain)
@@ -259,12 +285,12 @@ void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
 
         std::string error;
         if (!WriteReport(Analysis, error)) {
-            Prompts::current().message(FromCore(error));
+            Show(error);
             return;
         }
         if (!ViewForm)
             ViewForm = new TViewForm;
-        ViewForm->Execute(FromCore(Analysis.DataFileName), sender);
+        ViewForm->Execute(FileNameFromCore(Analysis.DataFileName), sender);
         return;
     }
 }

@@ -6,9 +6,11 @@
 #include "presentation/graph.h"
 #include "presentation/viewfile.h"
 #include "scriptedprompts.h"
+#include "ui/help.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +118,7 @@ private slots:
     void cleanup();
 
     void labelsSwapWithTheEntryKind();
+    void helpButtonAsksForTheDialogsTopic();
     void entryIsCheckedBeforeTheFileIsAskedFor_data();
     void entryIsCheckedBeforeTheFileIsAskedFor();
     void messagesComeInOrderAndTheDialogKeepsTheEntry();
@@ -174,6 +177,22 @@ void HistoFormTest::labelsSwapWithTheEntryKind()
     QVERIFY(dialog.Label1->isVisible());
     QVERIFY(!dialog.Label2->isVisible());
     QCOMPARE(dialog.Label1->text(), QStringLiteral("Number of Intervals:"));
+}
+
+void HistoFormTest::helpButtonAsksForTheDialogsTopic()
+{
+    struct Recorder : HelpSystem
+    {
+        QList<int> contexts;
+        void showTopics(const QString &) override {}
+        void showContext(const QString &, int context) override { contexts << context; }
+    } recorder;
+    HelpSystem *previous = HelpSystem::install(&recorder);
+    THisto dialog;
+    dialog.HelpBtn->click();
+    HelpSystem::install(previous);
+    QCOMPARE(recorder.contexts, QList<int>{6});
+    QCOMPARE(helpContext(&dialog), 6);
 }
 
 void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
@@ -291,8 +310,10 @@ void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
 
 void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
 {
-    const QString data = WriteFile(m_dir.filePath(QStringLiteral("Sample.dat")), "1.2 2.4 2.4 3.1 4.0\r\n");
-    const QString report = m_dir.filePath(QStringLiteral("Sample.OUT"));
+    // A folder with accented letters must open like any other.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Messungen Äß")));
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("Messungen Äß/Sample.dat")), "1.2 2.4 2.4 3.1 4.0\r\n");
+    const QString report = m_dir.filePath(QStringLiteral("Messungen Äß/Sample.OUT"));
     QVERIFY(!data.isEmpty());
     m_prompts.answerOpen(data);
 
@@ -319,7 +340,7 @@ void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
 
     QVERIFY(ViewForm->isVisible());
     QCOMPARE(ViewForm->ViewFileName, report);
-    QVERIFY(ViewForm->windowTitle().endsWith(QStringLiteral("/sample.out")));
+    QVERIFY2(ViewForm->windowTitle().endsWith(QStringLiteral("/messungen Äß/sample.out")), qPrintable(ViewForm->windowTitle()));
     QVERIFY(ViewForm->ViewMemo->toPlainText().contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
 }
 
