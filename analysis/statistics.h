@@ -39,7 +39,7 @@ void ComputeResiduals(AnalysisState &state);
 // report counts them: the digits after the point, or, for a number with an
 // upper-case exponent, the places its written form stands for. May be
 // negative (a large exponent), in which case it never raises the maximum.
-int TokenDecimals(std::string_view token);
+std::int64_t TokenDecimals(std::string_view token);
 
 // The value of a data-file token, exactly as ReadReal converts it (the
 // decimal text rounded to extended precision, then to double). Returns false
