@@ -16,6 +16,7 @@
 #include "calculators/resulttext.h"
 #include "presentation/messageform.h"
 #include "ui/clipboard.h"
+#include "ui/fonts.h"
 #include "ui/help.h"
 #include "ui/printing.h"
 #include "ui/prompts.h"
@@ -27,17 +28,12 @@ const int BorderWidth = 10;
 
 QFont labelFont()
 {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(16);
-    font.setBold(true);
-    return font;
+    return PixelFont(QStringLiteral("Times New Roman"), 16, true);
 }
 
 QFont editFont()
 {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(13);
-    return font;
+    return PixelFont(QStringLiteral("Times New Roman"), 13);
 }
 
 void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -151,10 +147,14 @@ void TCalcDialog::placeOnFirstShowing()
         return;
     m_placed = true;
     adjustSize();
-    if (!m_design.centred) {
+    if (m_design.centred)
+        centreOnDesktop();
+    else
         move(m_design.designPosition);
-        return;
-    }
+}
+
+void TCalcDialog::centreOnDesktop()
+{
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -162,6 +162,17 @@ void TCalcDialog::placeOnFirstShowing()
     const QSize frame = frameGeometry().size();
     move(desktop.x() + (desktop.width() - frame.width()) / 2,
          desktop.y() + (desktop.height() - frame.height()) / 2);
+}
+
+void TCalcDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The frame's size is known only once the window is shown: centre the
+    // whole window, frame included, on its first showing.
+    if (m_design.centred && !m_frameCentred) {
+        m_frameCentred = true;
+        centreOnDesktop();
+    }
 }
 
 void TCalcDialog::showHelp()
@@ -211,13 +222,12 @@ void TCalcDialog::RunDialogLoop()
 void TCalcDialog::printReport()
 {
     // The report is printed in the results window's display font.
-    QFont font(QStringLiteral("Courier New"));
-    font.setPixelSize(13);
+    QFont font = PixelFont(QStringLiteral("Courier New"), 13);
     if (MsgForm && MsgForm->displayText())
         font = MsgForm->displayText()->font();
 
     PrinterTextChannel channel(ProgramPrinter());
-    if (!channel.open())
+    if (!channel.open(m_design.resultCaption))
         throw std::runtime_error("Printing failed: the printer did not start the print job.");
     try {
         channel.setFont(font);

@@ -63,6 +63,8 @@ protected:
     // the report.
     virtual CalcOutcome runRequest() = 0;
 
+    void showEvent(QShowEvent *event) override;
+
     // Creates a fresh dialog of the calculator's class, runs one request on it
     // and destroys it, also when an exception escapes.
     template <class Dialog>
@@ -76,6 +78,7 @@ private:
     // Prints the banner and the report on the chosen printer.
     void printReport();
     void placeOnFirstShowing();
+    void centreOnDesktop();
     void showHelp();
 
     Design m_design;
@@ -86,4 +89,5 @@ private:
     QWidget *m_lastField = nullptr;
     int m_rows = 0;
     bool m_placed = false;
+    bool m_frameCentred = false;
 };

@@ -210,7 +210,7 @@ void CalcDesignTest::design()
             const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
             const QPoint centre = dialog->frameGeometry().center();
             Expect((centre - middle).manhattanLength() <= 2,
-                   QStringLiteral("not centred: %1,%2").arg(centre.x()).arg(centre.y()));
+                   QStringLiteral("not centred: %1,%2 frame %3,%4 %5x%6 geometry %7,%8 %9x%10").arg(centre.x()).arg(centre.y()).arg(dialog->frameGeometry().x()).arg(dialog->frameGeometry().y()).arg(dialog->frameGeometry().width()).arg(dialog->frameGeometry().height()).arg(dialog->geometry().x()).arg(dialog->geometry().y()).arg(dialog->width()).arg(dialog->height()));
         } else {
             Expect(dialog->pos() == QPoint(192, 107),
                    QStringLiteral("at %1,%2").arg(dialog->pos().x()).arg(dialog->pos().y()));
