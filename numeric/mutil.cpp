@@ -70,11 +70,19 @@ long double GammaNonNegative(long double x)
     return result;
 }
 
+// Clearing the status flags costs several times more than testing them, and
+// Power runs in the innermost loop of every calculator: clear only when set.
+void ClearErrorFlags()
+{
+    if (std::fetestexcept(FloatingPointErrors))
+        std::feclearexcept(FloatingPointErrors);
+}
+
 } // namespace
 
 long double Power(long double base, long double exponent)
 {
-    std::feclearexcept(FloatingPointErrors);
+    ClearErrorFlags();
     const long double l = Settle(std::log(base));
     const long double result = Settle(std::exp(exponent * l));
     if (std::fetestexcept(FloatingPointErrors)) {

@@ -1,0 +1,21 @@
+#pragma once
+// The normal calculator: the multiplier z of the standard deviation for which
+// the central interval -z..z of a standard normal distribution holds a given
+// percentage of the probability, found by a decimal table search on the
+// distribution function built from the error function's power series.
+
+#include <string>
+
+// The percent probability of the latest accepted normal request, as converted
+// to the one-sided probability and back (the value the report shows).
+extern double NormalPercent;
+
+// erf(x) for x >= 0 by its power series; 1 for x > 4.
+double ErrorFunction(double x);
+
+// The z with Phi(z) = (percent / 100 + 1) / 2. percent comes back as it is
+// after its round trip through that one-sided probability.
+double NormalCriticalValue(double &percent);
+
+// The four-line report of a normal request.
+std::string NormalReportText(double percent, double z);
