@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -49,12 +50,15 @@ struct PrinterTextChannel::State
     bool open = false;
     int width = 0;      // printable page, printer pixels
     int height = 0;
-    int x = 0;          // where the next text goes
+    qreal x = 0;        // where the next text goes
     int y = 0;          // top of the current line
     int tallest = 0;    // height of the tallest text drawn on the current line
     int pages = 0;
 
     QFontMetrics metrics() const { return painter.fontMetrics(); }
+    // Positions along the line keep fractions, so that eight characters of a
+    // fixed-pitch font end exactly on a tab stop.
+    QFontMetricsF fineMetrics() const { return QFontMetricsF(painter.font(), painter.device()); }
 
     void newPage()
     {
@@ -77,8 +81,8 @@ struct PrinterTextChannel::State
 
     void tab()
     {
-        const int stop = std::max(1, 8 * metrics().averageCharWidth());
-        const int next = (x / stop + 1) * stop;
+        const qreal stop = std::max<qreal>(1, 8 * fineMetrics().averageCharWidth());
+        const qreal next = (std::floor(x / stop + 1e-6) + 1) * stop;
         if (next > width)
             newLine();
         else
@@ -87,9 +91,10 @@ struct PrinterTextChannel::State
 
     // The number of leading characters of text that fit in room, never
     // splitting a surrogate pair.
-    qsizetype fitting(const QString &text, int room) const
+    qsizetype fitting(const QString &text, qreal room) const
     {
-        const QFontMetrics fm = metrics();
+        const QFontMetricsF fm = fineMetrics();
+        room += 1e-6;
         qsizetype low = 0;               // fits
         qsizetype high = text.size();    // candidate
         if (fm.horizontalAdvance(text) <= room)
@@ -121,8 +126,8 @@ struct PrinterTextChannel::State
             }
             const QString part = run.left(count);
             const QFontMetrics fm = metrics();
-            painter.drawText(QPoint(x, y + fm.ascent()), part);
-            x += fm.horizontalAdvance(part);
+            painter.drawText(QPointF(x, y + fm.ascent()), part);
+            x += fineMetrics().horizontalAdvance(part);
             tallest = std::max(tallest, fm.height());
             run.remove(0, count);
             if (!run.isEmpty())

@@ -1,0 +1,248 @@
+// The results window: modal results, keyboard, focus memory, sizing to the
+// report and placement.
+
+#include "presentation/messageform.h"
+#include "scriptedprompts.h"
+#include "ui/fonts.h"
+#include "ui/help.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+const QString ShortReport = QStringLiteral("          t = 1.812\r\n          v = 10");
+
+// Shows the window modally and runs step once it is up. Should step leave the
+// window open (a failed check), it is ended with -1 so the test cannot hang.
+int ShowAndDo(TMsgForm &form, const QString &text, const std::function<void()> &step)
+{
+    bool ran = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &form, [&] {
+        if (form.isVisible())
+            form.done(-1);
+    });
+    QTimer::singleShot(0, &form, [&] {
+        guard.start(5000);
+        if (!QTest::qWaitForWindowExposed(&form))
+            return;
+        ran = true;
+        step();
+    });
+    const int result = form.showReport(QStringLiteral("Students t Distribution"), text);
+    return ran ? result : -1;
+}
+
+void PressKey(TMsgForm &form, Qt::Key key)
+{
+    QWidget *target = form.focusWidget() ? form.focusWidget() : &form;
+    QTest::keyClick(target, key);
+}
+
+} // namespace
+
+class MessageFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void eachButtonGivesItsResult_data();
+    void eachButtonGivesItsResult();
+    void enterAfterFirstShowingIsRetry();
+    void enterPressesTheButtonUsedLast();
+    void escapeLeavesItOpenAndCloseBoxGivesTwo();
+    void showsTheMessageTextOnEveryActivation();
+    void growsAndShrinksWithTheText();
+    void layoutAndCaption();
+    void centredOverTheFrameOnceThenLeftWhereItWas();
+};
+
+void MessageFormTest::initTestCase()
+{
+    InstallFontSubstitutes();
+}
+
+void MessageFormTest::eachButtonGivesItsResult_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Retry") << "RetryBtn" << 4;
+    QTest::newRow("Print") << "PrintBtn" << 11;
+    QTest::newRow("Close") << "CloseBtn" << 12;
+    QTest::newRow("Clipboard") << "Clip" << 13;
+}
+
+void MessageFormTest::eachButtonGivesItsResult()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    TMsgForm form;
+    auto *target = form.findChild<QPushButton *>(button);
+    QVERIFY(target);
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] { QTest::mouseClick(target, Qt::LeftButton); }),
+             result);
+    QVERIFY(!form.isVisible());
+}
+
+void MessageFormTest::enterAfterFirstShowingIsRetry()
+{
+    TMsgForm form;
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
+                 QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.retryButton()));
+                 PressKey(form, Qt::Key_Return);
+             }),
+             int(TMsgForm::Retry));
+}
+
+void MessageFormTest::enterPressesTheButtonUsedLast()
+{
+    TMsgForm form;
+    QCOMPARE(ShowAndDo(form, ShortReport,
+                       [&] { QTest::mouseClick(form.printButton(), Qt::LeftButton); }),
+             int(TMsgForm::Print));
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] { PressKey(form, Qt::Key_Enter); }),
+             int(TMsgForm::Print));
+
+    // Moving the focus with Tab and leaving by the close box is remembered too.
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
+                 PressKey(form, Qt::Key_Tab); // Print -> Close in tab order
+                 QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.closeButton()));
+                 form.close();
+             }),
+             int(TMsgForm::ClosedByBox));
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] { PressKey(form, Qt::Key_Return); }),
+             int(TMsgForm::Close));
+}
+
+void MessageFormTest::escapeLeavesItOpenAndCloseBoxGivesTwo()
+{
+    TMsgForm form;
+    bool openAfterEscape = false;
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
+                 PressKey(form, Qt::Key_Escape);
+                 QTest::keyClick(&form, Qt::Key_Escape);
+                 QCoreApplication::processEvents();
+                 openAfterEscape = form.isVisible();
+                 form.close(); // the close box
+             }),
+             int(TMsgForm::ClosedByBox));
+    QVERIFY(openAfterEscape);
+}
+
+void MessageFormTest::showsTheMessageTextOnEveryActivation()
+{
+    TMsgForm form;
+    QString shownDuringFirst;
+    ShowAndDo(form, ShortReport, [&] {
+        shownDuringFirst = form.displayText()->text();
+        form.retryButton()->click();
+    });
+    QCOMPARE(shownDuringFirst, QStringLiteral("          t = 1.812\n          v = 10"));
+
+    // A new text set while the window is up shows at its next activation.
+    form.MessageText = QStringLiteral("first");
+    form.show();
+    QCOMPARE(form.displayText()->text(), QStringLiteral("first"));
+    form.MessageText = QStringLiteral("second");
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&form, &activate);
+    QCOMPARE(form.displayText()->text(), QStringLiteral("second"));
+    form.hide();
+}
+
+void MessageFormTest::growsAndShrinksWithTheText()
+{
+    TMsgForm form;
+    auto sizeFor = [&](const QString &text) {
+        form.MessageText = text;
+        form.Add();
+        return form.size();
+    };
+    const QSize small = sizeFor(ShortReport);
+    const QSize taller = sizeFor(ShortReport + QStringLiteral("\r\n          a\r\n          b\r\n          c"));
+    QVERIFY(taller.height() > small.height());
+    QCOMPARE(taller.width(), small.width());
+    const QSize wider = sizeFor(ShortReport + QStringLiteral("  ") + QString(80, QLatin1Char('x')));
+    QVERIFY(wider.width() > small.width());
+    QCOMPARE(sizeFor(ShortReport), small);
+
+    // The text's box keeps a 20-pixel border to the window's edges.
+    sizeFor(QString(100, QLatin1Char('w')) + QStringLiteral("\n1\n2\n3\n4\n5\n6\n7\n8"));
+    const QRect text = form.displayText()->geometry();
+    QCOMPARE(form.width() - (text.right() + 1), 20);
+    QCOMPARE(form.height() - (text.bottom() + 1), 20);
+    // Leading blanks are kept: the indented report is wider than the bare one.
+    const int indented = sizeFor(QStringLiteral("          ") + QString(60, 'x')).width();
+    QVERIFY(sizeFor(QString(60, 'x') + QStringLiteral("          ")).width() == indented);
+    QVERIFY(sizeFor(QString(60, 'x')).width() < indented);
+}
+
+void MessageFormTest::layoutAndCaption()
+{
+    TMsgForm form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Computation Resuts"));
+    QCOMPARE(helpContext(&form), 68);
+    QCOMPARE(form.displayText()->pos(), QPoint(102, 49));
+    QCOMPARE(form.displayText()->font().pixelSize(), 13);
+    const struct { QPushButton *button; int left; int width; QString caption; } buttons[] = {
+        {form.retryButton(), 48, 75, "&Retry"},
+        {form.clipButton(), 136, 113, "Clip&board"},
+        {form.printButton(), 266, 75, "&Print"},
+        {form.closeButton(), 360, 75, "&Close"},
+    };
+    for (const auto &b : buttons) {
+        QCOMPARE(b.button->x(), b.left);
+        QCOMPARE(b.button->width(), b.width);
+        QCOMPARE(b.button->height(), 25);
+        QCOMPARE(b.button->text(), b.caption);
+        QVERIFY(b.button->font().bold());
+        QCOMPARE(b.button->font().pixelSize(), 16);
+        QVERIFY(!b.button->isDefault());
+    }
+    // Tab order: Retry, Print, Close, Clipboard.
+    QCOMPARE(form.retryButton()->nextInFocusChain(), static_cast<QWidget *>(form.printButton()));
+    QCOMPARE(form.printButton()->nextInFocusChain(), static_cast<QWidget *>(form.closeButton()));
+    QCOMPARE(form.closeButton()->nextInFocusChain(), static_cast<QWidget *>(form.clipButton()));
+
+    const int result = ShowAndDo(form, ShortReport, [&] {
+        QCOMPARE(form.windowTitle(), QStringLiteral("Students t Distribution"));
+        form.closeButton()->click();
+    });
+    QCOMPARE(result, int(TMsgForm::Close));
+}
+
+void MessageFormTest::centredOverTheFrameOnceThenLeftWhereItWas()
+{
+    QMainWindow frame;
+    frame.setGeometry(100, 80, 900, 700);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    TMsgForm form(&frame);
+
+    QPoint firstCentre;
+    ShowAndDo(form, ShortReport, [&] {
+        firstCentre = form.frameGeometry().center();
+        form.closeButton()->click();
+    });
+    QVERIFY2((firstCentre - frame.frameGeometry().center()).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(firstCentre.x()).arg(firstCentre.y())));
+
+    form.move(20, 30);
+    QPoint later;
+    ShowAndDo(form, ShortReport, [&] {
+        later = form.pos();
+        form.closeButton()->click();
+    });
+    QCOMPARE(later, QPoint(20, 30));
+}
+
+QTEST_MAIN(MessageFormTest)
+#include "tst_messageform.moc"
