@@ -43,6 +43,9 @@ public:
     QMenu *editMenu() const { return Edit1; }
 
     // File commands.
+    void New1Click();
+    void Open1Click();
+    void Exit1Click();
     void Save1Click();
     void SaveAs1Click();
     void Close1Click();
@@ -61,6 +64,9 @@ public:
     void SelectAll1Click();
     void EnableEdits();
     void AlignClick(QAction *item);
+    void Left1Click();
+    void Right1Click();
+    void Center1Click();
     void LeftJustifyButtonClick();
     void CenterTextButtonClick();
     void RightJustifyButtonClick();
@@ -95,6 +101,7 @@ public:
     QString FileDir;
     QString BackupName;
     bool Closing = false;
+    QString SearchText;
     SearchState Search;
 
     // Controls.
@@ -166,7 +173,10 @@ private:
     void ApplyFont(const QFont &font);
     void SetAlignment(Qt::Alignment alignment);
     void ShowInfo(const QString &text);
+    void ShowSearchResult();
 
     int m_fontPoints = 10;
+    bool m_printing = false;
     bool m_utf8 = false;
+    bool m_byteOrderMark = false;
 };

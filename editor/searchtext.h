@@ -20,7 +20,6 @@ char16_t DefaultUpperCase(char16_t c);
 // Where a search goes on, kept by each editor window between Find Next presses.
 struct SearchState
 {
-    std::u16string SearchText;
     long MatchColumn = 0;  // column of the last occurrence in line LineIndex; 0 for none yet
     long LineStart = 0;    // offset of line LineIndex, each line break counted as CR LF
     long LineIndex = 0;    // line where the next search goes on
