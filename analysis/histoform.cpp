@@ -49,11 +49,24 @@ QFont EntryFont()
 }
 
 // Places a control at its design position inside the dialog's border. Text
-// controls may need a little more height than designed for the font at hand.
+// controls may need a little more room than designed for the font at hand:
+// they grow downwards and to the right.
 void Place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(Border + left, Border + top, width,
-                        std::max(height, widget->sizeHint().height()));
+    const QSize hint = widget->sizeHint();
+    widget->setGeometry(Border + left, Border + top, std::max(width, hint.width()),
+                        std::max(height, hint.height()));
+}
+
+// The labels left of the entry field grow to the left instead, so that they
+// keep their distance from the field.
+void PlaceLabel(QLabel *label, int left, int top, int width, int height)
+{
+    const QSize hint = label->sizeHint();
+    const int right = left + width;
+    const int grown = std::max(width, hint.width());
+    label->setGeometry(Border + std::max(0, right - grown), Border + top, grown, std::max(height, hint.height()));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 } // namespace
@@ -83,11 +96,11 @@ THisto::THisto(QWidget *parent)
     Label1 = new QLabel(QStringLiteral("Number of Intervals:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setToolTip(QStringLiteral("Enter number of intervals for histogram"));
-    Place(Label1, 0, 72, 140, 19);
+    PlaceLabel(Label1, 0, 72, 140, 19);
 
     Label2 = new QLabel(QStringLiteral("Size of class width:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Place(Label2, 16, 72, 125, 19);
+    PlaceLabel(Label2, 16, 72, 125, 19);
     Label2->setVisible(false);
 
     EntryText = new QLineEdit(this);
@@ -97,7 +110,7 @@ THisto::THisto(QWidget *parent)
     QPalette black = EntryText->palette();
     black.setColor(QPalette::Text, Qt::black);
     EntryText->setPalette(black);
-    Place(EntryText, 152, 72, 41, 23);
+    EntryText->setGeometry(Border + 152, Border + 72, 41, 23);
 
     OkBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));

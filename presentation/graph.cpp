@@ -57,7 +57,6 @@ TMyGraph::TMyGraph(QWidget *parent)
     ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1 = new QLabel;
     Image1->setFixedSize(ImageSize, ImageSize);
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBox1->setWidget(Image1);
 
@@ -97,11 +96,18 @@ void TMyGraph::ClearImage()
 
 void TMyGraph::refreshImage()
 {
-    QPixmap pixmap = QPixmap::fromImage(canvas());
-    // The picture is shown transparent: its white background lets the scroll
-    // box's colour through.
-    pixmap.setMask(pixmap.createMaskFromColor(Qt::white, Qt::MaskInColor));
-    Image1->setPixmap(pixmap);
+    // The picture is shown transparent: wherever it is white, the scroll
+    // box's colour shows through.
+    const QRgb background = ScrollBox1->viewport()->palette().color(QPalette::Light).rgb();
+    QImage shown = canvas().convertToFormat(QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == (white & 0xFFFFFF))
+                line[x] = background;
+    }
+    Image1->setPixmap(QPixmap::fromImage(shown));
 }
 
 void TMyGraph::CopyBtnClick()

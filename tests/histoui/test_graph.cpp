@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -56,6 +58,7 @@ private slots:
     void printFailureIsReported();
     void enterClosesAndEscapeDoesNot();
     void pictureStaysBetweenShowings();
+    void whiteOfThePictureLetsTheScrollBoxShowThrough();
 };
 
 void GraphTest::clearImageMakesAWhitePictureOfTheViewerSize()
@@ -196,6 +199,26 @@ void GraphTest::pictureStaysBetweenShowings()
     QTimer::singleShot(0, graph.CloseBtn, &QPushButton::click);
     graph.exec();
     QCOMPARE(graph.canvas().pixel(5, 7), qRgb(0, 0, 255));
+}
+
+void GraphTest::whiteOfThePictureLetsTheScrollBoxShowThrough()
+{
+    TMyGraph graph;
+    graph.ClearImage();
+    QPainter(&graph.canvas()).fillRect(100, 100, 10, 50, QColor(128, 0, 0));
+    graph.refreshImage();
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+
+    const QImage shown = graph.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = graph.ScrollBox1->viewport()->palette().color(QPalette::Light).rgb();
+    const qreal scale = shown.width() / 450.0;
+    auto at = [&](int x, int y) { return shown.pixel(int(x * scale), int(y * scale)) & 0xFFFFFF; };
+    QCOMPARE(at(105, 120), qRgb(128, 0, 0) & 0xFFFFFF);
+    QCOMPARE(at(300, 300), background & 0xFFFFFF);
+    QCOMPARE(at(5, 445), background & 0xFFFFFF);
+    // The picture itself stays white underneath.
+    QCOMPARE(graph.canvas().pixel(300, 300), qRgb(255, 255, 255));
 }
 
 QTEST_MAIN(GraphTest)
