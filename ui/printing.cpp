@@ -54,14 +54,27 @@ struct PrinterTextChannel::State
     int y = 0;          // top of the current line
     int tallest = 0;    // height of the tallest text drawn on the current line
     int pages = 0;
+    // A line end at the foot of a page moves to the next page, but the sheet is
+    // only begun when something follows, so a report that fills its last page
+    // exactly does not end with a blank one.
+    bool pageDue = false;
 
     QFontMetrics metrics() const { return painter.fontMetrics(); }
     // Positions along the line keep fractions, so that eight characters of a
     // fixed-pitch font end exactly on a tab stop.
     QFontMetricsF fineMetrics() const { return QFontMetricsF(painter.font(), painter.device()); }
 
+    void beginDuePage()
+    {
+        if (pageDue) {
+            pageDue = false;
+            newPage();
+        }
+    }
+
     void newPage()
     {
+        beginDuePage();
         printer.newPage();
         ++pages;
         x = 0;
@@ -71,16 +84,21 @@ struct PrinterTextChannel::State
 
     void newLine()
     {
+        beginDuePage();
         const int advance = tallest > 0 ? tallest + 2 : metrics().height();
         x = 0;
         y += advance;
         tallest = 0;
-        if (y > height - 2 * advance)
-            newPage();
+        if (y > height - 2 * advance) {
+            x = 0;
+            y = 0;
+            pageDue = true;
+        }
     }
 
     void tab()
     {
+        beginDuePage();
         const qreal stop = std::max<qreal>(1, 8 * fineMetrics().averageCharWidth());
         const qreal next = (std::floor(x / stop + 1e-6) + 1) * stop;
         if (next > width)
@@ -114,6 +132,7 @@ struct PrinterTextChannel::State
     void draw(QString run)
     {
         while (!run.isEmpty()) {
+            beginDuePage();
             qsizetype count = fitting(run, width - x);
             if (count == 0) {
                 if (x > 0) {
@@ -161,6 +180,7 @@ bool PrinterTextChannel::open(const QString &jobTitle)
     d->open = true;
     d->x = d->y = d->tallest = 0;
     d->pages = 1;
+    d->pageDue = false;
     return true;
 }
 

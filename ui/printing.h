@@ -21,8 +21,10 @@ QPrinter &ProgramPrinter();
 // not fit in the rest of the line is split, the rest continuing on the next
 // line. A new page begins when the next line would pass the page height less
 // twice the line advance, and at a form feed; a lone CR is ignored; a tab moves
-// to the next stop, one every eight average character widths. close() ends the
-// job, and so does the destructor.
+// to the next stop, one every eight average character widths. A page that a
+// line end begins stays unprinted until text follows, so output that fills its
+// last page exactly ends without a blank sheet. close() ends the job, and so
+// does the destructor.
 class PrinterTextChannel
 {
 public:

@@ -48,6 +48,20 @@ QFont PrintFont()
     return PixelFont(QStringLiteral("Courier New"), 13);
 }
 
+// A full page holds the lines whose tops stay within the page height less
+// twice the advance (font height + 2 printer pixels).
+int LinesPerPage()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QFont font = PrintFont();
+    font.setPointSizeF(13 * 72.0 / 96.0);
+    const int advance = QFontMetrics(font, &printer).height() + 2;
+    const int height = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    return (height - 2 * advance) / advance + 1;
+}
+
 } // namespace
 
 class PrintingTest : public QObject
@@ -57,6 +71,8 @@ class PrintingTest : public QObject
 private slots:
     void initTestCase();
     void longReportBreaksPagesAtTheRule();
+    void fullLastPageEndsWithoutBlankSheet_data();
+    void fullLastPageEndsWithoutBlankSheet();
     void longLineIsSplitAtTheLongestPartThatFits();
     void formFeedStartsAPage();
     void carriageReturnIsIgnored_data();
@@ -128,18 +144,33 @@ void PrintingTest::longReportBreaksPagesAtTheRule()
     for (int i = 0; i < total; ++i)
         QCOMPARE(all.at(i).trimmed(), QStringLiteral("Report line %1").arg(i + 1, 3, 10, QLatin1Char('0')));
 
-    // A full page holds the lines whose tops stay within the page height less
-    // twice the advance (font height + 2 printer pixels).
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    QFont font = PrintFont();
-    font.setPointSizeF(13 * 72.0 / 96.0);
-    const int advance = QFontMetrics(font, &printer).height() + 2;
-    const int height = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const int perPage = (height - 2 * advance) / advance + 1;
+    const int perPage = LinesPerPage();
     for (int p = 0; p + 1 < printed.pages.size(); ++p)
         QCOMPARE(Lines(printed.pages.at(p)).size(), perPage);
+}
+
+void PrintingTest::fullLastPageEndsWithoutBlankSheet_data()
+{
+    QTest::addColumn<int>("extra");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("one line short of a page") << -1 << 1;
+    QTest::newRow("exactly one page") << 0 << 1;
+    QTest::newRow("one line more") << 1 << 2;
+    QTest::newRow("exactly two pages") << LinesPerPage() << 2;
+}
+
+void PrintingTest::fullLastPageEndsWithoutBlankSheet()
+{
+    QFETCH(int, extra);
+    QFETCH(int, pages);
+    const int total = LinesPerPage() + extra;
+    const Printed printed = print([&](PrinterTextChannel &channel) {
+        for (int i = 0; i < total; ++i)
+            channel.writeLine(QStringLiteral("line %1").arg(i));
+    });
+    QCOMPARE(printed.pdfPages, pages);
+    QCOMPARE(printed.channelPages, pages);
+    QCOMPARE(Lines(printed.pages.last()).last().trimmed(), QStringLiteral("line %1").arg(total - 1));
 }
 
 void PrintingTest::longLineIsSplitAtTheLongestPartThatFits()
