@@ -12,6 +12,11 @@
 // extension gets ".OUT" appended.
 std::string ReportFileName(const std::string &dataFileName);
 
+// x in fixed notation with the given decimals ("-" before a negative number,
+// rounded as the C library rounds), right-justified in width columns; a
+// longer text is written whole, width 0 gives no padding.
+std::string ReportNumber(double x, int width, int decimals);
+
 // The whole report text, as WriteReport writes it.
 std::string ReportText(const AnalysisState &state);
 

@@ -337,9 +337,75 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     return true;
 }
 
+namespace {
+
+// The bits of a double as an unsigned key that sorts in the order of the
+// values: negative numbers have all bits flipped, others only the sign bit.
+std::uint64_t SortKey(double x)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return (bits & 0x8000000000000000ULL) ? ~bits : bits | 0x8000000000000000ULL;
+}
+
+double FromSortKey(std::uint64_t key)
+{
+    const std::uint64_t bits = (key & 0x8000000000000000ULL) ? key & ~0x8000000000000000ULL : ~key;
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+// Sorts by the keys, 11 bits at a time from the lowest (few enough buckets
+// for the scattering to stay in the cache); a pass over a digit that all
+// keys share is skipped.
+void RadixSort(std::vector<double> &values)
+{
+    constexpr int DigitBits = 11;
+    constexpr int Passes = (64 + DigitBits - 1) / DigitBits;
+    constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
+    constexpr std::uint64_t Mask = Buckets - 1;
+    const std::size_t n = values.size();
+    std::vector<std::uint64_t> keys(n);
+    std::vector<std::uint64_t> spare(n);
+    std::vector<std::size_t> counts(Passes * Buckets, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint64_t key = SortKey(values[i]);
+        keys[i] = key;
+        for (int pass = 0; pass < Passes; ++pass)
+            ++counts[pass * Buckets + ((key >> (pass * DigitBits)) & Mask)];
+    }
+    for (int pass = 0; pass < Passes; ++pass) {
+        std::size_t *count = counts.data() + pass * Buckets;
+        const int shift = pass * DigitBits;
+        if (count[(keys[0] >> shift) & Mask] == n)
+            continue;
+        std::size_t total = 0;
+        for (std::size_t b = 0; b < Buckets; ++b) {
+            const std::size_t here = count[b];
+            count[b] = total;
+            total += here;
+        }
+        for (std::uint64_t key : keys)
+            spare[count[(key >> shift) & Mask]++] = key;
+        keys.swap(spare);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        values[i] = FromSortKey(keys[i]);
+}
+
+// Below this many values a comparison sort is quicker than the passes.
+constexpr std::size_t RadixSortFrom = 4096;
+
+} // namespace
+
 void SortData(AnalysisState &state)
 {
-    std::sort(state.DataValues.begin(), state.DataValues.end());
+    std::vector<double> &values = state.DataValues;
+    if (values.size() < RadixSortFrom)
+        std::sort(values.begin(), values.end());
+    else
+        RadixSort(values);
 }
 
 bool ComputeStatistics(AnalysisState &state, std::string &error)

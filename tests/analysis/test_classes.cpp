@@ -135,6 +135,23 @@ TEST_F(ClassesTest, ClassesCoverRealisticSamples)
     }
 }
 
+TEST_F(ClassesTest, GridsThatCannotGrowStillEnd)
+{
+    // Classes of width 0.1 cannot be laid out between numbers as large as
+    // 1E16, whose neighbours lie 2 apart: the analysis must still finish.
+    for (bool center : {false, true}) {
+        SCOPED_TRACE(center ? "centred" : "plain");
+        const AnalysisState s = analyse("1E16 10000000000000002 10000000000000002", 20, 0, center);
+        EXPECT_EQ(s.ClassCount, 20);
+        ASSERT_GE(s.ClassBounds.size(), 21u);
+        EXPECT_LE(s.ClassBounds.size(), 24u);
+        std::size_t total = 0;
+        for (std::size_t c : s.ClassCounts)
+            total += c;
+        EXPECT_EQ(total, 3u);
+    }
+}
+
 TEST_F(ClassesTest, NormalOrdinates)
 {
     struct Case

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <map>
 #include <random>
 
@@ -227,6 +228,29 @@ TEST_F(ReadingTest, MedianAndMode)
         EXPECT_EQ(state.Median, c.median) << ::testing::PrintToString(c.values);
         EXPECT_EQ(state.Mode, c.mode) << ::testing::PrintToString(c.values);
     }
+}
+
+TEST_F(ReadingTest, LargeSamplesSortLikeAComparisonSort)
+{
+    std::mt19937_64 random(5);
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        switch (i % 5) {
+        case 0: values.push_back(std::ldexp(static_cast<double>(random() % 1000) - 500, static_cast<int>(random() % 200) - 100)); break;
+        case 1: values.push_back(static_cast<double>(random() % 50) / 4 - 6); break; // many repeats
+        case 2: values.push_back(i % 2 ? 0.0 : -0.0); break;
+        case 3: values.push_back(-1e300 * static_cast<double>(random() % 3)); break;
+        default: values.push_back(std::numeric_limits<double>::denorm_min() * static_cast<double>(random() % 7) - 3e-320); break;
+        }
+    }
+    AnalysisState state;
+    state.DataValues = values;
+    state.ValueCount = values.size();
+    SortData(state);
+    std::sort(values.begin(), values.end());
+    ASSERT_EQ(state.DataValues.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        ASSERT_EQ(state.DataValues[i], values[i]) << i;
 }
 
 TEST_F(ReadingTest, StatisticsOfOneTwoThreeFour)

@@ -3,6 +3,10 @@
 #include "analysis/report.h"
 #include "analysistest.h"
 
+#include <cmath>
+#include <cstdio>
+#include <random>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -169,6 +173,34 @@ TEST_F(ReportTest, AnExistingReportIsReplacedWhole)
     EXPECT_EQ(text.find("xx"), std::string::npos);
     EXPECT_EQ(text.substr(0, 53), std::string(28, ' ') + "Random Error Distribution");
     EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"sample.OUT", "sample.dat"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReportNumberTest, AgreesWithTheCLibrary)
+{
+    std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 2.675, 1.005, 1e15, 123456789.987654321,
+                                  -0.001, 0.0005, 4503599627370495.5, 1e300, -1e-300, 9.995, 99.5};
+    std::mt19937_64 random(4242);
+    std::uniform_real_distribution<double> wide(-1e6, 1e6);
+    for (int i = 0; i < 5000; ++i) {
+        const double x = wide(random);
+        values.push_back(x);
+        // Values that lie on or right next to a rounding half.
+        values.push_back(std::nearbyint(x * 100) / 100 + 0.005);
+        values.push_back(std::nextafter(std::nearbyint(x) + 0.5, 0.0));
+    }
+    for (double x : values) {
+        for (int decimals : {0, 1, 2, 3, 5, 7, 12, 18, 20}) {
+            for (int width : {0, 13, 19}) {
+                char expected[512];
+                std::snprintf(expected, sizeof expected, "%*.*f", width, decimals, x + 0.0);
+                ASSERT_EQ(ReportNumber(x, width, decimals), expected) << x << " " << decimals << " " << width;
+            }
+        }
+    }
 }
 
 } // namespace
