@@ -1,0 +1,115 @@
+// Opening a 20 MB data file in an editor window, and searching it from the top
+// for a string it does not hold. Prints the time of each; both should stay
+// under 2 s.
+
+#include "editor/mdichild.h"
+#include "ui/prompts.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+#include <random>
+
+namespace {
+
+// Processor time of this process: on a busy machine the wall clock also
+// counts the time other programs had the processor.
+double CpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
+
+// Answers every question silently and counts the messages.
+class SilentPrompts : public Prompts
+{
+public:
+    int shown = 0;
+    void message(const QString &) override { ++shown; }
+    void information(const QString &) override { ++shown; }
+    QMessageBox::StandardButton confirm(const QString &) override { return QMessageBox::No; }
+    void error(const QString &) override { ++shown; }
+    QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    bool printDialog(QWidget *, QPrinter &) override { return false; }
+    bool printerSetup(QWidget *, QPrinter &) override { return false; }
+    bool chooseFont(QWidget *, QFont &) override { return false; }
+    bool openUrl(const QUrl &) override { return false; }
+};
+
+// Numbers separated by tabs, blanks and commas, a few per line.
+QByteArray DataFile(qsizetype size)
+{
+    std::mt19937 random(20240601);
+    std::uniform_real_distribution<double> value(-1000.0, 1000.0);
+    const char *separators[] = {"\t", " ", ", "};
+    QByteArray bytes;
+    bytes.reserve(size + 100);
+    char number[32];
+    int onLine = 0;
+    while (bytes.size() < size) {
+        std::snprintf(number, sizeof number, "%.4f", value(random));
+        bytes.append(number);
+        if (++onLine == 6) {
+            bytes.append("\r\n");
+            onLine = 0;
+        } else {
+            bytes.append(separators[random() % 3]);
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SilentPrompts prompts;
+    Prompts::install(&prompts);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.dat"));
+    const QByteArray bytes = DataFile(20 * 1024 * 1024);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    file.close();
+
+    TChild child;
+    child.resize(800, 600);
+    child.show();
+    QElapsedTimer timer;
+    timer.start();
+    double cpu = CpuMs();
+    child.Open(path);
+    QCoreApplication::processEvents();
+    const qint64 openMs = timer.elapsed();
+    std::printf("open 20 MB data file: %lld ms wall, %.0f ms processor (%d lines)\n",
+                static_cast<long long>(openMs), CpuMs() - cpu, child.Memo1->document()->blockCount());
+
+    for (const bool matchCase : {false, true}) {
+        child.Search.ToTop();
+        child.Search.MatchCase = matchCase;
+        const int before = prompts.shown;
+        timer.restart();
+        cpu = CpuMs();
+        child.FindNext(QStringLiteral("not in this file"));
+        const qint64 findMs = timer.elapsed();
+        std::printf("search for a missing string (%s): %lld ms wall, %.0f ms processor%s\n",
+                    matchCase ? "match case" : "any case", static_cast<long long>(findMs), CpuMs() - cpu,
+                    prompts.shown == before + 1 ? "" : " (no not-found message!)");
+    }
+    Prompts::install(nullptr);
+    return 0;
+}
