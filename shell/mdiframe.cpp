@@ -154,12 +154,15 @@ TFrameForm::TFrameForm(const Options &options, QWidget *parent)
 TFrameForm::~TFrameForm()
 {
     // The editor windows go first, while the bar they lent their menus to
-    // still exists; nothing is asked any more at this point.
+    // still exists; nothing is asked any more at this point. Windows already
+    // closed but not yet deleted are among the area's children too.
+    m_destroying = true;
     ClientArea->disconnect(this);
-    for (QMdiSubWindow *window : ClientArea->subWindowList()) {
+    const QList<QMdiSubWindow *> windows = ClientArea->findChildren<QMdiSubWindow *>();
+    for (QMdiSubWindow *window : windows)
         window->disconnect(this);
+    for (QMdiSubWindow *window : windows)
         delete window;
-    }
     if (FrameForm == this)
         FrameForm = nullptr;
 }
@@ -449,8 +452,9 @@ QMdiSubWindow *TFrameForm::addEditor(TChild *child)
     window->setWidget(child);
     ClientArea->addSubWindow(window);
     connectEditor(child);
-    // A window that goes away may have lent its menus to the bar.
-    connect(window, &QObject::destroyed, this, [this] { rebuildMenuBar(); });
+    // A window that goes away may have lent its menus to the bar; the bar is
+    // rebuilt once the window is completely gone.
+    connect(window, &QObject::destroyed, this, [this] { rebuildMenuBar(); }, Qt::QueuedConnection);
     window->show();
     return window;
 }
@@ -623,6 +627,8 @@ void TFrameForm::fillWindowMenu()
 
 void TFrameForm::rebuildMenuBar()
 {
+    if (m_destroying)
+        return;
     QList<GroupedMenu> childMenus;
     if (TChild *child = activeChild())
         childMenus = {{0, child->fileMenu()}, {1, child->editMenu()}};
@@ -649,12 +655,9 @@ void TFrameForm::runCommand(void (TFrameForm::*handler)(QObject *), QObject *sen
 
 QWidget *TFrameForm::helpWindow() const
 {
-    if (QMdiSubWindow *window = activeEditorWindow()) {
-        if (!helpFile(window->widget()).isEmpty())
-            return window->widget();
-        if (!helpFile(window).isEmpty())
-            return window;
-    }
+    // An editor window names its own help file; the frame uses the program's.
+    if (QMdiSubWindow *window = activeEditorWindow())
+        return window->widget();
     return const_cast<TFrameForm *>(this);
 }
 

@@ -146,6 +146,7 @@ private:
 
     Options m_options;
     QList<QAction *> m_windowListActions;
+    bool m_destroying = false;
 };
 
 // The program's main window.

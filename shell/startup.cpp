@@ -13,6 +13,7 @@
 #include "ui/help.h"
 #include "ui/prompts.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -90,6 +91,8 @@ ProgramWindows::ProgramWindows(const StartUpOptions &options)
     ViewForm = new TViewForm;
 
     InstallCoreMessageHandler();
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        InstallHelpKeys(*app);
 }
 
 template <class Window>
