@@ -65,7 +65,7 @@ long double GammaNonNegative(long double x)
     const long double result = Settle(std::exp(LogGammaSeries(z)) / divisor);
     if (std::fetestexcept(FE_DIVBYZERO))
         throw FloatingPointError("Floating point division by zero in Gamma");
-    if (std::fetestexcept(FE_OVERFLOW) || std::isinf(result))
+    if (std::fetestexcept(FE_OVERFLOW | FE_INVALID) || !std::isfinite(result))
         throw FloatingPointError("Floating point overflow in Gamma");
     return result;
 }

@@ -1,0 +1,120 @@
+// Time per t request and per normal request over the accepted range: the
+// median and the worst request, and which request was the worst. Each request
+// goes through RunTRequest / RunNormalRequest as the dialogs call it
+// (reading the typed text, computing, building the report).
+//
+// Times are taken on the wall clock and as the CPU time of this thread, which
+// stays meaningful when other work shares the machine.
+//
+// Usage: bench_calculators [quick]   (quick: every fifth degree of freedom)
+
+#include "calculators/calcinput.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace {
+
+double ThreadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+double WallMilliseconds()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct Sample
+{
+    double wall;
+    double cpu;
+    std::string request;
+};
+
+void Report(const char *name, std::vector<Sample> samples)
+{
+    const auto middle = samples.begin() + static_cast<long>(samples.size() / 2);
+    std::nth_element(samples.begin(), middle, samples.end(),
+                     [](const Sample &a, const Sample &b) { return a.cpu < b.cpu; });
+    const double medianCpu = middle->cpu;
+    std::nth_element(samples.begin(), middle, samples.end(),
+                     [](const Sample &a, const Sample &b) { return a.wall < b.wall; });
+    const double medianWall = middle->wall;
+    const auto worstCpu = std::max_element(samples.begin(), samples.end(),
+                                           [](const Sample &a, const Sample &b) { return a.cpu < b.cpu; });
+    const auto worstWall = std::max_element(samples.begin(), samples.end(),
+                                            [](const Sample &a, const Sample &b) { return a.wall < b.wall; });
+    std::printf("%s: %zu requests\n", name, samples.size());
+    std::printf("  median  %8.3f ms cpu  %8.3f ms wall\n", medianCpu, medianWall);
+    std::printf("  worst   %8.3f ms cpu (%s)  %8.3f ms wall (%s)\n", worstCpu->cpu,
+                worstCpu->request.c_str(), worstWall->wall, worstWall->request.c_str());
+}
+
+template <class Request>
+Sample Time(const std::string &name, Request request)
+{
+    const double wall = WallMilliseconds();
+    const double cpu = ThreadMilliseconds();
+    const CalcOutcome outcome = request();
+    Sample sample{WallMilliseconds() - wall, ThreadMilliseconds() - cpu, name};
+    if (!outcome.accepted)
+        std::fprintf(stderr, "refused: %s\n", name.c_str());
+    return sample;
+}
+
+std::string Text(double value)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const bool quick = argc > 1 && std::strcmp(argv[1], "quick") == 0;
+
+    // alpha: logarithmic towards both ends, linear in between, and close to
+    // one half where the search starts from 0.
+    std::vector<double> alphas;
+    for (int i = 0; i <= 16; ++i)
+        alphas.push_back(0.0001 * std::pow(10.0, i / 8.0));
+    for (int i = 1; i <= 19; ++i)
+        alphas.push_back(0.05 * i);
+    for (double offset : {-1e-3, -1e-6, 1e-6, 1e-3})
+        alphas.push_back(0.5 + offset);
+    for (int i = 0; i <= 16; ++i)
+        alphas.push_back(1.0 - 0.01 * std::pow(10.0, -i / 4.0));
+
+    std::vector<Sample> t;
+    for (double alpha : alphas)
+        for (int v = 1; v <= 200; v += quick ? 5 : 1) {
+            const std::string a = Text(alpha), d = std::to_string(v);
+            t.push_back(Time("t " + a + " " + d, [&] { return RunTRequest(a, d); }));
+        }
+    Report("t", t);
+
+    std::vector<Sample> normal;
+    const int steps = quick ? 2000 : 10000;
+    for (int i = 0; i <= steps; ++i) {
+        const double linear = 0.0001 + (99.9999 - 0.0001) * i / steps;
+        const double tail = 100.0 - std::pow(10.0, -4.0 + 5.0 * i / steps); // up to 99.9999
+        for (double p : {linear, tail}) {
+            const std::string text = Text(p);
+            normal.push_back(Time("normal " + text, [&] { return RunNormalRequest(text); }));
+        }
+    }
+    Report("normal", normal);
+    return 0;
+}
