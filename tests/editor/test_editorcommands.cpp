@@ -344,6 +344,7 @@ private slots:
         // Line 2 starts at document position 3: columns 1, 2 and 3.
         QCOMPARE(starts, (QList<int>{3, 4, 5}));
         QVERIFY(prompts.shown.isEmpty());
+        QVERIFY(child->FindTextDlg->isVisible());
         pressFind(QStringLiteral("aa"));
         QCOMPARE(prompts.texts(PromptKind::Information), QStringList{"String \"aa\" was not found."});
         // After the message the search starts over.

@@ -2,6 +2,7 @@
 // the save question on every closing route.
 
 #include "editor/mdichild.h"
+#include "editor/textfile.h"
 #include "editortestutil.h"
 #include "scriptedprompts.h"
 
@@ -367,6 +368,24 @@ private slots:
     {
         TChild child;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, child.Open(dir->path()));
+    }
+
+    void openTooLargeFile()
+    {
+        // A sparse file: large on paper, no disk space used.
+        const QString big = path("big.dat");
+        QFile file(big);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(EditorCapacity + 1));
+        file.close();
+        TChild child;
+        try {
+            child.Open(big);
+            QFAIL("Open of an oversized file did not fail");
+        } catch (const std::runtime_error &e) {
+            QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("Text exceeds memo capacity"));
+        }
+        QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("\n"));
     }
 
     void openResetsState()

@@ -11,7 +11,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <memory>
@@ -222,6 +224,27 @@ private slots:
         const QStringList messages = prompts.texts(PromptKind::Message);
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains(QStringLiteral("no line fits on a page")), qPrintable(messages.first()));
+    }
+
+    void eventsDuringPrintingCannotBreakTheJob()
+    {
+        // Events run between lines: a close request and a second Print that
+        // arrive meanwhile are refused with a message, and the job completes.
+        auto *child = new TChild;
+        const QPointer<TChild> alive(child);
+        child->Memo1->setPlainText(NumberedLines(3));
+        QTimer::singleShot(0, child, [child] { child->close(); });
+        QTimer::singleShot(0, child, [child] { child->Print1Click(); });
+        child->Print1Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!alive.isNull());
+        QCOMPARE(prompts.shown.size(), 2);
+        QCOMPARE(PdfPages(pdf), 1);
+        QCOMPARE(Poppler("pdftotext", {pdf, "-"}).simplified(), QStringLiteral("line1 line2 line3"));
+        // Once the job is done, the window closes as usual.
+        child->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(alive.isNull());
     }
 
     void printSetupGoesToTheProgramPrinter()
