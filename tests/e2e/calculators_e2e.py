@@ -1,0 +1,206 @@
+#!/usr/bin/env python3
+"""Drives the real program under an X server, as a user at the keyboard would.
+
+Starts bin/mervan, watches the splash come and go, waits for the frame, runs
+each calculator from the Statistics menu with typed input, presses Clipboard
+in the results window and reads the clipboard from outside while the program
+still runs. Ends with File > Exit, which must end the program.
+
+Run it under an X server of its own:
+    xvfb-run -a -s "-screen 0 1366x768x24" python3 calculators_e2e.py MERVAN MERVAN_BATCH
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+T_REPORT = (b"          Students t distribution:\r\n"
+            b"          For alpha = 0.050\r\n"
+            b"          and 10 degrees of freedom\r\n"
+            b"\r\n"
+            b"          Critical value = 1.81")
+
+# Menu key, dialog caption, typed fields, results caption, batch arguments,
+# the value line the report must end with.
+CALCULATORS = [
+    ("t", "Critical Values for t distribution", ["0.05", "10"],
+     "Students t Distribution", ["t", "0.05", "10"], b"Critical value = 1.81"),
+    ("c", "Critical Value for Chi-squared distribution", ["0.05", "10"],
+     "X\u00b2 Distribution", ["chi", "0.05", "10"], b"Critical value = 18.31"),
+    ("f", "Critical Values for F distribution", ["0.05", "5", "10"],
+     "F Distribution", ["f", "0.05", "5", "10"], b"Critical value = 3.33"),
+    ("n", "Normal Distribution", ["95"],
+     "Normal Distribution", ["normal", "95"], b"t-value = 1.960"),
+]
+
+
+class Failure(Exception):
+    pass
+
+
+def run(args, timeout=10, check=True):
+    try:
+        done = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure("%s did not finish within %d s" % (" ".join(args), timeout))
+    if check and done.returncode != 0:
+        raise Failure("%s failed (%d): %s" % (" ".join(args), done.returncode,
+                                              done.stderr.decode(errors="replace").strip()))
+    return done
+
+
+def visible_windows(title):
+    """Ids of the mapped windows whose name is exactly title."""
+    pattern = "^" + "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in title) + "$"
+    done = run(["xdotool", "search", "--onlyvisible", "--name", pattern], check=False)
+    return [line for line in done.stdout.decode().split() if line]
+
+
+def wait_for(what, condition, timeout, program=None):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        if program is not None and program.poll() is not None:
+            raise Failure("the program ended (status %d) while waiting for %s" % (program.returncode, what))
+        time.sleep(0.05)
+    raise Failure("timed out after %.0f s waiting for %s" % (timeout, what))
+
+
+def wait_for_window(title, program, timeout=15):
+    ids = wait_for("the window \"%s\"" % title, lambda: visible_windows(title), timeout, program)
+    window = ids[-1]
+    # There is no window manager: hand the window the keyboard ourselves.
+    run(["xdotool", "windowfocus", window], check=False)
+    time.sleep(0.3)
+    return window
+
+
+def key(*keys):
+    run(["xdotool", "key", "--delay", "60"] + list(keys))
+
+
+def type_text(text):
+    run(["xdotool", "type", "--delay", "40", text])
+
+
+def clipboard():
+    done = run(["xclip", "-selection", "clipboard", "-o"], timeout=10, check=False)
+    return done.stdout if done.returncode == 0 else None
+
+
+def batch_report(batch, args):
+    done = run([batch] + args)
+    text = done.stdout
+    return text[:-1] if text.endswith(b"\n") else text
+
+
+def run_calculator(program, frame, batch, entry):
+    menu_key, caption, fields, results, batch_args, value_line = entry
+    run(["xdotool", "windowfocus", frame], check=False)
+    time.sleep(0.2)
+    key("alt+s")
+    time.sleep(0.4)
+    key(menu_key)
+    wait_for_window(caption, program)
+    for index, text in enumerate(fields):
+        if index:
+            key("Tab")
+        type_text(text)
+    key("Return")
+
+    def report_or_closed():
+        if visible_windows(results):
+            return "report"
+        if not visible_windows(caption) and not visible_windows("Mervan")[1:]:
+            return "closed"
+        return None
+    outcome = wait_for("the results window \"%s\"" % results, report_or_closed, 15, program)
+    if outcome == "closed":
+        raise Failure("%s closed without showing a report: the typed values did not reach its fields "
+                      "(the keyboard focus should start in the first field, not on a button)" % caption)
+    wait_for_window(results, program)
+    key("alt+b")
+    wait_for("the results window to close", lambda: not visible_windows(results), 10, program)
+    wait_for("the dialog to close", lambda: not visible_windows(caption), 10, program)
+
+    copied = wait_for("the report on the clipboard",
+                      lambda: (lambda c: c if c and value_line in c else None)(clipboard()), 10, program)
+    if not copied.endswith(value_line):
+        raise Failure("%s: the report does not end with %r:\n%r" % (caption, value_line, copied))
+    if menu_key == "t" and copied != T_REPORT:
+        raise Failure("t: the clipboard holds\n%r\ninstead of\n%r" % (copied, T_REPORT))
+    if b"\n" in copied.replace(b"\r\n", b""):
+        raise Failure("%s: a line break other than CR LF in %r" % (caption, copied))
+    expected = batch_report(batch, batch_args).replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+    if copied != expected:
+        raise Failure("%s: the clipboard holds\n%r\nbut mervan-batch reports\n%r" % (caption, copied, expected))
+    # Each calculator's value line differs, so a report left on the clipboard
+    # by the one before cannot pass for this one.
+    print("ok: %s -> %s" % (caption, value_line.decode()))
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__)
+        return 2
+    mervan, batch = sys.argv[1], sys.argv[2]
+    for tool in ("xdotool", "xclip"):
+        if not shutil.which(tool):
+            print("FAIL: %s is not installed (scripts/setup-debian.sh installs it)" % tool)
+            return 1
+    if not os.environ.get("DISPLAY"):
+        print("FAIL: no DISPLAY; run this under xvfb-run -a")
+        return 1
+
+    env = dict(os.environ)
+    env.pop("QT_QPA_PLATFORM", None)
+    program = subprocess.Popen([mervan], env=env)
+    try:
+        started = time.monotonic()
+        wait_for("the splash box", lambda: visible_windows("About Mervan"), 10, program)
+        frame_ids = wait_for("the frame window", lambda: visible_windows("Mervan"), 20, program)
+        splash_gone = not visible_windows("About Mervan")
+        waited = time.monotonic() - started
+        if not splash_gone:
+            raise Failure("the splash box is still shown beside the frame")
+        if waited < 2.0:
+            raise Failure("the frame came after %.2f s; the splash must stay at least 2 s" % waited)
+        print("ok: splash shown, frame after %.2f s" % waited)
+        frame = frame_ids[0]
+
+        for entry in CALCULATORS:
+            run_calculator(program, frame, batch, entry)
+
+        # File > Exit ends the program.
+        run(["xdotool", "windowfocus", frame], check=False)
+        time.sleep(0.2)
+        key("alt+f")
+        time.sleep(0.4)
+        key("x")
+        try:
+            status = program.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise Failure("File > Exit did not end the program")
+        if status != 0:
+            raise Failure("the program ended with status %d" % status)
+        print("ok: File > Exit ended the program")
+        return 0
+    except Failure as failure:
+        print("FAIL: %s" % failure)
+        return 1
+    finally:
+        if program.poll() is None:
+            program.terminate()
+            try:
+                program.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                program.kill()
+                program.wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
