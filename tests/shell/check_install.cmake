@@ -1,0 +1,48 @@
+# Installs the build into a scratch prefix and checks what a user's system
+# gets: the program with its help files beside it (the program looks for
+# <program>.hlp next to itself, the editor windows for Ombrelay.hlp), the
+# console companion, and a desktop entry whose command and icon exist.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${errors}")
+endif()
+
+include(GNUInstallDirs)
+set(bin "${PREFIX}/${CMAKE_INSTALL_BINDIR}")
+set(share "${PREFIX}/${CMAKE_INSTALL_DATADIR}")
+foreach(program mervan mervan-batch)
+  if(NOT EXISTS "${bin}/${program}" OR IS_DIRECTORY "${bin}/${program}")
+    message(FATAL_ERROR "${program} is not installed in ${bin}")
+  endif()
+endforeach()
+foreach(help mervan.hlp Ombrelay.hlp)
+  if(NOT EXISTS "${bin}/${help}")
+    message(FATAL_ERROR "the help file ${help} is not beside the program in ${bin}")
+  endif()
+endforeach()
+
+set(entry "${share}/applications/mervan.desktop")
+if(NOT EXISTS "${entry}")
+  message(FATAL_ERROR "no desktop entry at ${entry}")
+endif()
+file(STRINGS "${entry}" lines)
+set(exec "")
+set(icon "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^Exec=([^ ]+)")
+    set(exec "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^Icon=(.+)$")
+    set(icon "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+if(NOT EXISTS "${bin}/${exec}")
+  message(FATAL_ERROR "the desktop entry starts '${exec}', which is not an installed program")
+endif()
+if(NOT EXISTS "${share}/icons/hicolor/scalable/apps/${icon}.svg")
+  message(FATAL_ERROR "the desktop entry names the icon '${icon}', which is not installed")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "install layout checked")
