@@ -1,5 +1,7 @@
 #include "analysis/histopicture.h"
 
+#include "ui/fonts.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QGuiApplication>
@@ -35,6 +37,8 @@ public:
         static char platform[] = "offscreen";
         static char *argv[] = {name, option, platform, nullptr};
         m_app = std::make_unique<QGuiApplication>(argc, argv);
+        // The same stand-ins for the program's fonts as in the windows.
+        InstallFontSubstitutes();
     }
 
 private:
@@ -45,9 +49,12 @@ private:
 
 QFont PictureFont()
 {
-    // The graphics viewer's own font.
+    // The graphics viewer's own font, in plain pixels without smoothing, so
+    // that the picture comes out the same on every screen and in every file.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
     font.setPixelSize(11);
     return font;
 }

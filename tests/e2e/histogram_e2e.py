@@ -1,0 +1,257 @@
+#!/usr/bin/env python3
+"""Runs "Histogram data" in the real program under an X server, as a user would.
+
+Starts bin/mervan, picks Statistics > Histogram data, unchecks the centring,
+types 3 intervals, names a data file in the open dialog, copies the picture
+from the graphics viewer to the clipboard and closes the viewer, then finds
+the report file beside the data file and the output viewer showing it. The
+report must equal the console companion's for the same file, and the copied
+picture the console companion's picture file. Focusing the frame window must
+hide the output viewer. Ends with File > Exit.
+
+Run it under an X server of its own:
+    xvfb-run -a -s "-screen 0 1366x768x24" python3 histogram_e2e.py MERVAN MERVAN_BATCH
+"""
+
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+DATA = b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n"
+
+
+class Failure(Exception):
+    pass
+
+
+def run(args, timeout=10, check=True):
+    try:
+        done = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure("%s did not finish within %d s" % (" ".join(args), timeout))
+    if check and done.returncode != 0:
+        raise Failure("%s failed (%d): %s" % (" ".join(args), done.returncode,
+                                              done.stderr.decode(errors="replace").strip()))
+    return done
+
+
+def visible_windows(title):
+    """Ids of the mapped windows whose name is exactly title."""
+    pattern = "^" + "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in title) + "$"
+    done = run(["xdotool", "search", "--onlyvisible", "--name", pattern], check=False)
+    return [line for line in done.stdout.decode().split() if line]
+
+
+def wait_for(what, condition, timeout, program=None):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        if program is not None and program.poll() is not None:
+            raise Failure("the program ended (status %d) while waiting for %s" % (program.returncode, what))
+        time.sleep(0.05)
+    raise Failure("timed out after %.0f s waiting for %s" % (timeout, what))
+
+
+def wait_for_window(title, program, timeout=15):
+    ids = wait_for("the window \"%s\"" % title, lambda: visible_windows(title), timeout, program)
+    window = ids[-1]
+    # There is no window manager: hand the window the keyboard ourselves.
+    run(["xdotool", "windowfocus", window], check=False)
+    time.sleep(0.3)
+    return window
+
+
+def key(*keys):
+    run(["xdotool", "key", "--delay", "60"] + list(keys))
+
+
+def type_text(text):
+    run(["xdotool", "type", "--delay", "30", text])
+
+
+def png_pixels(data):
+    """(width, height, rows of (r, g, b)) of an 8-bit, non-interlaced PNG."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise Failure("not a PNG picture")
+    pos, idat, header = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    width, height, depth, colour, _, _, interlace = header
+    channels = {2: 3, 6: 4}.get(colour)
+    if depth != 8 or channels is None or interlace:
+        raise Failure("unexpected PNG layout: depth %d, colour type %d" % (depth, colour))
+    raw = zlib.decompress(idat)
+    stride = width * channels
+    rows, previous, at = [], bytearray(stride), 0
+    for _ in range(height):
+        kind, line = raw[at], bytearray(raw[at + 1:at + 1 + stride])
+        at += 1 + stride
+        for i in range(stride):
+            a = line[i - channels] if i >= channels else 0
+            b = previous[i]
+            c = previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + a) & 255
+            elif kind == 2:
+                line[i] = (line[i] + b) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
+        previous = line
+    return width, height, rows
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__)
+        return 2
+    mervan, batch = sys.argv[1], sys.argv[2]
+    for tool in ("xdotool", "xclip"):
+        if not shutil.which(tool):
+            print("FAIL: %s is not installed (scripts/setup-debian.sh installs it)" % tool)
+            return 1
+    if not os.environ.get("DISPLAY"):
+        print("FAIL: no DISPLAY; run this under xvfb-run -a")
+        return 1
+
+    work = tempfile.mkdtemp(prefix="mervan-histogram-")
+    data = os.path.join(work, "Survey.dat")
+    report = os.path.join(work, "Survey.OUT")
+    with open(data, "wb") as f:
+        f.write(DATA)
+    # The console companion's report and picture of a copy of the same file.
+    os.mkdir(os.path.join(work, "batch"))
+    batch_data = os.path.join(work, "batch", "Survey.dat")
+    shutil.copyfile(data, batch_data)
+    batch_picture = os.path.join(work, "batch", "picture.png")
+
+    env = dict(os.environ)
+    env.pop("QT_QPA_PLATFORM", None)
+    program = subprocess.Popen([mervan], env=env, cwd=work)
+    try:
+        run([batch, "histogram", "--intervals", "3", "--no-center", "--picture", batch_picture, batch_data],
+            timeout=30)
+        frame = wait_for("the frame window", lambda: visible_windows("Mervan"), 30, program)[0]
+        wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
+        run(["xdotool", "windowfocus", frame], check=False)
+        time.sleep(0.3)
+
+        key("alt+s")
+        time.sleep(0.4)
+        key("h")
+        wait_for_window("Histogram data", program)
+        # The focus starts on the first check box: Tab to the centring box,
+        # uncheck it, Tab to the entry field.
+        key("Tab", "space", "Tab")
+        type_text("3")
+        key("Return")
+
+        wait_for_window("Open Data File", program)
+        key("ctrl+a")
+        type_text(data)
+        key("Return")
+
+        graph = wait_for_window("Graphics viewer", program)
+        if os.path.exists(report):
+            raise Failure("the report was written before the picture was closed")
+        # Tab from Close to Copy Image and copy; the message box that follows
+        # bears the program's title, like the frame.
+        key("Tab", "Return")
+        boxes = wait_for("the copy message",
+                         lambda: [i for i in visible_windows("Mervan") if i != frame], 10, program)
+        run(["xdotool", "windowfocus", boxes[-1]], check=False)
+        time.sleep(0.3)
+        key("Return")
+        wait_for("the copy message to close",
+                 lambda: not [i for i in visible_windows("Mervan") if i != frame], 10, program)
+        copied = wait_for("the picture on the clipboard",
+                          lambda: (lambda d: d.stdout if d.returncode == 0 and d.stdout else None)(
+                              run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"], check=False)),
+                          10, program)
+        run(["xdotool", "windowfocus", graph], check=False)
+        time.sleep(0.3)
+        key("shift+Tab", "Return")
+        wait_for("the graphics viewer to close", lambda: not visible_windows("Graphics viewer"), 10, program)
+        print("ok: picture shown, copied and closed")
+
+        # The viewer's caption is the path with the letters A to Z lowered.
+        viewer_title = "".join(c.lower() if "A" <= c <= "Z" else c for c in report)
+        viewer = wait_for("the output viewer", lambda: visible_windows(viewer_title), 15, program)
+        with open(report, "rb") as f:
+            written = f.read()
+        with open(os.path.join(work, "batch", "Survey.OUT"), "rb") as f:
+            expected = f.read()
+        if written != expected:
+            raise Failure("the report differs from mervan-batch's:\n%r\n%r" % (written[:400], expected[:400]))
+        if not written.startswith(b"                            Random Error Distribution\r\n"):
+            raise Failure("the report does not start with its title: %r" % written[:80])
+        print("ok: report written (%d bytes) and shown in \"%s\"" % (len(written), viewer_title))
+
+        width, height, shown = png_pixels(copied)
+        with open(batch_picture, "rb") as f:
+            _, _, drawn = png_pixels(f.read())
+        if (width, height) != (450, 450):
+            raise Failure("the copied picture is %d x %d" % (width, height))
+        differing = sum(1 for y in range(height) for x in range(width) if shown[y][x] != drawn[y][x])
+        if differing:
+            where = [(x, y) for y in range(height) for x in range(width) if shown[y][x] != drawn[y][x]]
+            print("differing pixels span x %d..%d, y %d..%d" % (min(p[0] for p in where), max(p[0] for p in where),
+                                                                 min(p[1] for p in where), max(p[1] for p in where)))
+            raise Failure("%d pixels of the copied picture differ from mervan-batch's picture" % differing)
+        maroon = sum(row.count((128, 0, 0)) for row in shown)
+        blue = sum(row.count((0, 0, 255)) for row in shown)
+        if maroon < 1000 or blue < 100:
+            raise Failure("the copied picture lacks bars or curve (%d maroon, %d blue pixels)" % (maroon, blue))
+        print("ok: copied picture equals mervan-batch's picture")
+
+        # Another window of the program taking the focus hides the viewer.
+        run(["xdotool", "windowfocus", frame], check=False)
+        wait_for("the output viewer to hide", lambda: not visible_windows(viewer_title), 10, program)
+        print("ok: focusing the frame hides the output viewer")
+
+        run(["xdotool", "windowfocus", frame], check=False)
+        time.sleep(0.2)
+        key("alt+f")
+        time.sleep(0.4)
+        key("x")
+        try:
+            status = program.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise Failure("File > Exit did not end the program")
+        if status != 0:
+            raise Failure("the program ended with status %d" % status)
+        print("ok: File > Exit ended the program")
+        return 0
+    except Failure as failure:
+        print("FAIL: %s" % failure)
+        return 1
+    finally:
+        if program.poll() is None:
+            program.terminate()
+            try:
+                program.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                program.kill()
+                program.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
