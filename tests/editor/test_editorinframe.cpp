@@ -93,6 +93,28 @@ private slots:
         QVERIFY(prompts.shown.isEmpty());
     }
 
+    void exitFromAnEditorAsksForEveryModifiedWindow()
+    {
+        frame->New1Click(nullptr);
+        TypeAtEnd(*active(), QStringLiteral("1"));
+        frame->New1Click(nullptr);
+        TypeAtEnd(*active(), QStringLiteral("2"));
+        frame->New1Click(nullptr);  // unmodified: no question
+        prompts.answerConfirm(QMessageBox::No);
+        prompts.answerConfirm(QMessageBox::Cancel);
+        QTest::keyClick(active()->Memo1, Qt::Key_X, Qt::AltModifier);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(prompts.texts(PromptKind::Confirm),
+                 (QStringList{"Save changes to DOC1.dat? ", "Save changes to DOC2.dat? "}));
+        // Cancel kept DOC2 (and DOC3, not reached), and with them the program.
+        QVERIFY(frame->isVisible());
+        const QList<QMdiSubWindow *> left = frame->editorWindows();
+        QCOMPARE(left.size(), 2);
+        auto *kept = qobject_cast<TChild *>(left.first()->widget());
+        QCOMPARE(kept->FileName, QStringLiteral("DOC2.dat"));
+        QVERIFY(kept->Memo1->document()->isModified());
+    }
+
     void closeBoxAsksAndCancelKeepsTheWindow()
     {
         frame->New1Click(nullptr);
