@@ -4,6 +4,7 @@
 
 #include "shellfixture.h"
 
+#include "analysis/histoform.h"
 #include "editor/mdichild.h"
 #include "scriptedprompts.h"
 #include "shell/mdiframe.h"
@@ -14,6 +15,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -53,6 +55,7 @@ private slots:
 
     void commandsStartTheirWindows_data();
     void commandsStartTheirWindows();
+    void histogramOffersLastFile();
 
     void f1AsksForTopics();
     void f1OnHighlightedMenuItem();
@@ -512,6 +515,42 @@ void TestFrame::commandsStartTheirWindows()
     });
     QCOMPARE(shown, QStringList{caption});
     QCOMPARE(m_prompts->texts(), QStringList());
+}
+
+void TestFrame::histogramOffersLastFile()
+{
+    const QString path = m_dir->filePath(QStringLiteral("trees.dat"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1 2 3 4 5\r\n");
+    file.close();
+    m_prompts->answerOpen(path);
+    frame->Open1->trigger();
+    QCOMPARE(CurrentFileName, path);
+
+    // Five intervals and OK in the histogram dialog; the data file dialog
+    // that follows is cancelled by the scripted prompts.
+    QTimer poll;
+    int dialogs = 0;
+    connect(&poll, &QTimer::timeout, this, [&dialogs] {
+        auto *dialog = qobject_cast<THisto *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        ++dialogs;
+        if (dialogs > 1) {
+            dialog->reject();
+            return;
+        }
+        dialog->EntryText->setText(QStringLiteral("5"));
+        dialog->accept();
+    });
+    poll.start(10);
+    frame->Histogramdata1->trigger();
+    poll.stop();
+
+    QCOMPARE(dialogs, 1);
+    QCOMPARE(m_prompts->openRequests.size(), 2);
+    QCOMPARE(m_prompts->openRequests.last().fileName, path);
 }
 
 // --- help ----------------------------------------------------------------------------------------
