@@ -1,0 +1,228 @@
+// F critical values by Romberg integration of the density and the marching
+// bisection shared with the chi-squared calculator.
+//
+// Floating-point errors are detected, never trapped: the integral and the
+// search clear the status flags, do their work and test the flags and the
+// finiteness of their result afterwards; the density tests its values.
+
+#include "calculators/fdist.h"
+
+#include "calculators/calcinput.h"
+#include "calculators/calcread.h"
+#include "calculators/resulttext.h"
+#include "numeric/messages.h"
+#include "numeric/mutil.h"
+#include "numeric/strings.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace {
+
+constexpr int FloatingPointErrors = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+// The density's parameters, set by SetFDegrees.
+long double Numerator = 1.0L;
+long double Denominator = 1.0L;
+long double DensityConstant = 0.0L;
+long double NumeratorExponent = 0.0L;   // (n1 - 2)/2
+long double DenominatorExponent = 0.0L; // (n1 + n2)/2
+
+// Failures since SetFDegrees. A density that fails once usually fails at
+// every point of the integral, so it is reported once and the search ends
+// after that integral.
+bool DensityFailed = false;
+bool IntegralFailed = false;
+
+// Keeps the compiler from moving a floating-point operation past the test of
+// the status flags that follows it.
+long double Settle(long double value)
+{
+    volatile long double settled = value;
+    return settled;
+}
+
+void CheckFloatingPoint(const char *where)
+{
+    if (std::fetestexcept(FloatingPointErrors))
+        throw FloatingPointError(where);
+}
+
+long double FIntegral(long double a, long double b)
+{
+    return GuardedRomberg(FDensity, a, b);
+}
+
+} // namespace
+
+void SetFDegrees(std::int32_t n1, std::int32_t n2)
+{
+    DensityFailed = false;
+    IntegralFailed = false;
+    Numerator = n1;
+    Denominator = n2;
+    NumeratorExponent = (n1 - 2) / 2.0L;
+    DenominatorExponent = (n1 + n2) / 2.0L;
+
+    const long double gammaBoth = Gamma((n1 + n2) / 2.0L);
+    const long double gamma1 = Gamma(n1 / 2.0L);
+    const long double gamma2 = Gamma(n2 / 2.0L);
+    const long double scale = Power(Numerator / Denominator, n1 / 2.0L);
+    std::feclearexcept(FloatingPointErrors);
+    DensityConstant = Settle(scale * gammaBoth / (gamma1 * gamma2));
+    CheckFloatingPoint("F density constant");
+}
+
+long double FDensity(long double x)
+{
+    // Every error of the density's own arithmetic (an overflow, a division by
+    // zero, an invalid operation) leaves a value that is not finite, which is
+    // cheaper to test than the status flags at each of the thousands of points
+    // of a search; Power deals with its own errors.
+    try {
+        const long double power1 = Power(x, NumeratorExponent);
+        const long double base = 1.0L + Numerator * x / Denominator;
+        if (!std::isfinite(base))
+            throw FloatingPointError("F density");
+        const long double power2 = Power(base, DenominatorExponent);
+        const long double value = DensityConstant * power1 / power2;
+        if (!std::isfinite(value))
+            throw FloatingPointError("F density");
+        return value;
+    } catch (...) {
+        std::feclearexcept(FloatingPointErrors);
+        if (!DensityFailed)
+            ShowMessage("Sorry, error in computations.");
+        DensityFailed = true;
+        return 0.0L;
+    }
+}
+
+long double GuardedRomberg(const Integrand &f, long double a, long double b)
+{
+    // An integrand value that is not a finite number ends the integral at
+    // once: no row test can pass after it, and the rows would go on doubling
+    // to the last one.
+    const Integrand checked = [&f](long double x) {
+        const long double value = f(x);
+        if (!std::isfinite(value))
+            throw FloatingPointError("F integrand");
+        return value;
+    };
+    try {
+        std::feclearexcept(FloatingPointErrors);
+        const long double value = Settle(Romberg(checked, a, b, QuantileEps, FRows));
+        CheckFloatingPoint("F integral");
+        if (!std::isfinite(value))
+            throw FloatingPointError("F integral");
+        return value;
+    } catch (...) {
+        std::feclearexcept(FloatingPointErrors);
+        ShowMessage("Sorry, unable to compute value.");
+        IntegralFailed = true;
+        return 0.0L;
+    }
+}
+
+QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, double p)
+{
+    try {
+        SetFDegrees(n1, n2);
+        const QuantileSearch search = MarchingSearch(
+            FDensity, FIntegral, p, [] { return DensityFailed || IntegralFailed; });
+        // A failed density or integral has shown its message already.
+        if (!search.found && !DensityFailed && !IntegralFailed)
+            ShowMessage("Sorry, unable to compute value.");
+        return search;
+    } catch (...) {
+        std::feclearexcept(FloatingPointErrors);
+        ShowMessage("Sorry, unable to compute value.");
+        return QuantileSearch{};
+    }
+}
+
+QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2)
+{
+    if (alpha <= 0.5)
+        return FQuantile(v1, v2, 1.0 - alpha);
+
+    // 1/F has the F(v2, v1) distribution, so the upper alpha point of
+    // F(v1, v2) is the reciprocal of the alpha-quantile of F(v2, v1).
+    QuantileSearch search = FQuantile(v2, v1, alpha);
+    if (search.found)
+        search.value = 1.0L / search.value;
+    return search;
+}
+
+std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f)
+{
+    std::string text = "          F distribution:\r\n          Alpha = ";
+    text += FormatNumber(0, 3, alpha);
+    text += " with v1 = ";
+    text += FormatNumber(0, 0, v1);
+    text += " and v2 = ";
+    text += FormatNumber(0, 0, v2);
+    text += "\r\n";
+    text += "\r\n";
+    if (!f.found) {
+        text += NotComputedLine;
+        return text;
+    }
+    const std::uint8_t decimals = f.value < 0.001L ? 5 : 2;
+    text += "          Critical value = ";
+    text += FormatNumber(0, decimals, static_cast<double>(f.value));
+    return text;
+}
+
+CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
+                        const std::string &v2Text)
+{
+    CalcOutcome outcome;
+    std::vector<std::string> &messages = outcome.messages;
+    const char *const degreesRange = "The degrees of freedom must be between 1 and 200.";
+
+    if (alphaText.empty()) {
+        messages.push_back("Please enter the desired probability in percentage points.");
+        return outcome;
+    }
+    double alpha = 0.0;
+    const bool alphaRead = ReadRealField(alphaText, alpha, messages);
+    if (!alphaRead || static_cast<long double>(alpha) < 0.0001L
+        || static_cast<long double>(alpha) > 0.999999L) {
+        messages.push_back("Alpha must be between 0.0001 and 0.999999");
+        return outcome;
+    }
+
+    if (v1Text.empty()) {
+        messages.push_back("Please enter the numerator degrees of freedom.");
+        return outcome;
+    }
+    std::int32_t v1 = 0;
+    const bool v1Read = ReadIntegerField(v1Text, v1, messages);
+    if (v1 < 1 || v1 > 200 || !v1Read) {
+        messages.push_back(degreesRange);
+        return outcome;
+    }
+
+    if (v2Text.empty()) {
+        messages.push_back("Please enter the denominator degrees of freedom.");
+        return outcome;
+    }
+    std::int32_t v2 = 0;
+    const bool v2Read = ReadIntegerField(v2Text, v2, messages);
+    if (v2 < 1 || v2 > 200 || !v2Read) {
+        messages.push_back(degreesRange);
+        return outcome;
+    }
+
+    QuantileSearch f;
+    {
+        MessageRecorder recorder;
+        f = FCriticalValue(alpha, v1, v2);
+        const std::vector<std::string> shown = recorder.take();
+        messages.insert(messages.end(), shown.begin(), shown.end());
+    }
+    ResultText = FReportText(alpha, v1, v2, f);
+    outcome.accepted = true;
+    return outcome;
+}
