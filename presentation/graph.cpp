@@ -77,6 +77,7 @@ TMyGraph::TMyGraph(QWidget *parent)
     connect(Print, &QPushButton::clicked, this, &TMyGraph::PrintClick);
 
     setFixedSize(ClientWidth, ClientHeight);
+    move(192, 107);
 }
 
 QImage &TMyGraph::canvas()
