@@ -3,7 +3,6 @@
 #include "ui/fonts.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -115,10 +114,7 @@ bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, 
         }
     }
     if (!reason.isEmpty()) {
-        error = QStringLiteral("Cannot write the picture \"%1\": %2")
-                    .arg(QDir::toNativeSeparators(fileName), reason)
-                    .toLocal8Bit()
-                    .toStdString();
+        error = reason.toLocal8Bit().toStdString();
         return false;
     }
     return true;

@@ -21,5 +21,5 @@ void PaintHistogramPicture(QImage &image, const PictureLayout &layout);
 // Writes the analysed sample's picture, 450 by 450 pixels as the graphics
 // viewer shows it, as a PNG file at path; complete or not at all. Works with
 // or without an application object (the console companion has none). Returns
-// false with the file name and the reason in error.
+// false with the reason in error.
 bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, std::string &error);
