@@ -205,7 +205,8 @@ bool THisto::AcceptEntry()
 
 namespace {
 
-enum class RunStep { Done, AskAgain };
+// What the analysis of the chosen file leaves the run to do.
+enum class Outcome { Analysed, Failed, AskAgain };
 
 // File names travel to and from the core in the system's own encoding, so
 // that a folder with accented letters opens like any other.
@@ -235,30 +236,28 @@ void Show(const std::string &text)
 // Reads and analyses the chosen file into the analysis state. A file that
 // cannot be used ends the run; a class width that does not suit the data
 // sends the user back to the dialog.
-RunStep Analyse(const QString &fileName, bool &usable)
+Outcome Analyse(const QString &fileName)
 {
-    usable = false;
     std::string error;
     AnalysisState &state = Analysis;
     if (!ReadDataFile(state, CoreFileName(fileName), error)) {
         Show(error);
-        return RunStep::Done;
+        return Outcome::Failed;
     }
     SortData(state);
     if (!ComputeStatistics(state, error)) {
         Show(error);
-        return RunStep::Done;
+        return Outcome::Failed;
     }
     FindMedian(state);
     FindMode(state);
     ComputeResiduals(state);
     if (!BuildClasses(state, error)) {
         Show(error);
-        return RunStep::AskAgain;
+        return Outcome::AskAgain;
     }
     ComputeOrdinates(state);
-    usable = true;
-    return RunStep::Done;
+    return Outcome::Analysed;
 }
 
 } // namespace
@@ -288,10 +287,10 @@ void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
             return;
         Analysis.DataFileName = CoreFileName(chosen);
 
-        bool usable = false;
-        if (Analyse(chosen, usable) == RunStep::AskAgain)
+        const Outcome outcome = Analyse(chosen);
+        if (outcome == Outcome::AskAgain)
             continue;
-        if (!usable)
+        if (outcome == Outcome::Failed)
             return;
 
         dialog->DrawHistogram(sender);
