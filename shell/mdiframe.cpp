@@ -28,6 +28,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -449,6 +451,7 @@ QMdiSubWindow *TFrameForm::addEditor(TChild *child)
 {
     auto *window = new QMdiSubWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
     window->setWidget(child);
     ClientArea->addSubWindow(window);
     connectEditor(child);
@@ -482,7 +485,7 @@ void TFrameForm::New1Click(QObject *)
     window->raise();
     ClientArea->setActiveSubWindow(window);
     child->Memo1->setFocus();
-    ClientArea->cascadeSubWindows();
+    cascadeEditors();
     ++DocNumber;
 }
 
@@ -509,7 +512,7 @@ void TFrameForm::OpenWindow()
     window->raise();
     ClientArea->setActiveSubWindow(window);
     child->Memo1->setFocus();
-    ClientArea->cascadeSubWindows();
+    cascadeEditors();
 }
 
 void TFrameForm::Open1Click(QObject *)
@@ -563,7 +566,41 @@ void TFrameForm::Tile1Click(QObject *)
 
 void TFrameForm::Cascade1Click(QObject *)
 {
-    ClientArea->cascadeSubWindows();
+    cascadeEditors();
+}
+
+void TFrameForm::cascadeEditors()
+{
+    // Each window keeps its size (as far as the area allows) and steps down
+    // and right by a title bar's height from the one behind it; the active
+    // window ends on top. A row that would leave the area starts again at the
+    // top left. Minimised windows stay where they are.
+    // Before the frame is first shown the area has no size of its own yet.
+    const QSize area = ClientArea->isVisible() ? ClientArea->viewport()->size()
+                                               : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QMdiSubWindow *active = ClientArea->activeSubWindow();
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : ClientArea->subWindowList(QMdiArea::StackingOrder)) {
+        if (!window->isHidden() && !window->isMinimized() && window != active)
+            windows.append(window);
+    }
+    if (active && !active->isHidden() && !active->isMinimized())
+        windows.append(active);
+
+    QStyleOptionTitleBar option;
+    option.initFrom(ClientArea);
+    const int step = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, ClientArea));
+    int offset = 0;
+    for (QMdiSubWindow *window : windows) {
+        if (window->isMaximized())
+            window->showNormal();
+        const QSize size = window->size().boundedTo(area).expandedTo(window->minimumSizeHint());
+        if (offset > 0 && (offset + size.width() > area.width() || offset + size.height() > area.height()))
+            offset = 0;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
+        offset += step;
+    }
 }
 
 void TFrameForm::Arrangeicons1Click(QObject *)

@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +49,7 @@ private slots:
     void openDialogCancelledCreatesNothing();
     void openedFileNamesItsWindow();
     void missingFileLeavesEmptyWindow();
+    void windowsAreSizedAndCascaded();
     void windowMenuListsEditors();
     void arrangeIconsLinesUpMinimisedWindows();
 
@@ -361,6 +364,47 @@ void TestFrame::missingFileLeavesEmptyWindow()
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->windowTitle(), QString());
     QCOMPARE(ChildOf(windows.first())->Memo1->toPlainText().trimmed(), QString());
+}
+
+void TestFrame::windowsAreSizedAndCascaded()
+{
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    frame->resize(1001, 601);
+    QTRY_COMPARE(frame->size(), QSize(1001, 601));
+
+    // New: seven tenths of the frame's width and half its height (300.5 goes to 300).
+    QMdiSubWindow *first = newWindow();
+    QCOMPARE(first->size(), QSize(701, 300));
+    QCOMPARE(first->pos(), QPoint(0, 0));
+    QMdiSubWindow *second = newWindow();
+    QCOMPARE(second->size(), QSize(701, 300));
+    const int step = second->x();
+    QVERIFY(step > 0);
+    QCOMPARE(second->y(), step);
+    QCOMPARE(first->pos(), QPoint(0, 0));
+
+    // Open: seven tenths of the screen's width and half its height, on top.
+    const QString path = m_dir->filePath(QStringLiteral("a.dat"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_prompts->answerOpen(path);
+    frame->Open1->trigger();
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QMdiSubWindow *opened = frame->activeEditorWindow();
+    QCOMPARE(opened->windowTitle(), path);
+    const QSize area = frame->ClientArea->viewport()->size();
+    QCOMPARE(opened->size(), QSize(qRound(screen.width() * 0.7), qRound(screen.height() * 0.5)).boundedTo(area));
+    QCOMPARE(opened->pos(), QPoint(2 * step, 2 * step));
+
+    // Cascade from the menu puts the active window on top, last in the steps.
+    frame->ClientArea->setActiveSubWindow(first);
+    frame->Cascade1->trigger();
+    QCOMPARE(first->pos(), QPoint(2 * step, 2 * step));
+    QCOMPARE(second->pos(), QPoint(0, 0));
+    for (QMdiSubWindow *window : frame->editorWindows())
+        QVERIFY(QRect(QPoint(0, 0), area).contains(window->geometry()));
 }
 
 void TestFrame::windowMenuListsEditors()
