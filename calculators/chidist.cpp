@@ -31,14 +31,14 @@ constexpr int ChiRows = 31;
 long double DensityConstant = 0.0L;
 long double DensityExponent = 0.0L;
 
-// How close F(A) must come to p. Relative to the smaller tail, so that small
-// upper tails (p near 1) and small lower tails (p near 0) keep their digits;
-// never below a few units of rounding of K itself, which would be out of reach.
 long double Tail(long double p)
 {
     return std::min(p, 1.0L - p);
 }
 
+// How close F(A) must come to p. Relative to the smaller tail, so that small
+// upper tails (p near 1) and small lower tails (p near 0) keep their digits;
+// never below a few units of rounding of K itself, which would be out of reach.
 long double SearchTolerance(long double p)
 {
     return std::max(1e-12L * Tail(p), 32.0L * LDBL_EPSILON * p);
