@@ -13,6 +13,8 @@
 // which would lose the small differences near p = 1/2) and stops on a
 // tolerance relative to the smaller of the two tails rather than on an
 // absolute one; the integrals are computed to a matching relative tolerance.
+// There is no lower cut-off on the midpoint: alpha just below 1/2 gives
+// critical values far below 1e-6, and they are searched like any other.
 
 #include "calculators/tdist.h"
 
@@ -37,8 +39,8 @@ constexpr long double Pi = 3.14159265358979323846264338327950288L;
 
 // Relative tolerance of every integral.
 constexpr long double IntegrationTolerance = 1e-13L;
-// The table of the original holds 256 values, 22 complete rows; an integral
-// that has not settled by then would only spend time.
+// 22 rows (256 table values, over two million samples): an integral that has
+// not settled by then would only spend time.
 constexpr int IntegrationRows = 22;
 // The bisection ends when F(m) is this close to p, relative to the smaller
 // tail min(p - 1/2, 1 - p) ...

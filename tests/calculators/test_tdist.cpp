@@ -17,7 +17,7 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int DegreeStride = 13; // sanitizer builds run several times slower
+constexpr int DegreeStride = 4; // sanitizer builds run several times slower
 #else
 constexpr int DegreeStride = 1;
 #endif
