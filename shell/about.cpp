@@ -1,6 +1,7 @@
 #include "shell/about.h"
 
 #include "shell/pictures.h"
+#include "ui/fonts.h"
 #include "ui/prompts.h"
 
 #include <QEvent>
@@ -18,9 +19,7 @@ namespace {
 
 QFont NamedFont(const QString &family, int pixelSize, bool bold, bool underline = false)
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    QFont font = PixelFont(family, pixelSize, bold);
     font.setUnderline(underline);
     return font;
 }

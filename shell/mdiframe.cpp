@@ -11,6 +11,7 @@
 #include "shell/pictures.h"
 #include "shell/startup.h"
 #include "ui/errorbox.h"
+#include "ui/fonts.h"
 #include "ui/help.h"
 
 #include <QAction>
@@ -109,9 +110,7 @@ TFrameForm::TFrameForm(const Options &options, QWidget *parent)
     setObjectName(QStringLiteral("FrameForm"));
     setWindowTitle(QStringLiteral("Mervan"));
     setWindowIcon(Pictures::ProgramIcon());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
 
     OpenFileDialog.title = QStringLiteral("Mervan Editor");
     OpenFileDialog.fileName = QStringLiteral("*.dat");
@@ -352,8 +351,7 @@ void TFrameForm::createClockPanel()
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(0, 1, 0, 22);
 
-    QFont clockFont(QStringLiteral("Univers"));
-    clockFont.setPixelSize(11);
+    const QFont clockFont = PixelFont(QStringLiteral("Univers"), 11);
     auto label = [this, &clockFont](const QString &name) {
         auto *clock = new QLabel(Panel1);
         clock->setObjectName(name);
