@@ -120,6 +120,8 @@ QLineEdit *TCalcDialog::addField(const QString &labelName, const QString &labelT
     // Fields first, in the order added, then OK, Cancel and Help.
     if (m_lastField)
         setTabOrder(m_lastField, edit);
+    else
+        m_firstField = edit;
     setTabOrder(edit, m_ok);
     setTabOrder(m_ok, m_cancel);
     setTabOrder(m_cancel, m_help);
@@ -147,6 +149,10 @@ void TCalcDialog::placeOnFirstShowing()
         return;
     m_placed = true;
     adjustSize();
+    // Typing starts in the first field; later showings keep the focus where
+    // the user left it.
+    if (m_firstField)
+        m_firstField->setFocus();
     if (m_design.centred)
         centreOnDesktop();
     else

@@ -86,6 +86,7 @@ private:
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_help = nullptr;
+    QWidget *m_firstField = nullptr;
     QWidget *m_lastField = nullptr;
     int m_rows = 0;
     bool m_placed = false;
