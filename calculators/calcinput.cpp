@@ -32,3 +32,33 @@ bool ReadIntegerField(const std::string &text, std::int32_t &value,
     return ReadField(text, messages,
                      [&](std::string &line) { value = ReadInteger(line, Delimiters); });
 }
+
+bool ReadAlphaField(const std::string &text, double &alpha, std::vector<std::string> &messages)
+{
+    if (text.empty()) {
+        messages.push_back("Please enter the desired probability in percentage points.");
+        return false;
+    }
+    const bool read = ReadRealField(text, alpha, messages);
+    const long double a = alpha;
+    if (!read || !(a >= 0.0001L && a <= 0.999999L)) {
+        messages.push_back("Alpha must be between 0.0001 and 0.999999");
+        return false;
+    }
+    return true;
+}
+
+bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,
+                      std::vector<std::string> &messages)
+{
+    if (text.empty()) {
+        messages.push_back(emptyMessage);
+        return false;
+    }
+    const bool read = ReadIntegerField(text, v, messages);
+    if (v < 1 || v > 200 || !read) {
+        messages.push_back("The degrees of freedom must be between 1 and 200.");
+        return false;
+    }
+    return true;
+}

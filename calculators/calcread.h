@@ -4,6 +4,8 @@
 // they show is collected instead, so that a request can return its messages in
 // the order the user is to see them.
 
+#include "numeric/messages.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,3 +15,25 @@
 bool ReadRealField(const std::string &text, double &value, std::vector<std::string> &messages);
 bool ReadIntegerField(const std::string &text, std::int32_t &value,
                       std::vector<std::string> &messages);
+
+// The probability field of the t, chi-squared and F dialogs: not empty, and a
+// number from 0.0001 to 0.999999 (bounds compared in extended precision). On
+// refusal the dialog's message follows any read error in messages. alpha
+// holds what was read either way.
+bool ReadAlphaField(const std::string &text, double &alpha, std::vector<std::string> &messages);
+
+// A degrees-of-freedom field: not empty (emptyMessage otherwise), and an
+// integer from 1 to 200.
+bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,
+                      std::vector<std::string> &messages);
+
+// Runs compute and appends the messages it showed to messages, in order.
+template <class Compute>
+auto CollectMessages(std::vector<std::string> &messages, Compute compute)
+{
+    MessageRecorder recorder;
+    auto result = compute();
+    std::vector<std::string> shown = recorder.take();
+    messages.insert(messages.end(), shown.begin(), shown.end());
+    return result;
+}

@@ -165,38 +165,14 @@ std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &ch
 CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText)
 {
     CalcOutcome outcome;
-    std::vector<std::string> &messages = outcome.messages;
-
-    if (alphaText.empty()) {
-        messages.push_back("Please enter the desired probability in percentage points.");
-        return outcome;
-    }
     double alpha = 0.0;
-    const bool alphaRead = ReadRealField(alphaText, alpha, messages);
-    if (!alphaRead || static_cast<long double>(alpha) < 0.0001L
-        || static_cast<long double>(alpha) > 0.999999L) {
-        messages.push_back("Alpha must be between 0.0001 and 0.999999");
-        return outcome;
-    }
-
-    if (vText.empty()) {
-        messages.push_back("Please enter the degrees of freedom.");
-        return outcome;
-    }
     std::int32_t v = 0;
-    const bool vRead = ReadIntegerField(vText, v, messages);
-    if (v < 1 || v > 200 || !vRead) {
-        messages.push_back("The degrees of freedom must be between 1 and 200.");
+    if (!ReadAlphaField(alphaText, alpha, outcome.messages)
+        || !ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome.messages))
         return outcome;
-    }
 
-    QuantileSearch chi;
-    {
-        MessageRecorder recorder;
-        chi = ChiCriticalValue(alpha, v);
-        const std::vector<std::string> shown = recorder.take();
-        messages.insert(messages.end(), shown.begin(), shown.end());
-    }
+    const QuantileSearch chi =
+        CollectMessages(outcome.messages, [&] { return ChiCriticalValue(alpha, v); });
     ResultText = ChiReportText(alpha, v, chi);
     outcome.accepted = true;
     return outcome;

@@ -178,50 +178,18 @@ CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
                         const std::string &v2Text)
 {
     CalcOutcome outcome;
-    std::vector<std::string> &messages = outcome.messages;
-    const char *const degreesRange = "The degrees of freedom must be between 1 and 200.";
-
-    if (alphaText.empty()) {
-        messages.push_back("Please enter the desired probability in percentage points.");
-        return outcome;
-    }
     double alpha = 0.0;
-    const bool alphaRead = ReadRealField(alphaText, alpha, messages);
-    if (!alphaRead || static_cast<long double>(alpha) < 0.0001L
-        || static_cast<long double>(alpha) > 0.999999L) {
-        messages.push_back("Alpha must be between 0.0001 and 0.999999");
-        return outcome;
-    }
-
-    if (v1Text.empty()) {
-        messages.push_back("Please enter the numerator degrees of freedom.");
-        return outcome;
-    }
     std::int32_t v1 = 0;
-    const bool v1Read = ReadIntegerField(v1Text, v1, messages);
-    if (v1 < 1 || v1 > 200 || !v1Read) {
-        messages.push_back(degreesRange);
-        return outcome;
-    }
-
-    if (v2Text.empty()) {
-        messages.push_back("Please enter the denominator degrees of freedom.");
-        return outcome;
-    }
     std::int32_t v2 = 0;
-    const bool v2Read = ReadIntegerField(v2Text, v2, messages);
-    if (v2 < 1 || v2 > 200 || !v2Read) {
-        messages.push_back(degreesRange);
+    if (!ReadAlphaField(alphaText, alpha, outcome.messages)
+        || !ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1,
+                             outcome.messages)
+        || !ReadDegreesField(v2Text, "Please enter the denominator degrees of freedom.", v2,
+                             outcome.messages))
         return outcome;
-    }
 
-    QuantileSearch f;
-    {
-        MessageRecorder recorder;
-        f = FCriticalValue(alpha, v1, v2);
-        const std::vector<std::string> shown = recorder.take();
-        messages.insert(messages.end(), shown.begin(), shown.end());
-    }
+    const QuantileSearch f =
+        CollectMessages(outcome.messages, [&] { return FCriticalValue(alpha, v1, v2); });
     ResultText = FReportText(alpha, v1, v2, f);
     outcome.accepted = true;
     return outcome;

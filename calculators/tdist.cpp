@@ -158,35 +158,21 @@ std::string TReportText(double alpha, std::int32_t v, long double t)
 CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)
 {
     CalcOutcome outcome;
-    if (alphaText.empty()) {
-        outcome.messages.push_back("Please enter the desired probability in percentage points.");
-        return outcome;
-    }
     double alpha = 0.0;
-    const bool alphaRead = ReadRealField(alphaText, alpha, outcome.messages);
-    TAlpha = alpha;
-    const long double a = alpha;
-    if (!alphaRead || !(a >= 0.0001L && a <= 0.999999L)) {
-        outcome.messages.push_back("Alpha must be between 0.0001 and 0.999999");
-        return outcome;
-    }
-    if (vText.empty()) {
-        outcome.messages.push_back("Please enter the degrees of freedom.");
-        return outcome;
-    }
     std::int32_t v = 0;
-    const bool vRead = ReadIntegerField(vText, v, outcome.messages);
-    TDegrees = v;
-    if (v < 1 || v > 200 || !vRead) {
-        outcome.messages.push_back("The degrees of freedom must be between 1 and 200.");
+    const bool alphaAccepted = ReadAlphaField(alphaText, alpha, outcome.messages);
+    TAlpha = alpha;
+    if (!alphaAccepted)
         return outcome;
-    }
+    const bool vAccepted =
+        ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome.messages);
+    TDegrees = v;
+    if (!vAccepted)
+        return outcome;
 
-    MessageRecorder failures;
-    const long double t = TCriticalValue(alpha, static_cast<std::uint16_t>(v));
+    const long double t = CollectMessages(
+        outcome.messages, [&] { return TCriticalValue(alpha, static_cast<std::uint16_t>(v)); });
     ResultText = TReportText(alpha, v, t);
-    std::vector<std::string> shown = failures.take();
-    outcome.messages.insert(outcome.messages.end(), shown.begin(), shown.end());
     outcome.accepted = true;
     return outcome;
 }
