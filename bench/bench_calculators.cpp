@@ -8,6 +8,7 @@
 //
 // Usage: bench_calculators [quick]   (quick: every fifth degree of freedom)
 
+#include "benchclock.h"
 #include "calculators/calcinput.h"
 
 #include <algorithm>
@@ -20,19 +21,6 @@
 #include <vector>
 
 namespace {
-
-double ThreadMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double WallMilliseconds()
-{
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
 
 struct Sample
 {

@@ -8,6 +8,7 @@
 //
 // Usage: bench_chif [quick]   (quick: a coarser grid)
 
+#include "benchclock.h"
 #include "calculators/chidist.h"
 #include "calculators/fdist.h"
 #include "numeric/messages.h"
@@ -21,19 +22,6 @@
 #include <vector>
 
 namespace {
-
-double ThreadMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double WallMilliseconds()
-{
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
 
 struct Sample
 {
