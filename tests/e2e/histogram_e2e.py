@@ -22,58 +22,9 @@ import tempfile
 import time
 import zlib
 
+from xdriver import Failure, key, run, type_text, visible_windows, wait_for, wait_for_window
+
 DATA = b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n"
-
-
-class Failure(Exception):
-    pass
-
-
-def run(args, timeout=10, check=True):
-    try:
-        done = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure("%s did not finish within %d s" % (" ".join(args), timeout))
-    if check and done.returncode != 0:
-        raise Failure("%s failed (%d): %s" % (" ".join(args), done.returncode,
-                                              done.stderr.decode(errors="replace").strip()))
-    return done
-
-
-def visible_windows(title):
-    """Ids of the mapped windows whose name is exactly title."""
-    pattern = "^" + "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in title) + "$"
-    done = run(["xdotool", "search", "--onlyvisible", "--name", pattern], check=False)
-    return [line for line in done.stdout.decode().split() if line]
-
-
-def wait_for(what, condition, timeout, program=None):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        if program is not None and program.poll() is not None:
-            raise Failure("the program ended (status %d) while waiting for %s" % (program.returncode, what))
-        time.sleep(0.05)
-    raise Failure("timed out after %.0f s waiting for %s" % (timeout, what))
-
-
-def wait_for_window(title, program, timeout=15):
-    ids = wait_for("the window \"%s\"" % title, lambda: visible_windows(title), timeout, program)
-    window = ids[-1]
-    # There is no window manager: hand the window the keyboard ourselves.
-    run(["xdotool", "windowfocus", window], check=False)
-    time.sleep(0.3)
-    return window
-
-
-def key(*keys):
-    run(["xdotool", "key", "--delay", "60"] + list(keys))
-
-
-def type_text(text):
-    run(["xdotool", "type", "--delay", "30", text])
 
 
 def png_pixels(data):
