@@ -76,7 +76,13 @@ int RunHistogramCommand(const std::vector<std::string> &args, const PictureWrite
     }
     Analysis.CenterData = center;
 
-    std::string error;
+    // A data file that its own report would replace is refused before it
+    // is read.
+    std::string error = ReportReplacesDataFile(*dataFile);
+    if (!error.empty()) {
+        ShowMessage(error);
+        return 1;
+    }
     if (!AnalyseDataFile(Analysis, *dataFile, error)) {
         ShowMessage(error);
         return 1;

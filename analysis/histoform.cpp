@@ -286,6 +286,13 @@ void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
         if (chosen.isEmpty())
             return;
         Analysis.DataFileName = CoreFileName(chosen);
+        // Its report would replace the data file: one message, before the
+        // file's read errors and its picture.
+        const std::string refusal = ReportReplacesDataFile(Analysis.DataFileName);
+        if (!refusal.empty()) {
+            Show(refusal);
+            return;
+        }
 
         const Outcome outcome = Analyse(chosen);
         if (outcome == Outcome::AskAgain)

@@ -337,6 +337,15 @@ void WriteHistogramText(const AnalysisState &s, std::string &out)
     End(out);
 }
 
+std::string ReportReplacesDataFile(const std::string &dataFileName)
+{
+    const std::string reportName = ReportFileName(dataFileName);
+    if (!SameFile(reportName, dataFileName))
+        return std::string();
+    return "The report \"" + reportName
+           + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
+}
+
 std::string ReportNumber(double x, int width, int decimals)
 {
     std::string text;
@@ -354,12 +363,9 @@ std::string ReportText(const AnalysisState &state)
 bool WriteReport(AnalysisState &state, std::string &error)
 {
     const std::string reportName = ReportFileName(state.DataFileName);
-    if (SameFile(reportName, state.DataFileName)) {
-        error = "The report \"" + reportName
-                + "\" would replace the data file. Please give the data file an extension other than"
-                  " \".OUT\".";
+    error = ReportReplacesDataFile(state.DataFileName);
+    if (!error.empty())
         return false;
-    }
 
     // The report goes to a new file beside its final place and is renamed
     // over it only when complete, so a failure never leaves half a report

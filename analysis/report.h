@@ -12,6 +12,13 @@
 // extension gets ".OUT" appended.
 std::string ReportFileName(const std::string &dataFileName);
 
+// The message to show when the report of dataFileName would be written over
+// the data file itself (a data file named with the extension ".OUT", or a
+// link to the report's place); empty when the report has a place of its own.
+// Asked before a file is read, so that the user is not taken through its
+// read errors and its picture for a report that cannot be written.
+std::string ReportReplacesDataFile(const std::string &dataFileName);
+
 // x in fixed notation with the given decimals ("-" before a negative number,
 // rounded as the C library rounds), right-justified in width columns; a
 // longer text is written whole, width 0 gives no padding.

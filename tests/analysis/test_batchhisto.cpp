@@ -98,7 +98,8 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
     const std::vector<Case> cases = {
         {(folder / "missing.dat").string(), "Cannot open the data file"},
         {write("empty.dat", "\r\n"), "holds no numbers"},
-        {write("report.OUT", "1 2 3"), "would replace the data file"},
+        // Refused before reading: its words give no read errors.
+        {write("report.OUT", "Mean = 2 \xB1" "1.0\r\n"), "would replace the data file"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
@@ -110,7 +111,7 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
     }
     EXPECT_FALSE(fs::exists(folder / "missing.OUT"));
     EXPECT_FALSE(fs::exists(folder / "empty.OUT"));
-    EXPECT_EQ(read((folder / "report.OUT").string()), "1 2 3");
+    EXPECT_EQ(read((folder / "report.OUT").string()), "Mean = 2 \xB1" "1.0\r\n");
 }
 
 TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
