@@ -890,19 +890,22 @@ void TChild::Print1Click()
     job.lines = Lines(document);
 
     // Events run while the pages are built; the window stays open meanwhile.
+    // A Print that arrives during the job is refused, and must not lift the
+    // running job's hold on the window.
     const QPointer<TChild> self(this);
+    const bool alreadyPrinting = m_printing;
     m_printing = true;
     EditorPrintResult result;
     try {
         result = PrintEditorText(ProgramPrinter(), job);
     } catch (...) {
         if (self)
-            m_printing = false;
+            m_printing = alreadyPrinting;
         throw;
     }
     if (!self)
         return;
-    m_printing = false;
+    m_printing = alreadyPrinting;
     switch (result) {
     case EditorPrintResult::FontUnusable:
         Prompts::current().message(

@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
 #include <memory>
@@ -226,19 +225,41 @@ private slots:
         QVERIFY2(messages.first().contains(QStringLiteral("no line fits on a page")), qPrintable(messages.first()));
     }
 
+    void eventsDuringPrintingCannotBreakTheJob_data()
+    {
+        QTest::addColumn<bool>("printFirst");
+        QTest::newRow("close, then print") << false;
+        QTest::newRow("print, then close") << true;
+    }
+
     void eventsDuringPrintingCannotBreakTheJob()
     {
         // Events run between lines: a close request and a second Print that
-        // arrive meanwhile are refused with a message, and the job completes.
+        // arrive meanwhile are refused with a message, in either order, and
+        // the job completes. Both are posted before the job starts, so the
+        // first round of events inside the job delivers them.
+        QFETCH(bool, printFirst);
         auto *child = new TChild;
         const QPointer<TChild> alive(child);
         child->Memo1->setPlainText(NumberedLines(3));
-        QTimer::singleShot(0, child, [child] { child->close(); });
-        QTimer::singleShot(0, child, [child] { child->Print1Click(); });
+        const auto post = [child](auto call) { QMetaObject::invokeMethod(child, call, Qt::QueuedConnection); };
+        const auto closeIt = [child] { child->close(); };
+        const auto printAgain = [child] { child->Print1Click(); };
+        if (printFirst) {
+            post(printAgain);
+            post(closeIt);
+        } else {
+            post(closeIt);
+            post(printAgain);
+        }
         child->Print1Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alive.isNull());
         QCOMPARE(prompts.shown.size(), 2);
+        QCOMPARE(prompts.texts(PromptKind::Information).size(), 1);
+        QVERIFY(prompts.texts(PromptKind::Information).first().contains(QStringLiteral("printing")));
+        QCOMPARE(prompts.texts(PromptKind::Message).size(), 1);
+        QVERIFY(prompts.texts(PromptKind::Message).first().contains(QStringLiteral("being printed")));
         QCOMPARE(PdfPages(pdf), 1);
         QCOMPARE(Poppler("pdftotext", {pdf, "-"}).simplified(), QStringLiteral("line1 line2 line3"));
         // Once the job is done, the window closes as usual.
