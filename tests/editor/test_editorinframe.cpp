@@ -115,6 +115,23 @@ private slots:
         QVERIFY(kept->Memo1->document()->isModified());
     }
 
+    void saveAsShortensTheCaptionOfAnOpenedFile()
+    {
+        const QString path = dir.filePath(QStringLiteral("trees.dat"));
+        QVERIFY(WriteBytes(path, "1 2\r\n"));
+        prompts.answerOpen(path);
+        frame->Open1Click(nullptr);
+        QMdiSubWindow *window = frame->activeEditorWindow();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), path);
+        const QString other = dir.filePath(QStringLiteral("copy.dat"));
+        prompts.answerSave(other);
+        active()->SaveAs1Click();
+        QCOMPARE(window->windowTitle(), QStringLiteral("copy.dat"));
+        QCOMPARE(ReadBytes(other), QByteArray("1 2\r\n"));
+        QCOMPARE(CurrentFileName, other);
+    }
+
     void closeBoxAsksAndCancelKeepsTheWindow()
     {
         frame->New1Click(nullptr);
