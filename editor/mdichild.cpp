@@ -567,7 +567,7 @@ void TChild::Close1Click()
 void TChild::closeEvent(QCloseEvent *event)
 {
     if (m_printing) {
-        ShowInfo(QStringLiteral("The window is printing and closes when printing has finished."));
+        ShowInfo(QStringLiteral("The window is printing. Close it when printing has finished."));
         event->ignore();
         return;
     }

@@ -257,7 +257,10 @@ private slots:
         QVERIFY(!alive.isNull());
         QCOMPARE(prompts.shown.size(), 2);
         QCOMPARE(prompts.texts(PromptKind::Information).size(), 1);
-        QVERIFY(prompts.texts(PromptKind::Information).first().contains(QStringLiteral("printing")));
+        // The close is refused, not put off: the message must not promise that
+        // the window closes by itself.
+        QCOMPARE(prompts.texts(PromptKind::Information).first(),
+                 QStringLiteral("The window is printing. Close it when printing has finished."));
         QCOMPARE(prompts.texts(PromptKind::Message).size(), 1);
         QVERIFY(prompts.texts(PromptKind::Message).first().contains(QStringLiteral("being printed")));
         QCOMPARE(PdfPages(pdf), 1);
