@@ -3,6 +3,7 @@
 #include "ui/help.h"
 #include "ui/prompts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -206,6 +207,13 @@ HelpViewer::HelpViewer(QWidget *parent)
         if (m_number->hasFocus())
             showContext(m_number->value());
     });
+    // Esc leaves the help window, also when it waits above a modal dialog
+    // and the window system offers no close box.
+    auto *leave = new QAction(this);
+    leave->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(leave, &QAction::triggered, this, &QWidget::close);
+    addAction(leave);
+
     updateButtons();
 }
 

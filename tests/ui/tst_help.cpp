@@ -14,9 +14,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -84,6 +86,7 @@ private slots:
 
     void viewerShowsTopicsByNumberIndexAndLinks();
     void missingHelpFileGivesMessage();
+    void viewerAboveModalDialogLeavesWithEscape();
 };
 
 void HelpTest::initTestCase()
@@ -376,6 +379,43 @@ void HelpTest::missingHelpFileGivesMessage()
     QVERIFY(viewer->isVisible());
     viewer->close();
     delete viewer;
+}
+
+void HelpTest::viewerAboveModalDialogLeavesWithEscape()
+{
+    // Help asked for from a modal dialog must be usable while the dialog
+    // waits, and the dialog must answer again once the help window is left.
+    const QString file = SourceHelp(QStringLiteral("mervan.hlp"));
+    QDialog dialog;
+    auto *button = new QPushButton(QStringLiteral("OK"), &dialog);
+    QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QPointer<HelpViewer> viewer;
+    QWidget *modalWithHelp = nullptr;
+    QWidget *modalAfterEscape = nullptr;
+    bool hiddenAfterEscape = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            return dialog.done(-1);
+        HelpSystem::current().showContext(file, 68);
+        viewer = HelpViewer::forFile(file);
+        if (!viewer || !QTest::qWaitForWindowActive(viewer))
+            return dialog.done(-2);
+        modalWithHelp = QApplication::activeModalWidget();
+        QTest::keyClick(viewer->browser(), Qt::Key_Escape);
+        hiddenAfterEscape = !viewer->isVisible();
+        modalAfterEscape = QApplication::activeModalWidget();
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, &dialog, [&] { dialog.done(-3); });
+    guard.start(5000);
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(viewer);
+    QCOMPARE(viewer->currentContext(), 68);
+    QCOMPARE(modalWithHelp, static_cast<QWidget *>(viewer.data()));
+    QVERIFY(hiddenAfterEscape);
+    QCOMPARE(modalAfterEscape, static_cast<QWidget *>(&dialog));
+    delete viewer.data();
 }
 
 QTEST_MAIN(HelpTest)
