@@ -15,11 +15,19 @@
 #include "shell/mdiframe.h"
 #include "shell/menumerge.h"
 #include "shell/startup.h"
+#include "editor/mdichild.h"
+#include "ui/help.h"
+#include "ui/helpviewer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMap>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 
 class TestStartUp : public QObject
@@ -33,6 +41,7 @@ private slots:
     void splashEndTick();
     void splashStaysTwoToThreeSeconds();
     void longLivedWindows();
+    void everyHelpContextHasATopic();
     void mergeMenus_data();
     void mergeMenus();
 };
@@ -123,6 +132,61 @@ void TestStartUp::longLivedWindows()
                                 MsgForm, ViewForm};
     for (void *window : gone)
         QCOMPARE(window, nullptr);
+}
+
+void TestStartUp::everyHelpContextHasATopic()
+{
+    // Every window, control, menu and command that carries a help context
+    // must find its topic in the help file its requests go to: the editor
+    // windows' file for what lives in an editor window, the program's file
+    // for everything else.
+    QMap<QString, HelpDocument> files;
+    for (const QString &name : {QStringLiteral("mervan.hlp"), QStringLiteral("Ombrelay.hlp")}) {
+        const QString path = QDir(qEnvironmentVariable("MERVAN_SOURCE_DIR"))
+                                 .filePath(QStringLiteral("resources/help/") + name);
+        QVERIFY2(files[name].load(path), qPrintable(path));
+    }
+
+    StartUpOptions options;
+    options.splash = false;
+    options.endsProgram = false;
+    ProgramWindows windows(options);
+    FrameForm->New1Click(FrameForm);
+    QCOMPARE(FrameForm->editorWindows().size(), 1);
+
+    QMap<QString, QSet<int>> asked;
+    QStringList missing;
+    const QList<QWidget *> tops = {FrameForm, AboutBox, MyGraph, Histo, Normal, TCompute, X2,
+                                   FCompute, MsgForm, ViewForm};
+    for (QWidget *top : tops) {
+        QList<QObject *> objects = top->findChildren<QObject *>();
+        objects.prepend(top);
+        for (QObject *object : objects) {
+            const int context = helpContext(object);
+            if (context == 0)
+                continue;
+            QObject *holder = object;
+            while (holder && !holder->isWidgetType())
+                holder = holder->parent();
+            const QString file = QFileInfo(HelpFileFor(static_cast<QWidget *>(holder))).fileName()
+                                         == QStringLiteral("Ombrelay.hlp")
+                                     ? QStringLiteral("Ombrelay.hlp")
+                                     : QStringLiteral("mervan.hlp");
+            asked[file].insert(context);
+            if (!files[file].topic(context))
+                missing << QStringLiteral("%1 %2 -> %3 #%4")
+                               .arg(QString::fromLatin1(object->metaObject()->className()),
+                                    object->objectName(), file)
+                               .arg(context);
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+    // The walk reached the frame's menus, the calculators, the results window
+    // and the editor window.
+    for (int context : {1, 2, 4, 5, 6, 7, 8, 9, 10, 68})
+        QVERIFY2(asked[QStringLiteral("mervan.hlp")].contains(context), qPrintable(QString::number(context)));
+    for (int context : {1, 2, 3})
+        QVERIFY2(asked[QStringLiteral("Ombrelay.hlp")].contains(context), qPrintable(QString::number(context)));
 }
 
 void TestStartUp::mergeMenus_data()
