@@ -195,8 +195,10 @@ void TCalcDialog::RunDialogLoop()
             return;
 
         const CalcOutcome outcome = runRequest();
+        // Shown like every other message of the core: the read error's ETX
+        // marks left out and its CR breaks as line breaks.
         for (const std::string &text : outcome.messages)
-            Prompts::current().message(FromCore(text));
+            Prompts::current().message(CoreMessageText(text));
         if (!outcome.accepted)
             continue;
 

@@ -119,12 +119,10 @@ void Press(QDialog *dialog, const char *buttonName)
 
 QString RealReadError()
 {
-    return QStringLiteral("\x03" "Double expected in read\r\r\x03" "Processing Line : \r\x03"
-                          "No line read in file");
+    return QStringLiteral("Double expected in read\n\nProcessing Line : \nNo line read in file");
 }
 
 QString IntegerReadError()
 {
-    return QStringLiteral("\x03" "Integer expected in read\r\r\x03" "Processing Line : \r\x03"
-                          "No line read in file");
+    return QStringLiteral("Integer expected in read\n\nProcessing Line : \nNo line read in file");
 }

@@ -158,6 +158,8 @@ private slots:
 
     void validationMessages_data();
     void validationMessages();
+    void readErrorShowsTheLastDataLine_data();
+    void readErrorShowsTheLastDataLine();
     void correctedInputIsAccepted();
     void clipboardPlacesTheReport_data() { QTest::addColumn<Calc>("calc"); AddCalcRows("clip"); }
     void clipboardPlacesTheReport();
@@ -256,6 +258,52 @@ void CalcLoopTest::validationMessages()
     QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
     QCOMPARE(script.remaining(), 0);
     QCOMPARE(prompts.texts(), messages);
+}
+
+void CalcLoopTest::readErrorShowsTheLastDataLine_data()
+{
+    QTest::addColumn<Calc>("calc");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("messages");
+
+    // The message box shows the line as lines of text: no control characters,
+    // the caret under the second character of the bad token, or in the first
+    // column when the token is not on the line.
+    const QString alphaRange = QStringLiteral("Alpha must be between 0.0001 and 0.999999");
+    QTest::newRow("t alpha on the line")
+        << Calc::T << QStringList{"x3", "10"}
+        << QStringList{"Double expected in read\n\nProcessing Line : \n1 2 x3\n     ^", alphaRange};
+    QTest::newRow("F v2 not on the line")
+        << Calc::F << QStringList{"0.05", "5", "ten"}
+        << QStringList{"Integer expected in read\n\nProcessing Line : \n1 2 x3\n^",
+                       "The degrees of freedom must be between 1 and 200."};
+    QTest::newRow("normal not a number")
+        << Calc::Normal << QStringList{"2x"}
+        << QStringList{"Double expected in read\n\nProcessing Line : \n1 2 x3\n^",
+                       "Alpha must be between 0.0001 and 99.9999"};
+}
+
+// A typed number that cannot be read shows the last line read from a data
+// file, as the data-file reader left it.
+void CalcLoopTest::readErrorShowsTheLastDataLine()
+{
+    QFETCH(Calc, calc);
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, messages);
+
+    CurrentLine = "1 2 x3";
+    ScriptedPrompts prompts;
+    ScopedPrompts use(prompts);
+    ModalScript script;
+    script.expect(Info(calc).className, Submit(calc, inputs));
+    script.expect(Info(calc).className, [](QDialog *dialog) { Press(dialog, "CancelBtn"); });
+
+    QCOMPARE(ExecuteRequest(calc), 0);
+    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
+    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
+    QCOMPARE(script.remaining(), 0);
+    QCOMPARE(prompts.texts(), messages);
+    QCOMPARE(CurrentLine, std::string("1 2 x3"));
 }
 
 // A refusal, then a corrected entry in the same dialog, goes on to the report.
