@@ -19,8 +19,10 @@ TMsgForm *MsgForm = nullptr;
 
 namespace {
 
-constexpr int Border = 20;         // free space around the contents on every side
-constexpr int ButtonTop = 12;
+// The border: free space on every side of the window. The controls keep
+// their places inside it, and the window fits itself around them.
+constexpr int Border = 20;
+constexpr int ButtonTop = 4; // the row of buttons centred on the picture
 constexpr int ButtonHeight = 25;
 constexpr int HelpContext = 68;
 
@@ -111,7 +113,7 @@ TMsgForm::TMsgForm(QWidget *parent)
         auto *button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
-        button->setGeometry(left, ButtonTop, width, ButtonHeight);
+        button->setGeometry(Border + left, Border + ButtonTop, width, ButtonHeight);
         button->setIconSize(QSize(16, 16));
         // The hint travels with the button; the window keeps tooltips off.
         button->setToolTip(hint);
@@ -135,7 +137,7 @@ TMsgForm::TMsgForm(QWidget *parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 8, 33, 33);
+    Image1->setGeometry(Border, Border, 33, 33);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(ReportPicture());
 
@@ -145,7 +147,7 @@ TMsgForm::TMsgForm(QWidget *parent)
     DisplayText->setTextFormat(Qt::PlainText);
     DisplayText->setWordWrap(false);
     DisplayText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    DisplayText->move(102, 49);
+    DisplayText->move(Border + 102, Border + 49);
 
     connect(RetryBtn, &QPushButton::clicked, this, &TMsgForm::RetryBtnClick);
     connect(PrintBtn, &QPushButton::clicked, this, &TMsgForm::PrintBtnClick);

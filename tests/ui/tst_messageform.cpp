@@ -174,8 +174,17 @@ void MessageFormTest::growsAndShrinksWithTheText()
     QVERIFY(wider.width() > small.width());
     QCOMPARE(sizeFor(ShortReport), small);
 
-    // The text's box keeps a 20-pixel border to the window's edges.
-    sizeFor(QString(100, QLatin1Char('w')) + QStringLiteral("\n1\n2\n3\n4\n5\n6\n7\n8"));
+    // A 20-pixel border on every side: around the short report the buttons
+    // and the picture reach it, around the long one the text does.
+    for (const QString &text : {ShortReport, QString(100, QLatin1Char('w')) + QStringLiteral("\n1\n2\n3\n4\n5\n6\n7\n8")}) {
+        sizeFor(text);
+        QRect contents;
+        for (QWidget *child : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            contents |= child->geometry();
+        QCOMPARE(contents.topLeft(), QPoint(20, 20));
+        QCOMPARE(form.width() - (contents.right() + 1), 20);
+        QCOMPARE(form.height() - (contents.bottom() + 1), 20);
+    }
     const QRect text = form.displayText()->geometry();
     QCOMPARE(form.width() - (text.right() + 1), 20);
     QCOMPARE(form.height() - (text.bottom() + 1), 20);
@@ -190,7 +199,8 @@ void MessageFormTest::layoutAndCaption()
     TMsgForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Computation Resuts"));
     QCOMPARE(helpContext(&form), 68);
-    QCOMPARE(form.displayText()->pos(), QPoint(102, 49));
+    // Places are counted from inside the window's 20-pixel border.
+    QCOMPARE(form.displayText()->pos(), QPoint(20 + 102, 20 + 49));
     QCOMPARE(form.displayText()->font().pixelSize(), 13);
     const struct { QPushButton *button; int left; int width; QString caption; } buttons[] = {
         {form.retryButton(), 48, 75, "&Retry"},
@@ -199,7 +209,7 @@ void MessageFormTest::layoutAndCaption()
         {form.closeButton(), 360, 75, "&Close"},
     };
     for (const auto &b : buttons) {
-        QCOMPARE(b.button->x(), b.left);
+        QCOMPARE(b.button->x(), 20 + b.left);
         QCOMPARE(b.button->width(), b.width);
         QCOMPARE(b.button->height(), 25);
         QCOMPARE(b.button->text(), b.caption);
