@@ -6,6 +6,7 @@
 #include "ui/fonts.h"
 #include "ui/help.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -63,6 +64,7 @@ private slots:
     void growsAndShrinksWithTheText();
     void layoutAndCaption();
     void centredOverTheFrameOnceThenLeftWhereItWas();
+    void f1AsksForTopic68AndLeavesItOpen();
 };
 
 void MessageFormTest::initTestCase()
@@ -252,6 +254,36 @@ void MessageFormTest::centredOverTheFrameOnceThenLeftWhereItWas()
         form.closeButton()->click();
     });
     QCOMPARE(later, QPoint(20, 30));
+}
+
+void MessageFormTest::f1AsksForTopic68AndLeavesItOpen()
+{
+    struct Recording : HelpSystem
+    {
+        HelpSystem *previous = HelpSystem::install(this);
+        ~Recording() override { HelpSystem::install(previous); }
+        void showTopics(const QString &) override { requests.append(0); }
+        void showContext(const QString &, int context) override { requests.append(context); }
+        QList<int> requests;
+    } help;
+    InstallHelpKeys(*qApp);
+
+    // From whichever button has the focus, F1 finds the window's context;
+    // the window stays up until a button is used.
+    TMsgForm form;
+    bool openAfterHelp = false;
+    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
+                 PressKey(form, Qt::Key_F1);
+                 for (int press = 0; press < 3; ++press) // Retry, Print, Close, Clipboard
+                     PressKey(form, Qt::Key_Tab);
+                 QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.clipButton()));
+                 PressKey(form, Qt::Key_F1);
+                 openAfterHelp = form.isVisible();
+                 form.clipButton()->click();
+             }),
+             int(TMsgForm::Clipboard));
+    QVERIFY(openAfterHelp);
+    QCOMPARE(help.requests, (QList<int>{68, 68}));
 }
 
 QTEST_MAIN(MessageFormTest)
