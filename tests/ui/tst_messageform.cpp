@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <functional>
@@ -204,11 +205,11 @@ void MessageFormTest::layoutAndCaption()
     // Places are counted from inside the window's 20-pixel border.
     QCOMPARE(form.displayText()->pos(), QPoint(20 + 102, 20 + 49));
     QCOMPARE(form.displayText()->font().pixelSize(), 13);
-    const struct { QPushButton *button; int left; int width; QString caption; } buttons[] = {
-        {form.retryButton(), 48, 75, "&Retry"},
-        {form.clipButton(), 136, 113, "Clip&board"},
-        {form.printButton(), 266, 75, "&Print"},
-        {form.closeButton(), 360, 75, "&Close"},
+    const struct { QPushButton *button; int left; int width; QString caption; QString hint; } buttons[] = {
+        {form.retryButton(), 48, 75, "&Retry", "Return to data entry screen"},
+        {form.clipButton(), 136, 113, "Clip&board", "Copy screen to clipboard"},
+        {form.printButton(), 266, 75, "&Print", "Send screen to printer"},
+        {form.closeButton(), 360, 75, "&Close", "Leave screen"},
     };
     for (const auto &b : buttons) {
         QCOMPARE(b.button->x(), 20 + b.left);
@@ -218,16 +219,26 @@ void MessageFormTest::layoutAndCaption()
         QVERIFY(b.button->font().bold());
         QCOMPARE(b.button->font().pixelSize(), 16);
         QVERIFY(!b.button->isDefault());
+        QCOMPARE(b.button->toolTip(), b.hint);
     }
     // Tab order: Retry, Print, Close, Clipboard.
     QCOMPARE(form.retryButton()->nextInFocusChain(), static_cast<QWidget *>(form.printButton()));
     QCOMPARE(form.printButton()->nextInFocusChain(), static_cast<QWidget *>(form.closeButton()));
     QCOMPARE(form.closeButton()->nextInFocusChain(), static_cast<QWidget *>(form.clipButton()));
 
+    bool tipShown = true;
     const int result = ShowAndDo(form, ShortReport, [&] {
         QCOMPARE(form.windowTitle(), QStringLiteral("Students t Distribution"));
+        // The hints stay with the buttons; resting the mouse shows none.
+        QWidget *button = form.printButton();
+        const QPoint inside = button->rect().center();
+        QHelpEvent rest(QEvent::ToolTip, inside, button->mapToGlobal(inside));
+        QCoreApplication::sendEvent(button, &rest);
+        QCoreApplication::processEvents();
+        tipShown = QToolTip::isVisible();
         form.closeButton()->click();
     });
+    QVERIFY(!tipShown);
     QCOMPARE(result, int(TMsgForm::Close));
 }
 
