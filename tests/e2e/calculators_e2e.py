@@ -44,6 +44,21 @@ def batch_report(batch, args):
     return text[:-1] if text.endswith(b"\n") else text
 
 
+def check_results_keys(program, caption, results):
+    """Esc leaves the results window open; Enter at its first showing is
+    Retry, back to the dialog with the typed values, whose OK computes again."""
+    key("Escape")
+    time.sleep(0.5)
+    if not visible_windows(results):
+        raise Failure("Esc closed the results window")
+    key("Return")
+    wait_for("Retry to leave the results window", lambda: not visible_windows(results), 10, program)
+    wait_for_window(caption, program)
+    key("Return")
+    wait_for_window(results, program)
+    print("ok: %s: Esc leaves it open, Enter is Retry, the typed values stay" % results)
+
+
 def run_calculator(program, frame, batch, entry):
     menu_key, caption, fields, results, batch_args, value_line = entry
     run(["xdotool", "windowfocus", frame], check=False)
@@ -69,6 +84,8 @@ def run_calculator(program, frame, batch, entry):
         raise Failure("%s closed without showing a report: the typed values did not reach its fields "
                       "(the keyboard focus should start in the first field, not on a button)" % caption)
     wait_for_window(results, program)
+    if menu_key == "t":
+        check_results_keys(program, caption, results)
     key("alt+b")
     wait_for("the results window to close", lambda: not visible_windows(results), 10, program)
     wait_for("the dialog to close", lambda: not visible_windows(caption), 10, program)
