@@ -73,8 +73,9 @@ TCalcDialog::TCalcDialog(const Design &design, QWidget *parent)
     m_cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
                                tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelBtn"));
-    m_help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
-                             tr("&Help"), this);
+    // The style's help picture reads as an error mark in some styles; the
+    // caption says enough.
+    m_help = new QPushButton(tr("&Help"), this);
     m_help->setObjectName(QStringLiteral("HelpBtn"));
     m_help->setAutoDefault(false);
     if (design.helpButtonContext != 0)
