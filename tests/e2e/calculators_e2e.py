@@ -16,7 +16,7 @@ import subprocess
 import sys
 import time
 
-from xdriver import Failure, clipboard, key, run, type_text, visible_windows, wait_for, wait_for_window
+from xdriver import Failure, exit_by_menu, stop, clipboard, key, run, type_text, visible_windows, wait_for, wait_for_window
 
 T_REPORT = (b"          Students t distribution:\r\n"
             b"          For alpha = 0.050\r\n"
@@ -139,30 +139,13 @@ def main():
             run_calculator(program, frame, batch, entry)
 
         # File > Exit ends the program.
-        run(["xdotool", "windowfocus", frame], check=False)
-        time.sleep(0.2)
-        key("alt+f")
-        time.sleep(0.4)
-        key("x")
-        try:
-            status = program.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("File > Exit did not end the program")
-        if status != 0:
-            raise Failure("the program ended with status %d" % status)
-        print("ok: File > Exit ended the program")
+        exit_by_menu(program, frame)
         return 0
     except Failure as failure:
         print("FAIL: %s" % failure)
         return 1
     finally:
-        if program.poll() is None:
-            program.terminate()
-            try:
-                program.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                program.kill()
-                program.wait()
+        stop(program)
 
 
 if __name__ == "__main__":

@@ -22,7 +22,7 @@ import tempfile
 import time
 import zlib
 
-from xdriver import Failure, key, run, type_text, visible_windows, wait_for, wait_for_window
+from xdriver import Failure, exit_by_menu, stop, key, run, type_text, visible_windows, wait_for, wait_for_window
 
 DATA = b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n"
 
@@ -177,30 +177,13 @@ def main():
         wait_for("the output viewer to hide", lambda: not visible_windows(viewer_title), 10, program)
         print("ok: focusing the frame hides the output viewer")
 
-        run(["xdotool", "windowfocus", frame], check=False)
-        time.sleep(0.2)
-        key("alt+f")
-        time.sleep(0.4)
-        key("x")
-        try:
-            status = program.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("File > Exit did not end the program")
-        if status != 0:
-            raise Failure("the program ended with status %d" % status)
-        print("ok: File > Exit ended the program")
+        exit_by_menu(program, frame)
         return 0
     except Failure as failure:
         print("FAIL: %s" % failure)
         return 1
     finally:
-        if program.poll() is None:
-            program.terminate()
-            try:
-                program.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                program.kill()
-                program.wait()
+        stop(program)
         shutil.rmtree(work, ignore_errors=True)
 
 

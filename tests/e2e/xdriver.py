@@ -60,3 +60,30 @@ def type_text(text, delay=40):
 def clipboard():
     done = run(["xclip", "-selection", "clipboard", "-o"], timeout=10, check=False)
     return done.stdout if done.returncode == 0 else None
+
+
+def exit_by_menu(program, frame):
+    """File > Exit from the frame must end the program with status 0."""
+    run(["xdotool", "windowfocus", frame], check=False)
+    time.sleep(0.2)
+    key("alt+f")
+    time.sleep(0.4)
+    key("x")
+    try:
+        status = program.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        raise Failure("File > Exit did not end the program")
+    if status != 0:
+        raise Failure("the program ended with status %d" % status)
+    print("ok: File > Exit ended the program")
+
+
+def stop(program):
+    """Ends the program if a failed test left it running."""
+    if program.poll() is None:
+        program.terminate()
+        try:
+            program.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            program.wait()
