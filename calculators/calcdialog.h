@@ -39,10 +39,6 @@ public:
         QPoint designPosition;
     };
 
-    QPushButton *okButton() const { return m_ok; }
-    QPushButton *cancelButton() const { return m_cancel; }
-    QPushButton *helpButton() const { return m_help; }
-
     // The loop of one request, run on this instance.
     void RunDialogLoop();
 

@@ -53,18 +53,6 @@ HelpSystem *&InstalledHelp()
     return installed;
 }
 
-// The widget whose help file and context count for a request: the keyboard
-// focus of the active window, else the active window itself.
-QWidget *ActiveFocus()
-{
-    if (QWidget *focus = QApplication::focusWidget())
-        return focus;
-    QWidget *window = QApplication::activeWindow();
-    if (window && window->focusWidget())
-        return window->focusWidget();
-    return window;
-}
-
 // The widget an action belongs to: the frame's commands belong to the frame,
 // an editor window's to that editor window.
 const QWidget *OwnerOf(const QAction *action)
@@ -212,11 +200,6 @@ QString HelpFileFor(const QWidget *window)
             return ResolveHelpFile(own);
     }
     return ResolveHelpFile(ApplicationHelpFile());
-}
-
-QString HelpFileForActiveWindow()
-{
-    return HelpFileFor(ActiveFocus());
 }
 
 HelpSystem &HelpSystem::current()

@@ -23,10 +23,6 @@ void SetApplicationHelpFile(const QString &file);
 // The help file a request from window goes to: the window's own, else the
 // application's; relative names are looked up beside the program.
 QString HelpFileFor(const QWidget *window);
-// The help file for a request from wherever the user is working: the nearest
-// help file named by the keyboard focus or the widgets around it (an editor
-// window inside the frame names its own), else the application's.
-QString HelpFileForActiveWindow();
 // A help file name as it is opened: a relative name is taken from the
 // program's folder, and a name without extension gets ".hlp".
 QString ResolveHelpFile(const QString &file);

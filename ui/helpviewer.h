@@ -82,7 +82,6 @@ public:
     QLineEdit *indexField() const { return m_indexField; }
     QListWidget *indexList() const { return m_indexList; }
     QListWidget *contentsList() const { return m_contents; }
-    QTabWidget *tabs() const { return m_tabs; }
 
 private:
     void fillLists();
