@@ -189,6 +189,22 @@ int SizeFromText(const QString &text)
     return static_cast<int>(clean && negative ? -value : value);
 }
 
+// The selection goes into the find or replace dialog's field; returns the
+// text as the field holds it (line breaks turned into blanks).
+template <class SearchDialog>
+QString StartFromSelection(SearchDialog *dialog, const QString &selection)
+{
+    dialog->setFindText(selection);
+    return dialog->findText();
+}
+
+void BringUp(QDialog *dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 // Small drawn icons for the tool buttons, used where the desktop theme has none.
 QIcon DrawnIcon(const QString &label)
 {
@@ -770,13 +786,9 @@ void TChild::FindTextClick()
         FindTextDlg = new TFindDialog(this);
         connect(FindTextDlg, &TFindDialog::findNext, this, Guarded([this] { FindTextDlgFind(); }));
     }
-    SearchText = SelectedText(Memo1);
-    FindTextDlg->setFindText(SearchText);
-    SearchText = FindTextDlg->findText();
+    SearchText = StartFromSelection(FindTextDlg, SelectedText(Memo1));
     Search.ToTop();
-    FindTextDlg->show();
-    FindTextDlg->raise();
-    FindTextDlg->activateWindow();
+    BringUp(FindTextDlg);
 }
 
 void TChild::ReplaceClick()
@@ -792,30 +804,25 @@ void TChild::ReplaceClick()
         connect(ReplaceDialog, &TReplaceDialog::replace, this,
                 [this](bool all) { RunGuarded([this, all] { ReplaceDialogReplace(all); }); });
     }
-    SearchText = SelectedText(Memo1);
-    ReplaceDialog->setFindText(SearchText);
-    SearchText = ReplaceDialog->findText();
+    SearchText = StartFromSelection(ReplaceDialog, SelectedText(Memo1));
     Search.ToTop();
-    ReplaceDialog->show();
-    ReplaceDialog->raise();
-    ReplaceDialog->activateWindow();
+    BringUp(ReplaceDialog);
 }
 
 void TChild::FindTextDlgFind()
 {
-    Search.MatchCase = FindTextDlg->matchCase();
-    const QString pattern = FindTextDlg->findText();
-    if (pattern != SearchText) {
-        SearchText = pattern;
-        Search.ToTop();
-    }
-    FindNext(pattern);
+    FindTyped(FindTextDlg->findText(), FindTextDlg->matchCase());
 }
 
 void TChild::ReplaceDialogFind()
 {
-    Search.MatchCase = ReplaceDialog->matchCase();
-    const QString pattern = ReplaceDialog->findText();
+    FindTyped(ReplaceDialog->findText(), ReplaceDialog->matchCase());
+}
+
+// Find Next from either dialog: a changed pattern starts again at the top.
+void TChild::FindTyped(const QString &pattern, bool matchCase)
+{
+    Search.MatchCase = matchCase;
     if (pattern != SearchText) {
         SearchText = pattern;
         Search.ToTop();

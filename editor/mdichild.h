@@ -174,6 +174,7 @@ private:
     void SetAlignment(Qt::Alignment alignment);
     void ShowInfo(const QString &text);
     void ShowSearchResult();
+    void FindTyped(const QString &pattern, bool matchCase);
 
     int m_fontPoints = 10;
     bool m_printing = false;
