@@ -374,12 +374,7 @@ void TFrameForm::StartUp(bool splash)
     if (splash)
         ShowSplash();
 
-    const QDateTime now = QDateTime::currentDateTime();
-    ShownDate = now.date();
-    DateLabel->setText(ShortDate(ShownDate));
-    DateLabel->adjustSize();
-    TimeLabel->setText(LongTime(now.time()));
-    TimeLabel->adjustSize();
+    ClockTick(QDateTime::currentDateTime());
 
     const QRect place = FrameGeometry(PrimaryScreenSize());
     resize(place.size());
@@ -479,11 +474,7 @@ void TFrameForm::New1Click(QObject *)
     child->ParseFile(name);
     child->setWindowTitle(name);
     window->resize(RoundHalfEven(width() * 0.7), RoundHalfEven(height() * 0.5));
-    window->show();
-    window->raise();
-    ClientArea->setActiveSubWindow(window);
-    child->Memo1->setFocus();
-    cascadeEditors();
+    bringForward(window, child);
     ++DocNumber;
 }
 
@@ -506,6 +497,13 @@ void TFrameForm::OpenWindow()
     const QSize screen = PrimaryScreenSize();
     window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
     window->move(0, 0);
+    bringForward(window, child);
+}
+
+// A new editor window comes to the front with the keyboard in its text; the
+// windows are cascaded again.
+void TFrameForm::bringForward(QMdiSubWindow *window, TChild *child)
+{
     window->show();
     window->raise();
     ClientArea->setActiveSubWindow(window);

@@ -140,6 +140,7 @@ private:
                                 void (TFrameForm::*handler)(QObject *));
     QMdiSubWindow *addEditor(TChild *child);
     void connectEditor(TChild *child);
+    void bringForward(QMdiSubWindow *window, TChild *child);
     void cascadeEditors();
     void rebuildMenuBar();
     void fillWindowMenu();
