@@ -9,6 +9,7 @@
 #include "numeric/strings.h"
 #include "presentation/graph.h"
 #include "presentation/viewfile.h"
+#include "ui/fonts.h"
 #include "ui/help.h"
 #include "ui/text.h"
 
@@ -32,14 +33,6 @@ namespace {
 
 constexpr int Border = 10;
 constexpr int HelpContext = 6;
-
-QFont DialogFont()
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(16);
-    font.setBold(true);
-    return font;
-}
 
 QFont EntryFont()
 {
@@ -76,7 +69,7 @@ THisto::THisto(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Histogram data"));
     setHelpContext(this, HelpContext);
-    setFont(DialogFont());
+    setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true));
     QPalette navy = palette();
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));

@@ -1,6 +1,7 @@
 #include "presentation/graph.h"
 
 #include "ui/clipboard.h"
+#include "ui/fonts.h"
 #include "ui/printing.h"
 #include "ui/prompts.h"
 
@@ -43,9 +44,7 @@ TMyGraph::TMyGraph(QWidget *parent)
     setWindowTitle(QStringLiteral("Graphics viewer"));
     setModal(true);
     setBackgroundRole(QPalette::Button);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
 
     // The scroll box shows through the picture wherever the picture is white.
     ScrollBox1 = new QScrollArea(this);

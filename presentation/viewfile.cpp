@@ -1,5 +1,6 @@
 #include "presentation/viewfile.h"
 
+#include "ui/fonts.h"
 #include "ui/printing.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
@@ -83,18 +84,15 @@ TViewForm::TViewForm(QWidget *parent)
     setWindowTitle(QStringLiteral("View and print output files"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    QFont font(QStringLiteral("System"));
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(PixelFont(QStringLiteral("System"), 13));
 
     ViewMemo = new QPlainTextEdit(this);
     ViewMemo->setReadOnly(true);
     ViewMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     ViewMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ViewMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont(QStringLiteral("Courier New"));
+    QFont memoFont = PixelFont(QStringLiteral("Courier New"), 11);
     memoFont.setStyleHint(QFont::TypeWriter);
-    memoFont.setPixelSize(11);
     ViewMemo->setFont(memoFont);
     QPalette memoPalette = ViewMemo->palette();
     memoPalette.setColor(QPalette::Base, QColor(255, 251, 240)); // cream
