@@ -10,13 +10,10 @@ Run it under an X server of its own:
     xvfb-run -a -s "-screen 0 1366x768x24" python3 calculators_e2e.py MERVAN MERVAN_BATCH
 """
 
-import os
-import shutil
-import subprocess
 import sys
 import time
 
-from xdriver import Failure, exit_by_menu, stop, clipboard, key, run, type_text, visible_windows, wait_for, wait_for_window
+from xdriver import Failure, command_line, exit_by_menu, start, stop, clipboard, key, run, type_text, visible_windows, wait_for, wait_for_window
 
 T_REPORT = (b"          Students t distribution:\r\n"
             b"          For alpha = 0.050\r\n"
@@ -107,21 +104,9 @@ def run_calculator(program, frame, batch, entry):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print(__doc__)
-        return 2
-    mervan, batch = sys.argv[1], sys.argv[2]
-    for tool in ("xdotool", "xclip"):
-        if not shutil.which(tool):
-            print("FAIL: %s is not installed (scripts/setup-debian.sh installs it)" % tool)
-            return 1
-    if not os.environ.get("DISPLAY"):
-        print("FAIL: no DISPLAY; run this under xvfb-run -a")
-        return 1
+    mervan, batch = command_line(__doc__)
 
-    env = dict(os.environ)
-    env.pop("QT_QPA_PLATFORM", None)
-    program = subprocess.Popen([mervan], env=env)
+    program = start(mervan)
     try:
         started = time.monotonic()
         wait_for("the splash box", lambda: visible_windows("About Mervan"), 10, program)

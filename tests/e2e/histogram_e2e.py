@@ -16,13 +16,12 @@ Run it under an X server of its own:
 import os
 import shutil
 import struct
-import subprocess
 import sys
 import tempfile
 import time
 import zlib
 
-from xdriver import Failure, exit_by_menu, stop, key, run, type_text, visible_windows, wait_for, wait_for_window
+from xdriver import Failure, command_line, exit_by_menu, start, stop, key, run, type_text, visible_windows, wait_for, wait_for_window
 
 DATA = b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n"
 
@@ -70,17 +69,7 @@ def png_pixels(data):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print(__doc__)
-        return 2
-    mervan, batch = sys.argv[1], sys.argv[2]
-    for tool in ("xdotool", "xclip"):
-        if not shutil.which(tool):
-            print("FAIL: %s is not installed (scripts/setup-debian.sh installs it)" % tool)
-            return 1
-    if not os.environ.get("DISPLAY"):
-        print("FAIL: no DISPLAY; run this under xvfb-run -a")
-        return 1
+    mervan, batch = command_line(__doc__)
 
     work = tempfile.mkdtemp(prefix="mervan-histogram-")
     data = os.path.join(work, "Survey.dat")
@@ -93,9 +82,7 @@ def main():
     shutil.copyfile(data, batch_data)
     batch_picture = os.path.join(work, "batch", "picture.png")
 
-    env = dict(os.environ)
-    env.pop("QT_QPA_PLATFORM", None)
-    program = subprocess.Popen([mervan], env=env, cwd=work)
+    program = start(mervan, cwd=work)
     try:
         run([batch, "histogram", "--intervals", "3", "--no-center", "--picture", batch_picture, batch_data],
             timeout=30)

@@ -2,12 +2,40 @@
 windows, hands them the keyboard and types; xclip reads the clipboard.
 Shared by the end-to-end tests."""
 
+import os
+import shutil
 import subprocess
+import sys
 import time
 
 
 class Failure(Exception):
     pass
+
+
+def command_line(usage):
+    """The program and its console companion named on the command line. Ends
+    the test with status 2 on a wrong command line (after printing usage), and
+    with 1 when xdotool, xclip or the X display are missing."""
+    if len(sys.argv) != 3:
+        print(usage)
+        sys.exit(2)
+    for tool in ("xdotool", "xclip"):
+        if not shutil.which(tool):
+            print("FAIL: %s is not installed (scripts/setup-debian.sh installs it)" % tool)
+            sys.exit(1)
+    if not os.environ.get("DISPLAY"):
+        print("FAIL: no DISPLAY; run this under xvfb-run -a")
+        sys.exit(1)
+    return sys.argv[1], sys.argv[2]
+
+
+def start(mervan, cwd=None):
+    """Starts the program on the X server, whatever platform the test runner
+    chose for Qt."""
+    env = dict(os.environ)
+    env.pop("QT_QPA_PLATFORM", None)
+    return subprocess.Popen([mervan], env=env, cwd=cwd)
 
 
 def run(args, timeout=10, check=True):
