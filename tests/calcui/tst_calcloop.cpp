@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +19,7 @@
 #include "numeric/strings.h"
 #include "presentation/messageform.h"
 #include "scriptedprompts.h"
+#include "tooloutput.h"
 #include "ui/clipboard.h"
 #include "ui/printing.h"
 #include "ui/text.h"
@@ -106,12 +106,12 @@ ModalScript::Action Results(Calc calc, const QString &report, const char *button
 // The text pdftotext reads from a PDF file, as trimmed non-empty lines.
 QStringList PdfLines(const QString &pdf)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+    bool ok = false;
+    const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &ok);
+    if (!ok)
         return {QStringLiteral("<pdftotext failed>")};
     QStringList lines;
-    for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+    for (const QString &line : text.split(u'\n')) {
         const QString trimmed = line.trimmed().remove(u'\f');
         if (!trimmed.isEmpty())
             lines << trimmed;
@@ -254,9 +254,7 @@ void CalcLoopTest::validationMessages()
     });
 
     QCOMPARE(ExecuteRequest(calc), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(prompts.texts(), messages);
 }
 
@@ -299,9 +297,7 @@ void CalcLoopTest::readErrorShowsTheLastDataLine()
     script.expect(Info(calc).className, [](QDialog *dialog) { Press(dialog, "CancelBtn"); });
 
     QCOMPARE(ExecuteRequest(calc), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(prompts.texts(), messages);
     QCOMPARE(CurrentLine, std::string("1 2 x3"));
 }
@@ -318,9 +314,7 @@ void CalcLoopTest::correctedInputIsAccepted()
     script.expect("TMsgForm", Results(Calc::T, accepted.report, "CloseBtn"));
 
     QCOMPARE(ExecuteRequest(Calc::T), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(prompts.texts(), QStringList{"The degrees of freedom must be between 1 and 200."});
 }
 
@@ -338,9 +332,7 @@ void CalcLoopTest::clipboardPlacesTheReport()
     script.expect("TMsgForm", Results(calc, accepted.report, "Clip"));
 
     QCOMPARE(ExecuteRequest(calc), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(FromCore(ResultText), accepted.report);
     QCOMPARE(ClipboardText(), accepted.report);
     QVERIFY(prompts.texts().isEmpty());
@@ -409,9 +401,7 @@ void CalcLoopTest::closeEndsTheRequest()
     script.expect("TMsgForm", Results(Calc::T, accepted.report, how.constData()));
 
     QCOMPARE(ExecuteRequest(Calc::T), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(script.handled(), 2);
     QCOMPARE(ClipboardText(), Sentinel);
     QCOMPARE(prompts.printDialogs, 0);
@@ -431,9 +421,7 @@ void CalcLoopTest::printCancelledPrintsNothing()
     script.expect("TMsgForm", Results(Calc::T, accepted.report, "PrintBtn"));
 
     QCOMPARE(ExecuteRequest(Calc::T), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(prompts.printDialogs, 1);
     QVERIFY(!QFile::exists(pdf));
     QCOMPARE(ClipboardText(), Sentinel);
@@ -457,9 +445,7 @@ void CalcLoopTest::printConfirmedPrintsBannerAndReport()
     script.expect("TMsgForm", Results(calc, accepted.report, "PrintBtn"));
 
     QCOMPARE(ExecuteRequest(calc), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(prompts.printDialogs, 1);
     QVERIFY(QFile::exists(pdf));
 
@@ -468,11 +454,10 @@ void CalcLoopTest::printConfirmedPrintsBannerAndReport()
     QCOMPARE(PdfLines(pdf), expected);
 
     // The printed font is the one the results window displays the report in.
-    QProcess fonts;
-    fonts.start(QStringLiteral("pdffonts"), {pdf});
-    if (fonts.waitForFinished(30000) && fonts.exitCode() == 0) {
+    bool listed = false;
+    const QString listing = ToolOutput(QStringLiteral("pdffonts"), {pdf}, &listed);
+    if (listed) {
         const QString family = QFontInfo(MsgForm->displayText()->font()).family().remove(u' ');
-        const QString listing = QString::fromUtf8(fonts.readAllStandardOutput());
         QVERIFY2(listing.contains(family), qPrintable(family + " not in\n" + listing));
     }
     QCOMPARE(ClipboardText(), Sentinel);
@@ -530,9 +515,7 @@ void CalcLoopTest::cancelEndsTheRequest()
     });
 
     QCOMPARE(ExecuteRequest(calc), 0);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(script.handled(), 1);
     QVERIFY(prompts.texts().isEmpty());
     QCOMPARE(ResultText, std::string("previous report"));

@@ -3,12 +3,12 @@
 #include "editor/editorprint.h"
 #include "editor/mdichild.h"
 #include "scriptedprompts.h"
+#include "tooloutput.h"
 #include "ui/printing.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QPointer>
@@ -19,20 +19,10 @@
 
 namespace {
 
-// Runs a poppler tool on the PDF and returns its output.
-QString Poppler(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 int PdfPages(const QString &file)
 {
     const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(Poppler("pdfinfo", {file}));
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(ToolOutput("pdfinfo", {file}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -46,7 +36,7 @@ struct Word
 // The words of the first page with their top-left corners in points.
 QList<Word> PdfWords(const QString &file)
 {
-    const QString html = Poppler("pdftotext", {"-bbox", "-f", "1", "-l", "1", file, "-"});
+    const QString html = ToolOutput("pdftotext", {"-bbox", "-f", "1", "-l", "1", file, "-"});
     QList<Word> words;
     const QRegularExpression word(
         QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
@@ -156,7 +146,7 @@ private slots:
         QVERIFY(prompts.shown.isEmpty());
         QTEST(PdfPages(pdf), "expected");
         if (extra == 1) {
-            const QString last = Poppler("pdftotext", {"-f", QString::number(pages + 1), pdf, "-"});
+            const QString last = ToolOutput("pdftotext", {"-f", QString::number(pages + 1), pdf, "-"});
             QCOMPARE(last.trimmed(), QStringLiteral("line%1").arg(count));
         }
     }
@@ -166,7 +156,7 @@ private slots:
         TChild child;  // a new window holds one empty line
         child.Print1Click();
         QCOMPARE(PdfPages(pdf), 1);
-        QCOMPARE(Poppler("pdftotext", {pdf, "-"}).trimmed(), QString());
+        QCOMPARE(ToolOutput("pdftotext", {pdf, "-"}).trimmed(), QString());
     }
 
     void emptyTextPrintsNothing()
@@ -202,7 +192,7 @@ private slots:
         QVERIFY(words[3].text.startsWith(QStringLiteral("www")));
         QVERIFY(std::abs(words[3].y - words[2].y) < 0.05);
         // The job carries the window's caption.
-        QVERIFY(Poppler("pdfinfo", {pdf}).contains(QStringLiteral("trees.dat")));
+        QVERIFY(ToolOutput("pdfinfo", {pdf}).contains(QStringLiteral("trees.dat")));
     }
 
     void unusableFontSizeIsExplained_data()
@@ -264,7 +254,7 @@ private slots:
         QCOMPARE(prompts.texts(PromptKind::Message).size(), 1);
         QVERIFY(prompts.texts(PromptKind::Message).first().contains(QStringLiteral("being printed")));
         QCOMPARE(PdfPages(pdf), 1);
-        QCOMPARE(Poppler("pdftotext", {pdf, "-"}).simplified(), QStringLiteral("line1 line2 line3"));
+        QCOMPARE(ToolOutput("pdftotext", {pdf, "-"}).simplified(), QStringLiteral("line1 line2 line3"));
         // Once the job is done, the window closes as usual.
         child->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

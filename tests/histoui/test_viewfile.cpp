@@ -3,6 +3,7 @@
 
 #include "presentation/viewfile.h"
 #include "scriptedprompts.h"
+#include "tooloutput.h"
 #include "ui/printing.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -31,22 +31,16 @@ QString WriteFile(const QString &path, const QByteArray &bytes)
 // The text of a PDF file, laid out as printed.
 QString PdfText(const QString &pdf)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    return QString::fromUtf8(process.readAllStandardOutput());
+    bool ok = false;
+    const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &ok);
+    return ok ? text : QStringLiteral("<pdftotext failed>");
 }
 
 // The left edge of each printed line in PDF points, from pdftotext's boxes.
 QList<double> LineLefts(const QString &pdf)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
+    const QString html = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
     QList<double> lefts;
-    if (!process.waitForFinished(30000))
-        return lefts;
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
     static const QRegularExpression line(QStringLiteral("<line xMin=\"([0-9.]+)\""));
     for (auto it = line.globalMatch(html); it.hasNext();)
         lefts.append(it.next().captured(1).toDouble());

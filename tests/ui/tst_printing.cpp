@@ -1,12 +1,12 @@
 // The printer text channel, printed for real to PDF and read back with
 // pdftotext and pdfinfo.
 
+#include "tooloutput.h"
 #include "ui/fonts.h"
 #include "ui/printing.h"
 
 #include <QFontMetrics>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,15 +23,6 @@ struct Printed
     int channelPages = 0;
     QString pdf;
 };
-
-QString Run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QStringList Lines(const QString &page)
 {
@@ -113,11 +104,11 @@ Printed PrintingTest::print(const std::function<void(PrinterTextChannel &)> &wri
         printed.channelPages = channel.pageCount();
         channel.close();
     }
-    const QString info = Run(QStringLiteral("pdfinfo"), {printed.pdf});
+    const QString info = ToolOutput(QStringLiteral("pdfinfo"), {printed.pdf});
     const QRegularExpressionMatch pages =
         QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     printed.pdfPages = pages.hasMatch() ? pages.captured(1).toInt() : 0;
-    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdf,
+    const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdf,
                                                            QStringLiteral("-")});
     printed.pages = text.split(QLatin1Char('\f'));
     if (!printed.pages.isEmpty() && printed.pages.last().trimmed().isEmpty())
@@ -251,7 +242,7 @@ void PrintingTest::tabsMoveToStopsEveryEightCharacters()
         channel.writeLine(QStringLiteral("abcdefgh\tC"));
     });
     // Word boxes in points: the layout mode rounds columns too coarsely here.
-    const QString boxes = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printed.pdf,
+    const QString boxes = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printed.pdf,
                                                             QStringLiteral("-")});
     QHash<QString, QPair<double, double>> x; // word -> xMin, xMax
     const QRegularExpression word(QStringLiteral(
@@ -275,7 +266,7 @@ void PrintingTest::pixelFontIsScaledToThePrinter()
     const Printed printed = print([](PrinterTextChannel &channel) {
         channel.writeLine(QStringLiteral("Sized"));
     });
-    const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printed.pdf,
+    const QString html = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printed.pdf,
                                                            QStringLiteral("-")});
     const QRegularExpression word(QStringLiteral(
         "yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Sized<"));
