@@ -34,6 +34,16 @@ int LiveDialogs(Calc calc);
 extern QStringList Problems;
 void Expect(bool condition, const QString &what);
 
+// After a command ran under a ModalScript: no step failed, no check inside a
+// step failed, and every step was used.
+#define VERIFY_SCRIPT_RAN_CLEAN(script)                                \
+    do {                                                               \
+        QVERIFY2((script).failures.isEmpty(),                          \
+                 qPrintable((script).failures.join("; ")));            \
+        QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; "))); \
+        QCOMPARE((script).remaining(), 0);                             \
+    } while (false)
+
 void TypeInto(QDialog *dialog, const QStringList &fields, const QStringList &texts);
 QStringList FieldTexts(QDialog *dialog, const QStringList &fields);
 void Press(QDialog *dialog, const char *buttonName);

@@ -225,9 +225,7 @@ void CalcDesignTest::design()
 
     QCOMPARE(ExecuteRequest(calc), 0);
     HelpSystem::install(previousHelp);
-    QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));
-    QCOMPARE(script.remaining(), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(help.contexts.size(), 1);
     QCOMPARE(help.contexts.first().first, helpFile);
     QCOMPARE(help.contexts.first().second, expected.helpButtonContext);
