@@ -1,22 +1,19 @@
 #include "calculators/calcread.h"
 
-#include "numeric/messages.h"
 #include "numeric/strings.h"
-
-#include <iterator>
 
 namespace {
 
+// Reads text as one line with read and collects the read-error message it
+// shows; true when a number was read.
 template <class Reader>
 bool ReadField(const std::string &text, std::vector<std::string> &messages, Reader read)
 {
     std::string line = text;
-    MessageRecorder recorder;
-    read(line);
-    std::vector<std::string> shown = recorder.take();
-    messages.insert(messages.end(), std::make_move_iterator(shown.begin()),
-                    std::make_move_iterator(shown.end()));
-    return !ReadErrorFlag;
+    return !CollectMessages(messages, [&] {
+        read(line);
+        return ReadErrorFlag;
+    });
 }
 
 } // namespace
