@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int FloatingPointErrors = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-
 // The density's parameters, set by SetFDegrees.
 long double Numerator = 1.0L;
 long double Denominator = 1.0L;
@@ -33,14 +31,6 @@ long double DenominatorExponent = 0.0L; // (n1 + n2)/2
 // after that integral.
 bool DensityFailed = false;
 bool IntegralFailed = false;
-
-// Keeps the compiler from moving a floating-point operation past the test of
-// the status flags that follows it.
-long double Settle(long double value)
-{
-    volatile long double settled = value;
-    return settled;
-}
 
 void CheckFloatingPoint(const char *where)
 {

@@ -3,12 +3,11 @@
 #include "numeric/messages.h"
 
 #include <cfenv>
+#include <array>
 #include <cmath>
 #include <iterator>
 
 namespace {
-
-constexpr int FloatingPointErrors = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
 // ln(sqrt(2 pi))
 constexpr long double LogSqrtTwoPi = 0.918938533204672741780329736405617639861L;
@@ -30,14 +29,6 @@ constexpr long double StirlingCoefficients[] = {
     1.0L / 156.0L,
     -3617.0L / 122400.0L,
 };
-
-// The result of a floating-point operation goes through a volatile so that the
-// compiler cannot move the operation past the test of the status flags.
-long double Settle(long double value)
-{
-    volatile long double settled = value;
-    return settled;
-}
 
 long double LogGammaSeries(long double z)
 {
@@ -123,4 +114,16 @@ long double Gamma(long double x)
     }
     std::feclearexcept(FloatingPointErrors);
     return r;
+}
+
+long double PowerOfTen(int e)
+{
+    static const std::array<long double, ExactPowersOfTen + 1> powers = [] {
+        std::array<long double, ExactPowersOfTen + 1> p{};
+        p[0] = 1.0L;
+        for (int i = 1; i <= ExactPowersOfTen; ++i)
+            p[i] = p[i - 1] * 10.0L;
+        return p;
+    }();
+    return powers[static_cast<std::size_t>(e)];
 }

@@ -1,9 +1,21 @@
 #pragma once
 // MUtil: the power and gamma functions behind the densities of the t,
-// chi-squared and F calculators. Both work in extended precision (80-bit
-// long double) and keep no state.
+// chi-squared and F calculators, and exact powers of ten. All work in
+// extended precision (80-bit long double) and keep no state.
 
+#include <cfenv>
 #include <stdexcept>
+
+// The status flags that count as a floating-point error.
+inline constexpr int FloatingPointErrors = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+// Passes the result of a floating-point operation through a volatile so that
+// the compiler cannot move the operation past a test of the status flags.
+inline long double Settle(long double value)
+{
+    volatile long double settled = value;
+    return settled;
+}
 
 // A floating-point error (division by zero, invalid operation, overflow) that
 // a routine does not handle itself and passes on to its caller.
@@ -27,3 +39,9 @@ long double Power(long double base, long double exponent);
 // at a negative integer the one division by zero is skipped, so the value is
 // finite but not the gamma function (which has a pole there).
 long double Gamma(long double x);
+
+// The powers of ten that the extended type holds exactly (5^27 < 2^64).
+inline constexpr int ExactPowersOfTen = 27;
+
+// 10^e for 0 <= e <= ExactPowersOfTen, exact.
+long double PowerOfTen(int e);
