@@ -1,7 +1,8 @@
 #include "analysis/report.h"
 
+#include "numeric/mutil.h"
+
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -73,14 +74,7 @@ void Fixed(std::string &out, double x, int width, int decimals)
     constexpr int FastDecimals = 18;
     constexpr long double FastLimit = 4503599627370496.0L; // 2^52
     if (decimals >= 0 && decimals <= FastDecimals && std::isfinite(x)) {
-        static const std::array<long double, FastDecimals + 1> scales = [] {
-            std::array<long double, FastDecimals + 1> p{};
-            p[0] = 1.0L;
-            for (int i = 1; i <= FastDecimals; ++i)
-                p[i] = p[i - 1] * 10.0L;
-            return p;
-        }();
-        const long double scaled = std::fabs(static_cast<long double>(x)) * scales[decimals];
+        const long double scaled = std::fabs(static_cast<long double>(x)) * PowerOfTen(decimals);
         const long double fraction = scaled - std::floor(scaled);
         if (scaled < FastLimit && std::fabs(fraction - 0.5L) > 1.0L / 1024) {
             std::uint64_t units = static_cast<std::uint64_t>(std::nearbyint(scaled));
@@ -127,6 +121,55 @@ void Line(std::string &out, int indent, const std::string &text)
     End(out);
 }
 
+// One line: indent blanks, the label and x with the given decimals.
+void LabelledNumber(std::string &out, int indent, const std::string &label, double x, int decimals)
+{
+    Blanks(out, indent);
+    out += label;
+    Fixed(out, x, 0, decimals);
+    End(out);
+}
+
+// Appends the asterisk histogram, the report's last section, to out.
+void WriteHistogramText(const AnalysisState &s, std::string &out)
+{
+    const int d = s.MaxDecimals;
+    const int indent = 13 - d;
+    End(out);
+    Line(out, indent, "---------");
+    Line(out, indent, "Histogram");
+    Line(out, indent, "---------");
+
+    const std::size_t k = s.ClassCount > 0 ? static_cast<std::size_t>(s.ClassCount) : 0;
+    if (s.ClassBounds.size() <= k || s.ClassCounts.size() < k) {
+        End(out);
+        return;
+    }
+    // One asterisk per value; when the largest class has more values than a
+    // line can sensibly show, each asterisk stands for several values and a
+    // note says how many.
+    const std::size_t largest = k > 0 ? *std::max_element(s.ClassCounts.begin(), s.ClassCounts.begin()
+                                                              + static_cast<std::ptrdiff_t>(k))
+                                      : 0;
+    const std::size_t perAsterisk = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
+    if (perAsterisk > 1)
+        Line(out, indent, "(one * for every " + std::to_string(perAsterisk) + " values)");
+    End(out);
+
+    for (std::size_t j = 0; j < k; ++j) {
+        Fixed(out, s.ClassBounds[j], 15, d + 1);
+        out += '|';
+        End(out);
+        Blanks(out, 15);
+        out += '|';
+        out.append((s.ClassCounts[j] + perAsterisk - 1) / perAsterisk, '*');
+        End(out);
+    }
+    Fixed(out, s.ClassBounds[k], 15, d + 1);
+    out += '|';
+    End(out);
+}
+
 using Spill = std::function<bool(std::string &text)>;
 
 // Composes the whole report into text, handing it to spill whenever it has
@@ -153,18 +196,9 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
 
     const double minimum = n > 0 ? v.front() : 0.0;
     const double maximum = n > 0 ? v[n - 1] : 0.0;
-    Blanks(out, 20);
-    out += "Minimum data = ";
-    Fixed(out, minimum, 0, d);
-    End(out);
-    Blanks(out, 20);
-    out += "Maximum data = ";
-    Fixed(out, maximum, 0, d);
-    End(out);
-    Blanks(out, 20);
-    out += "       Range = ";
-    Fixed(out, s.Range, 0, d);
-    End(out);
+    LabelledNumber(out, 20, "Minimum data = ", minimum, d);
+    LabelledNumber(out, 20, "Maximum data = ", maximum, d);
+    LabelledNumber(out, 20, "       Range = ", s.Range, d);
     End(out);
 
     Blanks(out, 20);
@@ -174,25 +208,12 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     out += PlusMinus;
     Fixed(out, s.StdDev, 0, d + 1);
     End(out);
-    Blanks(out, 20);
-    out += "Standard Error in the mean ";
-    out += PlusMinus;
-    Fixed(out, s.StdError, 0, d + 1);
-    End(out);
-    Blanks(out, 20);
-    out += "Summation of Residuals Squared = ";
-    Fixed(out, squaredResiduals, 0, d + 2);
-    End(out);
+    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.StdError, d + 1);
+    LabelledNumber(out, 20, "Summation of Residuals Squared = ", squaredResiduals, d + 2);
     End(out);
 
-    Blanks(out, 29);
-    out += "Median = ";
-    Fixed(out, s.Median, 0, d);
-    End(out);
-    Blanks(out, 31);
-    out += "Mode = ";
-    Fixed(out, s.Mode, 0, d);
-    End(out);
+    LabelledNumber(out, 29, "Median = ", s.Median, d);
+    LabelledNumber(out, 31, "Mode = ", s.Mode, d);
     End(out);
 
     Line(out, 14, "Data, Residuals, and Normal Distribution Curve Point");
@@ -226,10 +247,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
 
     Line(out, 20, "Histogram Information");
     Line(out, 20, std::string(21, '~'));
-    Blanks(out, 20);
-    out += "Selected Class Interval: ";
-    Fixed(out, s.ClassWidth, 0, d + 1);
-    End(out);
+    LabelledNumber(out, 20, "Selected Class Interval: ", s.ClassWidth, d + 1);
     End(out);
     Blanks(out, 20);
     Right(out, "Lower Value", 15);
@@ -298,45 +316,6 @@ std::string ReportFileName(const std::string &dataFileName)
     return dataFileName + ".OUT";
 }
 
-void WriteHistogramText(const AnalysisState &s, std::string &out)
-{
-    const int d = s.MaxDecimals;
-    const int indent = 13 - d;
-    End(out);
-    Line(out, indent, "---------");
-    Line(out, indent, "Histogram");
-    Line(out, indent, "---------");
-
-    const std::size_t k = s.ClassCount > 0 ? static_cast<std::size_t>(s.ClassCount) : 0;
-    if (s.ClassBounds.size() <= k || s.ClassCounts.size() < k) {
-        End(out);
-        return;
-    }
-    // One asterisk per value; when the largest class has more values than a
-    // line can sensibly show, each asterisk stands for several values and a
-    // note says how many.
-    const std::size_t largest = k > 0 ? *std::max_element(s.ClassCounts.begin(), s.ClassCounts.begin()
-                                                              + static_cast<std::ptrdiff_t>(k))
-                                      : 0;
-    const std::size_t perAsterisk = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
-    if (perAsterisk > 1)
-        Line(out, indent, "(one * for every " + std::to_string(perAsterisk) + " values)");
-    End(out);
-
-    for (std::size_t j = 0; j < k; ++j) {
-        Fixed(out, s.ClassBounds[j], 15, d + 1);
-        out += '|';
-        End(out);
-        Blanks(out, 15);
-        out += '|';
-        out.append((s.ClassCounts[j] + perAsterisk - 1) / perAsterisk, '*');
-        End(out);
-    }
-    Fixed(out, s.ClassBounds[k], 15, d + 1);
-    out += '|';
-    End(out);
-}
-
 std::string ReportReplacesDataFile(const std::string &dataFileName)
 {
     const std::string reportName = ReportFileName(dataFileName);
@@ -350,13 +329,6 @@ std::string ReportNumber(double x, int width, int decimals)
 {
     std::string text;
     Fixed(text, x, width, decimals);
-    return text;
-}
-
-std::string ReportText(const AnalysisState &state)
-{
-    std::string text;
-    ComposeReport(state, text, [](std::string &) { return true; });
     return text;
 }
 

@@ -24,12 +24,6 @@ std::string ReportReplacesDataFile(const std::string &dataFileName);
 // longer text is written whole, width 0 gives no padding.
 std::string ReportNumber(double x, int width, int decimals);
 
-// The whole report text, as WriteReport writes it.
-std::string ReportText(const AnalysisState &state);
-
-// Appends the asterisk histogram (the report's last section) to text.
-void WriteHistogramText(const AnalysisState &state, std::string &text);
-
 // Writes the report next to the data file and, on success, replaces
 // DataFileName by the report's name. The report is written completely or not
 // at all: an existing report is only replaced once the new one is complete.

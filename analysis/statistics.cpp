@@ -1,5 +1,6 @@
 #include "analysis/statistics.h"
 
+#include "numeric/mutil.h"
 #include "numeric/strings.h"
 
 #include <algorithm>
@@ -37,21 +38,6 @@ std::array<bool, 256> DelimiterTable()
 unsigned char Byte(char c)
 {
     return static_cast<unsigned char>(c);
-}
-
-// Powers of ten that a long double holds exactly (5^27 < 2^64).
-constexpr int ExactPowers = 27;
-
-long double PowerOfTen(int e)
-{
-    static const std::array<long double, ExactPowers + 1> powers = [] {
-        std::array<long double, ExactPowers + 1> p{};
-        p[0] = 1.0L;
-        for (int i = 1; i <= ExactPowers; ++i)
-            p[i] = p[i - 1] * 10.0L;
-        return p;
-    }();
-    return powers[e];
 }
 
 // Reads the tokens of one data file and appends them to the state.
@@ -237,7 +223,7 @@ bool TokenValue(std::string_view token, double &value)
             ++fractionDigits;
             ++i;
         }
-        plain = fractionDigits > 0 && significant <= 19 && decimals <= ExactPowers;
+        plain = fractionDigits > 0 && significant <= 19 && decimals <= ExactPowersOfTen;
     }
     if (plain && i == n) {
         long double x = static_cast<long double>(digits);
