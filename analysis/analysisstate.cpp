@@ -12,7 +12,6 @@ void ResetAnalysis(AnalysisState &state)
 
 bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error)
 {
-    state.DataFileName = fileName;
     if (!ReadDataFile(state, fileName, error))
         return false;
     SortData(state);
