@@ -141,6 +141,14 @@ QuantileSearch ChiCriticalValue(double alpha, std::int32_t v)
     return ChiQuantile(v, 1.0L - alpha);
 }
 
+std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals)
+{
+    if (!search.found)
+        return NotComputedLine;
+    return "          Critical value = "
+           + FormatNumber(0, decimals, static_cast<double>(search.value));
+}
+
 std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi)
 {
     std::string text = "          Chi-squared distribution:\r\n          For alpha = ";
@@ -151,14 +159,7 @@ std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &ch
     text += " degrees of freedom";
     text += "\r\n";
     text += "\r\n";
-    if (!chi.found) {
-        text += NotComputedLine;
-        return text;
-    }
-    const long double value = chi.value;
-    const std::uint8_t decimals = value < 0.001L ? 5 : (value > 10.0L ? 2 : 3);
-    text += "          Critical value = ";
-    text += FormatNumber(0, decimals, static_cast<double>(value));
+    text += CriticalValueLine(chi, chi.value < 0.001L ? 5 : (chi.value > 10.0L ? 2 : 3));
     return text;
 }
 

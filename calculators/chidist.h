@@ -44,6 +44,10 @@ inline constexpr long double StartIntervalMass = 1e-13L;
 // found no value: a failure is never shown as a number.
 inline constexpr const char *NotComputedLine = "          Critical value could not be computed.";
 
+// The last report line of the chi-squared and F calculators: the value with
+// the given decimals, or NotComputedLine when the search found none.
+std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals);
+
 // More than any search that converges needs (about 150 for the hardest
 // accepted requests); reaching it means the search is going nowhere.
 inline constexpr int MaxSearchPasses = 1000;

@@ -154,13 +154,7 @@ std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const Qu
     text += FormatNumber(0, 0, v2);
     text += "\r\n";
     text += "\r\n";
-    if (!f.found) {
-        text += NotComputedLine;
-        return text;
-    }
-    const std::uint8_t decimals = f.value < 0.001L ? 5 : 2;
-    text += "          Critical value = ";
-    text += FormatNumber(0, decimals, static_cast<double>(f.value));
+    text += CriticalValueLine(f, f.value < 0.001L ? 5 : 2);
     return text;
 }
 
