@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "outcomecheck.h"
+#include "quantilecheck.h"
 
 #include <cmath>
 #include <iostream>
@@ -57,10 +58,11 @@ std::string Shown(long double value)
     return FormatNumber(0, decimals, static_cast<double>(value));
 }
 
-std::string LastLine(const std::string &text)
+std::string Where(double alpha, int v)
 {
-    const std::size_t end = text.rfind("\r\n");
-    return end == std::string::npos ? text : text.substr(end + 2);
+    std::ostringstream where;
+    where << "alpha " << alpha << " v " << v;
+    return where.str();
 }
 
 } // namespace
@@ -261,15 +263,9 @@ TEST(ChiAccuracy, ShownDigitsOfTheUsualTables)
     std::vector<std::string> differences;
     for (double alpha : alphas) {
         for (int v : SweptDegrees()) {
-            const QuantileSearch chi = ChiCriticalValue(alpha, v);
-            const long double exact = ReferenceQuantile(alpha, v);
             ++compared;
-            if (!chi.found || Shown(chi.value) != Shown(exact)) {
-                std::ostringstream line;
-                line << "alpha " << alpha << " v " << v << ": "
-                     << (chi.found ? Shown(chi.value) : "none") << " instead of " << Shown(exact);
-                differences.push_back(line.str());
-            }
+            CompareShownValue(Where(alpha, v), ChiCriticalValue(alpha, v),
+                              ReferenceQuantile(alpha, v), Shown, differences);
         }
     }
     std::cout << "chi-squared table: " << compared - differences.size() << " of " << compared
@@ -290,21 +286,8 @@ TEST(ChiAccuracy, WholeRange)
     for (double alpha : alphas) {
         for (int v : SweptDegrees()) {
             ++requests;
-            const QuantileSearch chi = ChiCriticalValue(alpha, v);
-            const long double exact = ReferenceQuantile(alpha, v);
-            std::ostringstream where;
-            where << "alpha " << alpha << " v " << v;
-            if (!chi.found || !std::isfinite(chi.value)) {
-                failures.push_back(where.str() + ": no value");
-            } else if (exact < 1e-9L) {
-                if (Shown(chi.value) != "0.00000")
-                    failures.push_back(where.str() + ": shows " + Shown(chi.value));
-            } else {
-                const double error = static_cast<double>(std::fabs(chi.value - exact) / exact);
-                worst = std::max(worst, error);
-                if (error >= 1e-6)
-                    failures.push_back(where.str() + ": relative error " + std::to_string(error));
-            }
+            CheckRangeValue(Where(alpha, v), ChiCriticalValue(alpha, v), ReferenceQuantile(alpha, v),
+                            Shown, worst, failures);
         }
     }
     std::cout << "chi-squared range: " << requests << " requests, worst relative error "

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "outcomecheck.h"
+#include "quantilecheck.h"
 
 #include <cmath>
 #include <iostream>
@@ -52,10 +53,11 @@ std::string Shown(long double value)
     return FormatNumber(0, value < 0.001L ? 5 : 2, static_cast<double>(value));
 }
 
-std::string LastLine(const std::string &text)
+std::string Where(double alpha, int v1, int v2)
 {
-    const std::size_t end = text.rfind("\r\n");
-    return end == std::string::npos ? text : text.substr(end + 2);
+    std::ostringstream where;
+    where << "alpha " << alpha << " v1 " << v1 << " v2 " << v2;
+    return where.str();
 }
 
 } // namespace
@@ -227,15 +229,9 @@ TEST(FAccuracy, ShownDigitsOfTheUsualTables)
                 if ((v1 + v2) % 3 != 0)
                     continue;
 #endif
-                const QuantileSearch f = FCriticalValue(alpha, v1, v2);
-                const long double exact = ReferenceQuantile(alpha, v1, v2);
                 ++compared;
-                if (!f.found || Shown(f.value) != Shown(exact)) {
-                    std::ostringstream line;
-                    line << "alpha " << alpha << " v1 " << v1 << " v2 " << v2 << ": "
-                         << (f.found ? Shown(f.value) : "none") << " instead of " << Shown(exact);
-                    differences.push_back(line.str());
-                }
+                CompareShownValue(Where(alpha, v1, v2), FCriticalValue(alpha, v1, v2),
+                                  ReferenceQuantile(alpha, v1, v2), Shown, differences);
             }
         }
     }
@@ -261,21 +257,8 @@ TEST(FAccuracy, WholeRange)
         for (int v1 : degrees) {
             for (int v2 : degrees) {
                 ++requests;
-                const QuantileSearch f = FCriticalValue(alpha, v1, v2);
-                const long double exact = ReferenceQuantile(alpha, v1, v2);
-                std::ostringstream where;
-                where << "alpha " << alpha << " v1 " << v1 << " v2 " << v2;
-                if (!f.found || !std::isfinite(f.value)) {
-                    failures.push_back(where.str() + ": no value");
-                } else if (exact < 1e-9L) {
-                    if (Shown(f.value) != "0.00000")
-                        failures.push_back(where.str() + ": shows " + Shown(f.value));
-                } else {
-                    const double error = static_cast<double>(std::fabs(f.value - exact) / exact);
-                    worst = std::max(worst, error);
-                    if (error >= 1e-6)
-                        failures.push_back(where.str() + ": relative error " + std::to_string(error));
-                }
+                CheckRangeValue(Where(alpha, v1, v2), FCriticalValue(alpha, v1, v2),
+                                ReferenceQuantile(alpha, v1, v2), Shown, worst, failures);
             }
         }
     }
