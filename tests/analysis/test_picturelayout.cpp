@@ -9,36 +9,34 @@ class PictureLayoutTest : public AnalysisTest
 {
 };
 
+// One coordinate of each point or bar.
+template <class Item, class Coordinate>
+std::vector<int> Each(const std::vector<Item> &items, Coordinate coordinate)
+{
+    std::vector<int> values;
+    for (const Item &item : items)
+        values.push_back(coordinate(item));
+    return values;
+}
+
 std::vector<int> Xs(const std::vector<PicturePoint> &points)
 {
-    std::vector<int> xs;
-    for (const PicturePoint &p : points)
-        xs.push_back(p.x);
-    return xs;
+    return Each(points, [](const PicturePoint &p) { return p.x; });
 }
 
 std::vector<int> Ys(const std::vector<PicturePoint> &points)
 {
-    std::vector<int> ys;
-    for (const PicturePoint &p : points)
-        ys.push_back(p.y);
-    return ys;
+    return Each(points, [](const PicturePoint &p) { return p.y; });
 }
 
 std::vector<int> BarXs(const std::vector<PictureBar> &bars)
 {
-    std::vector<int> xs;
-    for (const PictureBar &b : bars)
-        xs.push_back(b.x);
-    return xs;
+    return Each(bars, [](const PictureBar &b) { return b.x; });
 }
 
 std::vector<int> BarHeights(const std::vector<PictureBar> &bars)
 {
-    std::vector<int> heights;
-    for (const PictureBar &b : bars)
-        heights.push_back(b.baseline - b.top);
-    return heights;
+    return Each(bars, [](const PictureBar &b) { return b.baseline - b.top; });
 }
 
 struct LayoutCase
