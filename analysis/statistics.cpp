@@ -160,30 +160,6 @@ std::string SystemReason(int error)
 
 } // namespace
 
-std::int64_t TokenDecimals(std::string_view token)
-{
-    // Positions are counted from 1 here, 0 meaning "none".
-    const std::size_t point = token.find('.');
-    const std::int64_t p = point == std::string_view::npos ? 0 : static_cast<std::int64_t>(point) + 1;
-    const std::int64_t length = static_cast<std::int64_t>(token.size());
-    const std::size_t e = token.find('E');
-    if (e != std::string_view::npos) {
-        // The position of the first "0" from the point on (searching on into
-        // the exponent), less the exponent, less 3: the places of a number
-        // written like 1.2300E+02 once its trailing zeros are dropped.
-        std::int64_t i = p == 0 ? 1 : p;
-        while (i < length && token[static_cast<std::size_t>(i - 1)] != '0')
-            ++i;
-        std::int32_t exponent = 0;
-        if (!ConvertInteger(std::string(token.substr(e + 1)), exponent))
-            return 0;
-        return i - exponent - 3;
-    }
-    if (p > 0)
-        return length - p;
-    return 0;
-}
-
 bool TokenValue(std::string_view token, double &value)
 {
     // Most data tokens are plain decimals such as -12.75. Those with at most

@@ -35,12 +35,6 @@ void FindMode(AnalysisState &state);
 // Residuals[i] = DataValues[i] - Mean.
 void ComputeResiduals(AnalysisState &state);
 
-// The number of decimal places that a token of a data file carries, as the
-// report counts them: the digits after the point, or, for a number with an
-// upper-case exponent, the places its written form stands for. May be
-// negative (a large exponent), in which case it never raises the maximum.
-std::int64_t TokenDecimals(std::string_view token);
-
 // The value of a data-file token, exactly as ReadReal converts it (the
 // decimal text rounded to extended precision, then to double). Returns false
 // for a token that is not a number.

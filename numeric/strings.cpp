@@ -384,6 +384,30 @@ std::string FormatNumber(std::uint8_t width, std::uint8_t decimals, double x)
     return s;
 }
 
+std::int64_t TokenDecimals(std::string_view token)
+{
+    // Positions are counted from 1 here, 0 meaning "none".
+    const std::size_t point = token.find('.');
+    const std::int64_t p = point == std::string_view::npos ? 0 : static_cast<std::int64_t>(point) + 1;
+    const std::int64_t length = static_cast<std::int64_t>(token.size());
+    const std::size_t e = token.find('E');
+    if (e != std::string_view::npos) {
+        // The position of the first "0" from the point on (searching on into
+        // the exponent), less the exponent, less 3: the places of a number
+        // written like 1.2300E+02 once its trailing zeros are dropped.
+        std::int64_t i = p == 0 ? 1 : p;
+        while (i < length && token[static_cast<std::size_t>(i - 1)] != '0')
+            ++i;
+        std::int32_t exponent = 0;
+        if (!ConvertInteger(std::string(token.substr(e + 1)), exponent))
+            return 0;
+        return i - exponent - 3;
+    }
+    if (p > 0)
+        return length - p;
+    return 0;
+}
+
 void TrackDecimals(std::string line, CharSet set, std::uint8_t &maximum)
 {
     if (line.empty())
@@ -392,22 +416,7 @@ void TrackDecimals(std::string line, CharSet set, std::uint8_t &maximum)
     StripLeading(line, set);
     SplitToken(line, set, token);
 
-    const std::size_t point = token.find('.');
-    const long p = point == std::string::npos ? 0 : static_cast<long>(point) + 1;
-    long decimals = 0;
-    const std::size_t e = token.find('E');
-    if (e != std::string::npos) {
-        // i stops at the first "0" from the point on (1-based), or at the
-        // token's last position.
-        long i = p == 0 ? 1 : p;
-        const long length = static_cast<long>(token.size());
-        while (i < length && token[static_cast<std::size_t>(i - 1)] != '0')
-            ++i;
-        std::int32_t exponent = 0;
-        decimals = ConvertInteger(token.substr(e + 1), exponent) ? i - exponent - 3 : 0;
-    } else if (p > 0) {
-        decimals = static_cast<long>(token.size()) - p;
-    }
-    if (decimals > static_cast<long>(maximum))
+    const std::int64_t decimals = TokenDecimals(token);
+    if (decimals > maximum)
         maximum = static_cast<std::uint8_t>(decimals % 256);
 }

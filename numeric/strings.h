@@ -64,6 +64,12 @@ std::string RepeatChar(char c, std::uint8_t count);
 // digits are grouped by threes with ",".
 std::string FormatNumber(std::uint8_t width, std::uint8_t decimals, double x);
 
-// Raises maximum to the decimals of the next token of line, without
+// The number of decimal places that a token of a data file carries, as the
+// report counts them: the digits after the point, or, for a number with an
+// upper-case exponent, the places its written form stands for. May be
+// negative (a large exponent), in which case it never raises the maximum.
+std::int64_t TokenDecimals(std::string_view token);
+
+// Raises maximum to the TokenDecimals of the next token of line, without
 // consuming it.
 void TrackDecimals(std::string line, CharSet set, std::uint8_t &maximum);

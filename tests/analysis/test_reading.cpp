@@ -180,22 +180,38 @@ TEST_F(ReadingTest, TokenValuesMatchReadReal)
     }
 }
 
-TEST_F(ReadingTest, TokenDecimalsMatchTrackDecimals)
+TEST_F(ReadingTest, TokenDecimalsAndTheLookAheadOfTrackDecimals)
 {
-    const std::vector<std::string> tokens = {
-        "12.345", "7", "1.2300E+02", "4.5E+1", "1.5e-3", "ab.cde", "0.5E-20", "3E5", "1.E+X",
-        "-0.00", "100", "1.000000", "9.87654321E-02", "6.0E+00", ".5", "E",
+    struct Case
+    {
+        const char *token;
+        std::int64_t decimals;
     };
-    for (const std::string &token : tokens) {
-        SCOPED_TRACE(token);
+    const Case cases[] = {
+        {"12.345", 3},
+        {"7", 0},
+        {"1.2300E+02", 0},      // the first "0" after the point, less the exponent, less 3
+        {"4.5E+1", 2},          // no "0": the search runs on to the end of the token
+        {"1.5e-3", 4},          // a lower-case e counts as decimals
+        {"ab.cde", 3},
+        {"0.5E-20", 24},
+        {"3E5", -5},            // negative: never raises the maximum
+        {"1.E+X", 0},           // an exponent that is not a number
+        {"-0.00", 2},
+        {"100", 0},
+        {"1.000000", 6},
+        {"9.87654321E-02", 12},
+        {"6.0E+00", 0},
+        {".5", 1},
+        {"E", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.token);
+        EXPECT_EQ(TokenDecimals(c.token), c.decimals);
         for (int start : {0, 2, 5}) {
-            std::uint8_t expected = static_cast<std::uint8_t>(start);
-            TrackDecimals(token + " ", Delimiters, expected);
-            std::uint8_t ours = static_cast<std::uint8_t>(start);
-            const std::int64_t decimals = TokenDecimals(token);
-            if (decimals > ours)
-                ours = static_cast<std::uint8_t>(decimals & 0xFF);
-            EXPECT_EQ(ours, expected);
+            std::uint8_t maximum = static_cast<std::uint8_t>(start);
+            TrackDecimals(std::string(c.token) + " ", Delimiters, maximum);
+            EXPECT_EQ(maximum, std::max<std::int64_t>(start, c.decimals));
         }
     }
 }
