@@ -53,6 +53,20 @@ public:
 
 private:
     bool isDelimiter(char c) const { return m_delimiter[Byte(c)]; }
+    // The first index from k on that is not a delimiter, or the line's end.
+    std::size_t skipDelimiters(std::string_view line, std::size_t k) const
+    {
+        while (k < line.size() && isDelimiter(line[k]))
+            ++k;
+        return k;
+    }
+    // The end of the token that begins at k.
+    std::size_t tokenEnd(std::string_view line, std::size_t k) const
+    {
+        while (k < line.size() && !isDelimiter(line[k]))
+            ++k;
+        return k;
+    }
     std::string_view pieceAt(std::string_view line, std::size_t start) const;
     void reportBadToken(std::string_view line, std::string_view token);
 
@@ -77,20 +91,17 @@ std::string_view DataReader::pieceAt(std::string_view line, std::size_t start) c
     std::size_t end = start;
     std::size_t k = start;
     while (k < line.size()) {
-        while (k < line.size() && isDelimiter(line[k]))
-            ++k;
+        k = skipDelimiters(line, k);
         if (k == line.size())
             break;
-        std::size_t tokenEnd = k;
-        while (tokenEnd < line.size() && !isDelimiter(line[tokenEnd]))
-            ++tokenEnd;
-        if (tokenEnd > limit) {
+        const std::size_t next = tokenEnd(line, k);
+        if (next > limit) {
             if (end == start)
-                end = tokenEnd;
+                end = next;
             break;
         }
-        end = tokenEnd;
-        k = tokenEnd;
+        end = next;
+        k = next;
     }
     return line.substr(start, end - start);
 }
@@ -111,15 +122,12 @@ void DataReader::readLine(std::string_view line)
     m_shownPiece = std::string_view::npos;
     m_pieceStart = 0;
     std::size_t k = 0;
-    const std::size_t length = line.size();
     while (true) {
-        while (k < length && isDelimiter(line[k]))
-            ++k;
-        if (k == length)
+        k = skipDelimiters(line, k);
+        if (k == line.size())
             break;
         const std::size_t tokenStart = k;
-        while (k < length && !isDelimiter(line[k]))
-            ++k;
+        k = tokenEnd(line, k);
         if (k - m_pieceStart > ShownLineLength)
             m_pieceStart = tokenStart;
         const std::string_view token = line.substr(tokenStart, k - tokenStart);
@@ -151,6 +159,14 @@ void DataReader::finish()
     m_state.ValueCount = m_state.DataValues.size();
     if (!m_lastLineShown && !m_lastLine.empty())
         CurrentLine = m_lastLine;
+}
+
+// The index of the first CR or LF of data from i on, or size.
+std::size_t LineEnd(const char *data, std::size_t i, std::size_t size)
+{
+    while (i < size && data[i] != '\r' && data[i] != '\n')
+        ++i;
+    return i;
 }
 
 std::string SystemReason(int error)
@@ -256,9 +272,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
         }
         std::size_t i = 0;
         if (inLine) {
-            std::size_t j = i;
-            while (j < size && data[j] != '\r' && data[j] != '\n')
-                ++j;
+            const std::size_t j = LineEnd(data, i, size);
             pending.append(data + i, j - i);
             i = j;
             if (j == size)
@@ -274,9 +288,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
                 ++i;
             if (i == size)
                 break;
-            std::size_t j = i;
-            while (j < size && data[j] != '\r' && data[j] != '\n')
-                ++j;
+            const std::size_t j = LineEnd(data, i, size);
             if (j == size) {
                 pending.assign(data + i, j - i);
                 inLine = true;
