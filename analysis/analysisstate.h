@@ -69,6 +69,13 @@ extern AnalysisState Analysis;
 // list to empty.
 void ResetAnalysis(AnalysisState &state);
 
+// For the steps after reading: true when state holds ValueCount values;
+// otherwise false with the message for the user in error.
+bool HasValues(const AnalysisState &state, std::string &error);
+
+// The message of a step whose results would not be finite numbers.
+std::string TooLargeToAnalyse(const AnalysisState &state);
+
 // The analysis part of a histogram run, in its order: ReadDataFile, SortData,
 // ComputeStatistics, FindMedian, FindMode, ComputeResiduals, BuildClasses,
 // ComputeOrdinates. CenterData and ClassCount or ClassWidth must be set

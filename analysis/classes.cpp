@@ -70,16 +70,14 @@ std::string ReadWidthEntry(const std::string &text, double &width)
 
 bool BuildClasses(AnalysisState &state, std::string &error)
 {
-    const std::size_t n = state.ValueCount;
-    if (n == 0 || state.DataValues.size() < n) {
-        error = "There are no values to analyse.";
+    if (!HasValues(state, error))
         return false;
-    }
+    const std::size_t n = state.ValueCount;
     const double min = state.DataValues.front();
     const double max = state.DataValues[n - 1];
     state.Range = static_cast<double>(static_cast<long double>(max) - min);
     if (!std::isfinite(state.Range)) {
-        error = "The values of \"" + state.DataFileName + "\" are too large to analyse.";
+        error = TooLargeToAnalyse(state);
         return false;
     }
 

@@ -386,10 +386,8 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
 {
     const std::size_t n = state.ValueCount;
     state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
-    if (n == 0 || state.DataValues.size() < n) {
-        error = "There are no values to analyse.";
+    if (!HasValues(state, error))
         return false;
-    }
     const auto [low, high] = std::minmax_element(state.DataValues.begin(), state.DataValues.begin()
                                                      + static_cast<std::ptrdiff_t>(n));
     if (*low == *high) {
@@ -416,7 +414,7 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
     }
     if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
         state.Mean = state.Variance = 0.0;
-        error = "The values of \"" + state.DataFileName + "\" are too large to analyse.";
+        error = TooLargeToAnalyse(state);
         return false;
     }
     if (state.Variance > 0.0) {

@@ -83,6 +83,34 @@ TEST_F(ClassesTest, UnusableWidthsAreRefused)
     EXPECT_EQ(s.ClassCounts.back(), 1u);
 }
 
+// The steps after reading refuse a state whose values are missing, and say
+// which file holds values too large for them.
+TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
+{
+    AnalysisState empty;
+    empty.ClassCount = 3;
+    AnalysisState shortOfValues = empty;
+    shortOfValues.ValueCount = 2;
+    shortOfValues.DataValues = {1.0};
+    for (AnalysisState *state : {&empty, &shortOfValues}) {
+        std::string error;
+        EXPECT_FALSE(ComputeStatistics(*state, error));
+        EXPECT_EQ(error, "There are no values to analyse.");
+        error.clear();
+        EXPECT_FALSE(BuildClasses(*state, error));
+        EXPECT_EQ(error, "There are no values to analyse.");
+    }
+
+    AnalysisState huge;
+    huge.DataFileName = "huge.dat";
+    huge.ClassCount = 3;
+    huge.DataValues = {-1.7e308, 1.7e308};
+    huge.ValueCount = 2;
+    std::string error;
+    EXPECT_FALSE(BuildClasses(huge, error));
+    EXPECT_EQ(error, "The values of \"huge.dat\" are too large to analyse.");
+}
+
 // The class of x as the definition reads: the first class that holds it,
 // otherwise the last.
 std::vector<std::size_t> CountByDefinition(const AnalysisState &s)
