@@ -40,11 +40,6 @@ std::vector<int> SweptDegrees()
     return degrees;
 }
 
-const std::string AlphaMessage = "Alpha must be between 0.0001 and 0.999999";
-const std::string AlphaEmptyMessage = "Please enter the desired probability in percentage points.";
-const std::string DegreesEmptyMessage = "Please enter the degrees of freedom.";
-const std::string DegreesMessage = "The degrees of freedom must be between 1 and 200.";
-
 long double ReferenceQuantile(double alpha, int v)
 {
     const boost::math::chi_squared_distribution<long double> chi(v);

@@ -23,11 +23,8 @@
 
 namespace {
 
-const std::string AlphaMessage = "Alpha must be between 0.0001 and 0.999999";
-const std::string AlphaEmptyMessage = "Please enter the desired probability in percentage points.";
 const std::string NumeratorEmptyMessage = "Please enter the numerator degrees of freedom.";
 const std::string DenominatorEmptyMessage = "Please enter the denominator degrees of freedom.";
-const std::string DegreesMessage = "The degrees of freedom must be between 1 and 200.";
 const std::string PowerMessage = "Exception raised in Power function. Solution is incorrect.";
 const std::string DensityMessage = "Sorry, error in computations.";
 const std::string UnableMessage = "Sorry, unable to compute value.";

@@ -9,6 +9,8 @@
 #include <boost/math/distributions/normal.hpp>
 #include <gtest/gtest.h>
 
+#include "outcomecheck.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -17,8 +19,6 @@ namespace {
 
 const std::string NoPercent = "Please enter the desired percent probability.";
 const std::string PercentRange = "Alpha must be between 0.0001 and 99.9999";
-const std::string RealReadError =
-    "\x03" "Double expected in read\r\r\x03Processing Line : \r\x03No line read in file";
 
 std::string ShownValue(double percent)
 {

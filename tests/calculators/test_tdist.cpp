@@ -10,6 +10,8 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <gtest/gtest.h>
 
+#include "outcomecheck.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -21,15 +23,6 @@ constexpr int DegreeStride = 4; // sanitizer builds run several times slower
 #else
 constexpr int DegreeStride = 1;
 #endif
-
-const std::string NoAlpha = "Please enter the desired probability in percentage points.";
-const std::string AlphaRange = "Alpha must be between 0.0001 and 0.999999";
-const std::string NoDegrees = "Please enter the degrees of freedom.";
-const std::string DegreesRange = "The degrees of freedom must be between 1 and 200.";
-const std::string RealReadError =
-    "\x03" "Double expected in read\r\r\x03Processing Line : \r\x03No line read in file";
-const std::string IntegerReadError =
-    "\x03" "Integer expected in read\r\r\x03Processing Line : \r\x03No line read in file";
 
 // The value with P(T > t) = alpha, alpha as the double the dialog stores.
 long double ExactCriticalValue(double alpha, int v)
@@ -102,21 +95,21 @@ TEST(TCalculator, ValidationStopsAtTheFirstFailedCheck)
         std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"", "", {NoAlpha}},
-        {"", "10", {NoAlpha}},
-        {"0.00009", "", {AlphaRange}},
-        {"1", "10", {AlphaRange}},
-        {"5", "10", {AlphaRange}},
-        {"-0.05", "10", {AlphaRange}},
-        {"abc", "10", {RealReadError, AlphaRange}},
-        {"   ", "10", {RealReadError, AlphaRange}},
-        {"0.05", "", {NoDegrees}},
-        {"0.05", "0", {DegreesRange}},
-        {"0.05", "201", {DegreesRange}},
-        {"0.05", "-3", {DegreesRange}},
-        {"0.05", "12abc", {IntegerReadError, DegreesRange}},
-        {"0.05", "7.5", {IntegerReadError, DegreesRange}},
-        {"0.05", "99999999999", {IntegerReadError, DegreesRange}},
+        {"", "", {AlphaEmptyMessage}},
+        {"", "10", {AlphaEmptyMessage}},
+        {"0.00009", "", {AlphaMessage}},
+        {"1", "10", {AlphaMessage}},
+        {"5", "10", {AlphaMessage}},
+        {"-0.05", "10", {AlphaMessage}},
+        {"abc", "10", {RealReadError, AlphaMessage}},
+        {"   ", "10", {RealReadError, AlphaMessage}},
+        {"0.05", "", {DegreesEmptyMessage}},
+        {"0.05", "0", {DegreesMessage}},
+        {"0.05", "201", {DegreesMessage}},
+        {"0.05", "-3", {DegreesMessage}},
+        {"0.05", "12abc", {IntegerReadError, DegreesMessage}},
+        {"0.05", "7.5", {IntegerReadError, DegreesMessage}},
+        {"0.05", "99999999999", {IntegerReadError, DegreesMessage}},
     };
     for (const Case &c : cases) {
         CurrentLine.clear();
