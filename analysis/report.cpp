@@ -269,11 +269,6 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     return spill(out);
 }
 
-std::string SystemReason(int error)
-{
-    return std::strerror(error);
-}
-
 bool WriteAll(int fd, const std::string &text)
 {
     const char *p = text.data();
@@ -351,7 +346,7 @@ bool WriteReport(AnalysisState &state, std::string &error)
             break;
     }
     if (fd < 0) {
-        error = "Cannot write the report file \"" + reportName + "\": " + SystemReason(errno) + ".";
+        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(errno) + ".";
         return false;
     }
 
@@ -376,7 +371,7 @@ bool WriteReport(AnalysisState &state, std::string &error)
         failure = errno;
     if (failure != 0) {
         ::unlink(temporaryName.c_str());
-        error = "Cannot write the report file \"" + reportName + "\": " + SystemReason(failure) + ".";
+        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(failure) + ".";
         return false;
     }
     state.DataFileName = reportName;

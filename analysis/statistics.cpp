@@ -169,11 +169,6 @@ std::size_t LineEnd(const char *data, std::size_t i, std::size_t size)
     return i;
 }
 
-std::string SystemReason(int error)
-{
-    return std::strerror(error);
-}
-
 } // namespace
 
 bool TokenValue(std::string_view token, double &value)
@@ -242,7 +237,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
 
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        error = "Cannot open the data file \"" + fileName + "\": " + SystemReason(errno) + ".";
+        error = "Cannot open the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
         return false;
     }
 
@@ -257,7 +252,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            error = "Cannot read the data file \"" + fileName + "\": " + SystemReason(errno) + ".";
+            error = "Cannot read the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
             failed = true;
             break;
         }
