@@ -14,6 +14,11 @@ constexpr long double TwoPi = 6.283185307179586477L;
 // small to change numbers of this size).
 constexpr std::int32_t ExtraCentredBounds = 3;
 
+std::string IntervalRefusal()
+{
+    return "Interval entry must be integer between 1 and 20.";
+}
+
 std::string WidthRefusal()
 {
     return "The class width must be greater than 0.";
@@ -38,31 +43,33 @@ std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x)
     return bounds[j] <= x ? j : k - 1;
 }
 
+// True when text is not empty and read found a number in it, read being
+// handed text as the line to take its first token from.
+template <class Read>
+bool ReadEntry(const std::string &text, Read read)
+{
+    if (text.empty())
+        return false;
+    std::string line = text;
+    read(line);
+    return !ReadErrorFlag;
+}
+
 } // namespace
 
 std::string ReadIntervalEntry(const std::string &text, std::int32_t &count)
 {
-    const std::string again = "Please enter the number of class intervals.";
-    if (text.empty())
-        return again;
-    std::string line = text;
-    count = ReadInteger(line, Delimiters);
-    if (ReadErrorFlag)
-        return again;
+    if (!ReadEntry(text, [&](std::string &line) { count = ReadInteger(line, Delimiters); }))
+        return "Please enter the number of class intervals.";
     if (count < MinIntervalEntry || count > MaxIntervalEntry)
-        return "Interval entry must be integer between 1 and 20.";
+        return IntervalRefusal();
     return std::string();
 }
 
 std::string ReadWidthEntry(const std::string &text, double &width)
 {
-    const std::string again = "Please enter the size of class width.";
-    if (text.empty())
-        return again;
-    std::string line = text;
-    width = ReadReal(line, Delimiters);
-    if (ReadErrorFlag)
-        return again;
+    if (!ReadEntry(text, [&](std::string &line) { width = ReadReal(line, Delimiters); }))
+        return "Please enter the size of class width.";
     if (!(width > 0.0))
         return WidthRefusal();
     return std::string();
@@ -85,7 +92,7 @@ bool BuildClasses(AnalysisState &state, std::string &error)
     double w = state.ClassWidth;
     if (k != 0) {
         if (k < 1 || k > MaxClassCount) {
-            error = "Interval entry must be integer between 1 and 20.";
+            error = IntervalRefusal();
             return false;
         }
         w = static_cast<double>(static_cast<long double>(state.Range) / k);
