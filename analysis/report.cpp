@@ -1,13 +1,13 @@
 #include "analysis/report.h"
 
 #include "numeric/mutil.h"
+#include "numeric/strings.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -40,23 +40,6 @@ void Right(std::string &out, const std::string &text, int width)
 {
     Blanks(out, width - static_cast<int>(text.size()));
     out += text;
-}
-
-// The slow, always exact way: the C library rounds the exact binary value.
-void FixedByLibrary(std::string &out, double x, int width, int decimals)
-{
-    char buffer[128];
-    const int length = std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, x);
-    if (length < 0)
-        return;
-    if (static_cast<std::size_t>(length) < sizeof buffer) {
-        out.append(buffer, static_cast<std::size_t>(length));
-        return;
-    }
-    std::string wide(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(wide.data(), wide.size(), "%*.*f", width, decimals, x);
-    wide.resize(static_cast<std::size_t>(length));
-    out += wide;
 }
 
 // x in fixed notation with the given decimals, right-justified in width
@@ -98,7 +81,8 @@ void Fixed(std::string &out, double x, int width, int decimals)
             return;
         }
     }
-    FixedByLibrary(out, x, width, decimals);
+    // The slow, always exact way: the C library rounds the exact binary value.
+    out += FixedNotation(width, decimals, x);
 }
 
 void Integer(std::string &out, std::size_t n, int width)

@@ -343,7 +343,9 @@ std::string ScientificForm(double x)
     return std::string(1, std::signbit(x) && x != 0 ? '-' : ' ') + digits.substr(0, e) + 'E' + exponentText;
 }
 
-std::string FixedForm(int width, int decimals, double x)
+} // namespace
+
+std::string FixedNotation(int width, int decimals, double x)
 {
     const CLocaleScope cLocale;
     const int size = std::snprintf(nullptr, 0, "%*.*f", width, decimals, x);
@@ -353,18 +355,16 @@ std::string FixedForm(int width, int decimals, double x)
     return text;
 }
 
-} // namespace
-
 std::string FormatNumber(std::uint8_t width, std::uint8_t decimals, double x)
 {
     std::string s;
     if (width == 255) {
         s = ScientificForm(x);
     } else if (width == 0) {
-        s = FixedForm(25, decimals, x);
+        s = FixedNotation(25, decimals, x);
         StripLeading(s, MakeCharSet(" "));
     } else {
-        s = FixedForm(width, decimals, x);
+        s = FixedNotation(width, decimals, x);
     }
 
     // Group the integer digits by threes from the right. first and last are

@@ -70,6 +70,11 @@ std::string FormatNumber(std::uint8_t width, std::uint8_t decimals, double x);
 // negative (a large exponent), in which case it never raises the maximum.
 std::int64_t TokenDecimals(std::string_view token);
 
+// x in fixed notation with the given decimals, right-justified in width
+// columns, as printf's "%*.*f" writes it in the C locale: the point is "."
+// whatever the user's settings.
+std::string FixedNotation(int width, int decimals, double x);
+
 // Raises maximum to the TokenDecimals of the next token of line, without
 // consuming it.
 void TrackDecimals(std::string line, CharSet set, std::uint8_t &maximum);
