@@ -24,6 +24,17 @@ std::string TooLargeToAnalyse(const AnalysisState &state)
     return "The values of \"" + state.DataFileName + "\" are too large to analyse.";
 }
 
+std::size_t ClassesOf(const AnalysisState &state)
+{
+    return state.ClassCount > 0 ? static_cast<std::size_t>(state.ClassCount) : 0;
+}
+
+bool HasClasses(const AnalysisState &state)
+{
+    const std::size_t k = ClassesOf(state);
+    return state.ClassBounds.size() > k && state.ClassCounts.size() >= k;
+}
+
 bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error)
 {
     if (!ReadDataFile(state, fileName, error))

@@ -76,6 +76,11 @@ bool HasValues(const AnalysisState &state, std::string &error);
 // The message of a step whose results would not be finite numbers.
 std::string TooLargeToAnalyse(const AnalysisState &state);
 
+// ClassCount as a size (0 when not positive), and whether the state holds
+// the bounds and counts of that many classes.
+std::size_t ClassesOf(const AnalysisState &state);
+bool HasClasses(const AnalysisState &state);
+
 // The analysis part of a histogram run, in its order: ReadDataFile, SortData,
 // ComputeStatistics, FindMedian, FindMode, ComputeResiduals, BuildClasses,
 // ComputeOrdinates. CenterData and ClassCount or ClassWidth must be set

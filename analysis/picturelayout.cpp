@@ -61,8 +61,8 @@ PictureLayout LayoutHistogram(const AnalysisState &s, int width, int height)
 
     // The bars: over the middle of each class, the fullest class 5M below
     // the top.
-    const std::size_t k = s.ClassCount > 0 ? static_cast<std::size_t>(s.ClassCount) : 0;
-    if (k == 0 || s.ClassBounds.size() <= k || s.ClassCounts.size() < k)
+    const std::size_t k = ClassesOf(s);
+    if (k == 0 || !HasClasses(s))
         return layout;
     const std::size_t fullest =
         *std::max_element(s.ClassCounts.begin(), s.ClassCounts.begin() + static_cast<std::ptrdiff_t>(k));

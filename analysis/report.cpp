@@ -124,8 +124,8 @@ void WriteHistogramText(const AnalysisState &s, std::string &out)
     Line(out, indent, "Histogram");
     Line(out, indent, "---------");
 
-    const std::size_t k = s.ClassCount > 0 ? static_cast<std::size_t>(s.ClassCount) : 0;
-    if (s.ClassBounds.size() <= k || s.ClassCounts.size() < k) {
+    const std::size_t k = ClassesOf(s);
+    if (!HasClasses(s)) {
         End(out);
         return;
     }
@@ -239,8 +239,8 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Right(out, "#", 10);
     End(out);
     Line(out, 20, std::string(41, '='));
-    const std::size_t k = s.ClassCount > 0 ? static_cast<std::size_t>(s.ClassCount) : 0;
-    const bool classesComplete = s.ClassBounds.size() > k && s.ClassCounts.size() >= k;
+    const std::size_t k = ClassesOf(s);
+    const bool classesComplete = HasClasses(s);
     for (std::size_t j = 0; classesComplete && j < k; ++j) {
         Blanks(out, 20);
         Fixed(out, s.ClassBounds[j], 15, d);
