@@ -161,9 +161,18 @@ int main(int argc, char **argv)
     if (r < 0)
         std::printf("R: Rscript not found, no comparison\n");
     else
-        std::printf("R, same computations without a report: median %.3f s; ours is %.1f times faster"
-                    " (aim: at least 3)\n",
-                    r, r / median.total);
+    {
+        // Like for like: R writes no report, so compare our time without it too.
+        std::vector<double> computing;
+        for (const Steps &steps : timings)
+            computing.push_back(steps.total - steps.report);
+        std::sort(computing.begin(), computing.end());
+        const double ours = computing[computing.size() / 2];
+        std::printf("R, same computations without a report: median %.3f s\n", r);
+        std::printf("  ours with the report written: %.1f times faster; ours without the report"
+                    " (%.3f s): %.1f times faster (aim: at least 3)\n",
+                    r / median.total, ours, r / ours);
+    }
 
     std::filesystem::remove_all(folder);
     return 0;
