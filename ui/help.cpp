@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -211,9 +212,7 @@ HelpSystem &HelpSystem::current()
 
 HelpSystem *HelpSystem::install(HelpSystem *help)
 {
-    HelpSystem *previous = InstalledHelp();
-    InstalledHelp() = help;
-    return previous;
+    return std::exchange(InstalledHelp(), help);
 }
 
 int ContextForFocus(const QWidget *window)

@@ -10,6 +10,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <utility>
 
 namespace {
 
@@ -79,9 +80,7 @@ Prompts &Prompts::current()
 
 Prompts *Prompts::install(Prompts *prompts)
 {
-    Prompts *previous = InstalledPrompts();
-    InstalledPrompts() = prompts;
-    return previous;
+    return std::exchange(InstalledPrompts(), prompts);
 }
 
 void DialogPrompts::message(const QString &text)

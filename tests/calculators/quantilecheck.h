@@ -5,7 +5,10 @@
 
 #include "calculators/chidist.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <iostream>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -49,4 +52,12 @@ inline void CheckRangeValue(const std::string &where, const QuantileSearch &sear
         if (error >= 1e-6)
             failures.push_back(where + ": relative error " + std::to_string(error));
     }
+}
+
+// Prints how many shown values of a table agree and fails when any differs.
+inline void ExpectTableAgrees(const char *table, int compared, const std::vector<std::string> &differences)
+{
+    std::cout << table << ": " << compared - static_cast<int>(differences.size()) << " of " << compared
+              << " shown values agree\n";
+    EXPECT_TRUE(differences.empty()) << differences.size() << " differ, first: " << differences.front();
 }
