@@ -33,6 +33,12 @@ struct SearchLineCase
     long expected;
 };
 
+// Test listings name a case by its name rather than by its bytes.
+void PrintTo(const SearchLineCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class SearchLineTest : public testing::TestWithParam<SearchLineCase>
 {
 };
@@ -179,6 +185,11 @@ struct ReplaceAllCase
     std::vector<std::u16string> after;
     long count;
 };
+
+void PrintTo(const ReplaceAllCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ReplaceAllTest : public testing::TestWithParam<ReplaceAllCase>
 {
