@@ -270,19 +270,6 @@ bool WriteAll(int fd, const std::string &text)
     return true;
 }
 
-// True when the two names lead to the same file on disk (the same name, a
-// link, or a folder that ignores letter case).
-bool SameFile(const std::string &a, const std::string &b)
-{
-    if (a == b)
-        return true;
-    struct stat sa;
-    struct stat sb;
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 } // namespace
 
 std::string ReportFileName(const std::string &dataFileName)
@@ -293,6 +280,17 @@ std::string ReportFileName(const std::string &dataFileName)
     if (dot != std::string::npos && dot >= nameStart)
         return dataFileName.substr(0, dot) + ".OUT";
     return dataFileName + ".OUT";
+}
+
+bool SameFile(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    struct stat sa;
+    struct stat sb;
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 std::string ReportReplacesDataFile(const std::string &dataFileName)

@@ -19,6 +19,10 @@ std::string ReportFileName(const std::string &dataFileName);
 // read errors and its picture for a report that cannot be written.
 std::string ReportReplacesDataFile(const std::string &dataFileName);
 
+// True when the two names lead to the same file on disk (the same name, a
+// link, or a folder that ignores letter case).
+bool SameFile(const std::string &a, const std::string &b);
+
 // x in fixed notation with the given decimals ("-" before a negative number,
 // rounded as the C library rounds), right-justified in width columns; a
 // longer text is written whole, width 0 gives no padding.

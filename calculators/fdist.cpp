@@ -1,5 +1,8 @@
 // F critical values by Romberg integration of the density and the marching
-// bisection shared with the chi-squared calculator.
+// bisection shared with the chi-squared calculator. Like the chi-squared
+// value, the result is the lower end of the final bracket, the point whose
+// distribution function is known to match p; the upper end may still lie a
+// whole bracket width away when the search stops.
 //
 // Floating-point errors are detected, never trapped: the integral and the
 // search clear the status flags, do their work and test the flags and the

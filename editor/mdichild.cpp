@@ -584,6 +584,9 @@ void TChild::closeEvent(QCloseEvent *event)
 {
     if (m_printing) {
         ShowInfo(QStringLiteral("The window is printing. Close it when printing has finished."));
+        // A Close command whose question was already answered is over: the
+        // next close asks again.
+        Closing = false;
         event->ignore();
         return;
     }

@@ -106,10 +106,21 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
 
     // 1. The new text goes to a temporary file beside the file; nothing else
     //    has changed if that fails (missing folder, full disk, no rights).
+    // Unbuffered, so that every write reaches the system and a failure comes
+    // back with the system's reason.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(out.errorString());
-    if (out.write(bytes) != bytes.size() || !out.flush()) {
+    // A write that stops short (the disk filled up part way) leaves no reason
+    // behind; writing the rest makes the system say why it cannot go on.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size() || !out.flush()) {
         const QString reason = out.errorString();
         out.cancelWriting();
         return failed(reason);

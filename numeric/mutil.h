@@ -31,8 +31,9 @@ public:
 // A result too small for the extended range becomes 0 silently.
 long double Power(long double base, long double exponent);
 
-// The gamma function, accurate to a few units in the last place of the
-// extended type for arguments up to a few hundred.
+// The gamma function, with a relative error below 1e-16 for arguments up to
+// 200 (finer than a double, though some hundreds of units in the last place
+// of the extended type near 200).
 // Gamma(0) throws FloatingPointError (division by zero), as does an argument
 // that is not a number or a result that overflows. Negative arguments use the
 // downward recurrence Gamma(x) = Gamma(x + n) / (x (x + 1) ... (x + n - 1));

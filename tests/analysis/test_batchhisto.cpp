@@ -111,6 +111,23 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
     }
     EXPECT_FALSE(fs::exists(folder / "missing.OUT"));
     EXPECT_FALSE(fs::exists(folder / "empty.OUT"));
+
+    // A picture named like the data file or its report would replace it.
+    const std::string data = write("keep.dat", "1 2 3");
+    const PictureWriter writer = [](const AnalysisState &, const std::string &to, std::string &) {
+        ADD_FAILURE() << "picture written to " << to;
+        return true;
+    };
+    for (const std::string &picture : {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string()}) {
+        SCOPED_TRACE(picture);
+        messages.take();
+        EXPECT_EQ(run({"--intervals", "3", "--picture", picture, data}, writer), 1);
+        EXPECT_EQ(printed, "");
+        ASSERT_EQ(messages.texts().size(), 1u);
+        EXPECT_NE(messages.texts()[0].find("would replace the data file or its report"), std::string::npos);
+    }
+    EXPECT_EQ(read(data), "1 2 3");
+    EXPECT_FALSE(fs::exists(folder / "keep.OUT"));
     EXPECT_EQ(read((folder / "report.OUT").string()), "Mean = 2 \xB1" "1.0\r\n");
 }
 

@@ -14,7 +14,9 @@
 #include <QToolButton>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <sys/resource.h>
@@ -199,9 +201,9 @@ private slots:
         QVERIFY(child->Memo1->document()->isModified());
         const QStringList errors = prompts.texts(PromptKind::Error);
         QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path("t.dat"))),
-                 qPrintable(errors.first()));
-        QVERIFY(errors.first().size() > QStringLiteral("Cannot create file \"%1\". ").arg(path("t.dat")).size());
+        // The reason is the system's own, not a placeholder for a short write.
+        QCOMPARE(errors.first(), QStringLiteral("Cannot create file \"%1\". %2")
+                                     .arg(path("t.dat"), QString::fromLocal8Bit(std::strerror(EFBIG))));
     }
 
     void saveIntoMissingFolderFails()

@@ -261,6 +261,30 @@ private slots:
         QVERIFY(alive.isNull());
     }
 
+    void closeCommandRefusedWhilePrintingAsksAgainLater()
+    {
+        // The Close command's save question is answered No, but the window is
+        // printing and stays. Edits made afterwards must not be closed away
+        // without a new question.
+        auto *child = new TChild;
+        const QPointer<TChild> alive(child);
+        child->Memo1->setPlainText(NumberedLines(3));
+        child->Memo1->document()->setModified(true);
+        prompts.answerConfirm(QMessageBox::No);
+        QMetaObject::invokeMethod(child, [child] { child->Close1Click(); }, Qt::QueuedConnection);
+        child->Print1Click();
+        QVERIFY(!alive.isNull());
+        QVERIFY(!child->Closing);
+
+        child->Memo1->appendPlainText(QStringLiteral("more"));
+        prompts.answerConfirm(QMessageBox::Cancel);
+        child->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!alive.isNull());
+        QCOMPARE(prompts.texts(PromptKind::Confirm).size(), 2);
+        delete child;
+    }
+
     void printSetupGoesToTheProgramPrinter()
     {
         TChild child;
