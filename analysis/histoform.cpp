@@ -144,6 +144,7 @@ THisto::THisto(QWidget *parent)
     OpenDialog.selectedFilter = 0;
     OpenDialog.defaultSuffix = QStringLiteral("dat");
     OpenDialog.mustExist = true;
+    OpenDialog.helpContext = 6;
 }
 
 void THisto::showEvent(QShowEvent *event)

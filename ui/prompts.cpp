@@ -1,10 +1,12 @@
 #include "ui/prompts.h"
 
 #include "numeric/messages.h"
+#include "ui/help.h"
 #include "ui/text.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QPageSetupDialog>
@@ -59,6 +61,16 @@ void Configure(QFileDialog &dialog, const FileDialogRequest &request)
         dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    if (request.helpContext != 0) {
+        setHelpContext(&dialog, request.helpContext);
+        if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+            buttons->addButton(QDialogButtonBox::Help);
+            const int context = request.helpContext;
+            QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, [&dialog, context] {
+                HelpSystem::current().showContext(HelpFileFor(&dialog), context);
+            });
+        }
+    }
 }
 
 QString RunFileDialog(QFileDialog &dialog)

@@ -25,6 +25,7 @@ struct FileDialogRequest
     int selectedFilter = 0;  // index into filters
     QString defaultSuffix;   // appended to a typed name without extension
     bool mustExist = false;  // open dialogs: refuse names of missing files
+    int helpContext = 0;     // non-zero: a Help button and F1 show this topic
 };
 
 class Prompts

@@ -292,6 +292,7 @@ void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     QCOMPARE(request.filters.size(), 4);
     QCOMPARE(request.selectedFilter, 0);
     QVERIFY(request.mustExist);
+    QCOMPARE(request.helpContext, 6);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancel.OUT"))));
     QVERIFY(!ViewForm->isVisible());
 

@@ -1,34 +1,14 @@
 #pragma once
-// Helpers shared by the window tests of the shell: a help system that records
-// what was asked of it, and a way to answer the modal windows a command opens.
+// Helpers shared by the window tests of the shell: a way to answer the modal
+// windows a command opens, and the program's help file.
 
+#include "recordinghelp.h"
 #include "ui/help.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
-
-struct HelpRequest
-{
-    QString file;
-    int context = 0; // 0: the topics (contents and index)
-};
-
-// Records every help request for its lifetime instead of opening the viewer.
-class RecordingHelp : public HelpSystem
-{
-public:
-    RecordingHelp();
-    ~RecordingHelp() override;
-    void showTopics(const QString &helpFile) override;
-    void showContext(const QString &helpFile, int context) override;
-
-    QList<HelpRequest> requests;
-
-private:
-    HelpSystem *m_previous;
-};
 
 // Runs command. Every modal window that shows meanwhile has its caption
 // recorded and is closed from outside (rejected), as a user pressing Cancel

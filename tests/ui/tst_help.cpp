@@ -1,12 +1,16 @@
 // Help: the shipped help files, the help window, context lookup and F1.
 
+#include "recordinghelp.h"
 #include "scriptedprompts.h"
+#include "ui/prompts.h"
 #include "ui/help.h"
 #include "ui/helpviewer.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -29,37 +33,8 @@ QString SourceHelp(const QString &name)
     return QDir(qEnvironmentVariable("MERVAN_SOURCE_DIR")).filePath(QStringLiteral("resources/help/") + name);
 }
 
-struct HelpRequest
-{
-    QString file;
-    int context; // 0: the topics (contents and index)
-    bool operator==(const HelpRequest &o) const { return file == o.file && context == o.context; }
-};
-
-class RecordingHelp : public HelpSystem
-{
-public:
-    RecordingHelp() : m_previous(HelpSystem::install(this)) {}
-    ~RecordingHelp() override { HelpSystem::install(m_previous); }
-    void showTopics(const QString &file) override { requests.append({file, 0}); }
-    void showContext(const QString &file, int context) override { requests.append({file, context}); }
-    QList<HelpRequest> requests;
-
-private:
-    HelpSystem *m_previous;
-};
-
 } // namespace
 
-QT_BEGIN_NAMESPACE
-namespace QTest {
-template <>
-char *toString(const HelpRequest &r)
-{
-    return qstrdup(qPrintable(QStringLiteral("%1 #%2").arg(r.file).arg(r.context)));
-}
-}
-QT_END_NAMESPACE
 
 class HelpTest : public QObject
 {
@@ -83,6 +58,7 @@ private slots:
     void f1InWindowWithoutMenuAsksForFocusContext();
     void f1InWindowWithMenuIsLeftToItsHelpCommand();
     void f1OnHighlightedMenuItemAsksForItsContext();
+    void fileDialogWithContextHasHelp();
 
     void viewerShowsTopicsByNumberIndexAndLinks();
     void missingHelpFileGivesMessage();
@@ -250,6 +226,49 @@ void HelpTest::f1InWindowWithoutMenuAsksForFocusContext()
     QTest::keyClick(plain, Qt::Key_F1); // no context anywhere: the contents
     QCOMPARE(help.requests, (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 9},
                                                 {"/opt/mervan/mervan.hlp", 0}}));
+    SetApplicationHelpFile(QString());
+}
+
+void HelpTest::fileDialogWithContextHasHelp()
+{
+    // The file dialog's Help button and F1 both show its topic, and the
+    // dialog stays open for the choice.
+    RecordingHelp help;
+    SetApplicationHelpFile(QStringLiteral("/opt/mervan/mervan.hlp"));
+    bool helpButtonFound = false;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QPushButton *button = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help);
+        helpButtonFound = button != nullptr;
+        if (button)
+            button->click();
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F1);
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Data File");
+    request.helpContext = 6;
+    DialogPrompts prompts;
+    QCOMPARE(prompts.openFileName(nullptr, request), QString());
+    QVERIFY(helpButtonFound);
+    QVERIFY(stayedOpen);
+    QCOMPARE(help.requests, (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 6},
+                                                {"/opt/mervan/mervan.hlp", 6}}));
+
+    // Without a context there is no Help button.
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        helpButtonFound = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help) != nullptr;
+        dialog->reject();
+    });
+    request.helpContext = 0;
+    prompts.openFileName(nullptr, request);
+    QVERIFY(!helpButtonFound);
     SetApplicationHelpFile(QString());
 }
 
