@@ -7,7 +7,7 @@ set -eu
 PACKAGES="cmake ninja-build g++ pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
 libgtest-dev libboost-dev
-fonts-liberation2 xvfb xauth xdotool xclip poppler-utils"
+fonts-liberation2 xvfb xauth xdotool xclip poppler-utils locales"
 
 missing=""
 for p in $PACKAGES; do
