@@ -93,6 +93,21 @@ QString UnusedName(const QString &path)
     }
 }
 
+// Writes all of bytes to an unbuffered file. A write that stops short (the
+// disk filled up part way) leaves no reason behind; writing the rest makes
+// the system say why it cannot go on.
+bool WriteWhole(QFileDevice &out, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return out.flush();
+}
+
 } // namespace
 
 bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
@@ -104,23 +119,25 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
         return false;
     };
 
+    // A device or a pipe cannot be replaced by a new file (that would put a
+    // plain file in its place and hide a failed write): the text goes to it
+    // directly, without a backup.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteWhole(device, bytes))
+            return failed(device.errorString());
+        return true;
+    }
+
     // 1. The new text goes to a temporary file beside the file; nothing else
     //    has changed if that fails (missing folder, full disk, no rights).
-    // Unbuffered, so that every write reaches the system and a failure comes
-    // back with the system's reason.
+    //    Unbuffered, so that every write reaches the system and a failure
+    //    comes back with the system's reason.
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(out.errorString());
-    // A write that stops short (the disk filled up part way) leaves no reason
-    // behind; writing the rest makes the system say why it cannot go on.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written != bytes.size() || !out.flush()) {
+    if (!WriteWhole(out, bytes)) {
         const QString reason = out.errorString();
         out.cancelWriting();
         return failed(reason);

@@ -19,7 +19,10 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestEditorFiles : public QObject
 {
@@ -204,6 +207,35 @@ private slots:
         // The reason is the system's own, not a placeholder for a short write.
         QCOMPARE(errors.first(), QStringLiteral("Cannot create file \"%1\". %2")
                                      .arg(path("t.dat"), QString::fromLocal8Bit(std::strerror(EFBIG))));
+    }
+
+    void devicesAndPipesAreWrittenThrough()
+    {
+        // A pipe stays a pipe and receives the text.
+        const QString fifo = path("pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        QString error;
+        QVERIFY2(SaveWithBackup(fifo, path("pipe.BAK"), "1 2\r\n", &error), qPrintable(error));
+        char received[16] = {};
+        QCOMPARE(::read(reader, received, sizeof received), ssize_t(5));
+        ::close(reader);
+        QCOMPARE(QByteArray(received), QByteArray("1 2\r\n"));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"pipe"});
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+
+        // A full device says so, and is still the device afterwards.
+        if (::stat("/dev/full", &info) != 0 || !S_ISCHR(info.st_mode) || ::access("/dev/full", W_OK) != 0)
+            QSKIP("no writable /dev/full");
+        QVERIFY(!SaveWithBackup(QStringLiteral("/dev/full"), QStringLiteral("/dev/full.BAK"), "1 2\r\n", &error));
+        QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        QCOMPARE(::stat("/dev/full", &info), 0);
+        QVERIFY(S_ISCHR(info.st_mode));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/dev/full.BAK")));
     }
 
     void saveIntoMissingFolderFails()
