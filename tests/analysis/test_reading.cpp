@@ -354,6 +354,37 @@ TEST_F(ReadingTest, StatisticsAgreeWithAStraightforwardComputation)
     }
 }
 
+TEST_F(ReadingTest, RealDataSetsAgreeWithR)
+{
+    // Data sets shipped with R (Old Faithful's eruption lengths and waiting
+    // times, the annual rainfall of 70 US cities); the figures are R 4.2's
+    // mean, sd, median and most frequent value (the first of a tie).
+    struct Case
+    {
+        const char *file;
+        std::size_t n;
+        double mean, sd, median, mode, range;
+    };
+    const std::vector<Case> cases = {
+        {"faithful-eruptions.dat", 272, 3.487783088235294, 1.1413712511052083, 4, 1.867, 5.1 - 1.6},
+        {"faithful-waiting.dat", 272, 70.897058823529406, 13.594973789999397, 76, 78, 96 - 43},
+        {"precip.dat", 70, 34.885714285714286, 13.706650091425638, 36.6, 7.8, 67 - 7},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const AnalysisState s = analyse(read(std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file), 12);
+        ASSERT_EQ(s.ValueCount, c.n);
+        EXPECT_NEAR(s.Mean, c.mean, 1e-14 * c.mean);
+        EXPECT_NEAR(s.StdDev, c.sd, 1e-13 * c.sd);
+        EXPECT_NEAR(s.StdError, c.sd / std::sqrt(double(c.n)), 1e-13 * c.sd);
+        EXPECT_EQ(s.Median, c.median);
+        EXPECT_EQ(s.Mode, c.mode);
+        EXPECT_EQ(s.Range, c.range);
+        const Expected e = Straightforward(s.DataValues);
+        EXPECT_NEAR(s.Variance, e.variance, 1e-12 * e.variance);
+    }
+}
+
 TEST_F(ReadingTest, NoSpreadGivesZerosNotGarbage)
 {
     // Ten times 0.1: the running sum is not exactly 1, yet the values are

@@ -38,10 +38,12 @@ long double ReferenceQuantile(double alpha, int v1, int v2)
         const boost::math::fisher_f_distribution<long double> f(v1, v2);
         return boost::math::quantile(boost::math::complement(f, static_cast<long double>(alpha)));
     } catch (const std::exception &) {
-        // The long double version finds no root for some medians (alpha 0.5,
-        // v1 = v2 = 10); the double one does.
-        const boost::math::fisher_f_distribution<double> f(v1, v2);
-        return boost::math::quantile(boost::math::complement(f, alpha));
+        // Boost's root finder fails on the median of equal degrees of freedom
+        // (alpha 0.5, v1 = v2), which is exactly 1: F and 1/F then have the
+        // same distribution.
+        if (alpha == 0.5 && v1 == v2)
+            return 1.0L;
+        throw;
     }
 }
 
@@ -112,6 +114,15 @@ TEST(FReport, FailedSearchShowsNoNumber)
         EXPECT_EQ(text.find("Critical value ="), std::string::npos);
         EXPECT_EQ(text.find("inf"), std::string::npos);
     }
+
+    // A search that fails for real on the swapped side (no denominator
+    // degrees of freedom: the gamma function has a pole at 0) comes back
+    // without a value rather than as 1 / 0.
+    MessageRecorder messages;
+    const QuantileSearch f = FCriticalValue(0.9, 5, 0);
+    EXPECT_FALSE(f.found);
+    EXPECT_FALSE(messages.texts().empty());
+    EXPECT_EQ(LastLine(FReportText(0.9, 5, 0, f)), NotComputedLine);
 }
 
 TEST(FValidation, MessagesInOrder)
