@@ -24,6 +24,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// While it lives, no file of this process can grow past the given size, as
+// if the disk were full: writes beyond it fail with EFBIG.
+struct DiskFullAfter
+{
+    explicit DiskFullAfter(rlim_t bytes)
+        : previousHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = bytes;
+        active = setrlimit(RLIMIT_FSIZE, &small) == 0;
+    }
+    ~DiskFullAfter()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    DiskFullAfter(const DiskFullAfter &) = delete;
+    DiskFullAfter &operator=(const DiskFullAfter &) = delete;
+
+    rlimit saved {};
+    void (*previousHandler)(int);
+    bool active = false;
+};
+
 class TestEditorFiles : public QObject
 {
     Q_OBJECT
@@ -166,16 +191,13 @@ private slots:
         QVERIFY(WriteBytes(file, "precious"));
         auto child = openWindow(file);
         ReplaceText(*child, QString(4096, QLatin1Char('x')));
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool saved_ok = child->SaveFile();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-        QVERIFY(!saved_ok);
+        bool savedOk = true;
+        {
+            const DiskFullAfter limit(100);
+            QVERIFY(limit.active);
+            savedOk = child->SaveFile();
+        }
+        QVERIFY(!savedOk);
         QCOMPARE(ReadBytes(file), QByteArray("precious"));
         QCOMPARE(FilesIn(dir->path()), QStringList{"keep.BAK"});
         QCOMPARE(prompts.texts(PromptKind::Error).size(), 1);
@@ -188,15 +210,11 @@ private slots:
         QVERIFY(WriteBytes(path("t.BAK"), "version 1"));
         auto child = openWindow(path("t.dat"));
         ReplaceText(*child, QString(4096, QLatin1Char('y')));
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        child->Save1Click();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        {
+            const DiskFullAfter limit(100);
+            QVERIFY(limit.active);
+            child->Save1Click();
+        }
 
         QCOMPARE(ReadBytes(path("t.dat")), QByteArray("version 2"));
         QCOMPARE(ReadBytes(path("t.BAK")), QByteArray("version 1"));
