@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -122,10 +123,16 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     // A device or a pipe cannot be replaced by a new file (that would put a
     // plain file in its place and hide a failed write): the text goes to it
     // directly, without a backup.
+    // A pipe that nobody reads is refused at once instead of waiting forever.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir()) {
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteWhole(device, bytes))
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return failed(QString::fromLocal8Bit(std::strerror(errno)));
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        QFile device;
+        if (!device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)
+            || !WriteWhole(device, bytes))
             return failed(device.errorString());
         return true;
     }

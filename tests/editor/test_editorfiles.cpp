@@ -229,9 +229,13 @@ private slots:
 
     void devicesAndPipesAreWrittenThrough()
     {
-        // A pipe stays a pipe and receives the text.
+        // A pipe stays a pipe and receives the text; without a reader the
+        // save is refused rather than left waiting.
         const QString fifo = path("pipe");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QString unread;
+        QVERIFY(!SaveWithBackup(fifo, path("pipe.BAK"), "1 2\r\n", &unread));
+        QCOMPARE(unread, QString::fromLocal8Bit(std::strerror(ENXIO)));
         const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(reader >= 0);
         QString error;
