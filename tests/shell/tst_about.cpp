@@ -65,6 +65,8 @@ void TestAbout::labels_data()
                                    << "MS Sans Serif" << 11 << false << navy;
     QTest::newRow("CompanyLabel") << "CompanyLabel" << "Corvane" << QPoint(107, 96) << "MS Sans Serif"
                                   << 11 << false << navy;
+    QTest::newRow("RightsLabel") << "RightsLabel" << "All rights reserved." << QPoint(94, 112)
+                                 << "MS Sans Serif" << 11 << false << navy;
     QTest::newRow("URL") << "URL" << "Check for updates" << QPoint(96, 128) << "MS Sans Serif" << 11
                          << true << navy;
 }
