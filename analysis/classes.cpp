@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -28,6 +29,12 @@ std::string TooManyClasses()
 {
     return "This class width gives more than " + std::to_string(MaxClassCount)
            + " classes. Please enter a larger class width.";
+}
+
+std::string WidthTooFine()
+{
+    return "The class width is too small for values of this size: the class limits cannot be told apart."
+           " Please enter a larger class width or fewer class intervals.";
 }
 
 // The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
@@ -142,6 +149,14 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         for (std::size_t i = 1; i < classes; ++i)
             bounds[i] = bounds[i - 1] + w;
         bounds[classes] = max;
+    }
+
+    // Values so large against the width that adding the width leaves a
+    // bound unchanged give classes that cannot be told apart.
+    if (state.Range > 0.0
+        && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>()) != bounds.end()) {
+        error = WidthTooFine();
+        return false;
     }
 
     state.ClassCounts.assign(classes, 0);

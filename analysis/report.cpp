@@ -1,5 +1,7 @@
 #include "analysis/report.h"
 
+#include "analysis/statistics.h"
+
 #include "numeric/mutil.h"
 #include "numeric/strings.h"
 
@@ -163,8 +165,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     const std::size_t n = s.ValueCount;
     const int d = s.MaxDecimals;
     const std::vector<double> &v = s.DataValues;
-    const long double deviation = s.StdDev;
-    const double squaredResiduals = n > 0 ? static_cast<double>(deviation * deviation * (n - 1)) : 0.0;
+    const double squaredResiduals = SquaredResiduals(s);
 
     Line(out, 28, "Random Error Distribution");
     Line(out, 28, std::string(25, '~'));

@@ -416,7 +416,21 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
         state.StdError = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance) / n));
         state.StdDev = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance)));
     }
+    // A variance just inside the range of a double can still give a
+    // summation of squares beyond it.
+    if (!std::isfinite(SquaredResiduals(state))) {
+        state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
+        error = TooLargeToAnalyse(state);
+        return false;
+    }
     return true;
+}
+
+double SquaredResiduals(const AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    const long double deviation = state.StdDev;
+    return n > 0 ? static_cast<double>(deviation * deviation * (n - 1)) : 0.0;
 }
 
 void FindMedian(AnalysisState &state)

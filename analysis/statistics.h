@@ -23,8 +23,12 @@ void SortData(AnalysisState &state);
 
 // Mean, Variance (sample variance), StdDev and StdError. Needs at least one
 // value. Returns false with a message when the values are too large for the
-// statistics to be finite.
+// statistics (the summation of residuals squared included) to be finite.
 bool ComputeStatistics(AnalysisState &state, std::string &error);
+
+// The summation of residuals squared as the report shows it: StdDev squared
+// times (n - 1).
+double SquaredResiduals(const AnalysisState &state);
 
 // On sorted values: the middle value, or the mean of the two middle values.
 void FindMedian(AnalysisState &state);

@@ -109,6 +109,13 @@ TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
     std::string error;
     EXPECT_FALSE(BuildClasses(huge, error));
     EXPECT_EQ(error, "The values of \"huge.dat\" are too large to analyse.");
+
+    // The variance of these still fits a double; their summation of
+    // residuals squared, which the report shows, does not.
+    AnalysisState spread;
+    error.clear();
+    EXPECT_FALSE(AnalyseDataFile(spread, write("spread.dat", "0 0 2.12E154"), error));
+    EXPECT_NE(error.find("are too large to analyse."), std::string::npos) << error;
 }
 
 // The class of x as the definition reads: the first class that holds it,
@@ -163,21 +170,40 @@ TEST_F(ClassesTest, ClassesCoverRealisticSamples)
     }
 }
 
-TEST_F(ClassesTest, GridsThatCannotGrowStillEnd)
+TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
 {
-    // Classes of width 0.1 cannot be laid out between numbers as large as
-    // 1E16, whose neighbours lie 2 apart: the analysis must still finish.
-    for (bool center : {false, true}) {
-        SCOPED_TRACE(center ? "centred" : "plain");
-        const AnalysisState s = analyse("1E16 10000000000000002 10000000000000002", 20, 0, center);
-        EXPECT_EQ(s.ClassCount, 20);
-        ASSERT_GE(s.ClassBounds.size(), 21u);
-        EXPECT_LE(s.ClassBounds.size(), 24u);
-        std::size_t total = 0;
-        for (std::size_t c : s.ClassCounts)
-            total += c;
-        EXPECT_EQ(total, 3u);
+    // Between numbers as large as these, adding the class width leaves a
+    // limit where it was (the neighbours of 1E16 lie 2 apart, those of 1E15
+    // an eighth apart): the run ends at once with a message instead of
+    // counting into classes that cannot be told apart.
+    struct Case
+    {
+        const char *values;
+        std::int32_t count;
+        double width;
+    };
+    const std::vector<Case> cases = {
+        {"1E16 10000000000000002 10000000000000002", 20, 0},
+        {"1000000000000000 1000000000000000.5", 20, 0},
+        {"1000000000000000 1000000000000000.5", 0, 0.001},
+    };
+    for (const Case &c : cases) {
+        for (bool center : {false, true}) {
+            SCOPED_TRACE(std::string(c.values) + (center ? " centred" : " plain"));
+            AnalysisState s;
+            s.ClassCount = c.count;
+            s.ClassWidth = c.width;
+            s.CenterData = center;
+            std::string error;
+            EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
+            EXPECT_NE(error.find("The class width is too small for values of this size"), std::string::npos)
+                << error;
+        }
     }
+    // A width the values can carry is still laid out near the same size.
+    const AnalysisState s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
+    EXPECT_EQ(s.ClassCount, 4);
+    EXPECT_EQ(s.ClassCounts, (std::vector<std::size_t>{1, 0, 0, 1}));
 }
 
 TEST_F(ClassesTest, NormalOrdinates)
