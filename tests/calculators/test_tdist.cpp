@@ -64,6 +64,9 @@ TEST(TCalculator, EdgeCases)
         // Beyond the original point table: found by extending it.
         {0.999999, 1, "-318,309.886174"},
         {0.99999, 1, "-31,830.988608"},
+        // The table's integrals enter the tail of 1e-6: the exact value
+        // -707.1057205158 needs them to some 1e-17.
+        {0.999999, 2, "-707.105721"},
         // First interval, between 0 and 0.05.
         {0.49, 1, "0.03"},
         {0.4999, 1, "0.000314"},
