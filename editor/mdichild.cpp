@@ -6,6 +6,7 @@
 #include "ui/clipboard.h"
 #include "ui/errorbox.h"
 #include "ui/help.h"
+#include "ui/pictures.h"
 #include "ui/printing.h"
 #include "ui/prompts.h"
 
@@ -205,39 +206,6 @@ void BringUp(QDialog *dialog)
     dialog->activateWindow();
 }
 
-// Small drawn icons for the tool buttons, used where the desktop theme has none.
-QIcon DrawnIcon(const QString &label)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QFont font = painter.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, label);
-    return QIcon(pixmap);
-}
-
-QIcon AlignmentIcon(Qt::Alignment alignment)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const int widths[] = {14, 9, 12, 7};
-    for (int row = 0; row < 4; ++row) {
-        const int w = widths[row];
-        const int x = alignment == Qt::AlignLeft ? 1 : alignment == Qt::AlignRight ? 15 - w : (16 - w) / 2;
-        painter.fillRect(x, 2 + row * 3, w, 2, Qt::black);
-    }
-    return QIcon(pixmap);
-}
-
-QIcon ButtonIcon(const char *themeName, const QString &label)
-{
-    const QIcon themed = QIcon::fromTheme(QLatin1String(themeName));
-    return themed.isNull() ? DrawnIcon(label) : themed;
-}
 
 // Runs a command; what escapes it goes to the application's error box.
 template <typename Command>
@@ -322,25 +290,25 @@ void TChild::BuildPanel()
                              QIcon::fromTheme(QStringLiteral("window-close"),
                                               style->standardIcon(QStyle::SP_DialogCloseButton)),
                              &TChild::Close1Click);
-    PrintFileButton1 = button(66, QString(), ButtonIcon("document-print", QStringLiteral("P")),
+    PrintFileButton1 = button(66, QString(), Pictures::Print(),
                               &TChild::Print1Click);
     SelectFontButton = button(100, QStringLiteral("Select Font"),
-                              ButtonIcon("preferences-desktop-font", QStringLiteral("F")),
+                              Pictures::Font(),
                               &TChild::Font1Click);
-    CopyButton = button(132, QStringLiteral("Copy Text"), ButtonIcon("edit-copy", QStringLiteral("C")),
+    CopyButton = button(132, QStringLiteral("Copy Text"), Pictures::Copy(),
                         &TChild::Copy1Click);
-    PasteText = button(166, QStringLiteral("Paste Text"), ButtonIcon("edit-paste", QStringLiteral("V")),
+    PasteText = button(166, QStringLiteral("Paste Text"), Pictures::Paste(),
                        &TChild::Paste1Click);
     // Its hint promises a cut, so it cuts.
-    CutTextButton = button(188, QStringLiteral("Cut Text"), ButtonIcon("edit-cut", QStringLiteral("X")),
+    CutTextButton = button(188, QStringLiteral("Cut Text"), Pictures::Cut(),
                            &TChild::Cut1Click);
     DelTextButton = button(210, QStringLiteral("Delete Text"),
-                           ButtonIcon("edit-delete", QStringLiteral("D")), &TChild::Delete1Click);
-    LeftJustifyButton = button(240, QStringLiteral("Left Justify"), AlignmentIcon(Qt::AlignLeft),
+                           Pictures::Delete(), &TChild::Delete1Click);
+    LeftJustifyButton = button(240, QStringLiteral("Left Justify"), Pictures::Alignment(Qt::AlignLeft),
                                &TChild::LeftJustifyButtonClick);
-    CenterTextButton = button(262, QStringLiteral("Center Text"), AlignmentIcon(Qt::AlignHCenter),
+    CenterTextButton = button(262, QStringLiteral("Center Text"), Pictures::Alignment(Qt::AlignHCenter),
                               &TChild::CenterTextButtonClick);
-    RightJustifyButton = button(284, QStringLiteral("Right Justify"), AlignmentIcon(Qt::AlignRight),
+    RightJustifyButton = button(284, QStringLiteral("Right Justify"), Pictures::Alignment(Qt::AlignRight),
                                 &TChild::RightJustifyButtonClick);
 
     QFont boxFont(QStringLiteral("Times New Roman"));

@@ -1,6 +1,7 @@
 #include "presentation/viewfile.h"
 
 #include "ui/fonts.h"
+#include "ui/pictures.h"
 #include "ui/printing.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
@@ -31,25 +32,6 @@ constexpr int PanelDesignWidth = 432;
 constexpr int PanelHeight = 27;
 constexpr int LeftMargin = 10; // blanks in front of every printed line
 
-// A small printer for the Print button when the desktop theme has none.
-QIcon PrinterIcon()
-{
-    QIcon themed = QIcon::fromTheme(QStringLiteral("document-print"));
-    if (!themed.isNull())
-        return themed;
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    p.drawRect(4, 1, 7, 5);   // paper going in
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(1, 6, 13, 6);  // the body
-    p.setBrush(Qt::white);
-    p.drawRect(4, 10, 7, 4);  // paper coming out
-    p.end();
-    return QIcon(pixmap);
-}
 
 // Only the letters A to Z are lowered; every other character stays as it is.
 QString LowerAsciiLetters(const QString &text)
@@ -113,7 +95,7 @@ TViewForm::TViewForm(QWidget *parent)
     // picture stands to the right of the caption.
     PrintBtn = new QToolButton(Panel1);
     PrintBtn->setText(QStringLiteral("&Print"));
-    PrintBtn->setIcon(PrinterIcon());
+    PrintBtn->setIcon(Pictures::Print());
     PrintBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     PrintBtn->setLayoutDirection(Qt::RightToLeft);
     PrintBtn->setAutoRaise(true);

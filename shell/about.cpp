@@ -1,6 +1,6 @@
 #include "shell/about.h"
 
-#include "shell/pictures.h"
+#include "ui/pictures.h"
 #include "ui/fonts.h"
 #include "ui/prompts.h"
 

@@ -8,7 +8,7 @@
 #include "editor/mdichild.h"
 #include "shell/about.h"
 #include "shell/menumerge.h"
-#include "shell/pictures.h"
+#include "ui/pictures.h"
 #include "shell/startup.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"

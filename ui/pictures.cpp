@@ -1,4 +1,4 @@
-#include "shell/pictures.h"
+#include "ui/pictures.h"
 
 #include <QFont>
 #include <QPainter>
@@ -194,6 +194,102 @@ QIcon Help()
         p.setBrush(QColor(255, 255, 160));
         p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
         Letter(p, QStringLiteral("?"), Navy, 12, false);
+    });
+}
+
+QIcon Print()
+{
+    return Painted([](QPainter &p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 1.5, 7, 5));  // paper going in
+        p.setBrush(QColor(192, 192, 192));
+        p.drawRect(QRectF(1.5, 6.5, 13, 6)); // the body
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 10.5, 7, 4)); // paper coming out
+        p.setPen(QPen(QColor(0, 160, 0), 1));
+        p.drawPoint(QPointF(12.5, 8.5));
+    });
+}
+
+QIcon Font()
+{
+    return Painted([](QPainter &p) {
+        QFont font(QStringLiteral("Liberation Serif"));
+        font.setPixelSize(13);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Navy);
+        p.drawText(QRectF(0, 0, 10, 16), Qt::AlignCenter, QStringLiteral("A"));
+        font.setPixelSize(9);
+        p.setFont(font);
+        p.setPen(CurveRed);
+        p.drawText(QRectF(8, 4, 8, 12), Qt::AlignCenter, QStringLiteral("a"));
+    });
+}
+
+QIcon Copy()
+{
+    return Painted([](QPainter &p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5, 1.5, 8, 10));
+        p.drawRect(QRectF(6.5, 4.5, 8, 10));
+        p.setPen(QPen(Navy, 1));
+        for (double y : {7.5, 9.5, 11.5})
+            p.drawLine(QPointF(8, y), QPointF(13, y));
+    });
+}
+
+QIcon Paste()
+{
+    return Painted([](QPainter &p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(160, 110, 50));
+        p.drawRect(QRectF(1.5, 2.5, 10, 12)); // the clipboard
+        p.setBrush(QColor(192, 192, 192));
+        p.drawRect(QRectF(4.5, 0.5, 4, 3));   // its clip
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6.5, 6.5, 8, 9));   // the sheet laid on it
+        p.setPen(QPen(Navy, 1));
+        for (double y : {9.5, 11.5, 13.5})
+            p.drawLine(QPointF(8, y), QPointF(13, y));
+    });
+}
+
+QIcon Cut()
+{
+    return Painted([](QPainter &p) {
+        p.setPen(QPen(QColor(96, 96, 96), 1.2));
+        p.drawLine(QPointF(4, 1), QPointF(10, 10));
+        p.drawLine(QPointF(12, 1), QPointF(6, 10));
+        p.setPen(QPen(Qt::black, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(2, 10, 4, 4));
+        p.drawEllipse(QRectF(10, 10, 4, 4));
+    });
+}
+
+QIcon Delete()
+{
+    return Painted([](QPainter &p) {
+        p.setPen(QPen(CurveRed, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    });
+}
+
+QIcon Alignment(Qt::Alignment alignment)
+{
+    return Painted([alignment](QPainter &p) {
+        const int widths[] = {14, 9, 12, 7};
+        for (int row = 0; row < 4; ++row) {
+            const int w = widths[row];
+            const int x = alignment == Qt::AlignLeft    ? 1
+                          : alignment == Qt::AlignRight ? 15 - w
+                                                        : (16 - w) / 2;
+            p.fillRect(QRectF(x, 2 + row * 3, w, 2), Qt::black);
+        }
     });
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The program's pictures: the program picture of the About box and the
-// window icon, and the small pictures of the frame's tool buttons and menu
-// items. They are painted here rather than loaded, so that the program needs
+// window icon, and the small pictures of the tool buttons and menu items of
+// the frame, the editor windows and the viewers. They are painted here rather than loaded, so that the program needs
 // no image plug-in and carries no files beside itself for them.
 
 #include <QIcon>
 #include <QPixmap>
+#include <Qt>
 
 namespace Pictures {
 
@@ -21,5 +22,14 @@ QIcon ChiSquared();
 QIcon StudentT();
 QIcon FRatio();
 QIcon Help();
+
+QIcon Print();
+QIcon Font();
+QIcon Copy();
+QIcon Paste();
+QIcon Cut();
+QIcon Delete();
+// Four lines of text set flush left, centred or flush right.
+QIcon Alignment(Qt::Alignment alignment);
 
 } // namespace Pictures
