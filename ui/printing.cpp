@@ -28,6 +28,32 @@ QFont PrinterFont(const QFont &font)
     return scaled;
 }
 
+// A printer whose job could not start (no such printer, no print service)
+// can stay marked as printing although nothing paints on it; it then refuses
+// every later job and every change of its settings. A fresh printer with the
+// same settings takes its place.
+bool Stuck(const QPrinter &printer)
+{
+    return printer.printerState() == QPrinter::Active && !printer.paintingActive();
+}
+
+QPrinter *Renewed(const QPrinter &old)
+{
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    printer->setOutputFormat(old.outputFormat());
+    if (old.outputFormat() == QPrinter::NativeFormat)
+        printer->setPrinterName(old.printerName());
+    else
+        printer->setOutputFileName(old.outputFileName());
+    printer->setPageLayout(old.pageLayout());
+    printer->setCopyCount(old.copyCount());
+    printer->setCollateCopies(old.collateCopies());
+    printer->setDuplex(old.duplex());
+    printer->setColorMode(old.colorMode());
+    printer->setFullPage(old.fullPage());
+    return printer;
+}
+
 } // namespace
 
 QPrinter &ProgramPrinter()
@@ -36,6 +62,10 @@ QPrinter &ProgramPrinter()
         TheProgramPrinter = new QPrinter(QPrinter::HighResolution);
         // Gone with the application object, before the print system is.
         qAddPostRoutine(DeleteProgramPrinter);
+    } else if (Stuck(*TheProgramPrinter)) {
+        QPrinter *stuck = TheProgramPrinter;
+        TheProgramPrinter = Renewed(*stuck);
+        delete stuck;
     }
     return *TheProgramPrinter;
 }

@@ -9,7 +9,9 @@
 class QPrinter;
 
 // The printer every print command uses; its settings carry from one print
-// to the next, as the print and printer set-up dialogs leave them.
+// to the next, as the print and printer set-up dialogs leave them. Ask for it
+// afresh in every command: a printer left unusable by a job that could not
+// start is replaced by a new one with the same settings.
 QPrinter &ProgramPrinter();
 
 // Plain text printed line by line, as a text file written to the printer.

@@ -72,6 +72,7 @@ private slots:
     void pixelFontIsScaledToThePrinter();
     void failedOpenAndWritesBeforeOpen();
     void programPrinterIsHighResolutionAndShared();
+    void programPrinterRecoversFromAJobThatCouldNotStart();
 
 private:
     Printed print(const std::function<void(PrinterTextChannel &)> &write);
@@ -295,6 +296,33 @@ void PrintingTest::programPrinterIsHighResolutionAndShared()
     QPrinter &printer = ProgramPrinter();
     QCOMPARE(&printer, &ProgramPrinter());
     QVERIFY(printer.resolution() >= 300);
+}
+
+void PrintingTest::programPrinterRecoversFromAJobThatCouldNotStart()
+{
+    // A job for a printer that does not exist cannot start. The user then
+    // picks a PDF file in the print dialog: that job must print.
+    ProgramPrinter().setOutputFormat(QPrinter::NativeFormat);
+    ProgramPrinter().setPrinterName(QStringLiteral("mervan-no-such-printer"));
+    ProgramPrinter().setPageSize(QPageSize(QPageSize::A4));
+    {
+        PrinterTextChannel channel(ProgramPrinter());
+        if (channel.open(QStringLiteral("test")))
+            QSKIP("this machine prints to any printer name");
+    }
+    QPrinter &printer = ProgramPrinter();
+    const QString pdf = m_dir.filePath(QStringLiteral("after-failure.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QCOMPARE(printer.outputFileName(), pdf);
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    {
+        PrinterTextChannel channel(printer);
+        QVERIFY(channel.open(QStringLiteral("test")));
+        channel.writeLine(QStringLiteral("printed after all"));
+    }
+    QCOMPARE(ToolOutput(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified(),
+             QStringLiteral("printed after all"));
 }
 
 QTEST_MAIN(PrintingTest)
