@@ -1,6 +1,7 @@
 #include "ui/prompts.h"
 
 #include "numeric/messages.h"
+#include "ui/fonts.h"
 #include "ui/help.h"
 #include "ui/text.h"
 
@@ -9,9 +10,11 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <utility>
 
 namespace {
@@ -30,6 +33,14 @@ QWidget *BoxParent()
                                              : QApplication::activeWindow();
 }
 
+// A read error points at the bad token with a caret on the line below the
+// data line; that lines up only where every character is equally wide.
+bool HasCaretLine(const QString &text)
+{
+    static const QRegularExpression caretLine(QStringLiteral("(^|\\n) *\\^(\\n|$)"));
+    return caretLine.match(text).hasMatch();
+}
+
 QMessageBox::StandardButton ShowBox(QMessageBox::Icon icon, const QString &caption,
                                     const QString &text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton)
@@ -37,6 +48,10 @@ QMessageBox::StandardButton ShowBox(QMessageBox::Icon icon, const QString &capti
     QMessageBox box(icon, caption, text, buttons, BoxParent());
     box.setDefaultButton(defaultButton);
     box.setTextFormat(Qt::PlainText);
+    if (HasCaretLine(text)) {
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setFont(PixelFont(QStringLiteral("Courier New"), 13));
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

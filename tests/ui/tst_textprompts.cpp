@@ -2,10 +2,14 @@
 
 #include "scriptedprompts.h"
 #include "numeric/messages.h"
+#include "ui/fonts.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
 
+#include <QLabel>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 #include <QtTest>
 
 class TextPromptsTest : public QObject
@@ -30,6 +34,7 @@ private slots:
     void printAnswerCanRedirectToPdf();
     void fontAndUrlAnswers();
     void scopedPromptsRouteCoreMessagesAndRestore();
+    void readErrorBoxLinesUpItsCaret();
 };
 
 void TextPromptsTest::decodesCp1252_data()
@@ -246,6 +251,40 @@ void TextPromptsTest::scopedPromptsRouteCoreMessagesAndRestore()
     QCOMPARE(&Prompts::current(), before);
     ShowMessage("after");
     QCOMPARE(outer.texts(), std::vector<std::string>{"after"});
+}
+
+void TextPromptsTest::readErrorBoxLinesUpItsCaret()
+{
+    // The caret under a read error's data line points at the bad token only
+    // in a font of equal widths; other messages keep the box's own font.
+    InstallFontSubstitutes();
+    const QString readError = CoreMessageText(
+        "\x03" "Double expected in read\r\r\x03" "Processing Line : \r1 2 abc 4\r     ^");
+    struct Seen
+    {
+        bool shown = false;
+        bool fixedPitch = false;
+    };
+    const auto fontOfBox = [](const QString &text) {
+        Seen seen;
+        QTimer::singleShot(0, [&seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.shown = true;
+            if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+                seen.fixedPitch = QFontInfo(label->font()).fixedPitch();
+            box->accept();
+        });
+        DialogPrompts().message(text);
+        return seen;
+    };
+    const Seen caret = fontOfBox(readError);
+    QVERIFY(caret.shown);
+    QVERIFY(caret.fixedPitch);
+    const Seen plain = fontOfBox(QStringLiteral("Please enter the degrees of freedom."));
+    QVERIFY(plain.shown);
+    QVERIFY(!plain.fixedPitch);
 }
 
 QTEST_MAIN(TextPromptsTest)
