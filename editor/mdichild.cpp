@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
@@ -480,11 +481,17 @@ bool TChild::SaveFile()
     const QString path = FileDir + FileName;
     bool utf8 = m_utf8;
     const QByteArray bytes = EncodeEditorText(RawText(Memo1->document()), utf8, m_byteOrderMark);
+    const bool existed = QFileInfo::exists(path);
     QString reason;
     if (!SaveWithBackup(path, FileDir + BackupName, bytes, &reason)) {
         Prompts::current().error(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
         return false;
     }
+    // Say so when an 8-bit file changes its encoding: other programs that
+    // read it as 8-bit text would see its accented letters change.
+    if (utf8 && !m_utf8 && existed)
+        ShowInfo(QStringLiteral("\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
+                                "as UTF-8.").arg(FileName));
     m_utf8 = utf8;
     Memo1->document()->setModified(false);
     return true;

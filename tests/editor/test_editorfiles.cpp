@@ -383,11 +383,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("utf-8 stays utf-8") << QByteArray("\xC3\xA9") << QStringLiteral("\u00b1") << QByteArray("\xC3\xA9\xC2\xB1");
-        QTest::newRow("cp1252 stays cp1252") << QByteArray("\xE9") << QStringLiteral("\u00b1") << QByteArray("\xE9\xB1");
-        QTest::newRow("ascii takes cp1252") << QByteArray("x") << QStringLiteral("\u20ac") << QByteArray("x\x80");
+        QTest::addColumn<bool>("announced"); // the change to UTF-8 is said
+        QTest::newRow("utf-8 stays utf-8") << QByteArray("\xC3\xA9") << QStringLiteral("\u00b1") << QByteArray("\xC3\xA9\xC2\xB1") << false;
+        QTest::newRow("cp1252 stays cp1252") << QByteArray("\xE9") << QStringLiteral("\u00b1") << QByteArray("\xE9\xB1") << false;
+        QTest::newRow("ascii takes cp1252") << QByteArray("x") << QStringLiteral("\u20ac") << QByteArray("x\x80") << false;
         // A character Windows-1252 cannot hold is not turned into '?'.
-        QTest::newRow("outside cp1252 goes utf-8") << QByteArray("\xE9") << QStringLiteral("\u03a9") << QByteArray("\xC3\xA9\xCE\xA9");
+        QTest::newRow("outside cp1252 goes utf-8") << QByteArray("\xE9") << QStringLiteral("\u03a9") << QByteArray("\xC3\xA9\xCE\xA9") << true;
     }
 
     void encodingAfterEdits()
@@ -401,6 +402,15 @@ private slots:
         child->Memo1->insertPlainText(typed);
         child->Save1Click();
         QTEST(ReadBytes(file), "saved");
+        // Only the change from 8-bit text to UTF-8 is worth a word, and once.
+        QFETCH(bool, announced);
+        QCOMPARE(prompts.texts(PromptKind::Information).size(), announced ? 1 : 0);
+        if (announced) {
+            QVERIFY(prompts.texts(PromptKind::Information).first().contains(QStringLiteral("saved as UTF-8")));
+            child->Memo1->insertPlainText(typed);
+            child->Save1Click();
+            QCOMPARE(prompts.texts(PromptKind::Information).size(), 1);
+        }
     }
 
     void openFailureKeepsEmptyWindow()
