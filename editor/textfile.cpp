@@ -8,10 +8,10 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <sys/stat.h>
 
 EditorText DecodeEditorText(const QByteArray &bytes)
 {
@@ -120,19 +120,18 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
         return false;
     };
 
-    // A device or a pipe cannot be replaced by a new file (that would put a
-    // plain file in its place and hide a failed write): the text goes to it
-    // directly, without a backup.
-    // A pipe that nobody reads is refused at once instead of waiting forever.
+    // A character device (such as /dev/null or /dev/full) cannot be replaced
+    // by a new file: that would put a plain file in its place and hide a
+    // failed write. The text goes to it directly, without a backup. Pipes,
+    // sockets and disk devices are no place for a text file: a pipe can stall
+    // the program or end it, a disk device would be overwritten.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir()) {
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            return failed(QString::fromLocal8Bit(std::strerror(errno)));
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        QFile device;
-        if (!device.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)
-            || !WriteWhole(device, bytes))
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISCHR(info.st_mode))
+            return failed(QStringLiteral("It is not a file but a pipe, a socket or a disk device."));
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteWhole(device, bytes))
             return failed(device.errorString());
         return true;
     }

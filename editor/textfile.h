@@ -36,7 +36,8 @@ EditorText LoadEditorFile(const QString &path);
 // backup as they were. On success the previous version of path, if there was
 // one, is kept under backupPath (which replaces an older backup); when
 // backupPath names the file itself, no backup is made and the file is replaced
-// only once the new text is complete. A device or a pipe is written to
-// directly, without a backup. On failure error receives the reason.
+// only once the new text is complete. A character device is written to
+// directly, without a backup; a pipe, a socket or a disk device is refused.
+// On failure error receives the reason.
 bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
                     QString *error);
