@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -287,6 +288,15 @@ bool SameFile(const std::string &a, const std::string &b)
 {
     if (a == b)
         return true;
+    // Names of files that do not exist yet are compared spelled out in full
+    // ("./x.OUT" and "x.OUT" are one place); existing files by identity.
+    std::error_code failed;
+    const std::filesystem::path fullA = std::filesystem::weakly_canonical(a, failed);
+    if (!failed) {
+        const std::filesystem::path fullB = std::filesystem::weakly_canonical(b, failed);
+        if (!failed && fullA == fullB)
+            return true;
+    }
     struct stat sa;
     struct stat sb;
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)

@@ -118,7 +118,8 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
         ADD_FAILURE() << "picture written to " << to;
         return true;
     };
-    for (const std::string &picture : {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string()}) {
+    for (const std::string &picture : {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string(),
+                                       (folder / "." / "keep.OUT").string()}) {
         SCOPED_TRACE(picture);
         messages.take();
         EXPECT_EQ(run({"--intervals", "3", "--picture", picture, data}, writer), 1);
