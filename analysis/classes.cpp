@@ -31,10 +31,19 @@ std::string TooManyClasses()
            + " classes. Please enter a larger class width.";
 }
 
-std::string WidthTooFine()
+// The class limits cannot be told apart: the width is lost against values
+// of this size. The advice names the entry that was made.
+std::string WidthTooFine(bool widthEntered)
 {
-    return "The class width is too small for values of this size: the class limits cannot be told apart."
-           " Please enter a larger class width or fewer class intervals.";
+    return std::string("The class width is too small for values of this size: the class limits cannot be"
+                       " told apart. Please enter ")
+           + (widthEntered ? "a larger class width." : "fewer class intervals.");
+}
+
+std::string WidthTooLarge()
+{
+    return "The class width is too large: the class limits go beyond the largest number."
+           " Please enter a smaller class width.";
 }
 
 // The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
@@ -153,9 +162,13 @@ bool BuildClasses(AnalysisState &state, std::string &error)
 
     // Values so large against the width that adding the width leaves a
     // bound unchanged give classes that cannot be told apart.
+    if (!std::all_of(bounds.begin(), bounds.end(), [](double b) { return std::isfinite(b); })) {
+        error = state.ClassCount == 0 ? WidthTooLarge() : TooLargeToAnalyse(state);
+        return false;
+    }
     if (state.Range > 0.0
         && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>()) != bounds.end()) {
-        error = WidthTooFine();
+        error = WidthTooFine(state.ClassCount == 0);
         return false;
     }
 

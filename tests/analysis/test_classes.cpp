@@ -198,8 +198,19 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
             EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
             EXPECT_NE(error.find("The class width is too small for values of this size"), std::string::npos)
                 << error;
+            // The advice names the entry that was made.
+            EXPECT_NE(error.find(c.count ? "fewer class intervals." : "a larger class width."), std::string::npos)
+                << error;
         }
     }
+    // A width whose centred grid would run past the largest double.
+    AnalysisState wide;
+    wide.ClassWidth = 1.7e308;
+    wide.CenterData = true;
+    std::string error;
+    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1 2 3"), error));
+    EXPECT_EQ(error, "The class width is too large: the class limits go beyond the largest number."
+                     " Please enter a smaller class width.");
     // A width the values can carry is still laid out near the same size.
     const AnalysisState s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
     EXPECT_EQ(s.ClassCount, 4);
