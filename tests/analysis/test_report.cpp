@@ -205,23 +205,4 @@ TEST(ReportNumberTest, AgreesWithTheCLibrary)
     }
 }
 
-TEST(ReportNumberTest, PointWhateverTheUsersDecimalComma)
-{
-    // Values that the quick path leaves to the library: a fraction on a
-    // rounding half, and a number too large for the quick path.
-    const double values[] = {0.125, 2.5, 1e300};
-    std::vector<std::string> expected;
-    for (double x : values)
-        expected.push_back(ReportNumber(x, 12, 2));
-    const char *previous = setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no German locale installed";
-    for (std::size_t i = 0; i < std::size(values); ++i) {
-        EXPECT_EQ(ReportNumber(values[i], 12, 2), expected[i]);
-        EXPECT_NE(expected[i].find('.'), std::string::npos) << expected[i];
-    }
-    setlocale(LC_NUMERIC, saved.c_str());
-}
-
 } // namespace

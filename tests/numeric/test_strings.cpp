@@ -267,20 +267,6 @@ TEST_F(StringsTest, FormatNumber)
     EXPECT_EQ(FormatNumber(255, 2, 1.5).size(), 23u);
 }
 
-TEST_F(StringsTest, FormatNumberIgnoresTheUsersDecimalComma)
-{
-    // Whatever the locale, the point is "." and the separator ",".
-    const char *previous = setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no German locale installed";
-    EXPECT_EQ(FormatNumber(0, 2, 1234.5), "1,234.50");
-    long double value = 0;
-    EXPECT_TRUE(ConvertReal("2.5", value));
-    EXPECT_EQ(value, 2.5L);
-    setlocale(LC_NUMERIC, saved.c_str());
-}
-
 TEST_F(StringsTest, TrackDecimals)
 {
     std::uint8_t maximum = 0;
