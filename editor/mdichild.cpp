@@ -207,7 +207,6 @@ void BringUp(QDialog *dialog)
     dialog->activateWindow();
 }
 
-
 // Runs a command; what escapes it goes to the application's error box.
 template <typename Command>
 auto Guarded(Command command)

@@ -32,7 +32,6 @@ constexpr int PanelDesignWidth = 432;
 constexpr int PanelHeight = 27;
 constexpr int LeftMargin = 10; // blanks in front of every printed line
 
-
 // Only the letters A to Z are lowered; every other character stays as it is.
 QString LowerAsciiLetters(const QString &text)
 {

@@ -1,8 +1,9 @@
 #pragma once
 // The program's pictures: the program picture of the About box and the
 // window icon, and the small pictures of the tool buttons and menu items of
-// the frame, the editor windows and the viewers. They are painted here rather than loaded, so that the program needs
-// no image plug-in and carries no files beside itself for them.
+// the frame, the editor windows and the viewers. They are painted here rather
+// than loaded, so that the program needs no image plug-in and carries no
+// files beside itself for them.
 
 #include <QIcon>
 #include <QPixmap>

@@ -46,11 +46,14 @@ QPrinter *Renewed(const QPrinter &old)
     else
         printer->setOutputFileName(old.outputFileName());
     printer->setPageLayout(old.pageLayout());
+    printer->setPageOrder(old.pageOrder());
+    printer->setPaperSource(old.paperSource());
     printer->setCopyCount(old.copyCount());
     printer->setCollateCopies(old.collateCopies());
     printer->setDuplex(old.duplex());
     printer->setColorMode(old.colorMode());
     printer->setFullPage(old.fullPage());
+    printer->setFontEmbeddingEnabled(old.fontEmbeddingEnabled());
     return printer;
 }
 

@@ -35,7 +35,6 @@ QString SourceHelp(const QString &name)
 
 } // namespace
 
-
 class HelpTest : public QObject
 {
     Q_OBJECT

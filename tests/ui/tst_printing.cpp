@@ -300,17 +300,20 @@ void PrintingTest::programPrinterIsHighResolutionAndShared()
 
 void PrintingTest::programPrinterRecoversFromAJobThatCouldNotStart()
 {
-    // A job for a printer that does not exist cannot start. The user then
-    // picks a PDF file in the print dialog: that job must print.
-    ProgramPrinter().setOutputFormat(QPrinter::NativeFormat);
-    ProgramPrinter().setPrinterName(QStringLiteral("mervan-no-such-printer"));
+    // A job that cannot start (here a PDF without a file name, as with a
+    // printer that is not there) leaves the printer marked as printing. The
+    // user then picks a PDF file in the print dialog: that job must print,
+    // with the settings chosen before.
+    ProgramPrinter().setOutputFormat(QPrinter::PdfFormat);
+    ProgramPrinter().setOutputFileName(QString());
     ProgramPrinter().setPageSize(QPageSize(QPageSize::A4));
+    ProgramPrinter().setPageOrder(QPrinter::LastPageFirst);
     {
         PrinterTextChannel channel(ProgramPrinter());
-        if (channel.open(QStringLiteral("test")))
-            QSKIP("this machine prints to any printer name");
+        QVERIFY(!channel.open(QStringLiteral("test")));
     }
     QPrinter &printer = ProgramPrinter();
+    QCOMPARE(printer.pageOrder(), QPrinter::LastPageFirst);
     const QString pdf = m_dir.filePath(QStringLiteral("after-failure.pdf"));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
