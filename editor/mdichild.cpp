@@ -732,10 +732,7 @@ void TChild::ComboBox1FontName()
 void TChild::ComboBox2FontSize()
 {
     m_fontPoints = SizeFromText(ComboBox2->currentText());
-    QFont font = Memo1->font();
-    font.setFamily(ComboBox1->currentText());
-    ApplyFont(font);
-    Memo1->setFocus();
+    ComboBox1FontName();
 }
 
 // ---------------------------------------------------------------------------

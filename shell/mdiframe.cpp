@@ -493,7 +493,6 @@ void TFrameForm::OpenWindow()
     // A file that cannot be read ends the command here; the window stays, empty.
     child->Open(path);
     child->setWindowTitle(path);
-    child->ParseFile(path);
     const QSize screen = PrimaryScreenSize();
     window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
     window->move(0, 0);

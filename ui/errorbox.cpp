@@ -37,8 +37,6 @@ MervanApplication::MervanApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     InstallFontSubstitutes();
-    InstallCoreMessageHandler();
-    InstallHelpKeys(*this);
 }
 
 bool MervanApplication::notify(QObject *receiver, QEvent *event)

@@ -6,8 +6,8 @@
 #include <functional>
 
 // The program's application object. Besides catching what escapes an event
-// handler, it installs the font stand-ins, routes the core's messages to the
-// message box and installs the F1 key.
+// handler, it installs the font stand-ins. (The program's windows route the
+// core's messages to the message box and install the F1 key.)
 class MervanApplication : public QApplication
 {
     Q_OBJECT

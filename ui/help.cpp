@@ -75,15 +75,19 @@ bool HasMenuBar(const QWidget *window)
                        [](const QMenuBar *bar) { return !bar->isHidden(); });
 }
 
-void AskForAction(const QAction *action, const QWidget *fallbackOwner)
+// The topic of context, or the contents when there is none.
+void AskForHelp(const QString &file, int context)
 {
-    const QWidget *owner = OwnerOf(action);
-    const QString file = HelpFileFor(owner ? owner : fallbackOwner);
-    const int context = helpContext(action);
     if (context != 0)
         HelpSystem::current().showContext(file, context);
     else
         HelpSystem::current().showTopics(file);
+}
+
+void AskForAction(const QAction *action, const QWidget *fallbackOwner)
+{
+    const QWidget *owner = OwnerOf(action);
+    AskForHelp(HelpFileFor(owner ? owner : fallbackOwner), helpContext(action));
 }
 
 class HelpKeyFilter : public QObject
@@ -133,12 +137,8 @@ protected:
         QWidget *window = widget->window();
         if (HasMenuBar(window))
             return false; // the window's own F1 command (its Help item)
-        const int context = ContextForFocus(window);
         const QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
-        if (context != 0)
-            HelpSystem::current().showContext(HelpFileFor(focus), context);
-        else
-            HelpSystem::current().showTopics(HelpFileFor(focus));
+        AskForHelp(HelpFileFor(focus), ContextForFocus(window));
         return true;
     }
 };
