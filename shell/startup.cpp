@@ -22,16 +22,6 @@
 #include <chrono>
 #include <thread>
 
-QString ProgramHelpFile(const QString &programPath)
-{
-    const QFileInfo program(programPath);
-    const QString name = program.fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot > 0 ? name.left(dot) : name;
-    const QString folder = programPath.left(programPath.size() - name.size());
-    return folder + base + QStringLiteral(".hlp");
-}
-
 qint64 TickCount()
 {
     using namespace std::chrono;

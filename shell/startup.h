@@ -3,6 +3,8 @@
 // its splash, and the long-lived windows, created hidden in a fixed order and
 // destroyed when the program ends.
 
+#include "ui/help.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -16,10 +18,6 @@ struct StartUpOptions
     // Closing the frame ends the program's event loop.
     bool endsProgram = true;
 };
-
-// The program file's path with its extension replaced by ".hlp" (a program
-// without an extension gets one): /opt/mervan/mervan gives /opt/mervan/mervan.hlp.
-QString ProgramHelpFile(const QString &programPath);
 
 // The system's monotonic millisecond counter.
 qint64 TickCount();

@@ -1,7 +1,6 @@
 #include "ui/errorbox.h"
 
 #include "ui/fonts.h"
-#include "ui/help.h"
 #include "ui/prompts.h"
 #include "ui/text.h"
 

@@ -172,10 +172,18 @@ QString ApplicationHelpFile()
     const QString &file = ApplicationHelpFileSetting();
     if (!file.isEmpty())
         return file;
-    // Until the program names one: the program file's path with ".hlp".
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    return program.absolutePath() + QLatin1Char('/') + program.completeBaseName()
-           + QStringLiteral(".hlp");
+    // Until the program names one.
+    return ProgramHelpFile(QCoreApplication::applicationFilePath());
+}
+
+QString ProgramHelpFile(const QString &programPath)
+{
+    const QFileInfo program(programPath);
+    const QString name = program.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    const QString folder = programPath.left(programPath.size() - name.size());
+    return folder + base + QStringLiteral(".hlp");
 }
 
 void SetApplicationHelpFile(const QString &file)

@@ -19,6 +19,9 @@ void setHelpFile(QWidget *window, const QString &file);
 QString helpFile(const QWidget *window);            // empty when none
 
 QString ApplicationHelpFile();
+// The program file's path with its extension replaced by ".hlp" (a program
+// without an extension gets one): /opt/mervan/mervan gives /opt/mervan/mervan.hlp.
+QString ProgramHelpFile(const QString &programPath);
 void SetApplicationHelpFile(const QString &file);
 // The help file a request from window goes to: the window's own, else the
 // application's; relative names are looked up beside the program.
