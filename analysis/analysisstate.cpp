@@ -35,8 +35,11 @@ bool HasClasses(const AnalysisState &state)
     return state.ClassBounds.size() > k && state.ClassCounts.size() >= k;
 }
 
-bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error)
+bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
+                     bool *classesRefused)
 {
+    if (classesRefused)
+        *classesRefused = false;
     if (!ReadDataFile(state, fileName, error))
         return false;
     SortData(state);
@@ -45,8 +48,11 @@ bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::str
     FindMedian(state);
     FindMode(state);
     ComputeResiduals(state);
-    if (!BuildClasses(state, error))
+    if (!BuildClasses(state, error)) {
+        if (classesRefused)
+            *classesRefused = true;
         return false;
+    }
     ComputeOrdinates(state);
     return true;
 }

@@ -89,4 +89,7 @@ bool HasClasses(const AnalysisState &state);
 // width that cannot be used); the picture and the report must then not be
 // made. Bad tokens in the file are reported through ShowMessage as they are
 // met and do not stop the analysis.
-bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error);
+// classesRefused, when given, tells whether the failure came from the classes
+// (the entered width or count does not suit the data) rather than the file.
+bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
+                     bool *classesRefused = nullptr);

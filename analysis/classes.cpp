@@ -172,23 +172,11 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         return false;
     }
 
+    // The limits now ascend (equal only when all values are), so each value's
+    // class can be found by bisection.
     state.ClassCounts.assign(classes, 0);
-    bool ascending = std::is_sorted(bounds.begin(), bounds.begin() + static_cast<std::ptrdiff_t>(classes) + 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        const double x = state.DataValues[i];
-        std::size_t j = classes - 1;
-        if (ascending) {
-            j = ClassOf(bounds, classes, x);
-        } else {
-            for (std::size_t c = 0; c < classes; ++c) {
-                if (bounds[c] <= x && x < bounds[c + 1]) {
-                    j = c;
-                    break;
-                }
-            }
-        }
-        ++state.ClassCounts[j];
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        ++state.ClassCounts[ClassOf(bounds, classes, state.DataValues[i])];
 
     state.ClassWidth = w;
     state.ClassCount = k;

@@ -5,8 +5,6 @@
 #include "analysis/histopicture.h"
 #include "analysis/picturelayout.h"
 #include "analysis/report.h"
-#include "analysis/statistics.h"
-#include "numeric/strings.h"
 #include "presentation/graph.h"
 #include "presentation/viewfile.h"
 #include "ui/fonts.h"
@@ -168,33 +166,13 @@ void THisto::ChangeText()
 
 bool THisto::AcceptEntry()
 {
-    const QString text = EntryText->text();
-    if (EntryBox->isChecked()) {
-        if (text.isEmpty()) {
-            Prompts::current().message(QStringLiteral("Please enter the number of class intervals."));
-            return false;
-        }
-        std::int32_t count = 0;
-        const std::string problem = ReadIntervalEntry(ToCore(text), count);
-        Analysis.ClassCount = count;
-        if (!problem.empty()) {
-            Prompts::current().message(FromCore(problem));
-            return false;
-        }
-    } else {
-        if (text.isEmpty()) {
-            Prompts::current().message(QStringLiteral("Please enter the size of class width."));
-            return false;
-        }
-        double width = 0.0;
-        const std::string problem = ReadWidthEntry(ToCore(text), width);
-        Analysis.ClassWidth = width;
-        if (!problem.empty()) {
-            Prompts::current().message(FromCore(problem));
-            return false;
-        }
-    }
-    return true;
+    const std::string text = ToCore(EntryText->text());
+    const std::string problem = EntryBox->isChecked() ? ReadIntervalEntry(text, Analysis.ClassCount)
+                                                      : ReadWidthEntry(text, Analysis.ClassWidth);
+    if (problem.empty())
+        return true;
+    Prompts::current().message(FromCore(problem));
+    return false;
 }
 
 namespace {
@@ -218,8 +196,7 @@ QString FileNameFromCore(const std::string &name)
 // a data file (8-bit text).
 QString MessageFromCore(const std::string &text)
 {
-    const QByteArray bytes = QByteArray::fromStdString(text);
-    return LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+    return DecodeText(QByteArray::fromStdString(text));
 }
 
 void Show(const std::string &text)
@@ -233,25 +210,11 @@ void Show(const std::string &text)
 Outcome Analyse(const QString &fileName)
 {
     std::string error;
-    AnalysisState &state = Analysis;
-    if (!ReadDataFile(state, CoreFileName(fileName), error)) {
-        Show(error);
-        return Outcome::Failed;
-    }
-    SortData(state);
-    if (!ComputeStatistics(state, error)) {
-        Show(error);
-        return Outcome::Failed;
-    }
-    FindMedian(state);
-    FindMode(state);
-    ComputeResiduals(state);
-    if (!BuildClasses(state, error)) {
-        Show(error);
-        return Outcome::AskAgain;
-    }
-    ComputeOrdinates(state);
-    return Outcome::Analysed;
+    bool classesRefused = false;
+    if (AnalyseDataFile(Analysis, CoreFileName(fileName), error, &classesRefused))
+        return Outcome::Analysed;
+    Show(error);
+    return classesRefused ? Outcome::AskAgain : Outcome::Failed;
 }
 
 } // namespace

@@ -150,7 +150,7 @@ bool TViewForm::ShowFile(QObject *)
                                      .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
         return false;
     }
-    const QString text = LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+    const QString text = DecodeText(bytes);
     m_lines = SplitLines(text);
     ViewMemo->setPlainText(m_lines.join(QLatin1Char('\n')));
     setWindowTitle(LowerAsciiLetters(ViewFileName));

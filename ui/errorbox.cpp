@@ -13,7 +13,7 @@ QString ExceptionText(const char *what)
 {
     const QByteArray bytes(what ? what : "");
     // Messages from the core are in the program's 8-bit set; others in UTF-8.
-    return LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+    return DecodeText(bytes);
 }
 
 // Shows the exception being handled in the standard error box.

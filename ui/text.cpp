@@ -110,6 +110,11 @@ bool LooksLikeUtf8(const QByteArray &bytes)
     return multiByte;
 }
 
+QString DecodeText(const QByteArray &bytes)
+{
+    return LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+}
+
 QString FromCore(const std::string &text)
 {
     return Decode(text.data(), static_cast<qsizetype>(text.size()));

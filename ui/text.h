@@ -16,6 +16,8 @@
 QString FromCp1252(const QByteArray &bytes);
 QByteArray ToCp1252(const QString &text); // characters outside the set become '?'
 bool LooksLikeUtf8(const QByteArray &bytes);
+// Text read from outside: UTF-8 when it looks like it, else Windows-1252.
+QString DecodeText(const QByteArray &bytes);
 
 // Shorthands for core strings.
 QString FromCore(const std::string &text);
