@@ -48,7 +48,7 @@ int RunCalculatorCommand(const std::string &command, const std::vector<std::stri
         }
         const CalcOutcome outcome = calculator.run(args);
         for (const std::string &message : outcome.messages)
-            WriteText(stderr, ConsoleMessageText(message));
+            WriteToStandardError(message);
         if (!outcome.accepted)
             return 2;
         WriteText(stdout, ResultText);

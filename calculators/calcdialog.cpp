@@ -85,9 +85,21 @@ TCalcDialog::TCalcDialog(const Design &design, QWidget *parent)
     buttons->addWidget(m_help);
     outer->addLayout(buttons);
 
+    setTabOrder(m_ok, m_cancel);
+    setTabOrder(m_cancel, m_help);
+
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_help, &QPushButton::clicked, this, &TCalcDialog::showHelp);
+}
+
+QLabel *TCalcDialog::addLabel(const QString &labelName, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(labelName);
+    label->setFont(labelFont());
+    setTextColour(label, QPalette::WindowText, QColor(0, 0, 128));
+    return label;
 }
 
 QLineEdit *TCalcDialog::addField(const QString &labelName, const QString &labelText,
@@ -96,10 +108,7 @@ QLineEdit *TCalcDialog::addField(const QString &labelName, const QString &labelT
 {
     const int row = m_rows++;
 
-    auto *label = new QLabel(labelText, this);
-    label->setObjectName(labelName);
-    label->setFont(labelFont());
-    setTextColour(label, QPalette::WindowText, QColor(0, 0, 128));
+    QLabel *label = addLabel(labelName, labelText);
 
     auto *edit = new QLineEdit(this);
     edit->setObjectName(editName);
@@ -124,8 +133,6 @@ QLineEdit *TCalcDialog::addField(const QString &labelName, const QString &labelT
     else
         m_firstField = edit;
     setTabOrder(edit, m_ok);
-    setTabOrder(m_ok, m_cancel);
-    setTabOrder(m_cancel, m_help);
     m_lastField = edit;
     return edit;
 }
@@ -136,10 +143,7 @@ QLabel *TCalcDialog::addTrailingLabel(QLineEdit *field, const QString &labelName
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     m_fields->getItemPosition(m_fields->indexOf(field), &row, &column, &rowSpan, &columnSpan);
 
-    auto *label = new QLabel(text, this);
-    label->setObjectName(labelName);
-    label->setFont(labelFont());
-    setTextColour(label, QPalette::WindowText, QColor(0, 0, 128));
+    QLabel *label = addLabel(labelName, text);
     m_fields->addWidget(label, row, column + 1);
     return label;
 }

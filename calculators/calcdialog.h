@@ -73,6 +73,7 @@ protected:
 private:
     // Prints the banner and the report on the chosen printer.
     void printReport();
+    QLabel *addLabel(const QString &labelName, const QString &text);
     void placeOnFirstShowing();
     void centreOnDesktop();
     void showHelp();

@@ -30,19 +30,28 @@ bool ReadIntegerField(const std::string &text, std::int32_t &value,
                      [&](std::string &line) { value = ReadInteger(line, Delimiters); });
 }
 
-bool ReadAlphaField(const std::string &text, double &alpha, std::vector<std::string> &messages)
+bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, long double low,
+                          long double high, const char *rangeMessage, double &value,
+                          std::vector<std::string> &messages)
 {
     if (text.empty()) {
-        messages.push_back("Please enter the desired probability in percentage points.");
+        messages.push_back(emptyMessage);
         return false;
     }
-    const bool read = ReadRealField(text, alpha, messages);
-    const long double a = alpha;
-    if (!read || !(a >= 0.0001L && a <= 0.999999L)) {
-        messages.push_back("Alpha must be between 0.0001 and 0.999999");
+    const bool read = ReadRealField(text, value, messages);
+    const long double a = value;
+    if (!read || !(a >= low && a <= high)) {
+        messages.push_back(rangeMessage);
         return false;
     }
     return true;
+}
+
+bool ReadAlphaField(const std::string &text, double &alpha, std::vector<std::string> &messages)
+{
+    return ReadBoundedRealField(text, "Please enter the desired probability in percentage points.",
+                                0.0001L, 0.999999L, "Alpha must be between 0.0001 and 0.999999",
+                                alpha, messages);
 }
 
 bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,

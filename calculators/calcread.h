@@ -16,6 +16,13 @@ bool ReadRealField(const std::string &text, double &value, std::vector<std::stri
 bool ReadIntegerField(const std::string &text, std::int32_t &value,
                       std::vector<std::string> &messages);
 
+// A real field that must not be empty (emptyMessage) and must hold a number
+// from low to high, compared in extended precision (rangeMessage, after any
+// read error).
+bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, long double low,
+                          long double high, const char *rangeMessage, double &value,
+                          std::vector<std::string> &messages);
+
 // The probability field of the t, chi-squared and F dialogs: not empty, and a
 // number from 0.0001 to 0.999999 (bounds compared in extended precision). On
 // refusal the dialog's message follows any read error in messages. alpha

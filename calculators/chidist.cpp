@@ -151,14 +151,7 @@ std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimal
 
 std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi)
 {
-    std::string text = "          Chi-squared distribution:\r\n          For alpha = ";
-    text += FormatNumber(0, 3, alpha);
-    text += "\r\n";
-    text += "          and ";
-    text += FormatNumber(0, 0, v);
-    text += " degrees of freedom";
-    text += "\r\n";
-    text += "\r\n";
+    std::string text = AlphaDegreesHeading("Chi-squared distribution:", alpha, v);
     text += CriticalValueLine(chi, chi.value < 0.001L ? 5 : (chi.value > 10.0L ? 2 : 3));
     return text;
 }

@@ -72,23 +72,18 @@ long double FDensity(long double x)
     // zero, an invalid operation) leaves a value that is not finite, which is
     // cheaper to test than the status flags at each of the thousands of points
     // of a search; Power deals with its own errors.
-    try {
-        const long double power1 = Power(x, NumeratorExponent);
-        const long double base = 1.0L + Numerator * x / Denominator;
-        if (!std::isfinite(base))
-            throw FloatingPointError("F density");
-        const long double power2 = Power(base, DenominatorExponent);
-        const long double value = DensityConstant * power1 / power2;
-        if (!std::isfinite(value))
-            throw FloatingPointError("F density");
-        return value;
-    } catch (...) {
-        std::feclearexcept(FloatingPointErrors);
-        if (!DensityFailed)
-            ShowMessage("Sorry, error in computations.");
-        DensityFailed = true;
-        return 0.0L;
+    const long double power1 = Power(x, NumeratorExponent);
+    const long double base = 1.0L + Numerator * x / Denominator;
+    if (std::isfinite(base)) {
+        const long double value = DensityConstant * power1 / Power(base, DenominatorExponent);
+        if (std::isfinite(value))
+            return value;
     }
+    std::feclearexcept(FloatingPointErrors);
+    if (!DensityFailed)
+        ShowMessage("Sorry, error in computations.");
+    DensityFailed = true;
+    return 0.0L;
 }
 
 long double GuardedRomberg(const Integrand &f, long double a, long double b)

@@ -104,18 +104,11 @@ std::string NormalReportText(double percent, double z)
 CalcOutcome RunNormalRequest(const std::string &pText)
 {
     CalcOutcome outcome;
-    if (pText.empty()) {
-        outcome.messages.push_back("Please enter the desired percent probability.");
-        return outcome;
-    }
     double percent = 0.0;
-    const bool read = ReadRealField(pText, percent, outcome.messages);
-    NormalPercent = percent;
-    const long double p = percent;
-    if (!read || !(p >= 0.0001L && p <= 99.9999L)) {
-        outcome.messages.push_back("Alpha must be between 0.0001 and 99.9999");
+    if (!ReadBoundedRealField(pText, "Please enter the desired percent probability.", 0.0001L,
+                              99.9999L, "Alpha must be between 0.0001 and 99.9999", percent,
+                              outcome.messages))
         return outcome;
-    }
     const double z = NormalCriticalValue(percent);
     NormalPercent = percent;
     ResultText = NormalReportText(percent, z);

@@ -4,6 +4,10 @@
 // Clipboard take it from here. Lines are joined by CR LF; there is no final
 // line break.
 
+#include <cstdint>
 #include <string>
 
 extern std::string ResultText;
+
+// The first four lines of a t or chi-squared report, each ending in CR LF.
+std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v);

@@ -30,7 +30,6 @@
 #include <cmath>
 #include <vector>
 
-double TAlpha = 0.0;
 std::int32_t TDegrees = 0;
 
 namespace {
@@ -152,9 +151,7 @@ long double TCriticalValue(double alpha, std::uint16_t v)
 std::string TReportText(double alpha, std::int32_t v, long double t)
 {
     const double shown = static_cast<double>(t);
-    return "          Students t distribution:\r\n          For alpha = "
-           + FormatNumber(0, 3, alpha) + "\r\n" + "          and "
-           + FormatNumber(0, 0, v) + " degrees of freedom" + "\r\n" + "\r\n"
+    return AlphaDegreesHeading("Students t distribution:", alpha, v)
            + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
 }
 
@@ -163,15 +160,10 @@ CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)
     CalcOutcome outcome;
     double alpha = 0.0;
     std::int32_t v = 0;
-    const bool alphaAccepted = ReadAlphaField(alphaText, alpha, outcome.messages);
-    TAlpha = alpha;
-    if (!alphaAccepted)
+    if (!ReadAlphaField(alphaText, alpha, outcome.messages)
+        || !ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome.messages))
         return outcome;
-    const bool vAccepted =
-        ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome.messages);
     TDegrees = v;
-    if (!vAccepted)
-        return outcome;
 
     const long double t = CollectMessages(
         outcome.messages, [&] { return TCriticalValue(alpha, static_cast<std::uint16_t>(v)); });

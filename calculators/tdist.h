@@ -7,7 +7,6 @@
 #include <string>
 
 // The probability and degrees of freedom of the latest accepted t request.
-extern double TAlpha;
 extern std::int32_t TDegrees;
 
 // The density of the distribution set up by the running TQuantile.

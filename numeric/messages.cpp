@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <utility>
 
-namespace {
-
 void WriteToStandardError(const std::string &text)
 {
     const std::string shown = ConsoleMessageText(text);
     std::fprintf(stderr, "%s\n", shown.c_str());
     std::fflush(stderr);
 }
+
+namespace {
 
 MessageHandler &CurrentHandler()
 {

@@ -42,3 +42,6 @@ private:
 // The text as a console shows it: the ETX control characters dropped and every
 // carriage return turned into a line feed.
 std::string ConsoleMessageText(const std::string &text);
+
+// The default handler: ConsoleMessageText of text and a line feed to standard error.
+void WriteToStandardError(const std::string &text);

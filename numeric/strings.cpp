@@ -219,10 +219,7 @@ bool ConvertInteger(const std::string &token, std::int32_t &value)
         ++i;
     }
     int base = 10;
-    if (i < token.size() && token[i] == '$') {
-        base = 16;
-        ++i;
-    } else if (i < token.size() && (token[i] == 'x' || token[i] == 'X')) {
+    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
         base = 16;
         ++i;
     } else if (i + 1 < token.size() && token[i] == '0' && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
@@ -291,24 +288,19 @@ void ReportReadError(char kind, const std::string &token)
         std::uint8_t column = static_cast<std::uint8_t>((position + 1) % 256);
         if (column == 0)
             column = 2;
-        if (column <= 60) {
-            text += CR;
-            text += CurrentLine;
-            text += CR;
-            text += RepeatChar(' ', column - 1);
-            text += '^';
-        } else {
+        text += CR;
+        if (column > 60) {
             // The line is shown in two parts; the program-wide line keeps only
             // the second, so a further error on it is placed in that part.
-            text += CR;
             text += CurrentLine.substr(0, 60);
             text += CR;
             CurrentLine.erase(0, 60);
-            text += CurrentLine;
-            text += CR;
-            text += RepeatChar(' ', column - 61);
-            text += '^';
+            column -= 60;
         }
+        text += CurrentLine;
+        text += CR;
+        text += RepeatChar(' ', column - 1);
+        text += '^';
     }
     ShowMessage(text);
     ReadErrorFlag = true;
@@ -358,14 +350,10 @@ std::string FixedNotation(int width, int decimals, double x)
 std::string FormatNumber(std::uint8_t width, std::uint8_t decimals, double x)
 {
     std::string s;
-    if (width == 255) {
+    if (width == 255)
         s = ScientificForm(x);
-    } else if (width == 0) {
-        s = FixedNotation(25, decimals, x);
-        StripLeading(s, MakeCharSet(" "));
-    } else {
+    else
         s = FixedNotation(width, decimals, x);
-    }
 
     // Group the integer digits by threes from the right. first and last are
     // the 0-based indices of the first and last integer digit.
