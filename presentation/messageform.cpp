@@ -2,13 +2,12 @@
 
 #include "ui/fonts.h"
 #include "ui/help.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -25,64 +24,6 @@ constexpr int Border = 20;
 constexpr int ButtonTop = 4; // the row of buttons centred on the picture
 constexpr int ButtonHeight = 25;
 constexpr int HelpContext = 68;
-
-// The window's own picture: a small histogram under a bell curve.
-QPixmap ReportPicture()
-{
-    QPixmap pixmap(30, 30);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    const int heights[] = {6, 14, 22, 14, 6};
-    for (int i = 0; i < 5; ++i)
-        p.fillRect(QRect(3 + i * 5, 28 - heights[i], 5, heights[i]), i == 2 ? Qt::blue : Qt::darkCyan);
-    p.drawLine(1, 28, 29, 28);
-    QPainterPath curve;
-    curve.moveTo(1, 27);
-    curve.cubicTo(10, 26, 11, 2, 15, 2);
-    curve.cubicTo(19, 2, 20, 26, 29, 27);
-    p.setPen(QPen(Qt::red, 1.5));
-    p.drawPath(curve);
-    return pixmap;
-}
-
-// A clipboard with a sheet of paper on it.
-QIcon ClipboardPicture()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(Qt::black);
-    p.setBrush(QColor(160, 110, 50));
-    p.drawRect(2, 2, 11, 13);
-    p.setBrush(Qt::white);
-    p.drawRect(4, 4, 7, 9);
-    p.setBrush(Qt::gray);
-    p.drawRect(5, 0, 5, 3);
-    p.drawLine(5, 7, 9, 7);
-    p.drawLine(5, 9, 9, 9);
-    p.drawLine(5, 11, 8, 11);
-    return QIcon(pixmap);
-}
-
-// An open door with an arrow leading out.
-QIcon LeavePicture()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(Qt::black);
-    p.setBrush(QColor(120, 70, 30));
-    p.drawRect(1, 1, 8, 14);
-    p.setBrush(QColor(200, 150, 80));
-    p.drawPolygon(QPolygon({QPoint(1, 1), QPoint(5, 3), QPoint(5, 15), QPoint(1, 15)}));
-    p.setPen(QPen(Qt::darkGreen, 2));
-    p.drawLine(8, 8, 15, 8);
-    p.drawLine(12, 5, 15, 8);
-    p.drawLine(12, 11, 15, 8);
-    return QIcon(pixmap);
-}
 
 // The report's line ends as the label breaks them: CR LF, CR or LF.
 QString LabelText(const QString &text)
@@ -132,14 +73,14 @@ TMsgForm::TMsgForm(QWidget *parent)
     Clip = makeButton(QStringLiteral("Clip"), QStringLiteral("Clip&board"), 136, 113,
                       QStringLiteral("Copy screen to clipboard"));
     RetryBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    Clip->setIcon(ClipboardPicture());
-    CloseBtn->setIcon(LeavePicture());
+    Clip->setIcon(Pictures::Paste());
+    CloseBtn->setIcon(Pictures::Leave());
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(Border, Border, 33, 33);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(ReportPicture());
+    Image1->setPixmap(Pictures::Report());
 
     DisplayText = new QLabel(this);
     DisplayText->setObjectName(QStringLiteral("DisplayText"));

@@ -293,4 +293,40 @@ QIcon Alignment(Qt::Alignment alignment)
     });
 }
 
+QPixmap Report()
+{
+    QPixmap pixmap(30, 30);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    const int heights[] = {6, 14, 22, 14, 6};
+    for (int i = 0; i < 5; ++i)
+        p.fillRect(QRect(3 + i * 5, 28 - heights[i], 5, heights[i]), i == 2 ? Qt::blue : Qt::darkCyan);
+    p.drawLine(1, 28, 29, 28);
+    QPainterPath curve;
+    curve.moveTo(1, 27);
+    curve.cubicTo(10, 26, 11, 2, 15, 2);
+    curve.cubicTo(19, 2, 20, 26, 29, 27);
+    p.setPen(QPen(Qt::red, 1.5));
+    p.drawPath(curve);
+    return pixmap;
+}
+
+QIcon Leave()
+{
+    return Painted([](QPainter &p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(120, 70, 30));
+        p.drawRect(QRectF(1.5, 1.5, 8, 13));
+        p.setBrush(QColor(200, 150, 80));
+        p.drawPolygon(QPolygonF() << QPointF(1.5, 1.5) << QPointF(5.5, 3.5) << QPointF(5.5, 14.5)
+                                  << QPointF(1.5, 14.5));
+        p.setPen(QPen(Qt::darkGreen, 2));
+        p.drawLine(QPointF(8, 8), QPointF(15, 8));
+        p.drawLine(QPointF(12, 5), QPointF(15, 8));
+        p.drawLine(QPointF(12, 11), QPointF(15, 8));
+    });
+}
+
 } // namespace Pictures

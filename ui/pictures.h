@@ -33,4 +33,10 @@ QIcon Delete();
 // Four lines of text set flush left, centred or flush right.
 QIcon Alignment(Qt::Alignment alignment);
 
+// The results window's picture (30 by 30): a small histogram under a bell
+// curve.
+QPixmap Report();
+// An open door with an arrow leading out.
+QIcon Leave();
+
 } // namespace Pictures
