@@ -351,16 +351,12 @@ void TChild::BuildMenus()
     };
     const auto submenu = [](QMenu *menu, const QString &caption, const QString &hint, int help) {
         QMenu *sub = menu->addMenu(caption);
-        sub->menuAction()->setStatusTip(hint);
-        setHelpContext(sub, help);
-        setHelpContext(sub->menuAction(), help);
+        setMenuHelp(sub, hint, help);
         return sub;
     };
 
     FileMenu = new QMenu(QStringLiteral("&File"), this);
-    FileMenu->menuAction()->setStatusTip(QStringLiteral("Create, open, close and print a file."));
-    setHelpContext(FileMenu, FileHelp);
-    setHelpContext(FileMenu->menuAction(), FileHelp);
+    setMenuHelp(FileMenu, QStringLiteral("Create, open, close and print a file."), FileHelp);
     New1 = item(FileMenu, QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
                 QStringLiteral("Create a new file"), FileHelp, &TChild::New1Click);
     Open1 = item(FileMenu, QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -383,9 +379,7 @@ void TChild::BuildMenus()
                  QStringLiteral("Leave Ombrelay"), FileHelp, &TChild::Exit1Click);
 
     Edit1 = new QMenu(QStringLiteral("&Edit"), this);
-    Edit1->menuAction()->setStatusTip(QStringLiteral("File editting commands."));
-    setHelpContext(Edit1, EditHelp);
-    setHelpContext(Edit1->menuAction(), EditHelp);
+    setMenuHelp(Edit1, QStringLiteral("File editting commands."), EditHelp);
     connect(Edit1, &QMenu::aboutToShow, this, [this] { EnableEdits(); });
 
     SearchMenu = submenu(Edit1, QStringLiteral("&Search..."), QStringLiteral("Find and/or replace text"),

@@ -82,24 +82,28 @@ QMenu *TopMenu(QWidget *owner, const QString &name, const QString &caption, cons
     auto *menu = new QMenu(caption, owner);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
-    menu->menuAction()->setStatusTip(hint);
     menu->setStatusTip(hint);
-    setHelpContext(menu, context);
-    setHelpContext(menu->menuAction(), context);
+    setMenuHelp(menu, hint, context);
     return menu;
 }
 
-// The long-lived window runs the request; when a test builds a frame without
-// them, a temporary instance of the same class stands in.
-template <class Form>
-void RunExecute(Form *instance)
+// The long-lived window serves the request; when a test builds a frame
+// without them, a temporary instance of the same class stands in.
+template <class Form, class Use>
+void WithWindow(Form *instance, Use use)
 {
     if (instance) {
-        instance->Execute();
+        use(*instance);
         return;
     }
     Form temporary;
-    temporary.Execute();
+    use(temporary);
+}
+
+template <class Form>
+void RunExecute(Form *instance)
+{
+    WithWindow(instance, [](Form &form) { form.Execute(); });
 }
 
 } // namespace
@@ -700,24 +704,12 @@ void TFrameForm::Help1Click(QObject *)
 
 void TFrameForm::About2Click(QObject *)
 {
-    std::unique_ptr<TAboutBox> temporary;
-    TAboutBox *box = AboutBox;
-    if (!box) {
-        temporary = std::make_unique<TAboutBox>();
-        box = temporary.get();
-    }
-    box->exec();
+    WithWindow(AboutBox, [](TAboutBox &box) { box.exec(); });
 }
 
 void TFrameForm::Histogramdata1Click(QObject *sender)
 {
-    std::unique_ptr<THisto> temporary;
-    THisto *histo = Histo;
-    if (!histo) {
-        temporary = std::make_unique<THisto>();
-        histo = temporary.get();
-    }
-    histo->RunAnalysis(CurrentFileName, sender);
+    WithWindow(Histo, [sender](THisto &histo) { histo.RunAnalysis(CurrentFileName, sender); });
 }
 
 void TFrameForm::Normaldistribution1Click(QObject *)

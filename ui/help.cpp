@@ -151,6 +151,13 @@ void setHelpContext(QObject *object, int context)
         object->setProperty(ContextProperty, context);
 }
 
+void setMenuHelp(QMenu *menu, const QString &hint, int context)
+{
+    menu->menuAction()->setStatusTip(hint);
+    setHelpContext(menu, context);
+    setHelpContext(menu->menuAction(), context);
+}
+
 int helpContext(const QObject *object)
 {
     return object ? object->property(ContextProperty).toInt() : 0;

@@ -10,10 +10,14 @@
 #include <QString>
 
 class QApplication;
+class QMenu;
 class QObject;
 class QWidget;
 
 void setHelpContext(QObject *object, int context);
+// A menu's hint (on the action that opens it, for the status line) and its
+// help context, on the menu and on that action.
+void setMenuHelp(QMenu *menu, const QString &hint, int context);
 int helpContext(const QObject *object);            // 0 when none
 void setHelpFile(QWidget *window, const QString &file);
 QString helpFile(const QWidget *window);            // empty when none
