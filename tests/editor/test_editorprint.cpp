@@ -19,13 +19,6 @@
 
 namespace {
 
-int PdfPages(const QString &file)
-{
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(ToolOutput("pdfinfo", {file}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 struct Word
 {
     double x;

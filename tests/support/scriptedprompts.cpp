@@ -63,8 +63,6 @@ int ScriptedPrompts::pendingAnswers() const
 void ScriptedPrompts::record(PromptKind kind, const QString &text)
 {
     shown.append({kind, text});
-    if (onShown)
-        onShown(shown.last());
 }
 
 void ScriptedPrompts::message(const QString &text) { record(PromptKind::Message, text); }

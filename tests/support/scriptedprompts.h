@@ -64,10 +64,6 @@ public:
     void cancelFont();
     void answerOpenUrl(bool ok);                              // default false
 
-    // Runs after each recorded message box (any kind) with its kind and text;
-    // a test can use it to check state at the moment the box would show.
-    std::function<void(const ShownPrompt &)> onShown;
-
     // How many answers are still queued (a test can check all were used).
     int pendingAnswers() const;
 

@@ -1,6 +1,7 @@
 #include "tooloutput.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 QString ToolOutput(const QString &program, const QStringList &arguments, bool *ok)
 {
@@ -10,4 +11,11 @@ QString ToolOutput(const QString &program, const QStringList &arguments, bool *o
     if (ok)
         *ok = ran;
     return ran ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+int PdfPages(const QString &file)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(ToolOutput(QStringLiteral("pdfinfo"), {file}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
 }

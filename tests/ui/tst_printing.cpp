@@ -105,10 +105,7 @@ Printed PrintingTest::print(const std::function<void(PrinterTextChannel &)> &wri
         printed.channelPages = channel.pageCount();
         channel.close();
     }
-    const QString info = ToolOutput(QStringLiteral("pdfinfo"), {printed.pdf});
-    const QRegularExpressionMatch pages =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    printed.pdfPages = pages.hasMatch() ? pages.captured(1).toInt() : 0;
+    printed.pdfPages = PdfPages(printed.pdf);
     const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdf,
                                                            QStringLiteral("-")});
     printed.pages = text.split(QLatin1Char('\f'));
