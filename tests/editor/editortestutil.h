@@ -2,6 +2,7 @@
 // Small helpers shared by the editor window tests.
 
 #include "editor/mdichild.h"
+#include "testfiles.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -10,20 +11,6 @@
 #include <QString>
 #include <QTest>
 #include <QTextCursor>
-
-inline QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
-
-inline bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Types text at the end of the editor, as the user would (sets the modified mark).
 inline void TypeAtEnd(TChild &child, const QString &text)

@@ -2,6 +2,7 @@
 // with every dialog answered by script.
 
 #include "analysis/analysisstate.h"
+#include "testfiles.h"
 #include "analysis/histoform.h"
 #include "presentation/graph.h"
 #include "presentation/viewfile.h"
@@ -84,14 +85,6 @@ protected:
         return false;
     }
 };
-
-QString WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
-}
 
 int LiveDialogs()
 {

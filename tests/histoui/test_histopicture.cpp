@@ -2,6 +2,7 @@
 // on the 450 by 450 image, and the picture file of the console companion.
 
 #include "analysis/analysisstate.h"
+#include "testfiles.h"
 #include "analysis/classes.h"
 #include "analysis/histopicture.h"
 #include "analysis/picturelayout.h"
@@ -27,10 +28,8 @@ AnalysisState Analyse(const QTemporaryDir &dir, const QByteArray &content, int i
     state.ClassCount = intervals;
     state.CenterData = centred;
     const QString path = dir.filePath(QStringLiteral("picture.dat"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!WriteBytes(path, content))
         return state;
-    file.close();
     std::string error;
     if (!AnalyseDataFile(state, path.toStdString(), error))
         qWarning("analysis failed: %s", error.c_str());

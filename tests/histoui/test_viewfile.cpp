@@ -2,6 +2,7 @@
 // another window of the program takes the focus.
 
 #include "presentation/viewfile.h"
+#include "testfiles.h"
 #include "scriptedprompts.h"
 #include "tooloutput.h"
 #include "ui/printing.h"
@@ -19,14 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-QString WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return QString();
-    return path;
-}
 
 // The text of a PDF file, laid out as printed.
 QString PdfText(const QString &pdf)

@@ -3,6 +3,7 @@
 // the commands that start calculators, and help.
 
 #include "shellfixture.h"
+#include "testfiles.h"
 
 #include "analysis/histoform.h"
 #include "editor/mdichild.h"
@@ -329,10 +330,7 @@ void TestFrame::openDialogCancelledCreatesNothing()
 void TestFrame::openedFileNamesItsWindow()
 {
     const QString path = m_dir->filePath(QStringLiteral("survey.dat"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("12 13 14\r\n15 16\r\n");
-    file.close();
+    QVERIFY(WriteBytes(path, "12 13 14\r\n15 16\r\n"));
 
     m_prompts->answerOpen(path);
     frame->Open1->trigger();
@@ -386,9 +384,7 @@ void TestFrame::windowsAreSizedAndCascaded()
 
     // Open: seven tenths of the screen's width and half its height, on top.
     const QString path = m_dir->filePath(QStringLiteral("a.dat"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    QVERIFY(WriteBytes(path, QByteArray()));
     m_prompts->answerOpen(path);
     frame->Open1->trigger();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
@@ -564,10 +560,7 @@ void TestFrame::commandsStartTheirWindows()
 void TestFrame::histogramOffersLastFile()
 {
     const QString path = m_dir->filePath(QStringLiteral("trees.dat"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("1 2 3 4 5\r\n");
-    file.close();
+    QVERIFY(WriteBytes(path, "1 2 3 4 5\r\n"));
     m_prompts->answerOpen(path);
     frame->Open1->trigger();
     QCOMPARE(CurrentFileName, path);
