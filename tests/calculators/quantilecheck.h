@@ -61,3 +61,12 @@ inline void ExpectTableAgrees(const char *table, int compared, const std::vector
               << " shown values agree\n";
     EXPECT_TRUE(differences.empty()) << differences.size() << " differ, first: " << differences.front();
 }
+
+// Prints the worst relative error over a range of requests and fails when any
+// request failed.
+inline void ExpectRangeHolds(const char *range, int requests, double worst,
+                             const std::vector<std::string> &failures)
+{
+    std::cout << range << ": " << requests << " requests, worst relative error " << worst << "\n";
+    EXPECT_TRUE(failures.empty()) << failures.size() << " failed, first: " << failures.front();
+}

@@ -268,6 +268,5 @@ TEST(FAccuracy, WholeRange)
             }
         }
     }
-    std::cout << "F range: " << requests << " requests, worst relative error " << worst << "\n";
-    EXPECT_TRUE(failures.empty()) << failures.size() << " failed, first: " << failures.front();
+    ExpectRangeHolds("F range", requests, worst, failures);
 }
