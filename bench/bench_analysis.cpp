@@ -9,6 +9,7 @@
 // class counts, the normal ordinates) are timed on the same file for
 // comparison.
 
+#include "benchclock.h"
 #include "analysis/analysisstate.h"
 #include "analysis/classes.h"
 #include "analysis/report.h"
@@ -16,7 +17,6 @@
 #include "numeric/messages.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,15 +25,13 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to)
+// Seconds between two wall-clock readings (WallMilliseconds).
+double Seconds(double from, double to)
 {
-    return std::chrono::duration<double>(to - from).count();
+    return (to - from) / 1000.0;
 }
 
 constexpr int ValueCount = 1000000;
@@ -62,7 +60,7 @@ bool RunOnce(const std::string &data, Steps &steps)
 {
     AnalysisState &s = Analysis;
     std::string error;
-    const auto t0 = Clock::now();
+    const auto t0 = WallMilliseconds();
     ResetAnalysis(s);
     s.ClassCount = 20;
     s.CenterData = true;
@@ -70,23 +68,23 @@ bool RunOnce(const std::string &data, Steps &steps)
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
-    const auto t1 = Clock::now();
+    const auto t1 = WallMilliseconds();
     SortData(s);
     if (!ComputeStatistics(s, error))
         return false;
     FindMedian(s);
     FindMode(s);
     ComputeResiduals(s);
-    const auto t2 = Clock::now();
+    const auto t2 = WallMilliseconds();
     if (!BuildClasses(s, error))
         return false;
     ComputeOrdinates(s);
-    const auto t3 = Clock::now();
+    const auto t3 = WallMilliseconds();
     if (!WriteReport(s, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
-    const auto t4 = Clock::now();
+    const auto t4 = WallMilliseconds();
     steps = {Seconds(t0, t1), Seconds(t1, t2), Seconds(t2, t3), Seconds(t3, t4), Seconds(t0, t4)};
     return true;
 }
@@ -153,9 +151,7 @@ int main(int argc, char **argv)
                 static_cast<std::uintmax_t>(std::filesystem::file_size(Analysis.DataFileName)),
                 quiet.texts().size());
 
-    struct rusage usage;
-    ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak memory: %.1f MB (aim: under 200 MB)\n", usage.ru_maxrss / 1024.0);
+    std::printf("peak memory: %.1f MB (aim: under 200 MB)\n", PeakMemoryKiB() / 1024.0);
 
     const double r = TimeInR(data, folder, runs);
     if (r < 0)

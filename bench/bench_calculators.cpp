@@ -20,42 +20,17 @@
 
 namespace {
 
-struct Sample
+template <class Request>
+void Time(std::vector<Timing> &timings, const std::string &name, Request request)
 {
-    double wall;
-    double cpu;
-    std::string request;
-};
-
-void Report(const char *name, std::vector<Sample> samples)
-{
-    const auto middle = samples.begin() + static_cast<long>(samples.size() / 2);
-    std::nth_element(samples.begin(), middle, samples.end(),
-                     [](const Sample &a, const Sample &b) { return a.cpu < b.cpu; });
-    const double medianCpu = middle->cpu;
-    std::nth_element(samples.begin(), middle, samples.end(),
-                     [](const Sample &a, const Sample &b) { return a.wall < b.wall; });
-    const double medianWall = middle->wall;
-    const auto worstCpu = std::max_element(samples.begin(), samples.end(),
-                                           [](const Sample &a, const Sample &b) { return a.cpu < b.cpu; });
-    const auto worstWall = std::max_element(samples.begin(), samples.end(),
-                                            [](const Sample &a, const Sample &b) { return a.wall < b.wall; });
-    std::printf("%s: %zu requests\n", name, samples.size());
-    std::printf("  median  %8.3f ms cpu  %8.3f ms wall\n", medianCpu, medianWall);
-    std::printf("  worst   %8.3f ms cpu (%s)  %8.3f ms wall (%s)\n", worstCpu->cpu,
-                worstCpu->request.c_str(), worstWall->wall, worstWall->request.c_str());
+    if (!Timed(timings, name, request).accepted)
+        std::fprintf(stderr, "refused: %s\n", name.c_str());
 }
 
-template <class Request>
-Sample Time(const std::string &name, Request request)
+void Report(const char *name, const std::vector<Timing> &timings)
 {
-    const double wall = WallMilliseconds();
-    const double cpu = ThreadMilliseconds();
-    const CalcOutcome outcome = request();
-    Sample sample{WallMilliseconds() - wall, ThreadMilliseconds() - cpu, name};
-    if (!outcome.accepted)
-        std::fprintf(stderr, "refused: %s\n", name.c_str());
-    return sample;
+    std::printf("%s: %zu requests\n", name, timings.size());
+    PrintMedianAndWorst(timings);
 }
 
 std::string Text(double value)
@@ -83,22 +58,22 @@ int main(int argc, char **argv)
     for (int i = 0; i <= 16; ++i)
         alphas.push_back(1.0 - 0.01 * std::pow(10.0, -i / 4.0));
 
-    std::vector<Sample> t;
+    std::vector<Timing> t;
     for (double alpha : alphas)
         for (int v = 1; v <= 200; v += quick ? 5 : 1) {
             const std::string a = Text(alpha), d = std::to_string(v);
-            t.push_back(Time("t " + a + " " + d, [&] { return RunTRequest(a, d); }));
+            Time(t, "t " + a + " " + d, [&] { return RunTRequest(a, d); });
         }
     Report("t", t);
 
-    std::vector<Sample> normal;
+    std::vector<Timing> normal;
     const int steps = quick ? 2000 : 10000;
     for (int i = 0; i <= steps; ++i) {
         const double linear = 0.0001 + (99.9999 - 0.0001) * i / steps;
         const double tail = 100.0 - std::pow(10.0, -4.0 + 5.0 * i / steps); // up to 99.9999
         for (double p : {linear, tail}) {
             const std::string text = Text(p);
-            normal.push_back(Time("normal " + text, [&] { return RunNormalRequest(text); }));
+            Time(normal, "normal " + text, [&] { return RunNormalRequest(text); });
         }
     }
     Report("normal", normal);

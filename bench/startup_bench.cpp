@@ -8,6 +8,7 @@
 // measures the splash's wait once (expected between 2 and 3 seconds).
 // Targets: under 300 ms and under 80 MB.
 
+#include "benchclock.h"
 #include "shell/mdiframe.h"
 #include "shell/startup.h"
 #include "ui/errorbox.h"
@@ -20,17 +21,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
-
-long PeakMemoryKiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // Creates every window, shows the frame and waits until it is on screen and
 // its pending events are handled. Returns the milliseconds that took.
