@@ -13,7 +13,8 @@ Run it under an X server of its own:
 import sys
 import time
 
-from xdriver import Failure, command_line, exit_by_menu, start, stop, clipboard, key, run, type_text, visible_windows, wait_for, wait_for_window
+from xdriver import (Failure, clipboard, command_line, exit_by_menu, key, menu, run, start, stop, type_text,
+                     visible_windows, wait_for, wait_for_window)
 
 T_REPORT = (b"          Students t distribution:\r\n"
             b"          For alpha = 0.050\r\n"
@@ -58,11 +59,7 @@ def check_results_keys(program, caption, results):
 
 def run_calculator(program, frame, batch, entry):
     menu_key, caption, fields, results, batch_args, value_line = entry
-    run(["xdotool", "windowfocus", frame], check=False)
-    time.sleep(0.2)
-    key("alt+s")
-    time.sleep(0.4)
-    key(menu_key)
+    menu(frame, "s", menu_key)
     wait_for_window(caption, program)
     for index, text in enumerate(fields):
         if index:

@@ -21,7 +21,8 @@ import tempfile
 import time
 import zlib
 
-from xdriver import Failure, command_line, exit_by_menu, start, stop, key, run, type_text, visible_windows, wait_for, wait_for_window
+from xdriver import (Failure, clipboard, command_line, exit_by_menu, focus, key, menu, run, start, stop, type_text,
+                     visible_windows, wait_for, wait_for_window)
 
 DATA = b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n"
 
@@ -88,12 +89,9 @@ def main():
             timeout=30)
         frame = wait_for("the frame window", lambda: visible_windows("Mervan"), 30, program)[0]
         wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
-        run(["xdotool", "windowfocus", frame], check=False)
-        time.sleep(0.3)
+        focus(frame)
 
-        key("alt+s")
-        time.sleep(0.4)
-        key("h")
+        menu(frame, "s", "h")
         wait_for_window("Histogram data", program)
         # The focus starts on the first check box: Tab to the centring box,
         # uncheck it, Tab to the entry field.
@@ -114,17 +112,12 @@ def main():
         key("Tab", "Return")
         boxes = wait_for("the copy message",
                          lambda: [i for i in visible_windows("Mervan") if i != frame], 10, program)
-        run(["xdotool", "windowfocus", boxes[-1]], check=False)
-        time.sleep(0.3)
+        focus(boxes[-1])
         key("Return")
         wait_for("the copy message to close",
                  lambda: not [i for i in visible_windows("Mervan") if i != frame], 10, program)
-        copied = wait_for("the picture on the clipboard",
-                          lambda: (lambda d: d.stdout if d.returncode == 0 and d.stdout else None)(
-                              run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"], check=False)),
-                          10, program)
-        run(["xdotool", "windowfocus", graph], check=False)
-        time.sleep(0.3)
+        copied = wait_for("the picture on the clipboard", lambda: clipboard("image/png"), 10, program)
+        focus(graph)
         key("shift+Tab", "Return")
         wait_for("the graphics viewer to close", lambda: not visible_windows("Graphics viewer"), 10, program)
         print("ok: picture shown, copied and closed")
@@ -160,7 +153,7 @@ def main():
         print("ok: copied picture equals mervan-batch's picture")
 
         # Another window of the program taking the focus hides the viewer.
-        run(["xdotool", "windowfocus", frame], check=False)
+        focus(frame, 0)
         wait_for("the output viewer to hide", lambda: not visible_windows(viewer_title), 10, program)
         print("ok: focusing the frame hides the output viewer")
 

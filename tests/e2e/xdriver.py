@@ -68,12 +68,16 @@ def wait_for(what, condition, timeout, program=None):
     raise Failure("timed out after %.0f s waiting for %s" % (timeout, what))
 
 
+def focus(window, settle=0.3):
+    """There is no window manager: hand the window the keyboard ourselves."""
+    run(["xdotool", "windowfocus", window], check=False)
+    time.sleep(settle)
+
+
 def wait_for_window(title, program, timeout=15):
     ids = wait_for("the window \"%s\"" % title, lambda: visible_windows(title), timeout, program)
     window = ids[-1]
-    # There is no window manager: hand the window the keyboard ourselves.
-    run(["xdotool", "windowfocus", window], check=False)
-    time.sleep(0.3)
+    focus(window)
     return window
 
 
@@ -85,18 +89,24 @@ def type_text(text, delay=40):
     run(["xdotool", "type", "--delay", str(delay), text])
 
 
-def clipboard():
-    done = run(["xclip", "-selection", "clipboard", "-o"], timeout=10, check=False)
+def clipboard(target=None):
+    """The clipboard's contents (as the given type, e.g. "image/png"), or None."""
+    done = run(["xclip", "-selection", "clipboard"] + (["-t", target] if target else []) + ["-o"],
+               timeout=10, check=False)
     return done.stdout if done.returncode == 0 else None
+
+
+def menu(frame, bar_key, item_key):
+    """Opens a menu of the frame with alt+bar_key and picks the item with item_key."""
+    focus(frame, 0.2)
+    key("alt+" + bar_key)
+    time.sleep(0.4)
+    key(item_key)
 
 
 def exit_by_menu(program, frame):
     """File > Exit from the frame must end the program with status 0."""
-    run(["xdotool", "windowfocus", frame], check=False)
-    time.sleep(0.2)
-    key("alt+f")
-    time.sleep(0.4)
-    key("x")
+    menu(frame, "f", "x")
     try:
         status = program.wait(timeout=10)
     except subprocess.TimeoutExpired:
