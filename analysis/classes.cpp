@@ -1,5 +1,6 @@
 #include "analysis/classes.h"
 
+#include "numeric/mutil.h"
 #include "numeric/strings.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr long double TwoPi = 6.283185307179586477L;
 
 // A centred grid needs at most k + 2 intervals to cover the data; this
 // leaves room for rounding and stops a grid that cannot grow (a width too

@@ -1,11 +1,11 @@
 #include "analysis/picturelayout.h"
 
+#include "numeric/mutil.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-constexpr long double TwoPi = 6.283185307179586477L;
 
 // Far outside any canvas; keeps a wild coordinate a valid int.
 constexpr long double PixelLimit = 1.0e6L;

@@ -25,6 +25,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// 2 pi in extended precision, for the normal density.
+inline constexpr long double TwoPi = 6.283185307179586477L;
+
 // base raised to exponent, computed as exp(exponent * ln(base)). A
 // floating-point error on the way (base 0, a negative base, overflow) shows
 // "Exception raised in Power function. Solution is incorrect." and gives 0.

@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 #include "ui/help.h"
 #include "ui/pictures.h"
+#include "ui/text.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,15 +25,6 @@ constexpr int Border = 20;
 constexpr int ButtonTop = 4; // the row of buttons centred on the picture
 constexpr int ButtonHeight = 25;
 constexpr int HelpContext = 68;
-
-// The report's line ends as the label breaks them: CR LF, CR or LF.
-QString LabelText(const QString &text)
-{
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
 
 } // namespace
 
@@ -108,7 +100,7 @@ QLabel *TMsgForm::image() const { return Image1; }
 
 void TMsgForm::Add()
 {
-    DisplayText->setText(LabelText(MessageText));
+    DisplayText->setText(WithLineFeeds(MessageText)); // the label breaks lines at LF
     fitToContents();
 }
 

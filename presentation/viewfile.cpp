@@ -47,9 +47,7 @@ QString LowerAsciiLetters(const QString &text)
 // each end a line, and a line end at the very end opens no further line.
 QStringList SplitLines(const QString &text)
 {
-    QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString normal = WithLineFeeds(text);
     if (normal.isEmpty())
         return {};
     if (normal.endsWith(QLatin1Char('\n')))

@@ -115,6 +115,14 @@ QString DecodeText(const QByteArray &bytes)
     return LooksLikeUtf8(bytes) ? QString::fromUtf8(bytes) : FromCp1252(bytes);
 }
 
+QString WithLineFeeds(const QString &text)
+{
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
 QString FromCore(const std::string &text)
 {
     return Decode(text.data(), static_cast<qsizetype>(text.size()));

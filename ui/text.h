@@ -18,6 +18,8 @@ QByteArray ToCp1252(const QString &text); // characters outside the set become '
 bool LooksLikeUtf8(const QByteArray &bytes);
 // Text read from outside: UTF-8 when it looks like it, else Windows-1252.
 QString DecodeText(const QByteArray &bytes);
+// The text with every CR LF and every lone CR turned into LF.
+QString WithLineFeeds(const QString &text);
 
 // Shorthands for core strings.
 QString FromCore(const std::string &text);
