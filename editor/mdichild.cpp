@@ -23,7 +23,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
