@@ -68,3 +68,10 @@ bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::in
     }
     return true;
 }
+
+bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText, double &alpha,
+                         std::int32_t &v, std::vector<std::string> &messages)
+{
+    return ReadAlphaField(alphaText, alpha, messages)
+           && ReadDegreesField(vText, "Please enter the degrees of freedom.", v, messages);
+}

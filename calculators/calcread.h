@@ -34,6 +34,11 @@ bool ReadAlphaField(const std::string &text, double &alpha, std::vector<std::str
 bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,
                       std::vector<std::string> &messages);
 
+// The two fields of the t and chi-squared dialogs, in order: the probability,
+// then the degrees of freedom; the first refusal ends the check.
+bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText, double &alpha,
+                         std::int32_t &v, std::vector<std::string> &messages);
+
 // Runs compute and appends the messages it showed to messages, in order.
 template <class Compute>
 auto CollectMessages(std::vector<std::string> &messages, Compute compute)

@@ -161,8 +161,7 @@ CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText
     CalcOutcome outcome;
     double alpha = 0.0;
     std::int32_t v = 0;
-    if (!ReadAlphaField(alphaText, alpha, outcome.messages)
-        || !ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome.messages))
+    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome.messages))
         return outcome;
 
     const QuantileSearch chi =

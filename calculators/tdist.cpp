@@ -160,8 +160,7 @@ CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)
     CalcOutcome outcome;
     double alpha = 0.0;
     std::int32_t v = 0;
-    if (!ReadAlphaField(alphaText, alpha, outcome.messages)
-        || !ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome.messages))
+    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome.messages))
         return outcome;
     TDegrees = v;
 
