@@ -10,11 +10,11 @@
 // comparison.
 
 #include "benchclock.h"
-#include "analysis/analysisstate.h"
-#include "analysis/classes.h"
-#include "analysis/report.h"
-#include "analysis/statistics.h"
-#include "numeric/messages.h"
+#include "core/analysis/analysisstate.h"
+#include "core/analysis/classes.h"
+#include "core/analysis/report.h"
+#include "core/analysis/statistics.h"
+#include "core/numeric/messages.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -9,7 +9,7 @@
 // Usage: bench_calculators [quick]   (quick: every fifth degree of freedom)
 
 #include "benchclock.h"
-#include "calculators/calcinput.h"
+#include "core/calculators/calcinput.h"
 
 #include <algorithm>
 #include <cmath>

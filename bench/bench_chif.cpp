@@ -9,9 +9,9 @@
 // Usage: bench_chif [quick]   (quick: a coarser grid)
 
 #include "benchclock.h"
-#include "calculators/chidist.h"
-#include "calculators/fdist.h"
-#include "numeric/messages.h"
+#include "core/calculators/chidist.h"
+#include "core/calculators/fdist.h"
+#include "core/numeric/messages.h"
 
 #include <algorithm>
 #include <cstdio>

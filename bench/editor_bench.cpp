@@ -3,8 +3,8 @@
 // under 2 s.
 
 #include "benchclock.h"
-#include "editor/mdichild.h"
-#include "ui/prompts.h"
+#include "gui/editor/mdichild.h"
+#include "gui/common/prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

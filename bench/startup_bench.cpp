@@ -9,9 +9,9 @@
 // Targets: under 300 ms and under 80 MB.
 
 #include "benchclock.h"
-#include "shell/mdiframe.h"
-#include "shell/startup.h"
-#include "ui/errorbox.h"
+#include "gui/mainwindow/mdiframe.h"
+#include "gui/mainwindow/startup.h"
+#include "gui/common/errorbox.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // A help system that records what was asked of it, installed for its lifetime
 // in place of the help viewer.
 
-#include "ui/help.h"
+#include "gui/common/help.h"
 
 #include <QList>
 #include <QString>

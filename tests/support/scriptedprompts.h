@@ -12,8 +12,8 @@
 //     ... run the command ...
 //     QCOMPARE(prompts.texts(PromptKind::Confirm), QStringList{"Save changes?"});
 
-#include "numeric/messages.h"
-#include "ui/prompts.h"
+#include "core/numeric/messages.h"
+#include "gui/common/prompts.h"
 
 #include <QFont>
 #include <QList>

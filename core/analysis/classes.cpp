@@ -1,0 +1,208 @@
+#include "core/analysis/classes.h"
+
+#include "core/numeric/mutil.h"
+#include "core/numeric/strings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+
+// A centred grid needs at most k + 2 intervals to cover the data; this
+// leaves room for rounding and stops a grid that cannot grow (a width too
+// small to change numbers of this size).
+constexpr std::int32_t ExtraCentredBounds = 3;
+
+std::string IntervalRefusal()
+{
+    return "Interval entry must be integer between 1 and 20.";
+}
+
+std::string WidthRefusal()
+{
+    return "The class width must be greater than 0.";
+}
+
+std::string TooManyClasses()
+{
+    return "This class width gives more than " + std::to_string(MaxClassCount)
+           + " classes. Please enter a larger class width.";
+}
+
+// The class limits cannot be told apart: the width is lost against values
+// of this size. The advice names the entry that was made.
+std::string WidthTooFine(bool widthEntered)
+{
+    return std::string("The class width is too small for values of this size: the class limits cannot be"
+                       " told apart. Please enter ")
+           + (widthEntered ? "a larger class width." : "fewer class intervals.");
+}
+
+std::string WidthTooLarge()
+{
+    return "The class width is too large: the class limits go beyond the largest number."
+           " Please enter a smaller class width.";
+}
+
+// The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
+// and the last class when there is none.
+std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x)
+{
+    const auto first = bounds.begin() + 1;
+    const auto last = bounds.begin() + static_cast<std::ptrdiff_t>(k) + 1;
+    const auto above = std::upper_bound(first, last, x);
+    if (above == last)
+        return k - 1;
+    const std::size_t j = static_cast<std::size_t>(above - first);
+    return bounds[j] <= x ? j : k - 1;
+}
+
+// True when text is not empty and read found a number in it, read being
+// handed text as the line to take its first token from.
+template <class Read>
+bool ReadEntry(const std::string &text, Read read)
+{
+    if (text.empty())
+        return false;
+    std::string line = text;
+    read(line);
+    return !ReadErrorFlag;
+}
+
+} // namespace
+
+std::string ReadIntervalEntry(const std::string &text, std::int32_t &count)
+{
+    if (!ReadEntry(text, [&](std::string &line) { count = ReadInteger(line, Delimiters); }))
+        return "Please enter the number of class intervals.";
+    if (count < MinIntervalEntry || count > MaxIntervalEntry)
+        return IntervalRefusal();
+    return std::string();
+}
+
+std::string ReadWidthEntry(const std::string &text, double &width)
+{
+    if (!ReadEntry(text, [&](std::string &line) { width = ReadReal(line, Delimiters); }))
+        return "Please enter the size of class width.";
+    if (!(width > 0.0))
+        return WidthRefusal();
+    return std::string();
+}
+
+bool BuildClasses(AnalysisState &state, std::string &error)
+{
+    if (!HasValues(state, error))
+        return false;
+    const std::size_t n = state.ValueCount;
+    const double min = state.DataValues.front();
+    const double max = state.DataValues[n - 1];
+    state.Range = static_cast<double>(static_cast<long double>(max) - min);
+    if (!std::isfinite(state.Range)) {
+        error = TooLargeToAnalyse(state);
+        return false;
+    }
+
+    std::int32_t k = state.ClassCount;
+    double w = state.ClassWidth;
+    if (k != 0) {
+        if (k < 1 || k > MaxClassCount) {
+            error = IntervalRefusal();
+            return false;
+        }
+        w = static_cast<double>(static_cast<long double>(state.Range) / k);
+    } else {
+        if (!(w > 0.0) || !std::isfinite(w)) {
+            error = WidthRefusal();
+            return false;
+        }
+        const long double classes = std::nearbyint(static_cast<long double>(state.Range) / w);
+        if (!(classes <= MaxClassCount)) {
+            error = TooManyClasses();
+            return false;
+        }
+        // A width wider than twice the range still makes one class.
+        k = std::max<std::int32_t>(1, static_cast<std::int32_t>(classes));
+    }
+
+    const std::size_t classes = static_cast<std::size_t>(k);
+    std::vector<double> &bounds = state.ClassBounds;
+    bounds.assign(classes + 1, 0.0);
+    if (state.CenterData) {
+        // Step down from half a class below the mean until the grid reaches
+        // the minimum, then up until it passes the maximum, so that one
+        // class is centred on the mean.
+        long double t = static_cast<long double>(state.Mean) - static_cast<long double>(w) / 2;
+        std::int32_t steps = 0;
+        do {
+            t -= w;
+            ++steps;
+        } while (t > min && steps <= k + ExtraCentredBounds);
+        bounds[0] = static_cast<double>(t);
+        std::size_t j = 0;
+        while (true) {
+            const double next = bounds[j] + w;
+            ++j;
+            if (j < bounds.size())
+                bounds[j] = next;
+            else
+                bounds.push_back(next);
+            // At least k classes are always laid out, so that a zero width
+            // (all values equal) still gives k bounds.
+            if ((next >= max && j >= classes) || j >= classes + ExtraCentredBounds)
+                break;
+        }
+    } else {
+        bounds[0] = min;
+        for (std::size_t i = 1; i < classes; ++i)
+            bounds[i] = bounds[i - 1] + w;
+        bounds[classes] = max;
+    }
+
+    // Values so large against the width that adding the width leaves a
+    // bound unchanged give classes that cannot be told apart.
+    if (!std::all_of(bounds.begin(), bounds.end(), [](double b) { return std::isfinite(b); })) {
+        error = state.ClassCount == 0 ? WidthTooLarge() : TooLargeToAnalyse(state);
+        return false;
+    }
+    if (state.Range > 0.0
+        && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>()) != bounds.end()) {
+        error = WidthTooFine(state.ClassCount == 0);
+        return false;
+    }
+
+    // The limits now ascend (equal only when all values are), so each value's
+    // class can be found by bisection.
+    state.ClassCounts.assign(classes, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        ++state.ClassCounts[ClassOf(bounds, classes, state.DataValues[i])];
+
+    state.ClassWidth = w;
+    state.ClassCount = k;
+    return true;
+}
+
+void ComputeOrdinates(AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    state.Ordinates.assign(n, 0.0);
+    // A sample without spread has no normal curve to speak of.
+    if (!(state.StdDev > 0.0) || !std::isfinite(state.StdDev) || state.Residuals.size() < n)
+        return;
+    const long double s = state.StdDev;
+    const long double s2 = s * s;
+    const long double c = 1.0L / (s * std::sqrt(TwoPi));
+    // Equal values have equal residuals and so equal ordinates.
+    double previous = 0.0;
+    double ordinate = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double r = state.Residuals[i];
+        if (i == 0 || r != previous) {
+            const long double rl = r;
+            ordinate = static_cast<double>(c * std::exp(-rl * rl / (2 * s2)));
+            previous = r;
+        }
+        state.Ordinates[i] = ordinate;
+    }
+}

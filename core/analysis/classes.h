@@ -1,0 +1,35 @@
+#pragma once
+// Histogram classes and the normal curve, and the checks on what the user
+// enters for them.
+
+#include "core/analysis/analysisstate.h"
+
+#include <cstdint>
+#include <string>
+
+// The most classes a class width may produce.
+constexpr std::int32_t MaxClassCount = 999;
+// The numbers of intervals the user may enter.
+constexpr std::int32_t MinIntervalEntry = 1;
+constexpr std::int32_t MaxIntervalEntry = 20;
+
+// Reads the typed number of intervals as the first token of text. Returns an
+// empty string when it is a whole number from 1 to 20, otherwise the message
+// to show. A number that cannot be read has had its read-error message shown
+// (through ShowMessage) before this returns.
+std::string ReadIntervalEntry(const std::string &text, std::int32_t &count);
+
+// The same for a typed class width; a width must be greater than 0.
+std::string ReadWidthEntry(const std::string &text, double &width);
+
+// Computes Range, completes ClassCount or ClassWidth (whichever was not
+// entered), and fills ClassBounds and ClassCounts, plain or centred on the
+// mean. Needs sorted values, Mean and at least one value. Returns false with
+// a message when an entered width is not positive or would need more than
+// MaxClassCount classes; a width so wide that no whole class fits gives one
+// class.
+bool BuildClasses(AnalysisState &state, std::string &error);
+
+// Ordinates[i]: the normal density with mean 0 and the sample's standard
+// deviation at Residuals[i]. All 0 when the standard deviation is 0.
+void ComputeOrdinates(AnalysisState &state);

@@ -1,0 +1,372 @@
+#include "core/analysis/report.h"
+
+#include "core/analysis/statistics.h"
+
+#include "core/numeric/mutil.h"
+#include "core/numeric/strings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const LineEnd = "\r\n";
+// The plus-minus sign in the report's 8-bit character set.
+const char PlusMinus = '\xB1';
+
+// Above this many values in a class, one asterisk stands for several values,
+// so that no histogram line grows longer than this.
+constexpr std::size_t MaxAsterisks = 255;
+
+// The report is composed in pieces of about this size and handed on.
+constexpr std::size_t SpillSize = 1 << 18;
+
+void Blanks(std::string &out, int count)
+{
+    if (count > 0)
+        out.append(static_cast<std::size_t>(count), ' ');
+}
+
+// Text right-justified in width columns; a longer text is written whole.
+void Right(std::string &out, const std::string &text, int width)
+{
+    Blanks(out, width - static_cast<int>(text.size()));
+    out += text;
+}
+
+// x in fixed notation with the given decimals, right-justified in width
+// columns (width 0: no padding).
+void Fixed(std::string &out, double x, int width, int decimals)
+{
+    // Adding 0 turns a negative zero into zero, which is printed without a
+    // sign.
+    x += 0.0;
+    // A report of a large file has hundreds of thousands of numbers, so the
+    // usual case is done here: x scaled by 10^decimals in extended precision
+    // is within 2^-11 of the exact product while it stays below 2^52, so its
+    // rounding to an integer is the library's unless the fraction lies that
+    // close to one half. Those and all other numbers go to the library.
+    constexpr int FastDecimals = 18;
+    constexpr long double FastLimit = 4503599627370496.0L; // 2^52
+    if (decimals >= 0 && decimals <= FastDecimals && std::isfinite(x)) {
+        const long double scaled = std::fabs(static_cast<long double>(x)) * PowerOfTen(decimals);
+        const long double fraction = scaled - std::floor(scaled);
+        if (scaled < FastLimit && std::fabs(fraction - 0.5L) > 1.0L / 1024) {
+            std::uint64_t units = static_cast<std::uint64_t>(std::nearbyint(scaled));
+            char digits[64];
+            char *end = digits + sizeof digits;
+            char *p = end;
+            for (int i = 0; i < decimals; ++i) {
+                *--p = static_cast<char>('0' + units % 10);
+                units /= 10;
+            }
+            if (decimals > 0)
+                *--p = '.';
+            do {
+                *--p = static_cast<char>('0' + units % 10);
+                units /= 10;
+            } while (units != 0);
+            if (x < 0)
+                *--p = '-';
+            Blanks(out, width - static_cast<int>(end - p));
+            out.append(p, static_cast<std::size_t>(end - p));
+            return;
+        }
+    }
+    // The slow, always exact way: the C library rounds the exact binary value.
+    out += FixedNotation(width, decimals, x);
+}
+
+void Integer(std::string &out, std::size_t n, int width)
+{
+    char buffer[32];
+    const char *end = std::to_chars(buffer, buffer + sizeof buffer, n).ptr;
+    Blanks(out, width - static_cast<int>(end - buffer));
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+void End(std::string &out)
+{
+    out += LineEnd;
+}
+
+void Line(std::string &out, int indent, const std::string &text)
+{
+    Blanks(out, indent);
+    out += text;
+    End(out);
+}
+
+// One line: indent blanks, the label and x with the given decimals.
+void LabelledNumber(std::string &out, int indent, const std::string &label, double x, int decimals)
+{
+    Blanks(out, indent);
+    out += label;
+    Fixed(out, x, 0, decimals);
+    End(out);
+}
+
+// Appends the asterisk histogram, the report's last section, to out.
+void WriteHistogramText(const AnalysisState &s, std::string &out)
+{
+    const int d = s.MaxDecimals;
+    const int indent = 13 - d;
+    End(out);
+    Line(out, indent, "---------");
+    Line(out, indent, "Histogram");
+    Line(out, indent, "---------");
+
+    const std::size_t k = ClassesOf(s);
+    if (!HasClasses(s)) {
+        End(out);
+        return;
+    }
+    // One asterisk per value; when the largest class has more values than a
+    // line can sensibly show, each asterisk stands for several values and a
+    // note says how many.
+    const std::size_t largest = k > 0 ? *std::max_element(s.ClassCounts.begin(), s.ClassCounts.begin()
+                                                              + static_cast<std::ptrdiff_t>(k))
+                                      : 0;
+    const std::size_t perAsterisk = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
+    if (perAsterisk > 1)
+        Line(out, indent, "(one * for every " + std::to_string(perAsterisk) + " values)");
+    End(out);
+
+    for (std::size_t j = 0; j < k; ++j) {
+        Fixed(out, s.ClassBounds[j], 15, d + 1);
+        out += '|';
+        End(out);
+        Blanks(out, 15);
+        out += '|';
+        out.append((s.ClassCounts[j] + perAsterisk - 1) / perAsterisk, '*');
+        End(out);
+    }
+    Fixed(out, s.ClassBounds[k], 15, d + 1);
+    out += '|';
+    End(out);
+}
+
+using Spill = std::function<bool(std::string &text)>;
+
+// Composes the whole report into text, handing it to spill whenever it has
+// grown large (spill empties it). Returns false when spill failed.
+bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
+{
+    const std::size_t n = s.ValueCount;
+    const int d = s.MaxDecimals;
+    const std::vector<double> &v = s.DataValues;
+    const double squaredResiduals = SquaredResiduals(s);
+
+    Line(out, 28, "Random Error Distribution");
+    Line(out, 28, std::string(25, '~'));
+    End(out);
+    End(out);
+    Line(out, 20, "Data Analysis");
+    Line(out, 20, "-------------");
+    Blanks(out, 20);
+    out += "Number of data elements: ";
+    Integer(out, n, 0);
+    End(out);
+    End(out);
+
+    const double minimum = n > 0 ? v.front() : 0.0;
+    const double maximum = n > 0 ? v[n - 1] : 0.0;
+    LabelledNumber(out, 20, "Minimum data = ", minimum, d);
+    LabelledNumber(out, 20, "Maximum data = ", maximum, d);
+    LabelledNumber(out, 20, "       Range = ", s.Range, d);
+    End(out);
+
+    Blanks(out, 20);
+    out += "Arithmetic mean = ";
+    Fixed(out, s.Mean, 0, d);
+    out += ' ';
+    out += PlusMinus;
+    Fixed(out, s.StdDev, 0, d + 1);
+    End(out);
+    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.StdError, d + 1);
+    LabelledNumber(out, 20, "Summation of Residuals Squared = ", squaredResiduals, d + 2);
+    End(out);
+
+    LabelledNumber(out, 29, "Median = ", s.Median, d);
+    LabelledNumber(out, 31, "Mode = ", s.Mode, d);
+    End(out);
+
+    Line(out, 14, "Data, Residuals, and Normal Distribution Curve Point");
+    Line(out, 14, std::string(52, '~'));
+    End(out);
+    Blanks(out, 8);
+    Right(out, "Data Value", 15);
+    Right(out, "Frequency", 13);
+    Right(out, "Residual", 14);
+    Right(out, "f(x)", 13);
+    End(out);
+    Line(out, 8, std::string(64, '='));
+
+    // One row per distinct value with the number of times it occurs.
+    for (std::size_t i = 0; i < n;) {
+        std::size_t r = 1;
+        while (i + r < n && v[i + r] == v[i])
+            ++r;
+        Blanks(out, 8);
+        Fixed(out, v[i], 15, d);
+        Integer(out, r, 8);
+        Fixed(out, i < s.Residuals.size() ? s.Residuals[i] : 0.0, 19, d + 1);
+        Fixed(out, i < s.Ordinates.size() ? s.Ordinates[i] : 0.0, 13, 5);
+        End(out);
+        i += r;
+        if (out.size() >= SpillSize && !spill(out))
+            return false;
+    }
+    End(out);
+    End(out);
+
+    Line(out, 20, "Histogram Information");
+    Line(out, 20, std::string(21, '~'));
+    LabelledNumber(out, 20, "Selected Class Interval: ", s.ClassWidth, d + 1);
+    End(out);
+    Blanks(out, 20);
+    Right(out, "Lower Value", 15);
+    Right(out, "Upper Value", 15);
+    Right(out, "#", 10);
+    End(out);
+    Line(out, 20, std::string(41, '='));
+    const std::size_t k = ClassesOf(s);
+    const bool classesComplete = HasClasses(s);
+    for (std::size_t j = 0; classesComplete && j < k; ++j) {
+        Blanks(out, 20);
+        Fixed(out, s.ClassBounds[j], 15, d);
+        Fixed(out, s.ClassBounds[j + 1], 15, d);
+        Integer(out, s.ClassCounts[j], 10);
+        End(out);
+    }
+
+    WriteHistogramText(s, out);
+    return spill(out);
+}
+
+bool WriteAll(int fd, const std::string &text)
+{
+    const char *p = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, p, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ReportFileName(const std::string &dataFileName)
+{
+    const std::size_t separator = dataFileName.find_last_of("/\\:");
+    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    const std::size_t dot = dataFileName.rfind('.');
+    if (dot != std::string::npos && dot >= nameStart)
+        return dataFileName.substr(0, dot) + ".OUT";
+    return dataFileName + ".OUT";
+}
+
+bool SameFile(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    // Names of files that do not exist yet are compared spelled out in full
+    // ("./x.OUT" and "x.OUT" are one place); existing files by identity.
+    std::error_code failed;
+    const std::filesystem::path fullA = std::filesystem::weakly_canonical(a, failed);
+    if (!failed) {
+        const std::filesystem::path fullB = std::filesystem::weakly_canonical(b, failed);
+        if (!failed && fullA == fullB)
+            return true;
+    }
+    struct stat sa;
+    struct stat sb;
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::string ReportReplacesDataFile(const std::string &dataFileName)
+{
+    const std::string reportName = ReportFileName(dataFileName);
+    if (!SameFile(reportName, dataFileName))
+        return std::string();
+    return "The report \"" + reportName
+           + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
+}
+
+std::string ReportNumber(double x, int width, int decimals)
+{
+    std::string text;
+    Fixed(text, x, width, decimals);
+    return text;
+}
+
+bool WriteReport(AnalysisState &state, std::string &error)
+{
+    const std::string reportName = ReportFileName(state.DataFileName);
+    error = ReportReplacesDataFile(state.DataFileName);
+    if (!error.empty())
+        return false;
+
+    // The report goes to a new file beside its final place and is renamed
+    // over it only when complete, so a failure never leaves half a report
+    // or destroys the previous one.
+    std::string temporaryName;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporaryName = reportName + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        fd = ::open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(errno) + ".";
+        return false;
+    }
+
+    int failure = 0;
+    std::string text;
+    text.reserve(SpillSize + 4096);
+    const bool written = ComposeReport(state, text, [&](std::string &piece) {
+        if (!WriteAll(fd, piece)) {
+            failure = errno;
+            return false;
+        }
+        piece.clear();
+        return true;
+    });
+    if (written && ::fdatasync(fd) != 0 && errno != EINVAL)
+        failure = errno;
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (!written && failure == 0)
+        failure = EIO;
+    if (failure == 0 && ::rename(temporaryName.c_str(), reportName.c_str()) != 0)
+        failure = errno;
+    if (failure != 0) {
+        ::unlink(temporaryName.c_str());
+        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(failure) + ".";
+        return false;
+    }
+    state.DataFileName = reportName;
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The analysis report: a fixed-column text file beside the data file, named
+// after it with the extension ".OUT". Lines end with CR LF; the plus-minus
+// sign is the single byte 0xB1.
+
+#include "core/analysis/analysisstate.h"
+
+#include <string>
+
+// The data file's name with its extension (from the last "." of the name
+// part, after the last "/", "\" or ":") replaced by ".OUT"; a name without an
+// extension gets ".OUT" appended.
+std::string ReportFileName(const std::string &dataFileName);
+
+// The message to show when the report of dataFileName would be written over
+// the data file itself (a data file named with the extension ".OUT", or a
+// link to the report's place); empty when the report has a place of its own.
+// Asked before a file is read, so that the user is not taken through its
+// read errors and its picture for a report that cannot be written.
+std::string ReportReplacesDataFile(const std::string &dataFileName);
+
+// True when the two names lead to the same file on disk (the same name, a
+// link, or a folder that ignores letter case).
+bool SameFile(const std::string &a, const std::string &b);
+
+// x in fixed notation with the given decimals ("-" before a negative number,
+// rounded as the C library rounds), right-justified in width columns; a
+// longer text is written whole, width 0 gives no padding.
+std::string ReportNumber(double x, int width, int decimals);
+
+// Writes the report next to the data file and, on success, replaces
+// DataFileName by the report's name. The report is written completely or not
+// at all: an existing report is only replaced once the new one is complete.
+// Refuses to write over the data file itself (a data file whose name already
+// ends in ".OUT"). Returns false with a message naming the file and the
+// reason when the report cannot be written.
+bool WriteReport(AnalysisState &state, std::string &error);

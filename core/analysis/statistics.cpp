@@ -1,0 +1,478 @@
+#include "core/analysis/statistics.h"
+
+#include "core/numeric/mutil.h"
+#include "core/numeric/strings.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// The token routines show a bad token together with its line, and keep
+// columns in 8 bits. A line of this many characters or fewer (plus the blank
+// the reader appends) is shown whole; a longer one is shown in pieces of at
+// most this length, cut between tokens.
+constexpr std::size_t ShownLineLength = 254;
+
+// The file is read in blocks so that a file of any size needs only the
+// memory of its values.
+constexpr std::size_t ReadBlockSize = 1 << 20;
+
+std::array<bool, 256> DelimiterTable()
+{
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = InSet(Delimiters, static_cast<char>(c));
+    return table;
+}
+
+unsigned char Byte(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+// Reads the tokens of one data file and appends them to the state.
+class DataReader
+{
+public:
+    explicit DataReader(AnalysisState &state) : m_state(state), m_delimiter(DelimiterTable()) {}
+
+    void readLine(std::string_view line);
+    // Leaves CurrentLine at the last line read, as if every line had been
+    // handed to it in turn.
+    void finish();
+
+private:
+    bool isDelimiter(char c) const { return m_delimiter[Byte(c)]; }
+    // The first index from k on that is not a delimiter, or the line's end.
+    std::size_t skipDelimiters(std::string_view line, std::size_t k) const
+    {
+        while (k < line.size() && isDelimiter(line[k]))
+            ++k;
+        return k;
+    }
+    // The end of the token that begins at k.
+    std::size_t tokenEnd(std::string_view line, std::size_t k) const
+    {
+        while (k < line.size() && !isDelimiter(line[k]))
+            ++k;
+        return k;
+    }
+    std::string_view pieceAt(std::string_view line, std::size_t start) const;
+    void reportBadToken(std::string_view line, std::string_view token);
+
+    AnalysisState &m_state;
+    std::array<bool, 256> m_delimiter;
+    std::string m_lastLine;
+    bool m_lastLineShown = false;
+    // Where the piece of the current line that CurrentLine holds begins;
+    // npos while the line has had no error.
+    std::size_t m_shownPiece = std::string_view::npos;
+    std::size_t m_pieceStart = 0;
+};
+
+// The piece of line that begins at start: as many whole tokens as fit in
+// ShownLineLength characters, or the one token that begins there when it
+// alone is longer.
+std::string_view DataReader::pieceAt(std::string_view line, std::size_t start) const
+{
+    if (line.size() - start <= ShownLineLength)
+        return line.substr(start);
+    const std::size_t limit = start + ShownLineLength;
+    std::size_t end = start;
+    std::size_t k = start;
+    while (k < line.size()) {
+        k = skipDelimiters(line, k);
+        if (k == line.size())
+            break;
+        const std::size_t next = tokenEnd(line, k);
+        if (next > limit) {
+            if (end == start)
+                end = next;
+            break;
+        }
+        end = next;
+        k = next;
+    }
+    return line.substr(start, end - start);
+}
+
+void DataReader::reportBadToken(std::string_view line, std::string_view token)
+{
+    // The first error of a line (or of a piece of a long line) puts it into
+    // CurrentLine; a second error on it searches what the first one left.
+    if (m_shownPiece != m_pieceStart) {
+        CurrentLine = std::string(pieceAt(line, m_pieceStart));
+        m_shownPiece = m_pieceStart;
+    }
+    ReportReadError('R', std::string(token));
+}
+
+void DataReader::readLine(std::string_view line)
+{
+    m_shownPiece = std::string_view::npos;
+    m_pieceStart = 0;
+    std::size_t k = 0;
+    while (true) {
+        k = skipDelimiters(line, k);
+        if (k == line.size())
+            break;
+        const std::size_t tokenStart = k;
+        k = tokenEnd(line, k);
+        if (k - m_pieceStart > ShownLineLength)
+            m_pieceStart = tokenStart;
+        const std::string_view token = line.substr(tokenStart, k - tokenStart);
+
+        const std::int64_t decimals = TokenDecimals(token);
+        if (decimals > m_state.MaxDecimals)
+            m_state.MaxDecimals = static_cast<std::uint8_t>(decimals & 0xFF);
+
+        double x = 0.0;
+        if (TokenValue(token, x)) {
+            ReadErrorFlag = false;
+        } else {
+            x = 0.0;
+            reportBadToken(line, token);
+        }
+        m_state.DataValues.push_back(x);
+        // Both sums are kept as doubles after every addition.
+        m_state.Sum = static_cast<double>(static_cast<long double>(m_state.Sum) + x);
+        m_state.SumOfSquares = static_cast<double>(static_cast<long double>(m_state.SumOfSquares)
+                                                   + static_cast<long double>(x) * x);
+    }
+    m_lastLineShown = m_shownPiece != std::string_view::npos;
+    if (!m_lastLineShown)
+        m_lastLine.assign(pieceAt(line, m_pieceStart));
+}
+
+void DataReader::finish()
+{
+    m_state.ValueCount = m_state.DataValues.size();
+    if (!m_lastLineShown && !m_lastLine.empty())
+        CurrentLine = m_lastLine;
+}
+
+// The index of the first CR or LF of data from i on, or size.
+std::size_t LineEnd(const char *data, std::size_t i, std::size_t size)
+{
+    while (i < size && data[i] != '\r' && data[i] != '\n')
+        ++i;
+    return i;
+}
+
+} // namespace
+
+bool TokenValue(std::string_view token, double &value)
+{
+    // Most data tokens are plain decimals such as -12.75. Those with at most
+    // 19 significant digits are converted here: the digits and the power of
+    // ten are both exact in extended precision, so the one division rounds the
+    // decimal to extended precision exactly as the general conversion does.
+    // Everything else goes to the general conversion.
+    std::size_t i = 0;
+    const std::size_t n = token.size();
+    bool negative = false;
+    if (i < n && (token[i] == '-' || token[i] == '+')) {
+        negative = token[i] == '-';
+        ++i;
+    }
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    std::size_t integerDigits = 0;
+    while (i < n && token[i] >= '0' && token[i] <= '9') {
+        if (digits != 0 || token[i] != '0')
+            ++significant;
+        digits = digits * 10 + static_cast<std::uint64_t>(token[i] - '0');
+        ++integerDigits;
+        ++i;
+        if (significant > 19)
+            break;
+    }
+    bool plain = integerDigits > 0 && significant <= 19;
+    if (plain && i < n && token[i] == '.') {
+        ++i;
+        std::size_t fractionDigits = 0;
+        while (i < n && token[i] >= '0' && token[i] <= '9' && significant <= 19) {
+            if (digits != 0 || token[i] != '0')
+                ++significant;
+            digits = digits * 10 + static_cast<std::uint64_t>(token[i] - '0');
+            ++decimals;
+            ++fractionDigits;
+            ++i;
+        }
+        plain = fractionDigits > 0 && significant <= 19 && decimals <= ExactPowersOfTen;
+    }
+    if (plain && i == n) {
+        long double x = static_cast<long double>(digits);
+        if (decimals > 0)
+            x /= PowerOfTen(decimals);
+        value = static_cast<double>(negative ? -x : x);
+        return true;
+    }
+    long double x = 0.0L;
+    if (!ConvertReal(std::string(token), x))
+        return false;
+    value = static_cast<double>(x);
+    return true;
+}
+
+bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string &error)
+{
+    state.DataFileName = fileName;
+    state.ValueCount = 0;
+    state.DataValues.clear();
+    state.Sum = 0.0;
+    state.SumOfSquares = 0.0;
+    state.MaxDecimals = 0;
+
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "Cannot open the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
+        return false;
+    }
+
+    DataReader reader(state);
+    std::vector<char> block(ReadBlockSize);
+    // A line that runs on past the end of a block.
+    std::string pending;
+    bool inLine = false;
+    bool failed = false;
+    while (true) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = "Cannot read the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
+            failed = true;
+            break;
+        }
+        if (got == 0)
+            break;
+        const char *data = block.data();
+        const std::size_t size = static_cast<std::size_t>(got);
+        if (std::memchr(data, '\0', size) != nullptr) {
+            error = "The file \"" + fileName + "\" is not a text file of numbers.";
+            failed = true;
+            break;
+        }
+        std::size_t i = 0;
+        if (inLine) {
+            const std::size_t j = LineEnd(data, i, size);
+            pending.append(data + i, j - i);
+            i = j;
+            if (j == size)
+                continue;
+            reader.readLine(pending);
+            pending.clear();
+            inLine = false;
+        }
+        while (true) {
+            // Blank lines, line ends and leading white space (every character
+            // up to code 32) are passed over before each line.
+            while (i < size && Byte(data[i]) <= 32)
+                ++i;
+            if (i == size)
+                break;
+            const std::size_t j = LineEnd(data, i, size);
+            if (j == size) {
+                pending.assign(data + i, j - i);
+                inLine = true;
+                break;
+            }
+            reader.readLine(std::string_view(data + i, j - i));
+            i = j;
+        }
+    }
+    ::close(fd);
+    if (!failed && inLine)
+        reader.readLine(pending);
+    reader.finish();
+    if (failed)
+        return false;
+    if (state.ValueCount == 0) {
+        error = "The data file \"" + fileName + "\" holds no numbers.";
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The bits of a double as an unsigned key that sorts in the order of the
+// values: negative numbers have all bits flipped, others only the sign bit.
+std::uint64_t SortKey(double x)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return (bits & 0x8000000000000000ULL) ? ~bits : bits | 0x8000000000000000ULL;
+}
+
+double FromSortKey(std::uint64_t key)
+{
+    const std::uint64_t bits = (key & 0x8000000000000000ULL) ? key & ~0x8000000000000000ULL : ~key;
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+// Sorts by the keys, 11 bits at a time from the lowest (few enough buckets
+// for the scattering to stay in the cache); a pass over a digit that all
+// keys share is skipped.
+void RadixSort(std::vector<double> &values)
+{
+    constexpr int DigitBits = 11;
+    constexpr int Passes = (64 + DigitBits - 1) / DigitBits;
+    constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
+    constexpr std::uint64_t Mask = Buckets - 1;
+    const std::size_t n = values.size();
+    std::vector<std::uint64_t> keys(n);
+    std::vector<std::uint64_t> spare(n);
+    std::vector<std::size_t> counts(Passes * Buckets, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint64_t key = SortKey(values[i]);
+        keys[i] = key;
+        for (int pass = 0; pass < Passes; ++pass)
+            ++counts[pass * Buckets + ((key >> (pass * DigitBits)) & Mask)];
+    }
+    for (int pass = 0; pass < Passes; ++pass) {
+        std::size_t *count = counts.data() + pass * Buckets;
+        const int shift = pass * DigitBits;
+        if (count[(keys[0] >> shift) & Mask] == n)
+            continue;
+        std::size_t total = 0;
+        for (std::size_t b = 0; b < Buckets; ++b) {
+            const std::size_t here = count[b];
+            count[b] = total;
+            total += here;
+        }
+        for (std::uint64_t key : keys)
+            spare[count[(key >> shift) & Mask]++] = key;
+        keys.swap(spare);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        values[i] = FromSortKey(keys[i]);
+}
+
+// Below this many values a comparison sort is quicker than the passes.
+constexpr std::size_t RadixSortFrom = 4096;
+
+} // namespace
+
+void SortData(AnalysisState &state)
+{
+    std::vector<double> &values = state.DataValues;
+    if (values.size() < RadixSortFrom)
+        std::sort(values.begin(), values.end());
+    else
+        RadixSort(values);
+}
+
+bool ComputeStatistics(AnalysisState &state, std::string &error)
+{
+    const std::size_t n = state.ValueCount;
+    state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
+    if (!HasValues(state, error))
+        return false;
+    const auto [low, high] = std::minmax_element(state.DataValues.begin(), state.DataValues.begin()
+                                                     + static_cast<std::ptrdiff_t>(n));
+    if (*low == *high) {
+        // All values equal: the mean is that value and there is no spread,
+        // whatever rounding the running sum collected.
+        state.Mean = *low;
+        return true;
+    }
+    state.Mean = static_cast<double>(static_cast<long double>(state.Sum) / n);
+    if (n > 1) {
+        // The difference of the running sums (sum of squares less the square
+        // of the sum over n) loses every digit when the values lie far from
+        // 0 compared with their spread. The residuals about the mean do not;
+        // the second term corrects for the rounding of the mean itself.
+        const long double mean = state.Mean;
+        long double sum = 0.0L;
+        long double squares = 0.0L;
+        for (std::size_t i = 0; i < n; ++i) {
+            const long double d = state.DataValues[i] - mean;
+            sum += d;
+            squares += d * d;
+        }
+        state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
+    }
+    if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
+        state.Mean = state.Variance = 0.0;
+        error = TooLargeToAnalyse(state);
+        return false;
+    }
+    if (state.Variance > 0.0) {
+        state.StdError = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance) / n));
+        state.StdDev = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance)));
+    }
+    // A variance just inside the range of a double can still give a
+    // summation of squares beyond it.
+    if (!std::isfinite(SquaredResiduals(state))) {
+        state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
+        error = TooLargeToAnalyse(state);
+        return false;
+    }
+    return true;
+}
+
+double SquaredResiduals(const AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    const long double deviation = state.StdDev;
+    return n > 0 ? static_cast<double>(deviation * deviation * (n - 1)) : 0.0;
+}
+
+void FindMedian(AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    if (n == 0)
+        return;
+    const std::vector<double> &v = state.DataValues;
+    if (n % 2 == 1)
+        state.Median = v[n / 2];
+    else
+        state.Median = static_cast<double>((static_cast<long double>(v[n / 2 - 1]) + v[n / 2]) / 2);
+}
+
+void FindMode(AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    if (n == 0)
+        return;
+    const std::vector<double> &v = state.DataValues;
+    // A later run must be strictly longer to win, so ties go to the smaller
+    // value.
+    state.Mode = v[0];
+    std::size_t best = 1;
+    std::size_t c = 0;
+    while (c < n) {
+        std::size_t r = 1;
+        while (c + r < n && v[c + r] == v[c])
+            ++r;
+        if (r > best) {
+            state.Mode = v[c];
+            best = r;
+        }
+        c += r;
+    }
+}
+
+void ComputeResiduals(AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    state.Residuals.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        state.Residuals[i] =
+            static_cast<double>(static_cast<long double>(state.DataValues[i]) - state.Mean);
+}

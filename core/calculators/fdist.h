@@ -1,0 +1,50 @@
+#pragma once
+// The F distribution: the critical value f with P(F > f) = alpha for v1
+// numerator and v2 denominator degrees of freedom, and the report text of the
+// F calculator.
+//
+// The quantile is found by the marching bisection of the chi-squared
+// calculator over the Romberg integral of the F density. For alpha above one
+// half the lower-tail quantile of the swapped distribution is searched and
+// its reciprocal taken, so that every search looks for p >= 1/2.
+//
+// Three levels are guarded against floating-point and other errors: the
+// density ("Sorry, error in computations.", value 0), each integral ("Sorry,
+// unable to compute value.", value 0) and the whole quantile search ("Sorry,
+// unable to compute value."). After a failure at any level the search ends
+// without a value, and the report says so instead of showing a number.
+
+#include <cstdint>
+#include <string>
+
+#include "core/calculators/chidist.h"
+
+// Romberg rows of an F integral: the row test stops after row 51.
+inline constexpr int FRows = 51;
+
+// Sets up the density for numerator n1 and denominator n2 (both >= 1) and
+// clears the failure marks of the density and the integrals.
+void SetFDegrees(std::int32_t n1, std::int32_t n2);
+
+// C x^((n1 - 2)/2) / (1 + n1 x / n2)^((n1 + n2)/2) with
+// C = (n1/n2)^(n1/2) Gamma((n1 + n2)/2) / (Gamma(n1/2) Gamma(n2/2)), for the
+// n1, n2 of SetFDegrees. An error inside gives 0; the first one after
+// SetFDegrees also shows "Sorry, error in computations.".
+long double FDensity(long double x);
+
+// Romberg of f from a to b with the F calculator's tolerance and row limit.
+// An error inside, or a result that is not a finite number, shows "Sorry,
+// unable to compute value." and gives 0.
+long double GuardedRomberg(const Integrand &f, long double a, long double b);
+
+// The x with P(F <= x) = p for (n1, n2) degrees of freedom, 0 < p < 1. Any
+// failure ends the search with found false, after its message.
+QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, double p);
+
+// The value that the distribution exceeds with probability alpha: for alpha
+// above one half the reciprocal of the alpha-quantile of F(v2, v1), and not
+// found when that search fails.
+QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2);
+
+// The four-line report of an F request.
+std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f);

@@ -1,0 +1,410 @@
+#include "core/numeric/strings.h"
+
+#include "core/numeric/messages.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace {
+
+constexpr char CR = '\r';
+constexpr char ETX = '\x03';
+
+// Columns and lengths of the token routines wrap at 256, as they did when the
+// program kept them in one byte.
+std::uint8_t Length8(const std::string &text)
+{
+    return static_cast<std::uint8_t>(text.size() % 256);
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c)
+{
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int HexValue(char c)
+{
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return c - 'A' + 10;
+}
+
+// The C locale, so that "." is the decimal point whatever the user's settings.
+locale_t CLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+// Formats in the C locale for the lifetime of the object.
+class CLocaleScope
+{
+public:
+    CLocaleScope() : m_previous(uselocale(CLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope &) = delete;
+    CLocaleScope &operator=(const CLocaleScope &) = delete;
+
+private:
+    locale_t m_previous;
+};
+
+std::size_t SkipBlanks(const std::string &text, std::size_t i)
+{
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    return i;
+}
+
+std::size_t SkipDigits(const std::string &text, std::size_t i)
+{
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    return i;
+}
+
+// The plain decimal syntax: [blanks] [+|-] digits [. digits] [(E|e) [+|-] digits].
+bool IsPlainDecimal(const std::string &token)
+{
+    std::size_t i = SkipBlanks(token, 0);
+    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+        ++i;
+    std::size_t end = SkipDigits(token, i);
+    if (end == i)
+        return false;
+    i = end;
+    if (i < token.size() && token[i] == '.') {
+        end = SkipDigits(token, i + 1);
+        if (end == i + 1)
+            return false;
+        i = end;
+    }
+    if (i < token.size() && (token[i] == 'E' || token[i] == 'e')) {
+        ++i;
+        if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+            ++i;
+        end = SkipDigits(token, i);
+        if (end == i)
+            return false;
+        i = end;
+    }
+    return i == token.size();
+}
+
+} // namespace
+
+const CharSet Delimiters = MakeCharSet("\t ,");
+std::string CurrentLine;
+bool ReadErrorFlag = false;
+
+CharSet MakeCharSet(std::string_view members)
+{
+    CharSet set;
+    for (char c : members)
+        set.set(static_cast<unsigned char>(c));
+    return set;
+}
+
+bool InSet(const CharSet &set, char c)
+{
+    return set.test(static_cast<unsigned char>(c));
+}
+
+std::uint8_t CountWords(std::string text, CharSet set)
+{
+    const std::size_t length = Length8(text);
+    std::size_t i = 0;
+    std::uint8_t count = 0;
+    while (i < length) {
+        while (i < length && InSet(set, text[i]))
+            ++i;
+        if (i < length)
+            ++count;
+        while (i < length && !InSet(set, text[i]))
+            ++i;
+    }
+    return count;
+}
+
+void StripLeading(std::string &text, CharSet set)
+{
+    std::size_t i = 0;
+    while (i < text.size() && InSet(set, text[i]))
+        ++i;
+    text.erase(0, i);
+}
+
+void StripTrailing(std::string &text, CharSet set)
+{
+    std::size_t length = text.size();
+    while (length > 0 && InSet(set, text[length - 1]))
+        --length;
+    text.resize(length);
+}
+
+void SplitToken(std::string &text, CharSet set, std::string &token)
+{
+    if (text.empty()) {
+        token.clear();
+        return;
+    }
+    const std::size_t length = Length8(text);
+    // i is the 1-based position of the first delimiter, or length when no
+    // delimiter comes before the last character.
+    std::size_t i = 1;
+    while (!InSet(set, text[i - 1]) && i < length)
+        ++i;
+    if (i == length) {
+        StripTrailing(text, set);
+        token = text;
+        text.clear();
+    } else {
+        token = text.substr(0, i - 1);
+        text.erase(0, i);
+    }
+}
+
+void NextToken(std::string &line, CharSet set, std::string &token)
+{
+    ReadErrorFlag = true;
+    if (line.empty()) {
+        token.clear();
+        return;
+    }
+    ReadErrorFlag = false;
+    if (line.back() != ' ')
+        line += ' ';
+    StripLeading(line, set);
+    if (line.empty())
+        token.clear();
+    else
+        SplitToken(line, set, token);
+}
+
+bool ConvertReal(const std::string &token, long double &value)
+{
+    if (!IsPlainDecimal(token))
+        return false;
+    errno = 0;
+    char *end = nullptr;
+    const long double converted = strtold_l(token.c_str(), &end, CLocale());
+    if (end != token.c_str() + token.size())
+        return false;
+    // A value beyond the range of a double is not a number the program can
+    // store; an underflow to 0 or a denormal is accepted.
+    if (!std::isfinite(converted) || std::fabs(static_cast<double>(converted)) > DBL_MAX)
+        return false;
+    value = converted;
+    return true;
+}
+
+bool ConvertInteger(const std::string &token, std::int32_t &value)
+{
+    std::size_t i = SkipBlanks(token, 0);
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+        negative = token[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < token.size() && token[i] == '0' && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == token.size())
+        return false;
+    const std::int64_t limit = negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
+    std::int64_t magnitude = 0;
+    for (; i < token.size(); ++i) {
+        const char c = token[i];
+        const bool digit = base == 16 ? IsHexDigit(c) : IsDigit(c);
+        if (!digit)
+            return false;
+        magnitude = magnitude * base + HexValue(c);
+        if (magnitude > limit)
+            return false;
+    }
+    value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+double ReadReal(std::string &line, CharSet set)
+{
+    std::string token;
+    NextToken(line, set, token);
+    long double value = 0;
+    if (token.empty() || !ConvertReal(token, value)) {
+        ReportReadError('R', token);
+        return 0;
+    }
+    return static_cast<double>(value);
+}
+
+std::int32_t ReadInteger(std::string &line, CharSet set)
+{
+    std::string token;
+    NextToken(line, set, token);
+    std::int32_t value = 0;
+    if (token.empty() || !ConvertInteger(token, value)) {
+        ReportReadError('I', token);
+        return 0;
+    }
+    return value;
+}
+
+void ReportReadError(char kind, const std::string &token)
+{
+    std::string text(1, ETX);
+    if (kind == 'I')
+        text += "Integer expected in read";
+    else if (kind == 'R')
+        text += "Double expected in read";
+    else
+        text += "Unknown error occurred during read";
+    text += {CR, CR, ETX};
+    text += "Processing Line : ";
+
+    if (Length8(CurrentLine) == 0) {
+        text += {CR, ETX};
+        text += "No line read in file";
+    } else {
+        const std::size_t found = token.empty() ? std::string::npos : CurrentLine.find(token);
+        const std::size_t position = found == std::string::npos ? 0 : found + 1;
+        std::uint8_t column = static_cast<std::uint8_t>((position + 1) % 256);
+        if (column == 0)
+            column = 2;
+        text += CR;
+        if (column > 60) {
+            // The line is shown in two parts; the program-wide line keeps only
+            // the second, so a further error on it is placed in that part.
+            text += CurrentLine.substr(0, 60);
+            text += CR;
+            CurrentLine.erase(0, 60);
+            column -= 60;
+        }
+        text += CurrentLine;
+        text += CR;
+        text += RepeatChar(' ', column - 1);
+        text += '^';
+    }
+    ShowMessage(text);
+    ReadErrorFlag = true;
+}
+
+std::string RepeatChar(char c, std::uint8_t count)
+{
+    return std::string(count, c);
+}
+
+namespace {
+
+// " 1.50000000000000E+0000": sign position, one digit, ".", 14 digits, "E",
+// the exponent's sign and four digits.
+std::string ScientificForm(double x)
+{
+    if (!std::isfinite(x)) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%23s", std::isnan(x) ? "NAN" : (x < 0 ? "-INF" : "+INF"));
+        return buffer;
+    }
+    char buffer[64];
+    {
+        const CLocaleScope cLocale;
+        std::snprintf(buffer, sizeof buffer, "%.14E", std::fabs(x));
+    }
+    const std::string digits(buffer);
+    const std::size_t e = digits.find('E');
+    const int exponent = std::atoi(digits.c_str() + e + 1);
+    char exponentText[16];
+    std::snprintf(exponentText, sizeof exponentText, "%c%04d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return std::string(1, std::signbit(x) && x != 0 ? '-' : ' ') + digits.substr(0, e) + 'E' + exponentText;
+}
+
+} // namespace
+
+std::string FixedNotation(int width, int decimals, double x)
+{
+    const CLocaleScope cLocale;
+    const int size = std::snprintf(nullptr, 0, "%*.*f", width, decimals, x);
+    std::string text(static_cast<std::size_t>(size) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%*.*f", width, decimals, x);
+    text.resize(static_cast<std::size_t>(size));
+    return text;
+}
+
+std::string FormatNumber(std::uint8_t width, std::uint8_t decimals, double x)
+{
+    std::string s;
+    if (width == 255)
+        s = ScientificForm(x);
+    else
+        s = FixedNotation(width, decimals, x);
+
+    // Group the integer digits by threes from the right. first and last are
+    // the 0-based indices of the first and last integer digit.
+    const std::size_t first = s.find_first_not_of(" -");
+    if (first != std::string::npos) {
+        const std::size_t point = s.find('.');
+        const std::size_t last = (point == std::string::npos ? s.size() : point) - 1;
+        if (last != std::string::npos && last >= first) {
+            for (std::size_t digits = 3; digits <= last - first; digits += 3)
+                s.insert(last + 1 - digits, 1, ',');
+        }
+    }
+
+    while (!s.empty() && s.front() == ' ' && s.size() > width)
+        s.erase(0, 1);
+    return s;
+}
+
+std::int64_t TokenDecimals(std::string_view token)
+{
+    // Positions are counted from 1 here, 0 meaning "none".
+    const std::size_t point = token.find('.');
+    const std::int64_t p = point == std::string_view::npos ? 0 : static_cast<std::int64_t>(point) + 1;
+    const std::int64_t length = static_cast<std::int64_t>(token.size());
+    const std::size_t e = token.find('E');
+    if (e != std::string_view::npos) {
+        // The position of the first "0" from the point on (searching on into
+        // the exponent), less the exponent, less 3: the places of a number
+        // written like 1.2300E+02 once its trailing zeros are dropped.
+        std::int64_t i = p == 0 ? 1 : p;
+        while (i < length && token[static_cast<std::size_t>(i - 1)] != '0')
+            ++i;
+        std::int32_t exponent = 0;
+        if (!ConvertInteger(std::string(token.substr(e + 1)), exponent))
+            return 0;
+        return i - exponent - 3;
+    }
+    if (p > 0)
+        return length - p;
+    return 0;
+}
+
+void TrackDecimals(std::string line, CharSet set, std::uint8_t &maximum)
+{
+    if (line.empty())
+        return;
+    std::string token;
+    StripLeading(line, set);
+    SplitToken(line, set, token);
+
+    const std::int64_t decimals = TokenDecimals(token);
+    if (decimals > maximum)
+        maximum = static_cast<std::uint8_t>(decimals % 256);
+}

@@ -1,0 +1,19 @@
+#include "gui/common/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void CopyTextToClipboard(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+void CopyImageToClipboard(const QImage &image)
+{
+    QGuiApplication::clipboard()->setImage(image, QClipboard::Clipboard);
+}
+
+QString ClipboardText()
+{
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}

@@ -1,0 +1,253 @@
+#include "gui/common/help.h"
+
+#include "gui/common/helpviewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const char ContextProperty[] = "mervanHelpContext";
+const char FileProperty[] = "mervanHelpFile";
+
+QString &ApplicationHelpFileSetting()
+{
+    static QString file;
+    return file;
+}
+
+// The real help: the help window of the program.
+class ViewerHelp : public HelpSystem
+{
+public:
+    void showTopics(const QString &helpFile) override
+    {
+        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
+            viewer->showTopics();
+            viewer->present();
+        }
+    }
+
+    void showContext(const QString &helpFile, int context) override
+    {
+        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
+            viewer->showContext(context);
+            viewer->present();
+        }
+    }
+};
+
+HelpSystem *&InstalledHelp()
+{
+    static HelpSystem *installed = nullptr;
+    return installed;
+}
+
+// The widget an action belongs to: the frame's commands belong to the frame,
+// an editor window's to that editor window.
+const QWidget *OwnerOf(const QAction *action)
+{
+    for (const QObject *o = action ? action->parent() : nullptr; o; o = o->parent()) {
+        if (const auto *widget = qobject_cast<const QWidget *>(o)) {
+            // A menu's own actions stand for the window the menu lives in.
+            if (!qobject_cast<const QMenu *>(widget))
+                return widget;
+        }
+    }
+    return nullptr;
+}
+
+bool HasMenuBar(const QWidget *window)
+{
+    const auto bars = window->findChildren<QMenuBar *>();
+    return std::any_of(bars.begin(), bars.end(),
+                       [](const QMenuBar *bar) { return !bar->isHidden(); });
+}
+
+// The topic of context, or the contents when there is none.
+void AskForHelp(const QString &file, int context)
+{
+    if (context != 0)
+        HelpSystem::current().showContext(file, context);
+    else
+        HelpSystem::current().showTopics(file);
+}
+
+void AskForAction(const QAction *action, const QWidget *fallbackOwner)
+{
+    const QWidget *owner = OwnerOf(action);
+    AskForHelp(HelpFileFor(owner ? owner : fallbackOwner), helpContext(action));
+}
+
+class HelpKeyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_F1 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+
+        // A highlighted menu item: the menu has the keyboard. Claiming the
+        // shortcut-override keeps the window's own F1 command from running, so
+        // the key press itself arrives here.
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        auto *bar = qobject_cast<QMenuBar *>(widget);
+        if (menu || (bar && bar->activeAction())) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            QAction *action = nullptr;
+            if (menu)
+                action = menu->activeAction() ? menu->activeAction() : menu->menuAction();
+            else
+                action = bar->activeAction();
+            const QPointer<QWidget> window = QApplication::activeWindow();
+            if (menu) {
+                // Close the open menus so the help window can take the keyboard.
+                while (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+                    open->close();
+            }
+            AskForAction(action, window ? window->focusWidget() : nullptr);
+            return true;
+        }
+
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        QWidget *window = widget->window();
+        if (HasMenuBar(window))
+            return false; // the window's own F1 command (its Help item)
+        const QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+        AskForHelp(HelpFileFor(focus), ContextForFocus(window));
+        return true;
+    }
+};
+
+} // namespace
+
+void setHelpContext(QObject *object, int context)
+{
+    if (object)
+        object->setProperty(ContextProperty, context);
+}
+
+void setMenuHelp(QMenu *menu, const QString &hint, int context)
+{
+    menu->menuAction()->setStatusTip(hint);
+    setHelpContext(menu, context);
+    setHelpContext(menu->menuAction(), context);
+}
+
+int helpContext(const QObject *object)
+{
+    return object ? object->property(ContextProperty).toInt() : 0;
+}
+
+void setHelpFile(QWidget *window, const QString &file)
+{
+    if (window)
+        window->setProperty(FileProperty, file);
+}
+
+QString helpFile(const QWidget *window)
+{
+    return window ? window->property(FileProperty).toString() : QString();
+}
+
+QString ApplicationHelpFile()
+{
+    const QString &file = ApplicationHelpFileSetting();
+    if (!file.isEmpty())
+        return file;
+    // Until the program names one.
+    return ProgramHelpFile(QCoreApplication::applicationFilePath());
+}
+
+QString ProgramHelpFile(const QString &programPath)
+{
+    const QFileInfo program(programPath);
+    const QString name = program.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > 0 ? name.left(dot) : name;
+    const QString folder = programPath.left(programPath.size() - name.size());
+    return folder + base + QStringLiteral(".hlp");
+}
+
+void SetApplicationHelpFile(const QString &file)
+{
+    ApplicationHelpFileSetting() = file;
+}
+
+QString ResolveHelpFile(const QString &file)
+{
+    QString resolved = file;
+    if (QFileInfo(resolved).isRelative())
+        resolved = QDir(QCoreApplication::applicationDirPath()).filePath(resolved);
+    if (QFileInfo(resolved).suffix().isEmpty())
+        resolved += QStringLiteral(".hlp");
+    return QDir::cleanPath(resolved);
+}
+
+QString HelpFileFor(const QWidget *window)
+{
+    for (const QWidget *w = window; w; w = w->parentWidget()) {
+        const QString own = helpFile(w);
+        if (!own.isEmpty())
+            return ResolveHelpFile(own);
+    }
+    return ResolveHelpFile(ApplicationHelpFile());
+}
+
+HelpSystem &HelpSystem::current()
+{
+    static ViewerHelp viewer;
+    HelpSystem *installed = InstalledHelp();
+    return installed ? *installed : viewer;
+}
+
+HelpSystem *HelpSystem::install(HelpSystem *help)
+{
+    return std::exchange(InstalledHelp(), help);
+}
+
+int ContextForFocus(const QWidget *window)
+{
+    if (!window)
+        return 0;
+    const QWidget *start = window->focusWidget() ? window->focusWidget() : window;
+    for (const QWidget *w = start; w; w = w->parentWidget()) {
+        if (const int context = helpContext(w))
+            return context;
+    }
+    return 0;
+}
+
+void InstallHelpKeys(QApplication &app)
+{
+    static const char Name[] = "mervanHelpKeys";
+    if (app.findChild<QObject *>(QLatin1String(Name), Qt::FindDirectChildrenOnly))
+        return;
+    auto *filter = new HelpKeyFilter(&app);
+    filter->setObjectName(QLatin1String(Name));
+    app.installEventFilter(filter);
+}

@@ -1,0 +1,207 @@
+#include "gui/common/prompts.h"
+
+#include "core/numeric/messages.h"
+#include "gui/common/fonts.h"
+#include "gui/common/help.h"
+#include "gui/common/text.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <utility>
+
+namespace {
+
+Prompts *&InstalledPrompts()
+{
+    static Prompts *installed = nullptr;
+    return installed;
+}
+
+// Message boxes parent themselves on the active window so they stay on top of
+// it and are centred over it.
+QWidget *BoxParent()
+{
+    return QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                             : QApplication::activeWindow();
+}
+
+// A read error points at the bad token with a caret on the line below the
+// data line; that lines up only where every character is equally wide.
+bool HasCaretLine(const QString &text)
+{
+    static const QRegularExpression caretLine(QStringLiteral("(^|\\n) *\\^(\\n|$)"));
+    return caretLine.match(text).hasMatch();
+}
+
+QMessageBox::StandardButton ShowBox(QMessageBox::Icon icon, const QString &caption,
+                                    const QString &text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, caption, text, buttons, BoxParent());
+    box.setDefaultButton(defaultButton);
+    box.setTextFormat(Qt::PlainText);
+    if (HasCaretLine(text)) {
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setFont(PixelFont(QStringLiteral("Courier New"), 13));
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString ApplicationTitle()
+{
+    const QString name = QApplication::applicationDisplayName();
+    return name.isEmpty() ? QApplication::applicationName() : name;
+}
+
+void Configure(QFileDialog &dialog, const FileDialogRequest &request)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setWindowTitle(request.title);
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
+    if (!request.filters.isEmpty()) {
+        dialog.setNameFilters(request.filters);
+        if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
+            dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    }
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (request.helpContext != 0) {
+        setHelpContext(&dialog, request.helpContext);
+        if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+            buttons->addButton(QDialogButtonBox::Help);
+            const int context = request.helpContext;
+            QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, [&dialog, context] {
+                HelpSystem::current().showContext(HelpFileFor(&dialog), context);
+            });
+        }
+    }
+}
+
+QString RunFileDialog(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+} // namespace
+
+Prompts &Prompts::current()
+{
+    static DialogPrompts dialogs;
+    Prompts *installed = InstalledPrompts();
+    return installed ? *installed : dialogs;
+}
+
+Prompts *Prompts::install(Prompts *prompts)
+{
+    return std::exchange(InstalledPrompts(), prompts);
+}
+
+void DialogPrompts::message(const QString &text)
+{
+    ShowBox(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void DialogPrompts::information(const QString &text)
+{
+    ShowBox(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+            QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton DialogPrompts::confirm(const QString &text)
+{
+    const QMessageBox::StandardButton answer =
+        ShowBox(QMessageBox::Question, QStringLiteral("Confirm"), text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    // Closing the box with its close button or Esc counts as Cancel.
+    return answer == QMessageBox::NoButton ? QMessageBox::Cancel : answer;
+}
+
+void DialogPrompts::error(const QString &text)
+{
+    ShowBox(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+QString DialogPrompts::openFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    Configure(dialog, request);
+    return RunFileDialog(dialog);
+}
+
+QString DialogPrompts::saveFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    Configure(dialog, request);
+    return RunFileDialog(dialog);
+}
+
+bool DialogPrompts::printDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogPrompts::printerSetup(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogPrompts::chooseFont(QWidget *parent, QFont &font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(),
+                                              QFontDialog::DontUseNativeDialog);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+bool DialogPrompts::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QString CoreMessageText(const std::string &text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\x03')
+            continue;
+        if (c == '\r') {
+            shown += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            continue;
+        }
+        shown += c;
+    }
+    return FromCore(shown);
+}
+
+void InstallCoreMessageHandler()
+{
+    SetMessageHandler([](const std::string &text) {
+        Prompts::current().message(CoreMessageText(text));
+    });
+}

@@ -1,0 +1,195 @@
+#include "gui/editor/textfile.h"
+
+#include "gui/common/text.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <sys/stat.h>
+
+EditorText DecodeEditorText(const QByteArray &bytes)
+{
+    EditorText result;
+    result.utf8 = LooksLikeUtf8(bytes);
+    result.byteOrderMark = result.utf8 && bytes.startsWith("\xEF\xBB\xBF");
+    // The decoder drops a byte order mark; it is remembered and written back.
+    const QString decoded = result.utf8 ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+
+    QString &text = result.text;
+    text.resize(decoded.size());
+    QChar *out = text.data();
+    const QChar *in = decoded.constData();
+    const qsizetype size = decoded.size();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = in[i].unicode();
+        if (c == u'\r') {
+            out[n++] = QLatin1Char('\n');
+            if (i + 1 < size && in[i + 1].unicode() == u'\n')
+                ++i;
+        } else {
+            out[n++] = in[i];
+        }
+    }
+    text.truncate(n);
+    return result;
+}
+
+QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark)
+{
+    QString withBreaks = text;
+    withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    if (!utf8) {
+        QByteArray bytes = ToCp1252(withBreaks);
+        if (FromCp1252(bytes) == withBreaks)
+            return bytes;
+        utf8 = true;
+    }
+    return byteOrderMark ? QByteArray("\xEF\xBB\xBF") + withBreaks.toUtf8() : withBreaks.toUtf8();
+}
+
+EditorText LoadEditorFile(const QString &path)
+{
+    QFile file(path);
+    const auto fail = [&path](const QString &reason) {
+        throw std::runtime_error(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+    };
+    if (QFileInfo(path).isDir())
+        fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
+    if (!file.open(QIODevice::ReadOnly))
+        fail(file.errorString());
+    if (file.size() > EditorCapacity)
+        throw std::runtime_error("Text exceeds memo capacity");
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(file.errorString());
+    return DecodeEditorText(bytes);
+}
+
+namespace {
+
+// Renames, replacing a file of the new name (QFile::rename refuses to).
+bool RenameReplacing(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// A name beside path that no file has yet.
+QString UnusedName(const QString &path)
+{
+    for (int i = 0;; ++i) {
+        const QString name = QStringLiteral("%1.%2-%3.old")
+                                 .arg(path)
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(i);
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
+            return name;
+    }
+}
+
+// Writes all of bytes to an unbuffered file. A write that stops short (the
+// disk filled up part way) leaves no reason behind; writing the rest makes
+// the system say why it cannot go on.
+bool WriteWhole(QFileDevice &out, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return out.flush();
+}
+
+} // namespace
+
+bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
+                    QString *error)
+{
+    const auto failed = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+
+    // A character device (such as /dev/null or /dev/full) cannot be replaced
+    // by a new file: that would put a plain file in its place and hide a
+    // failed write. The text goes to it directly, without a backup. Pipes,
+    // sockets and disk devices are no place for a text file: a pipe can stall
+    // the program or end it, a disk device would be overwritten.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISCHR(info.st_mode))
+            return failed(QStringLiteral("It is not a file but a pipe, a socket or a disk device."));
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteWhole(device, bytes))
+            return failed(device.errorString());
+        return true;
+    }
+
+    // 1. The new text goes to a temporary file beside the file; nothing else
+    //    has changed if that fails (missing folder, full disk, no rights).
+    //    Unbuffered, so that every write reaches the system and a failure
+    //    comes back with the system's reason.
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(out.errorString());
+    if (!WriteWhole(out, bytes)) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return failed(reason);
+    }
+
+    // 2. The previous version becomes the backup. An older backup is only set
+    //    aside, so that it can come back if the last step fails.
+    const QFileInfo current(path);
+    const bool keepBackup = backupPath != path && current.isFile();
+    QString parked;
+    bool moved = false;   // path itself now carries the backup name
+    bool copied = false;  // the backup is a copy (the file is reached through a link)
+    if (keepBackup) {
+        if (QFileInfo::exists(backupPath) || QFileInfo(backupPath).isSymLink()) {
+            parked = UnusedName(backupPath);
+            if (!RenameReplacing(backupPath, parked))
+                parked.clear();
+        }
+        if (current.isSymLink()) {
+            QFile::remove(backupPath);
+            copied = QFile::copy(path, backupPath);
+        } else {
+            moved = RenameReplacing(path, backupPath);
+        }
+        if (!moved && !copied) {
+            const QString reason =
+                QStringLiteral("The previous version could not be kept as \"%1\".").arg(backupPath);
+            out.cancelWriting();
+            if (!parked.isEmpty())
+                RenameReplacing(parked, backupPath);
+            return failed(reason);
+        }
+    }
+
+    // 3. The complete new text takes the file's name.
+    if (!out.commit()) {
+        const QString reason = out.errorString();
+        if (moved)
+            RenameReplacing(backupPath, path);
+        else if (copied)
+            QFile::remove(backupPath);
+        if (!parked.isEmpty())
+            RenameReplacing(parked, backupPath);
+        return failed(reason);
+    }
+    if (!parked.isEmpty())
+        QFile::remove(parked);
+    return true;
+}

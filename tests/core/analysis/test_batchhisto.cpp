@@ -1,0 +1,163 @@
+// The console command: mervan-batch histogram.
+
+#include "core/analysis/batchhisto.h"
+#include "analysistest.h"
+
+namespace {
+
+class BatchHistogramTest : public AnalysisTest
+{
+protected:
+    // Runs the command; returns its exit status and keeps what it printed.
+    int run(const std::vector<std::string> &args, const PictureWriter &writer = PictureWriter())
+    {
+        ::testing::internal::CaptureStdout();
+        const int status = RunHistogramCommand(args, writer);
+        printed = ::testing::internal::GetCapturedStdout();
+        return status;
+    }
+
+    std::string printed;
+};
+
+TEST_F(BatchHistogramTest, RefusedInput)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        std::vector<std::string> messages; // each found in the message of that place
+    };
+    const std::string data = write("data.dat", "1 2 3");
+    const std::vector<Case> cases = {
+        {{}, {"give either --intervals or --width"}},
+        {{"--intervals", "3", "--width", "2", data}, {"give either --intervals or --width"}},
+        {{"--intervals"}, {"needs a value"}},
+        {{"--intervals", "3", "--intervals", "4", data}, {"given twice"}},
+        {{"--intervals", "3"}, {"the data file is missing"}},
+        {{"--bins", "3", data}, {"unknown option --bins"}},
+        {{"--intervals", "3", data, data}, {"only one data file"}},
+        {{"--intervals", "3", "--picture", "p.png", data}, {"cannot write pictures"}},
+        {{"--intervals", "", data}, {"Please enter the number of class intervals."}},
+        {{"--intervals", "21", data}, {"Interval entry must be integer between 1 and 20."}},
+        {{"--intervals", "2.5", data}, {"Integer expected in read", "Please enter the number of class intervals."}},
+        {{"--width", "wide", data}, {"Double expected in read", "Please enter the size of class width."}},
+        {{"--width", "0", data}, {"The class width must be greater than 0."}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        messages.take();
+        EXPECT_EQ(run(c.args), 2);
+        EXPECT_EQ(printed, "");
+        ASSERT_EQ(messages.texts().size(), c.messages.size());
+        for (std::size_t i = 0; i < c.messages.size(); ++i)
+            EXPECT_NE(messages.texts()[i].find(c.messages[i]), std::string::npos) << messages.texts()[i];
+    }
+    EXPECT_FALSE(fs::exists(folder / "data.OUT"));
+}
+
+TEST_F(BatchHistogramTest, WritesTheSameReportAsTheWindowedRun)
+{
+    const std::string data = std::string(MERVAN_ANALYSIS_DATA) + "/";
+    const std::string path = write("example.dat", read(data + "example.dat"));
+    EXPECT_EQ(run({"--no-center", "--intervals", "3", path}), 0);
+    const std::string report = (folder / "example.OUT").string();
+    EXPECT_EQ(printed, report + "\n");
+    EXPECT_EQ(read(report), read(data + "example.OUT"));
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
+{
+    const std::string path = write("five.dat", "1 2 3 4 5");
+    EXPECT_EQ(run({"--intervals", "4", path}), 0);
+    EXPECT_TRUE(Analysis.CenterData);
+    EXPECT_EQ(Analysis.ClassBounds.front(), 0.5);
+    EXPECT_EQ(run({"--width", "1.5", "--no-center", path}), 0);
+    EXPECT_FALSE(Analysis.CenterData);
+    EXPECT_EQ(Analysis.ClassCount, 3);
+    EXPECT_EQ(Analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
+}
+
+TEST_F(BatchHistogramTest, BadTokensAreReportedAndTheRunGoesOn)
+{
+    const std::string path = write("bad.dat", "1 x 2\r\ny 3\r\n");
+    EXPECT_EQ(run({"--intervals", "2", path}), 0);
+    ASSERT_EQ(messages.texts().size(), 2u);
+    EXPECT_NE(messages.texts()[0].find("1 x 2"), std::string::npos);
+    EXPECT_NE(messages.texts()[1].find("y 3"), std::string::npos);
+    EXPECT_NE(read((folder / "bad.OUT").string()).find("Number of data elements: 5"), std::string::npos);
+}
+
+TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
+{
+    struct Case
+    {
+        std::string file;
+        const char *message;
+    };
+    const std::vector<Case> cases = {
+        {(folder / "missing.dat").string(), "Cannot open the data file"},
+        {write("empty.dat", "\r\n"), "holds no numbers"},
+        // Refused before reading: its words give no read errors.
+        {write("report.OUT", "Mean = 2 \xB1" "1.0\r\n"), "would replace the data file"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        messages.take();
+        EXPECT_EQ(run({"--intervals", "3", c.file}), 1);
+        EXPECT_EQ(printed, "");
+        ASSERT_EQ(messages.texts().size(), 1u);
+        EXPECT_NE(messages.texts()[0].find(c.message), std::string::npos) << messages.texts()[0];
+    }
+    EXPECT_FALSE(fs::exists(folder / "missing.OUT"));
+    EXPECT_FALSE(fs::exists(folder / "empty.OUT"));
+
+    // A picture named like the data file or its report would replace it.
+    const std::string data = write("keep.dat", "1 2 3");
+    const PictureWriter writer = [](const AnalysisState &, const std::string &to, std::string &) {
+        ADD_FAILURE() << "picture written to " << to;
+        return true;
+    };
+    for (const std::string &picture : {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string(),
+                                       (folder / "." / "keep.OUT").string()}) {
+        SCOPED_TRACE(picture);
+        messages.take();
+        EXPECT_EQ(run({"--intervals", "3", "--picture", picture, data}, writer), 1);
+        EXPECT_EQ(printed, "");
+        ASSERT_EQ(messages.texts().size(), 1u);
+        EXPECT_NE(messages.texts()[0].find("would replace the data file or its report"), std::string::npos);
+    }
+    EXPECT_EQ(read(data), "1 2 3");
+    EXPECT_FALSE(fs::exists(folder / "keep.OUT"));
+    EXPECT_EQ(read((folder / "report.OUT").string()), "Mean = 2 \xB1" "1.0\r\n");
+}
+
+TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
+{
+    const std::string path = write("p.dat", "1 2 3 4");
+    const std::string picture = (folder / "p.png").string();
+    std::vector<std::string> calls;
+    const PictureWriter writer = [&](const AnalysisState &state, const std::string &to, std::string &) {
+        calls.push_back(to);
+        // The analysis is complete when the picture is drawn.
+        EXPECT_EQ(state.ClassCounts, (std::vector<std::size_t>{1, 1, 2}));
+        return true;
+    };
+    EXPECT_EQ(run({"--intervals", "3", "--no-center", "--picture", picture, path}, writer), 0);
+    EXPECT_EQ(calls, std::vector<std::string>{picture});
+    EXPECT_EQ(printed, (folder / "p.OUT").string() + "\n");
+
+    // A picture that cannot be written fails the run but keeps the report.
+    fs::remove(folder / "p.OUT");
+    const PictureWriter failing = [](const AnalysisState &, const std::string &, std::string &error) {
+        error = "disk full";
+        return false;
+    };
+    EXPECT_EQ(run({"--intervals", "3", "--picture", picture, path}, failing), 1);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    EXPECT_NE(messages.texts()[0].find(picture), std::string::npos);
+    EXPECT_NE(messages.texts()[0].find("disk full"), std::string::npos);
+    EXPECT_TRUE(fs::exists(folder / "p.OUT"));
+}
+
+} // namespace

@@ -1,0 +1,289 @@
+// Histogram classes, the normal ordinates and the checks on the entry.
+
+#include "core/analysis/classes.h"
+#include "core/analysis/statistics.h"
+#include "analysistest.h"
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+class ClassesTest : public AnalysisTest
+{
+};
+
+struct ClassCase
+{
+    const char *name;
+    const char *values;
+    std::int32_t count;
+    double width;
+    bool center;
+    std::int32_t classes;
+    double classWidth;
+    std::vector<double> bounds;
+    std::vector<std::size_t> counts;
+};
+
+TEST_F(ClassesTest, PlainAndCentredLayouts)
+{
+    const std::vector<ClassCase> cases = {
+        {"count, plain: the maximum falls into the last class", "1 2 3 4", 3, 0, false, 3, 1, {1, 2, 3, 4}, {1, 1, 2}},
+        {"count, centred", "1 2 3 4", 3, 0, true, 3, 1, {1, 2, 3, 4}, {1, 1, 2}},
+        {"centred grid reaches past class k", "1 2 3 4 5", 4, 0, true, 4, 1, {0.5, 1.5, 2.5, 3.5, 4.5, 5.5}, {1, 1, 1, 2}},
+        {"width, plain: the last class ends at the maximum", "1 2 3 4 5", 0, 1.5, false, 3, 1.5, {1, 2.5, 4, 5}, {2, 1, 2}},
+        {"width: 2.5 classes round to 2", "0 5", 0, 2, false, 2, 2, {0, 2, 5}, {1, 1}},
+        {"width: 3.5 classes round to 4", "0 7", 0, 2, false, 4, 2, {0, 2, 4, 6, 7}, {1, 0, 0, 1}},
+        {"width wider than the data: one class", "1 2 3", 0, 100, false, 1, 100, {1, 3}, {3}},
+        {"one class", "1 2 3", 1, 0, false, 1, 2, {1, 3}, {3}},
+        {"all values equal, count", "7 7 7", 4, 0, false, 4, 0, {7, 7, 7, 7, 7}, {0, 0, 0, 3}},
+        {"all values equal, count, centred", "7 7 7", 4, 0, true, 4, 0, {7, 7, 7, 7, 7}, {0, 0, 0, 3}},
+        {"all values equal, width, centred", "7 7 7", 0, 2, true, 1, 2, {4, 6, 8}, {3}},
+        {"a single value", "7", 2, 0, false, 2, 0, {7, 7, 7}, {0, 1}},
+    };
+    for (const ClassCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const AnalysisState s = analyse(c.values, c.count, c.width, c.center);
+        EXPECT_EQ(s.ClassCount, c.classes);
+        EXPECT_DOUBLE_EQ(s.ClassWidth, c.classWidth);
+        ASSERT_EQ(s.ClassBounds.size(), c.bounds.size());
+        for (std::size_t j = 0; j < c.bounds.size(); ++j)
+            EXPECT_DOUBLE_EQ(s.ClassBounds[j], c.bounds[j]) << "bound " << j;
+        EXPECT_EQ(s.ClassCounts, c.counts);
+    }
+}
+
+TEST_F(ClassesTest, UnusableWidthsAreRefused)
+{
+    struct Case
+    {
+        const char *values;
+        double width;
+        const char *message;
+    };
+    const std::vector<Case> cases = {
+        {"1 2 3", 0, "greater than 0"},
+        {"1 2 3", -1.5, "greater than 0"},
+        {"0 1000", 1, "more than 999 classes"},
+        {"0 999.5", 1, "more than 999 classes"}, // 999.5 rounds to the even 1000
+        {"0 1", 1e-300, "more than 999 classes"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.values);
+        AnalysisState state;
+        state.ClassWidth = c.width;
+        std::string error;
+        EXPECT_FALSE(AnalyseDataFile(state, write("w.dat", c.values), error));
+        EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    }
+    const AnalysisState s = analyse("0 999", 0, 1);
+    EXPECT_EQ(s.ClassCount, 999);
+    EXPECT_EQ(s.ClassCounts.size(), 999u);
+    EXPECT_EQ(s.ClassCounts.back(), 1u);
+}
+
+// The steps after reading refuse a state whose values are missing, and say
+// which file holds values too large for them.
+TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
+{
+    AnalysisState empty;
+    empty.ClassCount = 3;
+    AnalysisState shortOfValues = empty;
+    shortOfValues.ValueCount = 2;
+    shortOfValues.DataValues = {1.0};
+    for (AnalysisState *state : {&empty, &shortOfValues}) {
+        std::string error;
+        EXPECT_FALSE(ComputeStatistics(*state, error));
+        EXPECT_EQ(error, "There are no values to analyse.");
+        error.clear();
+        EXPECT_FALSE(BuildClasses(*state, error));
+        EXPECT_EQ(error, "There are no values to analyse.");
+    }
+
+    AnalysisState huge;
+    huge.DataFileName = "huge.dat";
+    huge.ClassCount = 3;
+    huge.DataValues = {-1.7e308, 1.7e308};
+    huge.ValueCount = 2;
+    std::string error;
+    EXPECT_FALSE(BuildClasses(huge, error));
+    EXPECT_EQ(error, "The values of \"huge.dat\" are too large to analyse.");
+
+    // The variance of these still fits a double; their summation of
+    // residuals squared, which the report shows, does not.
+    AnalysisState spread;
+    error.clear();
+    EXPECT_FALSE(AnalyseDataFile(spread, write("spread.dat", "0 0 2.12E154"), error));
+    EXPECT_NE(error.find("are too large to analyse."), std::string::npos) << error;
+}
+
+// The class of x as the definition reads: the first class that holds it,
+// otherwise the last.
+std::vector<std::size_t> CountByDefinition(const AnalysisState &s)
+{
+    const std::size_t k = static_cast<std::size_t>(s.ClassCount);
+    std::vector<std::size_t> counts(k, 0);
+    for (double x : s.DataValues) {
+        std::size_t j = k - 1;
+        for (std::size_t c = 0; c < k; ++c)
+            if (s.ClassBounds[c] <= x && x < s.ClassBounds[c + 1]) {
+                j = c;
+                break;
+            }
+        ++counts[j];
+    }
+    return counts;
+}
+
+TEST_F(ClassesTest, ClassesCoverRealisticSamples)
+{
+    std::mt19937 random(99);
+    std::lognormal_distribution<double> incomes(10.0, 0.6);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::string> tokens;
+        for (int i = 0; i < 250; ++i)
+            tokens.push_back(std::to_string(std::nearbyint(incomes(random)) / 10));
+        const bool center = round % 2 == 1;
+        const bool byWidth = round % 4 >= 2;
+        const std::int32_t count = byWidth ? 0 : 1 + round % 20;
+        const double width = byWidth ? 300.0 + 37 * round : 0.0;
+        SCOPED_TRACE(::testing::Message() << "round " << round);
+        const AnalysisState s = analyse(join(tokens), count, width, center);
+        const std::size_t k = static_cast<std::size_t>(s.ClassCount);
+        ASSERT_GE(s.ClassBounds.size(), k + 1);
+        EXPECT_EQ(s.ClassCounts, CountByDefinition(s));
+        const double min = s.DataValues.front(), max = s.DataValues.back();
+        if (center) {
+            EXPECT_LE(s.ClassBounds[0], min);
+            EXPECT_GE(s.ClassBounds.back(), max);
+            // One class runs from half a width below the mean to half above.
+            const double low = s.Mean - s.ClassWidth / 2;
+            bool found = false;
+            for (double b : s.ClassBounds)
+                found = found || std::fabs(b - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
+            EXPECT_TRUE(found);
+        } else {
+            EXPECT_EQ(s.ClassBounds[0], min);
+            EXPECT_EQ(s.ClassBounds[k], max);
+        }
+    }
+}
+
+TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
+{
+    // Between numbers as large as these, adding the class width leaves a
+    // limit where it was (the neighbours of 1E16 lie 2 apart, those of 1E15
+    // an eighth apart): the run ends at once with a message instead of
+    // counting into classes that cannot be told apart.
+    struct Case
+    {
+        const char *values;
+        std::int32_t count;
+        double width;
+    };
+    const std::vector<Case> cases = {
+        {"1E16 10000000000000002 10000000000000002", 20, 0},
+        {"1000000000000000 1000000000000000.5", 20, 0},
+        {"1000000000000000 1000000000000000.5", 0, 0.001},
+    };
+    for (const Case &c : cases) {
+        for (bool center : {false, true}) {
+            SCOPED_TRACE(std::string(c.values) + (center ? " centred" : " plain"));
+            AnalysisState s;
+            s.ClassCount = c.count;
+            s.ClassWidth = c.width;
+            s.CenterData = center;
+            std::string error;
+            EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
+            EXPECT_NE(error.find("The class width is too small for values of this size"), std::string::npos)
+                << error;
+            // The advice names the entry that was made.
+            EXPECT_NE(error.find(c.count ? "fewer class intervals." : "a larger class width."), std::string::npos)
+                << error;
+        }
+    }
+    // A width whose centred grid would run past the largest double.
+    AnalysisState wide;
+    wide.ClassWidth = 1.7e308;
+    wide.CenterData = true;
+    std::string error;
+    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1 2 3"), error));
+    EXPECT_EQ(error, "The class width is too large: the class limits go beyond the largest number."
+                     " Please enter a smaller class width.");
+    // A width the values can carry is still laid out near the same size.
+    const AnalysisState s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
+    EXPECT_EQ(s.ClassCount, 4);
+    EXPECT_EQ(s.ClassCounts, (std::vector<std::size_t>{1, 0, 0, 1}));
+}
+
+TEST_F(ClassesTest, NormalOrdinates)
+{
+    struct Case
+    {
+        const char *values;
+        std::vector<double> ordinates;
+    };
+    const std::vector<Case> cases = {
+        {"1 2 3 4", {0.15734, 0.28669, 0.28669, 0.15734}},
+        {"1 2 3 4 5", {0.11337, 0.20658, 0.25231, 0.20658, 0.11337}},
+        {"5 5 5", {0, 0, 0}}, // no spread: no curve
+        {"5", {0}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.values);
+        const AnalysisState s = analyse(c.values, 2);
+        ASSERT_EQ(s.Ordinates.size(), c.ordinates.size());
+        for (std::size_t i = 0; i < c.ordinates.size(); ++i)
+            EXPECT_NEAR(s.Ordinates[i], c.ordinates[i], 5e-6);
+    }
+}
+
+TEST_F(ClassesTest, EntryChecks)
+{
+    struct Case
+    {
+        const char *text;
+        bool intervals;
+        const char *message; // empty: accepted
+        double value;
+        std::size_t readErrors;
+    };
+    const std::vector<Case> cases = {
+        {"", true, "Please enter the number of class intervals.", 0, 0},
+        {"0", true, "Interval entry must be integer between 1 and 20.", 0, 0},
+        {"21", true, "Interval entry must be integer between 1 and 20.", 0, 0},
+        {"20", true, "", 20, 0},
+        {"5 abc", true, "", 5, 0},
+        {"2.5", true, "Please enter the number of class intervals.", 0, 1},
+        {"", false, "Please enter the size of class width.", 0, 0},
+        {"abc", false, "Please enter the size of class width.", 0, 1},
+        {"0", false, "The class width must be greater than 0.", 0, 0},
+        {"-1.5", false, "The class width must be greater than 0.", 0, 0},
+        {"1.5", false, "", 1.5, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        messages.take();
+        std::string message;
+        double value = 0;
+        if (c.intervals) {
+            std::int32_t count = 0;
+            message = ReadIntervalEntry(c.text, count);
+            value = count;
+        } else {
+            message = ReadWidthEntry(c.text, value);
+        }
+        EXPECT_EQ(message, c.message);
+        if (message.empty()) {
+            EXPECT_EQ(value, c.value);
+        }
+        ASSERT_EQ(messages.texts().size(), c.readErrors);
+        if (c.readErrors > 0) {
+            EXPECT_NE(messages.texts()[0].find(c.intervals ? "Integer expected" : "Double expected"),
+                      std::string::npos);
+        }
+    }
+}
+
+} // namespace

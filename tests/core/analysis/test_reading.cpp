@@ -1,0 +1,423 @@
+// Reading data files and the descriptive statistics.
+
+#include "core/analysis/statistics.h"
+#include "analysistest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <map>
+#include <random>
+
+namespace {
+
+struct FileCase
+{
+    const char *name;
+    std::string content;
+    std::vector<double> values; // in file order
+    int maxDecimals;
+    std::size_t readErrors;
+};
+
+class ReadingTest : public AnalysisTest
+{
+};
+
+TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
+{
+    const std::vector<FileCase> cases = {
+        {"one line", "1 2 3 4", {1, 2, 3, 4}, 0, 0},
+        {"blank lines, leading blanks, CR and LF ends, no final end",
+         "\r\n\r\n   3\r\n\n\t1\r2", {3, 1, 2}, 0, 0},
+        {"TAB, blank and comma runs", "3.5\t4 ,,5\r\n", {3.5, 4, 5}, 1, 0},
+        {"a comma splits a number", "1,234", {1, 234}, 0, 0},
+        {"signs", "-0.5,+2 -7", {-0.5, 2, -7}, 1, 0},
+        {"a bad token is a zero", "1.5 abc 2", {1.5, 0, 2}, 1, 1},
+        {"decimals of the widest number", "1.25 3.5 4", {1.25, 3.5, 4}, 2, 0},
+        {"a bad token's decimals count too", "ab.cde 1", {0, 1}, 3, 1},
+        {"exponents", "12.345 7 1.2300E+02 4.5E+1", {12.345, 7, 123, 45}, 3, 0},
+        {"two bad tokens on two lines", "x 1\r\n2 y\r\n", {0, 1, 2, 0}, 0, 2},
+    };
+    for (const FileCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.take();
+        AnalysisState state;
+        std::string error;
+        ASSERT_TRUE(ReadDataFile(state, write("case.dat", c.content), error)) << error;
+        EXPECT_EQ(state.ValueCount, c.values.size());
+        EXPECT_EQ(state.DataValues, c.values);
+        EXPECT_EQ(state.MaxDecimals, c.maxDecimals);
+        EXPECT_EQ(messages.texts().size(), c.readErrors);
+        double sum = 0, squares = 0;
+        for (double v : c.values) {
+            sum += v;
+            squares += v * v;
+        }
+        EXPECT_DOUBLE_EQ(state.Sum, sum);
+        EXPECT_DOUBLE_EQ(state.SumOfSquares, squares);
+    }
+}
+
+TEST_F(ReadingTest, ReadErrorShowsItsLineAndLeavesTheLastLineCurrent)
+{
+    AnalysisState state;
+    std::string error;
+    ASSERT_TRUE(ReadDataFile(state, write("bad.dat", "1 2 x3\r\n7 8\r\n"), error));
+    ASSERT_EQ(messages.texts().size(), 1u);
+    const std::string &text = messages.texts()[0];
+    EXPECT_NE(text.find("Double expected in read"), std::string::npos);
+    // The line as read, then the caret under the token's second character.
+    EXPECT_NE(text.find("\r1 2 x3\r     ^"), std::string::npos) << text;
+    EXPECT_EQ(CurrentLine, "7 8");
+    EXPECT_FALSE(ReadErrorFlag);
+}
+
+TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
+{
+    struct Case
+    {
+        const char *name;
+        std::string content;
+        const char *reason;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", "holds no numbers"},
+        {"white space only", " \r\n\t\r\n  ", "holds no numbers"},
+        {"binary", std::string("1 2\0\x01\x02 3", 9), "is not a text file"},
+        {"binary after text", "1 2 3\r\n" + std::string(5000, '4') + std::string(1, '\0'), "is not a text file"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.take();
+        AnalysisState state;
+        std::string error;
+        const std::string path = write("case.dat", c.content);
+        EXPECT_FALSE(AnalyseDataFile(state, path, error));
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        EXPECT_NE(error.find(path), std::string::npos) << error;
+        EXPECT_TRUE(messages.texts().empty());
+    }
+
+    AnalysisState state;
+    std::string error;
+    const std::string missing = (folder / "missing.dat").string();
+    EXPECT_FALSE(ReadDataFile(state, missing, error));
+    EXPECT_NE(error.find(missing), std::string::npos);
+    EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+}
+
+TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
+{
+    // 5000 values, ten per line: far more than the old 1000.
+    std::vector<std::string> tokens;
+    for (int i = 0; i < 5000; ++i)
+        tokens.push_back(std::to_string(i));
+    AnalysisState state;
+    std::string error;
+    ASSERT_TRUE(ReadDataFile(state, write("many.dat", join(tokens)), error));
+    ASSERT_EQ(state.ValueCount, 5000u);
+    EXPECT_EQ(state.DataValues[4999], 4999.0);
+
+    // One line of about 4000 characters, with a bad token near its end.
+    std::string line;
+    for (int i = 0; i < 700; ++i)
+        line += std::to_string(i * 0.25).substr(0, 5) + (i % 3 ? " " : ",\t");
+    line += "oops 9.5";
+    messages.take();
+    ASSERT_GT(line.size(), 3000u);
+    ASSERT_TRUE(ReadDataFile(state, write("long.dat", line + "\r\n"), error));
+    ASSERT_EQ(state.ValueCount, 702u);
+    EXPECT_EQ(state.DataValues[4], 1.0);
+    EXPECT_EQ(state.DataValues[700], 0.0);
+    EXPECT_EQ(state.DataValues[701], 9.5);
+    ASSERT_EQ(messages.texts().size(), 1u);
+    // The message shows the piece of the line that holds the token, short
+    // enough for the caret to stand under it.
+    EXPECT_LT(CurrentLine.size(), 256u);
+    EXPECT_NE(CurrentLine.find("oops"), std::string::npos) << CurrentLine;
+    EXPECT_NE(messages.texts()[0].find("oops"), std::string::npos);
+}
+
+TEST_F(ReadingTest, TokenValuesMatchReadReal)
+{
+    std::vector<std::string> tokens = {
+        "0", "-0", "+7", "3.25", "-12.75", "0.1", "000123.4500", "9999999999999999999",
+        "18446744073709551615", "0.000000000000000000000000000001", "1234567890.123456789",
+        "5.", ".5", "1e3", "1E-3", "2.5E+10", "1.7976931348623157E308",
+    };
+    std::mt19937_64 random(20240611);
+    for (int i = 0; i < 3000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 22);
+        std::string token = random() % 2 ? "-" : "";
+        for (int d = 0; d < digits; ++d)
+            token += static_cast<char>('0' + random() % 10);
+        const std::size_t point = random() % (token.size() + 1);
+        if (point > 0 && point < token.size() && token[point - 1] != '-')
+            token.insert(point, ".");
+        tokens.push_back(token);
+    }
+    for (const std::string &token : tokens) {
+        SCOPED_TRACE(token);
+        std::string line = token;
+        ReadErrorFlag = false;
+        const double expected = ReadReal(line, Delimiters);
+        const bool readable = !ReadErrorFlag;
+        double value = 0.0;
+        EXPECT_EQ(TokenValue(token, value), readable);
+        if (readable) {
+            EXPECT_EQ(value, expected);
+            EXPECT_EQ(std::signbit(value), std::signbit(expected));
+        }
+    }
+    messages.take();
+    for (const char *bad : {"abc", "1.2.3", "--1", "1,5", "0x10", "inf", "nan", "1e", "-", ""}) {
+        double value = 0.0;
+        EXPECT_FALSE(TokenValue(bad, value)) << bad;
+    }
+}
+
+TEST_F(ReadingTest, TokenDecimalsAndTheLookAheadOfTrackDecimals)
+{
+    struct Case
+    {
+        const char *token;
+        std::int64_t decimals;
+    };
+    const Case cases[] = {
+        {"12.345", 3},
+        {"7", 0},
+        {"1.2300E+02", 0},      // the first "0" after the point, less the exponent, less 3
+        {"4.5E+1", 2},          // no "0": the search runs on to the end of the token
+        {"1.5e-3", 4},          // a lower-case e counts as decimals
+        {"ab.cde", 3},
+        {"0.5E-20", 24},
+        {"3E5", -5},            // negative: never raises the maximum
+        {"1.E+X", 0},           // an exponent that is not a number
+        {"-0.00", 2},
+        {"100", 0},
+        {"1.000000", 6},
+        {"9.87654321E-02", 12},
+        {"6.0E+00", 0},
+        {".5", 1},
+        {"E", 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.token);
+        EXPECT_EQ(TokenDecimals(c.token), c.decimals);
+        for (int start : {0, 2, 5}) {
+            std::uint8_t maximum = static_cast<std::uint8_t>(start);
+            TrackDecimals(std::string(c.token) + " ", Delimiters, maximum);
+            EXPECT_EQ(maximum, std::max<std::int64_t>(start, c.decimals));
+        }
+    }
+}
+
+struct StatisticsCase
+{
+    std::vector<double> values;
+    double median;
+    double mode;
+};
+
+TEST_F(ReadingTest, MedianAndMode)
+{
+    const std::vector<StatisticsCase> cases = {
+        {{1, 2, 3, 4}, 2.5, 1},     // every value once: the minimum
+        {{3, 1, 2}, 2, 1},          // odd count
+        {{1, 1, 2, 2, 3}, 2, 1},    // a tie goes to the smaller value
+        {{5, 7, 7, 9, 9, 9}, 8, 9}, // the longest run, at the end
+        {{-1, -1, -1, 0}, -1, -1},  // a run never reaches past the last value
+        {{4}, 4, 4},
+    };
+    for (const StatisticsCase &c : cases) {
+        AnalysisState state;
+        state.DataValues = c.values;
+        state.ValueCount = c.values.size();
+        SortData(state);
+        EXPECT_TRUE(std::is_sorted(state.DataValues.begin(), state.DataValues.end()));
+        FindMedian(state);
+        FindMode(state);
+        EXPECT_EQ(state.Median, c.median) << ::testing::PrintToString(c.values);
+        EXPECT_EQ(state.Mode, c.mode) << ::testing::PrintToString(c.values);
+    }
+}
+
+TEST_F(ReadingTest, LargeSamplesSortLikeAComparisonSort)
+{
+    std::mt19937_64 random(5);
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        switch (i % 5) {
+        case 0: values.push_back(std::ldexp(static_cast<double>(random() % 1000) - 500, static_cast<int>(random() % 200) - 100)); break;
+        case 1: values.push_back(static_cast<double>(random() % 50) / 4 - 6); break; // many repeats
+        case 2: values.push_back(i % 2 ? 0.0 : -0.0); break;
+        case 3: values.push_back(-1e300 * static_cast<double>(random() % 3)); break;
+        default: values.push_back(std::numeric_limits<double>::denorm_min() * static_cast<double>(random() % 7) - 3e-320); break;
+        }
+    }
+    AnalysisState state;
+    state.DataValues = values;
+    state.ValueCount = values.size();
+    SortData(state);
+    std::sort(values.begin(), values.end());
+    ASSERT_EQ(state.DataValues.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        ASSERT_EQ(state.DataValues[i], values[i]) << i;
+}
+
+TEST_F(ReadingTest, StatisticsOfOneTwoThreeFour)
+{
+    const AnalysisState s = analyse("1 2 3 4", 3);
+    EXPECT_EQ(s.ValueCount, 4u);
+    EXPECT_EQ(s.Range, 3.0);
+    EXPECT_DOUBLE_EQ(s.Mean, 2.5);
+    EXPECT_NEAR(s.Variance, 5.0 / 3.0, 1e-15);
+    EXPECT_NEAR(s.StdDev, 1.29099, 5e-6);
+    EXPECT_NEAR(s.StdError, 0.645497, 5e-7);
+    EXPECT_NEAR(s.StdDev * s.StdDev * 3, 5.0, 1e-13);
+    EXPECT_EQ(s.Residuals, (std::vector<double>{-1.5, -0.5, 0.5, 1.5}));
+}
+
+// The statistics of the values as a textbook computes them: the mean, then
+// the squared deviations from it, in extended precision.
+struct Expected
+{
+    double mean;
+    double variance;
+    double median;
+    double mode;
+};
+
+Expected Straightforward(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    long double sum = 0;
+    std::map<double, int> counts;
+    for (double v : values) {
+        sum += v;
+        ++counts[v];
+    }
+    const long double mean = sum / n;
+    long double squares = 0;
+    for (double v : values)
+        squares += (v - mean) * (v - mean);
+    double mode = values.front();
+    int best = 0;
+    for (const auto &[value, count] : counts)
+        if (count > best) {
+            best = count;
+            mode = value;
+        }
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return {static_cast<double>(mean), static_cast<double>(squares / (n - 1)), median, mode};
+}
+
+TEST_F(ReadingTest, StatisticsAgreeWithAStraightforwardComputation)
+{
+    std::mt19937 random(7031);
+    std::normal_distribution<double> heights(172.4, 8.3);
+    std::exponential_distribution<double> waits(0.4);
+    std::uniform_int_distribution<int> dice(1, 6);
+    // Each sample draws whole hundredths, written with two decimals.
+    const std::vector<std::pair<const char *, std::function<long long()>>> samples = {
+        {"heights in cm", [&] { return std::llround(heights(random) * 100); }},
+        {"waiting times", [&] { return std::llround(waits(random) * 100); }},
+        {"dice totals", [&] { return 100LL * (dice(random) + dice(random)); }},
+        {"offsets around a large value", [&] { return 1000000000000LL + dice(random) * 7; }},
+    };
+    for (const auto &[name, draw] : samples) {
+        SCOPED_TRACE(name);
+        std::vector<double> values;
+        std::vector<std::string> tokens;
+        for (int i = 0; i < 347; ++i) {
+            const long long cents = draw();
+            char text[40];
+            std::snprintf(text, sizeof text, "%lld.%02lld", cents / 100, cents % 100);
+            tokens.push_back(text);
+            values.push_back(std::strtod(text, nullptr));
+        }
+        const Expected e = Straightforward(values);
+        const AnalysisState s = analyse(join(tokens), 12);
+        EXPECT_EQ(s.ValueCount, values.size());
+        EXPECT_NEAR(s.Mean, e.mean, 1e-14 * std::fabs(e.mean));
+        EXPECT_NEAR(s.Variance, e.variance, 1e-12 * e.variance);
+        EXPECT_NEAR(s.StdDev, std::sqrt(e.variance), 1e-12 * std::sqrt(e.variance));
+        EXPECT_NEAR(s.StdError, std::sqrt(e.variance / 347), 1e-12 * std::sqrt(e.variance));
+        EXPECT_EQ(s.Median, e.median);
+        EXPECT_EQ(s.Mode, e.mode);
+        EXPECT_EQ(s.MaxDecimals, 2);
+    }
+}
+
+TEST_F(ReadingTest, RealDataSetsAgreeWithR)
+{
+    // Data sets shipped with R (Old Faithful's eruption lengths and waiting
+    // times, the annual rainfall of 70 US cities); the figures are R 4.2's
+    // mean, sd, median and most frequent value (the first of a tie).
+    struct Case
+    {
+        const char *file;
+        std::size_t n;
+        double mean, sd, median, mode, range;
+    };
+    const std::vector<Case> cases = {
+        {"faithful-eruptions.dat", 272, 3.487783088235294, 1.1413712511052083, 4, 1.867, 5.1 - 1.6},
+        {"faithful-waiting.dat", 272, 70.897058823529406, 13.594973789999397, 76, 78, 96 - 43},
+        {"precip.dat", 70, 34.885714285714286, 13.706650091425638, 36.6, 7.8, 67 - 7},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const AnalysisState s = analyse(read(std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file), 12);
+        ASSERT_EQ(s.ValueCount, c.n);
+        EXPECT_NEAR(s.Mean, c.mean, 1e-14 * c.mean);
+        EXPECT_NEAR(s.StdDev, c.sd, 1e-13 * c.sd);
+        EXPECT_NEAR(s.StdError, c.sd / std::sqrt(double(c.n)), 1e-13 * c.sd);
+        EXPECT_EQ(s.Median, c.median);
+        EXPECT_EQ(s.Mode, c.mode);
+        EXPECT_EQ(s.Range, c.range);
+        const Expected e = Straightforward(s.DataValues);
+        EXPECT_NEAR(s.Variance, e.variance, 1e-12 * e.variance);
+    }
+}
+
+TEST_F(ReadingTest, NoSpreadGivesZerosNotGarbage)
+{
+    // Ten times 0.1: the running sum is not exactly 1, yet the values are
+    // all equal.
+    AnalysisState s = analyse(join(std::vector<std::string>(10, "0.1")), 4);
+    EXPECT_EQ(s.Mean, 0.1);
+    EXPECT_EQ(s.Variance, 0.0);
+    EXPECT_EQ(s.StdDev, 0.0);
+    EXPECT_EQ(s.StdError, 0.0);
+    EXPECT_EQ(s.Residuals, std::vector<double>(10, 0.0));
+
+    s = analyse("42.5", 3);
+    EXPECT_EQ(s.Mean, 42.5);
+    EXPECT_EQ(s.StdDev, 0.0);
+    EXPECT_EQ(s.Median, 42.5);
+    EXPECT_EQ(s.Mode, 42.5);
+}
+
+TEST_F(ReadingTest, VarianceOfValuesFarFromZero)
+{
+    // The difference of the running sums of squares loses every digit here.
+    const AnalysisState s = analyse("100000000.1 100000000.2 100000000.3", 3);
+    EXPECT_NEAR(s.Variance, 0.01, 1e-8);
+    EXPECT_NEAR(s.StdDev, 0.1, 1e-7);
+}
+
+TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)
+{
+    AnalysisState state;
+    state.ClassCount = 3;
+    std::string error;
+    EXPECT_FALSE(AnalyseDataFile(state, write("huge.dat", "1.7E308 1.7E308 -1E300"), error));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The analysis report file.
+
+#include "core/analysis/report.h"
+#include "analysistest.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+#include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class ReportTest : public AnalysisTest
+{
+protected:
+    // Analyses the content and writes its report; returns the report's bytes.
+    std::string reportOf(const std::string &content, std::int32_t count, double width = 0, bool center = false)
+    {
+        AnalysisState s = analyse(content, count, width, center);
+        std::string error;
+        EXPECT_TRUE(WriteReport(s, error)) << error;
+        EXPECT_EQ(s.DataFileName, (folder / "sample.OUT").string());
+        return read(s.DataFileName);
+    }
+
+    std::vector<std::string> filesInFolder() const
+    {
+        std::vector<std::string> names;
+        for (const auto &entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(ReportTest, ExampleReportByteForByte)
+{
+    const std::string data = std::string(MERVAN_ANALYSIS_DATA) + "/";
+    const std::string expected = read(data + "example.OUT");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(reportOf(read(data + "example.dat"), 3), expected);
+}
+
+TEST_F(ReportTest, ReportNames)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/data/survey.dat", "/data/survey.OUT"},
+        {"errors", "errors.OUT"},
+        {"a.b\\c", "a.b\\c.OUT"},
+        {"/home/u.v/readings", "/home/u.v/readings.OUT"},
+        {"two.dots.txt", "two.dots.OUT"},
+        {"old.out", "old.OUT"},
+    };
+    for (const auto &[data, report] : cases)
+        EXPECT_EQ(ReportFileName(data), report) << data;
+}
+
+TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
+{
+    const std::vector<std::string> lines = ReportLines(reportOf("1 2 3 4", 3));
+    ASSERT_GT(lines.size(), 40u);
+    EXPECT_EQ(lines[8], "                    Minimum data = 1");
+    EXPECT_EQ(lines[10], "                           Range = 3");
+    EXPECT_EQ(lines[12], "                    Arithmetic mean = 2 \xB1" "1.3"); // 2.5 to even
+    EXPECT_EQ(lines[13], "                    Standard Error in the mean \xB1" "0.6");
+    EXPECT_EQ(lines[14], "                    Summation of Residuals Squared = 5.00");
+    EXPECT_EQ(lines[16], "                             Median = 2");
+    EXPECT_EQ(lines[24], "                      1       1               -1.5      0.15734");
+    EXPECT_EQ(lines[32], "                    Selected Class Interval: 1.0");
+    EXPECT_EQ(lines[36], "                                  1              2         1");
+    EXPECT_EQ(lines[42], "             ---------");
+    EXPECT_EQ(lines[44], "            1.0|");
+    EXPECT_EQ(lines[45], "               |*");
+    EXPECT_EQ(lines.back(), "            4.0|");
+}
+
+TEST_F(ReportTest, ManyDecimalsLeaveTheHistogramHeadingUnindented)
+{
+    const std::string text = reportOf("0.0000000000001 0.0000000000003", 1);
+    EXPECT_NE(text.find("\r\n---------\r\nHistogram\r\n---------\r\n"), std::string::npos);
+}
+
+TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
+{
+    const std::vector<std::string> lines = ReportLines(reportOf("1.5 2.5 2.5 9", 1));
+    const auto rule = std::find(lines.begin(), lines.end(), std::string(20, ' ') + std::string(41, '='));
+    ASSERT_NE(rule, lines.end());
+    EXPECT_EQ(*(rule + 1), "                                1.5            9.0         4");
+    EXPECT_EQ(*(rule + 2), "");
+    const std::vector<std::string> histogram(rule + 7, lines.end());
+    EXPECT_EQ(histogram, (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));
+}
+
+TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
+{
+    for (const char *values : {"3.25", "3.25 3.25 3.25 3.25"}) {
+        SCOPED_TRACE(values);
+        const std::string text = reportOf(values, 4, 0, true);
+        for (const char *bad : {"nan", "inf", "NAN", "INF"})
+            EXPECT_EQ(text.find(bad), std::string::npos) << text;
+        EXPECT_NE(text.find("Arithmetic mean = 3.25 \xB1" "0.000"), std::string::npos) << text;
+        EXPECT_NE(text.find("      0.00000\r\n"), std::string::npos);
+    }
+}
+
+TEST_F(ReportTest, LargeClassesAreScaledNotWrapped)
+{
+    // 600 values in one class: one asterisk per 3 values, 200 asterisks.
+    std::vector<std::string> tokens(600, "1");
+    tokens.push_back("2");
+    const std::vector<std::string> lines = ReportLines(reportOf(join(tokens), 2));
+    const auto note = std::find(lines.begin(), lines.end(), "             (one * for every 3 values)");
+    ASSERT_NE(note, lines.end());
+    EXPECT_EQ(*(note + 3), "               |" + std::string(200, '*'));
+    EXPECT_EQ(*(note + 5), "               |*");
+
+    // Up to 255 values keep one asterisk each and no note.
+    const std::string text = reportOf(join(std::vector<std::string>(255, "4")), 1);
+    EXPECT_EQ(text.find("(one * for"), std::string::npos);
+    EXPECT_NE(text.find("|" + std::string(255, '*') + "\r\n"), std::string::npos);
+}
+
+TEST_F(ReportTest, ReportNeverReplacesItsDataFile)
+{
+    const std::string content = "1 2 3\r\n";
+    const std::string data = write("results.OUT", content);
+    AnalysisState s;
+    s.ClassCount = 2;
+    std::string error;
+    ASSERT_TRUE(AnalyseDataFile(s, data, error)) << error;
+    EXPECT_FALSE(WriteReport(s, error));
+    EXPECT_NE(error.find("would replace the data file"), std::string::npos) << error;
+    EXPECT_EQ(s.DataFileName, data);
+    EXPECT_EQ(read(data), content);
+
+    // The same file under another name (a link) is caught too.
+    const std::string other = (folder / "linked.dat").string();
+    ASSERT_EQ(::link(data.c_str(), other.c_str()), 0);
+    ASSERT_EQ(::rename(data.c_str(), (folder / "linked.OUT").c_str()), 0);
+    s.DataFileName = other;
+    EXPECT_FALSE(WriteReport(s, error));
+    EXPECT_EQ(read(other), content);
+}
+
+TEST_F(ReportTest, FailedWriteKeepsTheOldReportAndSaysWhy)
+{
+    AnalysisState s = analyse("1 2 3", 2);
+    // A folder where the report should go: it cannot be replaced by a file.
+    const fs::path blocked = folder / "sample.OUT";
+    fs::create_directory(blocked);
+    write("sample.OUT/keep.txt", "old");
+    std::string error;
+    EXPECT_FALSE(WriteReport(s, error));
+    EXPECT_NE(error.find(blocked.string()), std::string::npos) << error;
+    EXPECT_NE(error.find("directory"), std::string::npos) << error;
+    EXPECT_EQ(s.DataFileName, (folder / "sample.dat").string());
+    EXPECT_EQ(read((blocked / "keep.txt").string()), "old");
+    EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"sample.OUT", "sample.dat"}));
+
+    // A folder that does not exist.
+    s.DataFileName = (folder / "gone" / "x.dat").string();
+    EXPECT_FALSE(WriteReport(s, error));
+    EXPECT_NE(error.find("gone/x.OUT"), std::string::npos) << error;
+    EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+}
+
+TEST_F(ReportTest, AnExistingReportIsReplacedWhole)
+{
+    write("sample.OUT", std::string(100000, 'x'));
+    const std::string text = reportOf("1 2 3 4", 3);
+    EXPECT_EQ(text.find("xx"), std::string::npos);
+    EXPECT_EQ(text.substr(0, 53), std::string(28, ' ') + "Random Error Distribution");
+    EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"sample.OUT", "sample.dat"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReportNumberTest, AgreesWithTheCLibrary)
+{
+    std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 2.675, 1.005, 1e15, 123456789.987654321,
+                                  -0.001, 0.0005, 4503599627370495.5, 1e300, -1e-300, 9.995, 99.5};
+    std::mt19937_64 random(4242);
+    std::uniform_real_distribution<double> wide(-1e6, 1e6);
+    for (int i = 0; i < 5000; ++i) {
+        const double x = wide(random);
+        values.push_back(x);
+        // Values that lie on or right next to a rounding half.
+        values.push_back(std::nearbyint(x * 100) / 100 + 0.005);
+        values.push_back(std::nextafter(std::nearbyint(x) + 0.5, 0.0));
+    }
+    for (double x : values) {
+        for (int decimals : {0, 1, 2, 3, 5, 7, 12, 18, 20}) {
+            for (int width : {0, 13, 19}) {
+                char expected[512];
+                std::snprintf(expected, sizeof expected, "%*.*f", width, decimals, x + 0.0);
+                ASSERT_EQ(ReportNumber(x, width, decimals), expected) << x << " " << decimals << " " << width;
+            }
+        }
+    }
+}
+
+} // namespace

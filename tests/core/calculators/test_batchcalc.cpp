@@ -1,0 +1,91 @@
+// The console companion's calculator commands: what goes to standard output
+// and standard error, and the exit status.
+
+#include "core/calculators/batchcalc.h"
+#include "core/calculators/resulttext.h"
+#include "core/numeric/strings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CommandRun
+{
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunCommand(const std::string &command, const std::vector<std::string> &args)
+{
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = RunCalculatorCommand(command, args);
+    CommandRun run{status, "", ""};
+    run.out = testing::internal::GetCapturedStdout();
+    run.err = testing::internal::GetCapturedStderr();
+    return run;
+}
+
+TEST(CalculatorCommand, AcceptedRequestsPrintTheReport)
+{
+    const CommandRun t = RunCommand("t", {"0.05", "10"});
+    EXPECT_EQ(t.status, 0);
+    EXPECT_EQ(t.err, "");
+    EXPECT_EQ(t.out, "          Students t distribution:\r\n"
+                     "          For alpha = 0.050\r\n"
+                     "          and 10 degrees of freedom\r\n"
+                     "\r\n"
+                     "          Critical value = 1.81\n");
+
+    const CommandRun normal = RunCommand("normal", {"95"});
+    EXPECT_EQ(normal.status, 0);
+    EXPECT_EQ(normal.err, "");
+    EXPECT_EQ(normal.out, ResultText + "\n");
+    EXPECT_NE(normal.out.find("t-value = 1.960"), std::string::npos);
+}
+
+TEST(CalculatorCommand, RefusedInput)
+{
+    struct Case
+    {
+        const char *command;
+        std::vector<std::string> args;
+        const char *err;
+    };
+    const Case cases[] = {
+        {"t", {"", "10"}, "Please enter the desired probability in percentage points.\n"},
+        {"t", {"0.05", "201"}, "The degrees of freedom must be between 1 and 200.\n"},
+        // The read error without its ETX characters and with its CRs as line feeds.
+        {"t",
+         {"abc", "10"},
+         "Double expected in read\n\nProcessing Line : \nNo line read in file\n"
+         "Alpha must be between 0.0001 and 0.999999\n"},
+        {"normal", {"100"}, "Alpha must be between 0.0001 and 99.9999\n"},
+        {"t", {"0.05"}, "usage: mervan-batch t ALPHA V\n"},
+        {"t", {"0.05", "10", "3"}, "usage: mervan-batch t ALPHA V\n"},
+        {"normal", {}, "usage: mervan-batch normal P\n"},
+        {"chi", {"0.05"}, "usage: mervan-batch chi ALPHA V\n"},
+        {"f", {"0.05", "1"}, "usage: mervan-batch f ALPHA V1 V2\n"},
+    };
+    for (const Case &c : cases) {
+        CurrentLine.clear();
+        const CommandRun run = RunCommand(c.command, c.args);
+        EXPECT_EQ(run.status, 2) << c.command;
+        EXPECT_EQ(run.out, "") << c.command;
+        EXPECT_EQ(run.err, c.err) << c.command;
+    }
+}
+
+TEST(CalculatorCommand, UnknownCommandIsLeftToTheCaller)
+{
+    const CommandRun run = RunCommand("median", {"1"});
+    EXPECT_EQ(run.status, -1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+}
+
+} // namespace

@@ -1,0 +1,409 @@
+// The histogram dialog and the analysis run from the dialog to the viewer,
+// with every dialog answered by script.
+
+#include "core/analysis/analysisstate.h"
+#include "testfiles.h"
+#include "gui/analysis/histoform.h"
+#include "gui/viewers/graph.h"
+#include "gui/viewers/viewfile.h"
+#include "scriptedprompts.h"
+#include "gui/common/help.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// What a test does each time the histogram dialog or the graphics viewer
+// appears during a run. A dialog that appears with no step left is
+// cancelled, and a viewer is closed, so a faulty run cannot hang the test.
+class RunScript : public QObject
+{
+public:
+    using DialogStep = std::function<void(THisto &)>;
+    using GraphStep = std::function<void(TMyGraph &)>;
+
+    RunScript() { qApp->installEventFilter(this); }
+    ~RunScript() override { qApp->removeEventFilter(this); }
+
+    QList<DialogStep> dialogSteps;
+    GraphStep onGraph;
+    int dialogShowings = 0;
+    int graphShowings = 0;
+
+    // Types the entry and presses OK, after setting the two check boxes.
+    static DialogStep enter(const QString &text, bool intervals = true, bool centred = true)
+    {
+        return [=](THisto &dialog) {
+            if (dialog.EntryBox->isChecked() != intervals)
+                dialog.EntryBox->click();
+            dialog.CenterBox->setChecked(centred);
+            dialog.EntryText->setText(text);
+            dialog.OkBtn->click();
+        };
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto *dialog = qobject_cast<THisto *>(watched)) {
+            ++dialogShowings;
+            QPointer<THisto> guard(dialog);
+            QTimer::singleShot(0, this, [this, guard] {
+                if (!guard)
+                    return;
+                if (dialogSteps.isEmpty()) {
+                    guard->EscBtn->click();
+                    return;
+                }
+                dialogSteps.takeFirst()(*guard);
+            });
+        } else if (auto *graph = qobject_cast<TMyGraph *>(watched)) {
+            ++graphShowings;
+            QPointer<TMyGraph> guard(graph);
+            QTimer::singleShot(0, this, [this, guard] {
+                if (!guard)
+                    return;
+                if (onGraph)
+                    onGraph(*guard);
+                guard->CloseBtn->click();
+            });
+        }
+        return false;
+    }
+};
+
+int LiveDialogs()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (qobject_cast<THisto *>(widget))
+            ++count;
+    return count;
+}
+
+const QString IntervalsMissing = QStringLiteral("Please enter the number of class intervals.");
+const QString IntervalsOutOfRange = QStringLiteral("Interval entry must be integer between 1 and 20.");
+const QString WidthMissing = QStringLiteral("Please enter the size of class width.");
+
+} // namespace
+
+class HistoFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void labelsSwapWithTheEntryKind();
+    void helpButtonAsksForTheDialogsTopic();
+    void entryIsCheckedBeforeTheFileIsAskedFor_data();
+    void entryIsCheckedBeforeTheFileIsAskedFor();
+    void messagesComeInOrderAndTheDialogKeepsTheEntry();
+    void cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh();
+    void runGoesFromDialogToPictureToReportToViewer();
+    void widthNeedingTooManyClassesSendsTheUserBackToTheDialog();
+    void unusableFileEndsTheRunWithOneMessage_data();
+    void unusableFileEndsTheRunWithOneMessage();
+    void reportThatCannotBeWrittenIsExplained();
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<ScopedPrompts> m_use;
+};
+
+void HistoFormTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // The long-lived windows, as the frame creates them at start-up.
+    MyGraph = new TMyGraph;
+    ViewForm = new TViewForm;
+    Histo = new THisto;
+}
+
+void HistoFormTest::init()
+{
+    m_prompts.clear();
+    m_use = std::make_unique<ScopedPrompts>(m_prompts);
+    ViewForm->hide();
+}
+
+void HistoFormTest::cleanup()
+{
+    m_use.reset();
+    QCOMPARE(LiveDialogs() - 1, 0); // only the start-up instance remains
+}
+
+void HistoFormTest::labelsSwapWithTheEntryKind()
+{
+    THisto dialog;
+    dialog.show();
+    QVERIFY(dialog.EntryBox->isChecked());
+    QVERIFY(dialog.CenterBox->isChecked());
+    QVERIFY(dialog.EntryText->text().isEmpty());
+    QVERIFY(dialog.Label1->isVisible());
+    QVERIFY(!dialog.Label2->isVisible());
+
+    QTest::mouseClick(dialog.EntryBox, Qt::LeftButton);
+    QVERIFY(!dialog.EntryBox->isChecked());
+    QVERIFY(!dialog.Label1->isVisible());
+    QVERIFY(dialog.Label2->isVisible());
+    QCOMPARE(dialog.Label2->text(), QStringLiteral("Size of class width:"));
+
+    QTest::mouseClick(dialog.EntryBox, Qt::LeftButton);
+    QVERIFY(dialog.Label1->isVisible());
+    QVERIFY(!dialog.Label2->isVisible());
+    QCOMPARE(dialog.Label1->text(), QStringLiteral("Number of Intervals:"));
+}
+
+void HistoFormTest::helpButtonAsksForTheDialogsTopic()
+{
+    struct Recorder : HelpSystem
+    {
+        QList<int> contexts;
+        void showTopics(const QString &) override {}
+        void showContext(const QString &, int context) override { contexts << context; }
+    } recorder;
+    HelpSystem *previous = HelpSystem::install(&recorder);
+    THisto dialog;
+    dialog.HelpBtn->click();
+    HelpSystem::install(previous);
+    QCOMPARE(recorder.contexts, QList<int>{6});
+    QCOMPARE(helpContext(&dialog), 6);
+}
+
+void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
+{
+    QTest::addColumn<bool>("intervals");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("messages"); // "*" stands for the read-error message
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("no intervals typed") << true << "" << QStringList{IntervalsMissing} << false;
+    QTest::newRow("0 intervals") << true << "0" << QStringList{IntervalsOutOfRange} << false;
+    QTest::newRow("21 intervals") << true << "21" << QStringList{IntervalsOutOfRange} << false;
+    QTest::newRow("20 intervals") << true << "20" << QStringList{} << true;
+    QTest::newRow("1 interval") << true << "1" << QStringList{} << true;
+    QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{"*", IntervalsMissing} << false;
+    QTest::newRow("words after the number") << true << "5 abc" << QStringList{} << true;
+    QTest::newRow("no width typed") << false << "" << QStringList{WidthMissing} << false;
+    QTest::newRow("width not a number") << false << "wide" << QStringList{"*", WidthMissing} << false;
+    QTest::newRow("width 0") << false << "0" << QStringList{"?"} << false;
+    QTest::newRow("negative width") << false << "-1.5" << QStringList{"?"} << false;
+    QTest::newRow("width 1.5") << false << "1.5" << QStringList{} << true;
+}
+
+void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor()
+{
+    QFETCH(bool, intervals);
+    QFETCH(QString, text);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, accepted);
+
+    RunScript script;
+    script.dialogSteps << RunScript::enter(text, intervals);
+    Histo->RunAnalysis(QString(), nullptr);
+
+    const QStringList shown = m_prompts.texts();
+    QCOMPARE(shown.size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i) {
+        if (messages[i] == QLatin1String("*"))
+            QVERIFY2(shown[i].contains(intervals ? QStringLiteral("Integer expected in read")
+                                                 : QStringLiteral("Double expected in read")),
+                     qPrintable(shown[i]));
+        else if (messages[i] == QLatin1String("?"))
+            QVERIFY2(!shown[i].isEmpty(), "a refused width must be explained");
+        else
+            QCOMPARE(shown[i], messages[i]);
+    }
+    // A refused entry shows the dialog again (cancelled here by the script);
+    // an accepted one goes on to the open dialog (cancelled too).
+    QCOMPARE(script.dialogShowings, accepted ? 1 : 2);
+    QCOMPARE(m_prompts.openRequests.size(), accepted ? 1 : 0);
+    QCOMPARE(script.graphShowings, 0);
+}
+
+void HistoFormTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
+{
+    RunScript script;
+    QStringList entriesSeen;
+    auto retype = [&](const QString &text) {
+        return [&, text](THisto &dialog) {
+            entriesSeen << dialog.EntryText->text();
+            dialog.EntryText->setText(text);
+            dialog.OkBtn->click();
+        };
+    };
+    script.dialogSteps << retype(QString()) << retype(QStringLiteral("0")) << retype(QStringLiteral("21"))
+                       << retype(QStringLiteral("2.5")) << retype(QStringLiteral("4"));
+    Histo->RunAnalysis(QString(), nullptr);
+
+    const QStringList shown = m_prompts.texts();
+    QCOMPARE(shown.size(), 5);
+    QCOMPARE(shown[0], IntervalsMissing);
+    QCOMPARE(shown[1], IntervalsOutOfRange);
+    QCOMPARE(shown[2], IntervalsOutOfRange);
+    QVERIFY(shown[3].contains(QStringLiteral("Integer expected in read")));
+    QCOMPARE(shown[4], IntervalsMissing);
+    // Each showing after a message still holds what was typed before it.
+    QCOMPARE(entriesSeen, (QStringList{"", "", "0", "21", "2.5"}));
+    QCOMPARE(m_prompts.openRequests.size(), 1);
+}
+
+void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
+{
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("cancel.dat")), "1 2 3 4\r\n");
+    const QString proposed = m_dir.filePath(QStringLiteral("Proposed.dat"));
+    {
+        RunScript script;
+        script.dialogSteps << RunScript::enter(QStringLiteral("3"), true, false);
+        // No open answer queued: the open dialog is cancelled.
+        Histo->RunAnalysis(proposed, nullptr);
+        QCOMPARE(script.graphShowings, 0);
+    }
+    QCOMPARE(m_prompts.openRequests.size(), 1);
+    const FileDialogRequest request = m_prompts.openRequests.first();
+    QCOMPARE(request.title, QStringLiteral("Open Data File"));
+    QCOMPARE(request.fileName, proposed);
+    QCOMPARE(request.filters.first(), QStringLiteral("Data files (*.dat)"));
+    QCOMPARE(request.filters.size(), 4);
+    QCOMPARE(request.selectedFilter, 0);
+    QVERIFY(request.mustExist);
+    QCOMPARE(request.helpContext, 6);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancel.OUT"))));
+    QVERIFY(!ViewForm->isVisible());
+
+    // The next run's dialog does not remember the last one.
+    RunScript again;
+    bool fresh = false;
+    again.dialogSteps << [&](THisto &dialog) {
+        fresh = dialog.EntryBox->isChecked() && dialog.CenterBox->isChecked() && dialog.EntryText->text().isEmpty()
+             && !dialog.Label1->isHidden() && dialog.Label2->isHidden();
+        dialog.EscBtn->click();
+    };
+    Histo->RunAnalysis(data, nullptr);
+    QVERIFY(fresh);
+    QCOMPARE(m_prompts.openRequests.size(), 1); // cancelled dialog: no second file request
+}
+
+void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
+{
+    // A folder with accented letters must open like any other.
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Messungen Äß")));
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("Messungen Äß/Sample.dat")), "1.2 2.4 2.4 3.1 4.0\r\n");
+    const QString report = m_dir.filePath(QStringLiteral("Messungen Äß/Sample.OUT"));
+    QVERIFY(!data.isEmpty());
+    m_prompts.answerOpen(data);
+
+    RunScript script;
+    script.dialogSteps << RunScript::enter(QStringLiteral("3"), true, false);
+    bool reportExistedDuringPicture = true;
+    QRgb barPixel = 0;
+    script.onGraph = [&](TMyGraph &graph) {
+        reportExistedDuringPicture = QFile::exists(report);
+        barPixel = graph.canvas().pixel(graph.canvas().width() / 2, 400);
+    };
+    Histo->RunAnalysis(data, nullptr);
+
+    QCOMPARE(script.graphShowings, 1);
+    QVERIFY(!reportExistedDuringPicture);
+    QCOMPARE(barPixel, qRgb(128, 0, 0)); // the middle class's bar
+    QVERIFY(m_prompts.shown.isEmpty());
+
+    QFile written(report);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("                            Random Error Distribution\r\n"));
+    QVERIFY(bytes.contains("                    Arithmetic mean = 2.6 \xB1" "1.03\r\n"));
+
+    QVERIFY(ViewForm->isVisible());
+    QCOMPARE(ViewForm->ViewFileName, report);
+    QVERIFY2(ViewForm->windowTitle().endsWith(QStringLiteral("/messungen Äß/sample.out")), qPrintable(ViewForm->windowTitle()));
+    QVERIFY(ViewForm->ViewMemo->toPlainText().contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
+}
+
+void HistoFormTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
+{
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("narrow.dat")), "1 2 3 4\r\n");
+    m_prompts.answerOpen(data);
+    RunScript script;
+    // A range of 3 in widths of 0.001 would need 3000 classes.
+    script.dialogSteps << RunScript::enter(QStringLiteral("0.001"), false, false);
+    Histo->RunAnalysis(data, nullptr);
+
+    QCOMPARE(m_prompts.texts().size(), 1);
+    QVERIFY(!m_prompts.texts().first().isEmpty());
+    QCOMPARE(script.dialogShowings, 2);
+    QCOMPARE(script.graphShowings, 0);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("narrow.OUT"))));
+}
+
+void HistoFormTest::unusableFileEndsTheRunWithOneMessage_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("create");
+    QTest::newRow("no values") << QByteArray("  \r\n\r\n") << true;
+    QTest::newRow("not text") << QByteArray("1 2\0 3\r\n", 8) << true;
+    QTest::newRow("gone before reading") << QByteArray() << false;
+}
+
+void HistoFormTest::unusableFileEndsTheRunWithOneMessage()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, create);
+    const QString data = m_dir.filePath(QStringLiteral("unusable.dat"));
+    QFile::remove(data);
+    if (create)
+        QVERIFY(!WriteFile(data, content).isEmpty());
+    m_prompts.answerOpen(data);
+    RunScript script;
+    script.dialogSteps << RunScript::enter(QStringLiteral("3"));
+    Histo->RunAnalysis(data, nullptr);
+
+    QCOMPARE(m_prompts.texts().size(), 1);
+    QVERIFY(!m_prompts.texts().first().isEmpty());
+    QCOMPARE(script.dialogShowings, 1);
+    QCOMPARE(script.graphShowings, 0);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("unusable.OUT"))));
+    QVERIFY(!ViewForm->isVisible());
+}
+
+void HistoFormTest::reportThatCannotBeWrittenIsExplained()
+{
+    // A data file that is itself named .OUT would be overwritten by its
+    // report; the run refuses at once and says so, naming the file, without
+    // a read error for every word of an earlier report or a picture.
+    const QByteArray content("                    Arithmetic mean = 2 \xB1" "1.0\r\n");
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("values.OUT")), content);
+    m_prompts.answerOpen(data);
+    RunScript script;
+    script.dialogSteps << RunScript::enter(QStringLiteral("2"));
+    Histo->RunAnalysis(data, nullptr);
+
+    QCOMPARE(script.graphShowings, 0);
+    QCOMPARE(m_prompts.texts().size(), 1);
+    QVERIFY2(m_prompts.texts().first().contains(QStringLiteral("values.OUT")), qPrintable(m_prompts.texts().first()));
+    QFile kept(data);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), content);
+    QVERIFY(!ViewForm->isVisible());
+}
+
+QTEST_MAIN(HistoFormTest)
+#include "test_histoform.moc"
