@@ -10,8 +10,8 @@
 // success, 2 on refused input, 1 on a failure.
 
 #include "core/analysis/batchhisto.h"
-#include "gui/analysis/histopicture.h"
 #include "core/calculators/batchcalc.h"
+#include "gui/analysis/histopicture.h"
 
 #include <cstdio>
 #include <string>

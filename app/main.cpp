@@ -1,7 +1,7 @@
 // Mervan: the windowed program.
 
-#include "gui/mainwindow/startup.h"
 #include "gui/common/errorbox.h"
+#include "gui/mainwindow/startup.h"
 
 int main(int argc, char **argv)
 {

@@ -25,7 +25,6 @@
 #include <string>
 #include <vector>
 
-
 namespace {
 
 // Seconds between two wall-clock readings (WallMilliseconds).
@@ -97,19 +96,20 @@ double TimeInR(const std::string &data, const std::string &folder, int runs)
         return -1;
     const std::string script = folder + "/bench.R";
     const std::string result = folder + "/r-time.txt";
-    std::ofstream(script) << "f <- '" << data << "'\n"
-                          << "times <- numeric(0)\n"
-                          << "for (i in 1:" << runs << ") {\n"
-                          << "  t0 <- proc.time()[['elapsed']]\n"
-                          << "  x <- scan(f, quiet = TRUE)\n"
-                          << "  m <- mean(x); s <- sd(x); med <- median(x)\n"
-                          << "  r <- rle(sort(x)); mode <- r$values[which.max(r$lengths)]\n"
-                          << "  br <- seq(min(x), max(x), length.out = 21)\n"
-                          << "  counts <- tabulate(findInterval(x, br, rightmost.closed = TRUE), 20)\n"
-                          << "  ord <- dnorm(x - m, 0, s)\n"
-                          << "  times <- c(times, proc.time()[['elapsed']] - t0)\n"
-                          << "}\n"
-                          << "cat(median(times), file = '" << result << "')\n";
+    std::ofstream(script)
+        << "f <- '" << data << "'\n"
+        << "times <- numeric(0)\n"
+        << "for (i in 1:" << runs << ") {\n"
+        << "  t0 <- proc.time()[['elapsed']]\n"
+        << "  x <- scan(f, quiet = TRUE)\n"
+        << "  m <- mean(x); s <- sd(x); med <- median(x)\n"
+        << "  r <- rle(sort(x)); mode <- r$values[which.max(r$lengths)]\n"
+        << "  br <- seq(min(x), max(x), length.out = 21)\n"
+        << "  counts <- tabulate(findInterval(x, br, rightmost.closed = TRUE), 20)\n"
+        << "  ord <- dnorm(x - m, 0, s)\n"
+        << "  times <- c(times, proc.time()[['elapsed']] - t0)\n"
+        << "}\n"
+        << "cat(median(times), file = '" << result << "')\n";
     if (std::system(("Rscript '" + script + "' >/dev/null 2>&1").c_str()) != 0)
         return -1;
     double seconds = -1;
@@ -140,13 +140,16 @@ int main(int argc, char **argv)
             return 1;
         timings.push_back(steps);
     }
-    std::sort(timings.begin(), timings.end(), [](const Steps &a, const Steps &b) { return a.total < b.total; });
+    std::sort(timings.begin(), timings.end(),
+              [](const Steps &a, const Steps &b) { return a.total < b.total; });
     const Steps &median = timings[timings.size() / 2];
     const Steps &best = timings.front();
-    std::printf("analysis, reading to written report: median %.3f s over %d runs\n", median.total, runs);
-    std::printf("  fastest run: read %.3f s, sort and statistics %.3f s, classes and ordinates %.3f s,"
-                " report %.3f s\n",
-                best.read, best.statistics, best.classes, best.report);
+    std::printf("analysis, reading to written report: median %.3f s over %d runs\n", median.total,
+                runs);
+    std::printf(
+        "  fastest run: read %.3f s, sort and statistics %.3f s, classes and ordinates %.3f s,"
+        " report %.3f s\n",
+        best.read, best.statistics, best.classes, best.report);
     std::printf("  report: %ju bytes, %zu read errors\n",
                 static_cast<std::uintmax_t>(std::filesystem::file_size(Analysis.DataFileName)),
                 quiet.texts().size());
@@ -156,8 +159,7 @@ int main(int argc, char **argv)
     const double r = TimeInR(data, folder, runs);
     if (r < 0)
         std::printf("R: Rscript not found, no comparison\n");
-    else
-    {
+    else {
         // Like for like: R writes no report, so compare our time without it too.
         std::vector<double> computing;
         for (const Steps &steps : timings)

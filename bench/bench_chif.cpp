@@ -38,8 +38,8 @@ struct Requests
 
     void report(const char *name) const
     {
-        std::printf("%s: %zu requests, %d without a value, at most %d passes\n", name, timings.size(),
-                    notFound, maxPasses);
+        std::printf("%s: %zu requests, %d without a value, at most %d passes\n", name,
+                    timings.size(), notFound, maxPasses);
         PrintMedianAndWorst(timings);
     }
 };
@@ -52,10 +52,10 @@ int main(int argc, char **argv)
     // Failure messages would go to standard error one by one; count instead.
     MessageRecorder recorder;
 
-    const std::vector<double> alphas = {0.0001, 0.0002, 0.0005, 0.001, 0.002, 0.005, 0.01,
-                                        0.025,  0.05,   0.1,    0.2,   0.3,   0.4,   0.5,
-                                        0.6,    0.7,    0.8,    0.9,   0.95,  0.975, 0.99,
-                                        0.995,  0.999,  0.9995, 0.9999, 0.99999, 0.999999};
+    const std::vector<double> alphas
+        = {0.0001, 0.0002, 0.0005, 0.001, 0.002, 0.005,  0.01,   0.025,   0.05,
+           0.1,    0.2,    0.3,    0.4,   0.5,   0.6,    0.7,    0.8,     0.9,
+           0.95,   0.975,  0.99,   0.995, 0.999, 0.9995, 0.9999, 0.99999, 0.999999};
 
     Requests chi;
     for (double alpha : alphas)
@@ -64,9 +64,9 @@ int main(int argc, char **argv)
                         [&] { return ChiCriticalValue(alpha, v); });
     chi.report("chi-squared");
 
-    const std::vector<int> degrees = quick ? std::vector<int>{1, 3, 10, 40, 200}
-                                           : std::vector<int>{1, 2, 3, 4, 5, 6, 8, 10, 12, 15, 20,
-                                                              24, 30, 40, 60, 90, 120, 160, 200};
+    const std::vector<int> degrees = quick
+        ? std::vector<int>{1, 3, 10, 40, 200}
+        : std::vector<int>{1, 2, 3, 4, 5, 6, 8, 10, 12, 15, 20, 24, 30, 40, 60, 90, 120, 160, 200};
     Requests f;
     for (double alpha : alphas)
         for (int v1 : degrees)

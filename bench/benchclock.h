@@ -73,6 +73,6 @@ inline void PrintMedianAndWorst(std::vector<Timing> timings)
     std::nth_element(timings.begin(), middle, timings.end(), byWall);
     const double medianWall = middle->wall;
     std::printf("  median  %8.3f ms cpu  %8.3f ms wall\n", medianCpu, medianWall);
-    std::printf("  worst   %8.3f ms cpu (%s)  %8.3f ms wall (%s)\n", worstCpu.cpu, worstCpu.request.c_str(),
-                worstWall.wall, worstWall.request.c_str());
+    std::printf("  worst   %8.3f ms cpu (%s)  %8.3f ms wall (%s)\n", worstCpu.cpu,
+                worstCpu.request.c_str(), worstWall.wall, worstWall.request.c_str());
 }

@@ -3,8 +3,8 @@
 // under 2 s.
 
 #include "benchclock.h"
-#include "gui/editor/mdichild.h"
 #include "gui/common/prompts.h"
+#include "gui/editor/mdichild.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -87,7 +87,8 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
     const qint64 openMs = timer.elapsed();
     std::printf("open 20 MB data file: %lld ms wall, %.0f ms processor (%d lines)\n",
-                static_cast<long long>(openMs), ProcessMilliseconds() - cpu, child.Memo1->document()->blockCount());
+                static_cast<long long>(openMs), ProcessMilliseconds() - cpu,
+                child.Memo1->document()->blockCount());
 
     for (const bool matchCase : {false, true}) {
         child.Search.ToTop();
@@ -98,7 +99,8 @@ int main(int argc, char **argv)
         child.FindNext(QStringLiteral("not in this file"));
         const qint64 findMs = timer.elapsed();
         std::printf("search for a missing string (%s): %lld ms wall, %.0f ms processor%s\n",
-                    matchCase ? "match case" : "any case", static_cast<long long>(findMs), ProcessMilliseconds() - cpu,
+                    matchCase ? "match case" : "any case", static_cast<long long>(findMs),
+                    ProcessMilliseconds() - cpu,
                     prompts.shown == before + 1 ? "" : " (no not-found message!)");
     }
     Prompts::install(nullptr);

@@ -9,9 +9,9 @@
 // Targets: under 300 ms and under 80 MB.
 
 #include "benchclock.h"
+#include "gui/common/errorbox.h"
 #include "gui/mainwindow/mdiframe.h"
 #include "gui/mainwindow/startup.h"
-#include "gui/common/errorbox.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -54,7 +54,8 @@ int main(int argc, char **argv)
         else if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc)
             repeat = std::max(1, std::atoi(argv[++i]));
     }
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")
+        && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     QElapsedTimer clock;
@@ -71,12 +72,15 @@ int main(int argc, char **argv)
     }
     std::sort(again.begin(), again.end());
 
-    std::printf("platform:                         %s\n", qPrintable(QGuiApplication::platformName()));
+    std::printf("platform:                         %s\n",
+                qPrintable(QGuiApplication::platformName()));
     std::printf("application object:               %8.1f ms\n", applicationMs);
-    std::printf("start-up to responsive frame:     %8.1f ms  (target < 300 ms, application object included)\n",
-                firstMs);
+    std::printf(
+        "start-up to responsive frame:     %8.1f ms  (target < 300 ms, application object included)\n",
+        firstMs);
     std::printf("windows again, median of %d:      %8.1f ms\n", repeat, again[again.size() / 2]);
-    std::printf("peak memory:                      %8.1f MB  (target < 80 MB)\n", PeakMemoryKiB() / 1024.0);
+    std::printf("peak memory:                      %8.1f MB  (target < 80 MB)\n",
+                PeakMemoryKiB() / 1024.0);
 
     if (withSplash) {
         QElapsedTimer splash;

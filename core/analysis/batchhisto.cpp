@@ -84,9 +84,11 @@ int RunHistogramCommand(const std::vector<std::string> &args, const PictureWrite
         return 1;
     }
     // Nor may the picture take the place of the data file or of its report.
-    if (picture && (SameFile(*picture, *dataFile) || SameFile(*picture, ReportFileName(*dataFile)))) {
-        ShowMessage("The picture \"" + *picture + "\" would replace the data file or its report."
-                    " Please give the picture a name of its own.");
+    if (picture
+        && (SameFile(*picture, *dataFile) || SameFile(*picture, ReportFileName(*dataFile)))) {
+        ShowMessage("The picture \"" + *picture
+                    + "\" would replace the data file or its report."
+                      " Please give the picture a name of its own.");
         return 1;
     }
     if (!AnalyseDataFile(Analysis, *dataFile, error)) {

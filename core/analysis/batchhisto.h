@@ -7,8 +7,8 @@
 
 // Paints the analysed sample's histogram picture (see picturelayout.h) into
 // an image file at path. Returns false with the reason in error.
-using PictureWriter =
-    std::function<bool(const AnalysisState &state, const std::string &path, std::string &error)>;
+using PictureWriter
+    = std::function<bool(const AnalysisState &state, const std::string &path, std::string &error)>;
 
 // mervan-batch histogram (--intervals K | --width W) [--no-center]
 //                        [--picture FILE.png] DATAFILE

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // A centred grid needs at most k + 2 intervals to cover the data; this
 // leaves room for rounding and stops a grid that cannot grow (a width too
 // small to change numbers of this size).
@@ -28,16 +27,17 @@ std::string WidthRefusal()
 std::string TooManyClasses()
 {
     return "This class width gives more than " + std::to_string(MaxClassCount)
-           + " classes. Please enter a larger class width.";
+        + " classes. Please enter a larger class width.";
 }
 
 // The class limits cannot be told apart: the width is lost against values
 // of this size. The advice names the entry that was made.
 std::string WidthTooFine(bool widthEntered)
 {
-    return std::string("The class width is too small for values of this size: the class limits cannot be"
-                       " told apart. Please enter ")
-           + (widthEntered ? "a larger class width." : "fewer class intervals.");
+    return std::string(
+               "The class width is too small for values of this size: the class limits cannot be"
+               " told apart. Please enter ")
+        + (widthEntered ? "a larger class width." : "fewer class intervals.");
 }
 
 std::string WidthTooLarge()
@@ -167,7 +167,8 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         return false;
     }
     if (state.Range > 0.0
-        && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>()) != bounds.end()) {
+        && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>())
+            != bounds.end()) {
         error = WidthTooFine(state.ClassCount == 0);
         return false;
     }

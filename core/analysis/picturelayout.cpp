@@ -29,8 +29,8 @@ PictureLayout LayoutHistogram(const AnalysisState &s, int width, int height)
     if (n == 0 || s.Residuals.size() < n || width <= 2 * M || height <= 5 * M)
         return layout;
 
-    const auto [low, high] = std::minmax_element(s.Residuals.begin(), s.Residuals.begin()
-                                                     + static_cast<std::ptrdiff_t>(n));
+    const auto [low, high] = std::minmax_element(
+        s.Residuals.begin(), s.Residuals.begin() + static_cast<std::ptrdiff_t>(n));
     const long double lo = *low;
     const long double hi = *high;
     const long double span = width - 2 * M;
@@ -64,14 +64,15 @@ PictureLayout LayoutHistogram(const AnalysisState &s, int width, int height)
     const std::size_t k = ClassesOf(s);
     if (k == 0 || !HasClasses(s))
         return layout;
-    const std::size_t fullest =
-        *std::max_element(s.ClassCounts.begin(), s.ClassCounts.begin() + static_cast<std::ptrdiff_t>(k));
+    const std::size_t fullest = *std::max_element(
+        s.ClassCounts.begin(), s.ClassCounts.begin() + static_cast<std::ptrdiff_t>(k));
     if (fullest == 0)
         return layout;
     const long double by = static_cast<long double>(height - 5 * M) / fullest;
     const long double origin = s.ClassBounds[0];
     for (std::size_t j = 0; j < k; ++j) {
-        const long double mid = (static_cast<long double>(s.ClassBounds[j]) + s.ClassBounds[j + 1]) / 2;
+        const long double mid
+            = (static_cast<long double>(s.ClassBounds[j]) + s.ClassBounds[j + 1]) / 2;
         const int x = flat ? middle : Pixel((mid - origin) * sx) + M;
         layout.Bars.push_back({x, baseline, baseline - Pixel(s.ClassCounts[j] * by)});
     }

@@ -6,10 +6,10 @@
 #include "core/numeric/strings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -135,10 +135,12 @@ void WriteHistogramText(const AnalysisState &s, std::string &out)
     // One asterisk per value; when the largest class has more values than a
     // line can sensibly show, each asterisk stands for several values and a
     // note says how many.
-    const std::size_t largest = k > 0 ? *std::max_element(s.ClassCounts.begin(), s.ClassCounts.begin()
-                                                              + static_cast<std::ptrdiff_t>(k))
-                                      : 0;
-    const std::size_t perAsterisk = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
+    const std::size_t largest = k > 0
+        ? *std::max_element(s.ClassCounts.begin(),
+                            s.ClassCounts.begin() + static_cast<std::ptrdiff_t>(k))
+        : 0;
+    const std::size_t perAsterisk
+        = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
     if (perAsterisk > 1)
         Line(out, indent, "(one * for every " + std::to_string(perAsterisk) + " values)");
     End(out);
@@ -194,7 +196,8 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     out += PlusMinus;
     Fixed(out, s.StdDev, 0, d + 1);
     End(out);
-    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.StdError, d + 1);
+    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.StdError,
+                   d + 1);
     LabelledNumber(out, 20, "Summation of Residuals Squared = ", squaredResiduals, d + 2);
     End(out);
 
@@ -310,7 +313,7 @@ std::string ReportReplacesDataFile(const std::string &dataFileName)
     if (!SameFile(reportName, dataFileName))
         return std::string();
     return "The report \"" + reportName
-           + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
+        + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
 }
 
 std::string ReportNumber(double x, int width, int decimals)
@@ -333,13 +336,15 @@ bool WriteReport(AnalysisState &state, std::string &error)
     std::string temporaryName;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporaryName = reportName + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        temporaryName = reportName + "." + std::to_string(::getpid()) + "-"
+            + std::to_string(attempt) + ".tmp";
         fd = ::open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
     }
     if (fd < 0) {
-        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(errno) + ".";
+        error
+            = "Cannot write the report file \"" + reportName + "\": " + std::strerror(errno) + ".";
         return false;
     }
 
@@ -364,7 +369,8 @@ bool WriteReport(AnalysisState &state, std::string &error)
         failure = errno;
     if (failure != 0) {
         ::unlink(temporaryName.c_str());
-        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(failure) + ".";
+        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(failure)
+            + ".";
         return false;
     }
     state.DataFileName = reportName;

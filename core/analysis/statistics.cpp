@@ -44,7 +44,10 @@ unsigned char Byte(char c)
 class DataReader
 {
 public:
-    explicit DataReader(AnalysisState &state) : m_state(state), m_delimiter(DelimiterTable()) {}
+    explicit DataReader(AnalysisState &state)
+        : m_state(state)
+        , m_delimiter(DelimiterTable())
+    { }
 
     void readLine(std::string_view line);
     // Leaves CurrentLine at the last line read, as if every line had been
@@ -383,8 +386,8 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
     state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
     if (!HasValues(state, error))
         return false;
-    const auto [low, high] = std::minmax_element(state.DataValues.begin(), state.DataValues.begin()
-                                                     + static_cast<std::ptrdiff_t>(n));
+    const auto [low, high] = std::minmax_element(
+        state.DataValues.begin(), state.DataValues.begin() + static_cast<std::ptrdiff_t>(n));
     if (*low == *high) {
         // All values equal: the mean is that value and there is no spread,
         // whatever rounding the running sum collected.
@@ -413,7 +416,8 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
         return false;
     }
     if (state.Variance > 0.0) {
-        state.StdError = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance) / n));
+        state.StdError
+            = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance) / n));
         state.StdDev = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance)));
     }
     // A variance just inside the range of a double can still give a
@@ -473,6 +477,6 @@ void ComputeResiduals(AnalysisState &state)
     const std::size_t n = state.ValueCount;
     state.Residuals.resize(n);
     for (std::size_t i = 0; i < n; ++i)
-        state.Residuals[i] =
-            static_cast<double>(static_cast<long double>(state.DataValues[i]) - state.Mean);
+        state.Residuals[i]
+            = static_cast<double>(static_cast<long double>(state.DataValues[i]) - state.Mean);
 }

@@ -20,7 +20,8 @@ bool ReadField(const std::string &text, std::vector<std::string> &messages, Read
 
 bool ReadRealField(const std::string &text, double &value, std::vector<std::string> &messages)
 {
-    return ReadField(text, messages, [&](std::string &line) { value = ReadReal(line, Delimiters); });
+    return ReadField(text, messages,
+                     [&](std::string &line) { value = ReadReal(line, Delimiters); });
 }
 
 bool ReadIntegerField(const std::string &text, std::int32_t &value,
@@ -73,5 +74,5 @@ bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText,
                          std::int32_t &v, std::vector<std::string> &messages)
 {
     return ReadAlphaField(alphaText, alpha, messages)
-           && ReadDegreesField(vText, "Please enter the degrees of freedom.", v, messages);
+        && ReadDegreesField(vText, "Please enter the degrees of freedom.", v, messages);
 }

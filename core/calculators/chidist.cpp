@@ -51,8 +51,7 @@ long double ChiIntegral(long double a, long double b)
 
 } // namespace
 
-void FindStartInterval(const Integrand &density, long double &A, long double &B,
-                       long double mass)
+void FindStartInterval(const Integrand &density, long double &A, long double &B, long double mass)
 {
     long double d = B - A;
     long double m = (density(A) + density(B)) * 0.5L;
@@ -66,8 +65,8 @@ void FindStartInterval(const Integrand &density, long double &A, long double &B,
     }
 }
 
-QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral,
-                              long double p, const std::function<bool()> &stopEarly)
+QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral, long double p,
+                              const std::function<bool()> &stopEarly)
 {
     QuantileSearch search;
     const long double tolerance = SearchTolerance(p);
@@ -146,7 +145,7 @@ std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimal
     if (!search.found)
         return NotComputedLine;
     return "          Critical value = "
-           + FormatNumber(0, decimals, static_cast<double>(search.value));
+        + FormatNumber(0, decimals, static_cast<double>(search.value));
 }
 
 std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi)
@@ -164,8 +163,8 @@ CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText
     if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome.messages))
         return outcome;
 
-    const QuantileSearch chi =
-        CollectMessages(outcome.messages, [&] { return ChiCriticalValue(alpha, v); });
+    const QuantileSearch chi
+        = CollectMessages(outcome.messages, [&] { return ChiCriticalValue(alpha, v); });
     ResultText = ChiReportText(alpha, v, chi);
     outcome.accepted = true;
     return outcome;

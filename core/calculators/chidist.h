@@ -67,8 +67,8 @@ void FindStartInterval(const Integrand &density, long double &A, long double &B,
 // false) when an integral is not a finite number or after MaxSearchPasses
 // passes; stopEarly, when given, is asked after every integral and ends the
 // search without a result when it says so.
-QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral,
-                              long double p, const std::function<bool()> &stopEarly = {});
+QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral, long double p,
+                              const std::function<bool()> &stopEarly = {});
 
 // Sets up the density for v degrees of freedom (v >= 1).
 void SetChiDegrees(std::int32_t v);

@@ -170,8 +170,8 @@ CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
                              outcome.messages))
         return outcome;
 
-    const QuantileSearch f =
-        CollectMessages(outcome.messages, [&] { return FCriticalValue(alpha, v1, v2); });
+    const QuantileSearch f
+        = CollectMessages(outcome.messages, [&] { return FCriticalValue(alpha, v1, v2); });
     ResultText = FReportText(alpha, v1, v2, f);
     outcome.accepted = true;
     return outcome;

@@ -97,8 +97,8 @@ double NormalCriticalValue(double &percent)
 std::string NormalReportText(double percent, double z)
 {
     return "          Normal distribution:\r\n          For probable error = "
-           + FormatNumber(0, 1, percent) + "%" + "\r\n" + "\r\n" + "          t-value = "
-           + FormatNumber(0, 3, z);
+        + FormatNumber(0, 1, percent) + "%" + "\r\n" + "\r\n"
+        + "          t-value = " + FormatNumber(0, 3, z);
 }
 
 CalcOutcome RunNormalRequest(const std::string &pText)

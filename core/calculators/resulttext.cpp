@@ -6,6 +6,7 @@ std::string ResultText;
 
 std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v)
 {
-    return std::string("          ") + title + "\r\n          For alpha = " + FormatNumber(0, 3, alpha)
-           + "\r\n          and " + FormatNumber(0, 0, v) + " degrees of freedom\r\n\r\n";
+    return std::string("          ") + title
+        + "\r\n          For alpha = " + FormatNumber(0, 3, alpha) + "\r\n          and "
+        + FormatNumber(0, 0, v) + " degrees of freedom\r\n\r\n";
 }

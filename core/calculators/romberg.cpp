@@ -14,8 +14,7 @@
 // after row maxRows in any case. An integral whose first extrapolation stays
 // exactly 0 in two rows (an interval of zero width, an integrand that is 0 at
 // every sample, such as a density that has underflowed) is 0 and ends there.
-long double Romberg(const Integrand &f, long double a, long double b, long double eps,
-                    int maxRows)
+long double Romberg(const Integrand &f, long double a, long double b, long double eps, int maxRows)
 {
     maxRows = std::max(maxRows, 1);
     std::vector<long double> previous(static_cast<std::size_t>(maxRows));

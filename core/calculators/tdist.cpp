@@ -152,7 +152,7 @@ std::string TReportText(double alpha, std::int32_t v, long double t)
 {
     const double shown = static_cast<double>(t);
     return AlphaDegreesHeading("Students t distribution:", alpha, v)
-           + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
+        + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
 }
 
 CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)

@@ -46,8 +46,7 @@ std::string ConsoleMessageText(const std::string &text)
 
 MessageRecorder::MessageRecorder()
     : m_previous(SetMessageHandler([this](const std::string &text) { m_texts.push_back(text); }))
-{
-}
+{ }
 
 MessageRecorder::~MessageRecorder()
 {

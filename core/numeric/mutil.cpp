@@ -2,8 +2,8 @@
 
 #include "core/numeric/messages.h"
 
-#include <cfenv>
 #include <array>
+#include <cfenv>
 #include <cmath>
 #include <iterator>
 
@@ -20,14 +20,8 @@ constexpr long double SeriesStart = 20.0L;
 // B(2k) / (2k (2k - 1)) for k = 1..8: the coefficients of Stirling's series
 //   ln Gamma(z) = (z - 1/2) ln z - z + ln sqrt(2 pi) + sum c_k / z^(2k - 1).
 constexpr long double StirlingCoefficients[] = {
-    1.0L / 12.0L,
-    -1.0L / 360.0L,
-    1.0L / 1260.0L,
-    -1.0L / 1680.0L,
-    1.0L / 1188.0L,
-    -691.0L / 360360.0L,
-    1.0L / 156.0L,
-    -3617.0L / 122400.0L,
+    1.0L / 12.0L,   -1.0L / 360.0L,      1.0L / 1260.0L, -1.0L / 1680.0L,
+    1.0L / 1188.0L, -691.0L / 360360.0L, 1.0L / 156.0L,  -3617.0L / 122400.0L,
 };
 
 long double LogGammaSeries(long double z)

@@ -52,7 +52,9 @@ locale_t CLocale()
 class CLocaleScope
 {
 public:
-    CLocaleScope() : m_previous(uselocale(CLocale())) {}
+    CLocaleScope()
+        : m_previous(uselocale(CLocale()))
+    { }
     ~CLocaleScope() { uselocale(m_previous); }
     CLocaleScope(const CLocaleScope &) = delete;
     CLocaleScope &operator=(const CLocaleScope &) = delete;
@@ -222,7 +224,8 @@ bool ConvertInteger(const std::string &token, std::int32_t &value)
     if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < token.size() && token[i] == '0' && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
+    } else if (i + 1 < token.size() && token[i] == '0'
+               && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -319,7 +322,8 @@ std::string ScientificForm(double x)
 {
     if (!std::isfinite(x)) {
         char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%23s", std::isnan(x) ? "NAN" : (x < 0 ? "-INF" : "+INF"));
+        std::snprintf(buffer, sizeof buffer, "%23s",
+                      std::isnan(x) ? "NAN" : (x < 0 ? "-INF" : "+INF"));
         return buffer;
     }
     char buffer[64];
@@ -331,8 +335,10 @@ std::string ScientificForm(double x)
     const std::size_t e = digits.find('E');
     const int exponent = std::atoi(digits.c_str() + e + 1);
     char exponentText[16];
-    std::snprintf(exponentText, sizeof exponentText, "%c%04d", exponent < 0 ? '-' : '+', std::abs(exponent));
-    return std::string(1, std::signbit(x) && x != 0 ? '-' : ' ') + digits.substr(0, e) + 'E' + exponentText;
+    std::snprintf(exponentText, sizeof exponentText, "%c%04d", exponent < 0 ? '-' : '+',
+                  std::abs(exponent));
+    return std::string(1, std::signbit(x) && x != 0 ? '-' : ' ') + digits.substr(0, e) + 'E'
+        + exponentText;
 }
 
 } // namespace
@@ -376,7 +382,8 @@ std::int64_t TokenDecimals(std::string_view token)
 {
     // Positions are counted from 1 here, 0 meaning "none".
     const std::size_t point = token.find('.');
-    const std::int64_t p = point == std::string_view::npos ? 0 : static_cast<std::int64_t>(point) + 1;
+    const std::int64_t p
+        = point == std::string_view::npos ? 0 : static_cast<std::int64_t>(point) + 1;
     const std::int64_t length = static_cast<std::int64_t>(token.size());
     const std::size_t e = token.find('E');
     if (e != std::string_view::npos) {

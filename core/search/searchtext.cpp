@@ -7,13 +7,18 @@ char16_t DefaultUpperCase(char16_t c)
     if (c < 0xE0)
         return c;
     if (c <= 0xFE)
-        return c == 0xF7 ? c : static_cast<char16_t>(c - 0x20);  // 0xF7 is the division sign
+        return c == 0xF7 ? c : static_cast<char16_t>(c - 0x20); // 0xF7 is the division sign
     switch (c) {
-    case 0xFF: return 0x178;   // ÿ
-    case 0x153: return 0x152;  // œ
-    case 0x161: return 0x160;  // š
-    case 0x17E: return 0x17D;  // ž
-    default: return c;
+    case 0xFF:
+        return 0x178; // ÿ
+    case 0x153:
+        return 0x152; // œ
+    case 0x161:
+        return 0x160; // š
+    case 0x17E:
+        return 0x17D; // ž
+    default:
+        return c;
     }
 }
 
@@ -25,7 +30,9 @@ void SearchState::ToTop()
 }
 
 LineMatcher::LineMatcher(std::u16string_view pattern, bool matchCase, UpperCaseFunction upper)
-    : m_pattern(pattern), m_matchCase(matchCase), m_upper(upper ? upper : DefaultUpperCase)
+    : m_pattern(pattern)
+    , m_matchCase(matchCase)
+    , m_upper(upper ? upper : DefaultUpperCase)
 {
     if (!m_matchCase)
         for (char16_t &c : m_pattern)
@@ -122,7 +129,7 @@ long ReplaceAllInLine(std::u16string &line, const LineMatcher &matcher,
     const std::size_t length = static_cast<std::size_t>(matcher.patternLength());
     std::u16string result;
     result.reserve(line.size());
-    std::size_t copied = 0;  // characters of line already in result
+    std::size_t copied = 0; // characters of line already in result
     long count = 0;
     while (column > 0) {
         const std::size_t at = static_cast<std::size_t>(column - 1);

@@ -20,9 +20,9 @@ char16_t DefaultUpperCase(char16_t c);
 // Where a search goes on, kept by each editor window between Find Next presses.
 struct SearchState
 {
-    long MatchColumn = 0;  // column of the last occurrence in line LineIndex; 0 for none yet
-    long LineStart = 0;    // offset of line LineIndex, each line break counted as CR LF
-    long LineIndex = 0;    // line where the next search goes on
+    long MatchColumn = 0; // column of the last occurrence in line LineIndex; 0 for none yet
+    long LineStart = 0;   // offset of line LineIndex, each line break counted as CR LF
+    long LineIndex = 0;   // line where the next search goes on
     bool MatchCase = false;
 
     // Back to the top of the text.
@@ -63,7 +63,7 @@ public:
     long findFolded(std::u16string_view folded, long from = 1) const;
 
 private:
-    std::u16string m_pattern;  // upper case unless m_matchCase
+    std::u16string m_pattern; // upper case unless m_matchCase
     bool m_matchCase;
     UpperCaseFunction m_upper;
     mutable std::u16string m_scratch;
@@ -71,15 +71,15 @@ private:
 
 // The column of the first occurrence of pattern in line at column from or
 // later; 0 when there is none.
-long SearchLine(std::u16string_view pattern, std::u16string_view line, long from,
-                bool matchCase, UpperCaseFunction upper = DefaultUpperCase);
+long SearchLine(std::u16string_view pattern, std::u16string_view line, long from, bool matchCase,
+                UpperCaseFunction upper = DefaultUpperCase);
 
 struct FindResult
 {
     bool found = false;
-    long line = 0;    // line index of the occurrence
-    long column = 0;  // its column
-    long offset = 0;  // LineStart + column - 1, line breaks counted as CR LF
+    long line = 0;   // line index of the occurrence
+    long column = 0; // its column
+    long offset = 0; // LineStart + column - 1, line breaks counted as CR LF
 };
 
 // Goes on from the saved position to the next occurrence and records it in
@@ -90,16 +90,14 @@ FindResult FindNext(SearchState &state, SearchLines &lines, std::u16string_view 
 
 // Replaces the first occurrence in the whole text, counted from the first line.
 // Returns true when something was replaced.
-bool ReplaceFirst(SearchLines &lines, std::u16string_view pattern,
-                  std::u16string_view replacement, bool matchCase,
-                  UpperCaseFunction upper = DefaultUpperCase);
+bool ReplaceFirst(SearchLines &lines, std::u16string_view pattern, std::u16string_view replacement,
+                  bool matchCase, UpperCaseFunction upper = DefaultUpperCase);
 
 // Replaces every occurrence, line by line from left to right. Text that a
 // replacement inserts is never searched again, so it ends for every
 // replacement. Returns the number of occurrences replaced.
-long ReplaceAll(SearchLines &lines, std::u16string_view pattern,
-                std::u16string_view replacement, bool matchCase,
-                UpperCaseFunction upper = DefaultUpperCase);
+long ReplaceAll(SearchLines &lines, std::u16string_view pattern, std::u16string_view replacement,
+                bool matchCase, UpperCaseFunction upper = DefaultUpperCase);
 
 // Replaces every occurrence in one line; returns how many there were.
 long ReplaceAllInLine(std::u16string &line, const LineMatcher &matcher,

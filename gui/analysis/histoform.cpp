@@ -2,14 +2,14 @@
 
 #include "core/analysis/analysisstate.h"
 #include "core/analysis/classes.h"
-#include "gui/analysis/histopicture.h"
 #include "core/analysis/picturelayout.h"
 #include "core/analysis/report.h"
-#include "gui/viewers/graph.h"
-#include "gui/viewers/viewfile.h"
+#include "gui/analysis/histopicture.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/text.h"
+#include "gui/viewers/graph.h"
+#include "gui/viewers/viewfile.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -56,7 +56,8 @@ void PlaceLabel(QLabel *label, int left, int top, int width, int height)
     const QSize hint = label->sizeHint();
     const int right = left + width;
     const int grown = std::max(width, hint.width());
-    label->setGeometry(Border + std::max(0, right - grown), Border + top, grown, std::max(height, hint.height()));
+    label->setGeometry(Border + std::max(0, right - grown), Border + top, grown,
+                       std::max(height, hint.height()));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -103,14 +104,17 @@ THisto::THisto(QWidget *parent)
     EntryText->setPalette(black);
     EntryText->setGeometry(Border + 152, Border + 72, 41, 23);
 
-    OkBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    OkBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"),
+                            this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setDefault(true);
     OkBtn->setGeometry(Border + 232, Border + 16, 75, 25);
-    EscBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+    EscBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                             QStringLiteral("Cancel"), this);
     EscBtn->setObjectName(QStringLiteral("EscBtn"));
     EscBtn->setGeometry(Border + 232, Border + 48, 75, 25);
-    HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"), this);
+    HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
+                              QStringLiteral("Help"), this);
     HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
     HelpBtn->setGeometry(Border + 232, Border + 80, 75, 25);
     setHelpContext(HelpBtn, HelpContext);
@@ -137,8 +141,9 @@ THisto::THisto(QWidget *parent)
             [this] { HelpSystem::current().showContext(HelpFileFor(this), HelpContext); });
 
     OpenDialog.title = QStringLiteral("Open Data File");
-    OpenDialog.filters = QStringList{QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
-                                     QStringLiteral("Output files(*.out)"), QStringLiteral("all files (*.*)")};
+    OpenDialog.filters
+        = QStringList{QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
+                      QStringLiteral("Output files(*.out)"), QStringLiteral("all files (*.*)")};
     OpenDialog.selectedFilter = 0;
     OpenDialog.defaultSuffix = QStringLiteral("dat");
     OpenDialog.mustExist = true;

@@ -80,13 +80,15 @@ void PaintHistogramPicture(QImage &image, const PictureLayout &layout)
     for (const PictureBar &bar : layout.Bars) {
         if (bar.top >= bar.baseline)
             continue;
-        painter.fillRect(QRect(bar.x - BarPenWidth / 2, bar.top, BarPenWidth, bar.baseline - bar.top),
-                         ToColor(BarColor));
+        painter.fillRect(
+            QRect(bar.x - BarPenWidth / 2, bar.top, BarPenWidth, bar.baseline - bar.top),
+            ToColor(BarColor));
     }
 
     painter.setPen(QPen(Qt::black, 1));
     painter.setFont(PictureFont());
-    const QRect nameBox(layout.NamePosition.x, layout.NamePosition.y, image.width(), image.height());
+    const QRect nameBox(layout.NamePosition.x, layout.NamePosition.y, image.width(),
+                        image.height());
     painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                      QString::fromLatin1(layout.Name.data(), static_cast<int>(layout.Name.size())));
 }

@@ -14,13 +14,13 @@
 #include <stdexcept>
 
 #include "core/calculators/resulttext.h"
-#include "gui/viewers/messageform.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "gui/viewers/messageform.h"
 
 namespace {
 
@@ -50,7 +50,8 @@ const char *const BannerRule = "          ~~~~~~~~~~~~~~~~~~~~";
 } // namespace
 
 TCalcDialog::TCalcDialog(const Design &design, QWidget *parent)
-    : QDialog(parent), m_design(design)
+    : QDialog(parent)
+    , m_design(design)
 {
     setWindowTitle(design.caption);
     if (design.helpContext != 0)
@@ -66,12 +67,11 @@ TCalcDialog::TCalcDialog(const Design &design, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                           tr("OK"), this);
+    m_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OkBtn"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                               tr("Cancel"), this);
+    m_cancel
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("CancelBtn"));
     // The style's help picture reads as an error mark in some styles; the
     // caption says enough.
@@ -103,8 +103,8 @@ QLabel *TCalcDialog::addLabel(const QString &labelName, const QString &text)
 }
 
 QLineEdit *TCalcDialog::addField(const QString &labelName, const QString &labelText,
-                                 const QString &editName, const QString &hint,
-                                 int width, int helpContext)
+                                 const QString &editName, const QString &hint, int width,
+                                 int helpContext)
 {
     const int row = m_rows++;
 

@@ -30,12 +30,12 @@ public:
     // What tells the calculators' dialogs apart besides their fields.
     struct Design
     {
-        QString caption;        // the dialog's own caption
-        QString resultCaption;  // the results window's caption
-        int helpContext = 0;    // the dialog's own context; 0 for none
+        QString caption;       // the dialog's own caption
+        QString resultCaption; // the results window's caption
+        int helpContext = 0;   // the dialog's own context; 0 for none
         int helpButtonContext = 0;
-        bool showHints = true;  // false: hints are kept but not displayed
-        bool centred = true;    // false: shown at designPosition
+        bool showHints = true; // false: hints are kept but not displayed
+        bool centred = true;   // false: shown at designPosition
         QPoint designPosition;
     };
 
@@ -48,12 +48,10 @@ protected:
     // Adds a row: a label (bold navy) left of a new edit field (black), the
     // label's mnemonic leading to the field. Fields join the tab order in the
     // order they are added, before the buttons.
-    QLineEdit *addField(const QString &labelName, const QString &labelText,
-                        const QString &editName, const QString &hint, int width,
-                        int helpContext = 0);
+    QLineEdit *addField(const QString &labelName, const QString &labelText, const QString &editName,
+                        const QString &hint, int width, int helpContext = 0);
     // A label to the right of an existing field (a unit such as "%").
-    QLabel *addTrailingLabel(QLineEdit *field, const QString &labelName,
-                             const QString &text);
+    QLabel *addTrailingLabel(QLineEdit *field, const QString &labelName, const QString &text);
 
     // Validates the fields' texts and computes; on acceptance ResultText holds
     // the report.

@@ -28,15 +28,12 @@ TFCompute::TFCompute(QWidget *parent)
     : TCalcDialog(fDesign(), parent)
 {
     const QString degreesHint = QStringLiteral("Enter number of redundant measurements");
-    AlphaText = addField(QStringLiteral("Label1"),
-                         QStringLiteral("&Alpha, Upper-tail percentage points:"),
-                         QStringLiteral("AlphaText"),
-                         QStringLiteral("Enter upper-tail in percentage points"), 65);
-    V1Text = addField(QStringLiteral("Label2"),
-                      QStringLiteral("&Numerator degrees of freedom: "),
+    AlphaText = addField(
+        QStringLiteral("Label1"), QStringLiteral("&Alpha, Upper-tail percentage points:"),
+        QStringLiteral("AlphaText"), QStringLiteral("Enter upper-tail in percentage points"), 65);
+    V1Text = addField(QStringLiteral("Label2"), QStringLiteral("&Numerator degrees of freedom: "),
                       QStringLiteral("V1Text"), degreesHint, 65);
-    V2Text = addField(QStringLiteral("Label3"),
-                      QStringLiteral("&Denominator degrees of freedom: "),
+    V2Text = addField(QStringLiteral("Label3"), QStringLiteral("&Denominator degrees of freedom: "),
                       QStringLiteral("V2Text"), degreesHint, 65);
     Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
     Label2 = findChild<QLabel *>(QStringLiteral("Label2"));
@@ -50,6 +47,5 @@ void TFCompute::Execute()
 
 CalcOutcome TFCompute::runRequest()
 {
-    return RunFRequest(ToCore(AlphaText->text()), ToCore(V1Text->text()),
-                       ToCore(V2Text->text()));
+    return RunFRequest(ToCore(AlphaText->text()), ToCore(V1Text->text()), ToCore(V2Text->text()));
 }

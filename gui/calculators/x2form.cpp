@@ -27,10 +27,9 @@ TCalcDialog::Design chiDesign()
 TX2::TX2(QWidget *parent)
     : TCalcDialog(chiDesign(), parent)
 {
-    AlphaText = addField(QStringLiteral("Label1"),
-                         QStringLiteral("&Alpha, Upper-tail percentage points:"),
-                         QStringLiteral("AlphaText"),
-                         QStringLiteral("Enter upper-tail in percentage points"), 65);
+    AlphaText = addField(
+        QStringLiteral("Label1"), QStringLiteral("&Alpha, Upper-tail percentage points:"),
+        QStringLiteral("AlphaText"), QStringLiteral("Enter upper-tail in percentage points"), 65);
     VText = addField(QStringLiteral("Label2"), QStringLiteral("&V, Degrees of freedom: "),
                      QStringLiteral("VText"),
                      QStringLiteral("Enter number of redundant measurements"), 65);

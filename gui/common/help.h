@@ -18,9 +18,9 @@ void setHelpContext(QObject *object, int context);
 // A menu's hint (on the action that opens it, for the status line) and its
 // help context, on the menu and on that action.
 void setMenuHelp(QMenu *menu, const QString &hint, int context);
-int helpContext(const QObject *object);            // 0 when none
+int helpContext(const QObject *object); // 0 when none
 void setHelpFile(QWidget *window, const QString &file);
-QString helpFile(const QWidget *window);            // empty when none
+QString helpFile(const QWidget *window); // empty when none
 
 QString ApplicationHelpFile();
 // The program file's path with its extension replaced by ".hlp" (a program

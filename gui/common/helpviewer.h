@@ -73,10 +73,10 @@ public:
     QString errorString() const { return m_error; }
     const HelpDocument &document() const { return m_document; }
 
-    void showTopics();              // contents, with the first topic shown
-    bool showContext(int context);  // false when the file has no such topic
+    void showTopics();             // contents, with the first topic shown
+    bool showContext(int context); // false when the file has no such topic
     int currentContext() const { return m_current; }
-    void present();                 // shows, raises and activates the window
+    void present(); // shows, raises and activates the window
 
     QTextBrowser *browser() const { return m_browser; }
     QLineEdit *indexField() const { return m_indexField; }

@@ -51,8 +51,8 @@ QPainterPath BellCurve(const QRectF &box)
 void Page(QPainter &p)
 {
     QPolygonF sheet;
-    sheet << QPointF(3.5, 1.5) << QPointF(10.5, 1.5) << QPointF(13.5, 4.5)
-          << QPointF(13.5, 14.5) << QPointF(3.5, 14.5);
+    sheet << QPointF(3.5, 1.5) << QPointF(10.5, 1.5) << QPointF(13.5, 4.5) << QPointF(13.5, 14.5)
+          << QPointF(3.5, 14.5);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     p.drawPolygon(sheet);
@@ -127,7 +127,8 @@ QIcon OpenFile()
         p.setBrush(QColor(240, 200, 80));
         p.drawRect(QRectF(1.5, 4.5, 12, 9));
         QPolygonF flap;
-        flap << QPointF(3.5, 7.5) << QPointF(15.5, 7.5) << QPointF(13.5, 13.5) << QPointF(1.5, 13.5);
+        flap << QPointF(3.5, 7.5) << QPointF(15.5, 7.5) << QPointF(13.5, 13.5)
+             << QPointF(1.5, 13.5);
         p.setBrush(QColor(255, 224, 128));
         p.drawPolygon(flap);
         p.setPen(QPen(Navy, 1.2));
@@ -202,7 +203,7 @@ QIcon Print()
     return Painted([](QPainter &p) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(4.5, 1.5, 7, 5));  // paper going in
+        p.drawRect(QRectF(4.5, 1.5, 7, 5)); // paper going in
         p.setBrush(QColor(192, 192, 192));
         p.drawRect(QRectF(1.5, 6.5, 13, 6)); // the body
         p.setBrush(Qt::white);
@@ -248,9 +249,9 @@ QIcon Paste()
         p.setBrush(QColor(160, 110, 50));
         p.drawRect(QRectF(1.5, 2.5, 10, 12)); // the clipboard
         p.setBrush(QColor(192, 192, 192));
-        p.drawRect(QRectF(4.5, 0.5, 4, 3));   // its clip
+        p.drawRect(QRectF(4.5, 0.5, 4, 3)); // its clip
         p.setBrush(Qt::white);
-        p.drawRect(QRectF(6.5, 6.5, 8, 9));   // the sheet laid on it
+        p.drawRect(QRectF(6.5, 6.5, 8, 9)); // the sheet laid on it
         p.setPen(QPen(Navy, 1));
         for (double y : {9.5, 11.5, 13.5})
             p.drawLine(QPointF(8, y), QPointF(13, y));
@@ -285,9 +286,9 @@ QIcon Alignment(Qt::Alignment alignment)
         const int widths[] = {14, 9, 12, 7};
         for (int row = 0; row < 4; ++row) {
             const int w = widths[row];
-            const int x = alignment == Qt::AlignLeft    ? 1
-                          : alignment == Qt::AlignRight ? 15 - w
-                                                        : (16 - w) / 2;
+            const int x = alignment == Qt::AlignLeft ? 1
+                : alignment == Qt::AlignRight        ? 15 - w
+                                                     : (16 - w) / 2;
             p.fillRect(QRectF(x, 2 + row * 3, w, 2), Qt::black);
         }
     });
@@ -302,7 +303,8 @@ QPixmap Report()
     p.setPen(QPen(Qt::black, 1));
     const int heights[] = {6, 14, 22, 14, 6};
     for (int i = 0; i < 5; ++i)
-        p.fillRect(QRect(3 + i * 5, 28 - heights[i], 5, heights[i]), i == 2 ? Qt::blue : Qt::darkCyan);
+        p.fillRect(QRect(3 + i * 5, 28 - heights[i], 5, heights[i]),
+                   i == 2 ? Qt::blue : Qt::darkCyan);
     p.drawLine(1, 28, 29, 28);
     QPainterPath curve;
     curve.moveTo(1, 27);

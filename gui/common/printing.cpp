@@ -75,17 +75,19 @@ QPrinter &ProgramPrinter()
 
 struct PrinterTextChannel::State
 {
-    explicit State(QPrinter &p) : printer(p) {}
+    explicit State(QPrinter &p)
+        : printer(p)
+    { }
 
     QPrinter &printer;
     QPainter painter;
     QFont font = QGuiApplication::font();
     bool open = false;
-    int width = 0;      // printable page, printer pixels
+    int width = 0; // printable page, printer pixels
     int height = 0;
-    qreal x = 0;        // where the next text goes
-    int y = 0;          // top of the current line
-    int tallest = 0;    // height of the tallest text drawn on the current line
+    qreal x = 0;     // where the next text goes
+    int y = 0;       // top of the current line
+    int tallest = 0; // height of the tallest text drawn on the current line
     int pages = 0;
     // A line end at the foot of a page moves to the next page, but the sheet is
     // only begun when something follows, so a report that fills its last page
@@ -146,8 +148,8 @@ struct PrinterTextChannel::State
     {
         const QFontMetricsF fm = fineMetrics();
         room += 1e-6;
-        qsizetype low = 0;               // fits
-        qsizetype high = text.size();    // candidate
+        qsizetype low = 0;            // fits
+        qsizetype high = text.size(); // candidate
         if (fm.horizontalAdvance(text) <= room)
             return text.size();
         while (high - low > 1) {
@@ -190,8 +192,7 @@ struct PrinterTextChannel::State
 
 PrinterTextChannel::PrinterTextChannel(QPrinter &printer)
     : d(std::make_unique<State>(printer))
-{
-}
+{ }
 
 PrinterTextChannel::~PrinterTextChannel()
 {

@@ -37,8 +37,8 @@ public:
 
     bool open(const QString &jobTitle = QString());
     bool isOpen() const;
-    void setFont(const QFont &font);   // a font of pixel size is scaled to the printer
-    void write(const QString &text);   // "\r\n" and "\n" end lines, "\f" ends pages
+    void setFont(const QFont &font); // a font of pixel size is scaled to the printer
+    void write(const QString &text); // "\r\n" and "\n" end lines, "\f" ends pages
     void writeLine(const QString &text = QString());
     void close();
 

@@ -81,9 +81,10 @@ void Configure(QFileDialog &dialog, const FileDialogRequest &request)
         if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
             buttons->addButton(QDialogButtonBox::Help);
             const int context = request.helpContext;
-            QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, [&dialog, context] {
-                HelpSystem::current().showContext(HelpFileFor(&dialog), context);
-            });
+            QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                             [&dialog, context] {
+                                 HelpSystem::current().showContext(HelpFileFor(&dialog), context);
+                             });
         }
     }
 }
@@ -123,9 +124,9 @@ void DialogPrompts::information(const QString &text)
 
 QMessageBox::StandardButton DialogPrompts::confirm(const QString &text)
 {
-    const QMessageBox::StandardButton answer =
-        ShowBox(QMessageBox::Question, QStringLiteral("Confirm"), text,
-                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton answer
+        = ShowBox(QMessageBox::Question, QStringLiteral("Confirm"), text,
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     // Closing the box with its close button or Esc counts as Cancel.
     return answer == QMessageBox::NoButton ? QMessageBox::Cancel : answer;
 }
@@ -168,8 +169,8 @@ bool DialogPrompts::printerSetup(QWidget *parent, QPrinter &printer)
 bool DialogPrompts::chooseFont(QWidget *parent, QFont &font)
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(),
-                                              QFontDialog::DontUseNativeDialog);
+    const QFont chosen
+        = QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::DontUseNativeDialog);
     if (ok)
         font = chosen;
     return ok;
@@ -201,7 +202,6 @@ QString CoreMessageText(const std::string &text)
 
 void InstallCoreMessageHandler()
 {
-    SetMessageHandler([](const std::string &text) {
-        Prompts::current().message(CoreMessageText(text));
-    });
+    SetMessageHandler(
+        [](const std::string &text) { Prompts::current().message(CoreMessageText(text)); });
 }

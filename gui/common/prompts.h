@@ -19,13 +19,13 @@ class QWidget;
 struct FileDialogRequest
 {
     QString title;
-    QString directory;       // folder to start in; empty for the current one
-    QString fileName;        // initial name shown in the name field
-    QStringList filters;     // "Data files (*.dat)", ...
-    int selectedFilter = 0;  // index into filters
-    QString defaultSuffix;   // appended to a typed name without extension
-    bool mustExist = false;  // open dialogs: refuse names of missing files
-    int helpContext = 0;     // non-zero: a Help button and F1 show this topic
+    QString directory;      // folder to start in; empty for the current one
+    QString fileName;       // initial name shown in the name field
+    QStringList filters;    // "Data files (*.dat)", ...
+    int selectedFilter = 0; // index into filters
+    QString defaultSuffix;  // appended to a typed name without extension
+    bool mustExist = false; // open dialogs: refuse names of missing files
+    int helpContext = 0;    // non-zero: a Help button and F1 show this topic
 };
 
 class Prompts

@@ -52,8 +52,8 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
         return EditorPrintResult::Busy;
 
     const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const EditorPrintLayout layout =
-        MakeEditorPrintLayout(job.screenDpi, job.points, printer.resolution(), pageHeight);
+    const EditorPrintLayout layout
+        = MakeEditorPrintLayout(job.screenDpi, job.points, printer.resolution(), pageHeight);
     // Checked before the job starts, so that no empty job reaches the printer.
     if (layout.linesPerPage < 1)
         return EditorPrintResult::FontUnusable;
@@ -73,8 +73,8 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
     painter.setFont(font);
     painter.setPen(job.colour);
     const int width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs |
-                      Qt::TextDontClip;
+    const int flags
+        = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
 
     qsizetype index = 0;
     const qsizetype count = job.lines.size();
@@ -84,9 +84,9 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
              ++onPage) {
             const QString &line = job.lines.at(index);
             if (!line.isEmpty())
-                painter.drawText(QRect(layout.left, y, std::max(1, width - layout.left),
-                                       layout.lineHeight),
-                                 flags, line);
+                painter.drawText(
+                    QRect(layout.left, y, std::max(1, width - layout.left), layout.lineHeight),
+                    flags, line);
             y += layout.lineHeight;
             ++index;
             QCoreApplication::processEvents();

@@ -12,9 +12,9 @@ class QPrinter;
 // Layout of one print job, in printer device units.
 struct EditorPrintLayout
 {
-    int left = 0;          // x of every line: the screen's pixels per inch, used as device units
-    int lineHeight = 0;    // the font's size on the printer
-    int linesPerPage = 0;  // whole lines that fit in the printable height
+    int left = 0;         // x of every line: the screen's pixels per inch, used as device units
+    int lineHeight = 0;   // the font's size on the printer
+    int linesPerPage = 0; // whole lines that fit in the printable height
 };
 
 // points: the editor's font size (its absolute value counts); printerDpi: the
@@ -23,23 +23,24 @@ EditorPrintLayout MakeEditorPrintLayout(int screenDpi, int points, int printerDp
 
 struct EditorPrintJob
 {
-    QString title;        // the print job's name: the window's caption
-    QFont font;           // the editor's font; its size is replaced by the line height
-    int points = 10;      // the editor's font size in points
+    QString title;   // the print job's name: the window's caption
+    QFont font;      // the editor's font; its size is replaced by the line height
+    int points = 10; // the editor's font size in points
     QColor colour = Qt::black;
     int screenDpi = 96;
     QStringList lines;
 };
 
 enum class EditorPrintResult {
-    Printed,       // pages went to the printer
-    NothingToPrint,// the text has no line
-    FontUnusable,  // the line height is 0 or taller than the page: no line fits
-    Busy,          // another editor print job is still running
+    Printed,        // pages went to the printer
+    NothingToPrint, // the text has no line
+    FontUnusable,   // the line height is 0 or taller than the page: no line fits
+    Busy,           // another editor print job is still running
 };
 
 // Prints job on printer. Between lines pending events run, so the program stays
 // responsive; the job's data is its own, so a window closing meanwhile does no
 // harm. Throws std::runtime_error when the printer cannot start or continue.
 // pages, when given, receives the number of pages begun.
-EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, int *pages = nullptr);
+EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job,
+                                  int *pages = nullptr);

@@ -34,7 +34,8 @@ QString OneLine(QString text)
 
 } // namespace
 
-TFindDialog::TFindDialog(QWidget *parent) : QDialog(parent)
+TFindDialog::TFindDialog(QWidget *parent)
+    : QDialog(parent)
 {
     SetUpModeless(this, tr("Find"));
 
@@ -72,11 +73,21 @@ TFindDialog::TFindDialog(QWidget *parent) : QDialog(parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::hide);
 }
 
-QString TFindDialog::findText() const { return OneLine(FindEdit->text()); }
-void TFindDialog::setFindText(const QString &text) { FindEdit->setText(OneLine(text)); }
-bool TFindDialog::matchCase() const { return MatchCaseBox->isChecked(); }
+QString TFindDialog::findText() const
+{
+    return OneLine(FindEdit->text());
+}
+void TFindDialog::setFindText(const QString &text)
+{
+    FindEdit->setText(OneLine(text));
+}
+bool TFindDialog::matchCase() const
+{
+    return MatchCaseBox->isChecked();
+}
 
-TReplaceDialog::TReplaceDialog(QWidget *parent) : QDialog(parent)
+TReplaceDialog::TReplaceDialog(QWidget *parent)
+    : QDialog(parent)
 {
     SetUpModeless(this, tr("Replace"));
 
@@ -117,7 +128,19 @@ TReplaceDialog::TReplaceDialog(QWidget *parent) : QDialog(parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::hide);
 }
 
-QString TReplaceDialog::findText() const { return OneLine(FindEdit->text()); }
-void TReplaceDialog::setFindText(const QString &text) { FindEdit->setText(OneLine(text)); }
-QString TReplaceDialog::replaceText() const { return OneLine(ReplaceEdit->text()); }
-bool TReplaceDialog::matchCase() const { return MatchCaseBox->isChecked(); }
+QString TReplaceDialog::findText() const
+{
+    return OneLine(FindEdit->text());
+}
+void TReplaceDialog::setFindText(const QString &text)
+{
+    FindEdit->setText(OneLine(text));
+}
+QString TReplaceDialog::replaceText() const
+{
+    return OneLine(ReplaceEdit->text());
+}
+bool TReplaceDialog::matchCase() const
+{
+    return MatchCaseBox->isChecked();
+}

@@ -21,7 +21,7 @@ public:
 
     QLineEdit *FindEdit = nullptr;
     QCheckBox *MatchCaseBox = nullptr;
-    QRadioButton *UpButton = nullptr;    // offered, but searches always run down
+    QRadioButton *UpButton = nullptr; // offered, but searches always run down
     QRadioButton *DownButton = nullptr;
     QPushButton *FindNextButton = nullptr;
     QPushButton *CancelButton = nullptr;

@@ -1,14 +1,14 @@
 #include "gui/editor/mdichild.h"
 
-#include "gui/editor/editorprint.h"
-#include "gui/editor/finddialogs.h"
-#include "gui/editor/textfile.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/errorbox.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
+#include "gui/editor/editorprint.h"
+#include "gui/editor/finddialogs.h"
+#include "gui/editor/textfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,12 +48,14 @@ constexpr int LargestScreenPoints = 500;
 
 std::u16string_view View(const QString &text)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+    return {reinterpret_cast<const char16_t *>(text.utf16()),
+            static_cast<std::size_t>(text.size())};
 }
 
 QString FromView(std::u16string_view text)
 {
-    return QString(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar *>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 // Full Unicode upper case, one code unit for one, so columns stay put.
@@ -103,7 +105,10 @@ QString RawText(const QTextDocument *document)
 class MemoLines : public SearchLines
 {
 public:
-    explicit MemoLines(QPlainTextEdit *memo) : m_document(memo->document()), m_cursor(m_document) {}
+    explicit MemoLines(QPlainTextEdit *memo)
+        : m_document(memo->document())
+        , m_cursor(m_document)
+    { }
     ~MemoLines() override
     {
         if (m_editing)
@@ -181,7 +186,7 @@ int SizeFromText(const QString &text)
             break;
         }
         const long long next = value * 10 + (c.unicode() - u'0');
-        if (next > INT_MAX) {  // too many digits: stop where it overflowed
+        if (next > INT_MAX) { // too many digits: stop where it overflowed
             clean = false;
             break;
         }
@@ -215,7 +220,8 @@ auto Guarded(Command command)
 
 } // namespace
 
-TChild::TChild(QWidget *parent) : QWidget(parent)
+TChild::TChild(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     resize(437, 275);
@@ -289,26 +295,23 @@ void TChild::BuildPanel()
                              QIcon::fromTheme(QStringLiteral("window-close"),
                                               style->standardIcon(QStyle::SP_DialogCloseButton)),
                              &TChild::Close1Click);
-    PrintFileButton1 = button(66, QString(), Pictures::Print(),
-                              &TChild::Print1Click);
-    SelectFontButton = button(100, QStringLiteral("Select Font"),
-                              Pictures::Font(),
-                              &TChild::Font1Click);
-    CopyButton = button(132, QStringLiteral("Copy Text"), Pictures::Copy(),
-                        &TChild::Copy1Click);
-    PasteText = button(166, QStringLiteral("Paste Text"), Pictures::Paste(),
-                       &TChild::Paste1Click);
+    PrintFileButton1 = button(66, QString(), Pictures::Print(), &TChild::Print1Click);
+    SelectFontButton
+        = button(100, QStringLiteral("Select Font"), Pictures::Font(), &TChild::Font1Click);
+    CopyButton = button(132, QStringLiteral("Copy Text"), Pictures::Copy(), &TChild::Copy1Click);
+    PasteText = button(166, QStringLiteral("Paste Text"), Pictures::Paste(), &TChild::Paste1Click);
     // Its hint promises a cut, so it cuts.
-    CutTextButton = button(188, QStringLiteral("Cut Text"), Pictures::Cut(),
-                           &TChild::Cut1Click);
-    DelTextButton = button(210, QStringLiteral("Delete Text"),
-                           Pictures::Delete(), &TChild::Delete1Click);
-    LeftJustifyButton = button(240, QStringLiteral("Left Justify"), Pictures::Alignment(Qt::AlignLeft),
-                               &TChild::LeftJustifyButtonClick);
-    CenterTextButton = button(262, QStringLiteral("Center Text"), Pictures::Alignment(Qt::AlignHCenter),
-                              &TChild::CenterTextButtonClick);
-    RightJustifyButton = button(284, QStringLiteral("Right Justify"), Pictures::Alignment(Qt::AlignRight),
-                                &TChild::RightJustifyButtonClick);
+    CutTextButton = button(188, QStringLiteral("Cut Text"), Pictures::Cut(), &TChild::Cut1Click);
+    DelTextButton
+        = button(210, QStringLiteral("Delete Text"), Pictures::Delete(), &TChild::Delete1Click);
+    LeftJustifyButton = button(240, QStringLiteral("Left Justify"),
+                               Pictures::Alignment(Qt::AlignLeft), &TChild::LeftJustifyButtonClick);
+    CenterTextButton
+        = button(262, QStringLiteral("Center Text"), Pictures::Alignment(Qt::AlignHCenter),
+                 &TChild::CenterTextButtonClick);
+    RightJustifyButton
+        = button(284, QStringLiteral("Right Justify"), Pictures::Alignment(Qt::AlignRight),
+                 &TChild::RightJustifyButtonClick);
 
     QFont boxFont(QStringLiteral("Times New Roman"));
     boxFont.setPixelSize(12);
@@ -345,7 +348,8 @@ void TChild::BuildMenus()
         }
         action->setStatusTip(hint);
         setHelpContext(action, help);
-        connect(action, &QAction::triggered, this, Guarded([this, command] { (this->*command)(); }));
+        connect(action, &QAction::triggered, this,
+                Guarded([this, command] { (this->*command)(); }));
         return action;
     };
     const auto submenu = [](QMenu *menu, const QString &caption, const QString &hint, int help) {
@@ -381,24 +385,25 @@ void TChild::BuildMenus()
     setMenuHelp(Edit1, QStringLiteral("File editting commands."), EditHelp);
     connect(Edit1, &QMenu::aboutToShow, this, [this] { EnableEdits(); });
 
-    SearchMenu = submenu(Edit1, QStringLiteral("&Search..."), QStringLiteral("Find and/or replace text"),
-                         EditHelp);
+    SearchMenu = submenu(Edit1, QStringLiteral("&Search..."),
+                         QStringLiteral("Find and/or replace text"), EditHelp);
     FindText = item(SearchMenu, QStringLiteral("&Find"), QKeySequence(),
                     QStringLiteral("Find a text string"), EditHelp, &TChild::FindTextClick);
     Replace = item(SearchMenu, QStringLiteral("&Replace"), QKeySequence(),
                    QStringLiteral("Replace one text string for another"), EditHelp,
                    &TChild::ReplaceClick);
     Edit1->addSeparator();
-    Character1 = submenu(Edit1, QStringLiteral("&Character"),
-                         QStringLiteral("Select text alignment, font, and toggle wordwrap."), EditHelp);
+    Character1
+        = submenu(Edit1, QStringLiteral("&Character"),
+                  QStringLiteral("Select text alignment, font, and toggle wordwrap."), EditHelp);
     Left1 = item(Character1, QStringLiteral("&Left"), QKeySequence(),
                  QStringLiteral("Select left justification."), EditHelp, &TChild::Left1Click);
     Right1 = item(Character1, QStringLiteral("&Right"), QKeySequence(),
                   QStringLiteral("Select right justification."), EditHelp, &TChild::Right1Click);
     Center1 = item(Character1, QStringLiteral("&Center"), QKeySequence(),
                    QStringLiteral("Select center justification."), EditHelp, &TChild::Center1Click);
-    Font1 = item(Character1, QStringLiteral("&Font"), QKeySequence(), QStringLiteral("Select the font."),
-                 EditHelp, &TChild::Font1Click);
+    Font1 = item(Character1, QStringLiteral("&Font"), QKeySequence(),
+                 QStringLiteral("Select the font."), EditHelp, &TChild::Font1Click);
     WordWrap1 = item(Character1, QStringLiteral("&Word Wrap"), QKeySequence(),
                      QStringLiteral("Toggle wordwrap on or off."), EditHelp, &TChild::WrapIt);
     for (QAction *a : {Left1, Right1, Center1, WordWrap1})
@@ -482,16 +487,27 @@ bool TChild::SaveFile()
     // Say so when an 8-bit file changes its encoding: other programs that
     // read it as 8-bit text would see its accented letters change.
     if (utf8 && !m_utf8 && existed)
-        ShowInfo(QStringLiteral("\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
-                                "as UTF-8.").arg(FileName));
+        ShowInfo(QStringLiteral(
+                     "\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
+                     "as UTF-8.")
+                     .arg(FileName));
     m_utf8 = utf8;
     Memo1->document()->setModified(false);
     return true;
 }
 
-void TChild::New1Click() { emit newRequested(); }
-void TChild::Open1Click() { emit openRequested(); }
-void TChild::Exit1Click() { emit exitRequested(); }
+void TChild::New1Click()
+{
+    emit newRequested();
+}
+void TChild::Open1Click()
+{
+    emit openRequested();
+}
+void TChild::Exit1Click()
+{
+    emit exitRequested();
+}
 
 void TChild::Save1Click()
 {
@@ -520,8 +536,8 @@ void TChild::FormCloseQuery(bool &canClose)
 {
     if (!Memo1->document()->isModified())
         return;
-    const QMessageBox::StandardButton answer =
-        Prompts::current().confirm(QStringLiteral("Save changes to ") + FileName + QStringLiteral("? "));
+    const QMessageBox::StandardButton answer = Prompts::current().confirm(
+        QStringLiteral("Save changes to ") + FileName + QStringLiteral("? "));
     if (answer == QMessageBox::Yes) {
         // A failed save keeps the window, so that the text is not lost.
         if (!SaveFile())
@@ -578,8 +594,8 @@ bool TChild::eventFilter(QObject *watched, QEvent *event)
     // clipboard at the moment their key is pressed; the editor's own handling
     // of those keys is replaced by the items, so that a disabled item does
     // nothing through its key either.
-    if (watched == Memo1 &&
-        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+    if (watched == Memo1
+        && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
         for (QAction *action : {Cut1, Copy1, Paste1, Delete1}) {
@@ -587,7 +603,7 @@ bool TChild::eventFilter(QObject *watched, QEvent *event)
                 continue;
             if (event->type() == QEvent::ShortcutOverride) {
                 EnableEdits();
-                event->accept();  // comes back as a key press, below
+                event->accept(); // comes back as a key press, below
                 return true;
             }
             if (action->isEnabled())
@@ -672,12 +688,30 @@ void TChild::AlignClick(QAction *item)
         SetAlignment(Qt::AlignHCenter);
 }
 
-void TChild::Left1Click() { AlignClick(Left1); }
-void TChild::Right1Click() { AlignClick(Right1); }
-void TChild::Center1Click() { AlignClick(Center1); }
-void TChild::LeftJustifyButtonClick() { AlignClick(Left1); }
-void TChild::CenterTextButtonClick() { AlignClick(Center1); }
-void TChild::RightJustifyButtonClick() { AlignClick(Right1); }
+void TChild::Left1Click()
+{
+    AlignClick(Left1);
+}
+void TChild::Right1Click()
+{
+    AlignClick(Right1);
+}
+void TChild::Center1Click()
+{
+    AlignClick(Center1);
+}
+void TChild::LeftJustifyButtonClick()
+{
+    AlignClick(Left1);
+}
+void TChild::CenterTextButtonClick()
+{
+    AlignClick(Center1);
+}
+void TChild::RightJustifyButtonClick()
+{
+    AlignClick(Right1);
+}
 
 void TChild::WrapIt()
 {
@@ -692,7 +726,8 @@ void TChild::ApplyFont(const QFont &font)
     QFont shown = font;
     const int points = std::abs(m_fontPoints);
     if (points == 0)
-        shown.setPointSize(QApplication::font().pointSize() > 0 ? QApplication::font().pointSize() : 10);
+        shown.setPointSize(QApplication::font().pointSize() > 0 ? QApplication::font().pointSize()
+                                                                : 10);
     else
         shown.setPointSize(std::min(points, LargestScreenPoints));
     Memo1->setFont(shown);
@@ -888,7 +923,8 @@ void TChild::Print1Click()
                 .arg(m_fontPoints));
         break;
     case EditorPrintResult::Busy:
-        Prompts::current().message(QStringLiteral("Another text is being printed. Try again when it has finished."));
+        Prompts::current().message(
+            QStringLiteral("Another text is being printed. Try again when it has finished."));
         break;
     case EditorPrintResult::Printed:
     case EditorPrintResult::NothingToPrint:

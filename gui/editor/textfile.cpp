@@ -127,11 +127,14 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     // the program or end it, a disk device would be overwritten.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir()) {
-        struct stat info {};
+        struct stat info
+        { };
         if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISCHR(info.st_mode))
-            return failed(QStringLiteral("It is not a file but a pipe, a socket or a disk device."));
+            return failed(
+                QStringLiteral("It is not a file but a pipe, a socket or a disk device."));
         QFile device(path);
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteWhole(device, bytes))
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+            || !WriteWhole(device, bytes))
             return failed(device.errorString());
         return true;
     }
@@ -154,8 +157,8 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     const QFileInfo current(path);
     const bool keepBackup = backupPath != path && current.isFile();
     QString parked;
-    bool moved = false;   // path itself now carries the backup name
-    bool copied = false;  // the backup is a copy (the file is reached through a link)
+    bool moved = false;  // path itself now carries the backup name
+    bool copied = false; // the backup is a copy (the file is reached through a link)
     if (keepBackup) {
         if (QFileInfo::exists(backupPath) || QFileInfo(backupPath).isSymLink()) {
             parked = UnusedName(backupPath);
@@ -169,8 +172,9 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
             moved = RenameReplacing(path, backupPath);
         }
         if (!moved && !copied) {
-            const QString reason =
-                QStringLiteral("The previous version could not be kept as \"%1\".").arg(backupPath);
+            const QString reason
+                = QStringLiteral("The previous version could not be kept as \"%1\".")
+                      .arg(backupPath);
             out.cancelWriting();
             if (!parked.isEmpty())
                 RenameReplacing(parked, backupPath);

@@ -11,9 +11,9 @@
 
 struct EditorText
 {
-    QString text;      // lines separated by '\n'
+    QString text; // lines separated by '\n'
     bool utf8 = false;
-    bool byteOrderMark = false;  // the UTF-8 file began with EF BB BF
+    bool byteOrderMark = false; // the UTF-8 file began with EF BB BF
 };
 
 // Files larger than this do not fit in an editor window.

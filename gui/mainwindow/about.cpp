@@ -1,7 +1,7 @@
 #include "gui/mainwindow/about.h"
 
-#include "gui/common/pictures.h"
 #include "gui/common/fonts.h"
+#include "gui/common/pictures.h"
 #include "gui/common/prompts.h"
 
 #include <QEvent>
@@ -43,8 +43,9 @@ const QColor Navy(0, 0, 128);
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About Mervan"));
@@ -77,8 +78,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     ProgramIcon->setPixmap(Pictures::ProgramPicture(65, 65));
 
     const QFont small = NamedFont(QStringLiteral("MS Sans Serif"), 11, true);
-    ProductName = PlacedLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Mervan"), 89, 8,
-                              NamedFont(QStringLiteral("MS Sans Serif"), 19, true), Qt::black);
+    ProductName = PlacedLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Mervan"), 89,
+                              8, NamedFont(QStringLiteral("MS Sans Serif"), 19, true), Qt::black);
     Version = PlacedLabel(Panel1, QStringLiteral("Version"), QStringLiteral("Version 3.0"), 117, 32,
                           NamedFont(QStringLiteral("Times New Roman"), 13, true), Navy);
     Label1 = PlacedLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("for windows"), 109, 48,
@@ -88,8 +89,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     CommentsLabel->setWordWrap(true);
     CommentsLabel->setFixedWidth(Panel1->width() - 75 - 8);
     CommentsLabel->adjustSize();
-    CompanyLabel = PlacedLabel(Panel1, QStringLiteral("CompanyLabel"), QStringLiteral("Corvane"), 107,
-                               96, small, Navy);
+    CompanyLabel = PlacedLabel(Panel1, QStringLiteral("CompanyLabel"), QStringLiteral("Corvane"),
+                               107, 96, small, Navy);
     RightsLabel = PlacedLabel(Panel1, QStringLiteral("RightsLabel"),
                               QStringLiteral("All rights reserved."), 94, 112, small, Navy);
     URL = PlacedLabel(Panel1, QStringLiteral("URL"), QStringLiteral("Check for updates"), 96, 128,
@@ -129,7 +130,8 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == URL && event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && URL->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton
+            && URL->rect().contains(mouse->position().toPoint())) {
             URLClick(URL);
             return true;
         }
@@ -144,7 +146,8 @@ void TAboutBox::showEvent(QShowEvent *event)
         m_placed = true;
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->geometry();
-            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+            move(area.left() + (area.width() - width()) / 2,
+                 area.top() + (area.height() - height()) / 2);
         }
     }
     OKButton->setFocus();

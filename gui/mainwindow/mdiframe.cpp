@@ -5,14 +5,14 @@
 #include "gui/calculators/normalform.h"
 #include "gui/calculators/ttform.h"
 #include "gui/calculators/x2form.h"
-#include "gui/editor/mdichild.h"
-#include "gui/mainwindow/about.h"
-#include "gui/mainwindow/menumerge.h"
-#include "gui/common/pictures.h"
-#include "gui/mainwindow/startup.h"
 #include "gui/common/errorbox.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
+#include "gui/common/pictures.h"
+#include "gui/editor/mdichild.h"
+#include "gui/mainwindow/about.h"
+#include "gui/mainwindow/menumerge.h"
+#include "gui/mainwindow/startup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -109,7 +109,8 @@ void RunExecute(Form *instance)
 } // namespace
 
 TFrameForm::TFrameForm(const Options &options, QWidget *parent)
-    : QMainWindow(parent), m_options(options)
+    : QMainWindow(parent)
+    , m_options(options)
 {
     setObjectName(QStringLiteral("FrameForm"));
     setWindowTitle(QStringLiteral("Mervan"));
@@ -119,8 +120,9 @@ TFrameForm::TFrameForm(const Options &options, QWidget *parent)
     OpenFileDialog.title = QStringLiteral("Mervan Editor");
     OpenFileDialog.fileName = QStringLiteral("*.dat");
     // "all files" means every file here, also those without an extension.
-    OpenFileDialog.filters = {QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
-                              QStringLiteral("Output files (*.out)"), QStringLiteral("all files (*)")};
+    OpenFileDialog.filters
+        = {QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
+           QStringLiteral("Output files (*.out)"), QStringLiteral("all files (*)")};
     OpenFileDialog.selectedFilter = 0;
     OpenFileDialog.mustExist = false;
 
@@ -183,7 +185,8 @@ void TFrameForm::createActions()
     Open1 = MenuItem(this, QStringLiteral("Open1"), QStringLiteral("&Open..."),
                      QStringLiteral("Open an existing file into an edit window."), 2);
     Open1->setIcon(Pictures::OpenFile());
-    connect(Open1, &QAction::triggered, this, [this] { runCommand(&TFrameForm::Open1Click, Open1); });
+    connect(Open1, &QAction::triggered, this,
+            [this] { runCommand(&TFrameForm::Open1Click, Open1); });
 
     N1 = new QAction(this);
     N1->setObjectName(QStringLiteral("N1"));
@@ -191,17 +194,20 @@ void TFrameForm::createActions()
 
     Exit1 = MenuItem(this, QStringLiteral("Exit1"), QStringLiteral("E&xit"),
                      QStringLiteral("Leave Ombrelay."), 2);
-    connect(Exit1, &QAction::triggered, this, [this] { runCommand(&TFrameForm::Exit1Click, Exit1); });
+    connect(Exit1, &QAction::triggered, this,
+            [this] { runCommand(&TFrameForm::Exit1Click, Exit1); });
 
     Tile1 = MenuItem(this, QStringLiteral("Tile1"), QStringLiteral("&Tile"),
                      QStringLiteral("Tile edit windows"), 5);
-    connect(Tile1, &QAction::triggered, this, [this] { runCommand(&TFrameForm::Tile1Click, Tile1); });
+    connect(Tile1, &QAction::triggered, this,
+            [this] { runCommand(&TFrameForm::Tile1Click, Tile1); });
     Cascade1 = MenuItem(this, QStringLiteral("Cascade1"), QStringLiteral("&Cascade"),
                         QStringLiteral("Have open edit windows cascade."), 5);
     connect(Cascade1, &QAction::triggered, this,
             [this] { runCommand(&TFrameForm::Cascade1Click, Cascade1); });
-    Arrangeicons1 = MenuItem(this, QStringLiteral("Arrangeicons1"), QStringLiteral("&Arrange icons"),
-                             QStringLiteral("Arrange reduced window icons."), 5);
+    Arrangeicons1
+        = MenuItem(this, QStringLiteral("Arrangeicons1"), QStringLiteral("&Arrange icons"),
+                   QStringLiteral("Arrange reduced window icons."), 5);
     connect(Arrangeicons1, &QAction::triggered, this,
             [this] { runCommand(&TFrameForm::Arrangeicons1Click, Arrangeicons1); });
 
@@ -209,8 +215,8 @@ void TFrameForm::createActions()
     N6->setObjectName(QStringLiteral("N6"));
     N6->setSeparator(true);
 
-    Histogramdata1 = MenuItem(this, QStringLiteral("Histogramdata1"), QStringLiteral("&Histogram data"),
-                              QString(), 6);
+    Histogramdata1 = MenuItem(this, QStringLiteral("Histogramdata1"),
+                              QStringLiteral("&Histogram data"), QString(), 6);
     Histogramdata1->setIcon(Pictures::Histogram());
     connect(Histogramdata1, &QAction::triggered, this,
             [this] { runCommand(&TFrameForm::Histogramdata1Click, Histogramdata1); });
@@ -224,25 +230,27 @@ void TFrameForm::createActions()
     X2distribution1->setIcon(Pictures::ChiSquared());
     connect(X2distribution1, &QAction::triggered, this,
             [this] { runCommand(&TFrameForm::X2distribution1Click, X2distribution1); });
-    tdistribution1 = MenuItem(this, QStringLiteral("tdistribution1"), QStringLiteral("&t distribution"),
-                              QString(), 9);
+    tdistribution1 = MenuItem(this, QStringLiteral("tdistribution1"),
+                              QStringLiteral("&t distribution"), QString(), 9);
     tdistribution1->setIcon(Pictures::StudentT());
     connect(tdistribution1, &QAction::triggered, this,
             [this] { runCommand(&TFrameForm::tdistribution1Click, tdistribution1); });
-    Fdistribution1 = MenuItem(this, QStringLiteral("Fdistribution1"), QStringLiteral("&F distribution"),
-                              QString(), 10);
+    Fdistribution1 = MenuItem(this, QStringLiteral("Fdistribution1"),
+                              QStringLiteral("&F distribution"), QString(), 10);
     Fdistribution1->setIcon(Pictures::FRatio());
     connect(Fdistribution1, &QAction::triggered, this,
             [this] { runCommand(&TFrameForm::Fdistribution1Click, Fdistribution1); });
 
     About2 = MenuItem(this, QStringLiteral("About2"), QStringLiteral("&About"),
                       QStringLiteral("Read about the program, its version, and copyright."), 4);
-    connect(About2, &QAction::triggered, this, [this] { runCommand(&TFrameForm::About2Click, About2); });
+    connect(About2, &QAction::triggered, this,
+            [this] { runCommand(&TFrameForm::About2Click, About2); });
     Help1 = MenuItem(this, QStringLiteral("Help1"), QStringLiteral("&Help"),
                      QStringLiteral("Get help on this program."), 1);
     Help1->setShortcut(QKeySequence(Qt::Key_F1));
     Help1->setIcon(Pictures::Help());
-    connect(Help1, &QAction::triggered, this, [this] { runCommand(&TFrameForm::Help1Click, Help1); });
+    connect(Help1, &QAction::triggered, this,
+            [this] { runCommand(&TFrameForm::Help1Click, Help1); });
 }
 
 void TFrameForm::createMenus()
@@ -291,7 +299,8 @@ QToolButton *TFrameForm::addSpeedButton(const QString &name, const QIcon &icon, 
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(hint);
     button->setStatusTip(hint);
-    connect(button, &QToolButton::clicked, this, [this, button, handler] { runCommand(handler, button); });
+    connect(button, &QToolButton::clicked, this,
+            [this, button, handler] { runCommand(handler, button); });
     ToolBar1->layout()->addWidget(button);
     return button;
 }
@@ -317,13 +326,16 @@ void TFrameForm::createToolBar()
         return splitter;
     };
 
-    SpeedButton1 = addSpeedButton(QStringLiteral("SpeedButton1"), Pictures::NewFile(),
-                                  QStringLiteral("Create a new file of data"), &TFrameForm::New1Click);
-    SpeedButton2 = addSpeedButton(QStringLiteral("SpeedButton2"), Pictures::OpenFile(),
-                                  QStringLiteral("Open an existing file."), &TFrameForm::Open1Click);
+    SpeedButton1
+        = addSpeedButton(QStringLiteral("SpeedButton1"), Pictures::NewFile(),
+                         QStringLiteral("Create a new file of data"), &TFrameForm::New1Click);
+    SpeedButton2
+        = addSpeedButton(QStringLiteral("SpeedButton2"), Pictures::OpenFile(),
+                         QStringLiteral("Open an existing file."), &TFrameForm::Open1Click);
     Splitter1 = gap(QStringLiteral("Splitter1"));
-    SpeedButton3 = addSpeedButton(QStringLiteral("SpeedButton3"), Pictures::Histogram(),
-                                  QStringLiteral("Histogram data"), &TFrameForm::Histogramdata1Click);
+    SpeedButton3
+        = addSpeedButton(QStringLiteral("SpeedButton3"), Pictures::Histogram(),
+                         QStringLiteral("Histogram data"), &TFrameForm::Histogramdata1Click);
     setHelpContext(SpeedButton3, 6);
     SpeedButton4 = addSpeedButton(QStringLiteral("SpeedButton4"), Pictures::NormalCurve(),
                                   QStringLiteral("Compute critical value for probable error"),
@@ -454,14 +466,16 @@ QMdiSubWindow *TFrameForm::addEditor(TChild *child)
     connectEditor(child);
     // A window that goes away may have lent its menus to the bar; the bar is
     // rebuilt once the window is completely gone.
-    connect(window, &QObject::destroyed, this, [this] { rebuildMenuBar(); }, Qt::QueuedConnection);
+    connect(
+        window, &QObject::destroyed, this, [this] { rebuildMenuBar(); }, Qt::QueuedConnection);
     window->show();
     return window;
 }
 
 void TFrameForm::connectEditor(TChild *child)
 {
-    connect(child, &TChild::newRequested, this, [this, child] { runCommand(&TFrameForm::New1Click, child); });
+    connect(child, &TChild::newRequested, this,
+            [this, child] { runCommand(&TFrameForm::New1Click, child); });
     connect(child, &TChild::openRequested, this,
             [this, child] { runCommand(&TFrameForm::Open1Click, child); });
     connect(child, &TChild::exitRequested, this,
@@ -588,13 +602,15 @@ void TFrameForm::cascadeEditors()
 
     QStyleOptionTitleBar option;
     option.initFrom(ClientArea);
-    const int step = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, ClientArea));
+    const int step
+        = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, ClientArea));
     int offset = 0;
     for (QMdiSubWindow *window : windows) {
         if (window->isMaximized())
             window->showNormal();
         const QSize size = window->size().boundedTo(area).expandedTo(window->minimumSizeHint());
-        if (offset > 0 && (offset + size.width() > area.width() || offset + size.height() > area.height()))
+        if (offset > 0
+            && (offset + size.width() > area.width() || offset + size.height() > area.height()))
             offset = 0;
         window->setGeometry(QRect(QPoint(offset, offset), size));
         window->raise();
@@ -668,8 +684,8 @@ void TFrameForm::rebuildMenuBar()
     QList<GroupedMenu> childMenus;
     if (TChild *child = activeChild())
         childMenus = {{0, child->fileMenu()}, {1, child->editMenu()}};
-    const QList<QMenu *> wanted =
-        MergeMenus({{0, File1}, {2, Programs1}, {9, Window1}, {9, About1}}, childMenus);
+    const QList<QMenu *> wanted
+        = MergeMenus({{0, File1}, {2, Programs1}, {9, Window1}, {9, About1}}, childMenus);
 
     QList<QAction *> wantedActions;
     for (QMenu *menu : wanted)

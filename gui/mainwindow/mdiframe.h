@@ -37,7 +37,9 @@ public:
     };
 
     explicit TFrameForm(const Options &options, QWidget *parent = nullptr);
-    TFrameForm() : TFrameForm(Options{}) {}
+    TFrameForm()
+        : TFrameForm(Options{})
+    { }
     ~TFrameForm() override;
 
     // --- controls, in the order of the window's design ---------------------

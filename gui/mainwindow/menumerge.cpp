@@ -3,7 +3,8 @@
 #include <QSet>
 #include <algorithm>
 
-QList<QMenu *> MergeMenus(const QList<GroupedMenu> &frameMenus, const QList<GroupedMenu> &windowMenus)
+QList<QMenu *> MergeMenus(const QList<GroupedMenu> &frameMenus,
+                          const QList<GroupedMenu> &windowMenus)
 {
     QSet<int> replaced;
     for (const GroupedMenu &entry : windowMenus)

@@ -16,4 +16,5 @@ struct GroupedMenu
 
 // The menus of the bar, left to right. Menus of one group keep their order,
 // the frame's before the window's where both remain.
-QList<QMenu *> MergeMenus(const QList<GroupedMenu> &frameMenus, const QList<GroupedMenu> &windowMenus);
+QList<QMenu *> MergeMenus(const QList<GroupedMenu> &frameMenus,
+                          const QList<GroupedMenu> &windowMenus);

@@ -5,13 +5,13 @@
 #include "gui/calculators/normalform.h"
 #include "gui/calculators/ttform.h"
 #include "gui/calculators/x2form.h"
+#include "gui/common/help.h"
+#include "gui/common/prompts.h"
+#include "gui/mainwindow/about.h"
+#include "gui/mainwindow/mdiframe.h"
 #include "gui/viewers/graph.h"
 #include "gui/viewers/messageform.h"
 #include "gui/viewers/viewfile.h"
-#include "gui/mainwindow/about.h"
-#include "gui/mainwindow/mdiframe.h"
-#include "gui/common/help.h"
-#include "gui/common/prompts.h"
 
 #include <QApplication>
 #include <QCoreApplication>

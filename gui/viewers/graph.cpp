@@ -38,8 +38,9 @@ QPushButton *MakeButton(QWidget *parent, const QString &caption, const QString &
 } // namespace
 
 TMyGraph::TMyGraph(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Graphics viewer"));
     setModal(true);
@@ -59,9 +60,11 @@ TMyGraph::TMyGraph(QWidget *parent)
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ScrollBox1->setWidget(Image1);
 
-    CloseBtn = MakeButton(this, QStringLiteral("&Close"), QStringLiteral("Close to see computations."), 424);
+    CloseBtn = MakeButton(this, QStringLiteral("&Close"),
+                          QStringLiteral("Close to see computations."), 424);
     CloseBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    CopyBtn = MakeButton(this, QStringLiteral("Copy Image"), QStringLiteral("Copy image to clipboard."), 392);
+    CopyBtn = MakeButton(this, QStringLiteral("Copy Image"),
+                         QStringLiteral("Copy image to clipboard."), 392);
     Print = MakeButton(this, QStringLiteral("Print Image"),
                        QStringLiteral("Send image to your default Windows printer."), 360);
 

@@ -91,12 +91,30 @@ TMsgForm::TMsgForm(QWidget *parent)
     fitToContents();
 }
 
-QPushButton *TMsgForm::retryButton() const { return RetryBtn; }
-QPushButton *TMsgForm::printButton() const { return PrintBtn; }
-QPushButton *TMsgForm::closeButton() const { return CloseBtn; }
-QPushButton *TMsgForm::clipButton() const { return Clip; }
-QLabel *TMsgForm::displayText() const { return DisplayText; }
-QLabel *TMsgForm::image() const { return Image1; }
+QPushButton *TMsgForm::retryButton() const
+{
+    return RetryBtn;
+}
+QPushButton *TMsgForm::printButton() const
+{
+    return PrintBtn;
+}
+QPushButton *TMsgForm::closeButton() const
+{
+    return CloseBtn;
+}
+QPushButton *TMsgForm::clipButton() const
+{
+    return Clip;
+}
+QLabel *TMsgForm::displayText() const
+{
+    return DisplayText;
+}
+QLabel *TMsgForm::image() const
+{
+    return Image1;
+}
 
 void TMsgForm::Add()
 {
@@ -111,10 +129,26 @@ int TMsgForm::showReport(const QString &caption, const QString &text)
     return exec();
 }
 
-void TMsgForm::RetryBtnClick() { m_lastUsed = RetryBtn; done(Retry); }
-void TMsgForm::PrintBtnClick() { m_lastUsed = PrintBtn; done(Print); }
-void TMsgForm::CloseBtnClick() { m_lastUsed = CloseBtn; done(Close); }
-void TMsgForm::ClipClick() { m_lastUsed = Clip; done(Clipboard); }
+void TMsgForm::RetryBtnClick()
+{
+    m_lastUsed = RetryBtn;
+    done(Retry);
+}
+void TMsgForm::PrintBtnClick()
+{
+    m_lastUsed = PrintBtn;
+    done(Print);
+}
+void TMsgForm::CloseBtnClick()
+{
+    m_lastUsed = CloseBtn;
+    done(Close);
+}
+void TMsgForm::ClipClick()
+{
+    m_lastUsed = Clip;
+    done(Clipboard);
+}
 
 void TMsgForm::fitToContents()
 {
@@ -141,8 +175,8 @@ void TMsgForm::centreOverFrame()
             }
         }
     }
-    const QRect area = frame ? frame->frameGeometry()
-                             : (screen() ? screen()->availableGeometry() : QRect());
+    const QRect area
+        = frame ? frame->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
     if (area.isEmpty())
         return;
     QRect mine = frameGeometry();

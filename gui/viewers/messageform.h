@@ -58,8 +58,8 @@ private:
     QLabel *Image1;
     QPushButton *Clip;
 
-    QPushButton *m_lastUsed;    // the button that gets the focus at the next showing
-    bool m_placed = false;      // centred once; later showings stay where they were
+    QPushButton *m_lastUsed; // the button that gets the focus at the next showing
+    bool m_placed = false;   // centred once; later showings stay where they were
 };
 
 // The one results window of the program, created hidden at start-up.

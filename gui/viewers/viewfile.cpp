@@ -137,14 +137,16 @@ bool TViewForm::ShowFile(QObject *)
 {
     QFile file(ViewFileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::current().error(QStringLiteral("Cannot open file \"%1\". %2")
-                                     .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
+        Prompts::current().error(
+            QStringLiteral("Cannot open file \"%1\". %2")
+                .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        Prompts::current().error(QStringLiteral("Cannot read file \"%1\". %2")
-                                     .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
+        Prompts::current().error(
+            QStringLiteral("Cannot read file \"%1\". %2")
+                .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
         return false;
     }
     const QString text = DecodeText(bytes);
@@ -187,8 +189,8 @@ void TViewForm::PrintBtnClick()
         channel.writeLine(margin + line);
     channel.close();
     if (printer.printerState() == QPrinter::Error)
-        Prompts::current().error(QStringLiteral("Printing \"%1\" failed.")
-                                     .arg(QDir::toNativeSeparators(ViewFileName)));
+        Prompts::current().error(
+            QStringLiteral("Printing \"%1\" failed.").arg(QDir::toNativeSeparators(ViewFileName)));
 }
 
 void TViewForm::CloseForm()

@@ -37,9 +37,9 @@ public:
 private:
     void focusWindowChanged();
 
-    QStringList m_lines;      // the file's lines as shown
-    bool m_printing = false;  // the print command is running
-    bool m_hadFocus = false;  // the viewer had the focus since it was shown
+    QStringList m_lines;     // the file's lines as shown
+    bool m_printing = false; // the print command is running
+    bool m_hadFocus = false; // the viewer had the focus since it was shown
 };
 
 // The one output viewer of the program, created hidden at start-up.

@@ -2,8 +2,7 @@
 
 RecordingHelp::RecordingHelp()
     : m_previous(HelpSystem::install(this))
-{
-}
+{ }
 
 RecordingHelp::~RecordingHelp()
 {

@@ -45,14 +45,38 @@ void ScriptedPrompts::clear()
     urls.clear();
 }
 
-void ScriptedPrompts::answerConfirm(QMessageBox::StandardButton button) { m_confirm.push_back(button); }
-void ScriptedPrompts::answerOpen(const QString &path) { m_open.push_back(path); }
-void ScriptedPrompts::answerSave(const QString &path) { m_save.push_back(path); }
-void ScriptedPrompts::answerPrint(bool ok, const QString &pdfFile) { m_print.push_back({ok, pdfFile}); }
-void ScriptedPrompts::answerPrinterSetup(bool ok) { m_setup.push_back(ok); }
-void ScriptedPrompts::answerFont(const QFont &font) { m_font.push_back(font); }
-void ScriptedPrompts::cancelFont() { m_font.push_back(std::nullopt); }
-void ScriptedPrompts::answerOpenUrl(bool ok) { m_url.push_back(ok); }
+void ScriptedPrompts::answerConfirm(QMessageBox::StandardButton button)
+{
+    m_confirm.push_back(button);
+}
+void ScriptedPrompts::answerOpen(const QString &path)
+{
+    m_open.push_back(path);
+}
+void ScriptedPrompts::answerSave(const QString &path)
+{
+    m_save.push_back(path);
+}
+void ScriptedPrompts::answerPrint(bool ok, const QString &pdfFile)
+{
+    m_print.push_back({ok, pdfFile});
+}
+void ScriptedPrompts::answerPrinterSetup(bool ok)
+{
+    m_setup.push_back(ok);
+}
+void ScriptedPrompts::answerFont(const QFont &font)
+{
+    m_font.push_back(font);
+}
+void ScriptedPrompts::cancelFont()
+{
+    m_font.push_back(std::nullopt);
+}
+void ScriptedPrompts::answerOpenUrl(bool ok)
+{
+    m_url.push_back(ok);
+}
 
 int ScriptedPrompts::pendingAnswers() const
 {
@@ -65,9 +89,18 @@ void ScriptedPrompts::record(PromptKind kind, const QString &text)
     shown.append({kind, text});
 }
 
-void ScriptedPrompts::message(const QString &text) { record(PromptKind::Message, text); }
-void ScriptedPrompts::information(const QString &text) { record(PromptKind::Information, text); }
-void ScriptedPrompts::error(const QString &text) { record(PromptKind::Error, text); }
+void ScriptedPrompts::message(const QString &text)
+{
+    record(PromptKind::Message, text);
+}
+void ScriptedPrompts::information(const QString &text)
+{
+    record(PromptKind::Information, text);
+}
+void ScriptedPrompts::error(const QString &text)
+{
+    record(PromptKind::Error, text);
+}
 
 QMessageBox::StandardButton ScriptedPrompts::confirm(const QString &text)
 {
@@ -124,11 +157,9 @@ bool ScriptedPrompts::openUrl(const QUrl &url)
 
 ScopedPrompts::ScopedPrompts(Prompts &prompts)
     : m_previous(Prompts::install(&prompts))
-    , m_previousHandler(SetMessageHandler([](const std::string &text) {
-        Prompts::current().message(CoreMessageText(text));
-    }))
-{
-}
+    , m_previousHandler(SetMessageHandler(
+          [](const std::string &text) { Prompts::current().message(CoreMessageText(text)); }))
+{ }
 
 ScopedPrompts::~ScopedPrompts()
 {

@@ -45,24 +45,24 @@ public:
     QStringList texts(PromptKind kind) const; // the texts of one kind
     void clear();                             // forgets what was shown and asked
 
-    QList<FileDialogRequest> openRequests;    // every open dialog asked for
-    QList<FileDialogRequest> saveRequests;    // every save dialog asked for
-    int printDialogs = 0;                     // print dialogs asked for
-    int printerSetups = 0;                    // printer set-up dialogs asked for
-    QList<QFont> fontRequests;                // the font each font dialog started from
-    QList<QUrl> urls;                         // addresses handed to the browser
+    QList<FileDialogRequest> openRequests; // every open dialog asked for
+    QList<FileDialogRequest> saveRequests; // every save dialog asked for
+    int printDialogs = 0;                  // print dialogs asked for
+    int printerSetups = 0;                 // printer set-up dialogs asked for
+    QList<QFont> fontRequests;             // the font each font dialog started from
+    QList<QUrl> urls;                      // addresses handed to the browser
 
     // --- answers, used first in first out -----------------------------------
-    void answerConfirm(QMessageBox::StandardButton button);  // default Cancel
-    void answerOpen(const QString &path);                     // default "" (cancelled)
-    void answerSave(const QString &path);                     // default "" (cancelled)
+    void answerConfirm(QMessageBox::StandardButton button); // default Cancel
+    void answerOpen(const QString &path);                   // default "" (cancelled)
+    void answerSave(const QString &path);                   // default "" (cancelled)
     // true confirms the print dialog; with pdfFile the printer is set to write
     // that PDF file, so a test can read back what was printed.
     void answerPrint(bool ok, const QString &pdfFile = QString()); // default false
-    void answerPrinterSetup(bool ok);                         // default false
-    void answerFont(const QFont &font);                       // default: cancelled
+    void answerPrinterSetup(bool ok);                              // default false
+    void answerFont(const QFont &font);                            // default: cancelled
     void cancelFont();
-    void answerOpenUrl(bool ok);                              // default false
+    void answerOpenUrl(bool ok); // default false
 
     // How many answers are still queued (a test can check all were used).
     int pendingAnswers() const;

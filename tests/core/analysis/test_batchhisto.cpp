@@ -1,7 +1,7 @@
 // The console command: mervan-batch histogram.
 
-#include "core/analysis/batchhisto.h"
 #include "analysistest.h"
+#include "core/analysis/batchhisto.h"
 
 namespace {
 
@@ -39,8 +39,10 @@ TEST_F(BatchHistogramTest, RefusedInput)
         {{"--intervals", "3", "--picture", "p.png", data}, {"cannot write pictures"}},
         {{"--intervals", "", data}, {"Please enter the number of class intervals."}},
         {{"--intervals", "21", data}, {"Interval entry must be integer between 1 and 20."}},
-        {{"--intervals", "2.5", data}, {"Integer expected in read", "Please enter the number of class intervals."}},
-        {{"--width", "wide", data}, {"Double expected in read", "Please enter the size of class width."}},
+        {{"--intervals", "2.5", data},
+         {"Integer expected in read", "Please enter the number of class intervals."}},
+        {{"--width", "wide", data},
+         {"Double expected in read", "Please enter the size of class width."}},
         {{"--width", "0", data}, {"The class width must be greater than 0."}},
     };
     for (const Case &c : cases) {
@@ -50,7 +52,8 @@ TEST_F(BatchHistogramTest, RefusedInput)
         EXPECT_EQ(printed, "");
         ASSERT_EQ(messages.texts().size(), c.messages.size());
         for (std::size_t i = 0; i < c.messages.size(); ++i)
-            EXPECT_NE(messages.texts()[i].find(c.messages[i]), std::string::npos) << messages.texts()[i];
+            EXPECT_NE(messages.texts()[i].find(c.messages[i]), std::string::npos)
+                << messages.texts()[i];
     }
     EXPECT_FALSE(fs::exists(folder / "data.OUT"));
 }
@@ -85,7 +88,8 @@ TEST_F(BatchHistogramTest, BadTokensAreReportedAndTheRunGoesOn)
     ASSERT_EQ(messages.texts().size(), 2u);
     EXPECT_NE(messages.texts()[0].find("1 x 2"), std::string::npos);
     EXPECT_NE(messages.texts()[1].find("y 3"), std::string::npos);
-    EXPECT_NE(read((folder / "bad.OUT").string()).find("Number of data elements: 5"), std::string::npos);
+    EXPECT_NE(read((folder / "bad.OUT").string()).find("Number of data elements: 5"),
+              std::string::npos);
 }
 
 TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
@@ -99,7 +103,10 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
         {(folder / "missing.dat").string(), "Cannot open the data file"},
         {write("empty.dat", "\r\n"), "holds no numbers"},
         // Refused before reading: its words give no read errors.
-        {write("report.OUT", "Mean = 2 \xB1" "1.0\r\n"), "would replace the data file"},
+        {write("report.OUT",
+               "Mean = 2 \xB1"
+               "1.0\r\n"),
+         "would replace the data file"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
@@ -118,18 +125,22 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
         ADD_FAILURE() << "picture written to " << to;
         return true;
     };
-    for (const std::string &picture : {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string(),
-                                       (folder / "." / "keep.OUT").string()}) {
+    for (const std::string &picture :
+         {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string(),
+          (folder / "." / "keep.OUT").string()}) {
         SCOPED_TRACE(picture);
         messages.take();
         EXPECT_EQ(run({"--intervals", "3", "--picture", picture, data}, writer), 1);
         EXPECT_EQ(printed, "");
         ASSERT_EQ(messages.texts().size(), 1u);
-        EXPECT_NE(messages.texts()[0].find("would replace the data file or its report"), std::string::npos);
+        EXPECT_NE(messages.texts()[0].find("would replace the data file or its report"),
+                  std::string::npos);
     }
     EXPECT_EQ(read(data), "1 2 3");
     EXPECT_FALSE(fs::exists(folder / "keep.OUT"));
-    EXPECT_EQ(read((folder / "report.OUT").string()), "Mean = 2 \xB1" "1.0\r\n");
+    EXPECT_EQ(read((folder / "report.OUT").string()),
+              "Mean = 2 \xB1"
+              "1.0\r\n");
 }
 
 TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
@@ -137,22 +148,24 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
     const std::string path = write("p.dat", "1 2 3 4");
     const std::string picture = (folder / "p.png").string();
     std::vector<std::string> calls;
-    const PictureWriter writer = [&](const AnalysisState &state, const std::string &to, std::string &) {
-        calls.push_back(to);
-        // The analysis is complete when the picture is drawn.
-        EXPECT_EQ(state.ClassCounts, (std::vector<std::size_t>{1, 1, 2}));
-        return true;
-    };
+    const PictureWriter writer
+        = [&](const AnalysisState &state, const std::string &to, std::string &) {
+              calls.push_back(to);
+              // The analysis is complete when the picture is drawn.
+              EXPECT_EQ(state.ClassCounts, (std::vector<std::size_t>{1, 1, 2}));
+              return true;
+          };
     EXPECT_EQ(run({"--intervals", "3", "--no-center", "--picture", picture, path}, writer), 0);
     EXPECT_EQ(calls, std::vector<std::string>{picture});
     EXPECT_EQ(printed, (folder / "p.OUT").string() + "\n");
 
     // A picture that cannot be written fails the run but keeps the report.
     fs::remove(folder / "p.OUT");
-    const PictureWriter failing = [](const AnalysisState &, const std::string &, std::string &error) {
-        error = "disk full";
-        return false;
-    };
+    const PictureWriter failing
+        = [](const AnalysisState &, const std::string &, std::string &error) {
+              error = "disk full";
+              return false;
+          };
     EXPECT_EQ(run({"--intervals", "3", "--picture", picture, path}, failing), 1);
     ASSERT_EQ(messages.texts().size(), 1u);
     EXPECT_NE(messages.texts()[0].find(picture), std::string::npos);

@@ -1,8 +1,8 @@
 // Histogram classes, the normal ordinates and the checks on the entry.
 
+#include "analysistest.h"
 #include "core/analysis/classes.h"
 #include "core/analysis/statistics.h"
-#include "analysistest.h"
 
 #include <cmath>
 #include <random>
@@ -10,8 +10,7 @@
 namespace {
 
 class ClassesTest : public AnalysisTest
-{
-};
+{ };
 
 struct ClassCase
 {
@@ -29,16 +28,48 @@ struct ClassCase
 TEST_F(ClassesTest, PlainAndCentredLayouts)
 {
     const std::vector<ClassCase> cases = {
-        {"count, plain: the maximum falls into the last class", "1 2 3 4", 3, 0, false, 3, 1, {1, 2, 3, 4}, {1, 1, 2}},
+        {"count, plain: the maximum falls into the last class",
+         "1 2 3 4",
+         3,
+         0,
+         false,
+         3,
+         1,
+         {1, 2, 3, 4},
+         {1, 1, 2}},
         {"count, centred", "1 2 3 4", 3, 0, true, 3, 1, {1, 2, 3, 4}, {1, 1, 2}},
-        {"centred grid reaches past class k", "1 2 3 4 5", 4, 0, true, 4, 1, {0.5, 1.5, 2.5, 3.5, 4.5, 5.5}, {1, 1, 1, 2}},
-        {"width, plain: the last class ends at the maximum", "1 2 3 4 5", 0, 1.5, false, 3, 1.5, {1, 2.5, 4, 5}, {2, 1, 2}},
+        {"centred grid reaches past class k",
+         "1 2 3 4 5",
+         4,
+         0,
+         true,
+         4,
+         1,
+         {0.5, 1.5, 2.5, 3.5, 4.5, 5.5},
+         {1, 1, 1, 2}},
+        {"width, plain: the last class ends at the maximum",
+         "1 2 3 4 5",
+         0,
+         1.5,
+         false,
+         3,
+         1.5,
+         {1, 2.5, 4, 5},
+         {2, 1, 2}},
         {"width: 2.5 classes round to 2", "0 5", 0, 2, false, 2, 2, {0, 2, 5}, {1, 1}},
         {"width: 3.5 classes round to 4", "0 7", 0, 2, false, 4, 2, {0, 2, 4, 6, 7}, {1, 0, 0, 1}},
         {"width wider than the data: one class", "1 2 3", 0, 100, false, 1, 100, {1, 3}, {3}},
         {"one class", "1 2 3", 1, 0, false, 1, 2, {1, 3}, {3}},
         {"all values equal, count", "7 7 7", 4, 0, false, 4, 0, {7, 7, 7, 7, 7}, {0, 0, 0, 3}},
-        {"all values equal, count, centred", "7 7 7", 4, 0, true, 4, 0, {7, 7, 7, 7, 7}, {0, 0, 0, 3}},
+        {"all values equal, count, centred",
+         "7 7 7",
+         4,
+         0,
+         true,
+         4,
+         0,
+         {7, 7, 7, 7, 7},
+         {0, 0, 0, 3}},
         {"all values equal, width, centred", "7 7 7", 0, 2, true, 1, 2, {4, 6, 8}, {3}},
         {"a single value", "7", 2, 0, false, 2, 0, {7, 7, 7}, {0, 1}},
     };
@@ -196,10 +227,12 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
             s.CenterData = center;
             std::string error;
             EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
-            EXPECT_NE(error.find("The class width is too small for values of this size"), std::string::npos)
+            EXPECT_NE(error.find("The class width is too small for values of this size"),
+                      std::string::npos)
                 << error;
             // The advice names the entry that was made.
-            EXPECT_NE(error.find(c.count ? "fewer class intervals." : "a larger class width."), std::string::npos)
+            EXPECT_NE(error.find(c.count ? "fewer class intervals." : "a larger class width."),
+                      std::string::npos)
                 << error;
         }
     }
@@ -209,8 +242,9 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
     wide.CenterData = true;
     std::string error;
     EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1 2 3"), error));
-    EXPECT_EQ(error, "The class width is too large: the class limits go beyond the largest number."
-                     " Please enter a smaller class width.");
+    EXPECT_EQ(error,
+              "The class width is too large: the class limits go beyond the largest number."
+              " Please enter a smaller class width.");
     // A width the values can carry is still laid out near the same size.
     const AnalysisState s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
     EXPECT_EQ(s.ClassCount, 4);
@@ -280,8 +314,9 @@ TEST_F(ClassesTest, EntryChecks)
         }
         ASSERT_EQ(messages.texts().size(), c.readErrors);
         if (c.readErrors > 0) {
-            EXPECT_NE(messages.texts()[0].find(c.intervals ? "Integer expected" : "Double expected"),
-                      std::string::npos);
+            EXPECT_NE(
+                messages.texts()[0].find(c.intervals ? "Integer expected" : "Double expected"),
+                std::string::npos);
         }
     }
 }

@@ -1,13 +1,12 @@
 // Where the histogram picture's curve points and bars land.
 
-#include "core/analysis/picturelayout.h"
 #include "analysistest.h"
+#include "core/analysis/picturelayout.h"
 
 namespace {
 
 class PictureLayoutTest : public AnalysisTest
-{
-};
+{ };
 
 // One coordinate of each point or bar.
 template <class Item, class Coordinate>
@@ -58,23 +57,79 @@ TEST_F(PictureLayoutTest, CurvePointsAndBars)
     const std::vector<LayoutCase> cases = {
         // 430 exp(-0.675) = 218.9 and 430 exp(-0.075) = 398.9 pixels above the
         // baseline at y = 430.
-        {"one two three four", "1 2 3 4", 3, false, 450, 450,
-         {10, 153, 297, 440}, {211, 31, 31, 211}, {82, 225, 368}, {200, 200, 400}},
-        {"one class: one full bar in the middle", "1 2 3", 1, false, 450, 450,
-         {10, 225, 440}, {}, {225}, {400}},
-        {"repeated values add no points", "1 1 1 1 2 2 3 5", 2, false, 450, 450,
-         {10, 118, 225, 440}, {}, {118, 332}, {400, 133}},
+        {"one two three four",
+         "1 2 3 4",
+         3,
+         false,
+         450,
+         450,
+         {10, 153, 297, 440},
+         {211, 31, 31, 211},
+         {82, 225, 368},
+         {200, 200, 400}},
+        {"one class: one full bar in the middle",
+         "1 2 3",
+         1,
+         false,
+         450,
+         450,
+         {10, 225, 440},
+         {},
+         {225},
+         {400}},
+        {"repeated values add no points",
+         "1 1 1 1 2 2 3 5",
+         2,
+         false,
+         450,
+         450,
+         {10, 118, 225, 440},
+         {},
+         {118, 332},
+         {400, 133}},
         // The bars start at the lowest bound, half a class below the minimum,
         // so they stand (1 - 0.5) * 107.5 pixels right of the curve.
-        {"centred classes", "1 2 3 4 5", 4, true, 450, 450,
-         {10, 118, 225, 332, 440}, {}, {64, 171, 279, 386}, {200, 200, 200, 400}},
+        {"centred classes",
+         "1 2 3 4 5",
+         4,
+         true,
+         450,
+         450,
+         {10, 118, 225, 332, 440},
+         {},
+         {64, 171, 279, 386},
+         {200, 200, 200, 400}},
         // Pixel positions that fall on a half go to the even neighbour.
-        {"halves to even", "1 2 3 4", 3, false, 23, 100,
-         {10, 11, 12, 13}, {}, {10, 12, 12}, {25, 25, 50}},
-        {"another canvas", "1 2 3 4", 3, false, 600, 300,
-         {10, 203, 397, 590}, {}, {107, 300, 493}, {125, 125, 250}},
-        {"no spread: no curve, bars in the middle", "5 5 5", 2, false, 450, 450,
-         {}, {}, {225, 225}, {0, 400}},
+        {"halves to even",
+         "1 2 3 4",
+         3,
+         false,
+         23,
+         100,
+         {10, 11, 12, 13},
+         {},
+         {10, 12, 12},
+         {25, 25, 50}},
+        {"another canvas",
+         "1 2 3 4",
+         3,
+         false,
+         600,
+         300,
+         {10, 203, 397, 590},
+         {},
+         {107, 300, 493},
+         {125, 125, 250}},
+        {"no spread: no curve, bars in the middle",
+         "5 5 5",
+         2,
+         false,
+         450,
+         450,
+         {},
+         {},
+         {225, 225},
+         {0, 400}},
         {"a single value", "5", 1, true, 450, 450, {}, {}, {225}, {400}},
     };
     for (const LayoutCase &c : cases) {

@@ -1,7 +1,7 @@
 // Reading data files and the descriptive statistics.
 
-#include "core/analysis/statistics.h"
 #include "analysistest.h"
+#include "core/analysis/statistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,15 +24,17 @@ struct FileCase
 };
 
 class ReadingTest : public AnalysisTest
-{
-};
+{ };
 
 TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
 {
     const std::vector<FileCase> cases = {
         {"one line", "1 2 3 4", {1, 2, 3, 4}, 0, 0},
         {"blank lines, leading blanks, CR and LF ends, no final end",
-         "\r\n\r\n   3\r\n\n\t1\r2", {3, 1, 2}, 0, 0},
+         "\r\n\r\n   3\r\n\n\t1\r2",
+         {3, 1, 2},
+         0,
+         0},
         {"TAB, blank and comma runs", "3.5\t4 ,,5\r\n", {3.5, 4, 5}, 1, 0},
         {"a comma splits a number", "1,234", {1, 234}, 0, 0},
         {"signs", "-0.5,+2 -7", {-0.5, 2, -7}, 1, 0},
@@ -88,7 +90,8 @@ TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
         {"empty", "", "holds no numbers"},
         {"white space only", " \r\n\t\r\n  ", "holds no numbers"},
         {"binary", std::string("1 2\0\x01\x02 3", 9), "is not a text file"},
-        {"binary after text", "1 2 3\r\n" + std::string(5000, '4') + std::string(1, '\0'), "is not a text file"},
+        {"binary after text", "1 2 3\r\n" + std::string(5000, '4') + std::string(1, '\0'),
+         "is not a text file"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -145,9 +148,23 @@ TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
 TEST_F(ReadingTest, TokenValuesMatchReadReal)
 {
     std::vector<std::string> tokens = {
-        "0", "-0", "+7", "3.25", "-12.75", "0.1", "000123.4500", "9999999999999999999",
-        "18446744073709551615", "0.000000000000000000000000000001", "1234567890.123456789",
-        "5.", ".5", "1e3", "1E-3", "2.5E+10", "1.7976931348623157E308",
+        "0",
+        "-0",
+        "+7",
+        "3.25",
+        "-12.75",
+        "0.1",
+        "000123.4500",
+        "9999999999999999999",
+        "18446744073709551615",
+        "0.000000000000000000000000000001",
+        "1234567890.123456789",
+        "5.",
+        ".5",
+        "1e3",
+        "1E-3",
+        "2.5E+10",
+        "1.7976931348623157E308",
     };
     std::mt19937_64 random(20240611);
     for (int i = 0; i < 3000; ++i) {
@@ -188,22 +205,14 @@ TEST_F(ReadingTest, TokenDecimalsAndTheLookAheadOfTrackDecimals)
         std::int64_t decimals;
     };
     const Case cases[] = {
-        {"12.345", 3},
-        {"7", 0},
-        {"1.2300E+02", 0},      // the first "0" after the point, less the exponent, less 3
-        {"4.5E+1", 2},          // no "0": the search runs on to the end of the token
-        {"1.5e-3", 4},          // a lower-case e counts as decimals
-        {"ab.cde", 3},
-        {"0.5E-20", 24},
-        {"3E5", -5},            // negative: never raises the maximum
-        {"1.E+X", 0},           // an exponent that is not a number
-        {"-0.00", 2},
-        {"100", 0},
-        {"1.000000", 6},
-        {"9.87654321E-02", 12},
-        {"6.0E+00", 0},
-        {".5", 1},
-        {"E", 0},
+        {"12.345", 3},  {"7", 0},        {"1.2300E+02", 0}, // the first "0" after the point, less
+                                                            // the exponent, less 3
+        {"4.5E+1", 2}, // no "0": the search runs on to the end of the token
+        {"1.5e-3", 4}, // a lower-case e counts as decimals
+        {"ab.cde", 3},  {"0.5E-20", 24}, {"3E5", -5}, // negative: never raises the maximum
+        {"1.E+X", 0},                                 // an exponent that is not a number
+        {"-0.00", 2},   {"100", 0},      {"1.000000", 6},   {"9.87654321E-02", 12},
+        {"6.0E+00", 0}, {".5", 1},       {"E", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.token);
@@ -252,11 +261,24 @@ TEST_F(ReadingTest, LargeSamplesSortLikeAComparisonSort)
     std::vector<double> values;
     for (int i = 0; i < 20000; ++i) {
         switch (i % 5) {
-        case 0: values.push_back(std::ldexp(static_cast<double>(random() % 1000) - 500, static_cast<int>(random() % 200) - 100)); break;
-        case 1: values.push_back(static_cast<double>(random() % 50) / 4 - 6); break; // many repeats
-        case 2: values.push_back(i % 2 ? 0.0 : -0.0); break;
-        case 3: values.push_back(-1e300 * static_cast<double>(random() % 3)); break;
-        default: values.push_back(std::numeric_limits<double>::denorm_min() * static_cast<double>(random() % 7) - 3e-320); break;
+        case 0:
+            values.push_back(std::ldexp(static_cast<double>(random() % 1000) - 500,
+                                        static_cast<int>(random() % 200) - 100));
+            break;
+        case 1:
+            values.push_back(static_cast<double>(random() % 50) / 4 - 6);
+            break; // many repeats
+        case 2:
+            values.push_back(i % 2 ? 0.0 : -0.0);
+            break;
+        case 3:
+            values.push_back(-1e300 * static_cast<double>(random() % 3));
+            break;
+        default:
+            values.push_back(std::numeric_limits<double>::denorm_min()
+                                 * static_cast<double>(random() % 7)
+                             - 3e-320);
+            break;
         }
     }
     AnalysisState state;

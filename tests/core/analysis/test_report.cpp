@@ -1,7 +1,7 @@
 // The analysis report file.
 
-#include "core/analysis/report.h"
 #include "analysistest.h"
+#include "core/analysis/report.h"
 
 #include <clocale>
 #include <cmath>
@@ -18,7 +18,8 @@ class ReportTest : public AnalysisTest
 {
 protected:
     // Analyses the content and writes its report; returns the report's bytes.
-    std::string reportOf(const std::string &content, std::int32_t count, double width = 0, bool center = false)
+    std::string reportOf(const std::string &content, std::int32_t count, double width = 0,
+                         bool center = false)
     {
         AnalysisState s = analyse(content, count, width, center);
         std::string error;
@@ -65,8 +66,12 @@ TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
     ASSERT_GT(lines.size(), 40u);
     EXPECT_EQ(lines[8], "                    Minimum data = 1");
     EXPECT_EQ(lines[10], "                           Range = 3");
-    EXPECT_EQ(lines[12], "                    Arithmetic mean = 2 \xB1" "1.3"); // 2.5 to even
-    EXPECT_EQ(lines[13], "                    Standard Error in the mean \xB1" "0.6");
+    EXPECT_EQ(lines[12],
+              "                    Arithmetic mean = 2 \xB1"
+              "1.3"); // 2.5 to even
+    EXPECT_EQ(lines[13],
+              "                    Standard Error in the mean \xB1"
+              "0.6");
     EXPECT_EQ(lines[14], "                    Summation of Residuals Squared = 5.00");
     EXPECT_EQ(lines[16], "                             Median = 2");
     EXPECT_EQ(lines[24], "                      1       1               -1.5      0.15734");
@@ -87,12 +92,15 @@ TEST_F(ReportTest, ManyDecimalsLeaveTheHistogramHeadingUnindented)
 TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
 {
     const std::vector<std::string> lines = ReportLines(reportOf("1.5 2.5 2.5 9", 1));
-    const auto rule = std::find(lines.begin(), lines.end(), std::string(20, ' ') + std::string(41, '='));
+    const auto rule
+        = std::find(lines.begin(), lines.end(), std::string(20, ' ') + std::string(41, '='));
     ASSERT_NE(rule, lines.end());
     EXPECT_EQ(*(rule + 1), "                                1.5            9.0         4");
     EXPECT_EQ(*(rule + 2), "");
     const std::vector<std::string> histogram(rule + 7, lines.end());
-    EXPECT_EQ(histogram, (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));
+    EXPECT_EQ(
+        histogram,
+        (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));
 }
 
 TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
@@ -102,7 +110,10 @@ TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
         const std::string text = reportOf(values, 4, 0, true);
         for (const char *bad : {"nan", "inf", "NAN", "INF"})
             EXPECT_EQ(text.find(bad), std::string::npos) << text;
-        EXPECT_NE(text.find("Arithmetic mean = 3.25 \xB1" "0.000"), std::string::npos) << text;
+        EXPECT_NE(text.find("Arithmetic mean = 3.25 \xB1"
+                            "0.000"),
+                  std::string::npos)
+            << text;
         EXPECT_NE(text.find("      0.00000\r\n"), std::string::npos);
     }
 }
@@ -113,7 +124,8 @@ TEST_F(ReportTest, LargeClassesAreScaledNotWrapped)
     std::vector<std::string> tokens(600, "1");
     tokens.push_back("2");
     const std::vector<std::string> lines = ReportLines(reportOf(join(tokens), 2));
-    const auto note = std::find(lines.begin(), lines.end(), "             (one * for every 3 values)");
+    const auto note
+        = std::find(lines.begin(), lines.end(), "             (one * for every 3 values)");
     ASSERT_NE(note, lines.end());
     EXPECT_EQ(*(note + 3), "               |" + std::string(200, '*'));
     EXPECT_EQ(*(note + 5), "               |*");
@@ -183,8 +195,13 @@ namespace {
 
 TEST(ReportNumberTest, AgreesWithTheCLibrary)
 {
-    std::vector<double> values = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 2.675, 1.005, 1e15, 123456789.987654321,
-                                  -0.001, 0.0005, 4503599627370495.5, 1e300, -1e-300, 9.995, 99.5};
+    std::vector<double> values = {0.0,    -0.0,    0.5,
+                                  1.5,    2.5,     -2.5,
+                                  0.125,  0.375,   2.675,
+                                  1.005,  1e15,    123456789.987654321,
+                                  -0.001, 0.0005,  4503599627370495.5,
+                                  1e300,  -1e-300, 9.995,
+                                  99.5};
     std::mt19937_64 random(4242);
     std::uniform_real_distribution<double> wide(-1e6, 1e6);
     for (int i = 0; i < 5000; ++i) {
@@ -199,7 +216,8 @@ TEST(ReportNumberTest, AgreesWithTheCLibrary)
             for (int width : {0, 13, 19}) {
                 char expected[512];
                 std::snprintf(expected, sizeof expected, "%*.*f", width, decimals, x + 0.0);
-                ASSERT_EQ(ReportNumber(x, width, decimals), expected) << x << " " << decimals << " " << width;
+                ASSERT_EQ(ReportNumber(x, width, decimals), expected)
+                    << x << " " << decimals << " " << width;
             }
         }
     }

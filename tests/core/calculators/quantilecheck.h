@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iostream>
 #include <cmath>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -55,11 +55,13 @@ inline void CheckRangeValue(const std::string &where, const QuantileSearch &sear
 }
 
 // Prints how many shown values of a table agree and fails when any differs.
-inline void ExpectTableAgrees(const char *table, int compared, const std::vector<std::string> &differences)
+inline void ExpectTableAgrees(const char *table, int compared,
+                              const std::vector<std::string> &differences)
 {
-    std::cout << table << ": " << compared - static_cast<int>(differences.size()) << " of " << compared
-              << " shown values agree\n";
-    EXPECT_TRUE(differences.empty()) << differences.size() << " differ, first: " << differences.front();
+    std::cout << table << ": " << compared - static_cast<int>(differences.size()) << " of "
+              << compared << " shown values agree\n";
+    EXPECT_TRUE(differences.empty())
+        << differences.size() << " differ, first: " << differences.front();
 }
 
 // Prints the worst relative error over a range of requests and fails when any

@@ -35,11 +35,12 @@ TEST(CalculatorCommand, AcceptedRequestsPrintTheReport)
     const CommandRun t = RunCommand("t", {"0.05", "10"});
     EXPECT_EQ(t.status, 0);
     EXPECT_EQ(t.err, "");
-    EXPECT_EQ(t.out, "          Students t distribution:\r\n"
-                     "          For alpha = 0.050\r\n"
-                     "          and 10 degrees of freedom\r\n"
-                     "\r\n"
-                     "          Critical value = 1.81\n");
+    EXPECT_EQ(t.out,
+              "          Students t distribution:\r\n"
+              "          For alpha = 0.050\r\n"
+              "          and 10 degrees of freedom\r\n"
+              "\r\n"
+              "          Critical value = 1.81\n");
 
     const CommandRun normal = RunCommand("normal", {"95"});
     EXPECT_EQ(normal.status, 0);

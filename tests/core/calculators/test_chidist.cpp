@@ -84,21 +84,14 @@ TEST(ChiReport, CriticalValuesAndTheirDecimals)
         const char *shown;
     };
     const Case cases[] = {
-        {"0.05", "10", "18.31"},
-        {"0.05", "1", "3.841"},      // below 10: three decimals
-        {"0.05", "2", "5.991"},
-        {"0.01", "5", "15.09"},
-        {"0.05", "200", "233.99"},
-        {"0.95", "30", "18.49"},
-        {"0.5", "2", "1.386"},
-        {"0.999999", "1", "0.00000"}, // about 1.57e-12
-        {"0.0001", "1", "15.14"},
-        {"0.0001", "200", "283.06"},
-        {"0.999", "1", "0.00000"},    // 1.57e-6: five decimals below 0.001
-        {"0.99", "1", "0.00016"},
-        {"0.5", "1", "0.455"},
-        {"0.9", "7", "2.833"},
-        {"0.0001", "60", "109.50"},
+        {"0.05", "10", "18.31"},   {"0.05", "1", "3.841"}, // below 10: three decimals
+        {"0.05", "2", "5.991"},    {"0.01", "5", "15.09"},
+        {"0.05", "200", "233.99"}, {"0.95", "30", "18.49"},
+        {"0.5", "2", "1.386"},     {"0.999999", "1", "0.00000"}, // about 1.57e-12
+        {"0.0001", "1", "15.14"},  {"0.0001", "200", "283.06"},
+        {"0.999", "1", "0.00000"}, // 1.57e-6: five decimals below 0.001
+        {"0.99", "1", "0.00016"},  {"0.5", "1", "0.455"},
+        {"0.9", "7", "2.833"},     {"0.0001", "60", "109.50"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha ") + c.alpha + ", v " + c.v);
@@ -170,7 +163,8 @@ TEST(ChiDensity, AgreesWithReference)
         const boost::math::chi_squared_distribution<long double> chi(v);
         SetChiDegrees(v);
         for (long double x : {1e-20L, 1e-3L, 0.5L, 1.0L, 7.0L, 60.0L, 199.0L, 400.0L}) {
-            SCOPED_TRACE("v " + std::to_string(v) + ", x " + std::to_string(static_cast<double>(x)));
+            SCOPED_TRACE("v " + std::to_string(v) + ", x "
+                         + std::to_string(static_cast<double>(x)));
             const long double expected = boost::math::pdf(chi, x);
             EXPECT_NEAR(static_cast<double>(ChiDensity(x) / expected), 1.0, 1e-14);
         }
@@ -209,25 +203,23 @@ TEST(ChiSearch, EndsWithoutAValueWhenTheTargetIsOutOfReach)
     // A density of total mass 1/2 never brings K to 0.9; the search must give
     // up rather than march on for ever.
     const Integrand half = [](long double x) { return 0.5L * std::exp(-x); };
-    const Integral integral = [&](long double a, long double b) {
-        return Romberg(half, a, b, QuantileEps, 31);
-    };
+    const Integral integral
+        = [&](long double a, long double b) { return Romberg(half, a, b, QuantileEps, 31); };
     const QuantileSearch search = MarchingSearch(half, integral, 0.9L);
     EXPECT_FALSE(search.found);
     EXPECT_EQ(search.passes, MaxSearchPasses);
 
     // An integral that is not a number ends it at once.
-    const Integral broken = [](long double, long double) {
-        return std::numeric_limits<long double>::quiet_NaN();
-    };
+    const Integral broken
+        = [](long double, long double) { return std::numeric_limits<long double>::quiet_NaN(); };
     const QuantileSearch nan = MarchingSearch(half, broken, 0.25L);
     EXPECT_FALSE(nan.found);
     EXPECT_EQ(nan.passes, 1);
 
     // So does the caller's stop test.
     int asked = 0;
-    const QuantileSearch stopped =
-        MarchingSearch(half, integral, 0.25L, [&] { return ++asked == 3; });
+    const QuantileSearch stopped
+        = MarchingSearch(half, integral, 0.25L, [&] { return ++asked == 3; });
     EXPECT_FALSE(stopped.found);
     EXPECT_EQ(stopped.passes, 3);
 }
@@ -236,9 +228,8 @@ TEST(ChiSearch, FindsTheQuantileOfAClosedForm)
 {
     // Exponential with rate 1: F(x) = 1 - exp(-x), quantile -ln(1 - p).
     const Integrand exponential = [](long double x) { return std::exp(-x); };
-    const Integral integral = [&](long double a, long double b) {
-        return Romberg(exponential, a, b, QuantileEps, 31);
-    };
+    const Integral integral
+        = [&](long double a, long double b) { return Romberg(exponential, a, b, QuantileEps, 31); };
     for (long double p : {1e-6L, 0.01L, 0.5L, 0.9999L}) {
         const QuantileSearch search = MarchingSearch(exponential, integral, p);
         ASSERT_TRUE(search.found);
@@ -252,8 +243,8 @@ TEST(ChiSearch, FindsTheQuantileOfAClosedForm)
 // probabilities of the usual tables and every degree of freedom.
 TEST(ChiAccuracy, ShownDigitsOfTheUsualTables)
 {
-    const double alphas[] = {0.1,  0.05, 0.025, 0.01,  0.005, 0.001, 0.0001,
-                             0.9,  0.95, 0.975, 0.99,  0.995, 0.999};
+    const double alphas[]
+        = {0.1, 0.05, 0.025, 0.01, 0.005, 0.001, 0.0001, 0.9, 0.95, 0.975, 0.99, 0.995, 0.999};
     int compared = 0;
     std::vector<std::string> differences;
     for (double alpha : alphas) {
@@ -270,17 +261,17 @@ TEST(ChiAccuracy, ShownDigitsOfTheUsualTables)
 // 1e-6 of the exact quantile; values below 1e-9 only have to show as 0.00000.
 TEST(ChiAccuracy, WholeRange)
 {
-    const double alphas[] = {0.0001, 0.0002, 0.0005, 0.002, 0.02,   0.2,     0.3,
-                             0.4,    0.5,    0.6,    0.7,   0.8,    0.98,    0.998,
-                             0.9995, 0.9999, 0.99995, 0.99999, 0.999995, 0.999999};
+    const double alphas[]
+        = {0.0001, 0.0002, 0.0005, 0.002, 0.02,   0.2,    0.3,     0.4,     0.5,      0.6,
+           0.7,    0.8,    0.98,   0.998, 0.9995, 0.9999, 0.99995, 0.99999, 0.999995, 0.999999};
     int requests = 0;
     double worst = 0.0;
     std::vector<std::string> failures;
     for (double alpha : alphas) {
         for (int v : SweptDegrees()) {
             ++requests;
-            CheckRangeValue(Where(alpha, v), ChiCriticalValue(alpha, v), ReferenceQuantile(alpha, v),
-                            Shown, worst, failures);
+            CheckRangeValue(Where(alpha, v), ChiCriticalValue(alpha, v),
+                            ReferenceQuantile(alpha, v), Shown, worst, failures);
         }
     }
     ExpectRangeHolds("chi-squared range", requests, worst, failures);

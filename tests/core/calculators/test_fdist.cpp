@@ -30,7 +30,8 @@ const std::string DensityMessage = "Sorry, error in computations.";
 const std::string UnableMessage = "Sorry, unable to compute value.";
 
 // The degrees of freedom of the usual F tables.
-const std::vector<int> TableDegrees = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 15, 20, 24, 30, 40, 60, 120, 200};
+const std::vector<int> TableDegrees
+    = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 15, 20, 24, 30, 40, 60, 120, 200};
 
 long double ReferenceQuantile(double alpha, int v1, int v2)
 {
@@ -89,8 +90,8 @@ TEST(FReport, CriticalValues)
         {"0.05", "1", "1", "161.45"},
         {"0.01", "3", "20", "4.94"},
         {"0.0001", "1", "200", "15.76"},
-        {"0.95", "5", "10", "0.21"},        // 1 / (0.95 quantile of F(10, 5))
-        {"0.5", "2", "2", "1.00"},          // the first form still applies at one half
+        {"0.95", "5", "10", "0.21"}, // 1 / (0.95 quantile of F(10, 5))
+        {"0.5", "2", "2", "1.00"},   // the first form still applies at one half
         {"0.0001", "1", "1", "40,528,472.79"},
         {"0.999", "1", "200", "0.00000"},   // 1.57e-6
         {"0.999999", "200", "200", "0.51"}, // the smallest accepted tail, swapped
@@ -183,7 +184,8 @@ TEST(FGuards, DensityErrorShowsItsMessageOnceAndGivesZero)
     MessageRecorder recorder;
     SetFDegrees(2, 2);
     EXPECT_EQ(FDensity(-5.0L), 0.0L);
-    EXPECT_EQ(recorder.take(), (std::vector<std::string>{PowerMessage, PowerMessage, DensityMessage}));
+    EXPECT_EQ(recorder.take(),
+              (std::vector<std::string>{PowerMessage, PowerMessage, DensityMessage}));
 
     // Further failures of the same search add no box of the density's own.
     EXPECT_EQ(FDensity(-5.0L), 0.0L);
@@ -248,9 +250,9 @@ TEST(FAccuracy, ShownDigitsOfTheUsualTables)
 
 TEST(FAccuracy, WholeRange)
 {
-    const double alphas[] = {0.0001, 0.0002, 0.0005, 0.002,  0.02,    0.2,     0.3,
-                             0.4,    0.5,    0.6,    0.7,    0.8,     0.98,    0.998,
-                             0.9995, 0.9999, 0.99995, 0.99999, 0.999995, 0.999999};
+    const double alphas[]
+        = {0.0001, 0.0002, 0.0005, 0.002, 0.02,   0.2,    0.3,     0.4,     0.5,      0.6,
+           0.7,    0.8,    0.98,   0.998, 0.9995, 0.9999, 0.99995, 0.99999, 0.999995, 0.999999};
 #if defined(__SANITIZE_ADDRESS__)
     const int degrees[] = {1, 2, 5, 13, 50, 200};
 #else

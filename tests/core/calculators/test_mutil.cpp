@@ -54,7 +54,8 @@ TEST(Gamma, AgreesWithTheLibraryGammaOverItsRange)
         arguments.push_back(x);
     arguments.insert(arguments.end(), {1e-30L, 19.999L, 20.0L, 20.001L, 1000.5L, 1700.25L});
     for (long double x : arguments)
-        EXPECT_LE(RelativeError(Gamma(x), std::tgamma(x)), 2e-15L) << "x = " << static_cast<double>(x);
+        EXPECT_LE(RelativeError(Gamma(x), std::tgamma(x)), 2e-15L)
+            << "x = " << static_cast<double>(x);
 }
 
 TEST(Gamma, NegativeArgumentsUseTheDownwardRecurrence)
@@ -84,7 +85,8 @@ TEST(Power, Values)
     MessageRecorder recorder;
     EXPECT_NEAR(static_cast<double>(Power(2.0L, 0.5L)), 1.4142135623730950488, 1e-18);
     EXPECT_EQ(Power(7.25L, 0.0L), 1.0L);
-    EXPECT_NEAR(static_cast<double>(Power(1.0L + 1e-3L, -100.5L)), static_cast<double>(std::pow(1.001L, -100.5L)), 1e-17);
+    EXPECT_NEAR(static_cast<double>(Power(1.0L + 1e-3L, -100.5L)),
+                static_cast<double>(std::pow(1.001L, -100.5L)), 1e-17);
     for (long double base : {0.3L, 2.0L, 17.5L, 1e6L})
         for (long double exponent : {0.25L, 3.0L, 99.0L}) {
             const long double product = Power(base, exponent) * Power(base, -exponent);

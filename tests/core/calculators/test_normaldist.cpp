@@ -44,9 +44,9 @@ TEST(NormalCalculator, EdgeCases)
         const char *shownPercent;
     };
     const Case cases[] = {
-        {95, "1.960", "95.0"},         {50, "0.674", "50.0"},    {90, "1.645", "90.0"},
-        {99, "2.576", "99.0"},         {68.27, "1.000", "68.3"}, {99.9999, "4.892", "100.0"},
-        {0.0001, "0.000", "0.0"},      {0.95, "0.012", "1.0"},
+        {95, "1.960", "95.0"},    {50, "0.674", "50.0"},    {90, "1.645", "90.0"},
+        {99, "2.576", "99.0"},    {68.27, "1.000", "68.3"}, {99.9999, "4.892", "100.0"},
+        {0.0001, "0.000", "0.0"}, {0.95, "0.012", "1.0"},
     };
     for (const Case &c : cases) {
         double percent = c.percent;
@@ -109,15 +109,17 @@ TEST(NormalCalculator, Report)
 {
     const CalcOutcome outcome = RunNormalRequest("95");
     ASSERT_TRUE(outcome.accepted);
-    EXPECT_EQ(ResultText, "          Normal distribution:\r\n"
-                          "          For probable error = 95.0%\r\n"
-                          "\r\n"
-                          "          t-value = 1.960");
+    EXPECT_EQ(ResultText,
+              "          Normal distribution:\r\n"
+              "          For probable error = 95.0%\r\n"
+              "\r\n"
+              "          t-value = 1.960");
     ASSERT_TRUE(RunNormalRequest("99.9999").accepted);
-    EXPECT_EQ(ResultText, "          Normal distribution:\r\n"
-                          "          For probable error = 100.0%\r\n"
-                          "\r\n"
-                          "          t-value = 4.892");
+    EXPECT_EQ(ResultText,
+              "          Normal distribution:\r\n"
+              "          For probable error = 100.0%\r\n"
+              "\r\n"
+              "          t-value = 4.892");
     EXPECT_NEAR(NormalPercent, 99.9999, 1e-9);
 }
 

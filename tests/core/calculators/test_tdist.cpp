@@ -73,7 +73,8 @@ TEST(TCalculator, EdgeCases)
         {0.5001, 1, "-0.000314"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(ShownCriticalValue(c.alpha, c.v), c.shown) << "alpha " << c.alpha << ", v " << c.v;
+        EXPECT_EQ(ShownCriticalValue(c.alpha, c.v), c.shown)
+            << "alpha " << c.alpha << ", v " << c.v;
     EXPECT_NEAR(static_cast<double>(TCriticalValue(0.05, 1)), 6.3137515146750, 1e-9);
 }
 
@@ -82,11 +83,12 @@ TEST(TCalculator, ReportOfAlphaFiveHundredthsTenDegrees)
     const CalcOutcome outcome = RunTRequest("0.05", "10");
     ASSERT_TRUE(outcome.accepted);
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(ResultText, "          Students t distribution:\r\n"
-                          "          For alpha = 0.050\r\n"
-                          "          and 10 degrees of freedom\r\n"
-                          "\r\n"
-                          "          Critical value = 1.81");
+    EXPECT_EQ(ResultText,
+              "          Students t distribution:\r\n"
+              "          For alpha = 0.050\r\n"
+              "          and 10 degrees of freedom\r\n"
+              "\r\n"
+              "          Critical value = 1.81");
 }
 
 TEST(TCalculator, ValidationStopsAtTheFirstFailedCheck)
@@ -133,11 +135,15 @@ TEST(TCalculator, AcceptedInputs)
         const char *lastLines; // the degrees of freedom line and the value
     };
     const Case cases[] = {
-        {"0.0001", "1", "          and 1 degrees of freedom\r\n\r\n          Critical value = 3,183.10"},
-        {"0.999999", "200", "          and 200 degrees of freedom\r\n\r\n"
-                            "          Critical value = -4.897302"},
-        {" 0.05 ", "$A", "          and 10 degrees of freedom\r\n\r\n          Critical value = 1.81"},
-        {"5E-2", "10 20", "          and 10 degrees of freedom\r\n\r\n          Critical value = 1.81"},
+        {"0.0001", "1",
+         "          and 1 degrees of freedom\r\n\r\n          Critical value = 3,183.10"},
+        {"0.999999", "200",
+         "          and 200 degrees of freedom\r\n\r\n"
+         "          Critical value = -4.897302"},
+        {" 0.05 ", "$A",
+         "          and 10 degrees of freedom\r\n\r\n          Critical value = 1.81"},
+        {"5E-2", "10 20",
+         "          and 10 degrees of freedom\r\n\r\n          Critical value = 1.81"},
     };
     for (const Case &c : cases) {
         const CalcOutcome outcome = RunTRequest(c.alpha, c.v);
@@ -145,15 +151,16 @@ TEST(TCalculator, AcceptedInputs)
         EXPECT_TRUE(outcome.messages.empty());
         const std::string tail = c.lastLines;
         ASSERT_GE(ResultText.size(), tail.size());
-        EXPECT_EQ(ResultText.substr(ResultText.size() - tail.size()), tail) << c.alpha << ' ' << c.v;
+        EXPECT_EQ(ResultText.substr(ResultText.size() - tail.size()), tail)
+            << c.alpha << ' ' << c.v;
     }
     EXPECT_EQ(TDegrees, 10);
 }
 
 TEST(TCalculator, TableOfCriticalValuesMatchesTheExactQuantiles)
 {
-    const double alphas[] = {0.1,  0.05, 0.025, 0.01,  0.005, 0.001, 0.0005,
-                             0.0001, 0.9, 0.95, 0.975, 0.99, 0.995, 0.999};
+    const double alphas[] = {0.1,    0.05, 0.025, 0.01,  0.005, 0.001, 0.0005,
+                             0.0001, 0.9,  0.95,  0.975, 0.99,  0.995, 0.999};
     int checked = 0;
     for (double alpha : alphas)
         for (int v = 1; v <= 200; v += DegreeStride) {

@@ -79,13 +79,16 @@ TEST_F(StringsTest, StripAndSplit)
     StripLeading(all, Delimiters);
     EXPECT_EQ(all, "");
 
-    struct Case { std::string text, token, rest; };
+    struct Case
+    {
+        std::string text, token, rest;
+    };
     const std::vector<Case> cases = {
-        {"12 34", "12", "34"},    // the token and its one delimiter go
-        {"12  34", "12", " 34"},  // only one delimiter is taken
-        {"12", "12", ""},         // no delimiter: the whole text
-        {"12,", "12", ""},        // delimiter as last character: stripped
-        {",5 6", "", "5 6"},      // a leading delimiter gives an empty token
+        {"12 34", "12", "34"},   // the token and its one delimiter go
+        {"12  34", "12", " 34"}, // only one delimiter is taken
+        {"12", "12", ""},        // no delimiter: the whole text
+        {"12,", "12", ""},       // delimiter as last character: stripped
+        {",5 6", "", "5 6"},     // a leading delimiter gives an empty token
         {"", "", ""},
     };
     for (const Case &c : cases) {
@@ -118,14 +121,20 @@ TEST_F(StringsTest, NextTokenFlagsEmptyLines)
 
 TEST_F(StringsTest, RealConversionAcceptsOnlyPlainDecimals)
 {
-    struct Case { const char *text; bool ok; long double value; };
+    struct Case
+    {
+        const char *text;
+        bool ok;
+        long double value;
+    };
     const std::vector<Case> cases = {
-        {"1.5", true, 1.5L}, {"-2", true, -2.0L}, {"+3.25E2", true, 325.0L},
+        {"1.5", true, 1.5L},    {"-2", true, -2.0L}, {"+3.25E2", true, 325.0L},
         {"1e-3", true, 0.001L}, {"  4", true, 4.0L}, {"1E-400", true, 0.0L},
-        {"inf", false, 0}, {"nan", false, 0}, {"INF", false, 0}, {"0x10", false, 0},
-        {"12abc", false, 0}, {"5.", false, 0}, {".5", false, 0}, {"1e", false, 0},
-        {"1e+", false, 0}, {"--1", false, 0}, {"", false, 0}, {"1.2.3", false, 0},
-        {"1e400", false, 0}, {"2E308", false, 0},
+        {"inf", false, 0},      {"nan", false, 0},   {"INF", false, 0},
+        {"0x10", false, 0},     {"12abc", false, 0}, {"5.", false, 0},
+        {".5", false, 0},       {"1e", false, 0},    {"1e+", false, 0},
+        {"--1", false, 0},      {"", false, 0},      {"1.2.3", false, 0},
+        {"1e400", false, 0},    {"2E308", false, 0},
     };
     for (const Case &c : cases) {
         long double value = -99;
@@ -138,13 +147,31 @@ TEST_F(StringsTest, RealConversionAcceptsOnlyPlainDecimals)
 
 TEST_F(StringsTest, IntegerConversionAcceptsDecimalAndHexadecimal)
 {
-    struct Case { const char *text; bool ok; std::int32_t value; };
+    struct Case
+    {
+        const char *text;
+        bool ok;
+        std::int32_t value;
+    };
     const std::vector<Case> cases = {
-        {"10", true, 10}, {"-3", true, -3}, {"+7", true, 7}, {"$1F", true, 31},
-        {"x1f", true, 31}, {"X10", true, 16}, {"0x10", true, 16}, {"0XfF", true, 255},
-        {"2147483647", true, 2147483647}, {"-2147483648", true, -2147483647 - 1},
-        {"2147483648", false, 0}, {"$80000000", false, 0}, {"7.5", false, 0},
-        {"12abc", false, 0}, {"$", false, 0}, {"0x", false, 0}, {"", false, 0}, {"1e3", false, 0},
+        {"10", true, 10},
+        {"-3", true, -3},
+        {"+7", true, 7},
+        {"$1F", true, 31},
+        {"x1f", true, 31},
+        {"X10", true, 16},
+        {"0x10", true, 16},
+        {"0XfF", true, 255},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0},
+        {"$80000000", false, 0},
+        {"7.5", false, 0},
+        {"12abc", false, 0},
+        {"$", false, 0},
+        {"0x", false, 0},
+        {"", false, 0},
+        {"1e3", false, 0},
     };
     for (const Case &c : cases) {
         std::int32_t value = -99;
@@ -174,8 +201,9 @@ TEST_F(StringsTest, ReadRealOnAnEmptyLineWithNoDataLine)
     EXPECT_EQ(ReadReal(line, Delimiters), 0.0);
     EXPECT_TRUE(ReadErrorFlag);
     ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(messages.texts()[0], ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : " + CR +
-                                       ETX + "No line read in file");
+    EXPECT_EQ(messages.texts()[0],
+              ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : " + CR + ETX
+                  + "No line read in file");
 }
 
 TEST_F(StringsTest, ReadErrorMessageLayouts)
@@ -195,7 +223,7 @@ TEST_F(StringsTest, ReadErrorMessageLayouts)
     // Any other kind has its own head.
     CurrentLine.clear();
     ReportReadError('Q', "x");
-    EXPECT_EQ(messages.texts().back().substr(0, 35), ETX + "Unknown error occurred during read" );
+    EXPECT_EQ(messages.texts().back().substr(0, 35), ETX + "Unknown error occurred during read");
 }
 
 TEST_F(StringsTest, ReadErrorFarInALineSplitsItAndShortensTheLine)
@@ -207,14 +235,16 @@ TEST_F(StringsTest, ReadErrorFarInALineSplitsItAndShortensTheLine)
     ASSERT_EQ(line.size(), 80u);
     CurrentLine = line;
     ReportReadError('R', "x");
-    const std::string expected = ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : " + CR +
-                                 line.substr(0, 60) + CR + line.substr(60) + CR + std::string(10, ' ') + "^";
+    const std::string expected = ETX + "Double expected in read" + CR + CR + ETX
+        + "Processing Line : " + CR + line.substr(0, 60) + CR + line.substr(60) + CR
+        + std::string(10, ' ') + "^";
     EXPECT_EQ(messages.texts().back(), expected);
     EXPECT_EQ(CurrentLine, line.substr(60));
 
     // A further error searches the shortened line.
     ReportReadError('R', "2222");
-    EXPECT_EQ(messages.texts().back().substr(messages.texts().back().rfind(CR) + 1), std::string(11, ' ') + "^");
+    EXPECT_EQ(messages.texts().back().substr(messages.texts().back().rfind(CR) + 1),
+              std::string(11, ' ') + "^");
 }
 
 TEST_F(StringsTest, ReadErrorColumnsWrapAt256)
@@ -242,7 +272,12 @@ TEST_F(StringsTest, RepeatChar)
 
 TEST_F(StringsTest, FormatNumber)
 {
-    struct Case { int width, decimals; double x; const char *text; };
+    struct Case
+    {
+        int width, decimals;
+        double x;
+        const char *text;
+    };
     const std::vector<Case> cases = {
         {0, 2, 1234567.891, "1,234,567.89"},
         {0, 0, -1234, "-1,234"},
@@ -262,7 +297,9 @@ TEST_F(StringsTest, FormatNumber)
         {3, 2, 0.25, "0.25"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FormatNumber(static_cast<std::uint8_t>(c.width), static_cast<std::uint8_t>(c.decimals), c.x), c.text)
+        EXPECT_EQ(FormatNumber(static_cast<std::uint8_t>(c.width),
+                               static_cast<std::uint8_t>(c.decimals), c.x),
+                  c.text)
             << c.width << " " << c.decimals << " " << c.x;
     EXPECT_EQ(FormatNumber(255, 2, 1.5).size(), 23u);
 }

@@ -11,9 +11,14 @@ namespace {
 class VectorLines : public SearchLines
 {
 public:
-    explicit VectorLines(std::vector<std::u16string> lines) : text(std::move(lines)) {}
+    explicit VectorLines(std::vector<std::u16string> lines)
+        : text(std::move(lines))
+    { }
     long lineCount() const override { return static_cast<long>(text.size()); }
-    std::u16string_view line(long index) override { return text.at(static_cast<std::size_t>(index)); }
+    std::u16string_view line(long index) override
+    {
+        return text.at(static_cast<std::size_t>(index));
+    }
     void setLine(long index, const std::u16string &value) override
     {
         text.at(static_cast<std::size_t>(index)) = value;
@@ -40,8 +45,7 @@ void PrintTo(const SearchLineCase &c, std::ostream *os)
 }
 
 class SearchLineTest : public testing::TestWithParam<SearchLineCase>
-{
-};
+{ };
 
 TEST_P(SearchLineTest, FindsColumn)
 {
@@ -68,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
         SearchLineCase{"cp1252_extras", u"\u0160\u017D\u0178", u"x\u0161\u017e\u00ff", 1, false, 2},
         SearchLineCase{"division_sign_not_a_letter", u"\u00D7", u"\u00F7", 1, false, 0},
         SearchLineCase{"pattern_longer_than_line", u"abcd", u"abc", 1, false, 0}),
-    [](const testing::TestParamInfo<SearchLineCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SearchLineCase> &info) {
+        return std::string(info.param.name);
+    });
 
 TEST(SearchLineLongLines, FindsBeyondColumn255)
 {
@@ -129,7 +135,8 @@ TEST(FindNextTest, MatchCaseFollowsState)
     EXPECT_FALSE(FindNext(state, lines, u"alpha").found);
     state.MatchCase = false;
     std::vector<long> columns;
-    for (FindResult r = FindNext(state, lines, u"alpha"); r.found; r = FindNext(state, lines, u"alpha"))
+    for (FindResult r = FindNext(state, lines, u"alpha"); r.found;
+         r = FindNext(state, lines, u"alpha"))
         columns.push_back(r.column);
     EXPECT_EQ(columns, (std::vector<long>{1, 7, 13}));
 }
@@ -192,8 +199,7 @@ void PrintTo(const ReplaceAllCase &c, std::ostream *os)
 }
 
 class ReplaceAllTest : public testing::TestWithParam<ReplaceAllCase>
-{
-};
+{ };
 
 TEST_P(ReplaceAllTest, Replaces)
 {
@@ -209,7 +215,8 @@ TEST_P(ReplaceAllTest, Replaces)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceAllTest,
     testing::Values(
-        ReplaceAllCase{"every_line", {u"a,b", u"", u",,"}, u",", u"\t", true, {u"a\tb", u"", u"\t\t"}, 3},
+        ReplaceAllCase{
+            "every_line", {u"a,b", u"", u",,"}, u",", u"\t", true, {u"a\tb", u"", u"\t\t"}, 3},
         // The replacement contains the pattern: each original occurrence is
         // replaced once and the loop ends.
         ReplaceAllCase{"replacement_ends_with_pattern", {u"aXa"}, u"a", u"ba", true, {u"baXba"}, 2},
@@ -222,7 +229,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceAllCase{"case_must_match", {u"Cat cat"}, u"cat", u"x", true, {u"Cat x"}, 1},
         ReplaceAllCase{"pattern_absent", {u"abc", u"def"}, u"z", u"y", false, {u"abc", u"def"}, 0},
         ReplaceAllCase{"empty_pattern", {u"abc"}, u"", u"y", false, {u"abc"}, 0}),
-    [](const testing::TestParamInfo<ReplaceAllCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ReplaceAllCase> &info) {
+        return std::string(info.param.name);
+    });
 
 TEST(ReplaceAllLongLines, ReplacesAcrossAVeryLongLine)
 {

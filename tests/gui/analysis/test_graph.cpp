@@ -1,19 +1,19 @@
 // The graphics viewer: the picture, copying, printing and the keyboard.
 
+#include "gui/common/printing.h"
 #include "gui/viewers/graph.h"
 #include "scriptedprompts.h"
-#include "gui/common/printing.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScrollArea>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -93,7 +93,8 @@ void GraphTest::copyPutsThePictureOnTheClipboard()
 
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(450, 450));
-    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), graph.canvas().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+             graph.canvas().convertToFormat(QImage::Format_RGB32));
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Image is copied to clipboard.")});
 }
 
@@ -144,17 +145,20 @@ void GraphTest::printedPageShowsThePictureInItsSquare()
 
     // Rendered at 50 dpi the one-inch margin is 50 pixels and the side 200.
     QProcess render;
-    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
-                                              QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
     QVERIFY(render.waitForFinished(30000));
     QCOMPARE(render.exitCode(), 0);
     const QImage page(dir.filePath(QStringLiteral("page.png")));
     QVERIFY(!page.isNull());
     const QRect dark = DarkArea(page);
-    QVERIFY2(std::abs(dark.left() - 50) <= 1 && std::abs(dark.top() - 50) <= 1,
-             qPrintable(QStringLiteral("picture starts at %1,%2").arg(dark.left()).arg(dark.top())));
-    QVERIFY2(std::abs(dark.width() - 200) <= 2 && std::abs(dark.height() - 200) <= 2,
-             qPrintable(QStringLiteral("picture is %1 by %2").arg(dark.width()).arg(dark.height())));
+    QVERIFY2(
+        std::abs(dark.left() - 50) <= 1 && std::abs(dark.top() - 50) <= 1,
+        qPrintable(QStringLiteral("picture starts at %1,%2").arg(dark.left()).arg(dark.top())));
+    QVERIFY2(
+        std::abs(dark.width() - 200) <= 2 && std::abs(dark.height() - 200) <= 2,
+        qPrintable(QStringLiteral("picture is %1 by %2").arg(dark.width()).arg(dark.height())));
 }
 
 void GraphTest::printFailureIsReported()

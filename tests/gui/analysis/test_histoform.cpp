@@ -2,12 +2,12 @@
 // with every dialog answered by script.
 
 #include "core/analysis/analysisstate.h"
-#include "testfiles.h"
 #include "gui/analysis/histoform.h"
+#include "gui/common/help.h"
 #include "gui/viewers/graph.h"
 #include "gui/viewers/viewfile.h"
 #include "scriptedprompts.h"
-#include "gui/common/help.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -96,7 +96,8 @@ int LiveDialogs()
 }
 
 const QString IntervalsMissing = QStringLiteral("Please enter the number of class intervals.");
-const QString IntervalsOutOfRange = QStringLiteral("Interval entry must be integer between 1 and 20.");
+const QString IntervalsOutOfRange
+    = QStringLiteral("Interval entry must be integer between 1 and 20.");
 const QString WidthMissing = QStringLiteral("Please enter the size of class width.");
 
 } // namespace
@@ -177,7 +178,7 @@ void HistoFormTest::helpButtonAsksForTheDialogsTopic()
     struct Recorder : HelpSystem
     {
         QList<int> contexts;
-        void showTopics(const QString &) override {}
+        void showTopics(const QString &) override { }
         void showContext(const QString &, int context) override { contexts << context; }
     } recorder;
     HelpSystem *previous = HelpSystem::install(&recorder);
@@ -203,7 +204,8 @@ void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
     QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{"*", IntervalsMissing} << false;
     QTest::newRow("words after the number") << true << "5 abc" << QStringList{} << true;
     QTest::newRow("no width typed") << false << "" << QStringList{WidthMissing} << false;
-    QTest::newRow("width not a number") << false << "wide" << QStringList{"*", WidthMissing} << false;
+    QTest::newRow("width not a number")
+        << false << "wide" << QStringList{"*", WidthMissing} << false;
     QTest::newRow("width 0") << false << "0" << QStringList{"?"} << false;
     QTest::newRow("negative width") << false << "-1.5" << QStringList{"?"} << false;
     QTest::newRow("width 1.5") << false << "1.5" << QStringList{} << true;
@@ -250,8 +252,9 @@ void HistoFormTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
             dialog.OkBtn->click();
         };
     };
-    script.dialogSteps << retype(QString()) << retype(QStringLiteral("0")) << retype(QStringLiteral("21"))
-                       << retype(QStringLiteral("2.5")) << retype(QStringLiteral("4"));
+    script.dialogSteps << retype(QString()) << retype(QStringLiteral("0"))
+                       << retype(QStringLiteral("21")) << retype(QStringLiteral("2.5"))
+                       << retype(QStringLiteral("4"));
     Histo->RunAnalysis(QString(), nullptr);
 
     const QStringList shown = m_prompts.texts();
@@ -293,8 +296,9 @@ void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     RunScript again;
     bool fresh = false;
     again.dialogSteps << [&](THisto &dialog) {
-        fresh = dialog.EntryBox->isChecked() && dialog.CenterBox->isChecked() && dialog.EntryText->text().isEmpty()
-             && !dialog.Label1->isHidden() && dialog.Label2->isHidden();
+        fresh = dialog.EntryBox->isChecked() && dialog.CenterBox->isChecked()
+            && dialog.EntryText->text().isEmpty() && !dialog.Label1->isHidden()
+            && dialog.Label2->isHidden();
         dialog.EscBtn->click();
     };
     Histo->RunAnalysis(data, nullptr);
@@ -306,7 +310,8 @@ void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
 {
     // A folder with accented letters must open like any other.
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Messungen Äß")));
-    const QString data = WriteFile(m_dir.filePath(QStringLiteral("Messungen Äß/Sample.dat")), "1.2 2.4 2.4 3.1 4.0\r\n");
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("Messungen Äß/Sample.dat")),
+                                   "1.2 2.4 2.4 3.1 4.0\r\n");
     const QString report = m_dir.filePath(QStringLiteral("Messungen Äß/Sample.OUT"));
     QVERIFY(!data.isEmpty());
     m_prompts.answerOpen(data);
@@ -330,12 +335,15 @@ void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.startsWith("                            Random Error Distribution\r\n"));
-    QVERIFY(bytes.contains("                    Arithmetic mean = 2.6 \xB1" "1.03\r\n"));
+    QVERIFY(bytes.contains("                    Arithmetic mean = 2.6 \xB1"
+                           "1.03\r\n"));
 
     QVERIFY(ViewForm->isVisible());
     QCOMPARE(ViewForm->ViewFileName, report);
-    QVERIFY2(ViewForm->windowTitle().endsWith(QStringLiteral("/messungen Äß/sample.out")), qPrintable(ViewForm->windowTitle()));
-    QVERIFY(ViewForm->ViewMemo->toPlainText().contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
+    QVERIFY2(ViewForm->windowTitle().endsWith(QStringLiteral("/messungen Äß/sample.out")),
+             qPrintable(ViewForm->windowTitle()));
+    QVERIFY(
+        ViewForm->ViewMemo->toPlainText().contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
 }
 
 void HistoFormTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
@@ -389,7 +397,8 @@ void HistoFormTest::reportThatCannotBeWrittenIsExplained()
     // A data file that is itself named .OUT would be overwritten by its
     // report; the run refuses at once and says so, naming the file, without
     // a read error for every word of an earlier report or a picture.
-    const QByteArray content("                    Arithmetic mean = 2 \xB1" "1.0\r\n");
+    const QByteArray content("                    Arithmetic mean = 2 \xB1"
+                             "1.0\r\n");
     const QString data = WriteFile(m_dir.filePath(QStringLiteral("values.OUT")), content);
     m_prompts.answerOpen(data);
     RunScript script;
@@ -398,7 +407,8 @@ void HistoFormTest::reportThatCannotBeWrittenIsExplained()
 
     QCOMPARE(script.graphShowings, 0);
     QCOMPARE(m_prompts.texts().size(), 1);
-    QVERIFY2(m_prompts.texts().first().contains(QStringLiteral("values.OUT")), qPrintable(m_prompts.texts().first()));
+    QVERIFY2(m_prompts.texts().first().contains(QStringLiteral("values.OUT")),
+             qPrintable(m_prompts.texts().first()));
     QFile kept(data);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), content);

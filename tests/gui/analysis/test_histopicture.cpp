@@ -2,12 +2,12 @@
 // on the 450 by 450 image, and the picture file of the console companion.
 
 #include "core/analysis/analysisstate.h"
-#include "testfiles.h"
 #include "core/analysis/classes.h"
-#include "gui/analysis/histopicture.h"
 #include "core/analysis/picturelayout.h"
 #include "core/analysis/statistics.h"
 #include "core/numeric/messages.h"
+#include "gui/analysis/histopicture.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -21,7 +21,8 @@ const QRgb Blue = qRgb(0, 0, 255);
 const QRgb Maroon = qRgb(128, 0, 0);
 
 // The analysis of a data file with the given content, as the run does it.
-AnalysisState Analyse(const QTemporaryDir &dir, const QByteArray &content, int intervals, bool centred)
+AnalysisState Analyse(const QTemporaryDir &dir, const QByteArray &content, int intervals,
+                      bool centred)
 {
     AnalysisState state;
     ResetAnalysis(state);
@@ -114,7 +115,8 @@ void HistoPictureTest::fourValuesInThreeClasses()
     QFETCH(QRgb, colour);
     QCOMPARE(m_example.size(), QSize(450, 450));
     const QRgb seen = m_example.pixel(pixel);
-    QVERIFY2(seen == colour, qPrintable(Describe(seen) + QStringLiteral(" instead of ") + Describe(colour)));
+    QVERIFY2(seen == colour,
+             qPrintable(Describe(seen) + QStringLiteral(" instead of ") + Describe(colour)));
 }
 
 void HistoPictureTest::barsAreTenPixelsWideAndStandOnTheBaseline()
@@ -144,7 +146,8 @@ void HistoPictureTest::nameIsWrittenBelowTheBaseline()
                 box |= QRect(x, y, 1, 1);
             }
     QVERIFY(dark > 10);
-    QVERIFY2(box.left() >= 200 && box.top() >= 435, qPrintable(QStringLiteral("text at %1,%2").arg(box.left()).arg(box.top())));
+    QVERIFY2(box.left() >= 200 && box.top() >= 435,
+             qPrintable(QStringLiteral("text at %1,%2").arg(box.left()).arg(box.top())));
     QVERIFY(box.left() < 215);
 }
 

@@ -1,11 +1,11 @@
 // The output viewer: showing a file, its caption, printing and closing when
 // another window of the program takes the focus.
 
-#include "gui/viewers/viewfile.h"
-#include "testfiles.h"
-#include "scriptedprompts.h"
-#include "tooloutput.h"
 #include "gui/common/printing.h"
+#include "gui/viewers/viewfile.h"
+#include "scriptedprompts.h"
+#include "testfiles.h"
+#include "tooloutput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,14 +25,16 @@ namespace {
 QString PdfText(const QString &pdf)
 {
     bool ok = false;
-    const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &ok);
+    const QString text = ToolOutput(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &ok);
     return ok ? text : QStringLiteral("<pdftotext failed>");
 }
 
 // The left edge of each printed line in PDF points, from pdftotext's boxes.
 QList<double> LineLefts(const QString &pdf)
 {
-    const QString html = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
+    const QString html = ToolOutput(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
     QList<double> lefts;
     static const QRegularExpression line(QStringLiteral("<line xMin=\"([0-9.]+)\""));
     for (auto it = line.globalMatch(html); it.hasNext();)
@@ -105,10 +107,14 @@ void ViewFileTest::contentIsShownAsTheFileHoldsIt_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF lines") << QByteArray("one\r\ntwo\r\n") << QStringList{"one", "two"};
     QTest::newRow("LF and CR") << QByteArray("a\nb\rc") << QStringList{"a", "b", "c"};
-    QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"a", "", "", "b"};
-    QTest::newRow("plus-minus byte of the report") << QByteArray("mean = 2.6 \xB1" "1.03\r\n")
-                                                  << QStringList{QStringLiteral("mean = 2.6 ±1.03")};
-    QTest::newRow("UTF-8 stays UTF-8") << QByteArray("caf\xC3\xA9\n") << QStringList{QStringLiteral("café")};
+    QTest::newRow("blank lines kept")
+        << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"a", "", "", "b"};
+    QTest::newRow("plus-minus byte of the report")
+        << QByteArray("mean = 2.6 \xB1"
+                      "1.03\r\n")
+        << QStringList{QStringLiteral("mean = 2.6 ±1.03")};
+    QTest::newRow("UTF-8 stays UTF-8")
+        << QByteArray("caf\xC3\xA9\n") << QStringList{QStringLiteral("café")};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
@@ -127,7 +133,8 @@ void ViewFileTest::contentIsShownAsTheFileHoldsIt()
 void ViewFileTest::longLinesScrollInsteadOfWrapping()
 {
     const QByteArray longLine(2000, 'x');
-    const QString path = WriteFile(m_dir.filePath(QStringLiteral("wide.OUT")), longLine + "\r\nshort\r\n");
+    const QString path
+        = WriteFile(m_dir.filePath(QStringLiteral("wide.OUT")), longLine + "\r\nshort\r\n");
     TViewForm view;
     view.Execute(path, nullptr);
     QCoreApplication::processEvents();
@@ -173,9 +180,12 @@ void ViewFileTest::printWritesEveryLineBehindTenBlanks()
     const QRectF area = ProgramPrinter().pageLayout().paintRect(QPageLayout::Point);
     const QList<double> lefts = LineLefts(pdf);
     QCOMPARE(lefts.size(), 3);
-    QVERIFY2(std::abs(lefts[0] - area.left() - 48.0) < 1.5, qPrintable(QString::number(lefts[0] - area.left())));
-    QVERIFY2(std::abs(lefts[1] - area.left() - 48.0) < 1.5, qPrintable(QString::number(lefts[1] - area.left())));
-    QVERIFY2(std::abs(lefts[2] - area.left() - 67.2) < 1.5, qPrintable(QString::number(lefts[2] - area.left())));
+    QVERIFY2(std::abs(lefts[0] - area.left() - 48.0) < 1.5,
+             qPrintable(QString::number(lefts[0] - area.left())));
+    QVERIFY2(std::abs(lefts[1] - area.left() - 48.0) < 1.5,
+             qPrintable(QString::number(lefts[1] - area.left())));
+    QVERIFY2(std::abs(lefts[2] - area.left() - 67.2) < 1.5,
+             qPrintable(QString::number(lefts[2] - area.left())));
 }
 
 void ViewFileTest::emptyFilePrintsAJobWithoutLines()

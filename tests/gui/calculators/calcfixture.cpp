@@ -36,14 +36,13 @@ int ExecuteOn()
     Dialog startUp;
     // The instance made at start-up only hands the request on; it must never
     // be the one shown.
-    QObject::connect(&startUp, &QDialog::finished, [] {
-        Problems << QStringLiteral("the start-up instance was shown");
-    });
+    QObject::connect(&startUp, &QDialog::finished,
+                     [] { Problems << QStringLiteral("the start-up instance was shown"); });
     const int before = LiveDialogs(Calc::T) + LiveDialogs(Calc::Chi) + LiveDialogs(Calc::F)
-                       + LiveDialogs(Calc::Normal);
+        + LiveDialogs(Calc::Normal);
     startUp.Execute();
     const int after = LiveDialogs(Calc::T) + LiveDialogs(Calc::Chi) + LiveDialogs(Calc::F)
-                      + LiveDialogs(Calc::Normal);
+        + LiveDialogs(Calc::Normal);
     if (startUp.isVisible())
         Problems << QStringLiteral("the start-up instance is visible");
     return after - before;

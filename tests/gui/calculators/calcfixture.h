@@ -14,9 +14,9 @@ Q_DECLARE_METATYPE(Calc)
 
 struct CalcInfo
 {
-    const char *className;   // the dialog's class
-    QStringList fields;      // its edit fields, in tab order
-    QString resultCaption;   // the results window's caption
+    const char *className; // the dialog's class
+    QStringList fields;    // its edit fields, in tab order
+    QString resultCaption; // the results window's caption
 };
 
 CalcInfo Info(Calc calc);
@@ -36,12 +36,11 @@ void Expect(bool condition, const QString &what);
 
 // After a command ran under a ModalScript: no step failed, no check inside a
 // step failed, and every step was used.
-#define VERIFY_SCRIPT_RAN_CLEAN(script)                                \
-    do {                                                               \
-        QVERIFY2((script).failures.isEmpty(),                          \
-                 qPrintable((script).failures.join("; ")));            \
-        QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; "))); \
-        QCOMPARE((script).remaining(), 0);                             \
+#define VERIFY_SCRIPT_RAN_CLEAN(script)                                                  \
+    do {                                                                                 \
+        QVERIFY2((script).failures.isEmpty(), qPrintable((script).failures.join("; "))); \
+        QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join("; ")));                   \
+        QCOMPARE((script).remaining(), 0);                                               \
     } while (false)
 
 void TypeInto(QDialog *dialog, const QStringList &fields, const QStringList &texts);

@@ -47,7 +47,7 @@ private:
 
     std::deque<Step> m_steps;
     QPointer<QDialog> m_scheduledFor;
-    int m_generation = 0;      // counts showings, so one showing gets one step
+    int m_generation = 0; // counts showings, so one showing gets one step
     int m_scheduledGeneration = -1;
     int m_handled = 0;
     QTimer m_watchdog;

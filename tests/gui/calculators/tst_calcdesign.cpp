@@ -11,11 +11,11 @@
 #include <QTest>
 
 #include "calcfixture.h"
-#include "modalscript.h"
+#include "gui/common/help.h"
 #include "gui/viewers/messageform.h"
+#include "modalscript.h"
 #include "recordinghelp.h"
 #include "scriptedprompts.h"
-#include "gui/common/help.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ struct DialogDesign
     bool hintsShown;
     bool centred; // otherwise at (192, 107)
 };
-}
+} // namespace
 Q_DECLARE_METATYPE(DialogDesign)
 
 namespace {
@@ -90,23 +90,37 @@ void CalcDesignTest::design_data()
                        << DialogDesign{QStringLiteral("Critical Values for t distribution"),
                                        {{"Label1", alphaLabel, "AlphaText", alphaHint, 65, 9},
                                         {"Label2", vLabel, "VText", vHint, 65, 9}},
-                                       9, 9, true, true};
+                                       9,
+                                       9,
+                                       true,
+                                       true};
     QTest::newRow("chi") << Calc::Chi
-                         << DialogDesign{QStringLiteral("Critical Value for Chi-squared distribution"),
-                                         {{"Label1", alphaLabel, "AlphaText", alphaHint, 65, 0},
-                                          {"Label2", vLabel, "VText", vHint, 65, 0}},
-                                         8, 8, false, false};
-    QTest::newRow("F") << Calc::F
-                       << DialogDesign{QStringLiteral("Critical Values for F distribution"),
-                                       {{"Label1", alphaLabel, "AlphaText", alphaHint, 65, 0},
-                                        {"Label2", "&Numerator degrees of freedom: ", "V1Text", vHint, 65, 0},
-                                        {"Label3", "&Denominator degrees of freedom: ", "V2Text", vHint, 65, 0}},
-                                       10, 10, false, false};
+                         << DialogDesign{
+                                QStringLiteral("Critical Value for Chi-squared distribution"),
+                                {{"Label1", alphaLabel, "AlphaText", alphaHint, 65, 0},
+                                 {"Label2", vLabel, "VText", vHint, 65, 0}},
+                                8,
+                                8,
+                                false,
+                                false};
+    QTest::newRow("F")
+        << Calc::F
+        << DialogDesign{QStringLiteral("Critical Values for F distribution"),
+                        {{"Label1", alphaLabel, "AlphaText", alphaHint, 65, 0},
+                         {"Label2", "&Numerator degrees of freedom: ", "V1Text", vHint, 65, 0},
+                         {"Label3", "&Denominator degrees of freedom: ", "V2Text", vHint, 65, 0}},
+                        10,
+                        10,
+                        false,
+                        false};
     QTest::newRow("normal") << Calc::Normal
                             << DialogDesign{QStringLiteral("Normal Distribution"),
                                             {{"Label1", "Percent probability:", "PEdit",
                                               "Enter the desired percent  probability", 49, 0}},
-                                            0, 7, true, true};
+                                            0,
+                                            7,
+                                            true,
+                                            true};
 }
 
 void CalcDesignTest::design()
@@ -135,8 +149,10 @@ void CalcDesignTest::design()
                 continue;
             }
             expectedOrder << field.editName;
-            Expect(label->text() == field.labelText, QStringLiteral("label \"%1\"").arg(label->text()));
-            Expect(label->buddy() == edit, field.labelName + QStringLiteral(" does not lead to its field"));
+            Expect(label->text() == field.labelText,
+                   QStringLiteral("label \"%1\"").arg(label->text()));
+            Expect(label->buddy() == edit,
+                   field.labelName + QStringLiteral(" does not lead to its field"));
             Expect(label->font().family() == QLatin1String("Times New Roman")
                        && label->font().pixelSize() == 16 && label->font().bold(),
                    field.labelName + QStringLiteral(" font ") + label->font().toString());
@@ -145,15 +161,18 @@ void CalcDesignTest::design()
             Expect(label->geometry().right() < edit->geometry().left(),
                    field.labelName + QStringLiteral(" is not left of its field"));
 
-            Expect(edit->width() == field.width, QStringLiteral("%1 is %2 wide").arg(field.editName).arg(edit->width()));
+            Expect(edit->width() == field.width,
+                   QStringLiteral("%1 is %2 wide").arg(field.editName).arg(edit->width()));
             Expect(edit->font().family() == QLatin1String("Times New Roman")
                        && edit->font().pixelSize() == 13 && !edit->font().bold(),
                    field.editName + QStringLiteral(" font ") + edit->font().toString());
             Expect(edit->palette().color(QPalette::Text) == QColor(Qt::black),
                    field.editName + QStringLiteral(" text is not black"));
-            Expect(edit->text().isEmpty(), field.editName + QStringLiteral(" does not start empty"));
+            Expect(edit->text().isEmpty(),
+                   field.editName + QStringLiteral(" does not start empty"));
             Expect(edit->property("hint").toString() == field.hint,
-                   field.editName + QStringLiteral(" hint \"%1\"").arg(edit->property("hint").toString()));
+                   field.editName
+                       + QStringLiteral(" hint \"%1\"").arg(edit->property("hint").toString()));
             Expect(edit->toolTip() == (expected.hintsShown ? field.hint : QString()),
                    field.editName + QStringLiteral(" tool tip \"%1\"").arg(edit->toolTip()));
             Expect(helpContext(edit) == field.helpContext,
@@ -181,13 +200,17 @@ void CalcDesignTest::design()
         Expect(helpContext(helpButton) == expected.helpButtonContext,
                QStringLiteral("Help button context %1").arg(helpContext(helpButton)));
 
-        expectedOrder << "OkBtn" << "CancelBtn" << "HelpBtn";
-        Expect(TabOrder(dialog) == expectedOrder, QStringLiteral("tab order %1").arg(TabOrder(dialog).join(' ')));
+        expectedOrder << "OkBtn"
+                      << "CancelBtn"
+                      << "HelpBtn";
+        Expect(TabOrder(dialog) == expectedOrder,
+               QStringLiteral("tab order %1").arg(TabOrder(dialog).join(' ')));
 
         // Sized to its contents with a 10-pixel border, and not resizable.
         const QMargins margins = dialog->layout()->contentsMargins();
         Expect(margins == QMargins(10, 10, 10, 10), QStringLiteral("border is not 10 pixels"));
-        Expect(dialog->size() == dialog->sizeHint() && dialog->minimumSize() == dialog->maximumSize(),
+        Expect(dialog->size() == dialog->sizeHint()
+                   && dialog->minimumSize() == dialog->maximumSize(),
                QStringLiteral("not sized to its contents"));
         Expect(dialog->childrenRect().top() >= 10 && dialog->childrenRect().left() >= 10
                    && dialog->childrenRect().right() <= dialog->width() - 10
@@ -198,7 +221,17 @@ void CalcDesignTest::design()
             const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
             const QPoint centre = dialog->frameGeometry().center();
             Expect((centre - middle).manhattanLength() <= 2,
-                   QStringLiteral("not centred: %1,%2 frame %3,%4 %5x%6 geometry %7,%8 %9x%10").arg(centre.x()).arg(centre.y()).arg(dialog->frameGeometry().x()).arg(dialog->frameGeometry().y()).arg(dialog->frameGeometry().width()).arg(dialog->frameGeometry().height()).arg(dialog->geometry().x()).arg(dialog->geometry().y()).arg(dialog->width()).arg(dialog->height()));
+                   QStringLiteral("not centred: %1,%2 frame %3,%4 %5x%6 geometry %7,%8 %9x%10")
+                       .arg(centre.x())
+                       .arg(centre.y())
+                       .arg(dialog->frameGeometry().x())
+                       .arg(dialog->frameGeometry().y())
+                       .arg(dialog->frameGeometry().width())
+                       .arg(dialog->frameGeometry().height())
+                       .arg(dialog->geometry().x())
+                       .arg(dialog->geometry().y())
+                       .arg(dialog->width())
+                       .arg(dialog->height()));
         } else {
             Expect(dialog->pos() == QPoint(192, 107),
                    QStringLiteral("at %1,%2").arg(dialog->pos().x()).arg(dialog->pos().y()));

@@ -15,14 +15,14 @@
 
 #include "calcfixture.h"
 #include "core/calculators/resulttext.h"
-#include "modalscript.h"
 #include "core/numeric/strings.h"
-#include "gui/viewers/messageform.h"
-#include "scriptedprompts.h"
-#include "tooloutput.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/printing.h"
 #include "gui/common/text.h"
+#include "gui/viewers/messageform.h"
+#include "modalscript.h"
+#include "scriptedprompts.h"
+#include "tooloutput.h"
 
 namespace {
 
@@ -107,7 +107,8 @@ ModalScript::Action Results(Calc calc, const QString &report, const char *button
 QStringList PdfLines(const QString &pdf)
 {
     bool ok = false;
-    const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &ok);
+    const QString text = ToolOutput(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, &ok);
     if (!ok)
         return {QStringLiteral("<pdftotext failed>")};
     QStringList lines;
@@ -136,10 +137,7 @@ class CalcLoopTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MsgForm = new TMsgForm;
-    }
+    void initTestCase() { MsgForm = new TMsgForm; }
     void cleanupTestCase()
     {
         delete MsgForm;
@@ -161,14 +159,26 @@ private slots:
     void readErrorShowsTheLastDataLine_data();
     void readErrorShowsTheLastDataLine();
     void correctedInputIsAccepted();
-    void clipboardPlacesTheReport_data() { QTest::addColumn<Calc>("calc"); AddCalcRows("clip"); }
+    void clipboardPlacesTheReport_data()
+    {
+        QTest::addColumn<Calc>("calc");
+        AddCalcRows("clip");
+    }
     void clipboardPlacesTheReport();
-    void retryKeepsTypedValues_data() { QTest::addColumn<Calc>("calc"); AddCalcRows("retry"); }
+    void retryKeepsTypedValues_data()
+    {
+        QTest::addColumn<Calc>("calc");
+        AddCalcRows("retry");
+    }
     void retryKeepsTypedValues();
     void closeEndsTheRequest_data();
     void closeEndsTheRequest();
     void printCancelledPrintsNothing();
-    void printConfirmedPrintsBannerAndReport_data() { QTest::addColumn<Calc>("calc"); AddCalcRows("print"); }
+    void printConfirmedPrintsBannerAndReport_data()
+    {
+        QTest::addColumn<Calc>("calc");
+        AddCalcRows("print");
+    }
     void printConfirmedPrintsBannerAndReport();
     void printerFailureStillDestroysTheDialog();
     void cancelEndsTheRequest_data();
@@ -184,7 +194,8 @@ void CalcLoopTest::validationMessages_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QStringList>("messages");
 
-    const QString alphaEmpty = QStringLiteral("Please enter the desired probability in percentage points.");
+    const QString alphaEmpty
+        = QStringLiteral("Please enter the desired probability in percentage points.");
     const QString alphaRange = QStringLiteral("Alpha must be between 0.0001 and 0.999999");
     const QString vEmpty = QStringLiteral("Please enter the degrees of freedom.");
     const QString vRange = QStringLiteral("The degrees of freedom must be between 1 and 200.");
@@ -192,31 +203,39 @@ void CalcLoopTest::validationMessages_data()
     // The t and chi-squared dialogs check the same things in the same order.
     for (Calc calc : {Calc::T, Calc::Chi}) {
         const char *name = calc == Calc::T ? "t" : "chi";
-        QTest::addRow("%s both empty", name) << calc << QStringList{"", ""} << QStringList{alphaEmpty};
-        QTest::addRow("%s alpha empty", name) << calc << QStringList{"", "10"} << QStringList{alphaEmpty};
-        QTest::addRow("%s alpha below range", name) << calc << QStringList{"0.00009", "10"} << QStringList{alphaRange};
-        QTest::addRow("%s alpha one", name) << calc << QStringList{"1", "10"} << QStringList{alphaRange};
-        QTest::addRow("%s alpha as percent", name) << calc << QStringList{"5", "10"} << QStringList{alphaRange};
-        QTest::addRow("%s alpha blanks", name) << calc << QStringList{"   ", "10"}
-                                              << QStringList{RealReadError(), alphaRange};
-        QTest::addRow("%s alpha not a number", name) << calc << QStringList{"0.05x", ""}
-                                                    << QStringList{RealReadError(), alphaRange};
+        QTest::addRow("%s both empty", name)
+            << calc << QStringList{"", ""} << QStringList{alphaEmpty};
+        QTest::addRow("%s alpha empty", name)
+            << calc << QStringList{"", "10"} << QStringList{alphaEmpty};
+        QTest::addRow("%s alpha below range", name)
+            << calc << QStringList{"0.00009", "10"} << QStringList{alphaRange};
+        QTest::addRow("%s alpha one", name)
+            << calc << QStringList{"1", "10"} << QStringList{alphaRange};
+        QTest::addRow("%s alpha as percent", name)
+            << calc << QStringList{"5", "10"} << QStringList{alphaRange};
+        QTest::addRow("%s alpha blanks", name)
+            << calc << QStringList{"   ", "10"} << QStringList{RealReadError(), alphaRange};
+        QTest::addRow("%s alpha not a number", name)
+            << calc << QStringList{"0.05x", ""} << QStringList{RealReadError(), alphaRange};
         QTest::addRow("%s v empty", name) << calc << QStringList{"0.05", ""} << QStringList{vEmpty};
         QTest::addRow("%s v zero", name) << calc << QStringList{"0.05", "0"} << QStringList{vRange};
-        QTest::addRow("%s v 201", name) << calc << QStringList{"0.05", "201"} << QStringList{vRange};
-        QTest::addRow("%s v negative", name) << calc << QStringList{"0.05", "-3"} << QStringList{vRange};
-        QTest::addRow("%s v not a number", name) << calc << QStringList{"0.05", "12abc"}
-                                                << QStringList{IntegerReadError(), vRange};
+        QTest::addRow("%s v 201", name)
+            << calc << QStringList{"0.05", "201"} << QStringList{vRange};
+        QTest::addRow("%s v negative", name)
+            << calc << QStringList{"0.05", "-3"} << QStringList{vRange};
+        QTest::addRow("%s v not a number", name)
+            << calc << QStringList{"0.05", "12abc"} << QStringList{IntegerReadError(), vRange};
     }
 
     QTest::newRow("F alpha empty") << Calc::F << QStringList{"", "", ""} << QStringList{alphaEmpty};
-    QTest::newRow("F alpha range") << Calc::F << QStringList{"1.5", "5", "10"} << QStringList{alphaRange};
+    QTest::newRow("F alpha range")
+        << Calc::F << QStringList{"1.5", "5", "10"} << QStringList{alphaRange};
     QTest::newRow("F v1 empty") << Calc::F << QStringList{"0.05", "", ""}
                                 << QStringList{"Please enter the numerator degrees of freedom."};
     QTest::newRow("F v1 zero before v2 is looked at")
         << Calc::F << QStringList{"0.05", "0", ""} << QStringList{vRange};
-    QTest::newRow("F v1 not a number") << Calc::F << QStringList{"0.05", "five", "10"}
-                                       << QStringList{IntegerReadError(), vRange};
+    QTest::newRow("F v1 not a number")
+        << Calc::F << QStringList{"0.05", "five", "10"} << QStringList{IntegerReadError(), vRange};
     QTest::newRow("F v2 empty") << Calc::F << QStringList{"0.05", "5", ""}
                                 << QStringList{"Please enter the denominator degrees of freedom."};
     QTest::newRow("F v2 201") << Calc::F << QStringList{"0.05", "5", "201"} << QStringList{vRange};
@@ -225,9 +244,10 @@ void CalcLoopTest::validationMessages_data()
     QTest::newRow("normal empty") << Calc::Normal << QStringList{""}
                                   << QStringList{"Please enter the desired percent probability."};
     QTest::newRow("normal zero") << Calc::Normal << QStringList{"0"} << QStringList{percentRange};
-    QTest::newRow("normal hundred") << Calc::Normal << QStringList{"100"} << QStringList{percentRange};
-    QTest::newRow("normal not a number") << Calc::Normal << QStringList{"abc"}
-                                         << QStringList{RealReadError(), percentRange};
+    QTest::newRow("normal hundred")
+        << Calc::Normal << QStringList{"100"} << QStringList{percentRange};
+    QTest::newRow("normal not a number")
+        << Calc::Normal << QStringList{"abc"} << QStringList{RealReadError(), percentRange};
 }
 
 // Each refused input shows its messages in order and then the same dialog
@@ -249,7 +269,8 @@ void CalcLoopTest::validationMessages()
     script.expect(Info(calc).className, [&](QDialog *dialog) {
         Expect(dialog == first, QStringLiteral("a different dialog after the message"));
         Expect(FieldTexts(dialog, Info(calc).fields) == inputs,
-               QStringLiteral("typed text changed: %1").arg(FieldTexts(dialog, Info(calc).fields).join('|')));
+               QStringLiteral("typed text changed: %1")
+                   .arg(FieldTexts(dialog, Info(calc).fields).join('|')));
         Press(dialog, "CancelBtn");
     });
 
@@ -355,7 +376,8 @@ void CalcLoopTest::retryKeepsTypedValues()
         script.expect("TMsgForm", Results(calc, accepted.report, "RetryBtn"));
         script.expect(Info(calc).className, [&](QDialog *dialog) {
             Expect(FieldTexts(dialog, fields) == accepted.inputs,
-                   QStringLiteral("after Retry the fields hold %1").arg(FieldTexts(dialog, fields).join('|')));
+                   QStringLiteral("after Retry the fields hold %1")
+                       .arg(FieldTexts(dialog, fields).join('|')));
             // Enter in the first field presses the default button, OK.
             QTest::keyClick(dialog->findChild<QLineEdit *>(fields.first()), Qt::Key_Return);
         });
@@ -369,7 +391,8 @@ void CalcLoopTest::retryKeepsTypedValues()
         ModalScript script;
         script.expect(Info(calc).className, [&](QDialog *dialog) {
             Expect(FieldTexts(dialog, fields).join(QString()).isEmpty(),
-                   QStringLiteral("a new request starts with %1").arg(FieldTexts(dialog, fields).join('|')));
+                   QStringLiteral("a new request starts with %1")
+                       .arg(FieldTexts(dialog, fields).join('|')));
             Press(dialog, "CancelBtn");
         });
         QCOMPARE(ExecuteRequest(calc), 0);

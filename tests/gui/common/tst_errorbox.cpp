@@ -1,8 +1,8 @@
 // The application's error box: what escapes an event handler or a guarded
 // command is shown, and the program goes on.
 
-#include "scriptedprompts.h"
 #include "gui/common/errorbox.h"
+#include "scriptedprompts.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -37,8 +37,9 @@ void ErrorBoxTest::exceptionFromSlotIsShownAndProgramGoesOn()
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks, 2);
-    QCOMPARE(prompts.texts(PromptKind::Error),
-             QStringList(2, QStringLiteral("Cannot open file \"x.dat\". No such file or directory")));
+    QCOMPARE(
+        prompts.texts(PromptKind::Error),
+        QStringList(2, QStringLiteral("Cannot open file \"x.dat\". No such file or directory")));
     QVERIFY(prompts.texts(PromptKind::Message).isEmpty());
     // The button still works and shows nothing when nothing goes wrong.
     QObject::disconnect(&button, nullptr, nullptr, nullptr);
@@ -63,8 +64,8 @@ void ErrorBoxTest::runGuarded_data()
     QTest::newRow("runtime error") << 1 << false << QStringLiteral("Text exceeds memo capacity");
     QTest::newRow("8-bit message") << 2 << false << QStringLiteral("X\u00B2 \u00B1 1");
     QTest::newRow("out of memory") << 3 << false << QStringLiteral("Out of memory.");
-    QTest::newRow("not a std::exception") << 4 << false
-                                          << QStringLiteral("An unexpected error stopped the command.");
+    QTest::newRow("not a std::exception")
+        << 4 << false << QStringLiteral("An unexpected error stopped the command.");
 }
 
 void ErrorBoxTest::runGuarded()
@@ -77,17 +78,23 @@ void ErrorBoxTest::runGuarded()
     bool reachedEnd = false;
     const bool result = RunGuarded([&] {
         switch (kind) {
-        case 1: throw std::runtime_error("Text exceeds memo capacity");
-        case 2: throw std::runtime_error("X\xB2 \xB1 1");
-        case 3: throw std::bad_alloc();
-        case 4: throw 42;
-        default: break;
+        case 1:
+            throw std::runtime_error("Text exceeds memo capacity");
+        case 2:
+            throw std::runtime_error("X\xB2 \xB1 1");
+        case 3:
+            throw std::bad_alloc();
+        case 4:
+            throw 42;
+        default:
+            break;
         }
         reachedEnd = true;
     });
     QCOMPARE(result, completed);
     QCOMPARE(reachedEnd, completed);
-    QCOMPARE(prompts.texts(PromptKind::Error), shown.isEmpty() ? QStringList() : QStringList{shown});
+    QCOMPARE(prompts.texts(PromptKind::Error),
+             shown.isEmpty() ? QStringList() : QStringList{shown});
 }
 
 int main(int argc, char **argv)

@@ -1,17 +1,17 @@
 // Help: the shipped help files, the help window, context lookup and F1.
 
-#include "recordinghelp.h"
-#include "scriptedprompts.h"
-#include "gui/common/prompts.h"
 #include "gui/common/help.h"
 #include "gui/common/helpviewer.h"
+#include "gui/common/prompts.h"
+#include "recordinghelp.h"
+#include "scriptedprompts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,7 +30,8 @@ namespace {
 
 QString SourceHelp(const QString &name)
 {
-    return QDir(qEnvironmentVariable("MERVAN_SOURCE_DIR")).filePath(QStringLiteral("resources/help/") + name);
+    return QDir(qEnvironmentVariable("MERVAN_SOURCE_DIR"))
+        .filePath(QStringLiteral("resources/help/") + name);
 }
 
 } // namespace
@@ -114,7 +115,8 @@ void HelpTest::shippedLinksLeadToTopics()
             ++links;
             QVERIFY2(document.topic(match.captured(1).toInt()),
                      qPrintable(QStringLiteral("topic %1 links to missing %2")
-                                    .arg(topic.context).arg(match.captured(1))));
+                                    .arg(topic.context)
+                                    .arg(match.captured(1))));
         }
     }
     QVERIFY(links > 0);
@@ -139,13 +141,20 @@ void HelpTest::parserRefusesBrokenFiles_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("error");
-    QTest::newRow("text before topics") << "@help H\n<p>stray</p>\n@topic 1 A\nx" << "line 2";
-    QTest::newRow("same number twice") << "@topic 1 A\nx\n@topic 1 B\ny" << "line 3";
-    QTest::newRow("number missing") << "@topic Contents\nx" << "line 1";
-    QTest::newRow("number zero") << "@topic 0 Zero\nx" << "line 1";
-    QTest::newRow("title missing") << "@topic 4\nx" << "line 1";
-    QTest::newRow("unknown line") << "@topic 1 A\n@tpoic 2 B" << "line 2";
-    QTest::newRow("no topics") << "@help Empty\n" << "no topics";
+    QTest::newRow("text before topics") << "@help H\n<p>stray</p>\n@topic 1 A\nx"
+                                        << "line 2";
+    QTest::newRow("same number twice") << "@topic 1 A\nx\n@topic 1 B\ny"
+                                       << "line 3";
+    QTest::newRow("number missing") << "@topic Contents\nx"
+                                    << "line 1";
+    QTest::newRow("number zero") << "@topic 0 Zero\nx"
+                                 << "line 1";
+    QTest::newRow("title missing") << "@topic 4\nx"
+                                   << "line 1";
+    QTest::newRow("unknown line") << "@topic 1 A\n@tpoic 2 B"
+                                  << "line 2";
+    QTest::newRow("no topics") << "@help Empty\n"
+                               << "no topics";
 }
 
 void HelpTest::parserRefusesBrokenFiles()
@@ -157,7 +166,8 @@ void HelpTest::parserRefusesBrokenFiles()
     QVERIFY2(document.errorString().contains(error), qPrintable(document.errorString()));
     QVERIFY(document.topics().isEmpty());
 
-    QVERIFY(document.parse(QStringLiteral("@help H\n@-- note\n@topic 3 T\n@keywords a; b\n<p>x</p>\r\n")));
+    QVERIFY(document.parse(
+        QStringLiteral("@help H\n@-- note\n@topic 3 T\n@keywords a; b\n<p>x</p>\r\n")));
     QCOMPARE(document.topic(3)->keywords, (QStringList{"a", "b"}));
     QCOMPARE(document.topic(3)->html, QStringLiteral("<p>x</p>\n\n"));
 }
@@ -177,9 +187,9 @@ void HelpTest::contextForFocusTakesNearestAncestor()
     setHelpContext(&window, 68);
     setHelpContext(group, 9);
     edit->setFocus();
-    QCOMPARE(ContextForFocus(&window), 9);  // from the enclosing group
+    QCOMPARE(ContextForFocus(&window), 9); // from the enclosing group
     setHelpContext(edit, 7);
-    QCOMPARE(ContextForFocus(&window), 7);  // the control's own
+    QCOMPARE(ContextForFocus(&window), 7); // the control's own
     other->setFocus();
     QCOMPARE(ContextForFocus(&window), 68); // from the window
     QCOMPARE(ContextForFocus(nullptr), 0);
@@ -190,7 +200,8 @@ void HelpTest::helpFileComesFromWindowOrApplication()
     const QString programDir = QCoreApplication::applicationDirPath();
     SetApplicationHelpFile(QString());
     QCOMPARE(ApplicationHelpFile(),
-             programDir + '/' + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".hlp");
+             programDir + '/'
+                 + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".hlp");
 
     SetApplicationHelpFile(QStringLiteral("/opt/mervan/mervan.hlp"));
     QWidget frame;
@@ -201,7 +212,8 @@ void HelpTest::helpFileComesFromWindowOrApplication()
     QCOMPARE(HelpFileFor(memo), programDir + QStringLiteral("/Ombrelay.hlp"));
     QCOMPARE(HelpFileFor(&frame), QStringLiteral("/opt/mervan/mervan.hlp"));
     QCOMPARE(ResolveHelpFile(QStringLiteral("/a/b.hlp")), QStringLiteral("/a/b.hlp"));
-    QCOMPARE(ResolveHelpFile(QStringLiteral("Mervan.hlp")), programDir + QStringLiteral("/Mervan.hlp"));
+    QCOMPARE(ResolveHelpFile(QStringLiteral("Mervan.hlp")),
+             programDir + QStringLiteral("/Mervan.hlp"));
     SetApplicationHelpFile(QString());
 }
 
@@ -223,8 +235,8 @@ void HelpTest::f1InWindowWithoutMenuAsksForFocusContext()
     QTest::keyClick(edit, Qt::Key_F1);
     plain->setFocus();
     QTest::keyClick(plain, Qt::Key_F1); // no context anywhere: the contents
-    QCOMPARE(help.requests, (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 9},
-                                                {"/opt/mervan/mervan.hlp", 0}}));
+    QCOMPARE(help.requests,
+             (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 9}, {"/opt/mervan/mervan.hlp", 0}}));
     SetApplicationHelpFile(QString());
 }
 
@@ -240,7 +252,8 @@ void HelpTest::fileDialogWithContextHasHelp()
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QPushButton *button = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help);
+        QPushButton *button
+            = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help);
         helpButtonFound = button != nullptr;
         if (button)
             button->click();
@@ -255,14 +268,15 @@ void HelpTest::fileDialogWithContextHasHelp()
     QCOMPARE(prompts.openFileName(nullptr, request), QString());
     QVERIFY(helpButtonFound);
     QVERIFY(stayedOpen);
-    QCOMPARE(help.requests, (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 6},
-                                                {"/opt/mervan/mervan.hlp", 6}}));
+    QCOMPARE(help.requests,
+             (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 6}, {"/opt/mervan/mervan.hlp", 6}}));
 
     // Without a context there is no Help button.
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
-        helpButtonFound = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help) != nullptr;
+        helpButtonFound
+            = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Help) != nullptr;
         dialog->reject();
     });
     request.helpContext = 0;
@@ -278,7 +292,8 @@ void HelpTest::f1InWindowWithMenuIsLeftToItsHelpCommand()
     auto *memo = new QLineEdit;
     setHelpContext(memo, 5);
     frame.setCentralWidget(memo);
-    QAction *help1 = frame.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&Help"));
+    QAction *help1
+        = frame.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&Help"));
     help1->setShortcut(Qt::Key_F1);
     int runs = 0;
     connect(help1, &QAction::triggered, this, [&] { ++runs; });
@@ -306,7 +321,8 @@ void HelpTest::f1OnHighlightedMenuItemAsksForItsContext()
     auto *copy = new QAction(QStringLiteral("&Copy"), editor); // the editor's own command
     setHelpContext(copy, 3);
     editMenu->addAction(copy);
-    QAction *help1 = frame.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&Help"));
+    QAction *help1
+        = frame.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&Help"));
     help1->setShortcut(Qt::Key_F1);
     int helpRuns = 0;
     connect(help1, &QAction::triggered, this, [&] { ++helpRuns; });
@@ -326,8 +342,8 @@ void HelpTest::f1OnHighlightedMenuItemAsksForItsContext()
     editMenu->setActiveAction(copy);
     QTest::keyClick(editMenu, Qt::Key_F1);
 
-    QCOMPARE(help.requests, (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 8},
-                                                {"/opt/mervan/Ombrelay.hlp", 3}}));
+    QCOMPARE(help.requests,
+             (QList<HelpRequest>{{"/opt/mervan/mervan.hlp", 8}, {"/opt/mervan/Ombrelay.hlp", 3}}));
     QCOMPARE(helpRuns, 0);
     SetApplicationHelpFile(QString());
 }
@@ -337,7 +353,8 @@ void HelpTest::viewerShowsTopicsByNumberIndexAndLinks()
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
     HelpViewer viewer;
-    QVERIFY2(viewer.openFile(SourceHelp(QStringLiteral("mervan.hlp"))), qPrintable(viewer.errorString()));
+    QVERIFY2(viewer.openFile(SourceHelp(QStringLiteral("mervan.hlp"))),
+             qPrintable(viewer.errorString()));
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Mervan Help"));
     QCOMPARE(viewer.contentsList()->count(), viewer.document().topics().size());
 
@@ -385,7 +402,8 @@ void HelpTest::missingHelpFileGivesMessage()
     const QStringList texts = prompts.texts(PromptKind::Message);
     QCOMPARE(texts.size(), 3);
     for (const QString &text : texts)
-        QVERIFY2(text.startsWith(QStringLiteral("Cannot open the help file \"/nonexistent-folder/Mervan.hlp\".")),
+        QVERIFY2(text.startsWith(QStringLiteral(
+                     "Cannot open the help file \"/nonexistent-folder/Mervan.hlp\".")),
                  qPrintable(text));
 
     // The real file opens, and the same window serves later requests.

@@ -1,10 +1,10 @@
 // The results window: modal results, keyboard, focus memory, sizing to the
 // report and placement.
 
-#include "gui/viewers/messageform.h"
-#include "scriptedprompts.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
+#include "gui/viewers/messageform.h"
+#include "scriptedprompts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -98,10 +98,11 @@ void MessageFormTest::eachButtonGivesItsResult()
 void MessageFormTest::enterAfterFirstShowingIsRetry()
 {
     TMsgForm form;
-    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
-                 QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.retryButton()));
-                 PressKey(form, Qt::Key_Return);
-             }),
+    QCOMPARE(ShowAndDo(form, ShortReport,
+                       [&] {
+                           QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.retryButton()));
+                           PressKey(form, Qt::Key_Return);
+                       }),
              int(TMsgForm::Retry));
 }
 
@@ -115,11 +116,12 @@ void MessageFormTest::enterPressesTheButtonUsedLast()
              int(TMsgForm::Print));
 
     // Moving the focus with Tab and leaving by the close box is remembered too.
-    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
-                 PressKey(form, Qt::Key_Tab); // Print -> Close in tab order
-                 QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.closeButton()));
-                 form.close();
-             }),
+    QCOMPARE(ShowAndDo(form, ShortReport,
+                       [&] {
+                           PressKey(form, Qt::Key_Tab); // Print -> Close in tab order
+                           QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.closeButton()));
+                           form.close();
+                       }),
              int(TMsgForm::ClosedByBox));
     QCOMPARE(ShowAndDo(form, ShortReport, [&] { PressKey(form, Qt::Key_Return); }),
              int(TMsgForm::Close));
@@ -129,13 +131,14 @@ void MessageFormTest::escapeLeavesItOpenAndCloseBoxGivesTwo()
 {
     TMsgForm form;
     bool openAfterEscape = false;
-    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
-                 PressKey(form, Qt::Key_Escape);
-                 QTest::keyClick(&form, Qt::Key_Escape);
-                 QCoreApplication::processEvents();
-                 openAfterEscape = form.isVisible();
-                 form.close(); // the close box
-             }),
+    QCOMPARE(ShowAndDo(form, ShortReport,
+                       [&] {
+                           PressKey(form, Qt::Key_Escape);
+                           QTest::keyClick(&form, Qt::Key_Escape);
+                           QCoreApplication::processEvents();
+                           openAfterEscape = form.isVisible();
+                           form.close(); // the close box
+                       }),
              int(TMsgForm::ClosedByBox));
     QVERIFY(openAfterEscape);
 }
@@ -170,7 +173,8 @@ void MessageFormTest::growsAndShrinksWithTheText()
         return form.size();
     };
     const QSize small = sizeFor(ShortReport);
-    const QSize taller = sizeFor(ShortReport + QStringLiteral("\r\n          a\r\n          b\r\n          c"));
+    const QSize taller
+        = sizeFor(ShortReport + QStringLiteral("\r\n          a\r\n          b\r\n          c"));
     QVERIFY(taller.height() > small.height());
     QCOMPARE(taller.width(), small.width());
     const QSize wider = sizeFor(ShortReport + QStringLiteral("  ") + QString(80, QLatin1Char('x')));
@@ -179,7 +183,9 @@ void MessageFormTest::growsAndShrinksWithTheText()
 
     // A 20-pixel border on every side: around the short report the buttons
     // and the picture reach it, around the long one the text does.
-    for (const QString &text : {ShortReport, QString(100, QLatin1Char('w')) + QStringLiteral("\n1\n2\n3\n4\n5\n6\n7\n8")}) {
+    for (const QString &text :
+         {ShortReport,
+          QString(100, QLatin1Char('w')) + QStringLiteral("\n1\n2\n3\n4\n5\n6\n7\n8")}) {
         sizeFor(text);
         QRect contents;
         for (QWidget *child : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -205,7 +211,14 @@ void MessageFormTest::layoutAndCaption()
     // Places are counted from inside the window's 20-pixel border.
     QCOMPARE(form.displayText()->pos(), QPoint(20 + 102, 20 + 49));
     QCOMPARE(form.displayText()->font().pixelSize(), 13);
-    const struct { QPushButton *button; int left; int width; QString caption; QString hint; } buttons[] = {
+    const struct
+    {
+        QPushButton *button;
+        int left;
+        int width;
+        QString caption;
+        QString hint;
+    } buttons[] = {
         {form.retryButton(), 48, 75, "&Retry", "Return to data entry screen"},
         {form.clipButton(), 136, 113, "Clip&board", "Copy screen to clipboard"},
         {form.printButton(), 266, 75, "&Print", "Send screen to printer"},
@@ -283,15 +296,16 @@ void MessageFormTest::f1AsksForTopic68AndLeavesItOpen()
     // the window stays up until a button is used.
     TMsgForm form;
     bool openAfterHelp = false;
-    QCOMPARE(ShowAndDo(form, ShortReport, [&] {
-                 PressKey(form, Qt::Key_F1);
-                 for (int press = 0; press < 3; ++press) // Retry, Print, Close, Clipboard
-                     PressKey(form, Qt::Key_Tab);
-                 QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.clipButton()));
-                 PressKey(form, Qt::Key_F1);
-                 openAfterHelp = form.isVisible();
-                 form.clipButton()->click();
-             }),
+    QCOMPARE(ShowAndDo(form, ShortReport,
+                       [&] {
+                           PressKey(form, Qt::Key_F1);
+                           for (int press = 0; press < 3; ++press) // Retry, Print, Close, Clipboard
+                               PressKey(form, Qt::Key_Tab);
+                           QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.clipButton()));
+                           PressKey(form, Qt::Key_F1);
+                           openAfterHelp = form.isVisible();
+                           form.clipButton()->click();
+                       }),
              int(TMsgForm::Clipboard));
     QVERIFY(openAfterHelp);
     QCOMPARE(help.requests, (QList<int>{68, 68}));

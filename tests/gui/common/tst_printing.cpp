@@ -1,9 +1,9 @@
 // The printer text channel, printed for real to PDF and read back with
 // pdftotext and pdfinfo.
 
-#include "tooloutput.h"
 #include "gui/common/fonts.h"
 #include "gui/common/printing.h"
+#include "tooloutput.h"
 
 #include <QFontMetrics>
 #include <QPrinter>
@@ -106,8 +106,8 @@ Printed PrintingTest::print(const std::function<void(PrinterTextChannel &)> &wri
         channel.close();
     }
     printed.pdfPages = PdfPages(printed.pdf);
-    const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), printed.pdf,
-                                                           QStringLiteral("-")});
+    const QString text = ToolOutput(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-layout"), printed.pdf, QStringLiteral("-")});
     printed.pages = text.split(QLatin1Char('\f'));
     if (!printed.pages.isEmpty() && printed.pages.last().trimmed().isEmpty())
         printed.pages.removeLast();
@@ -131,7 +131,8 @@ void PrintingTest::longReportBreaksPagesAtTheRule()
         all += Lines(page);
     QCOMPARE(all.size(), total);
     for (int i = 0; i < total; ++i)
-        QCOMPARE(all.at(i).trimmed(), QStringLiteral("Report line %1").arg(i + 1, 3, 10, QLatin1Char('0')));
+        QCOMPARE(all.at(i).trimmed(),
+                 QStringLiteral("Report line %1").arg(i + 1, 3, 10, QLatin1Char('0')));
 
     const int perPage = LinesPerPage();
     for (int p = 0; p + 1 < printed.pages.size(); ++p)
@@ -159,7 +160,8 @@ void PrintingTest::fullLastPageEndsWithoutBlankSheet()
     });
     QCOMPARE(printed.pdfPages, pages);
     QCOMPARE(printed.channelPages, pages);
-    QCOMPARE(Lines(printed.pages.last()).last().trimmed(), QStringLiteral("line %1").arg(total - 1));
+    QCOMPARE(Lines(printed.pages.last()).last().trimmed(),
+             QStringLiteral("line %1").arg(total - 1));
 }
 
 void PrintingTest::longLineIsSplitAtTheLongestPartThatFits()
@@ -194,7 +196,9 @@ void PrintingTest::longLineIsSplitAtTheLongestPartThatFits()
     const int fitting = width / metrics.horizontalAdvance(QLatin1Char('x'));
     for (int i = 0; i + 1 < pieces.size(); ++i)
         QVERIFY2(qAbs(pieces.at(i).trimmed().size() - fitting) <= 1,
-                 qPrintable(QStringLiteral("%1 characters, %2 fit").arg(pieces.at(i).trimmed().size()).arg(fitting)));
+                 qPrintable(QStringLiteral("%1 characters, %2 fit")
+                                .arg(pieces.at(i).trimmed().size())
+                                .arg(fitting)));
 }
 
 void PrintingTest::formFeedStartsAPage()
@@ -213,10 +217,10 @@ void PrintingTest::carriageReturnIsIgnored_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("lone CR inside a line") << QStringLiteral("AB\rCD\nEF")
-                                           << QStringList{"ABCD", "EF"};
-    QTest::newRow("CR LF ends one line") << QStringLiteral("one\r\ntwo\r\nthree")
-                                         << QStringList{"one", "two", "three"};
+    QTest::newRow("lone CR inside a line")
+        << QStringLiteral("AB\rCD\nEF") << QStringList{"ABCD", "EF"};
+    QTest::newRow("CR LF ends one line")
+        << QStringLiteral("one\r\ntwo\r\nthree") << QStringList{"one", "two", "three"};
     QTest::newRow("CR alone at the end") << QStringLiteral("end\r") << QStringList{"end"};
 }
 
@@ -240,8 +244,8 @@ void PrintingTest::tabsMoveToStopsEveryEightCharacters()
         channel.writeLine(QStringLiteral("abcdefgh\tC"));
     });
     // Word boxes in points: the layout mode rounds columns too coarsely here.
-    const QString boxes = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printed.pdf,
-                                                            QStringLiteral("-")});
+    const QString boxes = ToolOutput(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), printed.pdf, QStringLiteral("-")});
     QHash<QString, QPair<double, double>> x; // word -> xMin, xMax
     const QRegularExpression word(QStringLiteral(
         "xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]+)<"));
@@ -255,19 +259,18 @@ void PrintingTest::tabsMoveToStopsEveryEightCharacters()
     const double eight = x.value("abcdefgh").second - left; // the width of eight characters
     QVERIFY(stop > 0);
     QVERIFY2(qAbs(stop - eight) < 0.2, qPrintable(QStringLiteral("%1 %2").arg(stop).arg(eight)));
-    QVERIFY(qAbs(x.value("D").first - x.value("B").first) < 0.05);   // same stop
-    QVERIFY(qAbs(x.value("C").first - left - 2 * stop) < 0.2);       // a full cell on: the next stop
+    QVERIFY(qAbs(x.value("D").first - x.value("B").first) < 0.05); // same stop
+    QVERIFY(qAbs(x.value("C").first - left - 2 * stop) < 0.2);     // a full cell on: the next stop
 }
 
 void PrintingTest::pixelFontIsScaledToThePrinter()
 {
-    const Printed printed = print([](PrinterTextChannel &channel) {
-        channel.writeLine(QStringLiteral("Sized"));
-    });
-    const QString html = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), printed.pdf,
-                                                           QStringLiteral("-")});
-    const QRegularExpression word(QStringLiteral(
-        "yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Sized<"));
+    const Printed printed
+        = print([](PrinterTextChannel &channel) { channel.writeLine(QStringLiteral("Sized")); });
+    const QString html = ToolOutput(QStringLiteral("pdftotext"),
+                                    {QStringLiteral("-bbox"), printed.pdf, QStringLiteral("-")});
+    const QRegularExpression word(
+        QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Sized<"));
     const QRegularExpressionMatch match = word.match(html);
     QVERIFY2(match.hasMatch(), qPrintable(html));
     // 13 logical pixels are 9.75 points; the word's box is about that high.

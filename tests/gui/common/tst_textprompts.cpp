@@ -1,10 +1,10 @@
 // The 8-bit text conversions, the core message text and the scripted prompts.
 
-#include "scriptedprompts.h"
 #include "core/numeric/messages.h"
 #include "gui/common/fonts.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "scriptedprompts.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -82,8 +82,8 @@ void TextPromptsTest::encodesCharactersOutsideTheSetAsQuestionMark_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("greek omega") << QStringLiteral("a\u03A9b") << QByteArray("a?b");
-    QTest::newRow("emoji is one character") << QString::fromUtf8("x\xF0\x9F\x98\x80y")
-                                            << QByteArray("x?y");
+    QTest::newRow("emoji is one character")
+        << QString::fromUtf8("x\xF0\x9F\x98\x80y") << QByteArray("x?y");
     QTest::newRow("euro and pound") << QStringLiteral("\u20AC\u00A3") << QByteArray("\x80\xA3");
     QTest::newRow("empty") << QString() << QByteArray();
 }
@@ -105,7 +105,9 @@ void TextPromptsTest::detectsUtf8_data()
     QTest::newRow("plus-minus in 1252") << QByteArray("a \xB1 b") << false;
     QTest::newRow("euro in utf-8") << QByteArray("\xE2\x82\xAC") << true;
     QTest::newRow("four-byte character") << QByteArray("\xF0\x9F\x98\x80") << true;
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "1 2") << true;
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "1 2")
+                                     << true;
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false;
     QTest::newRow("truncated at end") << QByteArray("ok \xE2\x82") << false;
     QTest::newRow("surrogate half") << QByteArray("\xED\xA0\x80") << false;
@@ -132,7 +134,8 @@ void TextPromptsTest::coreMessageTextShowsLineBreaksWithoutEtx_data()
     QTest::addColumn<QByteArray>("core");
     QTest::addColumn<QString>("shown");
     QTest::newRow("read error")
-        << QByteArray("\x03" "Double expected in read\r\r\x03Processing Line : \r\x03No line read in file")
+        << QByteArray("\x03"
+                      "Double expected in read\r\r\x03Processing Line : \r\x03No line read in file")
         << QStringLiteral("Double expected in read\n\nProcessing Line : \nNo line read in file");
     QTest::newRow("CR LF is one break") << QByteArray("a\r\nb") << QStringLiteral("a\nb");
     QTest::newRow("8-bit character") << QByteArray("\xB1\x03") << QStringLiteral("\u00B1");
@@ -243,7 +246,8 @@ void TextPromptsTest::scopedPromptsRouteCoreMessagesAndRestore()
         ScriptedPrompts prompts;
         ScopedPrompts use(prompts);
         QCOMPARE(&Prompts::current(), static_cast<Prompts *>(&prompts));
-        ShowMessage("\x03" "Integer expected in read\r\rok");
+        ShowMessage("\x03"
+                    "Integer expected in read\r\rok");
         QCOMPARE(prompts.texts(PromptKind::Message),
                  QStringList{QStringLiteral("Integer expected in read\n\nok")});
         QVERIFY(outer.texts().empty());
@@ -258,8 +262,9 @@ void TextPromptsTest::readErrorBoxLinesUpItsCaret()
     // The caret under a read error's data line points at the bad token only
     // in a font of equal widths; other messages keep the box's own font.
     InstallFontSubstitutes();
-    const QString readError = CoreMessageText(
-        "\x03" "Double expected in read\r\r\x03" "Processing Line : \r1 2 abc 4\r     ^");
+    const QString readError = CoreMessageText("\x03"
+                                              "Double expected in read\r\r\x03"
+                                              "Processing Line : \r1 2 abc 4\r     ^");
     struct Seen
     {
         bool shown = false;

@@ -1,9 +1,9 @@
 // Editor window commands that work on the text: clipboard, enabling of the
 // Edit items, alignment, word wrap, fonts, find and replace.
 
+#include "editortestutil.h"
 #include "gui/editor/finddialogs.h"
 #include "gui/editor/mdichild.h"
-#include "editortestutil.h"
 #include "scriptedprompts.h"
 
 #include <QAction>
@@ -173,11 +173,16 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("alignment");
-        QTest::newRow("menu right then left button") << QStringList{"Right1", "LeftButton"} << "Left1" << int(Qt::AlignLeft);
-        QTest::newRow("menu center") << QStringList{"Center1"} << "Center1" << int(Qt::AlignHCenter);
-        QTest::newRow("right button") << QStringList{"RightButton"} << "Right1" << int(Qt::AlignRight);
-        QTest::newRow("center button then menu right") << QStringList{"CenterButton", "Right1"} << "Right1" << int(Qt::AlignRight);
-        QTest::newRow("same item twice stays checked") << QStringList{"Center1", "Center1"} << "Center1" << int(Qt::AlignHCenter);
+        QTest::newRow("menu right then left button")
+            << QStringList{"Right1", "LeftButton"} << "Left1" << int(Qt::AlignLeft);
+        QTest::newRow("menu center")
+            << QStringList{"Center1"} << "Center1" << int(Qt::AlignHCenter);
+        QTest::newRow("right button")
+            << QStringList{"RightButton"} << "Right1" << int(Qt::AlignRight);
+        QTest::newRow("center button then menu right")
+            << QStringList{"CenterButton", "Right1"} << "Right1" << int(Qt::AlignRight);
+        QTest::newRow("same item twice stays checked")
+            << QStringList{"Center1", "Center1"} << "Center1" << int(Qt::AlignHCenter);
     }
 
     void alignment()
@@ -185,18 +190,25 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, checked);
         QFETCH(int, alignment);
-        QVERIFY(!child->Left1->isChecked() && !child->Right1->isChecked() && !child->Center1->isChecked());
+        QVERIFY(!child->Left1->isChecked() && !child->Right1->isChecked()
+                && !child->Center1->isChecked());
         for (const QString &step : steps) {
-            if (step == "Right1") child->Right1->trigger();
-            else if (step == "Center1") child->Center1->trigger();
-            else if (step == "LeftButton") child->LeftJustifyButton->click();
-            else if (step == "RightButton") child->RightJustifyButton->click();
-            else if (step == "CenterButton") child->CenterTextButton->click();
+            if (step == "Right1")
+                child->Right1->trigger();
+            else if (step == "Center1")
+                child->Center1->trigger();
+            else if (step == "LeftButton")
+                child->LeftJustifyButton->click();
+            else if (step == "RightButton")
+                child->RightJustifyButton->click();
+            else if (step == "CenterButton")
+                child->CenterTextButton->click();
         }
         QCOMPARE(child->Left1->isChecked(), checked == "Left1");
         QCOMPARE(child->Right1->isChecked(), checked == "Right1");
         QCOMPARE(child->Center1->isChecked(), checked == "Center1");
-        QCOMPARE(int(child->Memo1->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask),
+        QCOMPARE(int(child->Memo1->document()->defaultTextOption().alignment()
+                     & Qt::AlignHorizontal_Mask),
                  alignment);
     }
 
@@ -319,7 +331,7 @@ private slots:
     void findOpensWithSelectionAndFromTheTop()
     {
         setText(QStringLiteral("one two\ntwo one"));
-        SelectRange(*child, 12, 3);  // the second "one"
+        SelectRange(*child, 12, 3); // the second "one"
         child->FindText->trigger();
         QVERIFY(child->FindTextDlg->isVisible());
         QCOMPARE(child->FindTextDlg->FindEdit->text(), QStringLiteral("one"));
@@ -346,7 +358,8 @@ private slots:
         QVERIFY(prompts.shown.isEmpty());
         QVERIFY(child->FindTextDlg->isVisible());
         pressFind(QStringLiteral("aa"));
-        QCOMPARE(prompts.texts(PromptKind::Information), QStringList{"String \"aa\" was not found."});
+        QCOMPARE(prompts.texts(PromptKind::Information),
+                 QStringList{"String \"aa\" was not found."});
         // After the message the search starts over.
         pressFind(QStringLiteral("aa"));
         QCOMPARE(selectionStart(), 3);
@@ -365,10 +378,11 @@ private slots:
         QVERIFY(prompts.shown.isEmpty());
         // Ticking the box takes effect at the next press.
         child->FindTextDlg->MatchCaseBox->setChecked(true);
-        pressFind(QStringLiteral("tree"));  // a new pattern: from the top
+        pressFind(QStringLiteral("tree")); // a new pattern: from the top
         QCOMPARE(selectionStart(), 5);
         pressFind(QStringLiteral("tree"));
-        QCOMPARE(prompts.texts(PromptKind::Information), QStringList{"String \"tree\" was not found."});
+        QCOMPARE(prompts.texts(PromptKind::Information),
+                 QStringList{"String \"tree\" was not found."});
     }
 
     void nonAsciiCaseInsensitive()
@@ -423,7 +437,7 @@ private slots:
         dialog->FindEdit->setText(QStringLiteral("cat"));
         for (int i = 0; i < 3; ++i)
             dialog->FindNextButton->click();
-        QCOMPARE(selectionStart(), 8);  // the third occurrence
+        QCOMPARE(selectionStart(), 8); // the third occurrence
         dialog->ReplaceEdit->setText(QStringLiteral("dog"));
         dialog->ReplaceButton->click();
         QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("dog\ncat cat"));
@@ -441,13 +455,23 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<bool>("matchCase");
         QTest::addColumn<QString>("result");
-        QTest::newRow("replacement contains pattern") << "a a\naa" << "a" << "ba" << false << "ba ba\nbaba";
-        QTest::newRow("joined occurrence stays") << "aabb" << "ab" << "" << false << "ab";
-        QTest::newRow("case ignored") << "Cat CAT" << "cat" << "dog" << false << "dog dog";
-        QTest::newRow("case must match") << "Cat cat" << "cat" << "dog" << true << "Cat dog";
-        QTest::newRow("long line") << QString(300, QLatin1Char('x')) + "," + QString(300, QLatin1Char('x')) + ","
-                                   << "," << ";" << false
-                                   << QString(300, QLatin1Char('x')) + ";" + QString(300, QLatin1Char('x')) + ";";
+        QTest::newRow("replacement contains pattern") << "a a\naa"
+                                                      << "a"
+                                                      << "ba" << false << "ba ba\nbaba";
+        QTest::newRow("joined occurrence stays") << "aabb"
+                                                 << "ab"
+                                                 << "" << false << "ab";
+        QTest::newRow("case ignored") << "Cat CAT"
+                                      << "cat"
+                                      << "dog" << false << "dog dog";
+        QTest::newRow("case must match") << "Cat cat"
+                                         << "cat"
+                                         << "dog" << true << "Cat dog";
+        QTest::newRow("long line")
+            << QString(300, QLatin1Char('x')) + "," + QString(300, QLatin1Char('x')) + ","
+            << ","
+            << ";" << false
+            << QString(300, QLatin1Char('x')) + ";" + QString(300, QLatin1Char('x')) + ";";
     }
 
     void replaceAll()

@@ -1,9 +1,9 @@
 // Editor window files: names, opening, saving with backups, failed saves and
 // the save question on every closing route.
 
+#include "editortestutil.h"
 #include "gui/editor/mdichild.h"
 #include "gui/editor/textfile.h"
-#include "editortestutil.h"
 #include "scriptedprompts.h"
 
 #include <QMdiArea>
@@ -11,15 +11,15 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <stdexcept>
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,7 +44,7 @@ struct DiskFullAfter
     DiskFullAfter(const DiskFullAfter &) = delete;
     DiskFullAfter &operator=(const DiskFullAfter &) = delete;
 
-    rlimit saved {};
+    rlimit saved{};
     void (*previousHandler)(int);
     bool active = false;
 };
@@ -94,13 +94,41 @@ private slots:
         QTest::addColumn<QString>("fileExt");
         QTest::addColumn<QString>("fileDir");
         QTest::addColumn<QString>("backupName");
-        QTest::newRow("full path") << "/data/trees.dat" << "trees.dat" << ".dat" << "/data/" << "trees.BAK";
-        QTest::newRow("two dots") << "/x/a.b.c" << "a.b.c" << ".c" << "/x/" << "a.b.BAK";
-        QTest::newRow("no extension") << "README" << "README" << "" << "" << "README.BAK";
-        QTest::newRow("dot only in folder") << "/my.dir/notes" << "notes" << "" << "/my.dir/" << "notes.BAK";
-        QTest::newRow("default name") << "DOC1.dat" << "DOC1.dat" << ".dat" << "" << "DOC1.BAK";
-        QTest::newRow("backup itself") << "/d/x.BAK" << "x.BAK" << ".BAK" << "/d/" << "x.BAK";
-        QTest::newRow("lower-case bak") << "/d/x.bak" << "x.bak" << ".bak" << "/d/" << "x.BAK";
+        QTest::newRow("full path") << "/data/trees.dat"
+                                   << "trees.dat"
+                                   << ".dat"
+                                   << "/data/"
+                                   << "trees.BAK";
+        QTest::newRow("two dots") << "/x/a.b.c"
+                                  << "a.b.c"
+                                  << ".c"
+                                  << "/x/"
+                                  << "a.b.BAK";
+        QTest::newRow("no extension") << "README"
+                                      << "README"
+                                      << ""
+                                      << ""
+                                      << "README.BAK";
+        QTest::newRow("dot only in folder") << "/my.dir/notes"
+                                            << "notes"
+                                            << ""
+                                            << "/my.dir/"
+                                            << "notes.BAK";
+        QTest::newRow("default name") << "DOC1.dat"
+                                      << "DOC1.dat"
+                                      << ".dat"
+                                      << ""
+                                      << "DOC1.BAK";
+        QTest::newRow("backup itself") << "/d/x.BAK"
+                                       << "x.BAK"
+                                       << ".BAK"
+                                       << "/d/"
+                                       << "x.BAK";
+        QTest::newRow("lower-case bak") << "/d/x.bak"
+                                        << "x.bak"
+                                        << ".bak"
+                                        << "/d/"
+                                        << "x.BAK";
     }
 
     void parseFile()
@@ -223,8 +251,9 @@ private slots:
         const QStringList errors = prompts.texts(PromptKind::Error);
         QCOMPARE(errors.size(), 1);
         // The reason is the system's own, not a placeholder for a short write.
-        QCOMPARE(errors.first(), QStringLiteral("Cannot create file \"%1\". %2")
-                                     .arg(path("t.dat"), QString::fromLocal8Bit(std::strerror(EFBIG))));
+        QCOMPARE(errors.first(),
+                 QStringLiteral("Cannot create file \"%1\". %2")
+                     .arg(path("t.dat"), QString::fromLocal8Bit(std::strerror(EFBIG))));
     }
 
     void devicesAreWrittenThroughAndPipesRefused()
@@ -241,16 +270,20 @@ private slots:
         char received[16] = {};
         QCOMPARE(::read(reader, received, sizeof received), ssize_t(0));
         ::close(reader);
-        QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                 QStringList{"pipe"});
-        struct stat info {};
+        QCOMPARE(
+            QDir(dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"pipe"});
+        struct stat info
+        { };
         QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
         QVERIFY(S_ISFIFO(info.st_mode));
 
         // A full device says so, and is still the device afterwards.
-        if (::stat("/dev/full", &info) != 0 || !S_ISCHR(info.st_mode) || ::access("/dev/full", W_OK) != 0)
+        if (::stat("/dev/full", &info) != 0 || !S_ISCHR(info.st_mode)
+            || ::access("/dev/full", W_OK) != 0)
             QSKIP("no writable /dev/full");
-        QVERIFY(!SaveWithBackup(QStringLiteral("/dev/full"), QStringLiteral("/dev/full.BAK"), "1 2\r\n", &error));
+        QVERIFY(!SaveWithBackup(QStringLiteral("/dev/full"), QStringLiteral("/dev/full.BAK"),
+                                "1 2\r\n", &error));
         QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
         QCOMPARE(::stat("/dev/full", &info), 0);
         QVERIFY(S_ISCHR(info.st_mode));
@@ -326,7 +359,7 @@ private slots:
         QVERIFY(WriteBytes(path("c.dat"), "1"));
         auto child = openWindow(path("c.dat"));
         ReplaceText(*child, QStringLiteral("2"));
-        child->SaveAs1Click();  // no answer queued: cancelled
+        child->SaveAs1Click(); // no answer queued: cancelled
         QCOMPARE(child->FileName, QStringLiteral("c.dat"));
         QCOMPARE(child->windowTitle(), path("c.dat"));
         QVERIFY(child->Memo1->document()->isModified());
@@ -352,11 +385,19 @@ private slots:
             if (b != '\r' && b != '\n')
                 every.append(static_cast<char>(b));
         QTest::newRow("every 8-bit byte") << every << every << false;
-        QTest::newRow("cp1252 specials") << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << false;
-        QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << true;
-        QTest::newRow("utf-8 no-break space") << QByteArray("a\xC2\xA0" "b") << QByteArray("a\xC2\xA0" "b") << true;
-        QTest::newRow("line breaks") << QByteArray("a\nb\rc\r\nd\n\re") << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\ne") << false;
-        QTest::newRow("final break kept") << QByteArray("1 2\r\n3 4\r\n") << QByteArray("1 2\r\n3 4\r\n") << false;
+        QTest::newRow("cp1252 specials") << QByteArray("\xB1 \xA0 \x80 \xE9\r\n")
+                                         << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << false;
+        QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC")
+                                        << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << true;
+        QTest::newRow("utf-8 no-break space") << QByteArray("a\xC2\xA0"
+                                                            "b")
+                                              << QByteArray("a\xC2\xA0"
+                                                            "b")
+                                              << true;
+        QTest::newRow("line breaks")
+            << QByteArray("a\nb\rc\r\nd\n\re") << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\ne") << false;
+        QTest::newRow("final break kept")
+            << QByteArray("1 2\r\n3 4\r\n") << QByteArray("1 2\r\n3 4\r\n") << false;
         QTest::newRow("empty file") << QByteArray() << QByteArray() << false;
     }
 
@@ -381,11 +422,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("saved");
         QTest::addColumn<bool>("announced"); // the change to UTF-8 is said
-        QTest::newRow("utf-8 stays utf-8") << QByteArray("\xC3\xA9") << QStringLiteral("\u00b1") << QByteArray("\xC3\xA9\xC2\xB1") << false;
-        QTest::newRow("cp1252 stays cp1252") << QByteArray("\xE9") << QStringLiteral("\u00b1") << QByteArray("\xE9\xB1") << false;
-        QTest::newRow("ascii takes cp1252") << QByteArray("x") << QStringLiteral("\u20ac") << QByteArray("x\x80") << false;
+        QTest::newRow("utf-8 stays utf-8") << QByteArray("\xC3\xA9") << QStringLiteral("\u00b1")
+                                           << QByteArray("\xC3\xA9\xC2\xB1") << false;
+        QTest::newRow("cp1252 stays cp1252")
+            << QByteArray("\xE9") << QStringLiteral("\u00b1") << QByteArray("\xE9\xB1") << false;
+        QTest::newRow("ascii takes cp1252")
+            << QByteArray("x") << QStringLiteral("\u20ac") << QByteArray("x\x80") << false;
         // A character Windows-1252 cannot hold is not turned into '?'.
-        QTest::newRow("outside cp1252 goes utf-8") << QByteArray("\xE9") << QStringLiteral("\u03a9") << QByteArray("\xC3\xA9\xCE\xA9") << true;
+        QTest::newRow("outside cp1252 goes utf-8") << QByteArray("\xE9") << QStringLiteral("\u03a9")
+                                                   << QByteArray("\xC3\xA9\xCE\xA9") << true;
     }
 
     void encodingAfterEdits()
@@ -403,7 +448,9 @@ private slots:
         QFETCH(bool, announced);
         QCOMPARE(prompts.texts(PromptKind::Information).size(), announced ? 1 : 0);
         if (announced) {
-            QVERIFY(prompts.texts(PromptKind::Information).first().contains(QStringLiteral("saved as UTF-8")));
+            QVERIFY(prompts.texts(PromptKind::Information)
+                        .first()
+                        .contains(QStringLiteral("saved as UTF-8")));
             child->Memo1->insertPlainText(typed);
             child->Save1Click();
             QCOMPARE(prompts.texts(PromptKind::Information).size(), 1);
@@ -421,7 +468,8 @@ private slots:
             const QString message = QString::fromStdString(e.what());
             QVERIFY2(message.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)),
                      qPrintable(message));
-            QVERIFY(message.size() > QStringLiteral("Cannot open file \"%1\". ").arg(missing).size());
+            QVERIFY(message.size()
+                    > QStringLiteral("Cannot open file \"%1\". ").arg(missing).size());
         }
         QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("\n"));
         QVERIFY(!child.Memo1->document()->isModified());
@@ -446,7 +494,8 @@ private slots:
             child.Open(big);
             QFAIL("Open of an oversized file did not fail");
         } catch (const std::runtime_error &e) {
-            QCOMPARE(QString::fromStdString(e.what()), QStringLiteral("Text exceeds memo capacity"));
+            QCOMPARE(QString::fromStdString(e.what()),
+                     QStringLiteral("Text exceeds memo capacity"));
         }
         QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("\n"));
     }
@@ -487,9 +536,12 @@ private slots:
         QTest::addColumn<QByteArray>("onDisk");
         const char *routes[] = {"command", "close box", "close()"};
         for (int route = 0; route < 3; ++route) {
-            QTest::addRow("%s, Yes", routes[route]) << route << int(QMessageBox::Yes) << true << QByteArray("\r\nedited");
-            QTest::addRow("%s, No", routes[route]) << route << int(QMessageBox::No) << true << QByteArray("<missing>");
-            QTest::addRow("%s, Cancel", routes[route]) << route << int(QMessageBox::Cancel) << false << QByteArray("<missing>");
+            QTest::addRow("%s, Yes", routes[route])
+                << route << int(QMessageBox::Yes) << true << QByteArray("\r\nedited");
+            QTest::addRow("%s, No", routes[route])
+                << route << int(QMessageBox::No) << true << QByteArray("<missing>");
+            QTest::addRow("%s, Cancel", routes[route])
+                << route << int(QMessageBox::Cancel) << false << QByteArray("<missing>");
         }
     }
 

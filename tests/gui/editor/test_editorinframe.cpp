@@ -1,10 +1,10 @@
 // Editor windows inside the frame: their keys reach only the window that has
 // the focus, and they never collide with the frame's own keys.
 
-#include "gui/editor/mdichild.h"
 #include "editortestutil.h"
-#include "scriptedprompts.h"
+#include "gui/editor/mdichild.h"
 #include "gui/mainwindow/mdiframe.h"
+#include "scriptedprompts.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -99,7 +99,7 @@ private slots:
         TypeAtEnd(*active(), QStringLiteral("1"));
         frame->New1Click(nullptr);
         TypeAtEnd(*active(), QStringLiteral("2"));
-        frame->New1Click(nullptr);  // unmodified: no question
+        frame->New1Click(nullptr); // unmodified: no question
         prompts.answerConfirm(QMessageBox::No);
         prompts.answerConfirm(QMessageBox::Cancel);
         QTest::keyClick(active()->Memo1, Qt::Key_X, Qt::AltModifier);

@@ -1,17 +1,17 @@
 // Printing an editor window's text, read back from a PDF printer.
 
+#include "gui/common/printing.h"
 #include "gui/editor/editorprint.h"
 #include "gui/editor/mdichild.h"
 #include "scriptedprompts.h"
 #include "tooloutput.h"
-#include "gui/common/printing.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QPointer>
 #include <QTest>
 
 #include <cmath>
@@ -111,7 +111,8 @@ private slots:
         QFETCH(int, points);
         QFETCH(int, printerDpi);
         QFETCH(int, pageHeight);
-        const EditorPrintLayout layout = MakeEditorPrintLayout(screenDpi, points, printerDpi, pageHeight);
+        const EditorPrintLayout layout
+            = MakeEditorPrintLayout(screenDpi, points, printerDpi, pageHeight);
         QTEST(layout.left, "left");
         QTEST(layout.lineHeight, "lineHeight");
         QTEST(layout.linesPerPage, "linesPerPage");
@@ -119,8 +120,8 @@ private slots:
 
     void pageCount_data()
     {
-        QTest::addColumn<int>("extra");  // lines beyond whole pages
-        QTest::addColumn<int>("pages");  // whole pages of lines
+        QTest::addColumn<int>("extra"); // lines beyond whole pages
+        QTest::addColumn<int>("pages"); // whole pages of lines
         QTest::addColumn<int>("expected");
         QTest::newRow("exactly one page") << 0 << 1 << 1;
         QTest::newRow("one line more") << 1 << 1 << 2;
@@ -139,14 +140,15 @@ private slots:
         QVERIFY(prompts.shown.isEmpty());
         QTEST(PdfPages(pdf), "expected");
         if (extra == 1) {
-            const QString last = ToolOutput("pdftotext", {"-f", QString::number(pages + 1), pdf, "-"});
+            const QString last
+                = ToolOutput("pdftotext", {"-f", QString::number(pages + 1), pdf, "-"});
             QCOMPARE(last.trimmed(), QStringLiteral("line%1").arg(count));
         }
     }
 
     void oneEmptyLinePrintsABlankPage()
     {
-        TChild child;  // a new window holds one empty line
+        TChild child; // a new window holds one empty line
         child.Print1Click();
         QCOMPARE(PdfPages(pdf), 1);
         QCOMPARE(ToolOutput("pdftotext", {pdf, "-"}).trimmed(), QString());
@@ -165,7 +167,8 @@ private slots:
     {
         TChild child;
         child.setWindowTitle(QStringLiteral("trees.dat"));
-        child.Memo1->setPlainText(QStringLiteral("first\nsecond\n\nfourth ") + QString(2000, QLatin1Char('w')));
+        child.Memo1->setPlainText(QStringLiteral("first\nsecond\n\nfourth ")
+                                  + QString(2000, QLatin1Char('w')));
         child.Print1Click();
         const QList<Word> words = PdfWords(pdf);
         // The empty third line has no word.
@@ -174,7 +177,8 @@ private slots:
         QCOMPARE(words[2].text, QStringLiteral("fourth"));
         // 83 device units at 600 dpi are 83 * 72 / 600 points.
         const double line = 83 * 72.0 / 600.0;
-        QVERIFY2(std::abs((words[1].y - words[0].y) - line) < 0.05, qPrintable(QString::number(words[1].y - words[0].y)));
+        QVERIFY2(std::abs((words[1].y - words[0].y) - line) < 0.05,
+                 qPrintable(QString::number(words[1].y - words[0].y)));
         QVERIFY(std::abs((words[2].y - words[0].y) - 3 * line) < 0.05);
         // Every line starts 96 device units right of the printable area.
         const QRect paint = printer().pageLayout().paintRectPixels(600);
@@ -205,7 +209,8 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
         const QStringList messages = prompts.texts(PromptKind::Message);
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(QStringLiteral("no line fits on a page")), qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(QStringLiteral("no line fits on a page")),
+                 qPrintable(messages.first()));
     }
 
     void eventsDuringPrintingCannotBreakTheJob_data()
@@ -225,7 +230,8 @@ private slots:
         auto *child = new TChild;
         const QPointer<TChild> alive(child);
         child->Memo1->setPlainText(NumberedLines(3));
-        const auto post = [child](auto call) { QMetaObject::invokeMethod(child, call, Qt::QueuedConnection); };
+        const auto post
+            = [child](auto call) { QMetaObject::invokeMethod(child, call, Qt::QueuedConnection); };
         const auto closeIt = [child] { child->close(); };
         const auto printAgain = [child] { child->Print1Click(); };
         if (printFirst) {
@@ -245,9 +251,11 @@ private slots:
         QCOMPARE(prompts.texts(PromptKind::Information).first(),
                  QStringLiteral("The window is printing. Close it when printing has finished."));
         QCOMPARE(prompts.texts(PromptKind::Message).size(), 1);
-        QVERIFY(prompts.texts(PromptKind::Message).first().contains(QStringLiteral("being printed")));
+        QVERIFY(
+            prompts.texts(PromptKind::Message).first().contains(QStringLiteral("being printed")));
         QCOMPARE(PdfPages(pdf), 1);
-        QCOMPARE(ToolOutput("pdftotext", {pdf, "-"}).simplified(), QStringLiteral("line1 line2 line3"));
+        QCOMPARE(ToolOutput("pdftotext", {pdf, "-"}).simplified(),
+                 QStringLiteral("line1 line2 line3"));
         // Once the job is done, the window closes as usual.
         child->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -264,7 +272,8 @@ private slots:
         child->Memo1->setPlainText(NumberedLines(3));
         child->Memo1->document()->setModified(true);
         prompts.answerConfirm(QMessageBox::No);
-        QMetaObject::invokeMethod(child, [child] { child->Close1Click(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            child, [child] { child->Close1Click(); }, Qt::QueuedConnection);
         child->Print1Click();
         QVERIFY(!alive.isNull());
         QVERIFY(!child->Closing);

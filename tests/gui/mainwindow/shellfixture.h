@@ -2,8 +2,8 @@
 // Helpers shared by the window tests of the shell: a way to answer the modal
 // windows a command opens, and the program's help file.
 
-#include "recordinghelp.h"
 #include "gui/common/help.h"
+#include "recordinghelp.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 // The About box: its design, the ways it closes, and the update link.
 
-#include "scriptedprompts.h"
 #include "gui/mainwindow/about.h"
+#include "scriptedprompts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -42,7 +42,8 @@ void TestAbout::window()
     QVERIFY(box.OKButton->font().bold());
     // Hints are not shown in this box.
     QCOMPARE(box.URL->toolTip(), QString());
-    QCOMPARE(box.URL->statusTip(), QStringLiteral("Select to go on-line and check for latest updates."));
+    QCOMPARE(box.URL->statusTip(),
+             QStringLiteral("Select to go on-line and check for latest updates."));
 }
 
 void TestAbout::labels_data()
@@ -55,20 +56,26 @@ void TestAbout::labels_data()
     QTest::addColumn<bool>("underline");
     QTest::addColumn<QColor>("colour");
     const QColor navy(0, 0, 128);
-    QTest::newRow("ProductName") << "ProductName" << "Mervan" << QPoint(89, 8) << "MS Sans Serif" << 19
-                                 << false << QColor(Qt::black);
-    QTest::newRow("Version") << "Version" << "Version 3.0" << QPoint(117, 32) << "Times New Roman" << 13
-                             << false << navy;
-    QTest::newRow("Label1") << "Label1" << "for windows" << QPoint(109, 48) << "System" << 13 << false
-                            << navy;
-    QTest::newRow("CommentsLabel") << "CommentsLabel" << "For educational use only." << QPoint(75, 80)
-                                   << "MS Sans Serif" << 11 << false << navy;
-    QTest::newRow("CompanyLabel") << "CompanyLabel" << "Corvane" << QPoint(107, 96) << "MS Sans Serif"
-                                  << 11 << false << navy;
-    QTest::newRow("RightsLabel") << "RightsLabel" << "All rights reserved." << QPoint(94, 112)
-                                 << "MS Sans Serif" << 11 << false << navy;
-    QTest::newRow("URL") << "URL" << "Check for updates" << QPoint(96, 128) << "MS Sans Serif" << 11
-                         << true << navy;
+    QTest::newRow("ProductName") << "ProductName"
+                                 << "Mervan" << QPoint(89, 8) << "MS Sans Serif" << 19 << false
+                                 << QColor(Qt::black);
+    QTest::newRow("Version") << "Version"
+                             << "Version 3.0" << QPoint(117, 32) << "Times New Roman" << 13 << false
+                             << navy;
+    QTest::newRow("Label1") << "Label1"
+                            << "for windows" << QPoint(109, 48) << "System" << 13 << false << navy;
+    QTest::newRow("CommentsLabel")
+        << "CommentsLabel"
+        << "For educational use only." << QPoint(75, 80) << "MS Sans Serif" << 11 << false << navy;
+    QTest::newRow("CompanyLabel") << "CompanyLabel"
+                                  << "Corvane" << QPoint(107, 96) << "MS Sans Serif" << 11 << false
+                                  << navy;
+    QTest::newRow("RightsLabel") << "RightsLabel"
+                                 << "All rights reserved." << QPoint(94, 112) << "MS Sans Serif"
+                                 << 11 << false << navy;
+    QTest::newRow("URL") << "URL"
+                         << "Check for updates" << QPoint(96, 128) << "MS Sans Serif" << 11 << true
+                         << navy;
 }
 
 void TestAbout::labels()

@@ -7,15 +7,14 @@
 
 #include "gui/analysis/histoform.h"
 #include "gui/editor/mdichild.h"
-#include "scriptedprompts.h"
 #include "gui/mainwindow/mdiframe.h"
 #include "gui/mainwindow/startup.h"
+#include "scriptedprompts.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +24,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <memory>
 
@@ -132,7 +132,8 @@ void TestFrame::geometryOnScreen_data()
     QTest::addColumn<QRect>("expected");
     QTest::newRow("1366x768") << QSize(1366, 768) << QRect(341, 192, 683, 384);
     QTest::newRow("1365 wide: 682.5 goes to 682") << QSize(1365, 768) << QRect(341, 192, 682, 384);
-    QTest::newRow("1367x769: 683.5 to 684, 384.5 to 384") << QSize(1367, 769) << QRect(341, 192, 684, 384);
+    QTest::newRow("1367x769: 683.5 to 684, 384.5 to 384")
+        << QSize(1367, 769) << QRect(341, 192, 684, 384);
     QTest::newRow("1024x768") << QSize(1024, 768) << QRect(256, 192, 512, 384);
     QTest::newRow("tiny 3x3: 1.5 goes to 2") << QSize(3, 3) << QRect(0, 0, 2, 2);
 }
@@ -156,33 +157,48 @@ void TestFrame::menuItems_data()
     QTest::addColumn<bool>("picture");
 
     const QKeySequence none;
-    QTest::newRow("File1") << "File1" << "&File" << none << "Create, open, close, print files." << 2 << false;
-    QTest::newRow("New1") << "New1" << "&New" << QKeySequence("Ctrl+N") << "Create a new edit window." << 2
+    QTest::newRow("File1") << "File1"
+                           << "&File" << none << "Create, open, close, print files." << 2 << false;
+    QTest::newRow("New1") << "New1"
+                          << "&New" << QKeySequence("Ctrl+N") << "Create a new edit window." << 2
                           << true;
-    QTest::newRow("Open1") << "Open1" << "&Open..." << none << "Open an existing file into an edit window."
+    QTest::newRow("Open1") << "Open1"
+                           << "&Open..." << none << "Open an existing file into an edit window."
                            << 2 << true;
-    QTest::newRow("Exit1") << "Exit1" << "E&xit" << none << "Leave Ombrelay." << 2 << false;
-    QTest::newRow("Programs1") << "Programs1" << "&Statistics" << none
+    QTest::newRow("Exit1") << "Exit1"
+                           << "E&xit" << none << "Leave Ombrelay." << 2 << false;
+    QTest::newRow("Programs1") << "Programs1"
+                               << "&Statistics" << none
                                << "Various fundamental survey computations." << 1 << false;
-    QTest::newRow("Histogramdata1") << "Histogramdata1" << "&Histogram data" << none << "" << 6 << true;
-    QTest::newRow("Normaldistribution1") << "Normaldistribution1" << "&Normal distribution" << none << ""
-                                         << 7 << true;
-    QTest::newRow("X2distribution1") << "X2distribution1" << "&Chi-squared distribution" << none << "" << 8
-                                     << true;
-    QTest::newRow("tdistribution1") << "tdistribution1" << "&t distribution" << none << "" << 9 << true;
-    QTest::newRow("Fdistribution1") << "Fdistribution1" << "&F distribution" << none << "" << 10 << true;
-    QTest::newRow("Window1") << "Window1" << "&Window" << none
+    QTest::newRow("Histogramdata1") << "Histogramdata1"
+                                    << "&Histogram data" << none << "" << 6 << true;
+    QTest::newRow("Normaldistribution1") << "Normaldistribution1"
+                                         << "&Normal distribution" << none << "" << 7 << true;
+    QTest::newRow("X2distribution1") << "X2distribution1"
+                                     << "&Chi-squared distribution" << none << "" << 8 << true;
+    QTest::newRow("tdistribution1") << "tdistribution1"
+                                    << "&t distribution" << none << "" << 9 << true;
+    QTest::newRow("Fdistribution1") << "Fdistribution1"
+                                    << "&F distribution" << none << "" << 10 << true;
+    QTest::newRow("Window1") << "Window1"
+                             << "&Window" << none
                              << "Select, tile, cascade and arrange edit windows." << 5 << false;
-    QTest::newRow("Tile1") << "Tile1" << "&Tile" << none << "Tile edit windows" << 5 << false;
-    QTest::newRow("Cascade1") << "Cascade1" << "&Cascade" << none << "Have open edit windows cascade." << 5
+    QTest::newRow("Tile1") << "Tile1"
+                           << "&Tile" << none << "Tile edit windows" << 5 << false;
+    QTest::newRow("Cascade1") << "Cascade1"
+                              << "&Cascade" << none << "Have open edit windows cascade." << 5
                               << false;
-    QTest::newRow("Arrangeicons1") << "Arrangeicons1" << "&Arrange icons" << none
-                                   << "Arrange reduced window icons." << 5 << false;
-    QTest::newRow("About1") << "About1" << "&Help" << none << "Read about the software or get help." << 4
+    QTest::newRow("Arrangeicons1")
+        << "Arrangeicons1"
+        << "&Arrange icons" << none << "Arrange reduced window icons." << 5 << false;
+    QTest::newRow("About1") << "About1"
+                            << "&Help" << none << "Read about the software or get help." << 4
                             << false;
-    QTest::newRow("About2") << "About2" << "&About" << none
+    QTest::newRow("About2") << "About2"
+                            << "&About" << none
                             << "Read about the program, its version, and copyright." << 4 << false;
-    QTest::newRow("Help1") << "Help1" << "&Help" << QKeySequence("F1") << "Get help on this program." << 1
+    QTest::newRow("Help1") << "Help1"
+                           << "&Help" << QKeySequence("F1") << "Get help on this program." << 1
                            << true;
 }
 
@@ -266,8 +282,9 @@ void TestFrame::menuBarMergesActiveEditor()
     QMdiSubWindow *window = newWindow();
     TChild *child = ChildOf(window);
     QVERIFY(child);
-    QCOMPARE(barMenus(), (Menus{child->fileMenu(), child->editMenu(), frame->Programs1, frame->Window1,
-                                frame->About1}));
+    QCOMPARE(barMenus(),
+             (Menus{child->fileMenu(), child->editMenu(), frame->Programs1, frame->Window1,
+                    frame->About1}));
 
     // A second editor lends its own menus while it is active.
     QMdiSubWindow *second = newWindow();
@@ -391,7 +408,8 @@ void TestFrame::windowsAreSizedAndCascaded()
     QMdiSubWindow *opened = frame->activeEditorWindow();
     QCOMPARE(opened->windowTitle(), path);
     const QSize area = frame->ClientArea->viewport()->size();
-    QCOMPARE(opened->size(), QSize(qRound(screen.width() * 0.7), qRound(screen.height() * 0.5)).boundedTo(area));
+    QCOMPARE(opened->size(),
+             QSize(qRound(screen.width() * 0.7), qRound(screen.height() * 0.5)).boundedTo(area));
     QCOMPARE(opened->pos(), QPoint(2 * step, 2 * step));
 
     // Cascade from the menu puts the active window on top, last in the steps.
@@ -421,8 +439,9 @@ void TestFrame::windowMenuListsEditors()
     // Opening the menu twice lists each window once.
     emit frame->Window1->aboutToShow();
     emit frame->Window1->aboutToShow();
-    QCOMPARE(entries(), (QStringList{"&Tile", "&Cascade", "&Arrange icons", "-", "&1 DOC1.dat",
-                                     "&2 DOC2.dat *"}));
+    QCOMPARE(
+        entries(),
+        (QStringList{"&Tile", "&Cascade", "&Arrange icons", "-", "&1 DOC1.dat", "&2 DOC2.dat *"}));
 
     frame->Window1->actions().at(4)->trigger();
     QCOMPARE(frame->activeEditorWindow(), first);
@@ -506,10 +525,10 @@ void TestFrame::clockPassesMidnight()
     const Tick ticks[] = {
         {QDateTime(day, QTime(23, 59, 58)), QStringLiteral("unchanged"), day},
         {QDateTime(day, QTime(23, 59, 59)), QStringLiteral("unchanged"), day},
-        {QDateTime(day.addDays(1), QTime(0, 0, 0)), locale.toString(day.addDays(1), QLocale::ShortFormat),
-         day.addDays(1)},
-        {QDateTime(day.addDays(1), QTime(0, 0, 1)), locale.toString(day.addDays(1), QLocale::ShortFormat),
-         day.addDays(1)},
+        {QDateTime(day.addDays(1), QTime(0, 0, 0)),
+         locale.toString(day.addDays(1), QLocale::ShortFormat), day.addDays(1)},
+        {QDateTime(day.addDays(1), QTime(0, 0, 1)),
+         locale.toString(day.addDays(1), QLocale::ShortFormat), day.addDays(1)},
     };
     for (const Tick &tick : ticks) {
         frame->ClockTick(tick.now);
@@ -528,17 +547,28 @@ void TestFrame::commandsStartTheirWindows_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("t menu") << "tdistribution1" << "Critical Values for t distribution";
-    QTest::newRow("t button") << "SpeedButton6" << "Critical Values for t distribution";
-    QTest::newRow("chi menu") << "X2distribution1" << "Critical Value for Chi-squared distribution";
-    QTest::newRow("chi button") << "SpeedButton5" << "Critical Value for Chi-squared distribution";
-    QTest::newRow("F menu") << "Fdistribution1" << "Critical Values for F distribution";
-    QTest::newRow("F button") << "SpeedButton7" << "Critical Values for F distribution";
-    QTest::newRow("normal menu") << "Normaldistribution1" << "Normal Distribution";
-    QTest::newRow("normal button") << "SpeedButton4" << "Normal Distribution";
-    QTest::newRow("histogram menu") << "Histogramdata1" << "Histogram data";
-    QTest::newRow("histogram button") << "SpeedButton3" << "Histogram data";
-    QTest::newRow("about") << "About2" << "About Mervan";
+    QTest::newRow("t menu") << "tdistribution1"
+                            << "Critical Values for t distribution";
+    QTest::newRow("t button") << "SpeedButton6"
+                              << "Critical Values for t distribution";
+    QTest::newRow("chi menu") << "X2distribution1"
+                              << "Critical Value for Chi-squared distribution";
+    QTest::newRow("chi button") << "SpeedButton5"
+                                << "Critical Value for Chi-squared distribution";
+    QTest::newRow("F menu") << "Fdistribution1"
+                            << "Critical Values for F distribution";
+    QTest::newRow("F button") << "SpeedButton7"
+                              << "Critical Values for F distribution";
+    QTest::newRow("normal menu") << "Normaldistribution1"
+                                 << "Normal Distribution";
+    QTest::newRow("normal button") << "SpeedButton4"
+                                   << "Normal Distribution";
+    QTest::newRow("histogram menu") << "Histogramdata1"
+                                    << "Histogram data";
+    QTest::newRow("histogram button") << "SpeedButton3"
+                                      << "Histogram data";
+    QTest::newRow("about") << "About2"
+                           << "About Mervan";
 }
 
 void TestFrame::commandsStartTheirWindows()
@@ -644,8 +674,10 @@ void TestFrame::exitAsksAboutUnsavedWork_data()
     QTest::addColumn<int>("questions");
     QTest::addColumn<bool>("frameCloses");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("unmodified: nothing asked") << false << int(QMessageBox::Cancel) << 0 << true << false;
-    QTest::newRow("Cancel keeps running") << true << int(QMessageBox::Cancel) << 1 << false << false;
+    QTest::newRow("unmodified: nothing asked")
+        << false << int(QMessageBox::Cancel) << 0 << true << false;
+    QTest::newRow("Cancel keeps running")
+        << true << int(QMessageBox::Cancel) << 1 << false << false;
     QTest::newRow("No discards") << true << int(QMessageBox::No) << 1 << true << false;
     QTest::newRow("Yes saves") << true << int(QMessageBox::Yes) << 1 << true << true;
 }
@@ -668,7 +700,8 @@ void TestFrame::exitAsksAboutUnsavedWork()
     frame->Exit1->trigger();
     QCOMPARE(m_prompts->texts(PromptKind::Confirm).size(), questions);
     if (questions)
-        QCOMPARE(m_prompts->texts(PromptKind::Confirm).first(), QStringLiteral("Save changes to DOC1.dat? "));
+        QCOMPARE(m_prompts->texts(PromptKind::Confirm).first(),
+                 QStringLiteral("Save changes to DOC1.dat? "));
     QCOMPARE(frame->isVisible(), !frameCloses);
     if (!frameCloses)
         QCOMPARE(frame->editorWindows().size(), 1);

@@ -8,21 +8,21 @@
 #include "gui/calculators/normalform.h"
 #include "gui/calculators/ttform.h"
 #include "gui/calculators/x2form.h"
-#include "gui/viewers/graph.h"
-#include "gui/viewers/messageform.h"
-#include "gui/viewers/viewfile.h"
+#include "gui/common/help.h"
+#include "gui/common/helpviewer.h"
+#include "gui/editor/mdichild.h"
 #include "gui/mainwindow/about.h"
 #include "gui/mainwindow/mdiframe.h"
 #include "gui/mainwindow/menumerge.h"
 #include "gui/mainwindow/startup.h"
-#include "gui/editor/mdichild.h"
-#include "gui/common/help.h"
-#include "gui/common/helpviewer.h"
+#include "gui/viewers/graph.h"
+#include "gui/viewers/messageform.h"
+#include "gui/viewers/viewfile.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMap>
 #include <QMdiSubWindow>
@@ -50,11 +50,16 @@ void TestStartUp::helpFileBesideProgram_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("help");
-    QTest::newRow("no extension") << "/opt/mervan/bin/mervan" << "/opt/mervan/bin/mervan.hlp";
-    QTest::newRow("extension replaced") << "/data/x.exe" << "/data/x.hlp";
-    QTest::newRow("only the last extension") << "/data/a.b.c" << "/data/a.b.hlp";
-    QTest::newRow("dot in the folder only") << "/home/u.v/mervan" << "/home/u.v/mervan.hlp";
-    QTest::newRow("blank in the name") << "/tmp/my prog/mervan" << "/tmp/my prog/mervan.hlp";
+    QTest::newRow("no extension") << "/opt/mervan/bin/mervan"
+                                  << "/opt/mervan/bin/mervan.hlp";
+    QTest::newRow("extension replaced") << "/data/x.exe"
+                                        << "/data/x.hlp";
+    QTest::newRow("only the last extension") << "/data/a.b.c"
+                                             << "/data/a.b.hlp";
+    QTest::newRow("dot in the folder only") << "/home/u.v/mervan"
+                                            << "/home/u.v/mervan.hlp";
+    QTest::newRow("blank in the name") << "/tmp/my prog/mervan"
+                                       << "/tmp/my prog/mervan.hlp";
 }
 
 void TestStartUp::helpFileBesideProgram()
@@ -107,8 +112,8 @@ void TestStartUp::longLivedWindows()
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Mervan"));
         QCOMPARE(QDir::cleanPath(ApplicationHelpFile()), ExpectedProgramHelpFile());
         QCOMPARE(windows.frame(), FrameForm);
-        const QList<QWidget *> hidden = {AboutBox, MyGraph, Histo, Normal, TCompute, X2, FCompute,
-                                         MsgForm, ViewForm};
+        const QList<QWidget *> hidden
+            = {AboutBox, MyGraph, Histo, Normal, TCompute, X2, FCompute, MsgForm, ViewForm};
         for (QWidget *window : hidden) {
             QVERIFY(window);
             QVERIFY2(!window->isVisible(), window->metaObject()->className());
@@ -116,20 +121,22 @@ void TestStartUp::longLivedWindows()
         }
         QVERIFY(!FrameForm->isVisible());
         QCOMPARE(FrameForm->windowTitle(), QStringLiteral("Mervan"));
-        QCOMPARE(FrameForm->size(), TFrameForm::FrameGeometry(QGuiApplication::primaryScreen()->size()).size());
+        QCOMPARE(FrameForm->size(),
+                 TFrameForm::FrameGeometry(QGuiApplication::primaryScreen()->size()).size());
 
         windows.showFrame();
         QVERIFY(QTest::qWaitForWindowExposed(FrameForm));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(FrameForm->pos(), QPoint((screen.width() - FrameForm->width()) / 2,
-                                          (screen.height() - FrameForm->height()) / 2));
+        QCOMPARE(FrameForm->pos(),
+                 QPoint((screen.width() - FrameForm->width()) / 2,
+                        (screen.height() - FrameForm->height()) / 2));
         // The clock shows today.
         QCOMPARE(FrameForm->ShownDate, QDate::currentDate());
         QVERIFY(!FrameForm->DateLabel->text().isEmpty());
         QVERIFY(!FrameForm->TimeLabel->text().isEmpty());
     }
-    const QList<void *> gone = {FrameForm, AboutBox, MyGraph, Histo, Normal, TCompute, X2, FCompute,
-                                MsgForm, ViewForm};
+    const QList<void *> gone
+        = {FrameForm, AboutBox, MyGraph, Histo, Normal, TCompute, X2, FCompute, MsgForm, ViewForm};
     for (void *window : gone)
         QCOMPARE(window, nullptr);
 }
@@ -156,8 +163,8 @@ void TestStartUp::everyHelpContextHasATopic()
 
     QMap<QString, QSet<int>> asked;
     QStringList missing;
-    const QList<QWidget *> tops = {FrameForm, AboutBox, MyGraph, Histo, Normal, TCompute, X2,
-                                   FCompute, MsgForm, ViewForm};
+    const QList<QWidget *> tops
+        = {FrameForm, AboutBox, MyGraph, Histo, Normal, TCompute, X2, FCompute, MsgForm, ViewForm};
     for (QWidget *top : tops) {
         QList<QObject *> objects = top->findChildren<QObject *>();
         objects.prepend(top);
@@ -169,9 +176,9 @@ void TestStartUp::everyHelpContextHasATopic()
             while (holder && !holder->isWidgetType())
                 holder = holder->parent();
             const QString file = QFileInfo(HelpFileFor(static_cast<QWidget *>(holder))).fileName()
-                                         == QStringLiteral("Ombrelay.hlp")
-                                     ? QStringLiteral("Ombrelay.hlp")
-                                     : QStringLiteral("mervan.hlp");
+                    == QStringLiteral("Ombrelay.hlp")
+                ? QStringLiteral("Ombrelay.hlp")
+                : QStringLiteral("mervan.hlp");
             asked[file].insert(context);
             if (!files[file].topic(context))
                 missing << QStringLiteral("%1 %2 -> %3 #%4")
@@ -184,22 +191,25 @@ void TestStartUp::everyHelpContextHasATopic()
     // The walk reached the frame's menus, the calculators, the results window
     // and the editor window.
     for (int context : {1, 2, 4, 5, 6, 7, 8, 9, 10, 68})
-        QVERIFY2(asked[QStringLiteral("mervan.hlp")].contains(context), qPrintable(QString::number(context)));
+        QVERIFY2(asked[QStringLiteral("mervan.hlp")].contains(context),
+                 qPrintable(QString::number(context)));
     for (int context : {1, 2, 3})
-        QVERIFY2(asked[QStringLiteral("Ombrelay.hlp")].contains(context), qPrintable(QString::number(context)));
+        QVERIFY2(asked[QStringLiteral("Ombrelay.hlp")].contains(context),
+                 qPrintable(QString::number(context)));
 }
 
 void TestStartUp::mergeMenus_data()
 {
     QTest::addColumn<QList<int>>("windowGroups");
     QTest::addColumn<QStringList>("bar");
-    QTest::newRow("no editor") << QList<int>{} << QStringList{"File", "Statistics", "Window", "Help"};
-    QTest::newRow("editor: File and Edit") << QList<int>{0, 1}
-                                           << QStringList{"file", "edit", "Statistics", "Window", "Help"};
+    QTest::newRow("no editor") << QList<int>{}
+                               << QStringList{"File", "Statistics", "Window", "Help"};
+    QTest::newRow("editor: File and Edit")
+        << QList<int>{0, 1} << QStringList{"file", "edit", "Statistics", "Window", "Help"};
     QTest::newRow("a window menu of group 9 replaces both")
         << QList<int>{9} << QStringList{"File", "Statistics", "win9"};
-    QTest::newRow("a new group between") << QList<int>{5} << QStringList{"File", "Statistics", "win5",
-                                                                         "Window", "Help"};
+    QTest::newRow("a new group between")
+        << QList<int>{5} << QStringList{"File", "Statistics", "win5", "Window", "Help"};
 }
 
 void TestStartUp::mergeMenus()
@@ -209,15 +219,18 @@ void TestStartUp::mergeMenus()
 
     QMenu file(QStringLiteral("File")), statistics(QStringLiteral("Statistics")),
         window(QStringLiteral("Window")), help(QStringLiteral("Help"));
-    QMenu childFile(QStringLiteral("file")), childEdit(QStringLiteral("edit")), other9(QStringLiteral("win9")),
-        other5(QStringLiteral("win5"));
+    QMenu childFile(QStringLiteral("file")), childEdit(QStringLiteral("edit")),
+        other9(QStringLiteral("win9")), other5(QStringLiteral("win5"));
     QList<GroupedMenu> childMenus;
     for (int group : windowGroups) {
-        QMenu *menu = group == 0 ? &childFile : group == 1 ? &childEdit : group == 9 ? &other9 : &other5;
+        QMenu *menu = group == 0 ? &childFile
+            : group == 1         ? &childEdit
+            : group == 9         ? &other9
+                                 : &other5;
         childMenus.append({group, menu});
     }
-    const QList<QMenu *> merged =
-        MergeMenus({{0, &file}, {2, &statistics}, {9, &window}, {9, &help}}, childMenus);
+    const QList<QMenu *> merged
+        = MergeMenus({{0, &file}, {2, &statistics}, {9, &window}, {9, &help}}, childMenus);
     QStringList titles;
     for (QMenu *menu : merged)
         titles << menu->title();
