@@ -616,8 +616,8 @@ bool TChild::eventFilter(QObject *watched, QEvent *event)
 
 void TChild::EnableEdits()
 {
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
-    Paste1->setEnabled(data && data->hasText());
+    const QMimeData *clipboardData = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    Paste1->setEnabled(clipboardData && clipboardData->hasText());
     const bool selected = Memo1->textCursor().hasSelection();
     Cut1->setEnabled(selected);
     Copy1->setEnabled(selected);

@@ -1,10 +1,7 @@
 #include "gui/mainwindow/mdiframe.h"
 
-#include "gui/analysis/histoform.h"
-#include "gui/calculators/fform.h"
-#include "gui/calculators/normalform.h"
-#include "gui/calculators/ttform.h"
-#include "gui/calculators/x2form.h"
+#include "gui/analysis/histogram.h"
+#include "gui/calculators/calculators.h"
 #include "gui/common/errorbox.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
@@ -98,12 +95,6 @@ void WithWindow(Form *instance, Use use)
     }
     Form temporary;
     use(temporary);
-}
-
-template <class Form>
-void RunExecute(Form *instance)
-{
-    WithWindow(instance, [](Form &form) { form.Execute(); });
 }
 
 } // namespace
@@ -725,25 +716,25 @@ void TFrameForm::About2Click(QObject *)
 
 void TFrameForm::Histogramdata1Click(QObject *sender)
 {
-    WithWindow(Histo, [sender](THisto &histo) { histo.RunAnalysis(CurrentFileName, sender); });
+    RunHistogramAnalysis(CurrentFileName, qobject_cast<QWidget *>(sender));
 }
 
 void TFrameForm::Normaldistribution1Click(QObject *)
 {
-    RunExecute(Normal);
+    RunNormalCalculator(this);
 }
 
 void TFrameForm::tdistribution1Click(QObject *)
 {
-    RunExecute(TCompute);
+    RunTCalculator(this);
 }
 
 void TFrameForm::X2distribution1Click(QObject *)
 {
-    RunExecute(X2);
+    RunChiSquaredCalculator(this);
 }
 
 void TFrameForm::Fdistribution1Click(QObject *)
 {
-    RunExecute(FCompute);
+    RunFCalculator(this);
 }

@@ -72,8 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         SearchLineCase{"cp1252_extras", u"\u0160\u017D\u0178", u"x\u0161\u017e\u00ff", 1, false, 2},
         SearchLineCase{"division_sign_not_a_letter", u"\u00D7", u"\u00F7", 1, false, 0},
         SearchLineCase{"pattern_longer_than_line", u"abcd", u"abc", 1, false, 0}),
-    [](const testing::TestParamInfo<SearchLineCase> &info) {
-        return std::string(info.param.name);
+    [](const testing::TestParamInfo<SearchLineCase> &testCase) {
+        return std::string(testCase.param.name);
     });
 
 TEST(SearchLineLongLines, FindsBeyondColumn255)
@@ -229,8 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceAllCase{"case_must_match", {u"Cat cat"}, u"cat", u"x", true, {u"Cat x"}, 1},
         ReplaceAllCase{"pattern_absent", {u"abc", u"def"}, u"z", u"y", false, {u"abc", u"def"}, 0},
         ReplaceAllCase{"empty_pattern", {u"abc"}, u"", u"y", false, {u"abc"}, 0}),
-    [](const testing::TestParamInfo<ReplaceAllCase> &info) {
-        return std::string(info.param.name);
+    [](const testing::TestParamInfo<ReplaceAllCase> &testCase) {
+        return std::string(testCase.param.name);
     });
 
 TEST(ReplaceAllLongLines, ReplacesAcrossAVeryLongLine)
