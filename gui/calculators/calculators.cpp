@@ -1,26 +1,29 @@
 #include "gui/calculators/calculators.h"
 
-#include "gui/calculators/fform.h"
-#include "gui/calculators/normalform.h"
-#include "gui/calculators/ttform.h"
-#include "gui/calculators/x2form.h"
+#include "gui/calculators/chisquareddialog.h"
+#include "gui/calculators/fdistributiondialog.h"
+#include "gui/calculators/normaldialog.h"
+#include "gui/calculators/tdistributiondialog.h"
 
-void RunNormalCalculator(QWidget *)
+// Each request has a dialog of its own, gone when the request ends on any
+// path (an exception from printing included).
+
+void RunNormalCalculator(QWidget *parent)
 {
-    TNormal().Execute();
+    NormalDialog(parent).run();
 }
 
-void RunTCalculator(QWidget *)
+void RunTCalculator(QWidget *parent)
 {
-    TTCompute().Execute();
+    TDistributionDialog(parent).run();
 }
 
-void RunChiSquaredCalculator(QWidget *)
+void RunChiSquaredCalculator(QWidget *parent)
 {
-    TX2().Execute();
+    ChiSquaredDialog(parent).run();
 }
 
-void RunFCalculator(QWidget *)
+void RunFCalculator(QWidget *parent)
 {
-    TFCompute().Execute();
+    FDistributionDialog(parent).run();
 }

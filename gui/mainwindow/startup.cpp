@@ -1,17 +1,9 @@
 #include "gui/mainwindow/startup.h"
 
-#include "gui/analysis/histoform.h"
-#include "gui/calculators/fform.h"
-#include "gui/calculators/normalform.h"
-#include "gui/calculators/ttform.h"
-#include "gui/calculators/x2form.h"
 #include "gui/common/help.h"
 #include "gui/common/prompts.h"
 #include "gui/mainwindow/about.h"
 #include "gui/mainwindow/mdiframe.h"
-#include "gui/viewers/graph.h"
-#include "gui/viewers/messageform.h"
-#include "gui/viewers/viewfile.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -71,14 +63,6 @@ ProgramWindows::ProgramWindows(const StartUpOptions &options)
     FrameForm = new TFrameForm(frameOptions);
 
     AboutBox = new TAboutBox;
-    MyGraph = new TMyGraph;
-    Histo = new THisto;
-    Normal = new TNormal;
-    TCompute = new TTCompute;
-    X2 = new TX2;
-    FCompute = new TFCompute;
-    MsgForm = new TMsgForm;
-    ViewForm = new TViewForm;
 
     InstallCoreMessageHandler();
     if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
@@ -96,14 +80,6 @@ ProgramWindows::~ProgramWindows()
 {
     // The frame first: its editor windows go without asking anything.
     Destroy(FrameForm);
-    Destroy(ViewForm);
-    Destroy(MsgForm);
-    Destroy(FCompute);
-    Destroy(X2);
-    Destroy(TCompute);
-    Destroy(Normal);
-    Destroy(Histo);
-    Destroy(MyGraph);
     Destroy(AboutBox);
 }
 

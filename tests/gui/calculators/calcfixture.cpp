@@ -6,10 +6,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "gui/calculators/fform.h"
-#include "gui/calculators/normalform.h"
-#include "gui/calculators/ttform.h"
-#include "gui/calculators/x2form.h"
+#include "gui/calculators/calculators.h"
+#include "gui/viewers/resultsdialog.h"
 
 QStringList Problems;
 
@@ -17,52 +15,53 @@ CalcInfo Info(Calc calc)
 {
     switch (calc) {
     case Calc::T:
-        return {"TTCompute", {"AlphaText", "VText"}, QStringLiteral("Students t Distribution")};
+        return {"TDistributionDialog",
+                {"AlphaText", "VText"},
+                QStringLiteral("Students t Distribution")};
     case Calc::Chi:
-        return {"TX2", {"AlphaText", "VText"}, QStringLiteral("X\u00B2 Distribution")};
+        return {"ChiSquaredDialog", {"AlphaText", "VText"}, QStringLiteral("X\u00B2 Distribution")};
     case Calc::F:
-        return {"TFCompute", {"AlphaText", "V1Text", "V2Text"}, QStringLiteral("F Distribution")};
+        return {"FDistributionDialog",
+                {"AlphaText", "V1Text", "V2Text"},
+                QStringLiteral("F Distribution")};
     case Calc::Normal:
-        return {"TNormal", {"PEdit"}, QStringLiteral("Normal Distribution")};
+        return {"NormalDialog", {"PEdit"}, QStringLiteral("Normal Distribution")};
     }
     return {};
 }
 
 namespace {
 
-template <class Dialog>
-int ExecuteOn()
+int LiveWindows()
 {
-    Dialog startUp;
-    // The instance made at start-up only hands the request on; it must never
-    // be the one shown.
-    QObject::connect(&startUp, &QDialog::finished,
-                     [] { Problems << QStringLiteral("the start-up instance was shown"); });
-    const int before = LiveDialogs(Calc::T) + LiveDialogs(Calc::Chi) + LiveDialogs(Calc::F)
-        + LiveDialogs(Calc::Normal);
-    startUp.Execute();
-    const int after = LiveDialogs(Calc::T) + LiveDialogs(Calc::Chi) + LiveDialogs(Calc::F)
-        + LiveDialogs(Calc::Normal);
-    if (startUp.isVisible())
-        Problems << QStringLiteral("the start-up instance is visible");
-    return after - before;
+    int count = 0;
+    for (QWidget *widget : QApplication::allWidgets())
+        if (widget->isWindow()
+            && (qobject_cast<ResultsDialog *>(widget) || widget->inherits("CalculatorDialog")))
+            ++count;
+    return count;
 }
 
 } // namespace
 
-int ExecuteRequest(Calc calc)
+int ExecuteRequest(Calc calc, QWidget *parent)
 {
+    const int before = LiveWindows();
     switch (calc) {
     case Calc::T:
-        return ExecuteOn<TTCompute>();
+        RunTCalculator(parent);
+        break;
     case Calc::Chi:
-        return ExecuteOn<TX2>();
+        RunChiSquaredCalculator(parent);
+        break;
     case Calc::F:
-        return ExecuteOn<TFCompute>();
+        RunFCalculator(parent);
+        break;
     case Calc::Normal:
-        return ExecuteOn<TNormal>();
+        RunNormalCalculator(parent);
+        break;
     }
-    return -1;
+    return LiveWindows() - before;
 }
 
 int LiveDialogs(Calc calc)

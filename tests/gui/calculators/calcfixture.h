@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QDialog;
+class QWidget;
 
 enum class Calc { T, Chi, F, Normal };
 Q_DECLARE_METATYPE(Calc)
@@ -21,10 +22,10 @@ struct CalcInfo
 
 CalcInfo Info(Calc calc);
 
-// Creates the long-lived instance as start-up does, calls Execute on it and
-// returns how many dialogs of the class other than that instance are still
-// alive when Execute returns (0 when the request cleaned up).
-int ExecuteRequest(Calc calc);
+// Runs the calculator's command as the frame does, with parent as the window
+// it belongs to, and returns how many calculator dialogs and results windows
+// it left alive (0 when the request cleaned up).
+int ExecuteRequest(Calc calc, QWidget *parent = nullptr);
 
 // Dialogs of the class that are alive now.
 int LiveDialogs(Calc calc);

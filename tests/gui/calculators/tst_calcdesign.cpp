@@ -1,5 +1,5 @@
 // How the four calculator dialogs look and answer: captions, labels, fonts,
-// hints, help, tab order, size and position, as a request shows them.
+// hints, help, tab order, size and placement, as a request shows them.
 
 #include <QApplication>
 #include <QDialog>
@@ -12,7 +12,6 @@
 
 #include "calcfixture.h"
 #include "gui/common/help.h"
-#include "gui/viewers/messageform.h"
 #include "modalscript.h"
 #include "recordinghelp.h"
 #include "scriptedprompts.h"
@@ -36,7 +35,6 @@ struct DialogDesign
     int dialogContext;
     int helpButtonContext;
     bool hintsShown;
-    bool centred; // otherwise at (192, 107)
 };
 } // namespace
 Q_DECLARE_METATYPE(DialogDesign)
@@ -64,12 +62,6 @@ class CalcDesignTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MsgForm = new TMsgForm; }
-    void cleanupTestCase()
-    {
-        delete MsgForm;
-        MsgForm = nullptr;
-    }
     void init() { Problems.clear(); }
 
     void design_data();
@@ -92,7 +84,6 @@ void CalcDesignTest::design_data()
                                         {"Label2", vLabel, "VText", vHint, 65, 9}},
                                        9,
                                        9,
-                                       true,
                                        true};
     QTest::newRow("chi") << Calc::Chi
                          << DialogDesign{
@@ -101,7 +92,6 @@ void CalcDesignTest::design_data()
                                  {"Label2", vLabel, "VText", vHint, 65, 0}},
                                 8,
                                 8,
-                                false,
                                 false};
     QTest::newRow("F")
         << Calc::F
@@ -111,7 +101,6 @@ void CalcDesignTest::design_data()
                          {"Label3", "&Denominator degrees of freedom: ", "V2Text", vHint, 65, 0}},
                         10,
                         10,
-                        false,
                         false};
     QTest::newRow("normal") << Calc::Normal
                             << DialogDesign{QStringLiteral("Normal Distribution"),
@@ -119,7 +108,6 @@ void CalcDesignTest::design_data()
                                               "Enter the desired percent  probability", 49, 0}},
                                             0,
                                             7,
-                                            true,
                                             true};
 }
 
@@ -128,6 +116,10 @@ void CalcDesignTest::design()
     QFETCH(Calc, calc);
     QFETCH(DialogDesign, expected);
 
+    QWidget frame;
+    frame.setGeometry(70, 50, 1000, 700);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     RecordingHelp help;
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
@@ -200,6 +192,16 @@ void CalcDesignTest::design()
         Expect(helpContext(helpButton) == expected.helpButtonContext,
                QStringLiteral("Help button context %1").arg(helpContext(helpButton)));
 
+        // One row below the fields: OK, Cancel, Help from the left.
+        auto middle
+            = [dialog](QWidget *widget) { return widget->mapTo(dialog, widget->rect().center()); };
+        auto *lastField = dialog->findChild<QLineEdit *>(expected.fields.last().editName);
+        Expect(middle(ok).x() < middle(cancel).x() && middle(cancel).x() < middle(helpButton).x()
+                   && middle(ok).y() == middle(cancel).y()
+                   && middle(cancel).y() == middle(helpButton).y() && lastField
+                   && ok->mapTo(dialog, QPoint()).y() > lastField->geometry().bottom(),
+               QStringLiteral("buttons are not one row below the fields"));
+
         expectedOrder << "OkBtn"
                       << "CancelBtn"
                       << "HelpBtn";
@@ -217,25 +219,17 @@ void CalcDesignTest::design()
                    && dialog->childrenRect().bottom() <= dialog->height() - 10,
                QStringLiteral("controls inside the border"));
 
-        if (expected.centred) {
-            const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
-            const QPoint centre = dialog->frameGeometry().center();
-            Expect((centre - middle).manhattanLength() <= 2,
-                   QStringLiteral("not centred: %1,%2 frame %3,%4 %5x%6 geometry %7,%8 %9x%10")
-                       .arg(centre.x())
-                       .arg(centre.y())
-                       .arg(dialog->frameGeometry().x())
-                       .arg(dialog->frameGeometry().y())
-                       .arg(dialog->frameGeometry().width())
-                       .arg(dialog->frameGeometry().height())
-                       .arg(dialog->geometry().x())
-                       .arg(dialog->geometry().y())
-                       .arg(dialog->width())
-                       .arg(dialog->height()));
-        } else {
-            Expect(dialog->pos() == QPoint(192, 107),
-                   QStringLiteral("at %1,%2").arg(dialog->pos().x()).arg(dialog->pos().y()));
-        }
+        // Centred over the window that started the request.
+        const QPoint centre = dialog->frameGeometry().center();
+        Expect((centre - frame.frameGeometry().center()).manhattanLength() <= 4,
+               QStringLiteral("not centred over its window: %1,%2 frame %3,%4 %5x%6")
+                   .arg(centre.x())
+                   .arg(centre.y())
+                   .arg(dialog->frameGeometry().x())
+                   .arg(dialog->frameGeometry().y())
+                   .arg(dialog->frameGeometry().width())
+                   .arg(dialog->frameGeometry().height()));
+        Expect(dialog->parentWidget() == &frame, QStringLiteral("not owned by its window"));
 
         // Help opens the Help button's context and leaves the dialog open.
         helpButton->click();
@@ -244,7 +238,7 @@ void CalcDesignTest::design()
         Press(dialog, "CancelBtn");
     });
 
-    QCOMPARE(ExecuteRequest(calc), 0);
+    QCOMPARE(ExecuteRequest(calc, &frame), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(help.requests, (QList<HelpRequest>{{helpFile, expected.helpButtonContext}}));
     QVERIFY(prompts.texts().isEmpty());

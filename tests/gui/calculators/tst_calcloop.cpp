@@ -19,7 +19,7 @@
 #include "gui/common/clipboard.h"
 #include "gui/common/printing.h"
 #include "gui/common/text.h"
-#include "gui/viewers/messageform.h"
+#include "gui/viewers/resultsdialog.h"
 #include "modalscript.h"
 #include "scriptedprompts.h"
 #include "tooloutput.h"
@@ -89,13 +89,13 @@ ModalScript::Action Submit(Calc calc, const QStringList &inputs)
 ModalScript::Action Results(Calc calc, const QString &report, const char *button)
 {
     return [calc, report, button](QDialog *window) {
-        auto *results = qobject_cast<TMsgForm *>(window);
-        Expect(results == MsgForm, QStringLiteral("the results window is not MsgForm"));
+        auto *results = qobject_cast<ResultsDialog *>(window);
+        Expect(results != nullptr, QStringLiteral("the results window is not a ResultsDialog"));
         Expect(window->windowTitle() == Info(calc).resultCaption,
                QStringLiteral("results caption \"%1\"").arg(window->windowTitle()));
         if (results)
-            Expect(results->MessageText == report,
-                   QStringLiteral("results window shows \"%1\"").arg(results->MessageText));
+            Expect(results->messageText() == report,
+                   QStringLiteral("results window shows \"%1\"").arg(results->messageText()));
         if (qstrcmp(button, "closebox") == 0)
             window->close();
         else
@@ -137,12 +137,6 @@ class CalcLoopTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MsgForm = new TMsgForm; }
-    void cleanupTestCase()
-    {
-        delete MsgForm;
-        MsgForm = nullptr;
-    }
     void init()
     {
         Problems.clear();
@@ -330,9 +324,9 @@ void CalcLoopTest::correctedInputIsAccepted()
     ScopedPrompts use(prompts);
     ModalScript script;
     const Accepted accepted = AcceptedCase(Calc::T);
-    script.expect("TTCompute", Submit(Calc::T, {"0.05", "0"}));
-    script.expect("TTCompute", Submit(Calc::T, accepted.inputs));
-    script.expect("TMsgForm", Results(Calc::T, accepted.report, "CloseBtn"));
+    script.expect("TDistributionDialog", Submit(Calc::T, {"0.05", "0"}));
+    script.expect("TDistributionDialog", Submit(Calc::T, accepted.inputs));
+    script.expect("ResultsDialog", Results(Calc::T, accepted.report, "CloseBtn"));
 
     QCOMPARE(ExecuteRequest(Calc::T), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
@@ -350,7 +344,7 @@ void CalcLoopTest::clipboardPlacesTheReport()
     ScopedPrompts use(prompts);
     ModalScript script;
     script.expect(Info(calc).className, Submit(calc, accepted.inputs));
-    script.expect("TMsgForm", Results(calc, accepted.report, "Clip"));
+    script.expect("ResultsDialog", Results(calc, accepted.report, "Clip"));
 
     QCOMPARE(ExecuteRequest(calc), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
@@ -373,7 +367,7 @@ void CalcLoopTest::retryKeepsTypedValues()
     {
         ModalScript script;
         script.expect(Info(calc).className, Submit(calc, accepted.inputs));
-        script.expect("TMsgForm", Results(calc, accepted.report, "RetryBtn"));
+        script.expect("ResultsDialog", Results(calc, accepted.report, "RetryBtn"));
         script.expect(Info(calc).className, [&](QDialog *dialog) {
             Expect(FieldTexts(dialog, fields) == accepted.inputs,
                    QStringLiteral("after Retry the fields hold %1")
@@ -381,7 +375,7 @@ void CalcLoopTest::retryKeepsTypedValues()
             // Enter in the first field presses the default button, OK.
             QTest::keyClick(dialog->findChild<QLineEdit *>(fields.first()), Qt::Key_Return);
         });
-        script.expect("TMsgForm", Results(calc, accepted.report, "CloseBtn"));
+        script.expect("ResultsDialog", Results(calc, accepted.report, "CloseBtn"));
 
         QCOMPARE(ExecuteRequest(calc), 0);
         QVERIFY2(script.failures.isEmpty(), qPrintable(script.failures.join("; ")));
@@ -420,8 +414,8 @@ void CalcLoopTest::closeEndsTheRequest()
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
     ModalScript script;
-    script.expect("TTCompute", Submit(Calc::T, accepted.inputs));
-    script.expect("TMsgForm", Results(Calc::T, accepted.report, how.constData()));
+    script.expect("TDistributionDialog", Submit(Calc::T, accepted.inputs));
+    script.expect("ResultsDialog", Results(Calc::T, accepted.report, how.constData()));
 
     QCOMPARE(ExecuteRequest(Calc::T), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
@@ -440,8 +434,8 @@ void CalcLoopTest::printCancelledPrintsNothing()
     ScopedPrompts use(prompts);
     prompts.answerPrint(false);
     ModalScript script;
-    script.expect("TTCompute", Submit(Calc::T, accepted.inputs));
-    script.expect("TMsgForm", Results(Calc::T, accepted.report, "PrintBtn"));
+    script.expect("TDistributionDialog", Submit(Calc::T, accepted.inputs));
+    script.expect("ResultsDialog", Results(Calc::T, accepted.report, "PrintBtn"));
 
     QCOMPARE(ExecuteRequest(Calc::T), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
@@ -465,7 +459,7 @@ void CalcLoopTest::printConfirmedPrintsBannerAndReport()
     prompts.answerPrint(true, pdf);
     ModalScript script;
     script.expect(Info(calc).className, Submit(calc, accepted.inputs));
-    script.expect("TMsgForm", Results(calc, accepted.report, "PrintBtn"));
+    script.expect("ResultsDialog", Results(calc, accepted.report, "PrintBtn"));
 
     QCOMPARE(ExecuteRequest(calc), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
@@ -480,7 +474,7 @@ void CalcLoopTest::printConfirmedPrintsBannerAndReport()
     bool listed = false;
     const QString listing = ToolOutput(QStringLiteral("pdffonts"), {pdf}, &listed);
     if (listed) {
-        const QString family = QFontInfo(MsgForm->displayText()->font()).family().remove(u' ');
+        const QString family = QFontInfo(ResultsDialog().displayFont()).family().remove(u' ');
         QVERIFY2(listing.contains(family), qPrintable(family + " not in\n" + listing));
     }
     QCOMPARE(ClipboardText(), Sentinel);
@@ -495,8 +489,8 @@ void CalcLoopTest::printerFailureStillDestroysTheDialog()
     ScopedPrompts use(prompts);
     prompts.answerPrint(true, m_dir.filePath(QStringLiteral("no-such-folder/report.pdf")));
     ModalScript script;
-    script.expect("TTCompute", Submit(Calc::T, accepted.inputs));
-    script.expect("TMsgForm", Results(Calc::T, accepted.report, "PrintBtn"));
+    script.expect("TDistributionDialog", Submit(Calc::T, accepted.inputs));
+    script.expect("ResultsDialog", Results(Calc::T, accepted.report, "PrintBtn"));
 
     QVERIFY_THROWS_EXCEPTION(std::exception, ExecuteRequest(Calc::T));
     QCOMPARE(LiveDialogs(Calc::T), 0);

@@ -3,7 +3,7 @@
 
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
-#include "gui/viewers/messageform.h"
+#include "gui/viewers/resultsdialog.h"
 #include "scriptedprompts.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ const QString ShortReport = QStringLiteral("          t = 1.812\r\n          v =
 
 // Shows the window modally and runs step once it is up. Should step leave the
 // window open (a failed check), it is ended with -1 so the test cannot hang.
-int ShowAndDo(TMsgForm &form, const QString &text, const std::function<void()> &step)
+int ShowAndDo(ResultsDialog &form, const QString &text, const std::function<void()> &step)
 {
     bool ran = false;
     QTimer guard;
@@ -42,7 +42,17 @@ int ShowAndDo(TMsgForm &form, const QString &text, const std::function<void()> &
     return ran ? result : -1;
 }
 
-void PressKey(TMsgForm &form, Qt::Key key)
+QPushButton *Button(ResultsDialog &form, const char *name)
+{
+    return form.findChild<QPushButton *>(QLatin1String(name));
+}
+
+QLabel *DisplayText(ResultsDialog &form)
+{
+    return form.findChild<QLabel *>(QStringLiteral("DisplayText"));
+}
+
+void PressKey(ResultsDialog &form, Qt::Key key)
 {
     QWidget *target = form.focusWidget() ? form.focusWidget() : &form;
     QTest::keyClick(target, key);
@@ -87,7 +97,7 @@ void MessageFormTest::eachButtonGivesItsResult()
 {
     QFETCH(QString, button);
     QFETCH(int, result);
-    TMsgForm form;
+    ResultsDialog form;
     auto *target = form.findChild<QPushButton *>(button);
     QVERIFY(target);
     QCOMPARE(ShowAndDo(form, ShortReport, [&] { QTest::mouseClick(target, Qt::LeftButton); }),
@@ -97,39 +107,41 @@ void MessageFormTest::eachButtonGivesItsResult()
 
 void MessageFormTest::enterAfterFirstShowingIsRetry()
 {
-    TMsgForm form;
+    ResultsDialog form;
     QCOMPARE(ShowAndDo(form, ShortReport,
                        [&] {
-                           QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.retryButton()));
+                           QCOMPARE(form.focusWidget(),
+                                    static_cast<QWidget *>(Button(form, "RetryBtn")));
                            PressKey(form, Qt::Key_Return);
                        }),
-             int(TMsgForm::Retry));
+             int(ResultsDialog::Retry));
 }
 
 void MessageFormTest::enterPressesTheButtonUsedLast()
 {
-    TMsgForm form;
+    ResultsDialog form;
     QCOMPARE(ShowAndDo(form, ShortReport,
-                       [&] { QTest::mouseClick(form.printButton(), Qt::LeftButton); }),
-             int(TMsgForm::Print));
+                       [&] { QTest::mouseClick(Button(form, "PrintBtn"), Qt::LeftButton); }),
+             int(ResultsDialog::Print));
     QCOMPARE(ShowAndDo(form, ShortReport, [&] { PressKey(form, Qt::Key_Enter); }),
-             int(TMsgForm::Print));
+             int(ResultsDialog::Print));
 
     // Moving the focus with Tab and leaving by the close box is remembered too.
     QCOMPARE(ShowAndDo(form, ShortReport,
                        [&] {
                            PressKey(form, Qt::Key_Tab); // Print -> Close in tab order
-                           QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.closeButton()));
+                           QCOMPARE(form.focusWidget(),
+                                    static_cast<QWidget *>(Button(form, "CloseBtn")));
                            form.close();
                        }),
-             int(TMsgForm::ClosedByBox));
+             int(ResultsDialog::ClosedByBox));
     QCOMPARE(ShowAndDo(form, ShortReport, [&] { PressKey(form, Qt::Key_Return); }),
-             int(TMsgForm::Close));
+             int(ResultsDialog::Close));
 }
 
 void MessageFormTest::escapeLeavesItOpenAndCloseBoxGivesTwo()
 {
-    TMsgForm form;
+    ResultsDialog form;
     bool openAfterEscape = false;
     QCOMPARE(ShowAndDo(form, ShortReport,
                        [&] {
@@ -139,37 +151,37 @@ void MessageFormTest::escapeLeavesItOpenAndCloseBoxGivesTwo()
                            openAfterEscape = form.isVisible();
                            form.close(); // the close box
                        }),
-             int(TMsgForm::ClosedByBox));
+             int(ResultsDialog::ClosedByBox));
     QVERIFY(openAfterEscape);
 }
 
 void MessageFormTest::showsTheMessageTextOnEveryActivation()
 {
-    TMsgForm form;
+    ResultsDialog form;
     QString shownDuringFirst;
     ShowAndDo(form, ShortReport, [&] {
-        shownDuringFirst = form.displayText()->text();
-        form.retryButton()->click();
+        shownDuringFirst = DisplayText(form)->text();
+        Button(form, "RetryBtn")->click();
     });
     QCOMPARE(shownDuringFirst, QStringLiteral("          t = 1.812\n          v = 10"));
 
     // A new text set while the window is up shows at its next activation.
-    form.MessageText = QStringLiteral("first");
+    form.setMessageText(QStringLiteral("first"));
     form.show();
-    QCOMPARE(form.displayText()->text(), QStringLiteral("first"));
-    form.MessageText = QStringLiteral("second");
+    QCOMPARE(DisplayText(form)->text(), QStringLiteral("first"));
+    form.setMessageText(QStringLiteral("second"));
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&form, &activate);
-    QCOMPARE(form.displayText()->text(), QStringLiteral("second"));
+    QCOMPARE(DisplayText(form)->text(), QStringLiteral("second"));
     form.hide();
 }
 
 void MessageFormTest::growsAndShrinksWithTheText()
 {
-    TMsgForm form;
+    ResultsDialog form;
     auto sizeFor = [&](const QString &text) {
-        form.MessageText = text;
-        form.Add();
+        form.setMessageText(text);
+        form.showMessageText();
         return form.size();
     };
     const QSize small = sizeFor(ShortReport);
@@ -194,7 +206,7 @@ void MessageFormTest::growsAndShrinksWithTheText()
         QCOMPARE(form.width() - (contents.right() + 1), 20);
         QCOMPARE(form.height() - (contents.bottom() + 1), 20);
     }
-    const QRect text = form.displayText()->geometry();
+    const QRect text = DisplayText(form)->geometry();
     QCOMPARE(form.width() - (text.right() + 1), 20);
     QCOMPARE(form.height() - (text.bottom() + 1), 20);
     // Leading blanks are kept: the indented report is wider than the bare one.
@@ -205,27 +217,32 @@ void MessageFormTest::growsAndShrinksWithTheText()
 
 void MessageFormTest::layoutAndCaption()
 {
-    TMsgForm form;
+    ResultsDialog form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Computation Resuts"));
     QCOMPARE(helpContext(&form), 68);
-    // Places are counted from inside the window's 20-pixel border.
-    QCOMPARE(form.displayText()->pos(), QPoint(20 + 102, 20 + 49));
-    QCOMPARE(form.displayText()->font().pixelSize(), 13);
+    QCOMPARE(DisplayText(form)->font().pixelSize(), 13);
+    QCOMPARE(form.displayFont(), DisplayText(form)->font());
     const struct
     {
         QPushButton *button;
-        int left;
         int width;
         QString caption;
         QString hint;
     } buttons[] = {
-        {form.retryButton(), 48, 75, "&Retry", "Return to data entry screen"},
-        {form.clipButton(), 136, 113, "Clip&board", "Copy screen to clipboard"},
-        {form.printButton(), 266, 75, "&Print", "Send screen to printer"},
-        {form.closeButton(), 360, 75, "&Close", "Leave screen"},
+        {Button(form, "RetryBtn"), 75, "&Retry", "Return to data entry screen"},
+        {Button(form, "Clip"), 113, "Clip&board", "Copy screen to clipboard"},
+        {Button(form, "PrintBtn"), 75, "&Print", "Send screen to printer"},
+        {Button(form, "CloseBtn"), 75, "&Close", "Leave screen"},
     };
+    // One row along the top, beside the picture, in this order from the
+    // left; the report below the row, right of the picture.
+    const QRect picture = form.findChild<QLabel *>(QStringLiteral("Image1"))->geometry();
+    int left = picture.right();
     for (const auto &b : buttons) {
-        QCOMPARE(b.button->x(), 20 + b.left);
+        QVERIFY(b.button);
+        QVERIFY2(b.button->x() > left, qPrintable(b.caption));
+        left = b.button->geometry().right();
+        QCOMPARE(b.button->geometry().center().y(), picture.center().y());
         QCOMPARE(b.button->width(), b.width);
         QCOMPARE(b.button->height(), 25);
         QCOMPARE(b.button->text(), b.caption);
@@ -234,25 +251,30 @@ void MessageFormTest::layoutAndCaption()
         QVERIFY(!b.button->isDefault());
         QCOMPARE(b.button->toolTip(), b.hint);
     }
+    QVERIFY(DisplayText(form)->y() > picture.bottom());
+    QVERIFY(DisplayText(form)->x() > picture.right());
     // Tab order: Retry, Print, Close, Clipboard.
-    QCOMPARE(form.retryButton()->nextInFocusChain(), static_cast<QWidget *>(form.printButton()));
-    QCOMPARE(form.printButton()->nextInFocusChain(), static_cast<QWidget *>(form.closeButton()));
-    QCOMPARE(form.closeButton()->nextInFocusChain(), static_cast<QWidget *>(form.clipButton()));
+    QCOMPARE(Button(form, "RetryBtn")->nextInFocusChain(),
+             static_cast<QWidget *>(Button(form, "PrintBtn")));
+    QCOMPARE(Button(form, "PrintBtn")->nextInFocusChain(),
+             static_cast<QWidget *>(Button(form, "CloseBtn")));
+    QCOMPARE(Button(form, "CloseBtn")->nextInFocusChain(),
+             static_cast<QWidget *>(Button(form, "Clip")));
 
     bool tipShown = true;
     const int result = ShowAndDo(form, ShortReport, [&] {
         QCOMPARE(form.windowTitle(), QStringLiteral("Students t Distribution"));
         // The hints stay with the buttons; resting the mouse shows none.
-        QWidget *button = form.printButton();
+        QWidget *button = Button(form, "PrintBtn");
         const QPoint inside = button->rect().center();
         QHelpEvent rest(QEvent::ToolTip, inside, button->mapToGlobal(inside));
         QCoreApplication::sendEvent(button, &rest);
         QCoreApplication::processEvents();
         tipShown = QToolTip::isVisible();
-        form.closeButton()->click();
+        Button(form, "CloseBtn")->click();
     });
     QVERIFY(!tipShown);
-    QCOMPARE(result, int(TMsgForm::Close));
+    QCOMPARE(result, int(ResultsDialog::Close));
 }
 
 void MessageFormTest::centredOverTheFrameOnceThenLeftWhereItWas()
@@ -261,12 +283,12 @@ void MessageFormTest::centredOverTheFrameOnceThenLeftWhereItWas()
     frame.setGeometry(100, 80, 900, 700);
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    TMsgForm form(&frame);
+    ResultsDialog form(&frame);
 
     QPoint firstCentre;
     ShowAndDo(form, ShortReport, [&] {
         firstCentre = form.frameGeometry().center();
-        form.closeButton()->click();
+        Button(form, "CloseBtn")->click();
     });
     QVERIFY2((firstCentre - frame.frameGeometry().center()).manhattanLength() <= 4,
              qPrintable(QStringLiteral("%1,%2").arg(firstCentre.x()).arg(firstCentre.y())));
@@ -275,7 +297,7 @@ void MessageFormTest::centredOverTheFrameOnceThenLeftWhereItWas()
     QPoint later;
     ShowAndDo(form, ShortReport, [&] {
         later = form.pos();
-        form.closeButton()->click();
+        Button(form, "CloseBtn")->click();
     });
     QCOMPARE(later, QPoint(20, 30));
 }
@@ -294,19 +316,20 @@ void MessageFormTest::f1AsksForTopic68AndLeavesItOpen()
 
     // From whichever button has the focus, F1 finds the window's context;
     // the window stays up until a button is used.
-    TMsgForm form;
+    ResultsDialog form;
     bool openAfterHelp = false;
     QCOMPARE(ShowAndDo(form, ShortReport,
                        [&] {
                            PressKey(form, Qt::Key_F1);
                            for (int press = 0; press < 3; ++press) // Retry, Print, Close, Clipboard
                                PressKey(form, Qt::Key_Tab);
-                           QCOMPARE(form.focusWidget(), static_cast<QWidget *>(form.clipButton()));
+                           QCOMPARE(form.focusWidget(),
+                                    static_cast<QWidget *>(Button(form, "Clip")));
                            PressKey(form, Qt::Key_F1);
                            openAfterHelp = form.isVisible();
-                           form.clipButton()->click();
+                           Button(form, "Clip")->click();
                        }),
-             int(TMsgForm::Clipboard));
+             int(ResultsDialog::Clipboard));
     QVERIFY(openAfterHelp);
     QCOMPARE(help.requests, (QList<int>{68, 68}));
 }

@@ -5,7 +5,7 @@
 #include "shellfixture.h"
 #include "testfiles.h"
 
-#include "gui/analysis/histoform.h"
+#include "gui/analysis/histogramdialog.h"
 #include "gui/editor/mdichild.h"
 #include "gui/mainwindow/mdiframe.h"
 #include "gui/mainwindow/startup.h"
@@ -600,7 +600,7 @@ void TestFrame::histogramOffersLastFile()
     QTimer poll;
     int dialogs = 0;
     connect(&poll, &QTimer::timeout, this, [&dialogs] {
-        auto *dialog = qobject_cast<THisto *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<HistogramDialog *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
         ++dialogs;
@@ -608,7 +608,7 @@ void TestFrame::histogramOffersLastFile()
             dialog->reject();
             return;
         }
-        dialog->EntryText->setText(QStringLiteral("5"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("EntryText"))->setText(QStringLiteral("5"));
         dialog->accept();
     });
     poll.start(10);

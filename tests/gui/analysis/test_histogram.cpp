@@ -2,10 +2,11 @@
 // with every dialog answered by script.
 
 #include "core/analysis/analysisstate.h"
-#include "gui/analysis/histoform.h"
+#include "gui/analysis/histogram.h"
+#include "gui/analysis/histogramdialog.h"
 #include "gui/common/help.h"
-#include "gui/viewers/graph.h"
-#include "gui/viewers/viewfile.h"
+#include "gui/viewers/outputviewer.h"
+#include "gui/viewers/pictureviewer.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
 
@@ -25,14 +26,34 @@
 
 namespace {
 
+QCheckBox *Box(HistogramDialog &dialog, const char *name)
+{
+    return dialog.findChild<QCheckBox *>(QLatin1String(name));
+}
+
+QPushButton *Button(QDialog &dialog, const char *name)
+{
+    return dialog.findChild<QPushButton *>(QLatin1String(name));
+}
+
+QLineEdit *Entry(HistogramDialog &dialog)
+{
+    return dialog.findChild<QLineEdit *>(QStringLiteral("EntryText"));
+}
+
+QLabel *Label(HistogramDialog &dialog, const char *name)
+{
+    return dialog.findChild<QLabel *>(QLatin1String(name));
+}
+
 // What a test does each time the histogram dialog or the graphics viewer
 // appears during a run. A dialog that appears with no step left is
 // cancelled, and a viewer is closed, so a faulty run cannot hang the test.
 class RunScript : public QObject
 {
 public:
-    using DialogStep = std::function<void(THisto &)>;
-    using GraphStep = std::function<void(TMyGraph &)>;
+    using DialogStep = std::function<void(HistogramDialog &)>;
+    using GraphStep = std::function<void(PictureViewer &)>;
 
     RunScript() { qApp->installEventFilter(this); }
     ~RunScript() override { qApp->removeEventFilter(this); }
@@ -45,12 +66,12 @@ public:
     // Types the entry and presses OK, after setting the two check boxes.
     static DialogStep enter(const QString &text, bool intervals = true, bool centred = true)
     {
-        return [=](THisto &dialog) {
-            if (dialog.EntryBox->isChecked() != intervals)
-                dialog.EntryBox->click();
-            dialog.CenterBox->setChecked(centred);
-            dialog.EntryText->setText(text);
-            dialog.OkBtn->click();
+        return [=](HistogramDialog &dialog) {
+            if (Box(dialog, "EntryBox")->isChecked() != intervals)
+                Box(dialog, "EntryBox")->click();
+            Box(dialog, "CenterBox")->setChecked(centred);
+            Entry(dialog)->setText(text);
+            Button(dialog, "OkBtn")->click();
         };
     }
 
@@ -59,40 +80,50 @@ protected:
     {
         if (event->type() != QEvent::Show)
             return false;
-        if (auto *dialog = qobject_cast<THisto *>(watched)) {
+        if (auto *dialog = qobject_cast<HistogramDialog *>(watched)) {
             ++dialogShowings;
-            QPointer<THisto> guard(dialog);
+            QPointer<HistogramDialog> guard(dialog);
             QTimer::singleShot(0, this, [this, guard] {
                 if (!guard)
                     return;
                 if (dialogSteps.isEmpty()) {
-                    guard->EscBtn->click();
+                    Button(*guard, "EscBtn")->click();
                     return;
                 }
                 dialogSteps.takeFirst()(*guard);
             });
-        } else if (auto *graph = qobject_cast<TMyGraph *>(watched)) {
+        } else if (auto *graph = qobject_cast<PictureViewer *>(watched)) {
             ++graphShowings;
-            QPointer<TMyGraph> guard(graph);
+            QPointer<PictureViewer> guard(graph);
             QTimer::singleShot(0, this, [this, guard] {
                 if (!guard)
                     return;
                 if (onGraph)
                     onGraph(*guard);
-                guard->CloseBtn->click();
+                Button(*guard, "CloseBtn")->click();
             });
         }
         return false;
     }
 };
 
-int LiveDialogs()
+template <class Window>
+int LiveWindows()
 {
     int count = 0;
     for (QWidget *widget : QApplication::topLevelWidgets())
-        if (qobject_cast<THisto *>(widget))
+        if (qobject_cast<Window *>(widget))
             ++count;
     return count;
+}
+
+// The output viewer a run left on screen, if any.
+OutputViewer *Viewer()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *viewer = qobject_cast<OutputViewer *>(widget); viewer && viewer->isVisible())
+            return viewer;
+    return nullptr;
 }
 
 const QString IntervalsMissing = QStringLiteral("Please enter the number of class intervals.");
@@ -102,7 +133,7 @@ const QString WidthMissing = QStringLiteral("Please enter the size of class widt
 
 } // namespace
 
-class HistoFormTest : public QObject
+class HistogramTest : public QObject
 {
     Q_OBJECT
 
@@ -129,51 +160,53 @@ private:
     std::unique_ptr<ScopedPrompts> m_use;
 };
 
-void HistoFormTest::initTestCase()
+void HistogramTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // The long-lived windows, as the frame creates them at start-up.
-    MyGraph = new TMyGraph;
-    ViewForm = new TViewForm;
-    Histo = new THisto;
 }
 
-void HistoFormTest::init()
+void HistogramTest::init()
 {
     m_prompts.clear();
     m_use = std::make_unique<ScopedPrompts>(m_prompts);
-    ViewForm->hide();
 }
 
-void HistoFormTest::cleanup()
+void HistogramTest::cleanup()
 {
     m_use.reset();
-    QCOMPARE(LiveDialogs() - 1, 0); // only the start-up instance remains
+    // A run leaves nothing behind but the output viewer, which goes when it
+    // is closed.
+    if (OutputViewer *viewer = Viewer())
+        viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(LiveWindows<HistogramDialog>(), 0);
+    QCOMPARE(LiveWindows<PictureViewer>(), 0);
+    QCOMPARE(LiveWindows<OutputViewer>(), 0);
 }
 
-void HistoFormTest::labelsSwapWithTheEntryKind()
+void HistogramTest::labelsSwapWithTheEntryKind()
 {
-    THisto dialog;
+    HistogramDialog dialog;
     dialog.show();
-    QVERIFY(dialog.EntryBox->isChecked());
-    QVERIFY(dialog.CenterBox->isChecked());
-    QVERIFY(dialog.EntryText->text().isEmpty());
-    QVERIFY(dialog.Label1->isVisible());
-    QVERIFY(!dialog.Label2->isVisible());
+    QVERIFY(Box(dialog, "EntryBox")->isChecked());
+    QVERIFY(Box(dialog, "CenterBox")->isChecked());
+    QVERIFY(Entry(dialog)->text().isEmpty());
+    QVERIFY(Label(dialog, "Label1")->isVisible());
+    QVERIFY(!Label(dialog, "Label2")->isVisible());
 
-    QTest::mouseClick(dialog.EntryBox, Qt::LeftButton);
-    QVERIFY(!dialog.EntryBox->isChecked());
-    QVERIFY(!dialog.Label1->isVisible());
-    QVERIFY(dialog.Label2->isVisible());
-    QCOMPARE(dialog.Label2->text(), QStringLiteral("Size of class width:"));
+    QTest::mouseClick(Box(dialog, "EntryBox"), Qt::LeftButton);
+    QVERIFY(!Box(dialog, "EntryBox")->isChecked());
+    QVERIFY(!Label(dialog, "Label1")->isVisible());
+    QVERIFY(Label(dialog, "Label2")->isVisible());
+    QCOMPARE(Label(dialog, "Label2")->text(), QStringLiteral("Size of class width:"));
 
-    QTest::mouseClick(dialog.EntryBox, Qt::LeftButton);
-    QVERIFY(dialog.Label1->isVisible());
-    QVERIFY(!dialog.Label2->isVisible());
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("Number of Intervals:"));
+    QTest::mouseClick(Box(dialog, "EntryBox"), Qt::LeftButton);
+    QVERIFY(Label(dialog, "Label1")->isVisible());
+    QVERIFY(!Label(dialog, "Label2")->isVisible());
+    QCOMPARE(Label(dialog, "Label1")->text(), QStringLiteral("Number of Intervals:"));
 }
 
-void HistoFormTest::helpButtonAsksForTheDialogsTopic()
+void HistogramTest::helpButtonAsksForTheDialogsTopic()
 {
     struct Recorder : HelpSystem
     {
@@ -182,14 +215,14 @@ void HistoFormTest::helpButtonAsksForTheDialogsTopic()
         void showContext(const QString &, int context) override { contexts << context; }
     } recorder;
     HelpSystem *previous = HelpSystem::install(&recorder);
-    THisto dialog;
-    dialog.HelpBtn->click();
+    HistogramDialog dialog;
+    Button(dialog, "HelpBtn")->click();
     HelpSystem::install(previous);
     QCOMPARE(recorder.contexts, QList<int>{6});
     QCOMPARE(helpContext(&dialog), 6);
 }
 
-void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
+void HistogramTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
 {
     QTest::addColumn<bool>("intervals");
     QTest::addColumn<QString>("text");
@@ -211,7 +244,7 @@ void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
     QTest::newRow("width 1.5") << false << "1.5" << QStringList{} << true;
 }
 
-void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor()
+void HistogramTest::entryIsCheckedBeforeTheFileIsAskedFor()
 {
     QFETCH(bool, intervals);
     QFETCH(QString, text);
@@ -220,7 +253,7 @@ void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor()
 
     RunScript script;
     script.dialogSteps << RunScript::enter(text, intervals);
-    Histo->RunAnalysis(QString(), nullptr);
+    RunHistogramAnalysis(QString(), nullptr);
 
     const QStringList shown = m_prompts.texts();
     QCOMPARE(shown.size(), messages.size());
@@ -241,21 +274,21 @@ void HistoFormTest::entryIsCheckedBeforeTheFileIsAskedFor()
     QCOMPARE(script.graphShowings, 0);
 }
 
-void HistoFormTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
+void HistogramTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
 {
     RunScript script;
     QStringList entriesSeen;
     auto retype = [&](const QString &text) {
-        return [&, text](THisto &dialog) {
-            entriesSeen << dialog.EntryText->text();
-            dialog.EntryText->setText(text);
-            dialog.OkBtn->click();
+        return [&, text](HistogramDialog &dialog) {
+            entriesSeen << Entry(dialog)->text();
+            Entry(dialog)->setText(text);
+            Button(dialog, "OkBtn")->click();
         };
     };
     script.dialogSteps << retype(QString()) << retype(QStringLiteral("0"))
                        << retype(QStringLiteral("21")) << retype(QStringLiteral("2.5"))
                        << retype(QStringLiteral("4"));
-    Histo->RunAnalysis(QString(), nullptr);
+    RunHistogramAnalysis(QString(), nullptr);
 
     const QStringList shown = m_prompts.texts();
     QCOMPARE(shown.size(), 5);
@@ -269,7 +302,7 @@ void HistoFormTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
     QCOMPARE(m_prompts.openRequests.size(), 1);
 }
 
-void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
+void HistogramTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
 {
     const QString data = WriteFile(m_dir.filePath(QStringLiteral("cancel.dat")), "1 2 3 4\r\n");
     const QString proposed = m_dir.filePath(QStringLiteral("Proposed.dat"));
@@ -277,7 +310,7 @@ void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
         RunScript script;
         script.dialogSteps << RunScript::enter(QStringLiteral("3"), true, false);
         // No open answer queued: the open dialog is cancelled.
-        Histo->RunAnalysis(proposed, nullptr);
+        RunHistogramAnalysis(proposed, nullptr);
         QCOMPARE(script.graphShowings, 0);
     }
     QCOMPARE(m_prompts.openRequests.size(), 1);
@@ -290,23 +323,23 @@ void HistoFormTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     QVERIFY(request.mustExist);
     QCOMPARE(request.helpContext, 6);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancel.OUT"))));
-    QVERIFY(!ViewForm->isVisible());
+    QVERIFY(!Viewer());
 
     // The next run's dialog does not remember the last one.
     RunScript again;
     bool fresh = false;
-    again.dialogSteps << [&](THisto &dialog) {
-        fresh = dialog.EntryBox->isChecked() && dialog.CenterBox->isChecked()
-            && dialog.EntryText->text().isEmpty() && !dialog.Label1->isHidden()
-            && dialog.Label2->isHidden();
-        dialog.EscBtn->click();
+    again.dialogSteps << [&](HistogramDialog &dialog) {
+        fresh = Box(dialog, "EntryBox")->isChecked() && Box(dialog, "CenterBox")->isChecked()
+            && Entry(dialog)->text().isEmpty() && !Label(dialog, "Label1")->isHidden()
+            && Label(dialog, "Label2")->isHidden();
+        Button(dialog, "EscBtn")->click();
     };
-    Histo->RunAnalysis(data, nullptr);
+    RunHistogramAnalysis(data, nullptr);
     QVERIFY(fresh);
     QCOMPARE(m_prompts.openRequests.size(), 1); // cancelled dialog: no second file request
 }
 
-void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
+void HistogramTest::runGoesFromDialogToPictureToReportToViewer()
 {
     // A folder with accented letters must open like any other.
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Messungen Äß")));
@@ -315,18 +348,31 @@ void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
     const QString report = m_dir.filePath(QStringLiteral("Messungen Äß/Sample.OUT"));
     QVERIFY(!data.isEmpty());
     m_prompts.answerOpen(data);
+    QWidget frame;
+    frame.setGeometry(80, 60, 1000, 700);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
     RunScript script;
-    script.dialogSteps << RunScript::enter(QStringLiteral("3"), true, false);
+    QList<QPoint> centres; // of the dialog and the picture, as they showed
+    script.dialogSteps << [&](HistogramDialog &dialog) {
+        centres << dialog.frameGeometry().center();
+        RunScript::enter(QStringLiteral("3"), true, false)(dialog);
+    };
     bool reportExistedDuringPicture = true;
     QRgb barPixel = 0;
-    script.onGraph = [&](TMyGraph &graph) {
+    script.onGraph = [&](PictureViewer &graph) {
+        centres << graph.frameGeometry().center();
         reportExistedDuringPicture = QFile::exists(report);
         barPixel = graph.canvas().pixel(graph.canvas().width() / 2, 400);
     };
-    Histo->RunAnalysis(data, nullptr);
+    RunHistogramAnalysis(data, &frame);
 
     QCOMPARE(script.graphShowings, 1);
+    QCOMPARE(centres.size(), 2);
+    for (const QPoint centre : centres)
+        QVERIFY2((centre - frame.frameGeometry().center()).manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
     QVERIFY(!reportExistedDuringPicture);
     QCOMPARE(barPixel, qRgb(128, 0, 0)); // the middle class's bar
     QVERIFY(m_prompts.shown.isEmpty());
@@ -338,22 +384,30 @@ void HistoFormTest::runGoesFromDialogToPictureToReportToViewer()
     QVERIFY(bytes.contains("                    Arithmetic mean = 2.6 \xB1"
                            "1.03\r\n"));
 
-    QVERIFY(ViewForm->isVisible());
-    QCOMPARE(ViewForm->ViewFileName, report);
-    QVERIFY2(ViewForm->windowTitle().endsWith(QStringLiteral("/messungen Äß/sample.out")),
-             qPrintable(ViewForm->windowTitle()));
-    QVERIFY(
-        ViewForm->ViewMemo->toPlainText().contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
+    // The viewer belongs to the window that started the run and goes when it
+    // closes.
+    QPointer<OutputViewer> viewer = Viewer();
+    QVERIFY(viewer);
+    QCOMPARE(viewer->parentWidget(), &frame);
+    QCOMPARE(viewer->fileName(), report);
+    QVERIFY2(viewer->windowTitle().endsWith(QStringLiteral("/messungen Äß/sample.out")),
+             qPrintable(viewer->windowTitle()));
+    QVERIFY(viewer->findChild<QPlainTextEdit *>(QStringLiteral("Text"))
+                ->toPlainText()
+                .contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
+    viewer->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!viewer);
 }
 
-void HistoFormTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
+void HistogramTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
 {
     const QString data = WriteFile(m_dir.filePath(QStringLiteral("narrow.dat")), "1 2 3 4\r\n");
     m_prompts.answerOpen(data);
     RunScript script;
     // A range of 3 in widths of 0.001 would need 3000 classes.
     script.dialogSteps << RunScript::enter(QStringLiteral("0.001"), false, false);
-    Histo->RunAnalysis(data, nullptr);
+    RunHistogramAnalysis(data, nullptr);
 
     QCOMPARE(m_prompts.texts().size(), 1);
     QVERIFY(!m_prompts.texts().first().isEmpty());
@@ -362,7 +416,7 @@ void HistoFormTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("narrow.OUT"))));
 }
 
-void HistoFormTest::unusableFileEndsTheRunWithOneMessage_data()
+void HistogramTest::unusableFileEndsTheRunWithOneMessage_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("create");
@@ -371,7 +425,7 @@ void HistoFormTest::unusableFileEndsTheRunWithOneMessage_data()
     QTest::newRow("gone before reading") << QByteArray() << false;
 }
 
-void HistoFormTest::unusableFileEndsTheRunWithOneMessage()
+void HistogramTest::unusableFileEndsTheRunWithOneMessage()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, create);
@@ -382,17 +436,17 @@ void HistoFormTest::unusableFileEndsTheRunWithOneMessage()
     m_prompts.answerOpen(data);
     RunScript script;
     script.dialogSteps << RunScript::enter(QStringLiteral("3"));
-    Histo->RunAnalysis(data, nullptr);
+    RunHistogramAnalysis(data, nullptr);
 
     QCOMPARE(m_prompts.texts().size(), 1);
     QVERIFY(!m_prompts.texts().first().isEmpty());
     QCOMPARE(script.dialogShowings, 1);
     QCOMPARE(script.graphShowings, 0);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("unusable.OUT"))));
-    QVERIFY(!ViewForm->isVisible());
+    QVERIFY(!Viewer());
 }
 
-void HistoFormTest::reportThatCannotBeWrittenIsExplained()
+void HistogramTest::reportThatCannotBeWrittenIsExplained()
 {
     // A data file that is itself named .OUT would be overwritten by its
     // report; the run refuses at once and says so, naming the file, without
@@ -403,7 +457,7 @@ void HistoFormTest::reportThatCannotBeWrittenIsExplained()
     m_prompts.answerOpen(data);
     RunScript script;
     script.dialogSteps << RunScript::enter(QStringLiteral("2"));
-    Histo->RunAnalysis(data, nullptr);
+    RunHistogramAnalysis(data, nullptr);
 
     QCOMPARE(script.graphShowings, 0);
     QCOMPARE(m_prompts.texts().size(), 1);
@@ -412,8 +466,8 @@ void HistoFormTest::reportThatCannotBeWrittenIsExplained()
     QFile kept(data);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), content);
-    QVERIFY(!ViewForm->isVisible());
+    QVERIFY(!Viewer());
 }
 
-QTEST_MAIN(HistoFormTest)
-#include "test_histoform.moc"
+QTEST_MAIN(HistogramTest)
+#include "test_histogram.moc"

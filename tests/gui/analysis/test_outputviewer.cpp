@@ -2,7 +2,7 @@
 // another window of the program takes the focus.
 
 #include "gui/common/printing.h"
-#include "gui/viewers/viewfile.h"
+#include "gui/viewers/outputviewer.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
 #include "tooloutput.h"
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -20,6 +21,21 @@
 #include <QtTest>
 
 namespace {
+
+QPlainTextEdit *Text(OutputViewer &view)
+{
+    return view.findChild<QPlainTextEdit *>(QStringLiteral("Text"));
+}
+
+QToolButton *PrintButton(OutputViewer &view)
+{
+    return view.findChild<QToolButton *>(QStringLiteral("PrintBtn"));
+}
+
+QPushButton *CloseButton(OutputViewer &view)
+{
+    return view.findChild<QPushButton *>(QStringLiteral("CloseBtn"));
+}
 
 // The text of a PDF file, laid out as printed.
 QString PdfText(const QString &pdf)
@@ -44,7 +60,7 @@ QList<double> LineLefts(const QString &pdf)
 
 } // namespace
 
-class ViewFileTest : public QObject
+class OutputViewerTest : public QObject
 {
     Q_OBJECT
 
@@ -55,42 +71,42 @@ private slots:
     void contentIsShownAsTheFileHoldsIt_data();
     void contentIsShownAsTheFileHoldsIt();
     void longLinesScrollInsteadOfWrapping();
-    void buttonsStayWhereTheyWerePlaced();
+    void buttonsSitSideBySideInThePanelsMiddle();
     void printWritesEveryLineBehindTenBlanks();
     void emptyFilePrintsAJobWithoutLines();
     void cancelledPrintDialogPrintsNothing();
     void printerFailureIsShownAsAnError();
     void anotherWindowTakingTheFocusClosesTheViewer();
-    void closeButtonHidesAndExecuteShowsAgain();
+    void closeButtonHidesAndViewFileShowsAgain();
 
 private:
     QTemporaryDir m_dir;
 };
 
-void ViewFileTest::init()
+void OutputViewerTest::init()
 {
     QVERIFY(m_dir.isValid());
 }
 
-void ViewFileTest::missingFileShowsNothing()
+void OutputViewerTest::missingFileShowsNothing()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
-    TViewForm view;
+    OutputViewer view;
     const QString path = m_dir.filePath(QStringLiteral("nothing.OUT"));
-    view.Execute(path, nullptr);
+    view.viewFile(path);
     QVERIFY(!view.isVisible());
-    QCOMPARE(view.ViewFileName, path);
+    QCOMPARE(view.fileName(), path);
     QVERIFY(prompts.shown.isEmpty());
 }
 
-void ViewFileTest::captionIsThePathWithAsciiLettersLowered()
+void OutputViewerTest::captionIsThePathWithAsciiLettersLowered()
 {
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Data ÄÖ")));
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("Data ÄÖ/Survey.OUT")), "x\r\n");
     QVERIFY(!path.isEmpty());
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     QVERIFY(view.isVisible());
     QVERIFY(view.isMaximized());
     QString expected = path;
@@ -101,7 +117,7 @@ void ViewFileTest::captionIsThePathWithAsciiLettersLowered()
     QVERIFY(view.windowTitle().endsWith(QStringLiteral("data ÄÖ/survey.out")));
 }
 
-void ViewFileTest::contentIsShownAsTheFileHoldsIt_data()
+void OutputViewerTest::contentIsShownAsTheFileHoldsIt_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
@@ -118,56 +134,66 @@ void ViewFileTest::contentIsShownAsTheFileHoldsIt_data()
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
-void ViewFileTest::contentIsShownAsTheFileHoldsIt()
+void OutputViewerTest::contentIsShownAsTheFileHoldsIt()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("content.OUT")), bytes);
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     QVERIFY(view.isVisible());
-    QVERIFY(view.ViewMemo->isReadOnly());
-    QCOMPARE(view.ViewMemo->toPlainText(), lines.join(QLatin1Char('\n')));
+    QVERIFY(Text(view)->isReadOnly());
+    QCOMPARE(Text(view)->toPlainText(), lines.join(QLatin1Char('\n')));
 }
 
-void ViewFileTest::longLinesScrollInsteadOfWrapping()
+void OutputViewerTest::longLinesScrollInsteadOfWrapping()
 {
     const QByteArray longLine(2000, 'x');
     const QString path
         = WriteFile(m_dir.filePath(QStringLiteral("wide.OUT")), longLine + "\r\nshort\r\n");
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     QCoreApplication::processEvents();
-    QCOMPARE(view.ViewMemo->document()->blockCount(), 2);
-    QCOMPARE(view.ViewMemo->document()->firstBlock().layout()->lineCount(), 1);
-    QVERIFY(view.ViewMemo->horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(Text(view)->document()->blockCount(), 2);
+    QCOMPARE(Text(view)->document()->firstBlock().layout()->lineCount(), 1);
+    QVERIFY(Text(view)->horizontalScrollBar()->maximum() > 0);
 }
 
-void ViewFileTest::buttonsStayWhereTheyWerePlaced()
+void OutputViewerTest::buttonsSitSideBySideInThePanelsMiddle()
 {
-    TViewForm view;
-    QCOMPARE(view.CloseBtn->x(), 216);
-    QCOMPARE(view.PrintBtn->x(), 146);
-    QCOMPARE(view.PrintBtn->focusPolicy(), Qt::NoFocus);
-    view.resize(1000, 700);
-    view.show();
-    QCoreApplication::processEvents();
-    QCOMPARE(view.CloseBtn->x(), 216);
-    QCOMPARE(view.PrintBtn->x(), 146);
-    QCOMPARE(view.Panel1->height(), 27);
+    OutputViewer view;
+    auto *panel = view.findChild<QFrame *>(QStringLiteral("ButtonPanel"));
+    QVERIFY(panel);
+    QCOMPARE(PrintButton(view)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(PrintButton(view)->parentWidget(), panel);
+    QCOMPARE(CloseButton(view)->parentWidget(), panel);
+    QCOMPARE(CloseButton(view)->toolTip(), QStringLiteral("Close file viewing."));
+    QCOMPARE(PrintButton(view)->statusTip(), QStringLiteral("Print Document"));
+    // Close starts at the middle of the panel, Print stands 10 pixels to its
+    // left; the panel runs along the bottom, 27 pixels high, at any size.
+    for (const QSize size : {QSize(440, 300), QSize(1000, 700)}) {
+        view.resize(size);
+        view.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(panel->height(), 27);
+        QCOMPARE(panel->width(), view.width());
+        QCOMPARE(panel->geometry().bottom(), view.height() - 1);
+        QCOMPARE(CloseButton(view)->x(), panel->width() / 2);
+        QCOMPARE(PrintButton(view)->geometry().right() + 1 + 10, CloseButton(view)->x());
+    }
 }
 
-void ViewFileTest::printWritesEveryLineBehindTenBlanks()
+void OutputViewerTest::printWritesEveryLineBehindTenBlanks()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("report.OUT")),
                                    "Random Error Distribution\r\n\r\nX\r\n    indented\r\n");
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     prompts.answerPrint(true, pdf);
-    view.PrintBtn->click();
+    PrintButton(view)->click();
     QCOMPARE(prompts.printDialogs, 1);
     QVERIFY(prompts.texts(PromptKind::Error).isEmpty());
 
@@ -188,22 +214,22 @@ void ViewFileTest::printWritesEveryLineBehindTenBlanks()
              qPrintable(QString::number(lefts[2] - area.left())));
 }
 
-void ViewFileTest::emptyFilePrintsAJobWithoutLines()
+void OutputViewerTest::emptyFilePrintsAJobWithoutLines()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("empty.OUT")), QByteArray());
     const QString pdf = m_dir.filePath(QStringLiteral("empty.pdf"));
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     QVERIFY(view.isVisible());
     prompts.answerPrint(true, pdf);
-    view.PrintBtnClick();
+    view.printFile();
     QVERIFY(QFile::exists(pdf));
     QCOMPARE(PdfText(pdf).trimmed(), QString());
 }
 
-void ViewFileTest::cancelledPrintDialogPrintsNothing()
+void OutputViewerTest::cancelledPrintDialogPrintsNothing()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
@@ -211,29 +237,29 @@ void ViewFileTest::cancelledPrintDialogPrintsNothing()
     const QString pdf = m_dir.filePath(QStringLiteral("cancel.pdf"));
     ProgramPrinter().setOutputFormat(QPrinter::PdfFormat);
     ProgramPrinter().setOutputFileName(pdf);
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     prompts.answerPrint(false);
-    view.PrintBtnClick();
+    view.printFile();
     QCOMPARE(prompts.printDialogs, 1);
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(prompts.shown.isEmpty());
 }
 
-void ViewFileTest::printerFailureIsShownAsAnError()
+void OutputViewerTest::printerFailureIsShownAsAnError()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("fail.OUT")), "text\r\n");
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     prompts.answerPrint(true, m_dir.filePath(QStringLiteral("no/such/folder/out.pdf")));
-    view.PrintBtnClick();
+    view.printFile();
     QCOMPARE(prompts.texts(PromptKind::Error).size(), 1);
     QVERIFY(view.isVisible());
 }
 
-void ViewFileTest::anotherWindowTakingTheFocusClosesTheViewer()
+void OutputViewerTest::anotherWindowTakingTheFocusClosesTheViewer()
 {
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("focus.OUT")), "text\r\n");
     QWidget frame;
@@ -241,35 +267,35 @@ void ViewFileTest::anotherWindowTakingTheFocusClosesTheViewer()
     frame.show();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
 
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     QVERIFY(QTest::qWaitForWindowActive(&view));
 
     frame.activateWindow();
     QTRY_VERIFY(!view.isVisible());
 
     // Shown again, it stays until the focus moves again.
-    view.Execute(path, nullptr);
+    view.viewFile(path);
     QVERIFY(QTest::qWaitForWindowActive(&view));
     QTest::qWait(50);
     QVERIFY(view.isVisible());
 }
 
-void ViewFileTest::closeButtonHidesAndExecuteShowsAgain()
+void OutputViewerTest::closeButtonHidesAndViewFileShowsAgain()
 {
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("again.OUT")), "first\r\n");
-    TViewForm view;
-    view.Execute(path, nullptr);
+    OutputViewer view;
+    view.viewFile(path);
     QVERIFY(view.isVisible());
-    view.CloseBtn->click();
+    CloseButton(view)->click();
     QVERIFY(!view.isVisible());
-    QCOMPARE(view.ViewMemo->toPlainText(), QStringLiteral("first"));
+    QCOMPARE(Text(view)->toPlainText(), QStringLiteral("first"));
 
     QVERIFY(!WriteFile(path, "second\r\n").isEmpty());
-    view.Execute(path, nullptr);
+    view.viewFile(path);
     QVERIFY(view.isVisible());
-    QCOMPARE(view.ViewMemo->toPlainText(), QStringLiteral("second"));
+    QCOMPARE(Text(view)->toPlainText(), QStringLiteral("second"));
 }
 
-QTEST_MAIN(ViewFileTest)
-#include "test_viewfile.moc"
+QTEST_MAIN(OutputViewerTest)
+#include "test_outputviewer.moc"

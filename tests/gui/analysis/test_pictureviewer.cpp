@@ -1,7 +1,7 @@
 // The graphics viewer: the picture, copying, printing and the keyboard.
 
 #include "gui/common/printing.h"
-#include "gui/viewers/graph.h"
+#include "gui/viewers/pictureviewer.h"
 #include "scriptedprompts.h"
 
 #include <QClipboard>
@@ -32,6 +32,11 @@ void UsePdfPrinter(const QString &file, int resolution)
     printer.setResolution(resolution);
 }
 
+QPushButton *Button(PictureViewer &viewer, const char *name)
+{
+    return viewer.findChild<QPushButton *>(QLatin1String(name));
+}
+
 // The bounding box of the dark pixels of an image.
 QRect DarkArea(const QImage &image)
 {
@@ -45,7 +50,7 @@ QRect DarkArea(const QImage &image)
 
 } // namespace
 
-class GraphTest : public QObject
+class PictureViewerTest : public QObject
 {
     Q_OBJECT
 
@@ -59,13 +64,14 @@ private slots:
     void enterClosesAndEscapeDoesNot();
     void pictureStaysBetweenShowings();
     void whiteOfThePictureLetsTheScrollBoxShowThrough();
+    void opensCentredOverItsParentWithTheButtonsBesideThePicture();
 };
 
-void GraphTest::clearImageMakesAWhitePictureOfTheViewerSize()
+void PictureViewerTest::clearImageMakesAWhitePictureOfTheViewerSize()
 {
-    TMyGraph graph;
+    PictureViewer graph;
     QVERIFY(!graph.hasPicture());
-    graph.ClearImage();
+    graph.clearPicture();
     const QImage &picture = graph.canvas();
     QCOMPARE(picture.size(), QSize(450, 450));
     for (int y = 0; y < 450; ++y)
@@ -74,22 +80,22 @@ void GraphTest::clearImageMakesAWhitePictureOfTheViewerSize()
 
     // A drawing is wiped by the next clearing.
     QPainter(&graph.canvas()).fillRect(100, 100, 20, 20, Qt::red);
-    graph.ClearImage();
+    graph.clearPicture();
     QCOMPARE(graph.canvas().pixel(110, 110), qRgb(255, 255, 255));
 }
 
-void GraphTest::copyPutsThePictureOnTheClipboard()
+void PictureViewerTest::copyPutsThePictureOnTheClipboard()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
-    TMyGraph graph;
-    graph.ClearImage();
+    PictureViewer graph;
+    graph.clearPicture();
     {
         QPainter painter(&graph.canvas());
         painter.fillRect(10, 20, 30, 40, QColor(128, 0, 0));
     }
     QGuiApplication::clipboard()->clear();
-    graph.CopyBtn->click();
+    Button(graph, "CopyBtn")->click();
 
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(450, 450));
@@ -98,7 +104,7 @@ void GraphTest::copyPutsThePictureOnTheClipboard()
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Image is copied to clipboard.")});
 }
 
-void GraphTest::printPlacesAFourInchSquareOneInchFromTheEdges_data()
+void PictureViewerTest::printPlacesAFourInchSquareOneInchFromTheEdges_data()
 {
     QTest::addColumn<int>("resolution");
     QTest::addColumn<QRect>("square");
@@ -110,7 +116,7 @@ void GraphTest::printPlacesAFourInchSquareOneInchFromTheEdges_data()
     QTest::newRow("120 dpi") << 120 << QRect(120, 120, 480, 480);
 }
 
-void GraphTest::printPlacesAFourInchSquareOneInchFromTheEdges()
+void PictureViewerTest::printPlacesAFourInchSquareOneInchFromTheEdges()
 {
     QFETCH(int, resolution);
     QFETCH(QRect, square);
@@ -122,14 +128,14 @@ void GraphTest::printPlacesAFourInchSquareOneInchFromTheEdges()
     printer.setFullPage(true);
     printer.setResolution(resolution);
 
-    TMyGraph graph;
-    graph.ClearImage();
+    PictureViewer graph;
+    graph.clearPicture();
     QRect target;
-    QVERIFY(graph.printPicture(printer, &target));
+    QVERIFY(graph.printTo(printer, &target));
     QCOMPARE(target, square);
 }
 
-void GraphTest::printedPageShowsThePictureInItsSquare()
+void PictureViewerTest::printedPageShowsThePictureInItsSquare()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
@@ -137,10 +143,10 @@ void GraphTest::printedPageShowsThePictureInItsSquare()
     const QString pdf = dir.filePath(QStringLiteral("picture.pdf"));
     UsePdfPrinter(pdf, 600);
 
-    TMyGraph graph;
-    graph.ClearImage();
+    PictureViewer graph;
+    graph.clearPicture();
     graph.canvas().fill(Qt::black);
-    graph.Print->click();
+    Button(graph, "PrintBtn")->click();
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Image sent to default printer.")});
 
     // Rendered at 50 dpi the one-inch margin is 50 pixels and the side 200.
@@ -161,7 +167,7 @@ void GraphTest::printedPageShowsThePictureInItsSquare()
         qPrintable(QStringLiteral("picture is %1 by %2").arg(dark.width()).arg(dark.height())));
 }
 
-void GraphTest::printFailureIsReported()
+void PictureViewerTest::printFailureIsReported()
 {
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
@@ -169,16 +175,16 @@ void GraphTest::printFailureIsReported()
     // A PDF file in a folder that does not exist cannot be written.
     UsePdfPrinter(dir.filePath(QStringLiteral("missing/folder/picture.pdf")), 600);
 
-    TMyGraph graph;
-    graph.ClearImage();
-    graph.PrintClick();
+    PictureViewer graph;
+    graph.clearPicture();
+    graph.printPicture();
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Sorry, error writing to printer.")});
 }
 
-void GraphTest::enterClosesAndEscapeDoesNot()
+void PictureViewerTest::enterClosesAndEscapeDoesNot()
 {
-    TMyGraph graph;
-    graph.ClearImage();
+    PictureViewer graph;
+    graph.clearPicture();
     bool stillOpenAfterEscape = false;
     QWidget *focusAtStart = nullptr;
     QTimer::singleShot(0, &graph, [&] {
@@ -192,30 +198,37 @@ void GraphTest::enterClosesAndEscapeDoesNot()
     const int result = graph.exec();
     QVERIFY(result != 99);
     QVERIFY(stillOpenAfterEscape);
-    QCOMPARE(focusAtStart, static_cast<QWidget *>(graph.CloseBtn));
+    QCOMPARE(focusAtStart, static_cast<QWidget *>(Button(graph, "CloseBtn")));
 }
 
-void GraphTest::pictureStaysBetweenShowings()
+void PictureViewerTest::pictureStaysBetweenShowings()
 {
-    TMyGraph graph;
-    graph.ClearImage();
+    PictureViewer graph;
+    graph.clearPicture();
     graph.canvas().setPixel(5, 7, qRgb(0, 0, 255));
-    QTimer::singleShot(0, graph.CloseBtn, &QPushButton::click);
+    QTimer::singleShot(0, Button(graph, "CloseBtn"), &QPushButton::click);
     graph.exec();
     QCOMPARE(graph.canvas().pixel(5, 7), qRgb(0, 0, 255));
 }
 
-void GraphTest::whiteOfThePictureLetsTheScrollBoxShowThrough()
+void PictureViewerTest::whiteOfThePictureLetsTheScrollBoxShowThrough()
 {
-    TMyGraph graph;
-    graph.ClearImage();
+    PictureViewer graph;
+    graph.clearPicture();
     QPainter(&graph.canvas()).fillRect(100, 100, 10, 50, QColor(128, 0, 0));
-    graph.refreshImage();
+    graph.refreshPicture();
     graph.show();
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
 
-    const QImage shown = graph.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRgb background = graph.ScrollBox1->viewport()->palette().color(QPalette::Light).rgb();
+    const QImage shown = graph.findChild<QLabel *>(QStringLiteral("Picture"))
+                             ->grab()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QRgb background = graph.findChild<QScrollArea *>(QStringLiteral("PictureArea"))
+                                ->viewport()
+                                ->palette()
+                                .color(QPalette::Light)
+                                .rgb();
     const qreal scale = shown.width() / 450.0;
     auto at = [&](int x, int y) { return shown.pixel(int(x * scale), int(y * scale)) & 0xFFFFFF; };
     QCOMPARE(at(105, 120), qRgb(128, 0, 0) & 0xFFFFFF);
@@ -225,5 +238,37 @@ void GraphTest::whiteOfThePictureLetsTheScrollBoxShowThrough()
     QCOMPARE(graph.canvas().pixel(300, 300), qRgb(255, 255, 255));
 }
 
-QTEST_MAIN(GraphTest)
-#include "test_graph.moc"
+void PictureViewerTest::opensCentredOverItsParentWithTheButtonsBesideThePicture()
+{
+    QWidget frame;
+    frame.setGeometry(60, 40, 1000, 700);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    PictureViewer graph(&frame);
+    QPoint centre;
+    QTimer::singleShot(0, &graph, [&] {
+        centre = graph.frameGeometry().center();
+        Button(graph, "CloseBtn")->click();
+    });
+    graph.exec();
+    QVERIFY2((centre - frame.frameGeometry().center()).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
+
+    // Right of the picture, from the top: Print, Copy, Close; Close first in
+    // tab order.
+    const QRect picture = graph.findChild<QScrollArea *>(QStringLiteral("PictureArea"))->geometry();
+    QPushButton *print = Button(graph, "PrintBtn");
+    QPushButton *copy = Button(graph, "CopyBtn");
+    QPushButton *close = Button(graph, "CloseBtn");
+    for (QPushButton *button : {print, copy, close})
+        QVERIFY(button->x() > picture.right() && button->geometry().bottom() <= picture.bottom());
+    QVERIFY(print->y() < copy->y() && copy->y() < close->y());
+    QCOMPARE(close->text(), QStringLiteral("&Close"));
+    QCOMPARE(copy->text(), QStringLiteral("Copy Image"));
+    QCOMPARE(print->text(), QStringLiteral("Print Image"));
+    QCOMPARE(close->nextInFocusChain(), static_cast<QWidget *>(copy));
+    QCOMPARE(copy->nextInFocusChain(), static_cast<QWidget *>(print));
+}
+
+QTEST_MAIN(PictureViewerTest)
+#include "test_pictureviewer.moc"

@@ -1,4 +1,4 @@
-#include "gui/viewers/viewfile.h"
+#include "gui/viewers/outputviewer.h"
 
 #include "gui/common/fonts.h"
 #include "gui/common/pictures.h"
@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -21,14 +22,12 @@
 
 #include <cmath>
 
-TViewForm *ViewForm = nullptr;
-
 namespace {
 
 constexpr int DesignWidth = 440;
 constexpr int DesignHeight = 300;
-constexpr int PanelDesignWidth = 432;
 constexpr int PanelHeight = 27;
+constexpr int ButtonGap = 10;
 constexpr int LeftMargin = 10; // blanks in front of every printed line
 
 // Only the letters A to Z are lowered; every other character stays as it is.
@@ -56,7 +55,7 @@ QStringList SplitLines(const QString &text)
 
 } // namespace
 
-TViewForm::TViewForm(QWidget *parent)
+OutputViewer::OutputViewer(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("View and print output files"));
@@ -64,99 +63,107 @@ TViewForm::TViewForm(QWidget *parent)
     setAutoFillBackground(true);
     setFont(PixelFont(QStringLiteral("System"), 13));
 
-    ViewMemo = new QPlainTextEdit(this);
-    ViewMemo->setReadOnly(true);
-    ViewMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ViewMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ViewMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont = PixelFont(QStringLiteral("Courier New"), 11);
-    memoFont.setStyleHint(QFont::TypeWriter);
-    ViewMemo->setFont(memoFont);
-    QPalette memoPalette = ViewMemo->palette();
-    memoPalette.setColor(QPalette::Base, QColor(255, 251, 240)); // cream
-    memoPalette.setColor(QPalette::Text, Qt::black);
-    ViewMemo->setPalette(memoPalette);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("Text"));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont textFont = PixelFont(QStringLiteral("Courier New"), 11);
+    textFont.setStyleHint(QFont::TypeWriter);
+    m_text->setFont(textFont);
+    QPalette textPalette = m_text->palette();
+    textPalette.setColor(QPalette::Base, QColor(255, 251, 240)); // cream
+    textPalette.setColor(QPalette::Text, Qt::black);
+    m_text->setPalette(textPalette);
 
-    Panel1 = new QFrame(this);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setFixedHeight(PanelHeight);
-    Panel1->resize(PanelDesignWidth, PanelHeight);
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("ButtonPanel"));
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panel->setFixedHeight(PanelHeight);
 
-    CloseBtn = new QPushButton(QStringLiteral("&Close"), Panel1);
-    CloseBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    CloseBtn->setToolTip(QStringLiteral("Close file viewing."));
-    CloseBtn->resize(70, 25);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), m_panel);
+    m_closeButton->setObjectName(QStringLiteral("CloseBtn"));
+    m_closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_closeButton->setToolTip(QStringLiteral("Close file viewing."));
+    m_closeButton->setFixedSize(70, 25);
 
     // The Print button never takes the focus and shows no tooltip; its
     // picture stands to the right of the caption.
-    PrintBtn = new QToolButton(Panel1);
-    PrintBtn->setText(QStringLiteral("&Print"));
-    PrintBtn->setIcon(Pictures::Print());
-    PrintBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    PrintBtn->setLayoutDirection(Qt::RightToLeft);
-    PrintBtn->setAutoRaise(true);
-    PrintBtn->setFocusPolicy(Qt::NoFocus);
-    PrintBtn->setStatusTip(QStringLiteral("Print Document"));
-    PrintBtn->resize(60, 25);
+    m_printButton = new QToolButton(m_panel);
+    m_printButton->setObjectName(QStringLiteral("PrintBtn"));
+    m_printButton->setText(QStringLiteral("&Print"));
+    m_printButton->setIcon(Pictures::Print());
+    m_printButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_printButton->setLayoutDirection(Qt::RightToLeft);
+    m_printButton->setAutoRaise(true);
+    m_printButton->setFocusPolicy(Qt::NoFocus);
+    m_printButton->setStatusTip(QStringLiteral("Print Document"));
+    m_printButton->setFixedSize(60, 25);
 
-    // The buttons are placed once, from the panel's design width, and stay
-    // where they are when the window changes size.
-    CloseBtn->move(Panel1->width() / 2, 1);
-    PrintBtn->move(CloseBtn->x() - PrintBtn->width() - 10, 1);
+    // Print and Close side by side in the middle of the panel, Close starting
+    // at the middle: Print with its gap is exactly as wide as Close.
+    static_assert(60 + ButtonGap == 70);
+    auto *buttons = new QHBoxLayout(m_panel);
+    buttons->setContentsMargins(0, 1, 0, 1);
+    buttons->setSpacing(0);
+    buttons->addStretch(1);
+    buttons->addWidget(m_printButton);
+    buttons->addSpacing(ButtonGap);
+    buttons->addWidget(m_closeButton);
+    buttons->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(ViewMemo, 1);
-    layout->addWidget(Panel1);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_panel);
 
     resize(DesignWidth, DesignHeight);
 
-    connect(CloseBtn, &QPushButton::clicked, this, &TViewForm::CloseForm);
-    connect(PrintBtn, &QToolButton::clicked, this, &TViewForm::PrintBtnClick);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TViewForm::focusWindowChanged);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_printButton, &QToolButton::clicked, this, &OutputViewer::printFile);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &OutputViewer::focusWindowChanged);
 }
 
-TViewForm::~TViewForm() = default;
-
-void TViewForm::Execute(const QString &path, QObject *sender)
+bool OutputViewer::viewFile(const QString &path)
 {
-    ViewFileName = path;
+    m_fileName = path;
     if (!QFileInfo(path).isFile())
-        return;
-    if (!ShowFile(sender))
-        return;
+        return false;
+    if (!loadFile())
+        return false;
     m_hadFocus = false;
     showMaximized();
     raise();
     activateWindow();
     repaint();
+    return true;
 }
 
-bool TViewForm::ShowFile(QObject *)
+bool OutputViewer::loadFile()
 {
-    QFile file(ViewFileName);
+    QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         Prompts::current().error(
             QStringLiteral("Cannot open file \"%1\". %2")
-                .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
+                .arg(QDir::toNativeSeparators(m_fileName), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         Prompts::current().error(
             QStringLiteral("Cannot read file \"%1\". %2")
-                .arg(QDir::toNativeSeparators(ViewFileName), file.errorString()));
+                .arg(QDir::toNativeSeparators(m_fileName), file.errorString()));
         return false;
     }
-    const QString text = DecodeText(bytes);
-    m_lines = SplitLines(text);
-    ViewMemo->setPlainText(m_lines.join(QLatin1Char('\n')));
-    setWindowTitle(LowerAsciiLetters(ViewFileName));
+    m_lines = SplitLines(DecodeText(bytes));
+    m_text->setPlainText(m_lines.join(QLatin1Char('\n')));
+    setWindowTitle(LowerAsciiLetters(m_fileName));
     return true;
 }
 
-void TViewForm::PrintBtnClick()
+void OutputViewer::printFile()
 {
     // The print dialog and any message about the print belong to this
     // command: the viewer stays while they are up.
@@ -172,14 +179,14 @@ void TViewForm::PrintBtnClick()
         return;
 
     PrinterTextChannel channel(printer);
-    if (!channel.open(ViewFileName)) {
+    if (!channel.open(m_fileName)) {
         Prompts::current().error(QStringLiteral("The printer could not start printing \"%1\".")
-                                     .arg(QDir::toNativeSeparators(ViewFileName)));
+                                     .arg(QDir::toNativeSeparators(m_fileName)));
         return;
     }
     // The printed text has the screen font's size in points (11 pixels on a
     // 96-dpi screen is 8 points).
-    QFont font = ViewMemo->font();
+    QFont font = m_text->font();
     const int pixels = font.pixelSize();
     if (pixels > 0)
         font.setPointSize(std::max(1, static_cast<int>(std::lrint(pixels * 72.0 / 96.0))));
@@ -190,15 +197,10 @@ void TViewForm::PrintBtnClick()
     channel.close();
     if (printer.printerState() == QPrinter::Error)
         Prompts::current().error(
-            QStringLiteral("Printing \"%1\" failed.").arg(QDir::toNativeSeparators(ViewFileName)));
+            QStringLiteral("Printing \"%1\" failed.").arg(QDir::toNativeSeparators(m_fileName)));
 }
 
-void TViewForm::CloseForm()
-{
-    hide();
-}
-
-void TViewForm::focusWindowChanged()
+void OutputViewer::focusWindowChanged()
 {
     QWindow *focus = QGuiApplication::focusWindow();
     QWindow *own = windowHandle();
@@ -211,5 +213,5 @@ void TViewForm::focusWindowChanged()
     if (!focus || !m_hadFocus || m_printing || !isVisible())
         return;
     m_hadFocus = false;
-    CloseForm();
+    close();
 }

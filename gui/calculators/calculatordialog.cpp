@@ -1,0 +1,217 @@
+#include "gui/calculators/calculatordialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "core/calculators/resulttext.h"
+#include "gui/common/clipboard.h"
+#include "gui/common/fonts.h"
+#include "gui/common/help.h"
+#include "gui/common/printing.h"
+#include "gui/common/prompts.h"
+#include "gui/common/text.h"
+#include "gui/viewers/resultsdialog.h"
+#include "gui/viewers/windowplacement.h"
+
+namespace {
+
+const int BorderWidth = 10;
+
+QFont labelFont()
+{
+    return PixelFont(QStringLiteral("Times New Roman"), 16, true);
+}
+
+QFont editFont()
+{
+    return PixelFont(QStringLiteral("Times New Roman"), 13);
+}
+
+void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// The banner that heads every printed calculator report.
+const char *const BannerTitle = "          Mervan for Windows";
+const char *const BannerRule = "          ~~~~~~~~~~~~~~~~~~~~";
+
+} // namespace
+
+CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
+    : QDialog(parent)
+    , m_design(design)
+{
+    setWindowTitle(design.caption);
+    if (design.helpContext != 0)
+        setHelpContext(this, design.helpContext);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
+    // The dialog takes the size of its contents and cannot be resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_fields = new QFormLayout;
+    m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    m_fields->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->addLayout(m_fields);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_okButton = buttons->addButton(QDialogButtonBox::Ok);
+    m_okButton->setObjectName(QStringLiteral("OkBtn"));
+    m_okButton->setText(tr("OK"));
+    m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_okButton->setDefault(true);
+    m_cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
+    m_cancelButton->setObjectName(QStringLiteral("CancelBtn"));
+    m_cancelButton->setText(tr("Cancel"));
+    m_cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    // The style's help picture reads as an error mark in some styles; the
+    // caption says enough.
+    m_helpButton = buttons->addButton(QDialogButtonBox::Help);
+    m_helpButton->setObjectName(QStringLiteral("HelpBtn"));
+    m_helpButton->setText(tr("&Help"));
+    m_helpButton->setIcon(QIcon());
+    m_helpButton->setAutoDefault(false);
+    if (design.helpButtonContext != 0)
+        setHelpContext(m_helpButton, design.helpButtonContext);
+    layout->addWidget(buttons);
+
+    setTabOrder(m_okButton, m_cancelButton);
+    setTabOrder(m_cancelButton, m_helpButton);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &CalculatorDialog::showHelp);
+}
+
+QLabel *CalculatorDialog::makeLabel(const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setFont(labelFont());
+    setTextColour(label, QPalette::WindowText, QColor(0, 0, 128));
+    return label;
+}
+
+QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &labelText,
+                                      const QString &editName, const QString &hint, int width,
+                                      int helpContext, const QString &unitName,
+                                      const QString &unitText)
+{
+    QLabel *label = makeLabel(labelName, labelText);
+
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(editName);
+    edit->setFont(editFont());
+    setTextColour(edit, QPalette::Text, Qt::black);
+    edit->setFixedWidth(width);
+    // The hint travels with the field; it is displayed only by dialogs that
+    // switch hints on.
+    edit->setProperty("hint", hint);
+    if (m_design.showHints)
+        edit->setToolTip(hint);
+    if (helpContext != 0)
+        setHelpContext(edit, helpContext);
+    label->setBuddy(edit);
+
+    if (unitText.isEmpty()) {
+        m_fields->addRow(label, edit);
+    } else {
+        auto *field = new QHBoxLayout;
+        field->addWidget(edit);
+        field->addWidget(makeLabel(unitName, unitText));
+        m_fields->addRow(label, field);
+    }
+
+    // Fields first, in the order added, then OK, Cancel and Help.
+    if (m_lastField)
+        setTabOrder(m_lastField, edit);
+    else
+        m_firstField = edit;
+    setTabOrder(edit, m_okButton);
+    m_lastField = edit;
+    return edit;
+}
+
+void CalculatorDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred over the window it belongs to on its first showing, with
+    // typing starting in the first field; after Retry it comes back where
+    // the user left it, with the focus where it was.
+    if (!m_placed) {
+        m_placed = true;
+        CentreOverParent(this);
+        if (m_firstField)
+            m_firstField->setFocus();
+    }
+}
+
+void CalculatorDialog::showHelp()
+{
+    const int context
+        = helpContext(m_helpButton) != 0 ? helpContext(m_helpButton) : helpContext(this);
+    HelpSystem::current().showContext(HelpFileFor(this), context);
+}
+
+void CalculatorDialog::run()
+{
+    // One results window for the request, over the window the dialog
+    // belongs to; Retry shows the same one again.
+    ResultsDialog results(parentWidget());
+    for (;;) {
+        if (exec() != QDialog::Accepted)
+            return;
+
+        const CalcOutcome outcome = runRequest();
+        // Shown like every other message of the core: the read error's ETX
+        // marks left out and its CR breaks as line breaks.
+        for (const std::string &text : outcome.messages)
+            Prompts::current().message(CoreMessageText(text));
+        if (!outcome.accepted)
+            continue;
+
+        const QString report = FromCore(ResultText);
+        switch (results.showReport(m_design.resultCaption, report)) {
+        case ResultsDialog::Retry:
+            continue;
+        case ResultsDialog::Clipboard:
+            CopyTextToClipboard(report);
+            return;
+        case ResultsDialog::Print:
+            if (Prompts::current().printDialog(this, ProgramPrinter()))
+                printReport(report, results.displayFont());
+            return;
+        default:
+            return;
+        }
+    }
+}
+
+void CalculatorDialog::printReport(const QString &report, const QFont &font)
+{
+    PrinterTextChannel channel(ProgramPrinter());
+    if (!channel.open(m_design.resultCaption))
+        throw std::runtime_error("Printing failed: the printer did not start the print job.");
+    try {
+        channel.setFont(font);
+        channel.writeLine(QString::fromLatin1(BannerTitle));
+        channel.writeLine(QString::fromLatin1(BannerRule));
+        channel.writeLine(report);
+    } catch (...) {
+        channel.close();
+        throw;
+    }
+    channel.close();
+}

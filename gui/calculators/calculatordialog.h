@@ -1,0 +1,73 @@
+#pragma once
+// CalculatorDialog: what the four calculator dialogs have in common.
+//
+// Each calculator is a small modal dialog of labelled edit fields over a row of
+// OK, Cancel and Help buttons (object names OkBtn, CancelBtn, HelpBtn). A
+// request runs the dialog loop on a dialog made for it alone: show the dialog;
+// on OK validate and compute; show the messages; when the input was accepted
+// show the report in a results window and carry out the button pressed there
+// (Retry shows the dialog again with the typed values, Clipboard copies the
+// report, Print prints it with a banner). The caller destroys the dialog when
+// the request ends, however it ends.
+//
+// A calculator adds only its fields, its design and its request function.
+
+#include <QDialog>
+#include <QString>
+
+#include "core/calculators/calcinput.h"
+
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CalculatorDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // What tells the calculators' dialogs apart besides their fields.
+    struct Design
+    {
+        QString caption;       // the dialog's own caption
+        QString resultCaption; // the results window's caption
+        int helpContext = 0;   // the dialog's own context; 0 for none
+        int helpButtonContext = 0;
+        bool showHints = true; // false: hints are kept but not displayed
+    };
+
+    // The loop of one request, run on this dialog.
+    void run();
+
+protected:
+    CalculatorDialog(const Design &design, QWidget *parent);
+
+    // Adds a row: a label (bold navy) left of a new edit field (black), the
+    // label's mnemonic leading to the field. Fields join the tab order in the
+    // order they are added, before the buttons. unitText, when given, is a
+    // label right of the field (a unit such as "%") named unitName.
+    QLineEdit *addField(const QString &labelName, const QString &labelText, const QString &editName,
+                        const QString &hint, int width, int helpContext = 0,
+                        const QString &unitName = QString(), const QString &unitText = QString());
+
+    // Validates the fields' texts and computes; on acceptance ResultText holds
+    // the report.
+    virtual CalcOutcome runRequest() = 0;
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Prints the banner and the report on the chosen printer in font.
+    void printReport(const QString &report, const QFont &font);
+    QLabel *makeLabel(const QString &name, const QString &text);
+    void showHelp();
+
+    Design m_design;
+    QFormLayout *m_fields = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_helpButton = nullptr;
+    QWidget *m_firstField = nullptr;
+    QWidget *m_lastField = nullptr;
+    bool m_placed = false;
+};

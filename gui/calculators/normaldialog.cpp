@@ -1,0 +1,34 @@
+#include "gui/calculators/normaldialog.h"
+
+#include <QLineEdit>
+
+#include "gui/common/text.h"
+
+namespace {
+
+CalculatorDialog::Design normalDesign()
+{
+    CalculatorDialog::Design design;
+    design.caption = QStringLiteral("Normal Distribution");
+    design.resultCaption = QStringLiteral("Normal Distribution");
+    design.helpContext = 0; // none of its own: F1 on the dialog finds nothing
+    design.helpButtonContext = 7;
+    design.showHints = true;
+    return design;
+}
+
+} // namespace
+
+NormalDialog::NormalDialog(QWidget *parent)
+    : CalculatorDialog(normalDesign(), parent)
+{
+    m_percentEdit = addField(QStringLiteral("Label1"), QStringLiteral("Percent probability:"),
+                             QStringLiteral("PEdit"),
+                             QStringLiteral("Enter the desired percent  probability"), 49, 0,
+                             QStringLiteral("Label2"), QStringLiteral("%"));
+}
+
+CalcOutcome NormalDialog::runRequest()
+{
+    return RunNormalRequest(ToCore(m_percentEdit->text()));
+}

@@ -1,0 +1,182 @@
+#include "gui/viewers/pictureviewer.h"
+
+#include "gui/common/clipboard.h"
+#include "gui/common/fonts.h"
+#include "gui/common/printing.h"
+#include "gui/common/prompts.h"
+#include "gui/viewers/windowplacement.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Border = 10;
+constexpr int ScrollSide = 455;
+constexpr int ButtonGap = 7;
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption,
+                        const QString &hint)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setFixedSize(75, 25);
+    return button;
+}
+
+} // namespace
+
+PictureViewer::PictureViewer(QWidget *parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Graphics viewer"));
+    setModal(true);
+    setBackgroundRole(QPalette::Button);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+
+    // The scrolling area shows through the picture wherever the picture is
+    // white.
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("PictureArea"));
+    m_scrollArea->setFixedSize(ScrollSide, ScrollSide);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setBackgroundRole(QPalette::Light);
+    m_scrollArea->viewport()->setBackgroundRole(QPalette::Light);
+    m_scrollArea->setWidgetResizable(false);
+    m_scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_pictureLabel = new QLabel;
+    m_pictureLabel->setObjectName(QStringLiteral("Picture"));
+    m_pictureLabel->setFixedSize(ImageSize, ImageSize);
+    m_pictureLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scrollArea->setWidget(m_pictureLabel);
+
+    m_closeButton = MakeButton(this, QStringLiteral("CloseBtn"), QStringLiteral("&Close"),
+                               QStringLiteral("Close to see computations."));
+    m_closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_copyButton = MakeButton(this, QStringLiteral("CopyBtn"), QStringLiteral("Copy Image"),
+                              QStringLiteral("Copy image to clipboard."));
+    m_printButton = MakeButton(this, QStringLiteral("PrintBtn"), QStringLiteral("Print Image"),
+                               QStringLiteral("Send image to your default Windows printer."));
+
+    // The picture on the left; the buttons on the right, at the bottom, Print
+    // above Copy above Close.
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(ButtonGap);
+    buttons->addStretch(1);
+    buttons->addWidget(m_printButton);
+    buttons->addWidget(m_copyButton);
+    buttons->addWidget(m_closeButton);
+    buttons->addSpacing(6); // Close ends a little above the picture's edge
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Border, Border, Border, Border);
+    layout->setSpacing(472 - ScrollSide);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_scrollArea);
+    layout->addLayout(buttons);
+
+    // Close first, so that Enter closes the viewer when it first appears.
+    setTabOrder(m_closeButton, m_copyButton);
+    setTabOrder(m_copyButton, m_printButton);
+    m_closeButton->setDefault(true);
+
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+    connect(m_copyButton, &QPushButton::clicked, this, &PictureViewer::copyPicture);
+    connect(m_printButton, &QPushButton::clicked, this, qOverload<>(&PictureViewer::printPicture));
+}
+
+QImage &PictureViewer::canvas()
+{
+    if (m_picture.isNull()) {
+        m_picture = QImage(ImageSize, ImageSize, QImage::Format_RGB32);
+        m_picture.fill(Qt::white);
+    }
+    return m_picture;
+}
+
+void PictureViewer::clearPicture()
+{
+    canvas().fill(Qt::white);
+    refreshPicture();
+}
+
+void PictureViewer::refreshPicture()
+{
+    // The picture is shown transparent: wherever it is white, the scrolling
+    // area's colour shows through.
+    const QRgb background = m_scrollArea->viewport()->palette().color(QPalette::Light).rgb();
+    QImage shown = canvas().convertToFormat(QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == (white & 0xFFFFFF))
+                line[x] = background;
+    }
+    m_pictureLabel->setPixmap(QPixmap::fromImage(shown));
+}
+
+void PictureViewer::copyPicture()
+{
+    CopyImageToClipboard(canvas());
+    Prompts::current().message(QStringLiteral("Image is copied to clipboard."));
+}
+
+bool PictureViewer::printTo(QPrinter &printer, QRect *target)
+{
+    // One inch from the left and top edges on paper 8.5 inches wide, four
+    // inches square.
+    const int pageWidth = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+    if (pageWidth <= 0)
+        return false;
+    const int m = static_cast<int>(pageWidth / 8.5);
+    const QRect square(m, m, 4 * m, 4 * m);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    painter.drawImage(square, canvas());
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return false;
+    if (target)
+        *target = square;
+    return true;
+}
+
+void PictureViewer::printPicture()
+{
+    if (printTo(ProgramPrinter()))
+        Prompts::current().message(QStringLiteral("Image sent to default printer."));
+    else
+        Prompts::current().message(QStringLiteral("Sorry, error writing to printer."));
+}
+
+void PictureViewer::keyPressEvent(QKeyEvent *event)
+{
+    // Esc does not close the viewer; only Close and the close box do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PictureViewer::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        CentreOverParent(this);
+    }
+}
