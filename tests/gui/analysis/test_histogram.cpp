@@ -143,6 +143,7 @@ private slots:
     void cleanup();
 
     void labelsSwapWithTheEntryKind();
+    void arrangementAndTabOrder();
     void helpButtonAsksForTheDialogsTopic();
     void entryIsCheckedBeforeTheFileIsAskedFor_data();
     void entryIsCheckedBeforeTheFileIsAskedFor();
@@ -204,6 +205,48 @@ void HistogramTest::labelsSwapWithTheEntryKind()
     QVERIFY(Label(dialog, "Label1")->isVisible());
     QVERIFY(!Label(dialog, "Label2")->isVisible());
     QCOMPARE(Label(dialog, "Label1")->text(), QStringLiteral("Number of Intervals:"));
+}
+
+void HistogramTest::arrangementAndTabOrder()
+{
+    HistogramDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Histogram data"));
+
+    // The focus starts on the first check box and goes through the boxes,
+    // the entry field and the buttons in this order.
+    const QStringList order{"EntryBox", "CenterBox", "EntryText", "OkBtn", "EscBtn", "HelpBtn"};
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    QStringList visited;
+    QWidget *widget = QApplication::focusWidget();
+    for (int step = 0; step < order.size(); ++step) {
+        visited << widget->objectName();
+        widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible())
+            widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(visited, order);
+
+    // The boxes one above the other, the entry below them with its label on
+    // its left; OK, Cancel and Help in a column on the right.
+    auto at = [&](QWidget *child) { return child->mapTo(&dialog, QPoint()); };
+    QCheckBox *intervals = Box(dialog, "EntryBox");
+    QCheckBox *centre = Box(dialog, "CenterBox");
+    QLineEdit *entry = Entry(dialog);
+    QVERIFY(at(intervals).y() < at(centre).y() && at(centre).y() < at(entry).y());
+    QVERIFY(Label(dialog, "Label1")->geometry().right() < at(entry).x());
+    QPushButton *ok = Button(dialog, "OkBtn");
+    QPushButton *cancel = Button(dialog, "EscBtn");
+    QPushButton *help = Button(dialog, "HelpBtn");
+    QVERIFY(at(ok).y() < at(cancel).y() && at(cancel).y() < at(help).y());
+    for (QPushButton *button : {ok, cancel, help})
+        QVERIFY(at(button).x() > intervals->geometry().right()
+                && at(button).x() > entry->geometry().right());
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(ok->isDefault());
+    QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+    QCOMPARE(help->text(), QStringLiteral("Help"));
 }
 
 void HistogramTest::helpButtonAsksForTheDialogsTopic()
