@@ -1,9 +1,9 @@
-// Editor windows inside the frame: their keys reach only the window that has
-// the focus, and they never collide with the frame's own keys.
+// Editor windows inside the main window: their keys reach only the window
+// that has the focus, and they never collide with the main window's own keys.
 
 #include "editortestutil.h"
-#include "gui/editor/mdichild.h"
-#include "gui/mainwindow/mdiframe.h"
+#include "gui/editor/editorwindow.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "scriptedprompts.h"
 
 #include <QAction>
@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,11 +25,11 @@ class TestEditorInFrame : public QObject
 private:
     ScriptedPrompts prompts;
     std::unique_ptr<ScopedPrompts> scoped;
-    std::unique_ptr<TFrameForm> frame;
+    std::unique_ptr<MainWindow> frame;
     QTemporaryDir dir;
     QString previousFolder;
 
-    TChild *active() const { return frame->activeChild(); }
+    EditorWindow *active() const { return frame->activeEditor(); }
 
 private slots:
     void init()
@@ -37,9 +38,7 @@ private slots:
         scoped = std::make_unique<ScopedPrompts>(prompts);
         previousFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        TFrameForm::Options options;
-        options.splash = false;
-        frame = std::make_unique<TFrameForm>(options);
+        frame = std::make_unique<MainWindow>();
         frame->show();
         QVERIFY(QTest::qWaitForWindowActive(frame.get()));
     }
@@ -53,41 +52,43 @@ private slots:
 
     void newKeyInAnEditorMakesExactlyOneWindow()
     {
-        frame->New1Click(nullptr);
+        frame->newFile();
         QCOMPARE(frame->editorWindows().size(), 1);
-        QTest::keyClick(active()->Memo1, Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(active(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(frame->editorWindows().size(), 2);
-        QCOMPARE(active()->FileName, QStringLiteral("DOC2.dat"));
+        QCOMPARE(active()->fileName(), QStringLiteral("DOC2.dat"));
     }
 
     void editorMenusJoinTheBar()
     {
-        frame->New1Click(nullptr);
+        frame->newFile();
         const QList<QAction *> bar = frame->menuBar()->actions();
-        QVERIFY(bar.contains(active()->fileMenu()->menuAction()));
-        QVERIFY(bar.contains(active()->editMenu()->menuAction()));
-        QCOMPARE(bar.indexOf(active()->fileMenu()->menuAction()) + 1,
-                 bar.indexOf(active()->editMenu()->menuAction()));
+        auto *file = frame->findChild<QMenu *>(QStringLiteral("editorFileMenu"));
+        auto *edit = frame->findChild<QMenu *>(QStringLiteral("editMenu"));
+        QVERIFY(file && edit);
+        QVERIFY(bar.contains(file->menuAction()));
+        QVERIFY(bar.contains(edit->menuAction()));
+        QCOMPARE(bar.indexOf(file->menuAction()) + 1, bar.indexOf(edit->menuAction()));
     }
 
     void keysActOnTheFocusedEditorOnly()
     {
-        frame->New1Click(nullptr);
-        TChild *first = active();
-        frame->New1Click(nullptr);
-        TChild *second = active();
+        frame->newFile();
+        EditorWindow *first = active();
+        frame->newFile();
+        EditorWindow *second = active();
         QVERIFY(first != second);
-        for (TChild *child : {first, second}) {
-            child->Memo1->setPlainText(QStringLiteral("text"));
-            child->Memo1->document()->setModified(false);
+        for (EditorWindow *child : {first, second}) {
+            child->setPlainText(QStringLiteral("text"));
+            child->document()->setModified(false);
         }
-        second->Memo1->setFocus();
-        second->Memo1->selectAll();
-        QTest::keyClick(second->Memo1, Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(second->Memo1->toPlainText(), QString());
-        QCOMPARE(first->Memo1->toPlainText(), QStringLiteral("text"));
+        second->setFocus();
+        second->selectAll();
+        QTest::keyClick(second, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(second->toPlainText(), QString());
+        QCOMPARE(first->toPlainText(), QStringLiteral("text"));
 
-        QTest::keyClick(second->Memo1, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(second, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("DOC2.dat"))), QByteArray());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DOC1.dat"))));
         QVERIFY(prompts.shown.isEmpty());
@@ -95,14 +96,14 @@ private slots:
 
     void exitFromAnEditorAsksForEveryModifiedWindow()
     {
-        frame->New1Click(nullptr);
+        frame->newFile();
         TypeAtEnd(*active(), QStringLiteral("1"));
-        frame->New1Click(nullptr);
+        frame->newFile();
         TypeAtEnd(*active(), QStringLiteral("2"));
-        frame->New1Click(nullptr); // unmodified: no question
+        frame->newFile(); // unmodified: no question
         prompts.answerConfirm(QMessageBox::No);
         prompts.answerConfirm(QMessageBox::Cancel);
-        QTest::keyClick(active()->Memo1, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(active(), Qt::Key_X, Qt::AltModifier);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(prompts.texts(PromptKind::Confirm),
                  (QStringList{"Save changes to DOC1.dat? ", "Save changes to DOC2.dat? "}));
@@ -110,9 +111,9 @@ private slots:
         QVERIFY(frame->isVisible());
         const QList<QMdiSubWindow *> left = frame->editorWindows();
         QCOMPARE(left.size(), 2);
-        auto *kept = qobject_cast<TChild *>(left.first()->widget());
-        QCOMPARE(kept->FileName, QStringLiteral("DOC2.dat"));
-        QVERIFY(kept->Memo1->document()->isModified());
+        auto *kept = qobject_cast<EditorWindow *>(left.first()->widget());
+        QCOMPARE(kept->fileName(), QStringLiteral("DOC2.dat"));
+        QVERIFY(kept->document()->isModified());
     }
 
     void saveAsShortensTheCaptionOfAnOpenedFile()
@@ -120,30 +121,30 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("trees.dat"));
         QVERIFY(WriteBytes(path, "1 2\r\n"));
         prompts.answerOpen(path);
-        frame->Open1Click(nullptr);
-        QMdiSubWindow *window = frame->activeEditorWindow();
+        frame->open();
+        QMdiSubWindow *window = frame->activeSubWindow();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), path);
         const QString other = dir.filePath(QStringLiteral("copy.dat"));
         prompts.answerSave(other);
-        active()->SaveAs1Click();
+        frame->findChild<QAction *>(QStringLiteral("actionSaveAs"))->trigger();
         QCOMPARE(window->windowTitle(), QStringLiteral("copy.dat"));
         QCOMPARE(ReadBytes(other), QByteArray("1 2\r\n"));
-        QCOMPARE(CurrentFileName, other);
+        QCOMPARE(frame->lastFilePath(), other);
     }
 
     void closeBoxAsksAndCancelKeepsTheWindow()
     {
-        frame->New1Click(nullptr);
+        frame->newFile();
         TypeAtEnd(*active(), QStringLiteral("x"));
-        QMdiSubWindow *window = frame->activeEditorWindow();
+        QMdiSubWindow *window = frame->activeSubWindow();
         prompts.answerConfirm(QMessageBox::Cancel);
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(frame->editorWindows().size(), 1);
         QCOMPARE(prompts.texts(PromptKind::Confirm), QStringList{"Save changes to DOC1.dat? "});
         prompts.answerConfirm(QMessageBox::No);
-        active()->Close1Click();
+        frame->findChild<QAction *>(QStringLiteral("actionClose"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(frame->editorWindows().size(), 0);
     }
