@@ -57,7 +57,7 @@ QWidget *ShowSplash(QWidget *window, int milliseconds)
     splash->setAttribute(Qt::WA_ShowWithoutActivating);
     splash->setModal(false);
     new SplashDismisser(splash);
-    QTimer::singleShot(milliseconds, splash, &QWidget::close);
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, splash, &QWidget::close);
     splash->show();
     return splash;
 }

@@ -61,7 +61,7 @@ private:
 
     QString path(const QString &name) const { return dir->filePath(name); }
 
-    // A window showing the file, as the frame sets it up after Open.
+    // A window showing the file, as the main window sets it up after Open.
     std::unique_ptr<EditorWindow> openWindow(const QString &file)
     {
         auto child = std::make_unique<EditorWindow>();

@@ -59,7 +59,7 @@ private:
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<ScopedPrompts> m_use;
     std::unique_ptr<MainWindow> m_window;
-    MainWindow *frame = nullptr;
+    MainWindow *mainWindow = nullptr;
 };
 
 void TestEditorWindows::init()
@@ -73,13 +73,13 @@ void TestEditorWindows::init()
     m_use = std::make_unique<ScopedPrompts>(*m_prompts);
     PrepareApplication();
     m_window = std::make_unique<MainWindow>();
-    frame = m_window.get();
+    mainWindow = m_window.get();
 }
 
 void TestEditorWindows::cleanup()
 {
     m_window.reset();
-    frame = nullptr;
+    mainWindow = nullptr;
     m_use.reset();
     m_prompts.reset();
     QDir::setCurrent(m_previousFolder);
@@ -88,8 +88,8 @@ void TestEditorWindows::cleanup()
 
 QMdiSubWindow *TestEditorWindows::newWindow()
 {
-    Action(frame, "actionNew")->trigger();
-    return frame->activeSubWindow();
+    Action(mainWindow, "actionNew")->trigger();
+    return mainWindow->activeSubWindow();
 }
 
 static EditorWindow *EditorOf(QMdiSubWindow *window)
@@ -119,25 +119,26 @@ static QStringList Captions(const QList<QMdiSubWindow *> &windows)
 
 void TestEditorWindows::newWindowsAreNumbered()
 {
-    frame->show();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
+    mainWindow->show();
+    mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow));
     QMdiSubWindow *first = newWindow();
     newWindow();
-    QCOMPARE(Captions(frame->editorWindows()), (QStringList{"DOC1.dat", "DOC2.dat"}));
-    QCOMPARE(frame->lastFilePath(), QStringLiteral("DOC2.dat"));
+    QCOMPARE(Captions(mainWindow->editorWindows()), (QStringList{"DOC1.dat", "DOC2.dat"}));
+    QCOMPARE(mainWindow->lastFilePath(), QStringLiteral("DOC2.dat"));
 
     // A closed window's number is not given out again.
     first->close();
-    QTRY_COMPARE(frame->editorWindows().size(), 1);
+    QTRY_COMPARE(mainWindow->editorWindows().size(), 1);
     QMdiSubWindow *third = newWindow();
     QCOMPARE(third->windowTitle(), QStringLiteral("DOC3.dat"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(EditorOf(third)));
 
     // The editor's own New continues the same count.
-    Action(frame, "actionEditorNew")->trigger();
-    QCOMPARE(Captions(frame->editorWindows()), (QStringList{"DOC2.dat", "DOC3.dat", "DOC4.dat"}));
-    QCOMPARE(frame->lastFilePath(), QStringLiteral("DOC4.dat"));
+    Action(mainWindow, "actionEditorNew")->trigger();
+    QCOMPARE(Captions(mainWindow->editorWindows()),
+             (QStringList{"DOC2.dat", "DOC3.dat", "DOC4.dat"}));
+    QCOMPARE(mainWindow->lastFilePath(), QStringLiteral("DOC4.dat"));
     QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC5.dat"));
 
     // No file is made on disk for a new window.
@@ -146,9 +147,9 @@ void TestEditorWindows::newWindowsAreNumbered()
 
 void TestEditorWindows::openDialogCancelledCreatesNothing()
 {
-    Action(frame, "actionOpen")->trigger(); // the scripted dialog answers "cancelled"
+    Action(mainWindow, "actionOpen")->trigger(); // the scripted dialog answers "cancelled"
     QCOMPARE(m_prompts->openRequests.size(), 1);
-    QVERIFY(frame->editorWindows().isEmpty());
+    QVERIFY(mainWindow->editorWindows().isEmpty());
     QVERIFY(m_prompts->shown.isEmpty());
 
     const FileDialogRequest &request = m_prompts->openRequests.first();
@@ -166,32 +167,32 @@ void TestEditorWindows::openedFileNamesItsWindow()
     QVERIFY(WriteBytes(path, "12 13 14\r\n15 16\r\n"));
 
     m_prompts->answerOpen(path);
-    Action(frame, "actionOpen")->trigger();
+    Action(mainWindow, "actionOpen")->trigger();
     QCOMPARE(m_prompts->texts(), QStringList());
-    const QList<QMdiSubWindow *> windows = frame->editorWindows();
+    const QList<QMdiSubWindow *> windows = mainWindow->editorWindows();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->windowTitle(), path);
-    QCOMPARE(frame->lastFilePath(), path);
+    QCOMPARE(mainWindow->lastFilePath(), path);
     QVERIFY(EditorOf(windows.first())->toPlainText().contains(QStringLiteral("15 16")));
 
     // The editor's own Open runs the same dialog, which starts from the last choice.
-    Action(frame, "actionEditorOpen")->trigger();
+    Action(mainWindow, "actionEditorOpen")->trigger();
     QCOMPARE(m_prompts->openRequests.size(), 2);
     QCOMPARE(m_prompts->openRequests.last().fileName, QStringLiteral("survey.dat"));
     QCOMPARE(QDir(m_prompts->openRequests.last().directory), QDir(m_dir->path()));
-    QCOMPARE(frame->editorWindows().size(), 1);
+    QCOMPARE(mainWindow->editorWindows().size(), 1);
 }
 
 void TestEditorWindows::missingFileLeavesEmptyWindow()
 {
     const QString path = m_dir->filePath(QStringLiteral("missing.dat"));
     m_prompts->answerOpen(path);
-    Action(frame, "actionOpen")->trigger();
+    Action(mainWindow, "actionOpen")->trigger();
 
     const QStringList errors = m_prompts->texts(PromptKind::Error);
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains(QStringLiteral("missing.dat")), qPrintable(errors.first()));
-    const QList<QMdiSubWindow *> windows = frame->editorWindows();
+    const QList<QMdiSubWindow *> windows = mainWindow->editorWindows();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->windowTitle(), QString());
     QCOMPARE(EditorOf(windows.first())->toPlainText().trimmed(), QString());
@@ -199,10 +200,10 @@ void TestEditorWindows::missingFileLeavesEmptyWindow()
 
 void TestEditorWindows::windowsAreSizedAndCascaded()
 {
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
-    frame->resize(1001, 601);
-    QTRY_COMPARE(frame->size(), QSize(1001, 601));
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
+    mainWindow->resize(1001, 601);
+    QTRY_COMPARE(mainWindow->size(), QSize(1001, 601));
 
     // New: seven tenths of the main window's width and half its height (300.5
     // goes to 300), a title bar's height down and right from the one before.
@@ -220,11 +221,11 @@ void TestEditorWindows::windowsAreSizedAndCascaded()
     const QString path = m_dir->filePath(QStringLiteral("a.dat"));
     QVERIFY(WriteBytes(path, QByteArray()));
     m_prompts->answerOpen(path);
-    Action(frame, "actionOpen")->trigger();
+    Action(mainWindow, "actionOpen")->trigger();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    QMdiSubWindow *opened = frame->activeSubWindow();
+    QMdiSubWindow *opened = mainWindow->activeSubWindow();
     QCOMPARE(opened->windowTitle(), path);
-    const QSize area = Area(frame)->viewport()->size();
+    const QSize area = Area(mainWindow)->viewport()->size();
     QCOMPARE(opened->size(),
              QSize(qRound(screen.width() * 0.7), qRound(screen.height() * 0.5)).boundedTo(area));
     QCOMPARE(opened->pos(), QPoint(2 * step, 2 * step));
@@ -232,15 +233,15 @@ void TestEditorWindows::windowsAreSizedAndCascaded()
     // Cascade from the menu steps the windows down and right in the order
     // they were made, from the top left; the active one stays active and on
     // top, and all stay inside the area.
-    Area(frame)->setActiveSubWindow(first);
+    Area(mainWindow)->setActiveSubWindow(first);
     first->move(200, 100);
-    Action(frame, "actionCascade")->trigger();
-    QCOMPARE(frame->activeSubWindow(), first);
-    QCOMPARE(Area(frame)->subWindowList(QMdiArea::StackingOrder).last(), first);
+    Action(mainWindow, "actionCascade")->trigger();
+    QCOMPARE(mainWindow->activeSubWindow(), first);
+    QCOMPARE(Area(mainWindow)->subWindowList(QMdiArea::StackingOrder).last(), first);
     QCOMPARE(first->pos(), QPoint(0, 0));
     QVERIFY(second->x() > first->x() && second->y() > first->y());
     QVERIFY(opened->x() > second->x() && opened->y() > second->y());
-    for (QMdiSubWindow *window : frame->editorWindows())
+    for (QMdiSubWindow *window : mainWindow->editorWindows())
         QVERIFY(QRect(QPoint(0, 0), area).contains(window->geometry()));
 }
 
@@ -248,7 +249,7 @@ void TestEditorWindows::windowMenuListsEditors()
 {
     QMdiSubWindow *first = newWindow();
     QMdiSubWindow *second = newWindow();
-    QMenu *windowMenu = Menu(frame, "windowMenu");
+    QMenu *windowMenu = Menu(mainWindow, "windowMenu");
 
     auto entries = [windowMenu] {
         QStringList list;
@@ -268,18 +269,18 @@ void TestEditorWindows::windowMenuListsEditors()
         (QStringList{"&Tile", "&Cascade", "&Arrange icons", "-", "&1 DOC1.dat", "&2 DOC2.dat *"}));
 
     windowMenu->actions().at(4)->trigger();
-    QCOMPARE(frame->activeSubWindow(), first);
+    QCOMPARE(mainWindow->activeSubWindow(), first);
 
     second->close();
-    QTRY_COMPARE(frame->editorWindows().size(), 1);
+    QTRY_COMPARE(mainWindow->editorWindows().size(), 1);
     emit windowMenu->aboutToShow();
     QCOMPARE(entries(), (QStringList{"&Tile", "&Cascade", "&Arrange icons", "-", "&1 DOC1.dat *"}));
 }
 
 void TestEditorWindows::arrangeIconsLinesUpMinimisedWindows()
 {
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
     QMdiSubWindow *first = newWindow();
     QMdiSubWindow *open = newWindow();
     QMdiSubWindow *third = newWindow();
@@ -289,8 +290,8 @@ void TestEditorWindows::arrangeIconsLinesUpMinimisedWindows()
     third->move(40, 60);
     const QRect openBefore = open->geometry();
 
-    Action(frame, "actionArrangeIcons")->trigger();
-    const int bottom = Area(frame)->viewport()->height();
+    Action(mainWindow, "actionArrangeIcons")->trigger();
+    const int bottom = Area(mainWindow)->viewport()->height();
     QCOMPARE(first->geometry().bottom() + 1, bottom);
     QCOMPARE(third->geometry().bottom() + 1, bottom);
     QCOMPARE(first->x(), 0);
@@ -323,21 +324,21 @@ void TestEditorWindows::exitAsksAboutUnsavedWork()
     QFETCH(bool, frameCloses);
     QFETCH(bool, saved);
 
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
     QMdiSubWindow *window = newWindow();
     if (modified)
         EditorOf(window)->insertPlainText(QStringLiteral("1 2 3"));
     m_prompts->answerConfirm(QMessageBox::StandardButton(answer));
 
-    Action(frame, "actionExit")->trigger();
+    Action(mainWindow, "actionExit")->trigger();
     QCOMPARE(m_prompts->texts(PromptKind::Confirm).size(), questions);
     if (questions)
         QCOMPARE(m_prompts->texts(PromptKind::Confirm).first(),
                  QStringLiteral("Save changes to DOC1.dat? "));
-    QCOMPARE(frame->isVisible(), !frameCloses);
+    QCOMPARE(mainWindow->isVisible(), !frameCloses);
     if (!frameCloses)
-        QCOMPARE(frame->editorWindows().size(), 1);
+        QCOMPARE(mainWindow->editorWindows().size(), 1);
     QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("DOC1.dat"))), saved);
 }
 

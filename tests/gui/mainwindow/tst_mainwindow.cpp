@@ -32,7 +32,7 @@
 #include <QToolButton>
 #include <memory>
 
-class TestFrame : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -65,10 +65,10 @@ private:
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<ScopedPrompts> m_use;
     std::unique_ptr<MainWindow> m_window;
-    MainWindow *frame = nullptr;
+    MainWindow *mainWindow = nullptr;
 };
 
-void TestFrame::init()
+void TestMainWindow::init()
 {
     // A save answered Yes writes into the current folder: keep it in a scratch one.
     m_dir = std::make_unique<QTemporaryDir>();
@@ -79,23 +79,23 @@ void TestFrame::init()
     m_use = std::make_unique<ScopedPrompts>(*m_prompts);
     PrepareApplication();
     m_window = std::make_unique<MainWindow>();
-    frame = m_window.get();
+    mainWindow = m_window.get();
 }
 
-void TestFrame::cleanup()
+void TestMainWindow::cleanup()
 {
     m_window.reset();
-    frame = nullptr;
+    mainWindow = nullptr;
     m_use.reset();
     m_prompts.reset();
     QDir::setCurrent(m_previousFolder);
     m_dir.reset();
 }
 
-QMdiSubWindow *TestFrame::newWindow()
+QMdiSubWindow *TestMainWindow::newWindow()
 {
-    Action(frame, "actionNew")->trigger();
-    return frame->activeSubWindow();
+    Action(mainWindow, "actionNew")->trigger();
+    return mainWindow->activeSubWindow();
 }
 
 static EditorWindow *EditorOf(QMdiSubWindow *window)
@@ -123,7 +123,7 @@ static QStringList Captions(const QList<QMdiSubWindow *> &windows)
 
 // --- place and size ---------------------------------------------------------------
 
-void TestFrame::geometryOnScreen_data()
+void TestMainWindow::geometryOnScreen_data()
 {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QRect>("expected");
@@ -135,7 +135,7 @@ void TestFrame::geometryOnScreen_data()
     QTest::newRow("tiny 3x3: 1.5 goes to 2") << QSize(3, 3) << QRect(0, 0, 2, 2);
 }
 
-void TestFrame::geometryOnScreen()
+void TestMainWindow::geometryOnScreen()
 {
     QFETCH(QSize, screen);
     QFETCH(QRect, expected);
@@ -144,7 +144,7 @@ void TestFrame::geometryOnScreen()
 
 // --- menus and tool bar --------------------------------------------------------------
 
-void TestFrame::menuItems_data()
+void TestMainWindow::menuItems_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
@@ -201,7 +201,7 @@ void TestFrame::menuItems_data()
                                 << true;
 }
 
-void TestFrame::menuItems()
+void TestMainWindow::menuItems()
 {
     QFETCH(QString, name);
     QFETCH(QString, caption);
@@ -211,7 +211,7 @@ void TestFrame::menuItems()
     QFETCH(bool, picture);
 
     QAction *item = nullptr;
-    for (QAction *action : frame->findChildren<QAction *>(name)) {
+    for (QAction *action : mainWindow->findChildren<QAction *>(name)) {
         if (action->text() == caption)
             item = action;
     }
@@ -222,7 +222,7 @@ void TestFrame::menuItems()
     QCOMPARE(!item->icon().isNull(), picture);
 }
 
-void TestFrame::toolBar()
+void TestMainWindow::toolBar()
 {
     struct Expected
     {
@@ -241,7 +241,7 @@ void TestFrame::toolBar()
         {nullptr, nullptr},
         {"actionHelp", "Get help"},
     };
-    auto *bar = frame->findChild<QToolBar *>(QStringLiteral("mainToolBar"));
+    auto *bar = mainWindow->findChild<QToolBar *>(QStringLiteral("mainToolBar"));
     QVERIFY(bar);
     const QList<QAction *> entries = bar->actions();
     QCOMPARE(entries.size(), int(std::size(expected)));
@@ -253,7 +253,7 @@ void TestFrame::toolBar()
             continue;
         }
         // The button is the menu's own command.
-        QCOMPARE(entry, Action(frame, e.name));
+        QCOMPARE(entry, Action(mainWindow, e.name));
         QCOMPARE(entry->toolTip(), QString::fromUtf8(e.hint));
         QVERIFY(!entry->icon().isNull());
         QVERIFY(qobject_cast<QToolButton *>(bar->widgetForAction(entry)));
@@ -261,18 +261,18 @@ void TestFrame::toolBar()
 
     // The first button runs New.
     qobject_cast<QToolButton *>(bar->widgetForAction(entries.first()))->click();
-    QCOMPARE(Captions(frame->editorWindows()), QStringList{"DOC1.dat"});
+    QCOMPARE(Captions(mainWindow->editorWindows()), QStringList{"DOC1.dat"});
 }
 
-void TestFrame::menuBarMergesActiveEditor()
+void TestMainWindow::menuBarMergesActiveEditor()
 {
     auto barMenus = [this] {
         QStringList menus;
-        for (QAction *action : frame->menuBar()->actions())
+        for (QAction *action : mainWindow->menuBar()->actions())
             menus << action->menu()->objectName();
         return menus;
     };
-    auto *editorBar = frame->findChild<QToolBar *>(QStringLiteral("editorToolBar"));
+    auto *editorBar = mainWindow->findChild<QToolBar *>(QStringLiteral("editorToolBar"));
     QVERIFY(editorBar);
     const QStringList withoutEditor{"fileMenu", "statisticsMenu", "windowMenu", "helpMenu"};
     QCOMPARE(barMenus(), withoutEditor);
@@ -283,62 +283,62 @@ void TestFrame::menuBarMergesActiveEditor()
     QCOMPARE(
         barMenus(),
         (QStringList{"editorFileMenu", "editMenu", "statisticsMenu", "windowMenu", "helpMenu"}));
-    QCOMPARE(Menu(frame, "editorFileMenu")->title(), QStringLiteral("&File"));
-    QCOMPARE(Menu(frame, "editMenu")->title(), QStringLiteral("&Edit"));
+    QCOMPARE(Menu(mainWindow, "editorFileMenu")->title(), QStringLiteral("&File"));
+    QCOMPARE(Menu(mainWindow, "editMenu")->title(), QStringLiteral("&Edit"));
     QVERIFY(!editorBar->isHidden());
 
     // The editor's commands act on the active window.
     QMdiSubWindow *second = newWindow();
-    Area(frame)->setActiveSubWindow(window);
-    Action(frame, "actionSave")->trigger();
+    Area(mainWindow)->setActiveSubWindow(window);
+    Action(mainWindow, "actionSave")->trigger();
     QVERIFY(QFile::exists(QStringLiteral("DOC1.dat")));
     QVERIFY(!QFile::exists(QStringLiteral("DOC2.dat")));
-    Area(frame)->setActiveSubWindow(second);
-    Action(frame, "actionSave")->trigger();
+    Area(mainWindow)->setActiveSubWindow(second);
+    Action(mainWindow, "actionSave")->trigger();
     QVERIFY(QFile::exists(QStringLiteral("DOC2.dat")));
 
     second->close();
     window->close();
-    QTRY_VERIFY(frame->editorWindows().isEmpty());
+    QTRY_VERIFY(mainWindow->editorWindows().isEmpty());
     QTRY_COMPARE(barMenus(), withoutEditor);
     QVERIFY(editorBar->isHidden());
 }
 
 // --- the clock ---------------------------------------------------------------------------
 
-void TestFrame::clockInStatusBar()
+void TestMainWindow::clockInStatusBar()
 {
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
-    auto *date = frame->findChild<QLabel *>(QStringLiteral("clockDate"));
-    auto *time = frame->findChild<QLabel *>(QStringLiteral("clockTime"));
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
+    auto *date = mainWindow->findChild<QLabel *>(QStringLiteral("clockDate"));
+    auto *time = mainWindow->findChild<QLabel *>(QStringLiteral("clockTime"));
     QVERIFY(date && time);
     // The date and then the time, at the right end of the status bar, which
     // keeps them there when the window changes size.
-    QVERIFY(frame->statusBar()->isAncestorOf(date));
-    QVERIFY(frame->statusBar()->isAncestorOf(time));
+    QVERIFY(mainWindow->statusBar()->isAncestorOf(date));
+    QVERIFY(mainWindow->statusBar()->isAncestorOf(time));
     QCOMPARE(date->text(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     QVERIFY(!time->text().isEmpty());
     for (const int width : {900, 700}) {
-        frame->resize(width, 500);
-        QTRY_COMPARE(frame->statusBar()->width(), width);
+        mainWindow->resize(width, 500);
+        QTRY_COMPARE(mainWindow->statusBar()->width(), width);
         QTRY_VERIFY(date->isVisible() && time->isVisible());
-        const QRect dateBox(date->mapTo(frame, QPoint(0, 0)), date->size());
-        const QRect timeBox(time->mapTo(frame, QPoint(0, 0)), time->size());
+        const QRect dateBox(date->mapTo(mainWindow, QPoint(0, 0)), date->size());
+        const QRect timeBox(time->mapTo(mainWindow, QPoint(0, 0)), time->size());
         QVERIFY(dateBox.right() < timeBox.left());
         QVERIFY(timeBox.right() < width);
         QVERIFY(timeBox.right() > width - 40);
     }
 }
 
-void TestFrame::clockPassesMidnight()
+void TestMainWindow::clockPassesMidnight()
 {
     const QDate day(2024, 2, 29);
     const QLocale locale = QLocale::system();
-    auto *date = frame->findChild<QLabel *>(QStringLiteral("clockDate"));
-    auto *time = frame->findChild<QLabel *>(QStringLiteral("clockTime"));
+    auto *date = mainWindow->findChild<QLabel *>(QStringLiteral("clockDate"));
+    auto *time = mainWindow->findChild<QLabel *>(QStringLiteral("clockTime"));
     QVERIFY(date && time);
-    frame->showTime(QDateTime(day, QTime(23, 59, 57)));
+    mainWindow->showTime(QDateTime(day, QTime(23, 59, 57)));
     QCOMPARE(date->text(), locale.toString(day, QLocale::ShortFormat));
     date->setText(QStringLiteral("unchanged"));
 
@@ -356,12 +356,12 @@ void TestFrame::clockPassesMidnight()
          locale.toString(day.addDays(1), QLocale::ShortFormat)},
     };
     for (const Tick &tick : ticks) {
-        frame->showTime(tick.now);
+        mainWindow->showTime(tick.now);
         QCOMPARE(date->text(), tick.date);
         QCOMPARE(time->text(), locale.toString(tick.now.time(), QLocale::LongFormat));
     }
     QVERIFY(time->text().contains(QStringLiteral("01")));
-    auto *timer = frame->findChild<QTimer *>(QStringLiteral("clockTimer"));
+    auto *timer = mainWindow->findChild<QTimer *>(QStringLiteral("clockTimer"));
     QVERIFY(timer);
     QCOMPARE(timer->interval(), 1000);
     QVERIFY(timer->isActive());
@@ -369,7 +369,7 @@ void TestFrame::clockPassesMidnight()
 
 // --- commands -------------------------------------------------------------------------------
 
-void TestFrame::commandsStartTheirWindows_data()
+void TestMainWindow::commandsStartTheirWindows_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("button");
@@ -389,13 +389,13 @@ void TestFrame::commandsStartTheirWindows_data()
     QTest::newRow("about") << "actionAbout" << false << "About Mervan";
 }
 
-void TestFrame::commandsStartTheirWindows()
+void TestMainWindow::commandsStartTheirWindows()
 {
     QFETCH(QString, action);
     QFETCH(bool, button);
     QFETCH(QString, caption);
-    QAction *command = Action(frame, qPrintable(action));
-    QToolButton *tool = button ? ToolButtonFor(frame, command) : nullptr;
+    QAction *command = Action(mainWindow, qPrintable(action));
+    QToolButton *tool = button ? ToolButtonFor(mainWindow, command) : nullptr;
     QVERIFY(!button || tool);
     const QStringList shown = RunDismissingModals([command, tool] {
         if (tool)
@@ -407,13 +407,13 @@ void TestFrame::commandsStartTheirWindows()
     QCOMPARE(m_prompts->texts(), QStringList());
 }
 
-void TestFrame::histogramOffersLastFile()
+void TestMainWindow::histogramOffersLastFile()
 {
     const QString path = m_dir->filePath(QStringLiteral("trees.dat"));
     QVERIFY(WriteBytes(path, "1 2 3 4 5\r\n"));
     m_prompts->answerOpen(path);
-    Action(frame, "actionOpen")->trigger();
-    QCOMPARE(frame->lastFilePath(), path);
+    Action(mainWindow, "actionOpen")->trigger();
+    QCOMPARE(mainWindow->lastFilePath(), path);
 
     // Five intervals and OK in the histogram dialog; the data file dialog
     // that follows is cancelled by the scripted prompts.
@@ -432,7 +432,7 @@ void TestFrame::histogramOffersLastFile()
         dialog->accept();
     });
     poll.start(10);
-    Action(frame, "actionHistogram")->trigger();
+    Action(mainWindow, "actionHistogram")->trigger();
     poll.stop();
 
     QCOMPARE(dialogs, 1);
@@ -442,42 +442,43 @@ void TestFrame::histogramOffersLastFile()
 
 // --- help ----------------------------------------------------------------------------------------
 
-void TestFrame::f1AsksForTopics()
+void TestMainWindow::f1AsksForTopics()
 {
     RecordingHelp help;
-    frame->show();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
+    mainWindow->show();
+    mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow));
 
-    QTest::keyClick(frame, Qt::Key_F1);
+    QTest::keyClick(mainWindow, Qt::Key_F1);
     QCOMPARE(help.requests.size(), 1);
     QCOMPARE(QDir::cleanPath(help.requests.at(0).file), ExpectedProgramHelpFile());
     QCOMPARE(help.requests.at(0).context, 0);
 
     // With an editor window active, its own help file.
     newWindow();
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frame, Qt::Key_F1);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : mainWindow,
+                    Qt::Key_F1);
     QCOMPARE(help.requests.size(), 2);
     QCOMPARE(QFileInfo(help.requests.at(1).file).completeBaseName(), QStringLiteral("Ombrelay"));
     QCOMPARE(help.requests.at(1).context, 0);
 
     // The tool button asks the same as the menu item.
-    ToolButtonFor(frame, Action(frame, "actionHelp"))->click();
+    ToolButtonFor(mainWindow, Action(mainWindow, "actionHelp"))->click();
     QCOMPARE(help.requests.size(), 3);
     QCOMPARE(help.requests.at(2).file, help.requests.at(1).file);
 }
 
-void TestFrame::f1OnHighlightedMenuItem()
+void TestMainWindow::f1OnHighlightedMenuItem()
 {
     RecordingHelp help;
-    frame->show();
-    frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame));
+    mainWindow->show();
+    mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow));
 
-    QMenu *statistics = Menu(frame, "statisticsMenu");
-    statistics->popup(frame->mapToGlobal(QPoint(20, 20)));
+    QMenu *statistics = Menu(mainWindow, "statisticsMenu");
+    statistics->popup(mainWindow->mapToGlobal(QPoint(20, 20)));
     QVERIFY(QTest::qWaitForWindowExposed(statistics));
-    statistics->setActiveAction(Action(frame, "actionChiSquared"));
+    statistics->setActiveAction(Action(mainWindow, "actionChiSquared"));
     QTest::keyClick(statistics, Qt::Key_F1);
 
     QCOMPARE(help.requests.size(), 1);
@@ -486,5 +487,5 @@ void TestFrame::f1OnHighlightedMenuItem()
     QTRY_VERIFY(!statistics->isVisible());
 }
 
-QTEST_MAIN(TestFrame)
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -18,18 +18,18 @@
 
 #include <memory>
 
-class TestEditorInFrame : public QObject
+class TestEditorInMainWindow : public QObject
 {
     Q_OBJECT
 
 private:
     ScriptedPrompts prompts;
     std::unique_ptr<ScopedPrompts> scoped;
-    std::unique_ptr<MainWindow> frame;
+    std::unique_ptr<MainWindow> mainWindow;
     QTemporaryDir dir;
     QString previousFolder;
 
-    EditorWindow *active() const { return frame->activeEditor(); }
+    EditorWindow *active() const { return mainWindow->activeEditor(); }
 
 private slots:
     void init()
@@ -38,33 +38,33 @@ private slots:
         scoped = std::make_unique<ScopedPrompts>(prompts);
         previousFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        frame = std::make_unique<MainWindow>();
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        mainWindow = std::make_unique<MainWindow>();
+        mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowActive(mainWindow.get()));
     }
 
     void cleanup()
     {
-        frame.reset();
+        mainWindow.reset();
         QDir::setCurrent(previousFolder);
         scoped.reset();
     }
 
     void newKeyInAnEditorMakesExactlyOneWindow()
     {
-        frame->newFile();
-        QCOMPARE(frame->editorWindows().size(), 1);
+        mainWindow->newFile();
+        QCOMPARE(mainWindow->editorWindows().size(), 1);
         QTest::keyClick(active(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(frame->editorWindows().size(), 2);
+        QCOMPARE(mainWindow->editorWindows().size(), 2);
         QCOMPARE(active()->fileName(), QStringLiteral("DOC2.dat"));
     }
 
     void editorMenusJoinTheBar()
     {
-        frame->newFile();
-        const QList<QAction *> bar = frame->menuBar()->actions();
-        auto *file = frame->findChild<QMenu *>(QStringLiteral("editorFileMenu"));
-        auto *edit = frame->findChild<QMenu *>(QStringLiteral("editMenu"));
+        mainWindow->newFile();
+        const QList<QAction *> bar = mainWindow->menuBar()->actions();
+        auto *file = mainWindow->findChild<QMenu *>(QStringLiteral("editorFileMenu"));
+        auto *edit = mainWindow->findChild<QMenu *>(QStringLiteral("editMenu"));
         QVERIFY(file && edit);
         QVERIFY(bar.contains(file->menuAction()));
         QVERIFY(bar.contains(edit->menuAction()));
@@ -73,9 +73,9 @@ private slots:
 
     void keysActOnTheFocusedEditorOnly()
     {
-        frame->newFile();
+        mainWindow->newFile();
         EditorWindow *first = active();
-        frame->newFile();
+        mainWindow->newFile();
         EditorWindow *second = active();
         QVERIFY(first != second);
         for (EditorWindow *child : {first, second}) {
@@ -96,11 +96,11 @@ private slots:
 
     void exitFromAnEditorAsksForEveryModifiedWindow()
     {
-        frame->newFile();
+        mainWindow->newFile();
         TypeAtEnd(*active(), QStringLiteral("1"));
-        frame->newFile();
+        mainWindow->newFile();
         TypeAtEnd(*active(), QStringLiteral("2"));
-        frame->newFile(); // unmodified: no question
+        mainWindow->newFile(); // unmodified: no question
         prompts.answerConfirm(QMessageBox::No);
         prompts.answerConfirm(QMessageBox::Cancel);
         QTest::keyClick(active(), Qt::Key_X, Qt::AltModifier);
@@ -108,8 +108,8 @@ private slots:
         QCOMPARE(prompts.texts(PromptKind::Confirm),
                  (QStringList{"Save changes to DOC1.dat? ", "Save changes to DOC2.dat? "}));
         // Cancel kept DOC2 (and DOC3, not reached), and with them the program.
-        QVERIFY(frame->isVisible());
-        const QList<QMdiSubWindow *> left = frame->editorWindows();
+        QVERIFY(mainWindow->isVisible());
+        const QList<QMdiSubWindow *> left = mainWindow->editorWindows();
         QCOMPARE(left.size(), 2);
         auto *kept = qobject_cast<EditorWindow *>(left.first()->widget());
         QCOMPARE(kept->fileName(), QStringLiteral("DOC2.dat"));
@@ -121,34 +121,34 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("trees.dat"));
         QVERIFY(WriteBytes(path, "1 2\r\n"));
         prompts.answerOpen(path);
-        frame->open();
-        QMdiSubWindow *window = frame->activeSubWindow();
+        mainWindow->open();
+        QMdiSubWindow *window = mainWindow->activeSubWindow();
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), path);
         const QString other = dir.filePath(QStringLiteral("copy.dat"));
         prompts.answerSave(other);
-        frame->findChild<QAction *>(QStringLiteral("actionSaveAs"))->trigger();
+        mainWindow->findChild<QAction *>(QStringLiteral("actionSaveAs"))->trigger();
         QCOMPARE(window->windowTitle(), QStringLiteral("copy.dat"));
         QCOMPARE(ReadBytes(other), QByteArray("1 2\r\n"));
-        QCOMPARE(frame->lastFilePath(), other);
+        QCOMPARE(mainWindow->lastFilePath(), other);
     }
 
     void closeBoxAsksAndCancelKeepsTheWindow()
     {
-        frame->newFile();
+        mainWindow->newFile();
         TypeAtEnd(*active(), QStringLiteral("x"));
-        QMdiSubWindow *window = frame->activeSubWindow();
+        QMdiSubWindow *window = mainWindow->activeSubWindow();
         prompts.answerConfirm(QMessageBox::Cancel);
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(frame->editorWindows().size(), 1);
+        QCOMPARE(mainWindow->editorWindows().size(), 1);
         QCOMPARE(prompts.texts(PromptKind::Confirm), QStringList{"Save changes to DOC1.dat? "});
         prompts.answerConfirm(QMessageBox::No);
-        frame->findChild<QAction *>(QStringLiteral("actionClose"))->trigger();
+        mainWindow->findChild<QAction *>(QStringLiteral("actionClose"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(frame->editorWindows().size(), 0);
+        QCOMPARE(mainWindow->editorWindows().size(), 0);
     }
 };
 
-QTEST_MAIN(TestEditorInFrame)
-#include "test_editorinframe.moc"
+QTEST_MAIN(TestEditorInMainWindow)
+#include "test_editorinmainwindow.moc"
