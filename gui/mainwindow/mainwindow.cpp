@@ -74,8 +74,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
 
     m_editorToolBar = new EditorToolBar(this);
-    connect(m_editorToolBar, &EditorToolBar::newRequested, this, &MainWindow::newFile);
-    connect(m_editorToolBar, &EditorToolBar::openRequested, this, &MainWindow::open);
+    connect(m_editorToolBar, &EditorToolBar::newRequested, this,
+            [this] { RunGuarded([this] { newFile(); }); });
+    connect(m_editorToolBar, &EditorToolBar::openRequested, this,
+            [this] { RunGuarded([this] { open(); }); });
     connect(m_editorToolBar, &EditorToolBar::exitRequested, this, &QWidget::close);
 
     createActions();

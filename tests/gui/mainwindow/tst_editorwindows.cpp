@@ -196,6 +196,12 @@ void TestEditorWindows::missingFileLeavesEmptyWindow()
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->windowTitle(), QString());
     QCOMPARE(EditorOf(windows.first())->toPlainText().trimmed(), QString());
+
+    // The editor's own Open reports the same way.
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionEditorOpen")->trigger();
+    QCOMPARE(m_prompts->texts(PromptKind::Error).size(), 2);
+    QCOMPARE(mainWindow->editorWindows().size(), 2);
 }
 
 void TestEditorWindows::windowsAreSizedAndCascaded()
