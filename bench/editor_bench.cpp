@@ -4,7 +4,7 @@
 
 #include "benchclock.h"
 #include "gui/common/prompts.h"
-#include "gui/editor/mdichild.h"
+#include "gui/editor/editorwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -77,26 +77,25 @@ int main(int argc, char **argv)
     }
     file.close();
 
-    TChild child;
-    child.resize(800, 600);
-    child.show();
+    EditorWindow editor;
+    editor.resize(800, 600);
+    editor.show();
     QElapsedTimer timer;
     timer.start();
     double cpu = ProcessMilliseconds();
-    child.Open(path);
+    editor.load(path);
     QCoreApplication::processEvents();
     const qint64 openMs = timer.elapsed();
     std::printf("open 20 MB data file: %lld ms wall, %.0f ms processor (%d lines)\n",
                 static_cast<long long>(openMs), ProcessMilliseconds() - cpu,
-                child.Memo1->document()->blockCount());
+                editor.document()->blockCount());
 
     for (const bool matchCase : {false, true}) {
-        child.Search.ToTop();
-        child.Search.MatchCase = matchCase;
+        editor.restartSearch(matchCase);
         const int before = prompts.shown;
         timer.restart();
         cpu = ProcessMilliseconds();
-        child.FindNext(QStringLiteral("not in this file"));
+        editor.findNext(QStringLiteral("not in this file"));
         const qint64 findMs = timer.elapsed();
         std::printf("search for a missing string (%s): %lld ms wall, %.0f ms processor%s\n",
                     matchCase ? "match case" : "any case", static_cast<long long>(findMs),

@@ -2,94 +2,62 @@
 
 #include "gui/common/help.h"
 #include "gui/common/prompts.h"
-#include "gui/mainwindow/about.h"
-#include "gui/mainwindow/mdiframe.h"
+#include "gui/mainwindow/aboutdialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFileInfo>
-#include <QWindow>
-#include <chrono>
-#include <thread>
+#include <QEvent>
+#include <QTimer>
 
-qint64 TickCount()
+namespace {
+
+// Sends the splash away at the first click on it or key pressed in it.
+class SplashDismisser : public QObject
 {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
+public:
+    explicit SplashDismisser(QWidget *splash)
+        : QObject(splash)
+        , m_splash(splash)
+    {
+        splash->installEventFilter(this);
+        for (QWidget *child : splash->findChildren<QWidget *>())
+            child->installEventFilter(this);
+    }
 
-qint64 SplashEndTick(qint64 startTick)
-{
-    return (startTick / 1000 + 3) * 1000;
-}
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+            m_splash->close();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
 
-void ShowSplash()
-{
-    TAboutBox splash;
-    splash.show();
-    // Paint it at once: the window system has to map the box before a
-    // picture of it can reach the screen.
-    QElapsedTimer mapping;
-    mapping.start();
-    while (mapping.elapsed() < 500
-           && !(splash.windowHandle() && splash.windowHandle()->isExposed()))
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    splash.repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+private:
+    QWidget *m_splash;
+};
 
-    // The program does not answer while the box is up; short sleeps keep the
-    // wait from spinning the processor.
-    const qint64 end = SplashEndTick(TickCount());
-    while (TickCount() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    splash.hide();
-}
+} // namespace
 
 void PrepareApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Mervan"));
     SetApplicationHelpFile(QStringLiteral("Mervan.hlp"));
-}
-
-ProgramWindows::ProgramWindows(const StartUpOptions &options)
-{
-    PrepareApplication();
-
-    TFrameForm::Options frameOptions;
-    frameOptions.splash = options.splash;
-    frameOptions.endsProgram = options.endsProgram;
-    FrameForm = new TFrameForm(frameOptions);
-
-    AboutBox = new TAboutBox;
-
     InstallCoreMessageHandler();
     if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
         InstallHelpKeys(*app);
 }
 
-template <class Window>
-static void Destroy(Window *&window)
+QWidget *ShowSplash(QWidget *window, int milliseconds)
 {
-    delete window;
-    window = nullptr;
-}
-
-ProgramWindows::~ProgramWindows()
-{
-    // The frame first: its editor windows go without asking anything.
-    Destroy(FrameForm);
-    Destroy(AboutBox);
-}
-
-TFrameForm *ProgramWindows::frame() const
-{
-    return FrameForm;
-}
-
-void ProgramWindows::showFrame()
-{
-    FrameForm->placeOnScreen();
-    FrameForm->show();
+    auto *splash = new AboutDialog(window);
+    splash->setObjectName(QStringLiteral("splash"));
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->setAttribute(Qt::WA_ShowWithoutActivating);
+    splash->setModal(false);
+    new SplashDismisser(splash);
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, splash, &QWidget::close);
+    splash->show();
+    return splash;
 }

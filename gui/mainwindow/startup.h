@@ -1,50 +1,19 @@
 #pragma once
-// Program start: the application's title and help file, the frame window with
-// its splash, and the long-lived windows, created hidden in a fixed order and
-// destroyed when the program ends.
+// Program start: the application's title and help file, the routes of the
+// core's messages and of the F1 key, and the splash over the main window.
 
 #include "gui/common/help.h"
 
-#include <QString>
-#include <QtGlobal>
+class QWidget;
 
-class TFrameForm;
+// How long the splash stays when nobody sends it away.
+constexpr int SplashMilliseconds = 2000;
 
-struct StartUpOptions
-{
-    // The About box stays on screen for two to three seconds while the frame
-    // is made. Tests and the start-up benchmark leave it out.
-    bool splash = true;
-    // Closing the frame ends the program's event loop.
-    bool endsProgram = true;
-};
-
-// The system's monotonic millisecond counter.
-qint64 TickCount();
-// The splash waits until the counter's whole seconds have grown by three:
-// the tick at which the wait that began at startTick ends. The wait lasts
-// more than two and at most three seconds.
-qint64 SplashEndTick(qint64 startTick);
-// Shows a temporary About box, keeps it on screen without answering the user
-// until SplashEndTick, and destroys it.
-void ShowSplash();
-
-// Sets the application title and the first application help file.
+// Sets the application title and the first application help file, routes the
+// core's messages to the message box and installs the F1 key.
 void PrepareApplication();
 
-// The program's windows from start-up to the end. Creating it makes the frame
-// (FrameForm) and then, hidden and in this order, AboutBox, MyGraph, Histo,
-// Normal, TCompute, X2, FCompute, MsgForm and ViewForm, and routes the core's
-// messages and the F1 key to their windows. Destroying it destroys them all.
-class ProgramWindows
-{
-public:
-    explicit ProgramWindows(const StartUpOptions &options = StartUpOptions{});
-    ~ProgramWindows();
-    ProgramWindows(const ProgramWindows &) = delete;
-    ProgramWindows &operator=(const ProgramWindows &) = delete;
-
-    TFrameForm *frame() const;
-    // Shows the frame, centred on the screen.
-    void showFrame();
-};
+// Shows an About box over window, without taking the keyboard from it, for
+// the given time or until it is clicked or gets a key. It deletes itself when
+// it goes; the returned pointer is for watching it.
+QWidget *ShowSplash(QWidget *window, int milliseconds = SplashMilliseconds);

@@ -87,7 +87,7 @@ def main():
     try:
         run([batch, "histogram", "--intervals", "3", "--no-center", "--picture", batch_picture, batch_data],
             timeout=30)
-        frame = wait_for("the frame window", lambda: visible_windows("Mervan"), 30, program)[0]
+        frame = wait_for("the main window", lambda: visible_windows("Mervan"), 30, program)[0]
         wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
         focus(frame)
 

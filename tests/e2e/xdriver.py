@@ -1,7 +1,8 @@
-"""Driving the real program under an X server from outside: xdotool finds
-windows, hands them the keyboard and types; xclip reads the clipboard.
-Shared by the end-to-end tests."""
+"""Driving the real program under an X server from outside: openbox manages
+the windows, xdotool finds them, hands them the keyboard and types; xclip
+reads the clipboard. Shared by the end-to-end tests."""
 
+import atexit
 import os
 import shutil
 import subprocess
@@ -16,11 +17,11 @@ class Failure(Exception):
 def command_line(usage):
     """The program and its console companion named on the command line. Ends
     the test with status 2 on a wrong command line (after printing usage), and
-    with 1 when xdotool, xclip or the X display are missing."""
+    with 1 when xdotool, xclip, openbox or the X display are missing."""
     if len(sys.argv) != 3:
         print(usage)
         sys.exit(2)
-    for tool in ("xdotool", "xclip"):
+    for tool in ("xdotool", "xclip", "openbox"):
         if not shutil.which(tool):
             print("FAIL: %s is not installed (scripts/setup-debian.sh installs it)" % tool)
             sys.exit(1)
@@ -30,9 +31,27 @@ def command_line(usage):
     return sys.argv[1], sys.argv[2]
 
 
+_window_manager = None
+
+
+def start_window_manager():
+    """Starts openbox on the X server once, as a user's desktop would have a
+    window manager: it maps, stacks and focuses the windows."""
+    global _window_manager
+    if _window_manager is not None:
+        return
+    _window_manager = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+    atexit.register(stop, _window_manager)
+    time.sleep(0.5)
+    if _window_manager.poll() is not None:
+        raise Failure("openbox ended at once (status %d)" % _window_manager.returncode)
+
+
 def start(mervan, cwd=None):
-    """Starts the program on the X server, whatever platform the test runner
-    chose for Qt."""
+    """Starts the program on the X server under the window manager, whatever
+    platform the test runner chose for Qt."""
+    start_window_manager()
     env = dict(os.environ)
     env.pop("QT_QPA_PLATFORM", None)
     return subprocess.Popen([mervan], env=env, cwd=cwd)
@@ -69,7 +88,7 @@ def wait_for(what, condition, timeout, program=None):
 
 
 def focus(window, settle=0.3):
-    """There is no window manager: hand the window the keyboard ourselves."""
+    """Hands the window the keyboard, wherever the window manager put it."""
     run(["xdotool", "windowfocus", window], check=False)
     time.sleep(settle)
 
@@ -117,7 +136,7 @@ def exit_by_menu(program, frame):
 
 
 def stop(program):
-    """Ends the program if a failed test left it running."""
+    """Ends the program (or the window manager) if a failed test left it running."""
     if program.poll() is None:
         program.terminate()
         try:

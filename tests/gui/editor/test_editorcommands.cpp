@@ -1,9 +1,10 @@
-// Editor window commands that work on the text: clipboard, enabling of the
-// Edit items, alignment, word wrap, fonts, find and replace.
+// The main window's editor commands that work on the text of the active
+// editor window: clipboard, enabling of the Edit items, alignment, word wrap,
+// fonts, find and replace.
 
 #include "editortestutil.h"
-#include "gui/editor/finddialogs.h"
-#include "gui/editor/mdichild.h"
+#include "gui/editor/editorwindow.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "scriptedprompts.h"
 
 #include <QAction>
@@ -31,16 +32,32 @@ class TestEditorCommands : public QObject
 private:
     ScriptedPrompts prompts;
     std::unique_ptr<ScopedPrompts> scoped;
-    std::unique_ptr<TChild> child;
+    std::unique_ptr<MainWindow> window;
+    EditorWindow *child = nullptr;
+
+    QAction *action(const char *name) const
+    {
+        return window->findChild<QAction *>(QString::fromLatin1(name));
+    }
+    QToolButton *button(const char *name) const { return ButtonFor(*window, action(name)); }
+    QComboBox *box(const char *name) const
+    {
+        return window->findChild<QComboBox *>(QString::fromLatin1(name));
+    }
+    template <class Widget>
+    static Widget *control(const QWidget *dialog, const char *name)
+    {
+        return dialog->findChild<Widget *>(QString::fromLatin1(name));
+    }
 
     void setText(const QString &text)
     {
-        child->Memo1->setPlainText(text);
-        child->Memo1->document()->setModified(false);
+        child->setPlainText(text);
+        child->document()->setModified(false);
     }
 
-    QString selection() const { return child->Memo1->textCursor().selectedText(); }
-    int selectionStart() const { return child->Memo1->textCursor().selectionStart(); }
+    QString selection() const { return child->textCursor().selectedText(); }
+    int selectionStart() const { return child->textCursor().selectionStart(); }
 
     static void clearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
     static bool clipboardHasText()
@@ -51,8 +68,8 @@ private:
 
     void pressFind(const QString &pattern)
     {
-        child->FindTextDlg->FindEdit->setText(pattern);
-        child->FindTextDlg->FindNextButton->click();
+        control<QLineEdit>(child->findDialog(), "findEdit")->setText(pattern);
+        control<QPushButton>(child->findDialog(), "findNextButton")->click();
     }
 
 private slots:
@@ -60,17 +77,20 @@ private slots:
     {
         prompts.clear();
         scoped = std::make_unique<ScopedPrompts>(prompts);
-        child = std::make_unique<TChild>();
-        child->setAttribute(Qt::WA_DeleteOnClose, false);
-        child->show();
-        QVERIFY(QTest::qWaitForWindowActive(child.get()));
-        child->Memo1->setFocus();
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->newFile();
+        child = window->activeEditor();
+        QVERIFY(child);
+        child->setFocus();
         clearClipboard();
     }
 
     void cleanup()
     {
-        child.reset();
+        window.reset();
+        child = nullptr;
         QCOMPARE(prompts.pendingAnswers(), 0);
         scoped.reset();
     }
@@ -97,22 +117,23 @@ private slots:
         if (clipboardText)
             QGuiApplication::clipboard()->setText(QStringLiteral("x"));
         // Opening the Edit menu recomputes the states.
-        emit child->Edit1->aboutToShow();
-        QCOMPARE(child->Cut1->isEnabled(), selected);
-        QCOMPARE(child->Copy1->isEnabled(), selected);
-        QCOMPARE(child->Delete1->isEnabled(), selected);
-        QCOMPARE(child->Paste1->isEnabled(), clipboardText);
-        QVERIFY(child->SelectAll1->isEnabled());
-        QVERIFY(child->CopyButton->isEnabled());
-        QVERIFY(child->PasteText->isEnabled());
-        QVERIFY(child->DelTextButton->isEnabled());
+        emit window->findChild<QMenu *>(QStringLiteral("editMenu"))->aboutToShow();
+        QCOMPARE(action("actionCut")->isEnabled(), selected);
+        QCOMPARE(action("actionCopy")->isEnabled(), selected);
+        QCOMPARE(action("actionDelete")->isEnabled(), selected);
+        QCOMPARE(action("actionPaste")->isEnabled(), clipboardText);
+        QVERIFY(action("actionSelectAll")->isEnabled());
+        // The tool buttons are the same commands.
+        QCOMPARE(button("actionCopy")->isEnabled(), selected);
+        QCOMPARE(button("actionPaste")->isEnabled(), clipboardText);
+        QCOMPARE(button("actionDelete")->isEnabled(), selected);
     }
 
     void copyKeyWithoutSelectionLeavesClipboard()
     {
         setText(QStringLiteral("alpha"));
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        QTest::keyClick(child->Memo1, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(child, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     }
 
@@ -120,49 +141,49 @@ private slots:
     {
         setText(QStringLiteral("alpha beta"));
         // The menu opened with no selection disabled Cut and Delete...
-        emit child->Edit1->aboutToShow();
-        QVERIFY(!child->Cut1->isEnabled());
+        emit window->findChild<QMenu *>(QStringLiteral("editMenu"))->aboutToShow();
+        QVERIFY(!action("actionCut")->isEnabled());
         // ...but a selection made afterwards is cut by the key.
         SelectRange(*child, 0, 6);
-        QTest::keyClick(child->Memo1, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("beta"));
+        QTest::keyClick(child, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(child->toPlainText(), QStringLiteral("beta"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha "));
         // Paste goes in at the caret.
-        child->Memo1->moveCursor(QTextCursor::End);
-        QTest::keyClick(child->Memo1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("betaalpha "));
+        child->moveCursor(QTextCursor::End);
+        QTest::keyClick(child, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(child->toPlainText(), QStringLiteral("betaalpha "));
         // Delete removes the selection and leaves the clipboard alone.
         SelectRange(*child, 0, 4);
-        QTest::keyClick(child->Memo1, Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("alpha "));
+        QTest::keyClick(child, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(child->toPlainText(), QStringLiteral("alpha "));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha "));
         // With nothing selected the keys change nothing.
-        QTest::keyClick(child->Memo1, Qt::Key_X, Qt::ControlModifier);
-        QTest::keyClick(child->Memo1, Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("alpha "));
+        QTest::keyClick(child, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(child, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(child->toPlainText(), QStringLiteral("alpha "));
     }
 
     void toolButtonsWithoutSelectionChangeNothing()
     {
         setText(QStringLiteral("alpha"));
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        child->CopyButton->click();
-        child->DelTextButton->click();
-        child->CutTextButton->click();
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("alpha"));
+        button("actionCopy")->click();
+        button("actionDelete")->click();
+        button("actionCut")->click();
+        QCOMPARE(child->toPlainText(), QStringLiteral("alpha"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
-        QVERIFY(!child->Memo1->document()->isModified());
+        QVERIFY(!child->document()->isModified());
         clearClipboard();
         QVERIFY(!clipboardHasText());
-        child->PasteText->click();
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("alpha"));
+        button("actionPaste")->click();
+        QCOMPARE(child->toPlainText(), QStringLiteral("alpha"));
     }
 
     void copyKeepsLineBreaksAndNoBreakSpaces()
     {
         setText(QStringLiteral("a\u00a0b\ncd"));
-        child->SelectAll1->trigger();
-        child->CopyButton->click();
+        action("actionSelectAll")->trigger();
+        button("actionCopy")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\u00a0b\ncd"));
     }
 
@@ -190,55 +211,54 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, checked);
         QFETCH(int, alignment);
-        QVERIFY(!child->Left1->isChecked() && !child->Right1->isChecked()
-                && !child->Center1->isChecked());
+        QVERIFY(!action("actionAlignLeft")->isChecked() && !action("actionAlignRight")->isChecked()
+                && !action("actionAlignCenter")->isChecked());
         for (const QString &step : steps) {
             if (step == "Right1")
-                child->Right1->trigger();
+                action("actionAlignRight")->trigger();
             else if (step == "Center1")
-                child->Center1->trigger();
+                action("actionAlignCenter")->trigger();
             else if (step == "LeftButton")
-                child->LeftJustifyButton->click();
+                button("actionAlignLeft")->click();
             else if (step == "RightButton")
-                child->RightJustifyButton->click();
+                button("actionAlignRight")->click();
             else if (step == "CenterButton")
-                child->CenterTextButton->click();
+                button("actionAlignCenter")->click();
         }
-        QCOMPARE(child->Left1->isChecked(), checked == "Left1");
-        QCOMPARE(child->Right1->isChecked(), checked == "Right1");
-        QCOMPARE(child->Center1->isChecked(), checked == "Center1");
-        QCOMPARE(int(child->Memo1->document()->defaultTextOption().alignment()
-                     & Qt::AlignHorizontal_Mask),
+        QCOMPARE(action("actionAlignLeft")->isChecked(), checked == "Left1");
+        QCOMPARE(action("actionAlignRight")->isChecked(), checked == "Right1");
+        QCOMPARE(action("actionAlignCenter")->isChecked(), checked == "Center1");
+        QCOMPARE(int(child->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask),
                  alignment);
     }
 
     void wordWrapToggles()
     {
-        QCOMPARE(child->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(child->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        child->WordWrap1->trigger();
-        QCOMPARE(child->Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(child->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(child->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(child->WordWrap1->isChecked());
-        child->WordWrap1->trigger();
-        QCOMPARE(child->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QCOMPARE(child->Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(!child->WordWrap1->isChecked());
+        QCOMPARE(child->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(child->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        action("actionWordWrap")->trigger();
+        QCOMPARE(child->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(child->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(child->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(action("actionWordWrap")->isChecked());
+        action("actionWordWrap")->trigger();
+        QCOMPARE(child->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(child->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(!action("actionWordWrap")->isChecked());
     }
 
     // --- fonts ----------------------------------------------------------------
 
     void fontBoxesStartFilled()
     {
-        QCOMPARE(child->ComboBox1->currentText(), QStringLiteral("Courier New"));
-        QCOMPARE(child->ComboBox2->currentText(), QStringLiteral("10"));
-        QCOMPARE(child->ComboBox2->count(), 67);
-        QCOMPARE(child->ComboBox2->itemText(0), QStringLiteral("6"));
-        QCOMPARE(child->ComboBox2->itemText(66), QStringLiteral("72"));
-        QVERIFY(child->ComboBox1->count() > 0);
-        QCOMPARE(child->Memo1->font().pointSize(), 10);
-        QCOMPARE(child->FontPoints(), 10);
+        QCOMPARE(box("fontFamilyBox")->currentText(), QStringLiteral("Courier New"));
+        QCOMPARE(box("fontSizeBox")->currentText(), QStringLiteral("10"));
+        QCOMPARE(box("fontSizeBox")->count(), 67);
+        QCOMPARE(box("fontSizeBox")->itemText(0), QStringLiteral("6"));
+        QCOMPARE(box("fontSizeBox")->itemText(66), QStringLiteral("72"));
+        QVERIFY(box("fontFamilyBox")->count() > 0);
+        QCOMPARE(child->font().pointSize(), 10);
+        QCOMPARE(child->fontPoints(), 10);
     }
 
     void sizeText_data()
@@ -260,13 +280,13 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, points);
-        child->ComboBox2->setEditText(text);
-        QCOMPARE(child->FontPoints(), points);
+        box("fontSizeBox")->setEditText(text);
+        QCOMPARE(child->fontPoints(), points);
         // What the screen shows stays a usable size.
-        QVERIFY(child->Memo1->font().pointSize() > 0);
+        QVERIFY(child->font().pointSize() > 0);
         if (points != 0 && std::abs(points) <= 500)
-            QCOMPARE(child->Memo1->font().pointSize(), std::abs(points));
-        QCOMPARE(QApplication::focusWidget(), child->Memo1);
+            QCOMPARE(child->font().pointSize(), std::abs(points));
+        QCOMPARE(QApplication::focusWidget(), child);
     }
 
     void fontDialogThenSizeBoxRestoresBoxName()
@@ -275,44 +295,44 @@ private slots:
         chosen.setPointSize(20);
         chosen.setItalic(true);
         prompts.answerFont(chosen);
-        child->Font1->trigger();
+        action("actionFont")->trigger();
         QCOMPARE(prompts.fontRequests.size(), 1);
         QCOMPARE(prompts.fontRequests.first().family(), QStringLiteral("System"));
-        QCOMPARE(child->Memo1->font().family(), QStringLiteral("Liberation Serif"));
-        QVERIFY(child->Memo1->font().italic());
-        QCOMPARE(child->FontPoints(), 20);
+        QCOMPARE(child->font().family(), QStringLiteral("Liberation Serif"));
+        QVERIFY(child->font().italic());
+        QCOMPARE(child->fontPoints(), 20);
         // The boxes are not updated from the dialog.
-        QCOMPARE(child->ComboBox1->currentText(), QStringLiteral("Courier New"));
+        QCOMPARE(box("fontFamilyBox")->currentText(), QStringLiteral("Courier New"));
 
-        child->ComboBox2->setEditText(QStringLiteral("14"));
-        QCOMPARE(child->Memo1->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(child->Memo1->font().pointSize(), 14);
-        QVERIFY(child->Memo1->font().italic());
+        box("fontSizeBox")->setEditText(QStringLiteral("14"));
+        QCOMPARE(child->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(child->font().pointSize(), 14);
+        QVERIFY(child->font().italic());
 
         // The dialog shows the font last chosen in it next time.
         prompts.cancelFont();
-        child->SelectFontButton->click();
+        button("actionFont")->click();
         QCOMPARE(prompts.fontRequests.last().family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(child->Memo1->font().pointSize(), 14);
+        QCOMPARE(child->font().pointSize(), 14);
     }
 
     void fontDialogKeepsTextColour()
     {
-        QPalette red = child->Memo1->palette();
+        QPalette red = child->palette();
         const QColor before = red.color(QPalette::Text);
         QCOMPARE(before, QColor(Qt::black));
         prompts.answerFont(QFont(QStringLiteral("Liberation Sans"), 12));
-        child->Font1Click();
-        QCOMPARE(child->Memo1->palette().color(QPalette::Text), before);
+        child->chooseFont();
+        QCOMPARE(child->palette().color(QPalette::Text), before);
     }
 
     void fontNameBox()
     {
-        child->ComboBox2->setEditText(QStringLiteral("18"));
-        child->ComboBox1->setEditText(QStringLiteral("Liberation Sans"));
-        QCOMPARE(child->Memo1->font().family(), QStringLiteral("Liberation Sans"));
-        QCOMPARE(child->Memo1->font().pointSize(), 18);
-        QCOMPARE(QApplication::focusWidget(), child->Memo1);
+        box("fontSizeBox")->setEditText(QStringLiteral("18"));
+        box("fontFamilyBox")->setEditText(QStringLiteral("Liberation Sans"));
+        QCOMPARE(child->font().family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(child->font().pointSize(), 18);
+        QCOMPARE(QApplication::focusWidget(), child);
     }
 
     // --- find -----------------------------------------------------------------
@@ -320,34 +340,35 @@ private slots:
     void emptyTextHasNothingToSearch()
     {
         setText(QString());
-        child->FindText->trigger();
-        child->Replace->trigger();
+        action("actionFind")->trigger();
+        action("actionReplace")->trigger();
         QCOMPARE(prompts.texts(PromptKind::Information),
                  (QStringList{"No text to search", "No text to search/replace."}));
-        QVERIFY(child->FindTextDlg == nullptr || !child->FindTextDlg->isVisible());
-        QVERIFY(child->ReplaceDialog == nullptr || !child->ReplaceDialog->isVisible());
+        QVERIFY(child->findDialog() == nullptr || !child->findDialog()->isVisible());
+        QVERIFY(child->replaceDialog() == nullptr || !child->replaceDialog()->isVisible());
     }
 
     void findOpensWithSelectionAndFromTheTop()
     {
         setText(QStringLiteral("one two\ntwo one"));
         SelectRange(*child, 12, 3); // the second "one"
-        child->FindText->trigger();
-        QVERIFY(child->FindTextDlg->isVisible());
-        QCOMPARE(child->FindTextDlg->FindEdit->text(), QStringLiteral("one"));
-        QVERIFY(child->FindTextDlg->DownButton->isChecked());
-        QVERIFY(!child->FindTextDlg->matchCase());
+        action("actionFind")->trigger();
+        QVERIFY(child->findDialog()->isVisible());
+        QCOMPARE(control<QLineEdit>(child->findDialog(), "findEdit")->text(),
+                 QStringLiteral("one"));
+        QVERIFY(control<QRadioButton>(child->findDialog(), "downButton")->isChecked());
+        QVERIFY(!child->findDialog()->matchCase());
         // The search starts at the top, not at the caret.
-        child->FindTextDlg->FindNextButton->click();
+        control<QPushButton>(child->findDialog(), "findNextButton")->click();
         QCOMPARE(selectionStart(), 0);
         QCOMPARE(selection(), QStringLiteral("one"));
-        QCOMPARE(QApplication::focusWidget(), child->Memo1);
+        QCOMPARE(QApplication::focusWidget(), child);
     }
 
     void overlappingOccurrences()
     {
         setText(QStringLiteral("xx\naaaa"));
-        child->FindText->trigger();
+        action("actionFind")->trigger();
         QList<int> starts;
         for (int i = 0; i < 3; ++i) {
             pressFind(QStringLiteral("aa"));
@@ -356,7 +377,7 @@ private slots:
         // Line 2 starts at document position 3: columns 1, 2 and 3.
         QCOMPARE(starts, (QList<int>{3, 4, 5}));
         QVERIFY(prompts.shown.isEmpty());
-        QVERIFY(child->FindTextDlg->isVisible());
+        QVERIFY(child->findDialog()->isVisible());
         pressFind(QStringLiteral("aa"));
         QCOMPARE(prompts.texts(PromptKind::Information),
                  QStringList{"String \"aa\" was not found."});
@@ -368,7 +389,7 @@ private slots:
     void matchCase()
     {
         setText(QStringLiteral("Tree tree TREE"));
-        child->FindText->trigger();
+        action("actionFind")->trigger();
         QList<int> starts;
         for (int i = 0; i < 3; ++i) {
             pressFind(QStringLiteral("TREE"));
@@ -377,7 +398,7 @@ private slots:
         QCOMPARE(starts, (QList<int>{0, 5, 10}));
         QVERIFY(prompts.shown.isEmpty());
         // Ticking the box takes effect at the next press.
-        child->FindTextDlg->MatchCaseBox->setChecked(true);
+        control<QCheckBox>(child->findDialog(), "matchCase")->setChecked(true);
         pressFind(QStringLiteral("tree")); // a new pattern: from the top
         QCOMPARE(selectionStart(), 5);
         pressFind(QStringLiteral("tree"));
@@ -388,7 +409,7 @@ private slots:
     void nonAsciiCaseInsensitive()
     {
         setText(QStringLiteral("\u03b1\u03b2\u03b3 \u00e9t\u00e9"));
-        child->FindText->trigger();
+        action("actionFind")->trigger();
         pressFind(QStringLiteral("\u0392\u0393"));
         QCOMPARE(selectionStart(), 1);
         pressFind(QStringLiteral("\u00c9T\u00c9"));
@@ -398,7 +419,7 @@ private slots:
     void newPatternRestartsAtTop()
     {
         setText(QStringLiteral("ab ab ab"));
-        child->FindText->trigger();
+        action("actionFind")->trigger();
         pressFind(QStringLiteral("ab"));
         pressFind(QStringLiteral("ab"));
         QCOMPARE(selectionStart(), 3);
@@ -410,7 +431,7 @@ private slots:
     {
         const QString line = QString(600, QLatin1Char('-')) + QStringLiteral("needle");
         setText(QStringLiteral("first\n") + line);
-        child->FindText->trigger();
+        action("actionFind")->trigger();
         pressFind(QStringLiteral("NEEDLE"));
         QVERIFY(prompts.shown.isEmpty());
         QCOMPARE(selectionStart(), 6 + 600);
@@ -420,10 +441,10 @@ private slots:
     void findInReplaceDialog()
     {
         setText(QStringLiteral("cat cat"));
-        child->Replace->trigger();
-        child->ReplaceDialog->FindEdit->setText(QStringLiteral("cat"));
-        child->ReplaceDialog->FindNextButton->click();
-        child->ReplaceDialog->FindNextButton->click();
+        action("actionReplace")->trigger();
+        control<QLineEdit>(child->replaceDialog(), "findEdit")->setText(QStringLiteral("cat"));
+        control<QPushButton>(child->replaceDialog(), "findNextButton")->click();
+        control<QPushButton>(child->replaceDialog(), "findNextButton")->click();
         QCOMPARE(selectionStart(), 4);
     }
 
@@ -432,20 +453,20 @@ private slots:
     void replaceChangesFirstOccurrenceWhateverWasFound()
     {
         setText(QStringLiteral("cat\ncat cat"));
-        child->Replace->trigger();
-        TReplaceDialog *dialog = child->ReplaceDialog;
-        dialog->FindEdit->setText(QStringLiteral("cat"));
+        action("actionReplace")->trigger();
+        ReplaceDialog *dialog = child->replaceDialog();
+        control<QLineEdit>(dialog, "findEdit")->setText(QStringLiteral("cat"));
         for (int i = 0; i < 3; ++i)
-            dialog->FindNextButton->click();
+            control<QPushButton>(dialog, "findNextButton")->click();
         QCOMPARE(selectionStart(), 8); // the third occurrence
-        dialog->ReplaceEdit->setText(QStringLiteral("dog"));
-        dialog->ReplaceButton->click();
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("dog\ncat cat"));
-        QVERIFY(child->Memo1->document()->isModified());
+        control<QLineEdit>(dialog, "replaceEdit")->setText(QStringLiteral("dog"));
+        control<QPushButton>(dialog, "replaceButton")->click();
+        QCOMPARE(child->toPlainText(), QStringLiteral("dog\ncat cat"));
+        QVERIFY(child->document()->isModified());
         QVERIFY(prompts.shown.isEmpty());
         // Replace again: the next first occurrence.
-        dialog->ReplaceButton->click();
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("dog\ndog cat"));
+        control<QPushButton>(dialog, "replaceButton")->click();
+        QCOMPARE(child->toPlainText(), QStringLiteral("dog\ndog cat"));
     }
 
     void replaceAll_data()
@@ -478,33 +499,33 @@ private slots:
     {
         QFETCH(QString, text);
         setText(text);
-        child->Replace->trigger();
-        TReplaceDialog *dialog = child->ReplaceDialog;
+        action("actionReplace")->trigger();
+        ReplaceDialog *dialog = child->replaceDialog();
         QFETCH(QString, pattern);
         QFETCH(QString, replacement);
         QFETCH(bool, matchCase);
-        dialog->FindEdit->setText(pattern);
-        dialog->ReplaceEdit->setText(replacement);
-        dialog->MatchCaseBox->setChecked(matchCase);
-        dialog->ReplaceAllButton->click();
-        QTEST(child->Memo1->toPlainText(), "result");
-        QVERIFY(child->Memo1->document()->isModified());
+        control<QLineEdit>(dialog, "findEdit")->setText(pattern);
+        control<QLineEdit>(dialog, "replaceEdit")->setText(replacement);
+        control<QCheckBox>(dialog, "matchCase")->setChecked(matchCase);
+        control<QPushButton>(dialog, "replaceAllButton")->click();
+        QTEST(child->toPlainText(), "result");
+        QVERIFY(child->document()->isModified());
         QVERIFY(prompts.shown.isEmpty());
         // One command, one undo step.
-        child->Memo1->undo();
-        QCOMPARE(child->Memo1->toPlainText(), text);
+        child->undo();
+        QCOMPARE(child->toPlainText(), text);
     }
 
     void replaceAllWithoutOccurrenceChangesNothing()
     {
         setText(QStringLiteral("abc\ndef"));
-        child->Replace->trigger();
-        child->ReplaceDialog->FindEdit->setText(QStringLiteral("zz"));
-        child->ReplaceDialog->ReplaceEdit->setText(QStringLiteral("y"));
-        child->ReplaceDialog->ReplaceAllButton->click();
-        child->ReplaceDialog->ReplaceButton->click();
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("abc\ndef"));
-        QVERIFY(!child->Memo1->document()->isModified());
+        action("actionReplace")->trigger();
+        control<QLineEdit>(child->replaceDialog(), "findEdit")->setText(QStringLiteral("zz"));
+        control<QLineEdit>(child->replaceDialog(), "replaceEdit")->setText(QStringLiteral("y"));
+        control<QPushButton>(child->replaceDialog(), "replaceAllButton")->click();
+        control<QPushButton>(child->replaceDialog(), "replaceButton")->click();
+        QCOMPARE(child->toPlainText(), QStringLiteral("abc\ndef"));
+        QVERIFY(!child->document()->isModified());
         QVERIFY(prompts.shown.isEmpty());
     }
 
@@ -513,8 +534,8 @@ private slots:
         // Called directly, a replacement may split lines; the lines after it
         // are still each replaced once.
         setText(QStringLiteral("a1\na2\na3"));
-        child->ReplaceAll(QStringLiteral("a"), QStringLiteral("b\nb"));
-        QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("b\nb1\nb\nb2\nb\nb3"));
+        child->replaceAll(QStringLiteral("a"), QStringLiteral("b\nb"));
+        QCOMPARE(child->toPlainText(), QStringLiteral("b\nb1\nb\nb2\nb\nb3"));
     }
 };
 

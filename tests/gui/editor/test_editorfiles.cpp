@@ -2,7 +2,7 @@
 // the save question on every closing route.
 
 #include "editortestutil.h"
-#include "gui/editor/mdichild.h"
+#include "gui/editor/editorwindow.h"
 #include "gui/editor/textfile.h"
 #include "scriptedprompts.h"
 
@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -60,14 +61,14 @@ private:
 
     QString path(const QString &name) const { return dir->filePath(name); }
 
-    // A window showing the file, as the frame sets it up after Open.
-    std::unique_ptr<TChild> openWindow(const QString &file)
+    // A window showing the file, as the main window sets it up after Open.
+    std::unique_ptr<EditorWindow> openWindow(const QString &file)
     {
-        auto child = std::make_unique<TChild>();
+        auto child = std::make_unique<EditorWindow>();
         child->setAttribute(Qt::WA_DeleteOnClose, false);
-        child->Open(file);
+        child->load(file);
         child->setWindowTitle(file);
-        child->ParseFile(file);
+        child->setFilePath(file);
         return child;
     }
 
@@ -134,21 +135,23 @@ private slots:
     void parseFile()
     {
         QFETCH(QString, name);
-        TChild child;
-        child.ParseFile(name);
-        QTEST(child.FileName, "fileName");
-        QTEST(child.FileExt, "fileExt");
-        QTEST(child.FileDir, "fileDir");
-        QTEST(child.BackupName, "backupName");
-        QCOMPARE(CurrentFileName, name);
+        EditorWindow child;
+        QSignalSpy assigned(&child, &EditorWindow::filePathAssigned);
+        child.setFilePath(name);
+        QTEST(child.fileName(), "fileName");
+        QTEST(child.fileExt(), "fileExt");
+        QTEST(child.fileDir(), "fileDir");
+        QTEST(child.backupName(), "backupName");
+        QCOMPARE(assigned.size(), 1);
+        QCOMPARE(assigned.first().at(0).toString(), name);
     }
 
     void newWindowStartsWithOneEmptyLine()
     {
-        TChild child;
-        QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("\n"));
-        QVERIFY(!child.Memo1->document()->isModified());
-        QCOMPARE(child.Memo1->textCursor().position(), 0);
+        EditorWindow child;
+        QCOMPARE(child.toPlainText(), QStringLiteral("\n"));
+        QVERIFY(!child.document()->isModified());
+        QCOMPARE(child.textCursor().position(), 0);
     }
 
     void firstSaveOfNewWindowGoesToCurrentFolder()
@@ -156,11 +159,11 @@ private slots:
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir->path()));
         {
-            TChild child;
-            child.ParseFile(QStringLiteral("DOC1.dat"));
+            EditorWindow child;
+            child.setFilePath(QStringLiteral("DOC1.dat"));
             TypeAtEnd(child, QStringLiteral("1 2 3"));
-            child.Save1Click();
-            QVERIFY(!child.Memo1->document()->isModified());
+            child.save();
+            QVERIFY(!child.document()->isModified());
         }
         QDir::setCurrent(previous);
         QVERIFY(prompts.shown.isEmpty());
@@ -174,11 +177,11 @@ private slots:
         QVERIFY(WriteBytes(file, "one"));
         auto child = openWindow(file);
         ReplaceText(*child, QStringLiteral("two"));
-        child->Save1Click();
+        child->save();
         QCOMPARE(ReadBytes(file), QByteArray("two"));
         QCOMPARE(ReadBytes(path("trees.BAK")), QByteArray("one"));
         ReplaceText(*child, QStringLiteral("three"));
-        child->Save1Click();
+        child->save();
         QCOMPARE(ReadBytes(file), QByteArray("three"));
         QCOMPARE(ReadBytes(path("trees.BAK")), QByteArray("two"));
         // No temporary or set-aside files are left behind.
@@ -192,9 +195,9 @@ private slots:
         QVERIFY(WriteBytes(path("x.out"), "report"));
         auto data = openWindow(path("x.dat"));
         auto report = openWindow(path("x.out"));
-        data->Save1Click();
+        data->save();
         QCOMPARE(ReadBytes(path("x.BAK")), QByteArray("data"));
-        report->Save1Click();
+        report->save();
         QCOMPARE(ReadBytes(path("x.BAK")), QByteArray("report"));
         QCOMPARE(ReadBytes(path("x.dat")), QByteArray("data"));
         QCOMPARE(ReadBytes(path("x.out")), QByteArray("report"));
@@ -206,7 +209,7 @@ private slots:
         QVERIFY(WriteBytes(file, "before"));
         auto child = openWindow(file);
         ReplaceText(*child, QStringLiteral("after"));
-        child->Save1Click();
+        child->save();
         QCOMPARE(ReadBytes(file), QByteArray("after"));
         QCOMPARE(FilesIn(dir->path()), QStringList{"old.BAK"});
     }
@@ -223,7 +226,7 @@ private slots:
         {
             const DiskFullAfter limit(100);
             QVERIFY(limit.active);
-            savedOk = child->SaveFile();
+            savedOk = child->save();
         }
         QVERIFY(!savedOk);
         QCOMPARE(ReadBytes(file), QByteArray("precious"));
@@ -241,13 +244,13 @@ private slots:
         {
             const DiskFullAfter limit(100);
             QVERIFY(limit.active);
-            child->Save1Click();
+            child->save();
         }
 
         QCOMPARE(ReadBytes(path("t.dat")), QByteArray("version 2"));
         QCOMPARE(ReadBytes(path("t.BAK")), QByteArray("version 1"));
         QCOMPARE(FilesIn(dir->path()), (QStringList{"t.BAK", "t.dat"}));
-        QVERIFY(child->Memo1->document()->isModified());
+        QVERIFY(child->document()->isModified());
         const QStringList errors = prompts.texts(PromptKind::Error);
         QCOMPARE(errors.size(), 1);
         // The reason is the system's own, not a placeholder for a short write.
@@ -292,13 +295,13 @@ private slots:
 
     void saveIntoMissingFolderFails()
     {
-        TChild child;
+        EditorWindow child;
         const QString file = path("missing/x.dat");
-        child.ParseFile(file);
+        child.setFilePath(file);
         TypeAtEnd(child, QStringLiteral("5"));
-        child.Save1Click();
+        child.save();
         QVERIFY(!QFile::exists(file));
-        QVERIFY(child.Memo1->document()->isModified());
+        QVERIFY(child.document()->isModified());
         const QStringList errors = prompts.texts(PromptKind::Error);
         QCOMPARE(errors.size(), 1);
         QVERIFY(errors.first().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(file)));
@@ -308,14 +311,14 @@ private slots:
     {
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("d.dat")));
         QVERIFY(WriteBytes(path("d.BAK"), "older"));
-        TChild child;
-        child.ParseFile(path("d.dat"));
+        EditorWindow child;
+        child.setFilePath(path("d.dat"));
         TypeAtEnd(child, QStringLiteral("7"));
-        child.Save1Click();
+        child.save();
         QVERIFY(QFileInfo(path("d.dat")).isDir());
         QCOMPARE(ReadBytes(path("d.BAK")), QByteArray("older"));
         QCOMPARE(prompts.texts(PromptKind::Error).size(), 1);
-        QVERIFY(child.Memo1->document()->isModified());
+        QVERIFY(child.document()->isModified());
     }
 
     void saveAs()
@@ -326,7 +329,8 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("sub")));
         const QString target = path("sub/b.out");
         prompts.answerSave(target);
-        child->SaveAs1Click();
+        QSignalSpy assigned(child.get(), &EditorWindow::filePathAssigned);
+        child->saveAs();
 
         QCOMPARE(prompts.saveRequests.size(), 1);
         const FileDialogRequest request = prompts.saveRequests.first();
@@ -338,7 +342,8 @@ private slots:
         QCOMPARE(request.selectedFilter, 0);
 
         QCOMPARE(child->windowTitle(), QStringLiteral("b.out"));
-        QCOMPARE(CurrentFileName, target);
+        QCOMPARE(assigned.size(), 1);
+        QCOMPARE(assigned.first().at(0).toString(), target);
         QCOMPARE(ReadBytes(target), QByteArray("1"));
         QCOMPARE(ReadBytes(path("a.dat")), QByteArray("1"));
     }
@@ -349,7 +354,7 @@ private slots:
         auto child = openWindow(path("s.dat"));
         ReplaceText(*child, QStringLiteral("new"));
         prompts.answerSave(path("s.dat"));
-        child->SaveAs1Click();
+        child->saveAs();
         QCOMPARE(ReadBytes(path("s.dat")), QByteArray("new"));
         QCOMPARE(ReadBytes(path("s.BAK")), QByteArray("old"));
     }
@@ -359,20 +364,20 @@ private slots:
         QVERIFY(WriteBytes(path("c.dat"), "1"));
         auto child = openWindow(path("c.dat"));
         ReplaceText(*child, QStringLiteral("2"));
-        child->SaveAs1Click(); // no answer queued: cancelled
-        QCOMPARE(child->FileName, QStringLiteral("c.dat"));
+        child->saveAs(); // no answer queued: cancelled
+        QCOMPARE(child->fileName(), QStringLiteral("c.dat"));
         QCOMPARE(child->windowTitle(), path("c.dat"));
-        QVERIFY(child->Memo1->document()->isModified());
+        QVERIFY(child->document()->isModified());
         QCOMPARE(ReadBytes(path("c.dat")), QByteArray("1"));
     }
 
-    void savingDoesNotChangeCurrentFileName()
+    void savingHandsOnNoFileName()
     {
         QVERIFY(WriteBytes(path("n.dat"), "1"));
         auto child = openWindow(path("n.dat"));
-        CurrentFileName = QStringLiteral("elsewhere.dat");
-        child->Save1Click();
-        QCOMPARE(CurrentFileName, QStringLiteral("elsewhere.dat"));
+        QSignalSpy assigned(child.get(), &EditorWindow::filePathAssigned);
+        child->save();
+        QCOMPARE(assigned.size(), 0);
     }
 
     void roundTrip_data()
@@ -409,9 +414,9 @@ private slots:
         const QString file = path("r.dat");
         QVERIFY(WriteBytes(file, bytes));
         auto child = openWindow(file);
-        QCOMPARE(child->IsUtf8(), utf8);
-        QVERIFY(!child->Memo1->document()->isModified());
-        child->Save1Click();
+        QCOMPARE(child->isUtf8(), utf8);
+        QVERIFY(!child->document()->isModified());
+        child->save();
         QCOMPARE(ReadBytes(file), saved);
         QVERIFY(prompts.shown.isEmpty());
     }
@@ -440,9 +445,9 @@ private slots:
         const QString file = path("e.dat");
         QVERIFY(WriteBytes(file, bytes));
         auto child = openWindow(file);
-        child->Memo1->moveCursor(QTextCursor::End);
-        child->Memo1->insertPlainText(typed);
-        child->Save1Click();
+        child->moveCursor(QTextCursor::End);
+        child->insertPlainText(typed);
+        child->save();
         QTEST(ReadBytes(file), "saved");
         // Only the change from 8-bit text to UTF-8 is worth a word, and once.
         QFETCH(bool, announced);
@@ -451,18 +456,18 @@ private slots:
             QVERIFY(prompts.texts(PromptKind::Information)
                         .first()
                         .contains(QStringLiteral("saved as UTF-8")));
-            child->Memo1->insertPlainText(typed);
-            child->Save1Click();
+            child->insertPlainText(typed);
+            child->save();
             QCOMPARE(prompts.texts(PromptKind::Information).size(), 1);
         }
     }
 
     void openFailureKeepsEmptyWindow()
     {
-        TChild child;
+        EditorWindow child;
         const QString missing = path("nothere.dat");
         try {
-            child.Open(missing);
+            child.load(missing);
             QFAIL("Open of a missing file did not fail");
         } catch (const std::runtime_error &e) {
             const QString message = QString::fromStdString(e.what());
@@ -471,14 +476,14 @@ private slots:
             QVERIFY(message.size()
                     > QStringLiteral("Cannot open file \"%1\". ").arg(missing).size());
         }
-        QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("\n"));
-        QVERIFY(!child.Memo1->document()->isModified());
+        QCOMPARE(child.toPlainText(), QStringLiteral("\n"));
+        QVERIFY(!child.document()->isModified());
     }
 
     void openFolderFails()
     {
-        TChild child;
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, child.Open(dir->path()));
+        EditorWindow child;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, child.load(dir->path()));
     }
 
     void openTooLargeFile()
@@ -489,148 +494,30 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(EditorCapacity + 1));
         file.close();
-        TChild child;
+        EditorWindow child;
         try {
-            child.Open(big);
+            child.load(big);
             QFAIL("Open of an oversized file did not fail");
         } catch (const std::runtime_error &e) {
             QCOMPARE(QString::fromStdString(e.what()),
                      QStringLiteral("Text exceeds memo capacity"));
         }
-        QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("\n"));
+        QCOMPARE(child.toPlainText(), QStringLiteral("\n"));
     }
 
     void openResetsState()
     {
         QVERIFY(WriteBytes(path("o.dat"), "a\r\nb"));
-        TChild child;
-        child.Search.MatchCase = true;
-        child.Closing = true;
-        child.Open(path("o.dat"));
-        QCOMPARE(child.Memo1->toPlainText(), QStringLiteral("a\nb"));
+        EditorWindow child;
+        child.restartSearch(true);
+        QSignalSpy assigned(&child, &EditorWindow::filePathAssigned);
+        child.load(path("o.dat"));
+        QCOMPARE(child.toPlainText(), QStringLiteral("a\nb"));
         QCOMPARE(child.windowTitle(), QStringLiteral("o.dat"));
-        QCOMPARE(child.Memo1->textCursor().position(), 0);
-        QVERIFY(!child.Search.MatchCase);
-        QVERIFY(!child.Closing);
-        QCOMPARE(CurrentFileName, path("o.dat"));
-    }
-
-    void closeQuestionText()
-    {
-        TChild child;
-        child.setAttribute(Qt::WA_DeleteOnClose, false);
-        child.ParseFile(path("trees.dat"));
-        TypeAtEnd(child, QStringLiteral("1"));
-        prompts.answerConfirm(QMessageBox::Cancel);
-        child.Close1Click();
-        QCOMPARE(prompts.texts(PromptKind::Confirm), QStringList{"Save changes to trees.dat? "});
-    }
-
-    // Every closing route with every answer: the close command, the close box
-    // of the MDI sub-window and a close request to the window itself.
-    void closeRoutes_data()
-    {
-        QTest::addColumn<int>("route");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("closed");
-        QTest::addColumn<QByteArray>("onDisk");
-        const char *routes[] = {"command", "close box", "close()"};
-        for (int route = 0; route < 3; ++route) {
-            QTest::addRow("%s, Yes", routes[route])
-                << route << int(QMessageBox::Yes) << true << QByteArray("\r\nedited");
-            QTest::addRow("%s, No", routes[route])
-                << route << int(QMessageBox::No) << true << QByteArray("<missing>");
-            QTest::addRow("%s, Cancel", routes[route])
-                << route << int(QMessageBox::Cancel) << false << QByteArray("<missing>");
-        }
-    }
-
-    void closeRoutes()
-    {
-        QFETCH(int, route);
-        QFETCH(int, answer);
-        QFETCH(bool, closed);
-        QMdiArea area;
-        auto *child = new TChild;
-        QMdiSubWindow *sub = area.addSubWindow(child);
-        area.show();
-        sub->show();
-        const QPointer<TChild> alive(child);
-        const QPointer<QMdiSubWindow> subAlive(sub);
-        child->ParseFile(path("c.dat"));
-        TypeAtEnd(*child, QStringLiteral("edited"));
-        prompts.answerConfirm(static_cast<QMessageBox::StandardButton>(answer));
-        if (route == 0)
-            child->Close1Click();
-        else if (route == 1)
-            sub->close();
-        else
-            child->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        QCOMPARE(prompts.texts(PromptKind::Confirm).size(), 1);
-        QCOMPARE(alive.isNull(), closed);
-        if (route != 2)
-            QCOMPARE(subAlive.isNull(), closed);
-        QTEST(ReadBytes(path("c.dat")), "onDisk");
-        if (!closed) {
-            QVERIFY(child->Memo1->document()->isModified());
-            QCOMPARE(child->Memo1->toPlainText(), QStringLiteral("\nedited"));
-            QVERIFY(!child->Closing);
-            // The next close asks again.
-            prompts.answerConfirm(QMessageBox::No);
-            sub->close();
-            QCOMPARE(prompts.texts(PromptKind::Confirm).size(), 2);
-        }
-    }
-
-    void unmodifiedWindowClosesWithoutQuestion()
-    {
-        QPointer<TChild> child = new TChild;
-        child->Close1Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(child.isNull());
-        QVERIFY(prompts.shown.isEmpty());
-    }
-
-    void failedSaveAfterYesKeepsWindowOpen()
-    {
-        auto *child = new TChild;
-        const QPointer<TChild> alive(child);
-        child->ParseFile(path("nofolder/x.dat"));
-        TypeAtEnd(*child, QStringLiteral("1"));
-        prompts.answerConfirm(QMessageBox::Yes);
-        child->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!alive.isNull());
-        QCOMPARE(prompts.texts(PromptKind::Error).size(), 1);
-        QVERIFY(child->Memo1->document()->isModified());
-        // Close command, same outcome.
-        prompts.answerConfirm(QMessageBox::Yes);
-        child->Close1Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!alive.isNull());
-        QVERIFY(!child->Closing);
-        delete child;
-    }
-
-    void fileCommandsRunTheFramesCommands()
-    {
-        TChild child;
-        int newCount = 0, openCount = 0, exitCount = 0;
-        connect(&child, &TChild::newRequested, this, [&] { ++newCount; });
-        connect(&child, &TChild::openRequested, this, [&] { ++openCount; });
-        connect(&child, &TChild::exitRequested, this, [&] { ++exitCount; });
-        child.show();
-        QVERIFY(QTest::qWaitForWindowActive(&child));
-        child.Memo1->setFocus();
-        QTest::keyClick(child.Memo1, Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(child.Memo1, Qt::Key_O, Qt::ControlModifier);
-        child.OpenButton1->click();
-        QTest::keyClick(child.Memo1, Qt::Key_X, Qt::AltModifier);
-        QCOMPARE(newCount, 1);
-        QCOMPARE(openCount, 2);
-        QCOMPARE(exitCount, 1);
+        QCOMPARE(child.textCursor().position(), 0);
+        QVERIFY(!child.searchState().MatchCase);
+        QCOMPARE(assigned.size(), 1);
+        QCOMPARE(assigned.first().at(0).toString(), path("o.dat"));
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include "gui/common/printing.h"
 #include "gui/editor/editorprint.h"
-#include "gui/editor/mdichild.h"
+#include "gui/editor/editorwindow.h"
 #include "scriptedprompts.h"
 #include "tooloutput.h"
 
@@ -134,9 +134,9 @@ private slots:
         QFETCH(int, pages);
         const int count = pages * linesPerPage() + extra;
         QVERIFY(linesPerPage() > 10);
-        TChild child;
-        child.Memo1->setPlainText(NumberedLines(count));
-        child.Print1Click();
+        EditorWindow child;
+        child.setPlainText(NumberedLines(count));
+        child.print();
         QVERIFY(prompts.shown.isEmpty());
         QTEST(PdfPages(pdf), "expected");
         if (extra == 1) {
@@ -148,28 +148,28 @@ private slots:
 
     void oneEmptyLinePrintsABlankPage()
     {
-        TChild child; // a new window holds one empty line
-        child.Print1Click();
+        EditorWindow child; // a new window holds one empty line
+        child.print();
         QCOMPARE(PdfPages(pdf), 1);
         QCOMPARE(ToolOutput("pdftotext", {pdf, "-"}).trimmed(), QString());
     }
 
     void emptyTextPrintsNothing()
     {
-        TChild child;
-        child.Memo1->setPlainText(QString());
-        child.Print1Click();
+        EditorWindow child;
+        child.setPlainText(QString());
+        child.print();
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(prompts.shown.isEmpty());
     }
 
     void linesAreOneLineHeightApartFromTheLeftOffset()
     {
-        TChild child;
+        EditorWindow child;
         child.setWindowTitle(QStringLiteral("trees.dat"));
-        child.Memo1->setPlainText(QStringLiteral("first\nsecond\n\nfourth ")
-                                  + QString(2000, QLatin1Char('w')));
-        child.Print1Click();
+        child.setPlainText(QStringLiteral("first\nsecond\n\nfourth ")
+                           + QString(2000, QLatin1Char('w')));
+        child.print();
         const QList<Word> words = PdfWords(pdf);
         // The empty third line has no word.
         QCOMPARE(words.size(), 4);
@@ -202,10 +202,10 @@ private slots:
     void unusableFontSizeIsExplained()
     {
         QFETCH(QString, size);
-        TChild child;
-        child.Memo1->setPlainText(QStringLiteral("1 2 3"));
-        child.ComboBox2->setEditText(size);
-        child.Print1Click();
+        EditorWindow child;
+        child.setPlainText(QStringLiteral("1 2 3"));
+        child.setFontSizeText(size);
+        child.print();
         QVERIFY(!QFile::exists(pdf));
         const QStringList messages = prompts.texts(PromptKind::Message);
         QCOMPARE(messages.size(), 1);
@@ -227,13 +227,13 @@ private slots:
         // the job completes. Both are posted before the job starts, so the
         // first round of events inside the job delivers them.
         QFETCH(bool, printFirst);
-        auto *child = new TChild;
-        const QPointer<TChild> alive(child);
-        child->Memo1->setPlainText(NumberedLines(3));
+        auto *child = new EditorWindow;
+        const QPointer<EditorWindow> alive(child);
+        child->setPlainText(NumberedLines(3));
         const auto post
             = [child](auto call) { QMetaObject::invokeMethod(child, call, Qt::QueuedConnection); };
         const auto closeIt = [child] { child->close(); };
-        const auto printAgain = [child] { child->Print1Click(); };
+        const auto printAgain = [child] { child->print(); };
         if (printFirst) {
             post(printAgain);
             post(closeIt);
@@ -241,7 +241,7 @@ private slots:
             post(closeIt);
             post(printAgain);
         }
-        child->Print1Click();
+        child->print();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alive.isNull());
         QCOMPARE(prompts.shown.size(), 2);
@@ -267,18 +267,17 @@ private slots:
         // The Close command's save question is answered No, but the window is
         // printing and stays. Edits made afterwards must not be closed away
         // without a new question.
-        auto *child = new TChild;
-        const QPointer<TChild> alive(child);
-        child->Memo1->setPlainText(NumberedLines(3));
-        child->Memo1->document()->setModified(true);
+        auto *child = new EditorWindow;
+        const QPointer<EditorWindow> alive(child);
+        child->setPlainText(NumberedLines(3));
+        child->document()->setModified(true);
         prompts.answerConfirm(QMessageBox::No);
         QMetaObject::invokeMethod(
-            child, [child] { child->Close1Click(); }, Qt::QueuedConnection);
-        child->Print1Click();
+            child, [child] { child->closeFile(); }, Qt::QueuedConnection);
+        child->print();
         QVERIFY(!alive.isNull());
-        QVERIFY(!child->Closing);
 
-        child->Memo1->appendPlainText(QStringLiteral("more"));
+        child->appendPlainText(QStringLiteral("more"));
         prompts.answerConfirm(QMessageBox::Cancel);
         child->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -289,9 +288,9 @@ private slots:
 
     void printSetupGoesToTheProgramPrinter()
     {
-        TChild child;
+        EditorWindow child;
         prompts.answerPrinterSetup(false);
-        child.Printsetup1->trigger();
+        child.printSetup();
         QCOMPARE(prompts.printerSetups, 1);
         QVERIFY(!QFile::exists(pdf));
     }

@@ -6,6 +6,7 @@
 #include "recordinghelp.h"
 
 #include <QList>
+#include <QMainWindow>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,6 +16,15 @@
 // would. Answering stops after limit + 1 windows: a command that keeps showing
 // windows then waits on the last one, and the test's time limit ends it.
 QStringList RunDismissingModals(const std::function<void()> &command, int limit = 4);
+
+class QAction;
+class QToolButton;
+
+// The action of window with the given objectName; fails the test when there
+// is none.
+QAction *Action(const QObject *window, const char *name);
+// The tool bar button that shows action in window.
+QToolButton *ToolButtonFor(const QMainWindow *window, QAction *action);
 
 // The help file the program uses when no window names its own.
 QString ExpectedProgramHelpFile();

@@ -1,6 +1,6 @@
 // The About box: its design, the ways it closes, and the update link.
 
-#include "gui/mainwindow/about.h"
+#include "gui/mainwindow/aboutdialog.h"
 #include "scriptedprompts.h"
 
 #include <QApplication>
@@ -9,6 +9,17 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+template <class Widget>
+static Widget *Child(const QWidget &box, const char *name)
+{
+    return box.findChild<Widget *>(QString::fromLatin1(name));
+}
+
+static QFrame *Panel(const QWidget &box)
+{
+    return Child<QFrame>(box, "panel");
+}
 
 class TestAbout : public QObject
 {
@@ -27,22 +38,22 @@ private slots:
 
 void TestAbout::window()
 {
-    TAboutBox box;
+    AboutDialog box;
     QCOMPARE(box.windowTitle(), QStringLiteral("About Mervan"));
     QCOMPARE(box.size(), QSize(298, 213));
     QCOMPARE(box.minimumSize(), box.maximumSize()); // fixed size
-    QCOMPARE(box.Panel1->geometry(), QRect(8, 8, 281, 161));
-    QCOMPARE(box.ProgramIcon->geometry(), QRect(8, 8, 65, 65));
-    QVERIFY(box.ProgramIcon->pixmap().size() == QSize(65, 65));
-    QCOMPARE(box.OKButton->geometry(), QRect(111, 178, 77, 27));
-    QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
-    QVERIFY(box.OKButton->isDefault());
-    QVERIFY(!box.OKButton->icon().isNull());
-    QCOMPARE(box.OKButton->font().pixelSize(), 11);
-    QVERIFY(box.OKButton->font().bold());
+    QCOMPARE(Panel(box)->geometry(), QRect(8, 8, 281, 161));
+    QCOMPARE(Child<QLabel>(box, "programIcon")->geometry(), QRect(8, 8, 65, 65));
+    QVERIFY(Child<QLabel>(box, "programIcon")->pixmap().size() == QSize(65, 65));
+    QCOMPARE(Child<QPushButton>(box, "okButton")->geometry(), QRect(111, 178, 77, 27));
+    QCOMPARE(Child<QPushButton>(box, "okButton")->text(), QStringLiteral("OK"));
+    QVERIFY(Child<QPushButton>(box, "okButton")->isDefault());
+    QVERIFY(!Child<QPushButton>(box, "okButton")->icon().isNull());
+    QCOMPARE(Child<QPushButton>(box, "okButton")->font().pixelSize(), 11);
+    QVERIFY(Child<QPushButton>(box, "okButton")->font().bold());
     // Hints are not shown in this box.
-    QCOMPARE(box.URL->toolTip(), QString());
-    QCOMPARE(box.URL->statusTip(),
+    QCOMPARE(Child<QLabel>(box, "updateLink")->toolTip(), QString());
+    QCOMPARE(Child<QLabel>(box, "updateLink")->statusTip(),
              QStringLiteral("Select to go on-line and check for latest updates."));
 }
 
@@ -56,26 +67,27 @@ void TestAbout::labels_data()
     QTest::addColumn<bool>("underline");
     QTest::addColumn<QColor>("colour");
     const QColor navy(0, 0, 128);
-    QTest::newRow("ProductName") << "ProductName"
+    QTest::newRow("productName") << "productName"
                                  << "Mervan" << QPoint(89, 8) << "MS Sans Serif" << 19 << false
                                  << QColor(Qt::black);
-    QTest::newRow("Version") << "Version"
+    QTest::newRow("version") << "version"
                              << "Version 3.0" << QPoint(117, 32) << "Times New Roman" << 13 << false
                              << navy;
-    QTest::newRow("Label1") << "Label1"
-                            << "for windows" << QPoint(109, 48) << "System" << 13 << false << navy;
-    QTest::newRow("CommentsLabel")
-        << "CommentsLabel"
+    QTest::newRow("platformLabel")
+        << "platformLabel"
+        << "for windows" << QPoint(109, 48) << "System" << 13 << false << navy;
+    QTest::newRow("commentsLabel")
+        << "commentsLabel"
         << "For educational use only." << QPoint(75, 80) << "MS Sans Serif" << 11 << false << navy;
-    QTest::newRow("CompanyLabel") << "CompanyLabel"
+    QTest::newRow("companyLabel") << "companyLabel"
                                   << "Corvane" << QPoint(107, 96) << "MS Sans Serif" << 11 << false
                                   << navy;
-    QTest::newRow("RightsLabel") << "RightsLabel"
+    QTest::newRow("rightsLabel") << "rightsLabel"
                                  << "All rights reserved." << QPoint(94, 112) << "MS Sans Serif"
                                  << 11 << false << navy;
-    QTest::newRow("URL") << "URL"
-                         << "Check for updates" << QPoint(96, 128) << "MS Sans Serif" << 11 << true
-                         << navy;
+    QTest::newRow("updateLink") << "updateLink"
+                                << "Check for updates" << QPoint(96, 128) << "MS Sans Serif" << 11
+                                << true << navy;
 }
 
 void TestAbout::labels()
@@ -88,8 +100,8 @@ void TestAbout::labels()
     QFETCH(bool, underline);
     QFETCH(QColor, colour);
 
-    TAboutBox box;
-    auto *label = box.Panel1->findChild<QLabel *>(name);
+    AboutDialog box;
+    auto *label = Panel(box)->findChild<QLabel *>(name);
     QVERIFY(label);
     QCOMPARE(label->text(), text);
     QCOMPARE(label->pos(), place);
@@ -99,16 +111,17 @@ void TestAbout::labels()
     QCOMPARE(label->font().underline(), underline);
     QCOMPARE(label->palette().color(QPalette::WindowText), colour);
     // Every label fits in the panel.
-    QVERIFY2(box.Panel1->rect().contains(label->geometry()), qPrintable(name));
+    QVERIFY2(Panel(box)->rect().contains(label->geometry()), qPrintable(name));
 }
 
 void TestAbout::focusStartsOnOk()
 {
-    TAboutBox box;
+    AboutDialog box;
     box.show();
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box.OKButton));
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget *>(Child<QPushButton>(box, "okButton")));
 }
 
 void TestAbout::closes_data()
@@ -124,11 +137,11 @@ void TestAbout::closes()
 {
     QFETCH(QString, how);
     QFETCH(int, result);
-    TAboutBox box;
+    AboutDialog box;
     QTimer::singleShot(0, &box, [&box, how] {
         QVERIFY(QTest::qWaitForWindowActive(&box));
         if (how == QLatin1String("ok"))
-            QTest::mouseClick(box.OKButton, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(box, "okButton"), Qt::LeftButton);
         else if (how == QLatin1String("enter"))
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         else
@@ -164,18 +177,18 @@ void TestAbout::link()
     ScopedPrompts use(prompts);
     prompts.answerOpenUrl(browserAnswers);
 
-    TAboutBox box;
+    AboutDialog box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.URL, Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>(box, "updateLink"), Qt::LeftButton);
 
-    QCOMPARE(prompts.urls, QList<QUrl>{TAboutBox::UpdatePage()});
-    QVERIFY(TAboutBox::UpdatePage().scheme() == QLatin1String("https"));
+    QCOMPARE(prompts.urls, QList<QUrl>{AboutDialog::updatePage()});
+    QVERIFY(AboutDialog::updatePage().scheme() == QLatin1String("https"));
     QCOMPARE(prompts.texts(PromptKind::Message), messages);
     QVERIFY(box.isVisible()); // the box stays open either way
 
-    // Only a label asks for the page.
-    box.URLClick(box.OKButton);
+    // Only the link asks for the page.
+    QTest::mouseClick(Child<QLabel>(box, "productName"), Qt::LeftButton);
     QCOMPARE(prompts.urls.size(), 1);
 }
 

@@ -1,5 +1,6 @@
-// Start-up: the help file beside the program, the splash rule and its wait,
-// the long-lived windows, and the merging of menus by group.
+// Start-up: the help file beside the program, the splash over the main
+// window, nothing made before it is needed, and the menu bar with and without
+// editor windows.
 
 #include "shellfixture.h"
 
@@ -10,10 +11,8 @@
 #include "gui/calculators/tdistributiondialog.h"
 #include "gui/common/help.h"
 #include "gui/common/helpviewer.h"
-#include "gui/editor/mdichild.h"
-#include "gui/mainwindow/about.h"
-#include "gui/mainwindow/mdiframe.h"
-#include "gui/mainwindow/menumerge.h"
+#include "gui/mainwindow/aboutdialog.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/startup.h"
 #include "gui/viewers/outputviewer.h"
 #include "gui/viewers/pictureviewer.h"
@@ -27,6 +26,8 @@
 #include <QMap>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QSet>
 #include <QTest>
 
@@ -37,13 +38,13 @@ class TestStartUp : public QObject
 private slots:
     void helpFileBesideProgram_data();
     void helpFileBesideProgram();
-    void splashEndTick_data();
-    void splashEndTick();
-    void splashStaysTwoToThreeSeconds();
-    void longLivedWindows();
+    void splashGoes_data();
+    void splashGoes();
+    void splashStaysAboutTwoSeconds();
+    void nothingIsMadeBeforeItIsNeeded();
     void everyHelpContextHasATopic();
-    void mergeMenus_data();
-    void mergeMenus();
+    void menuBar_data();
+    void menuBar();
 };
 
 void TestStartUp::helpFileBesideProgram_data()
@@ -69,74 +70,86 @@ void TestStartUp::helpFileBesideProgram()
     QCOMPARE(ProgramHelpFile(program), help);
 }
 
-void TestStartUp::splashEndTick_data()
+void TestStartUp::splashGoes_data()
 {
-    QTest::addColumn<qint64>("start");
-    QTest::addColumn<qint64>("end");
-    QTest::newRow("on a whole second: three seconds") << qint64(5000) << qint64(8000);
-    QTest::newRow("just before the next: two seconds and a tick") << qint64(5999) << qint64(8000);
-    QTest::newRow("midway") << qint64(123456) << qint64(126000);
-    QTest::newRow("counter at zero") << qint64(0) << qint64(3000);
-    QTest::newRow("counter past 32 bits") << qint64(5000000000LL) << qint64(5000003000LL);
+    QTest::addColumn<QString>("how");
+    QTest::newRow("a click on the box") << "click";
+    QTest::newRow("a click on its text") << "click text";
+    QTest::newRow("a key") << "key";
 }
 
-void TestStartUp::splashEndTick()
+void TestStartUp::splashGoes()
 {
-    QFETCH(qint64, start);
-    QFETCH(qint64, end);
-    QCOMPARE(SplashEndTick(start), end);
-    const qint64 wait = SplashEndTick(start) - start;
-    QVERIFY(wait > 2000 && wait <= 3000);
+    QFETCH(QString, how);
+    PrepareApplication();
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPointer<QWidget> splash = ShowSplash(&window, 60000);
+    QVERIFY(splash);
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QCOMPARE(splash->windowTitle(), QStringLiteral("About Mervan"));
+    QVERIFY(!splash->isModal());
+    // The main window keeps answering meanwhile.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(window.isEnabled());
+
+    if (how == QLatin1String("click"))
+        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(5, 5));
+    else if (how == QLatin1String("click text"))
+        QTest::mouseClick(splash->findChild<QWidget *>(QStringLiteral("productName")),
+                          Qt::LeftButton);
+    else
+        QTest::keyClick(splash, Qt::Key_Space);
+    QTRY_VERIFY(!splash);
+    QVERIFY(window.isVisible());
 }
 
-void TestStartUp::splashStaysTwoToThreeSeconds()
+void TestStartUp::splashStaysAboutTwoSeconds()
 {
+    MainWindow window;
+    window.show();
     QElapsedTimer clock;
     clock.start();
-    ShowSplash();
+    const QPointer<QWidget> splash = ShowSplash(&window);
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QTRY_VERIFY_WITH_TIMEOUT(!splash, 5000);
     const qint64 elapsed = clock.elapsed();
-    // The box needs a moment to reach the screen before the wait begins.
-    QVERIFY2(elapsed >= 2000 && elapsed <= 3700, qPrintable(QString::number(elapsed)));
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!qobject_cast<TAboutBox *>(widget), "the splash box was not destroyed");
+    QVERIFY2(elapsed >= 1900 && elapsed <= 2600, qPrintable(QString::number(elapsed)));
+    QCOMPARE(SplashMilliseconds, 2000);
 }
 
-void TestStartUp::longLivedWindows()
+void TestStartUp::nothingIsMadeBeforeItIsNeeded()
 {
-    {
-        StartUpOptions options;
-        options.splash = false;
-        options.endsProgram = false;
-        ProgramWindows windows(options);
-
-        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Mervan"));
-        QCOMPARE(QDir::cleanPath(ApplicationHelpFile()), ExpectedProgramHelpFile());
-        QCOMPARE(windows.frame(), FrameForm);
-        const QList<QWidget *> hidden = {AboutBox};
-        for (QWidget *window : hidden) {
-            QVERIFY(window);
-            QVERIFY2(!window->isVisible(), window->metaObject()->className());
-            QVERIFY2(window->isWindow(), window->metaObject()->className());
-        }
-        QVERIFY(!FrameForm->isVisible());
-        QCOMPARE(FrameForm->windowTitle(), QStringLiteral("Mervan"));
-        QCOMPARE(FrameForm->size(),
-                 TFrameForm::FrameGeometry(QGuiApplication::primaryScreen()->size()).size());
-
-        windows.showFrame();
-        QVERIFY(QTest::qWaitForWindowExposed(FrameForm));
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(FrameForm->pos(),
-                 QPoint((screen.width() - FrameForm->width()) / 2,
-                        (screen.height() - FrameForm->height()) / 2));
-        // The clock shows today.
-        QCOMPARE(FrameForm->ShownDate, QDate::currentDate());
-        QVERIFY(!FrameForm->DateLabel->text().isEmpty());
-        QVERIFY(!FrameForm->TimeLabel->text().isEmpty());
+    PrepareApplication();
+    MainWindow window;
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Mervan"));
+    QCOMPARE(QDir::cleanPath(ApplicationHelpFile()), ExpectedProgramHelpFile());
+    // Apart from its own pop-ups (menus, lists), the main window is the only
+    // window there is.
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        QObject *owner = top;
+        while (owner && owner != &window)
+            owner = owner->parent();
+        if (!owner)
+            QFAIL(top->metaObject()->className());
     }
-    const QList<void *> gone = {FrameForm, AboutBox};
-    for (void *window : gone)
-        QCOMPARE(window, nullptr);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Mervan"));
+    QCOMPARE(window.size(),
+             MainWindow::initialGeometry(QGuiApplication::primaryScreen()->size()).size());
+    window.placeOnScreen();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(
+        window.pos(),
+        QPoint((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2));
+    // The clock shows today.
+    auto *date = window.findChild<QLabel *>(QStringLiteral("clockDate"));
+    QVERIFY(date);
+    QCOMPARE(date->text(), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QVERIFY(!window.findChild<QLabel *>(QStringLiteral("clockTime"))->text().isEmpty());
 }
 
 void TestStartUp::everyHelpContextHasATopic()
@@ -152,26 +165,24 @@ void TestStartUp::everyHelpContextHasATopic()
         QVERIFY2(files[name].load(path), qPrintable(path));
     }
 
-    StartUpOptions options;
-    options.splash = false;
-    options.endsProgram = false;
-    ProgramWindows windows(options);
-    FrameForm->New1Click(FrameForm);
-    QCOMPARE(FrameForm->editorWindows().size(), 1);
-
-    QMap<QString, QSet<int>> asked;
-    QStringList missing;
-    // The dialogs and viewers that commands create for each request.
-    PictureViewer picture;
+    PrepareApplication();
+    MainWindow window;
+    window.newFile();
+    QCOMPARE(window.editorWindows().size(), 1);
+    AboutDialog about;
+    PictureViewer graph;
     HistogramDialog histogram;
     NormalDialog normal;
     TDistributionDialog t;
-    ChiSquaredDialog chi;
+    ChiSquaredDialog chiSquared;
     FDistributionDialog f;
     ResultsDialog results;
     OutputViewer viewer;
+
+    QMap<QString, QSet<int>> asked;
+    QStringList missing;
     const QList<QWidget *> tops
-        = {FrameForm, AboutBox, &picture, &histogram, &normal, &t, &chi, &f, &results, &viewer};
+        = {&window, &about, &graph, &histogram, &normal, &t, &chiSquared, &f, &results, &viewer};
     for (QWidget *top : tops) {
         QList<QObject *> objects = top->findChildren<QObject *>();
         objects.prepend(top);
@@ -195,7 +206,7 @@ void TestStartUp::everyHelpContextHasATopic()
         }
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
-    // The walk reached the frame's menus, the calculators, the results window
+    // The walk reached the main window's menus, the calculators, the results window
     // and the editor window.
     for (int context : {1, 2, 4, 5, 6, 7, 8, 9, 10, 68})
         QVERIFY2(asked[QStringLiteral("mervan.hlp")].contains(context),
@@ -205,43 +216,40 @@ void TestStartUp::everyHelpContextHasATopic()
                  qPrintable(QString::number(context)));
 }
 
-void TestStartUp::mergeMenus_data()
+void TestStartUp::menuBar_data()
 {
-    QTest::addColumn<QList<int>>("windowGroups");
+    QTest::addColumn<int>("opened");
+    QTest::addColumn<int>("closed");
     QTest::addColumn<QStringList>("bar");
-    QTest::newRow("no editor") << QList<int>{}
-                               << QStringList{"File", "Statistics", "Window", "Help"};
-    QTest::newRow("editor: File and Edit")
-        << QList<int>{0, 1} << QStringList{"file", "edit", "Statistics", "Window", "Help"};
-    QTest::newRow("a window menu of group 9 replaces both")
-        << QList<int>{9} << QStringList{"File", "Statistics", "win9"};
-    QTest::newRow("a new group between")
-        << QList<int>{5} << QStringList{"File", "Statistics", "win5", "Window", "Help"};
+    const QStringList withoutEditor{"&File", "&Statistics", "&Window", "&Help"};
+    const QStringList withEditor{"&File", "&Edit", "&Statistics", "&Window", "&Help"};
+    QTest::newRow("no editor") << 0 << 0 << withoutEditor;
+    QTest::newRow("editor: its File and Edit") << 1 << 0 << withEditor;
+    QTest::newRow("two editors: the same menus once") << 2 << 0 << withEditor;
+    QTest::newRow("one of two closed") << 2 << 1 << withEditor;
+    QTest::newRow("all closed") << 2 << 2 << withoutEditor;
 }
 
-void TestStartUp::mergeMenus()
+void TestStartUp::menuBar()
 {
-    QFETCH(QList<int>, windowGroups);
+    QFETCH(int, opened);
+    QFETCH(int, closed);
     QFETCH(QStringList, bar);
-
-    QMenu file(QStringLiteral("File")), statistics(QStringLiteral("Statistics")),
-        window(QStringLiteral("Window")), help(QStringLiteral("Help"));
-    QMenu childFile(QStringLiteral("file")), childEdit(QStringLiteral("edit")),
-        other9(QStringLiteral("win9")), other5(QStringLiteral("win5"));
-    QList<GroupedMenu> childMenus;
-    for (int group : windowGroups) {
-        QMenu *menu = group == 0 ? &childFile
-            : group == 1         ? &childEdit
-            : group == 9         ? &other9
-                                 : &other5;
-        childMenus.append({group, menu});
-    }
-    const QList<QMenu *> merged
-        = MergeMenus({{0, &file}, {2, &statistics}, {9, &window}, {9, &help}}, childMenus);
+    MainWindow window;
+    for (int i = 0; i < opened; ++i)
+        window.newFile();
+    for (int i = 0; i < closed; ++i)
+        window.activeSubWindow()->close();
+    QTRY_COMPARE(window.editorWindows().size(), opened - closed);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     QStringList titles;
-    for (QMenu *menu : merged)
-        titles << menu->title();
+    for (QAction *action : window.menuBar()->actions())
+        titles << action->text();
     QCOMPARE(titles, bar);
+    // The File menu on the bar is the editor's while an editor is open.
+    const QString file = window.menuBar()->actions().first()->menu()->objectName();
+    QCOMPARE(file, opened > closed ? QStringLiteral("editorFileMenu") : QStringLiteral("fileMenu"));
 }
 
 QTEST_MAIN(TestStartUp)

@@ -1,0 +1,513 @@
+#include "gui/editor/editorwindow.h"
+
+#include "gui/common/clipboard.h"
+#include "gui/common/errorbox.h"
+#include "gui/common/help.h"
+#include "gui/common/printing.h"
+#include "gui/common/prompts.h"
+#include "gui/editor/editorlines.h"
+#include "gui/editor/editorprint.h"
+#include "gui/editor/finddialog.h"
+#include "gui/editor/replacedialog.h"
+#include "gui/editor/textfile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QTextDocument>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Sizes larger than this are kept for printing but not shown on screen, where
+// glyphs of that size would only make the window crawl.
+constexpr int LargestScreenPoints = 500;
+
+// A leading run of blanks skipped, a sign accepted. A character that does not
+// belong ends the number; the digits before it count and a minus sign is
+// dropped. No digits give 0.
+int SizeFromText(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    long long value = 0;
+    bool clean = true;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            clean = false;
+            break;
+        }
+        const long long next = value * 10 + (c.unicode() - u'0');
+        if (next > INT_MAX) { // too many digits: stop where it overflowed
+            clean = false;
+            break;
+        }
+        value = next;
+    }
+    return static_cast<int>(clean && negative ? -value : value);
+}
+
+QString SelectedText(const QPlainTextEdit *editor)
+{
+    QString text = editor->textCursor().selectedText();
+    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+    return text;
+}
+
+void BringUp(QDialog *dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+// Runs a command; what escapes it goes to the application's error box.
+template <typename Command>
+auto Guarded(Command command)
+{
+    return [command] { RunGuarded(command); };
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("editor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(437, 275);
+    setHelpContext(this, 1);
+    setHelpFile(this, QStringLiteral("Ombrelay"));
+
+    m_fontDialogFont = QFont(QStringLiteral("System"));
+    m_fontDialogFont.setPixelSize(13);
+
+    QFont textFont(QStringLiteral("Courier New"));
+    textFont.setPointSize(10);
+    setFont(textFont);
+    QPalette black = palette();
+    black.setColor(QPalette::Text, Qt::black);
+    setPalette(black);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setPlainText(QStringLiteral("\n"));
+    moveCursor(QTextCursor::Start);
+    document()->setModified(false);
+    connect(document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
+}
+
+EditorWindow::~EditorWindow() = default;
+
+// ---------------------------------------------------------------------------
+// Files
+
+void EditorWindow::setFilePath(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    m_fileName = path.mid(slash + 1);
+    m_fileDir = path.left(slash + 1);
+    const qsizetype dot = m_fileName.lastIndexOf(QLatin1Char('.'));
+    m_fileExt = dot < 0 ? QString() : m_fileName.mid(dot);
+    m_backupName = (dot < 0 ? m_fileName : m_fileName.left(dot)) + QStringLiteral(".BAK");
+    emit filePathAssigned(path);
+}
+
+void EditorWindow::load(const QString &path)
+{
+    setFilePath(path);
+    QWidget *area = viewport();
+    const QCursor previous = area->cursor();
+    area->setCursor(Qt::WaitCursor);
+    struct RestoreCursor
+    {
+        QWidget *widget;
+        QCursor cursor;
+        ~RestoreCursor() { widget->setCursor(cursor); }
+    } restore{area, previous};
+
+    const EditorText loaded = LoadEditorFile(path);
+    setPlainText(loaded.text);
+    m_utf8 = loaded.utf8;
+    m_byteOrderMark = loaded.byteOrderMark;
+    setWindowTitle(m_fileName);
+    moveCursor(QTextCursor::Start);
+    document()->setModified(false);
+    m_search.MatchCase = false;
+    m_closing = false;
+}
+
+bool EditorWindow::isModified() const
+{
+    return document()->isModified();
+}
+
+bool EditorWindow::save()
+{
+    const QString path = m_fileDir + m_fileName;
+    bool utf8 = m_utf8;
+    const QByteArray bytes = EncodeEditorText(RawText(document()), utf8, m_byteOrderMark);
+    const bool existed = QFileInfo::exists(path);
+    QString reason;
+    if (!SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason)) {
+        Prompts::current().error(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+        return false;
+    }
+    // Say so when an 8-bit file changes its encoding: other programs that
+    // read it as 8-bit text would see its accented letters change.
+    if (utf8 && !m_utf8 && existed)
+        showInfo(QStringLiteral(
+                     "\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
+                     "as UTF-8.")
+                     .arg(m_fileName));
+    m_utf8 = utf8;
+    document()->setModified(false);
+    return true;
+}
+
+void EditorWindow::saveAs()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save file as...");
+    request.filters = {QStringLiteral("Data files (*.dat)"), QStringLiteral("Output files (*.out)"),
+                       QStringLiteral("All files (*)")};
+    request.selectedFilter = 0;
+    request.defaultSuffix = m_fileExt.mid(1);
+    request.fileName = m_fileName;
+    request.directory = m_fileDir;
+    const QString chosen = Prompts::current().saveFileName(this, request);
+    if (chosen.isEmpty())
+        return;
+    setFilePath(chosen);
+    setWindowTitle(m_fileName);
+    save();
+}
+
+bool EditorWindow::maybeSave()
+{
+    if (!document()->isModified())
+        return true;
+    const QMessageBox::StandardButton answer = Prompts::current().confirm(
+        QStringLiteral("Save changes to ") + m_fileName + QStringLiteral("? "));
+    if (answer == QMessageBox::Yes)
+        return save(); // a failed save keeps the window, so that the text is not lost
+    return answer == QMessageBox::No;
+}
+
+void EditorWindow::closeFile()
+{
+    m_closing = true;
+    if (!maybeSave()) {
+        // A later close through the close box asks again.
+        m_closing = false;
+        return;
+    }
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_printing) {
+        showInfo(QStringLiteral("The window is printing. Close it when printing has finished."));
+        // A Close command whose question was already answered is over: the
+        // next close asks again.
+        m_closing = false;
+        event->ignore();
+        return;
+    }
+    if (!m_closing && !maybeSave()) {
+        event->ignore();
+        return;
+    }
+    m_closing = false;
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Editing
+
+void EditorWindow::cutSelection()
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return;
+    CopyTextToClipboard(SelectedText(this));
+    cursor.removeSelectedText();
+}
+
+void EditorWindow::copySelection()
+{
+    if (textCursor().hasSelection())
+        CopyTextToClipboard(SelectedText(this));
+}
+
+void EditorWindow::pasteText()
+{
+    const QString text = ClipboardText();
+    if (!text.isEmpty())
+        textCursor().insertText(text);
+}
+
+QMimeData *EditorWindow::createMimeDataFromSelection() const
+{
+    auto *mime = new QMimeData;
+    mime->setText(SelectedText(this));
+    return mime;
+}
+
+void EditorWindow::deleteSelection()
+{
+    textCursor().removeSelectedText();
+}
+
+Qt::Alignment EditorWindow::textAlignment() const
+{
+    return m_alignment;
+}
+
+void EditorWindow::setTextAlignment(Qt::Alignment alignment)
+{
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(alignment);
+    document()->setDefaultTextOption(option);
+    viewport()->update();
+    m_alignment = alignment;
+    emit textAlignmentChanged(alignment);
+}
+
+bool EditorWindow::wordWrap() const
+{
+    return lineWrapMode() != QPlainTextEdit::NoWrap;
+}
+
+void EditorWindow::toggleWordWrap()
+{
+    const bool wrap = !wordWrap();
+    setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    emit wordWrapChanged(wrap);
+}
+
+void EditorWindow::applyFont(const QFont &font)
+{
+    QFont shown = font;
+    const int points = std::abs(m_fontPoints);
+    if (points == 0)
+        shown.setPointSize(QApplication::font().pointSize() > 0 ? QApplication::font().pointSize()
+                                                                : 10);
+    else
+        shown.setPointSize(std::min(points, LargestScreenPoints));
+    setFont(shown);
+}
+
+void EditorWindow::chooseFont()
+{
+    const QPalette colours = palette();
+    QFont chosen = m_fontDialogFont;
+    if (Prompts::current().chooseFont(this, chosen)) {
+        m_fontDialogFont = chosen;
+        if (chosen.pointSize() > 0)
+            m_fontPoints = chosen.pointSize();
+        else if (chosen.pixelSize() > 0)
+            m_fontPoints = static_cast<int>(std::lrint(chosen.pixelSize() * 72.0 / logicalDpiY()));
+        applyFont(chosen);
+    }
+    // The text keeps its colour whatever the dialog offered.
+    setPalette(colours);
+}
+
+void EditorWindow::setFontFamily(const QString &family)
+{
+    QFont shown = font();
+    shown.setFamily(family);
+    applyFont(shown);
+}
+
+void EditorWindow::setFontSizeText(const QString &text)
+{
+    m_fontPoints = SizeFromText(text);
+    applyFont(font());
+}
+
+// ---------------------------------------------------------------------------
+// Find and replace
+
+void EditorWindow::showInfo(const QString &text)
+{
+    Prompts::current().information(text);
+}
+
+void EditorWindow::showSearchResult()
+{
+    viewport()->update();
+    activateWindow();
+    setFocus();
+}
+
+void EditorWindow::showFindDialog()
+{
+    if (document()->isEmpty()) {
+        showInfo(QStringLiteral("No text to search"));
+        return;
+    }
+    if (m_findDialog)
+        m_findDialog->close();
+    m_findDialog = new FindDialog(this);
+    connect(m_findDialog, &FindDialog::findNext, this,
+            Guarded([this] { findTyped(m_findDialog->findText(), m_findDialog->matchCase()); }));
+    m_findDialog->setFindText(SelectedText(this));
+    m_searchText = m_findDialog->findText();
+    m_search.ToTop();
+    BringUp(m_findDialog);
+}
+
+void EditorWindow::showReplaceDialog()
+{
+    if (document()->isEmpty()) {
+        showInfo(QStringLiteral("No text to search/replace."));
+        return;
+    }
+    if (m_replaceDialog)
+        m_replaceDialog->close();
+    m_replaceDialog = new ReplaceDialog(this);
+    connect(m_replaceDialog, &ReplaceDialog::findNext, this, Guarded([this] {
+                findTyped(m_replaceDialog->findText(), m_replaceDialog->matchCase());
+            }));
+    connect(m_replaceDialog, &ReplaceDialog::replace, this,
+            [this](bool all) { RunGuarded([this, all] { replaceFromDialog(all); }); });
+    m_replaceDialog->setFindText(SelectedText(this));
+    m_searchText = m_replaceDialog->findText();
+    m_search.ToTop();
+    BringUp(m_replaceDialog);
+}
+
+// Find Next from either dialog: a changed pattern starts again at the top.
+void EditorWindow::findTyped(const QString &pattern, bool matchCase)
+{
+    m_search.MatchCase = matchCase;
+    if (pattern != m_searchText) {
+        m_searchText = pattern;
+        m_search.ToTop();
+    }
+    findNext(pattern);
+}
+
+void EditorWindow::replaceFromDialog(bool all)
+{
+    m_search.MatchCase = m_replaceDialog->matchCase();
+    m_searchText = m_replaceDialog->findText();
+    if (all)
+        replaceAll(m_searchText, m_replaceDialog->replaceText());
+    else
+        replaceFirst(m_searchText, m_replaceDialog->replaceText());
+}
+
+void EditorWindow::restartSearch(bool matchCase)
+{
+    m_search.ToTop();
+    m_search.MatchCase = matchCase;
+}
+
+void EditorWindow::findNext(const QString &pattern)
+{
+    EditorLines lines(this);
+    const FindResult found = ::FindNext(m_search, lines, View(pattern), QtUpperCase);
+    if (found.found) {
+        QTextCursor cursor = textCursor();
+        const int start = lines.position(found.line) + static_cast<int>(found.column) - 1;
+        cursor.setPosition(start);
+        cursor.setPosition(start + static_cast<int>(pattern.size()), QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+    } else {
+        showInfo(QStringLiteral("String \"") + pattern + QStringLiteral("\" was not found."));
+    }
+    showSearchResult();
+}
+
+void EditorWindow::replaceFirst(const QString &pattern, const QString &replacement)
+{
+    {
+        EditorLines lines(this);
+        ::ReplaceFirst(lines, View(pattern), View(replacement), m_search.MatchCase, QtUpperCase);
+    }
+    showSearchResult();
+}
+
+void EditorWindow::replaceAll(const QString &pattern, const QString &replacement)
+{
+    {
+        EditorLines lines(this);
+        ::ReplaceAll(lines, View(pattern), View(replacement), m_search.MatchCase, QtUpperCase);
+    }
+    showSearchResult();
+}
+
+// ---------------------------------------------------------------------------
+// Printing
+
+void EditorWindow::printSetup()
+{
+    Prompts::current().printerSetup(this, ProgramPrinter());
+}
+
+void EditorWindow::print()
+{
+    if (document()->isEmpty())
+        return;
+    EditorPrintJob job;
+    job.title = windowTitle();
+    job.font = font();
+    job.points = m_fontPoints;
+    job.colour = palette().color(QPalette::Text);
+    job.screenDpi = logicalDpiX();
+    job.lines = Lines(document());
+
+    // Events run while the pages are built; the window stays open meanwhile.
+    // A Print that arrives during the job is refused, and must not lift the
+    // running job's hold on the window.
+    const QPointer<EditorWindow> self(this);
+    const bool alreadyPrinting = m_printing;
+    m_printing = true;
+    EditorPrintResult result;
+    try {
+        result = PrintEditorText(ProgramPrinter(), job);
+    } catch (...) {
+        if (self)
+            m_printing = alreadyPrinting;
+        throw;
+    }
+    if (!self)
+        return;
+    m_printing = alreadyPrinting;
+    switch (result) {
+    case EditorPrintResult::FontUnusable:
+        Prompts::current().message(
+            QStringLiteral("Cannot print in a font of %1 points: no line fits on a page. "
+                           "Choose another font size.")
+                .arg(m_fontPoints));
+        break;
+    case EditorPrintResult::Busy:
+        Prompts::current().message(
+            QStringLiteral("Another text is being printed. Try again when it has finished."));
+        break;
+    case EditorPrintResult::Printed:
+    case EditorPrintResult::NothingToPrint:
+        break;
+    }
+}

@@ -1,0 +1,519 @@
+#include "gui/mainwindow/mainwindow.h"
+
+#include "gui/analysis/histogram.h"
+#include "gui/calculators/calculators.h"
+#include "gui/common/errorbox.h"
+#include "gui/common/fonts.h"
+#include "gui/common/help.h"
+#include "gui/common/pictures.h"
+#include "gui/editor/editorwindow.h"
+#include "gui/mainwindow/aboutdialog.h"
+#include "gui/mainwindow/editortoolbar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+
+namespace {
+
+// Sizes of windows are halves and fractions of a screen or of the main
+// window; a half goes to the even neighbour.
+int RoundHalfEven(double value)
+{
+    return static_cast<int>(std::lrint(value));
+}
+
+QSize PrimaryScreenSize()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        return screen->geometry().size();
+    return QSize(800, 600);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_mdiArea(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Mervan"));
+    setWindowIcon(Pictures::ProgramIcon());
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13));
+    SetApplicationHelpFile(ProgramHelpFile(QCoreApplication::applicationFilePath()));
+
+    m_openRequest.title = QStringLiteral("Mervan Editor");
+    m_openRequest.fileName = QStringLiteral("*.dat");
+    // "all files" means every file here, also those without an extension.
+    m_openRequest.filters
+        = {QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
+           QStringLiteral("Output files (*.out)"), QStringLiteral("all files (*)")};
+    m_openRequest.selectedFilter = 0;
+    m_openRequest.mustExist = false;
+
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
+
+    m_editorToolBar = new EditorToolBar(this);
+    connect(m_editorToolBar, &EditorToolBar::newRequested, this,
+            [this] { RunGuarded([this] { newFile(); }); });
+    connect(m_editorToolBar, &EditorToolBar::openRequested, this,
+            [this] { RunGuarded([this] { open(); }); });
+    connect(m_editorToolBar, &EditorToolBar::exitRequested, this, &QWidget::close);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    updateMenus();
+
+    resize(initialGeometry(PrimaryScreenSize()).size());
+}
+
+MainWindow::~MainWindow()
+{
+    // The editor windows go first, while the menus and tool bar they use
+    // still exist; nothing is asked any more at this point. Windows already
+    // closed but not yet deleted are among the area's children too.
+    m_destroying = true;
+    m_mdiArea->disconnect(this);
+    const QList<QMdiSubWindow *> windows = m_mdiArea->findChildren<QMdiSubWindow *>();
+    for (QMdiSubWindow *window : windows)
+        window->disconnect(this);
+    qDeleteAll(windows);
+}
+
+void MainWindow::createActions()
+{
+    const auto command = [this](const QString &name, const QString &caption, const QString &hint,
+                                int context, auto slot) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(name);
+        action->setStatusTip(hint);
+        setHelpContext(action, context);
+        connect(action, &QAction::triggered, this,
+                [this, slot] { RunGuarded([this, slot] { (this->*slot)(); }); });
+        return action;
+    };
+
+    m_newAction = command(QStringLiteral("actionNew"), QStringLiteral("&New"),
+                          QStringLiteral("Create a new edit window."), 2, &MainWindow::newFile);
+    m_newAction->setShortcut(QKeySequence(QKeySequence::New));
+    m_newAction->setIcon(Pictures::NewFile());
+    m_newAction->setToolTip(QStringLiteral("Create a new file of data"));
+    m_openAction = command(QStringLiteral("actionOpen"), QStringLiteral("&Open..."),
+                           QStringLiteral("Open an existing file into an edit window."), 2,
+                           &MainWindow::open);
+    m_openAction->setIcon(Pictures::OpenFile());
+    m_openAction->setToolTip(QStringLiteral("Open an existing file."));
+    m_exitAction = new QAction(QStringLiteral("E&xit"), this);
+    m_exitAction->setObjectName(QStringLiteral("actionExit"));
+    m_exitAction->setStatusTip(QStringLiteral("Leave Ombrelay."));
+    setHelpContext(m_exitAction, 2);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+
+    m_tileAction = command(QStringLiteral("actionTile"), QStringLiteral("&Tile"),
+                           QStringLiteral("Tile edit windows"), 5, &MainWindow::tileSubWindows);
+    m_cascadeAction = command(QStringLiteral("actionCascade"), QStringLiteral("&Cascade"),
+                              QStringLiteral("Have open edit windows cascade."), 5,
+                              &MainWindow::cascadeSubWindows);
+    m_arrangeIconsAction
+        = command(QStringLiteral("actionArrangeIcons"), QStringLiteral("&Arrange icons"),
+                  QStringLiteral("Arrange reduced window icons."), 5, &MainWindow::arrangeIcons);
+
+    m_histogramAction
+        = command(QStringLiteral("actionHistogram"), QStringLiteral("&Histogram data"), QString(),
+                  6, &MainWindow::runHistogram);
+    m_histogramAction->setIcon(Pictures::Histogram());
+    m_histogramAction->setToolTip(QStringLiteral("Histogram data"));
+    m_normalAction = command(QStringLiteral("actionNormal"), QStringLiteral("&Normal distribution"),
+                             QString(), 7, &MainWindow::runNormalCalculator);
+    m_normalAction->setIcon(Pictures::NormalCurve());
+    m_normalAction->setToolTip(QStringLiteral("Compute critical value for probable error"));
+    m_chiSquaredAction
+        = command(QStringLiteral("actionChiSquared"), QStringLiteral("&Chi-squared distribution"),
+                  QString(), 8, &MainWindow::runChiSquaredCalculator);
+    m_chiSquaredAction->setIcon(Pictures::ChiSquared());
+    m_chiSquaredAction->setToolTip(
+        QStringLiteral("Computer critical value for chi\u00B2 distribution"));
+    m_tAction = command(QStringLiteral("actionT"), QStringLiteral("&t distribution"), QString(), 9,
+                        &MainWindow::runTCalculator);
+    m_tAction->setIcon(Pictures::StudentT());
+    m_tAction->setToolTip(QStringLiteral("Compute critical value for t distribution"));
+    m_fAction = command(QStringLiteral("actionF"), QStringLiteral("&F distribution"), QString(), 10,
+                        &MainWindow::runFCalculator);
+    m_fAction->setIcon(Pictures::FRatio());
+    m_fAction->setToolTip(QStringLiteral("Compute critical value for F distribution"));
+
+    m_aboutAction = command(QStringLiteral("actionAbout"), QStringLiteral("&About"),
+                            QStringLiteral("Read about the program, its version, and copyright."),
+                            4, &MainWindow::about);
+    m_helpAction = command(QStringLiteral("actionHelp"), QStringLiteral("&Help"),
+                           QStringLiteral("Get help on this program."), 1, &MainWindow::showHelp);
+    m_helpAction->setShortcut(QKeySequence(QKeySequence::HelpContents));
+    m_helpAction->setIcon(Pictures::Help());
+    m_helpAction->setToolTip(QStringLiteral("Get help"));
+}
+
+void MainWindow::createMenus()
+{
+    const auto menu
+        = [this](const QString &name, const QString &caption, const QString &hint, int context) {
+              auto *m = new QMenu(caption, this);
+              m->setObjectName(name);
+              m->menuAction()->setObjectName(name);
+              m->setStatusTip(hint);
+              setMenuHelp(m, hint, context);
+              return m;
+          };
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+
+    m_fileMenu = menu(QStringLiteral("fileMenu"), QStringLiteral("&File"),
+                      QStringLiteral("Create, open, close, print files."), 2);
+    m_fileMenu->addActions({m_newAction, m_openAction});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_exitAction);
+
+    m_statisticsMenu = menu(QStringLiteral("statisticsMenu"), QStringLiteral("&Statistics"),
+                            QStringLiteral("Various fundamental survey computations."), 1);
+    m_statisticsMenu->addAction(m_histogramAction);
+    m_statisticsMenu->addSeparator();
+    m_statisticsMenu->addActions({m_normalAction, m_chiSquaredAction, m_tAction, m_fAction});
+
+    m_windowMenu = menu(QStringLiteral("windowMenu"), QStringLiteral("&Window"),
+                        QStringLiteral("Select, tile, cascade and arrange edit windows."), 5);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+    updateWindowMenu();
+
+    m_helpMenu = menu(QStringLiteral("helpMenu"), QStringLiteral("&Help"),
+                      QStringLiteral("Read about the software or get help."), 4);
+    m_helpMenu->addActions({m_aboutAction, m_helpAction});
+}
+
+void MainWindow::createToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Main"));
+    m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setMovable(false);
+    m_toolBar->addActions({m_newAction, m_openAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions(
+        {m_histogramAction, m_normalAction, m_chiSquaredAction, m_tAction, m_fAction});
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_helpAction);
+
+    addToolBarBreak();
+    addToolBar(m_editorToolBar);
+    m_editorToolBar->setMovable(false);
+}
+
+void MainWindow::createStatusBar()
+{
+    auto *clock = new QWidget(this);
+    clock->setObjectName(QStringLiteral("clock"));
+    auto *row = new QHBoxLayout(clock);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(9);
+    const QFont clockFont = PixelFont(QStringLiteral("Univers"), 11);
+    const auto label = [clock, row, &clockFont](const QString &name) {
+        auto *l = new QLabel(clock);
+        l->setObjectName(name);
+        l->setFont(clockFont);
+        QPalette black = l->palette();
+        black.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(black);
+        row->addWidget(l);
+        return l;
+    };
+    m_dateLabel = label(QStringLiteral("clockDate"));
+    m_timeLabel = label(QStringLiteral("clockTime"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->addPermanentWidget(clock);
+
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("clockTimer"));
+    timer->setInterval(1000);
+    connect(timer, &QTimer::timeout, this, [this] { showTime(QDateTime::currentDateTime()); });
+    timer->start();
+    showTime(QDateTime::currentDateTime());
+}
+
+void MainWindow::showTime(const QDateTime &now)
+{
+    const QLocale locale = QLocale::system();
+    if (now.date() != m_shownDate) {
+        m_shownDate = now.date();
+        m_dateLabel->setText(locale.toString(m_shownDate, QLocale::ShortFormat));
+    }
+    m_timeLabel->setText(locale.toString(now.time(), QLocale::LongFormat));
+}
+
+QRect MainWindow::initialGeometry(const QSize &screen)
+{
+    const int width = RoundHalfEven(screen.width() * 0.5);
+    const int height = RoundHalfEven(screen.height() * 0.5);
+    return QRect((screen.width() - width) / 2, (screen.height() - height) / 2, width, height);
+}
+
+void MainWindow::placeOnScreen()
+{
+    const QSize screen = PrimaryScreenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+// --- editor windows -----------------------------------------------------------
+
+QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
+{
+    connect(editor, &EditorWindow::filePathAssigned, this,
+            [this](const QString &path) { m_lastFilePath = path; });
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(editor);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
+    // The menus and the tool bar follow the windows that remain.
+    connect(window, &QObject::destroyed, this, &MainWindow::updateMenus, Qt::QueuedConnection);
+    window->show();
+    return window;
+}
+
+void MainWindow::newFile()
+{
+    auto *editor = new EditorWindow;
+    QMdiSubWindow *window = addEditor(editor);
+    const QString name = QStringLiteral("DOC%1.dat").arg(m_nextDocument);
+    editor->setFilePath(name);
+    editor->setWindowTitle(name);
+    window->resize(RoundHalfEven(width() * 0.7), RoundHalfEven(height() * 0.5));
+    bringForward(window);
+    ++m_nextDocument;
+}
+
+void MainWindow::open()
+{
+    const QString path = Prompts::current().openFileName(this, m_openRequest);
+    if (path.isEmpty())
+        return;
+    // The dialog starts from the last choice next time.
+    const QFileInfo chosen(path);
+    m_openRequest.directory = chosen.absolutePath();
+    m_openRequest.fileName = chosen.fileName();
+
+    auto *editor = new EditorWindow;
+    QMdiSubWindow *window = addEditor(editor);
+    const QSize screen = PrimaryScreenSize();
+    window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
+    // A file that cannot be read ends the command here; the window stays, empty.
+    editor->load(path);
+    editor->setWindowTitle(path);
+    bringForward(window);
+}
+
+// A new editor window comes to the front with the keyboard in its text, one
+// title bar's height down and right from the window before it; a window that
+// would leave the area starts again at the top left.
+void MainWindow::bringForward(QMdiSubWindow *window)
+{
+    int others = 0;
+    for (QMdiSubWindow *other : m_mdiArea->subWindowList()) {
+        if (other != window && other->isVisible() && !other->isMinimized())
+            ++others;
+    }
+    QStyleOptionTitleBar option;
+    option.initFrom(m_mdiArea);
+    const int step
+        = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, m_mdiArea));
+    // Before the window is first shown the area has no size of its own yet.
+    const QSize area = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size()
+                                              : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize size = window->size().boundedTo(area).expandedTo(window->minimumSizeHint());
+    int offset = others * step;
+    if (offset + size.width() > area.width() || offset + size.height() > area.height())
+        offset = 0;
+    window->setGeometry(QRect(QPoint(offset, offset), size));
+    window->show();
+    window->raise();
+    m_mdiArea->setActiveSubWindow(window);
+    window->widget()->setFocus();
+}
+
+QList<QMdiSubWindow *> MainWindow::editorWindows() const
+{
+    return m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+}
+
+QMdiSubWindow *MainWindow::activeSubWindow() const
+{
+    return m_mdiArea->currentSubWindow();
+}
+
+EditorWindow *MainWindow::activeEditor() const
+{
+    QMdiSubWindow *window = activeSubWindow();
+    return window ? qobject_cast<EditorWindow *>(window->widget()) : nullptr;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Every editor window asks about its unsaved changes; one that the user
+    // keeps open keeps the program running.
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+// --- menus ----------------------------------------------------------------------
+
+// While an editor window is active, its File and Edit menus stand in for the
+// main window's File menu, and its tool bar shows.
+void MainWindow::updateMenus()
+{
+    if (m_destroying)
+        return;
+    EditorWindow *editor = activeEditor();
+    m_editorToolBar->setEditor(editor);
+    m_editorToolBar->setVisible(editor);
+    // Both New commands answer Ctrl+N; only the one on the bar holds the key.
+    m_newAction->setShortcut(editor ? QKeySequence() : QKeySequence(QKeySequence::New));
+
+    QList<QAction *> wanted;
+    if (editor)
+        wanted << m_editorToolBar->fileMenu()->menuAction()
+               << m_editorToolBar->editMenu()->menuAction();
+    else
+        wanted << m_fileMenu->menuAction();
+    wanted << m_statisticsMenu->menuAction() << m_windowMenu->menuAction()
+           << m_helpMenu->menuAction();
+    if (menuBar()->actions() == wanted)
+        return;
+    menuBar()->clear();
+    menuBar()->addActions(wanted);
+}
+
+void MainWindow::updateWindowMenu()
+{
+    m_windowMenu->clear();
+    m_windowMenu->addActions({m_tileAction, m_cascadeAction, m_arrangeIconsAction});
+    const QList<QMdiSubWindow *> windows = editorWindows();
+    if (windows.isEmpty())
+        return;
+    m_windowMenu->addSeparator();
+    QMdiSubWindow *active = activeSubWindow();
+    int number = 0;
+    for (QMdiSubWindow *window : windows) {
+        QString caption = window->windowTitle();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *entry
+            = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(caption));
+        entry->setCheckable(true);
+        entry->setChecked(window == active);
+        connect(entry, &QAction::triggered, window, [this, window] {
+            if (window->isMinimized())
+                window->showNormal();
+            m_mdiArea->setActiveSubWindow(window);
+        });
+    }
+}
+
+// --- window arrangement ---------------------------------------------------------
+
+void MainWindow::tileSubWindows()
+{
+    m_mdiArea->tileSubWindows();
+}
+
+void MainWindow::cascadeSubWindows()
+{
+    m_mdiArea->cascadeSubWindows();
+}
+
+void MainWindow::arrangeIcons()
+{
+    // Minimised windows line up along the bottom of the area, left to right,
+    // a new row above when a row is full.
+    const QSize area = m_mdiArea->viewport()->size();
+    int x = 0;
+    int bottom = area.height();
+    int rowHeight = 0;
+    for (QMdiSubWindow *window : editorWindows()) {
+        if (!window->isMinimized())
+            continue;
+        if (x > 0 && x + window->width() > area.width()) {
+            x = 0;
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        window->move(x, bottom - window->height());
+        x += window->width();
+        rowHeight = std::max(rowHeight, window->height());
+    }
+}
+
+// --- commands -------------------------------------------------------------------
+
+QWidget *MainWindow::helpWindow() const
+{
+    // An editor window names its own help file; this window uses the program's.
+    if (QMdiSubWindow *window = activeSubWindow())
+        return window->widget();
+    return const_cast<MainWindow *>(this);
+}
+
+void MainWindow::showHelp()
+{
+    HelpSystem::current().showTopics(HelpFileFor(helpWindow()));
+}
+
+void MainWindow::about()
+{
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::runHistogram()
+{
+    RunHistogramAnalysis(m_lastFilePath, this);
+}
+
+void MainWindow::runNormalCalculator()
+{
+    RunNormalCalculator(this);
+}
+
+void MainWindow::runTCalculator()
+{
+    RunTCalculator(this);
+}
+
+void MainWindow::runChiSquaredCalculator()
+{
+    RunChiSquaredCalculator(this);
+}
+
+void MainWindow::runFCalculator()
+{
+    RunFCalculator(this);
+}

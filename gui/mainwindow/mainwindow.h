@@ -1,0 +1,109 @@
+#pragma once
+// MainWindow: the program's main window. Its MDI area holds the editor
+// windows; it owns the menus, the tool bars and the status bar with the
+// clock, and starts every analysis and calculation.
+
+#include "gui/common/prompts.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QMainWindow>
+#include <QRect>
+#include <QSize>
+
+class EditorToolBar;
+class EditorWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Where the window goes on a screen of the given size: half the screen in
+    // each direction (a half rounded to the even neighbour), centred.
+    static QRect initialGeometry(const QSize &screen);
+    // Centres the window on the primary screen.
+    void placeOnScreen();
+
+    // The editor windows, in the order they were created, and the active one
+    // (it stays active while another program has the focus).
+    QList<QMdiSubWindow *> editorWindows() const;
+    QMdiSubWindow *activeSubWindow() const;
+    EditorWindow *activeEditor() const;
+    // The path last handed to an editor window: the default name of a new
+    // window, or the full name of a file opened or saved under a new name.
+    // The histogram command proposes it as the data file.
+    QString lastFilePath() const { return m_lastFilePath; }
+
+public slots:
+    void newFile();
+    void open();
+    void tileSubWindows();
+    void cascadeSubWindows();
+    void arrangeIcons();
+    void showHelp();
+    void about();
+    void runHistogram();
+    void runNormalCalculator();
+    void runTCalculator();
+    void runChiSquaredCalculator();
+    void runFCalculator();
+    // Shows the moment now in the clock: the date when the day has changed
+    // since it was last shown, the time always.
+    void showTime(const QDateTime &now);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QMdiSubWindow *addEditor(EditorWindow *editor);
+    void bringForward(QMdiSubWindow *window);
+    void updateMenus();
+    void updateWindowMenu();
+    // The window whose help file a help request from this window goes to.
+    QWidget *helpWindow() const;
+
+    QMdiArea *m_mdiArea = nullptr;
+    EditorToolBar *m_editorToolBar = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QLabel *m_dateLabel = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    QDate m_shownDate;
+
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_statisticsMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_tileAction = nullptr;
+    QAction *m_cascadeAction = nullptr;
+    QAction *m_arrangeIconsAction = nullptr;
+    QAction *m_histogramAction = nullptr;
+    QAction *m_normalAction = nullptr;
+    QAction *m_chiSquaredAction = nullptr;
+    QAction *m_tAction = nullptr;
+    QAction *m_fAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_helpAction = nullptr;
+
+    FileDialogRequest m_openRequest;
+    // The number the next new editor window carries in its name; it only grows.
+    int m_nextDocument = 1;
+    QString m_lastFilePath;
+    bool m_destroying = false;
+};
