@@ -1,6 +1,6 @@
 #include "gui/analysis/histoform.h"
 
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
 #include "core/analysis/picturelayout.h"
 #include "core/analysis/report.h"
@@ -169,15 +169,15 @@ void THisto::ChangeText()
     Label2->setVisible(Label2->isHidden());
 }
 
-bool THisto::AcceptEntry()
+bool THisto::AcceptEntry(AnalysisState &analysis)
 {
     const std::string text = ToCore(EntryText->text());
-    const std::string problem = EntryBox->isChecked() ? ReadIntervalEntry(text, Analysis.ClassCount)
-                                                      : ReadWidthEntry(text, Analysis.ClassWidth);
-    if (problem.empty())
-        return true;
-    Prompts::current().message(FromCore(problem));
-    return false;
+    const std::vector<std::string> problems = EntryBox->isChecked()
+        ? ReadIntervalEntry(text, analysis.ClassCount, LastDataLine())
+        : ReadWidthEntry(text, analysis.ClassWidth, LastDataLine());
+    for (const std::string &problem : problems)
+        Prompts::current().message(CoreMessageText(problem));
+    return problems.empty();
 }
 
 namespace {
@@ -212,11 +212,16 @@ void Show(const std::string &text)
 // Reads and analyses the chosen file into the analysis state. A file that
 // cannot be used ends the run; a class width that does not suit the data
 // sends the user back to the dialog.
-Outcome Analyse(const QString &fileName)
+Outcome Analyse(AnalysisState &analysis, const QString &fileName)
 {
     std::string error;
     bool classesRefused = false;
-    if (AnalyseDataFile(Analysis, CoreFileName(fileName), error, &classesRefused))
+    analysis.ShownLine = LastDataLine();
+    const bool analysed = AnalyseDataFile(analysis, CoreFileName(fileName), error, &classesRefused);
+    LastDataLine() = analysis.ShownLine;
+    for (const std::string &text : analysis.ReadErrors)
+        Prompts::current().message(CoreMessageText(text));
+    if (analysed)
         return Outcome::Analysed;
     Show(error);
     return classesRefused ? Outcome::AskAgain : Outcome::Failed;
@@ -228,14 +233,15 @@ void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
 {
     // A dialog of its own for every run, gone when the run ends on any path.
     const auto dialog = std::make_unique<THisto>();
+    AnalysisState analysis;
 
     for (;;) {
         if (dialog->exec() != QDialog::Accepted)
             return;
-        ResetAnalysis(Analysis);
-        if (!dialog->AcceptEntry())
+        ResetAnalysis(analysis);
+        if (!dialog->AcceptEntry(analysis))
             continue;
-        Analysis.CenterData = dialog->CenterBox->isChecked();
+        analysis.CenterData = dialog->CenterBox->isChecked();
 
         FileDialogRequest request = dialog->OpenDialog;
         request.fileName = defaultFileName;
@@ -247,42 +253,42 @@ void THisto::RunAnalysis(const QString &defaultFileName, QObject *sender)
         const QString chosen = Prompts::current().openFileName(dialog.get(), request);
         if (chosen.isEmpty())
             return;
-        Analysis.DataFileName = CoreFileName(chosen);
+        analysis.DataFileName = CoreFileName(chosen);
         // Its report would replace the data file: one message, before the
         // file's read errors and its picture.
-        const std::string refusal = ReportReplacesDataFile(Analysis.DataFileName);
+        const std::string refusal = ReportReplacesDataFile(analysis.DataFileName);
         if (!refusal.empty()) {
             Show(refusal);
             return;
         }
 
-        const Outcome outcome = Analyse(chosen);
+        const Outcome outcome = Analyse(analysis, chosen);
         if (outcome == Outcome::AskAgain)
             continue;
         if (outcome == Outcome::Failed)
             return;
 
-        dialog->DrawHistogram(sender);
+        dialog->DrawHistogram(analysis, sender);
 
         std::string error;
-        if (!WriteReport(Analysis, error)) {
+        if (!WriteReport(analysis, error)) {
             Show(error);
             return;
         }
         if (!ViewForm)
             ViewForm = new TViewForm;
-        ViewForm->Execute(FileNameFromCore(Analysis.DataFileName), sender);
+        ViewForm->Execute(FileNameFromCore(analysis.DataFileName), sender);
         return;
     }
 }
 
-void THisto::DrawHistogram(QObject *)
+void THisto::DrawHistogram(const AnalysisState &analysis, QObject *)
 {
     if (!MyGraph)
         MyGraph = new TMyGraph;
     MyGraph->ClearImage();
     QImage &canvas = MyGraph->canvas();
-    PaintHistogramPicture(canvas, LayoutHistogram(Analysis, canvas.width(), canvas.height()));
+    PaintHistogramPicture(canvas, LayoutHistogram(analysis, canvas.width(), canvas.height()));
     MyGraph->refreshImage();
     MyGraph->exec();
 }

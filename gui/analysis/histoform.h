@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QString>
 
+struct AnalysisState;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -37,12 +38,12 @@ public:
     // the report in the output viewer.
     void RunAnalysis(const QString &defaultFileName, QObject *sender);
 
-    // Draws the picture of the current analysis into MyGraph and shows it.
-    void DrawHistogram(QObject *sender);
+    // Draws the picture of the analysis into MyGraph and shows it.
+    void DrawHistogram(const AnalysisState &analysis, QObject *sender);
 
     // Checks the entry and stores it in the analysis state; shows the first
     // problem found and returns false.
-    bool AcceptEntry();
+    bool AcceptEntry(AnalysisState &analysis);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "core/calculators/resulttext.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
@@ -200,6 +199,7 @@ void TCalcDialog::RunDialogLoop()
             return;
 
         const CalcOutcome outcome = runRequest();
+        LastDataLine() = outcome.shownLine;
         // Shown like every other message of the core: the read error's ETX
         // marks left out and its CR breaks as line breaks.
         for (const std::string &text : outcome.messages)
@@ -216,15 +216,15 @@ void TCalcDialog::RunDialogLoop()
             results = ownResults.get();
         }
 
-        switch (results->showReport(m_design.resultCaption, FromCore(ResultText))) {
+        switch (results->showReport(m_design.resultCaption, FromCore(outcome.report))) {
         case TMsgForm::Retry:
             continue;
         case TMsgForm::Clipboard:
-            CopyTextToClipboard(FromCore(ResultText));
+            CopyTextToClipboard(FromCore(outcome.report));
             return;
         case TMsgForm::Print:
             if (Prompts::current().printDialog(this, ProgramPrinter()))
-                printReport();
+                printReport(FromCore(outcome.report));
             return;
         default:
             return;
@@ -232,7 +232,7 @@ void TCalcDialog::RunDialogLoop()
     }
 }
 
-void TCalcDialog::printReport()
+void TCalcDialog::printReport(const QString &report)
 {
     // The report is printed in the results window's display font.
     QFont font = PixelFont(QStringLiteral("Courier New"), 13);
@@ -246,7 +246,7 @@ void TCalcDialog::printReport()
         channel.setFont(font);
         channel.writeLine(QString::fromLatin1(BannerTitle));
         channel.writeLine(QString::fromLatin1(BannerRule));
-        channel.writeLine(FromCore(ResultText));
+        channel.writeLine(report);
     } catch (...) {
         channel.close();
         throw;

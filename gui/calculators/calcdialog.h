@@ -53,8 +53,8 @@ protected:
     // A label to the right of an existing field (a unit such as "%").
     QLabel *addTrailingLabel(QLineEdit *field, const QString &labelName, const QString &text);
 
-    // Validates the fields' texts and computes; on acceptance ResultText holds
-    // the report.
+    // Validates the fields' texts and computes; on acceptance the outcome
+    // holds the report.
     virtual CalcOutcome runRequest() = 0;
 
     void showEvent(QShowEvent *event) override;
@@ -70,7 +70,7 @@ protected:
 
 private:
     // Prints the banner and the report on the chosen printer.
-    void printReport();
+    void printReport(const QString &report);
     QLabel *addLabel(const QString &labelName, const QString &text);
     void placeOnFirstShowing();
     void centreOnDesktop();

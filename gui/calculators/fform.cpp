@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 TFCompute *FCompute = nullptr;
@@ -47,5 +48,6 @@ void TFCompute::Execute()
 
 CalcOutcome TFCompute::runRequest()
 {
-    return RunFRequest(ToCore(AlphaText->text()), ToCore(V1Text->text()), ToCore(V2Text->text()));
+    return RunFRequest(ToCore(AlphaText->text()), ToCore(V1Text->text()), ToCore(V2Text->text()),
+                       LastDataLine());
 }

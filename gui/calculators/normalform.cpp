@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 TNormal *Normal = nullptr;
@@ -40,5 +41,5 @@ void TNormal::Execute()
 
 CalcOutcome TNormal::runRequest()
 {
-    return RunNormalRequest(ToCore(PEdit->text()));
+    return RunNormalRequest(ToCore(PEdit->text()), LastDataLine());
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 TTCompute *TCompute = nullptr;
@@ -44,5 +45,5 @@ void TTCompute::Execute()
 
 CalcOutcome TTCompute::runRequest()
 {
-    return RunTRequest(ToCore(AlphaText->text()), ToCore(VText->text()));
+    return RunTRequest(ToCore(AlphaText->text()), ToCore(VText->text()), LastDataLine());
 }

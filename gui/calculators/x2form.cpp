@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 TX2 *X2 = nullptr;
@@ -44,5 +45,5 @@ void TX2::Execute()
 
 CalcOutcome TX2::runRequest()
 {
-    return RunChiRequest(ToCore(AlphaText->text()), ToCore(VText->text()));
+    return RunChiRequest(ToCore(AlphaText->text()), ToCore(VText->text()), LastDataLine());
 }

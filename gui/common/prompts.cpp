@@ -200,8 +200,8 @@ QString CoreMessageText(const std::string &text)
     return FromCore(shown);
 }
 
-void InstallCoreMessageHandler()
+std::string &LastDataLine()
 {
-    SetMessageHandler(
-        [](const std::string &text) { Prompts::current().message(CoreMessageText(text)); });
+    static std::string line;
+    return line;
 }

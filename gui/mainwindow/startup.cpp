@@ -80,7 +80,6 @@ ProgramWindows::ProgramWindows(const StartUpOptions &options)
     MsgForm = new TMsgForm;
     ViewForm = new TViewForm;
 
-    InstallCoreMessageHandler();
     if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
         InstallHelpKeys(*app);
 }
