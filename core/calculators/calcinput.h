@@ -18,9 +18,11 @@ struct CalcOutcome
 {
     bool accepted = false;             // false: show the messages, then the dialog again
     std::vector<std::string> messages; // in order, 8-bit text with CR line breaks
-    long double value = 0.0L;          // accepted: the critical value (z for the normal)
-    std::string report; // accepted: the report; lines joined by CR LF, no final line break
-    std::string shownLine;
+    // Accepted: the critical value (z for the normal), 0 when none was found,
+    // and the report, lines joined by CR LF with no final line break.
+    long double value = 0.0L;
+    std::string report;
+    std::string shownLine; // the data line, as the read errors left it
 };
 
 CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText,

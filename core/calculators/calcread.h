@@ -24,8 +24,8 @@ bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, lon
 
 // The probability field of the t, chi-squared and F dialogs: not empty, and a
 // number from 0.0001 to 0.999999 (bounds compared in extended precision). On
-// refusal the dialog's message follows any read error. alpha
-// holds what was read either way.
+// refusal the dialog's message follows any read error. alpha holds what was
+// read either way.
 bool ReadAlphaField(const std::string &text, double &alpha, CalcOutcome &outcome);
 
 // A degrees-of-freedom field: not empty (emptyMessage otherwise), and an

@@ -1,6 +1,5 @@
 #include "gui/common/prompts.h"
 
-#include "core/numeric/messages.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/text.h"

@@ -123,6 +123,21 @@ TEST(TCalculator, ValidationStopsAtTheFirstFailedCheck)
     }
 }
 
+TEST(TCalculator, ReadErrorShowsTheGivenDataLineAndHandsItBack)
+{
+    const CalcOutcome outcome = RunTRequest("x3", "10", "1 2 x3");
+    EXPECT_EQ(outcome.messages,
+              (std::vector<std::string>{"\x03"
+                                        "Double expected in read\r\r\x03"
+                                        "Processing Line : \r1 2 x3\r     ^",
+                                        AlphaMessage}));
+    EXPECT_EQ(outcome.shownLine, "1 2 x3");
+
+    // Far in a long line the message splits the line, and the rest comes back.
+    const std::string line = std::string(70, '1') + " x3";
+    EXPECT_EQ(RunTRequest("x3", "10", line).shownLine, line.substr(60));
+}
+
 TEST(TCalculator, AcceptedInputs)
 {
     struct Case
