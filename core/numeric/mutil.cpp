@@ -51,6 +51,15 @@ std::optional<long double> GammaNonNegative(long double x)
     return result;
 }
 
+// 10^0 .. 10^ExactPowersOfTen, each exact.
+constexpr std::array<long double, ExactPowersOfTen + 1> PowersOfTen = [] {
+    std::array<long double, ExactPowersOfTen + 1> p{};
+    p[0] = 1.0L;
+    for (int i = 1; i <= ExactPowersOfTen; ++i)
+        p[i] = p[i - 1] * 10.0L;
+    return p;
+}();
+
 // Clearing the status flags costs several times more than testing them, and
 // Power runs in the innermost loop of every calculator: clear only when set.
 void ClearErrorFlags()
@@ -119,12 +128,5 @@ std::optional<long double> Gamma(long double x)
 
 long double PowerOfTen(int e)
 {
-    static constexpr std::array<long double, ExactPowersOfTen + 1> Powers = [] {
-        std::array<long double, ExactPowersOfTen + 1> p{};
-        p[0] = 1.0L;
-        for (int i = 1; i <= ExactPowersOfTen; ++i)
-            p[i] = p[i - 1] * 10.0L;
-        return p;
-    }();
-    return Powers[static_cast<std::size_t>(e)];
+    return PowersOfTen[static_cast<std::size_t>(e)];
 }
