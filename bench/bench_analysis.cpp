@@ -14,7 +14,6 @@
 #include "core/analysis/classes.h"
 #include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
-#include "core/numeric/messages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,9 +54,8 @@ struct Steps
     double read = 0, statistics = 0, classes = 0, report = 0, total = 0;
 };
 
-bool RunOnce(const std::string &data, Steps &steps)
+bool RunOnce(const std::string &data, Steps &steps, AnalysisState &s)
 {
-    AnalysisState &s = Analysis;
     std::string error;
     const auto t0 = WallMilliseconds();
     ResetAnalysis(s);
@@ -132,11 +130,11 @@ int main(int argc, char **argv)
     std::printf("data file: %d values, %ju bytes\n", ValueCount,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(data)));
 
-    MessageRecorder quiet;
+    AnalysisState analysis;
     std::vector<Steps> timings;
     for (int i = 0; i < runs; ++i) {
         Steps steps;
-        if (!RunOnce(data, steps))
+        if (!RunOnce(data, steps, analysis))
             return 1;
         timings.push_back(steps);
     }
@@ -151,8 +149,8 @@ int main(int argc, char **argv)
         " report %.3f s\n",
         best.read, best.statistics, best.classes, best.report);
     std::printf("  report: %ju bytes, %zu read errors\n",
-                static_cast<std::uintmax_t>(std::filesystem::file_size(Analysis.DataFileName)),
-                quiet.texts().size());
+                static_cast<std::uintmax_t>(std::filesystem::file_size(analysis.DataFileName)),
+                analysis.ReadErrors.size());
 
     std::printf("peak memory: %.1f MB (aim: under 200 MB)\n", PeakMemoryKiB() / 1024.0);
 

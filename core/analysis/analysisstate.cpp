@@ -1,10 +1,5 @@
 #include "core/analysis/analysisstate.h"
 
-#include "core/analysis/classes.h"
-#include "core/analysis/statistics.h"
-
-AnalysisState Analysis;
-
 void ResetAnalysis(AnalysisState &state)
 {
     state = AnalysisState();
@@ -33,26 +28,4 @@ bool HasClasses(const AnalysisState &state)
 {
     const std::size_t k = ClassesOf(state);
     return state.ClassBounds.size() > k && state.ClassCounts.size() >= k;
-}
-
-bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
-                     bool *classesRefused)
-{
-    if (classesRefused)
-        *classesRefused = false;
-    if (!ReadDataFile(state, fileName, error))
-        return false;
-    SortData(state);
-    if (!ComputeStatistics(state, error))
-        return false;
-    FindMedian(state);
-    FindMode(state);
-    ComputeResiduals(state);
-    if (!BuildClasses(state, error)) {
-        if (classesRefused)
-            *classesRefused = true;
-        return false;
-    }
-    ComputeOrdinates(state);
-    return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The analysis state: the one program-wide record of the current data
-// analysis. The histogram run resets it, the reader fills the values, the
+// The analysis state: the record of one data analysis. The histogram run
+// resets it, the reader fills the values, the
 // statistics, the classes and the normal curve complete it, and the picture
 // and the report read it.
 //
@@ -60,10 +60,15 @@ struct AnalysisState
     // The most decimal places found among the file's numbers; the report
     // prints with this many.
     std::uint8_t MaxDecimals = 0;
-};
 
-// The program's one analysis.
-extern AnalysisState Analysis;
+    // The read-error messages of the file's tokens that are not numbers, in
+    // file order, for the user to see one by one.
+    std::vector<std::string> ReadErrors;
+    // The line that a read error shows: set beforehand to the last line read
+    // from an earlier file (empty when none was), left by the reader at the
+    // last line of this one, as its read errors left it.
+    std::string ShownLine;
+};
 
 // Empties the file name and sets every count, flag and real to 0 and every
 // list to empty.
@@ -80,16 +85,3 @@ std::string TooLargeToAnalyse(const AnalysisState &state);
 // the bounds and counts of that many classes.
 std::size_t ClassesOf(const AnalysisState &state);
 bool HasClasses(const AnalysisState &state);
-
-// The analysis part of a histogram run, in its order: ReadDataFile, SortData,
-// ComputeStatistics, FindMedian, FindMode, ComputeResiduals, BuildClasses,
-// ComputeOrdinates. CenterData and ClassCount or ClassWidth must be set
-// beforehand. On failure returns false with a message for the user in error
-// (a file that cannot be opened, is not text or holds no numbers; a class
-// width that cannot be used); the picture and the report must then not be
-// made. Bad tokens in the file are reported through ShowMessage as they are
-// met and do not stop the analysis.
-// classesRefused, when given, tells whether the failure came from the classes
-// (the entered width or count does not suit the data) rather than the file.
-bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
-                     bool *classesRefused = nullptr);

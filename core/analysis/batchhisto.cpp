@@ -1,27 +1,38 @@
 #include "core/analysis/batchhisto.h"
 
+#include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
 #include "core/analysis/report.h"
 #include "core/numeric/messages.h"
 
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace {
 
 const char *const Usage = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]"
                           " [--picture FILE.png] DATAFILE";
 
-int Refuse(const std::string &why)
+// The run ended with status after the message.
+HistogramRun End(HistogramRun &run, int status, const std::string &message)
 {
-    ShowMessage("mervan-batch histogram: " + why + "\n" + Usage);
-    return 2;
+    run.messages.push_back(message);
+    run.status = status;
+    return std::move(run);
+}
+
+HistogramRun Refuse(HistogramRun &run, const std::string &why)
+{
+    return End(run, 2, "mervan-batch histogram: " + why + "\n" + Usage);
 }
 
 } // namespace
 
-int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriter &writePicture)
+HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriter &writePicture)
 {
+    HistogramRun run;
+    AnalysisState &analysis = run.analysis;
     std::optional<std::string> intervals;
     std::optional<std::string> width;
     std::optional<std::string> picture;
@@ -54,64 +65,73 @@ int RunHistogramCommand(const std::vector<std::string> &args, const PictureWrite
         else
             dataFile = arg;
         if (!problem.empty())
-            return Refuse(problem);
+            return Refuse(run, problem);
     }
     if (intervals.has_value() == width.has_value())
-        return Refuse("give either --intervals or --width");
+        return Refuse(run, "give either --intervals or --width");
     if (!dataFile)
-        return Refuse("the data file is missing");
+        return Refuse(run, "the data file is missing");
     if (picture && !writePicture)
-        return Refuse("this build cannot write pictures (--picture)");
+        return Refuse(run, "this build cannot write pictures (--picture)");
 
     // The entry is read and checked exactly as the histogram dialog does.
-    ResetAnalysis(Analysis);
-    std::string message;
-    if (intervals)
-        message = ReadIntervalEntry(*intervals, Analysis.ClassCount);
-    else
-        message = ReadWidthEntry(*width, Analysis.ClassWidth);
-    if (!message.empty()) {
-        ShowMessage(message);
-        return 2;
+    run.messages = intervals
+        ? ReadIntervalEntry(*intervals, analysis.ClassCount, analysis.ShownLine)
+        : ReadWidthEntry(*width, analysis.ClassWidth, analysis.ShownLine);
+    if (!run.messages.empty()) {
+        run.status = 2;
+        return run;
     }
-    Analysis.CenterData = center;
+    analysis.CenterData = center;
 
     // A data file that its own report would replace is refused before it
     // is read.
     std::string error = ReportReplacesDataFile(*dataFile);
-    if (!error.empty()) {
-        ShowMessage(error);
-        return 1;
-    }
+    if (!error.empty())
+        return End(run, 1, error);
     // Nor may the picture take the place of the data file or of its report.
     if (picture
         && (SameFile(*picture, *dataFile) || SameFile(*picture, ReportFileName(*dataFile)))) {
-        ShowMessage("The picture \"" + *picture
-                    + "\" would replace the data file or its report."
-                      " Please give the picture a name of its own.");
-        return 1;
+        return End(run, 1,
+                   "The picture \"" + *picture
+                       + "\" would replace the data file or its report."
+                         " Please give the picture a name of its own.");
     }
-    if (!AnalyseDataFile(Analysis, *dataFile, error)) {
-        ShowMessage(error);
-        return 1;
-    }
+    const bool analysed = AnalyseDataFile(analysis, *dataFile, error);
+    run.messages = analysis.ReadErrors;
+    if (!analysed)
+        return End(run, 1, error);
 
     // The picture comes before the report, as in the windowed run; a picture
     // that cannot be written does not cost the report.
     bool pictureFailed = false;
     if (picture) {
         std::string why;
-        if (!writePicture(Analysis, *picture, why)) {
-            ShowMessage("Cannot write the picture \"" + *picture + "\": " + why);
+        if (!writePicture(analysis, *picture, why)) {
+            run.messages.push_back("Cannot write the picture \"" + *picture + "\": " + why);
             pictureFailed = true;
         }
     }
 
-    if (!WriteReport(Analysis, error)) {
-        ShowMessage(error);
-        return 1;
+    if (!WriteReport(analysis, error))
+        return End(run, 1, error);
+    run.reportName = analysis.DataFileName;
+    run.status = pictureFailed ? 1 : 0;
+    return run;
+}
+
+int ShowHistogramRun(const HistogramRun &run)
+{
+    for (const std::string &message : run.messages)
+        WriteToStandardError(message);
+    if (!run.reportName.empty()) {
+        std::printf("%s\n", run.reportName.c_str());
+        std::fflush(stdout);
     }
-    std::printf("%s\n", Analysis.DataFileName.c_str());
-    std::fflush(stdout);
-    return pictureFailed ? 1 : 0;
+    return run.status;
+}
+
+int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriter &writePicture)
+{
+    return ShowHistogramRun(RunHistogram(args, writePicture));
 }

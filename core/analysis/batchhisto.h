@@ -10,11 +10,26 @@
 using PictureWriter
     = std::function<bool(const AnalysisState &state, const std::string &path, std::string &error)>;
 
+// What a histogram command did.
+struct HistogramRun
+{
+    int status = 0;                    // 0 done, 2 input refused, 1 the analysis failed
+    std::vector<std::string> messages; // in order, for standard error
+    std::string reportName;            // the report written; empty when none was
+    AnalysisState analysis;            // as the run left it
+};
+
 // mervan-batch histogram (--intervals K | --width W) [--no-center]
 //                        [--picture FILE.png] DATAFILE
 // The same analysis and report file as the windowed run. writePicture makes
 // the --picture file; without one, --picture is refused.
-// Returns the exit status: 0 done (the report's path on standard output),
-// 2 input refused, 1 the analysis failed.
+HistogramRun RunHistogram(const std::vector<std::string> &args,
+                          const PictureWriter &writePicture = PictureWriter());
+
+// Writes the run's messages to standard error and the report's name to
+// standard output; returns the exit status.
+int ShowHistogramRun(const HistogramRun &run);
+
+// ShowHistogramRun of RunHistogram.
 int RunHistogramCommand(const std::vector<std::string> &args,
                         const PictureWriter &writePicture = PictureWriter());

@@ -59,36 +59,51 @@ std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x)
     return bounds[j] <= x ? j : k - 1;
 }
 
-// True when text is not empty and read found a number in it, read being
-// handed text as the line to take its first token from.
+// Reads the first token of text with read; the messages of an entry that is
+// empty or not a number (its read error, then refusal).
 template <class Read>
-bool ReadEntry(const std::string &text, Read read)
+std::vector<std::string> ReadEntry(const std::string &text, const char *refusal, Read read)
 {
-    if (text.empty())
-        return false;
-    std::string line = text;
-    read(line);
-    return !ReadErrorFlag;
+    std::vector<std::string> messages;
+    if (!text.empty()) {
+        std::string line = text;
+        const auto result = read(line);
+        if (result.ok())
+            return messages;
+        messages.push_back(*result.error);
+    }
+    messages.emplace_back(refusal);
+    return messages;
 }
 
 } // namespace
 
-std::string ReadIntervalEntry(const std::string &text, std::int32_t &count)
+std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count,
+                                           std::string &shownLine)
 {
-    if (!ReadEntry(text, [&](std::string &line) { count = ReadInteger(line, Delimiters); }))
-        return "Please enter the number of class intervals.";
-    if (count < MinIntervalEntry || count > MaxIntervalEntry)
-        return IntervalRefusal();
-    return std::string();
+    std::vector<std::string> messages
+        = ReadEntry(text, "Please enter the number of class intervals.", [&](std::string &line) {
+              const ReadResult<std::int32_t> read = ReadInteger(line, Delimiters, shownLine);
+              count = read.value;
+              return read;
+          });
+    if (messages.empty() && (count < MinIntervalEntry || count > MaxIntervalEntry))
+        messages.push_back(IntervalRefusal());
+    return messages;
 }
 
-std::string ReadWidthEntry(const std::string &text, double &width)
+std::vector<std::string> ReadWidthEntry(const std::string &text, double &width,
+                                        std::string &shownLine)
 {
-    if (!ReadEntry(text, [&](std::string &line) { width = ReadReal(line, Delimiters); }))
-        return "Please enter the size of class width.";
-    if (!(width > 0.0))
-        return WidthRefusal();
-    return std::string();
+    std::vector<std::string> messages
+        = ReadEntry(text, "Please enter the size of class width.", [&](std::string &line) {
+              const ReadResult<double> read = ReadReal(line, Delimiters, shownLine);
+              width = read.value;
+              return read;
+          });
+    if (messages.empty() && !(width > 0.0))
+        messages.push_back(WidthRefusal());
+    return messages;
 }
 
 bool BuildClasses(AnalysisState &state, std::string &error)

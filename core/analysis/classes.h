@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The most classes a class width may produce.
 constexpr std::int32_t MaxClassCount = 999;
@@ -13,14 +14,16 @@ constexpr std::int32_t MaxClassCount = 999;
 constexpr std::int32_t MinIntervalEntry = 1;
 constexpr std::int32_t MaxIntervalEntry = 20;
 
-// Reads the typed number of intervals as the first token of text. Returns an
-// empty string when it is a whole number from 1 to 20, otherwise the message
-// to show. A number that cannot be read has had its read-error message shown
-// (through ShowMessage) before this returns.
-std::string ReadIntervalEntry(const std::string &text, std::int32_t &count);
+// Reads the typed number of intervals as the first token of text. Returns
+// nothing when it is a whole number from 1 to 20, otherwise the messages to
+// show in order: the read error of a number that cannot be read (showing
+// shownLine, see ReadReal), then the refusal.
+std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count,
+                                           std::string &shownLine);
 
 // The same for a typed class width; a width must be greater than 0.
-std::string ReadWidthEntry(const std::string &text, double &width);
+std::vector<std::string> ReadWidthEntry(const std::string &text, double &width,
+                                        std::string &shownLine);
 
 // Computes Range, completes ClassCount or ClassWidth (whichever was not
 // entered), and fills ClassBounds and ClassCounts, plain or centred on the

@@ -277,6 +277,25 @@ bool WriteAll(int fd, const std::string &text)
 
 } // namespace
 
+// Writes a composed piece of the report to fd and empties it; keeps errno of
+// a failure in failure. A named type outside the anonymous namespace, so that
+// its type information is shared read-only data rather than data of this file.
+struct ReportSpill
+{
+    int fd;
+    int &failure;
+
+    bool operator()(std::string &piece) const
+    {
+        if (!WriteAll(fd, piece)) {
+            failure = errno;
+            return false;
+        }
+        piece.clear();
+        return true;
+    }
+};
+
 std::string ReportFileName(const std::string &dataFileName)
 {
     const std::size_t separator = dataFileName.find_last_of("/\\:");
@@ -351,14 +370,7 @@ bool WriteReport(AnalysisState &state, std::string &error)
     int failure = 0;
     std::string text;
     text.reserve(SpillSize + 4096);
-    const bool written = ComposeReport(state, text, [&](std::string &piece) {
-        if (!WriteAll(fd, piece)) {
-            failure = errno;
-            return false;
-        }
-        piece.clear();
-        return true;
-    });
+    const bool written = ComposeReport(state, text, ReportSpill{fd, failure});
     if (written && ::fdatasync(fd) != 0 && errno != EINVAL)
         failure = errno;
     if (::close(fd) != 0 && failure == 0)

@@ -50,7 +50,7 @@ public:
     { }
 
     void readLine(std::string_view line);
-    // Leaves CurrentLine at the last line read, as if every line had been
+    // Leaves ShownLine at the last line read, as if every line had been
     // handed to it in turn.
     void finish();
 
@@ -77,7 +77,7 @@ private:
     std::array<bool, 256> m_delimiter;
     std::string m_lastLine;
     bool m_lastLineShown = false;
-    // Where the piece of the current line that CurrentLine holds begins;
+    // Where the piece of the current line that ShownLine holds begins;
     // npos while the line has had no error.
     std::size_t m_shownPiece = std::string_view::npos;
     std::size_t m_pieceStart = 0;
@@ -112,12 +112,12 @@ std::string_view DataReader::pieceAt(std::string_view line, std::size_t start) c
 void DataReader::reportBadToken(std::string_view line, std::string_view token)
 {
     // The first error of a line (or of a piece of a long line) puts it into
-    // CurrentLine; a second error on it searches what the first one left.
+    // ShownLine; a second error on it searches what the first one left.
     if (m_shownPiece != m_pieceStart) {
-        CurrentLine = std::string(pieceAt(line, m_pieceStart));
+        m_state.ShownLine = std::string(pieceAt(line, m_pieceStart));
         m_shownPiece = m_pieceStart;
     }
-    ReportReadError('R', std::string(token));
+    m_state.ReadErrors.push_back(ReadErrorMessage('R', std::string(token), m_state.ShownLine));
 }
 
 void DataReader::readLine(std::string_view line)
@@ -140,9 +140,7 @@ void DataReader::readLine(std::string_view line)
             m_state.MaxDecimals = static_cast<std::uint8_t>(decimals & 0xFF);
 
         double x = 0.0;
-        if (TokenValue(token, x)) {
-            ReadErrorFlag = false;
-        } else {
+        if (!TokenValue(token, x)) {
             x = 0.0;
             reportBadToken(line, token);
         }
@@ -161,7 +159,7 @@ void DataReader::finish()
 {
     m_state.ValueCount = m_state.DataValues.size();
     if (!m_lastLineShown && !m_lastLine.empty())
-        CurrentLine = m_lastLine;
+        m_state.ShownLine = m_lastLine;
 }
 
 // The index of the first CR or LF of data from i on, or size.
@@ -237,6 +235,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     state.Sum = 0.0;
     state.SumOfSquares = 0.0;
     state.MaxDecimals = 0;
+    state.ReadErrors.clear();
 
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

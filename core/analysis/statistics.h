@@ -9,11 +9,12 @@
 #include <string_view>
 
 // Reads every number of the file into DataValues, ValueCount, Sum,
-// SumOfSquares and MaxDecimals, replacing what they held; sets
+// SumOfSquares, MaxDecimals and ReadErrors, replacing what they held; sets
 // DataFileName. Numbers are separated by TAB, blank or comma, any number per
-// line, lines of any length. A token that is not a number shows the
-// read-error message (with its line and a caret), counts as a value and is
-// stored as 0; reading goes on. Returns false with a message in error when
+// line, lines of any length. A token that is not a number adds its
+// read-error message (with its line and a caret) to ReadErrors, counts as a
+// value and is stored as 0; reading goes on. ShownLine is left at the last
+// line read. Returns false with a message in error when
 // the file cannot be opened or read, is not text (holds a NUL byte) or holds
 // no values at all.
 bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string &error);

@@ -1,32 +1,43 @@
 #include "core/calculators/batchcalc.h"
 
 #include "core/calculators/calcinput.h"
-#include "core/calculators/resulttext.h"
 #include "core/numeric/messages.h"
 
 #include <cstddef>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
+// Names and texts are held in place so that the table is read-only data.
 struct CalculatorCommand
 {
-    const char *name;
-    const char *usage;
+    char name[8];
+    char usage[40];
     std::size_t arguments;
-    CalcOutcome (*run)(const std::vector<std::string> &args);
 };
 
-const CalculatorCommand Commands[] = {
-    {"t", "usage: mervan-batch t ALPHA V", 2,
-     [](const std::vector<std::string> &a) { return RunTRequest(a[0], a[1]); }},
-    {"chi", "usage: mervan-batch chi ALPHA V", 2,
-     [](const std::vector<std::string> &a) { return RunChiRequest(a[0], a[1]); }},
-    {"f", "usage: mervan-batch f ALPHA V1 V2", 3,
-     [](const std::vector<std::string> &a) { return RunFRequest(a[0], a[1], a[2]); }},
-    {"normal", "usage: mervan-batch normal P", 1,
-     [](const std::vector<std::string> &a) { return RunNormalRequest(a[0]); }},
+constexpr CalculatorCommand Commands[] = {
+    {"t", "usage: mervan-batch t ALPHA V", 2},
+    {"chi", "usage: mervan-batch chi ALPHA V", 2},
+    {"f", "usage: mervan-batch f ALPHA V1 V2", 3},
+    {"normal", "usage: mervan-batch normal P", 1},
 };
+
+// The request of Commands[which] with its arguments.
+CalcOutcome RunRequest(std::size_t which, const std::vector<std::string> &a)
+{
+    switch (which) {
+    case 0:
+        return RunTRequest(a[0], a[1]);
+    case 1:
+        return RunChiRequest(a[0], a[1]);
+    case 2:
+        return RunFRequest(a[0], a[1], a[2]);
+    default:
+        return RunNormalRequest(a[0]);
+    }
+}
 
 void WriteText(std::FILE *stream, const std::string &text)
 {
@@ -39,19 +50,20 @@ void WriteText(std::FILE *stream, const std::string &text)
 
 int RunCalculatorCommand(const std::string &command, const std::vector<std::string> &args)
 {
-    for (const CalculatorCommand &calculator : Commands) {
+    for (std::size_t which = 0; which < std::size(Commands); ++which) {
+        const CalculatorCommand &calculator = Commands[which];
         if (command != calculator.name)
             continue;
         if (args.size() != calculator.arguments) {
             WriteText(stderr, calculator.usage);
             return 2;
         }
-        const CalcOutcome outcome = calculator.run(args);
+        const CalcOutcome outcome = RunRequest(which, args);
         for (const std::string &message : outcome.messages)
             WriteToStandardError(message);
         if (!outcome.accepted)
             return 2;
-        WriteText(stdout, ResultText);
+        WriteText(stdout, outcome.report);
         return 0;
     }
     return -1;

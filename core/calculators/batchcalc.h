@@ -4,6 +4,6 @@
 
 // Runs "t", "chi", "f" or "normal" with its arguments as typed on the command
 // line: the same validation and messages as the dialogs (to standard error),
-// ResultText and a line break to standard output. Returns the exit status:
+// the report and a line break to standard output. Returns the exit status:
 // 0 done, 2 input refused; -1 for an unknown command.
 int RunCalculatorCommand(const std::string &command, const std::vector<std::string> &args);

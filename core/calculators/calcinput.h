@@ -5,8 +5,11 @@
 //
 // Messages are returned in the order they are to be shown (a read error from
 // ReadReal or ReadInteger first, then the dialog's own message; or a numerical
-// routine's failure message) instead of being shown here. When the request is
-// accepted, ResultText holds the report.
+// routine's failure message) instead of being shown here.
+//
+// A typed number that cannot be read is reported with shownLine, the last line
+// read from a data file (empty when none was); the outcome hands it back as
+// the read errors left it.
 
 #include <string>
 #include <vector>
@@ -15,10 +18,17 @@ struct CalcOutcome
 {
     bool accepted = false;             // false: show the messages, then the dialog again
     std::vector<std::string> messages; // in order, 8-bit text with CR line breaks
+    // Accepted: the critical value (z for the normal), 0 when none was found,
+    // and the report, lines joined by CR LF with no final line break.
+    long double value = 0.0L;
+    std::string report;
+    std::string shownLine; // the data line, as the read errors left it
 };
 
-CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText);
-CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText);
+CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText,
+                        std::string shownLine = {});
+CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText,
+                          std::string shownLine = {});
 CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
-                        const std::string &v2Text);
-CalcOutcome RunNormalRequest(const std::string &pText);
+                        const std::string &v2Text, std::string shownLine = {});
+CalcOutcome RunNormalRequest(const std::string &pText, std::string shownLine = {});

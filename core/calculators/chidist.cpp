@@ -14,22 +14,18 @@
 #include "core/calculators/calcinput.h"
 #include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 // Romberg rows of a chi-squared integral: the row test stops after row 31.
 constexpr int ChiRows = 31;
-
-// The density's parameters, set by SetChiDegrees.
-long double DensityConstant = 0.0L;
-long double DensityExponent = 0.0L;
 
 long double Tail(long double p)
 {
@@ -44,10 +40,7 @@ long double SearchTolerance(long double p)
     return std::max(1e-12L * Tail(p), 32.0L * LDBL_EPSILON * p);
 }
 
-long double ChiIntegral(long double a, long double b)
-{
-    return Romberg(ChiDensity, a, b, QuantileEps, ChiRows);
-}
+constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
 } // namespace
 
@@ -114,24 +107,56 @@ QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral
     return search;
 }
 
-void SetChiDegrees(std::int32_t v)
+// The function objects below are named types outside the anonymous
+// namespace, so that their type information is shared read-only data rather
+// than data of this file.
+
+// The density with its parameters; a failed power appends to messages.
+struct ChiDensityFunction
+{
+    long double exponent;
+    long double constant;
+    std::vector<std::string> &messages;
+
+    long double operator()(long double x) const
+    {
+        return PowerOrZero(x, exponent, messages) * constant * std::exp(-x / 2.0L);
+    }
+};
+
+// Romberg of the density with the chi-squared calculator's tolerance and rows.
+struct ChiIntegralFunction
+{
+    const Integrand &density;
+
+    long double operator()(long double a, long double b) const
+    {
+        return Romberg(density, a, b, QuantileEps, ChiRows);
+    }
+};
+
+std::optional<Integrand> ChiDensity(std::int32_t v, std::vector<std::string> &messages)
 {
     const long double half = v / 2.0L;
-    DensityExponent = half - 1.0L;
-    DensityConstant = 1.0L / (Gamma(half) * Power(2.0L, half));
-}
-
-long double ChiDensity(long double x)
-{
-    return Power(x, DensityExponent) * DensityConstant * std::exp(-x / 2.0L);
+    const long double exponent = half - 1.0L;
+    const std::optional<long double> gamma = Gamma(half);
+    if (!gamma)
+        return std::nullopt;
+    const long double constant = 1.0L / (*gamma * PowerOrZero(2.0L, half, messages));
+    return Integrand(ChiDensityFunction{exponent, constant, messages});
 }
 
 QuantileSearch ChiQuantile(std::int32_t v, long double p)
 {
-    SetChiDegrees(v);
-    const QuantileSearch search = MarchingSearch(ChiDensity, ChiIntegral, p);
+    std::vector<std::string> messages;
+    const std::optional<Integrand> density = ChiDensity(v, messages);
+    QuantileSearch search;
+    if (density) {
+        search = MarchingSearch(*density, ChiIntegralFunction{*density}, p);
+    }
+    search.messages = std::move(messages);
     if (!search.found)
-        ShowMessage("Sorry, unable to compute value.");
+        search.messages.emplace_back(UnableMessage);
     return search;
 }
 
@@ -155,17 +180,20 @@ std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &ch
     return text;
 }
 
-CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText)
+CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText,
+                          std::string shownLine)
 {
     CalcOutcome outcome;
+    outcome.shownLine = std::move(shownLine);
     double alpha = 0.0;
     std::int32_t v = 0;
-    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome.messages))
+    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome))
         return outcome;
 
-    const QuantileSearch chi
-        = CollectMessages(outcome.messages, [&] { return ChiCriticalValue(alpha, v); });
-    ResultText = ChiReportText(alpha, v, chi);
+    const QuantileSearch chi = ChiCriticalValue(alpha, v);
+    outcome.messages.insert(outcome.messages.end(), chi.messages.begin(), chi.messages.end());
+    outcome.value = chi.value;
+    outcome.report = ChiReportText(alpha, v, chi);
     outcome.accepted = true;
     return outcome;
 }

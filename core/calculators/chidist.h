@@ -15,21 +15,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "core/calculators/quantile.h"
 #include "core/calculators/romberg.h"
 
 // The integral of the density from a to b. The chi-squared search uses
 // Romberg directly; the F search passes its guarded version.
 using Integral = std::function<long double(long double a, long double b)>;
-
-// What a quantile search found.
-struct QuantileSearch
-{
-    long double value = 0.0L; // the abscissa; meaningful only when found
-    bool found = false;       // false: the search gave up and there is nothing to show
-    int passes = 0;           // integrals computed by the search
-};
 
 // Relative tolerance of every Romberg call of the chi-squared and F searches.
 // With 1e-10 the pieces of the bulk leave errors of some 1e-12 in K, which is
@@ -70,14 +65,15 @@ void FindStartInterval(const Integrand &density, long double &A, long double &B,
 QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral, long double p,
                               const std::function<bool()> &stopEarly = {});
 
-// Sets up the density for v degrees of freedom (v >= 1).
-void SetChiDegrees(std::int32_t v);
-
-// x^(v/2 - 1) exp(-x/2) / (Gamma(v/2) 2^(v/2)) for the v of SetChiDegrees.
-long double ChiDensity(long double x);
+// x^(v/2 - 1) exp(-x/2) / (Gamma(v/2) 2^(v/2)) for v degrees of freedom
+// (v >= 1; nothing when the constant cannot be computed). A failure of the
+// power function appends its message to messages, which must outlive the
+// density.
+std::optional<Integrand> ChiDensity(std::int32_t v, std::vector<std::string> &messages);
 
 // The x with P(X <= x) = p for v degrees of freedom, 0 < p < 1. A search that
-// fails shows "Sorry, unable to compute value." and returns found false.
+// fails ends with the message "Sorry, unable to compute value." and found
+// false.
 QuantileSearch ChiQuantile(std::int32_t v, long double p);
 
 // The value that the distribution exceeds with probability alpha.

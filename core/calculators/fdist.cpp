@@ -13,27 +13,17 @@
 #include "core/calculators/calcinput.h"
 #include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
 #include <cfenv>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// The density's parameters, set by SetFDegrees.
-long double Numerator = 1.0L;
-long double Denominator = 1.0L;
-long double DensityConstant = 0.0L;
-long double NumeratorExponent = 0.0L;   // (n1 - 2)/2
-long double DenominatorExponent = 0.0L; // (n1 + n2)/2
-
-// Failures since SetFDegrees. A density that fails once usually fails at
-// every point of the integral, so it is reported once and the search ends
-// after that integral.
-bool DensityFailed = false;
-bool IntegralFailed = false;
+constexpr char DensityMessage[] = "Sorry, error in computations.";
+constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
 void CheckFloatingPoint(const char *where)
 {
@@ -41,62 +31,114 @@ void CheckFloatingPoint(const char *where)
         throw FloatingPointError(where);
 }
 
-long double FIntegral(long double a, long double b)
-{
-    return GuardedRomberg(FDensity, a, b);
-}
-
 } // namespace
 
-void SetFDegrees(std::int32_t n1, std::int32_t n2)
-{
-    DensityFailed = false;
-    IntegralFailed = false;
-    Numerator = n1;
-    Denominator = n2;
-    NumeratorExponent = (n1 - 2) / 2.0L;
-    DenominatorExponent = (n1 + n2) / 2.0L;
+// The function objects below are named types outside the anonymous
+// namespace, so that their type information is shared read-only data rather
+// than data of this file.
 
-    const long double gammaBoth = Gamma((n1 + n2) / 2.0L);
-    const long double gamma1 = Gamma(n1 / 2.0L);
-    const long double gamma2 = Gamma(n2 / 2.0L);
-    const long double scale = Power(Numerator / Denominator, n1 / 2.0L);
-    std::feclearexcept(FloatingPointErrors);
-    DensityConstant = Settle(scale * gammaBoth / (gamma1 * gamma2));
-    CheckFloatingPoint("F density constant");
-}
-
-long double FDensity(long double x)
+// The density with its parameters. A density that fails once usually fails
+// at every point of the integral, so its failure is reported once and the
+// search ends after that integral.
+struct FDensityFunction
 {
-    // Every error of the density's own arithmetic (an overflow, a division by
-    // zero, an invalid operation) leaves a value that is not finite, which is
-    // cheaper to test than the status flags at each of the thousands of points
-    // of a search; Power deals with its own errors.
-    const long double power1 = Power(x, NumeratorExponent);
-    const long double base = 1.0L + Numerator * x / Denominator;
-    if (std::isfinite(base)) {
-        const long double value = DensityConstant * power1 / Power(base, DenominatorExponent);
-        if (std::isfinite(value))
-            return value;
+    long double numerator;
+    long double denominator;
+    long double constant;
+    long double numeratorExponent;
+    long double denominatorExponent;
+    FGuard &guard;
+
+    long double operator()(long double x) const
+    {
+        // Every error of the density's own arithmetic (an overflow, a
+        // division by zero, an invalid operation) leaves a value that is not
+        // finite, which is cheaper to test than the status flags at each of
+        // the thousands of points of a search; Power deals with its own
+        // errors.
+        const long double power1 = PowerOrZero(x, numeratorExponent, guard.messages);
+        const long double base = 1.0L + numerator * x / denominator;
+        if (std::isfinite(base)) {
+            const long double value
+                = constant * power1 / PowerOrZero(base, denominatorExponent, guard.messages);
+            if (std::isfinite(value))
+                return value;
+        }
+        std::feclearexcept(FloatingPointErrors);
+        if (!guard.densityFailed)
+            guard.messages.emplace_back(DensityMessage);
+        guard.densityFailed = true;
+        return 0.0L;
     }
-    std::feclearexcept(FloatingPointErrors);
-    if (!DensityFailed)
-        ShowMessage("Sorry, error in computations.");
-    DensityFailed = true;
-    return 0.0L;
-}
+};
 
-long double GuardedRomberg(const Integrand &f, long double a, long double b)
+// An integrand that ends the integral by an exception at its first value that
+// is not a finite number.
+struct FiniteIntegrand
 {
-    // An integrand value that is not a finite number ends the integral at
-    // once: no row test can pass after it, and the rows would go on doubling
-    // to the last one.
-    const Integrand checked = [&f](long double x) {
+    const Integrand &f;
+
+    long double operator()(long double x) const
+    {
         const long double value = f(x);
         if (!std::isfinite(value))
             throw FloatingPointError("F integrand");
         return value;
-    };
+    }
+};
+
+// The guarded integral of one F search.
+struct FIntegralFunction
+{
+    const Integrand &density;
+    FGuard &guard;
+
+    long double operator()(long double a, long double b) const
+    {
+        return GuardedRomberg(density, a, b, guard);
+    }
+};
+
+// Whether a failure of the density or of an integral ends the search.
+struct FSearchFailed
+{
+    const FGuard &guard;
+
+    bool operator()() const { return guard.densityFailed || guard.integralFailed; }
+};
+
+std::optional<Integrand> FDensity(std::int32_t n1, std::int32_t n2, FGuard &guard)
+{
+    const long double numerator = n1;
+    const long double denominator = n2;
+    const long double numeratorExponent = (n1 - 2) / 2.0L;
+    const long double denominatorExponent = (n1 + n2) / 2.0L;
+
+    const std::optional<long double> gammaBoth = Gamma((n1 + n2) / 2.0L);
+    if (!gammaBoth)
+        return std::nullopt;
+    const std::optional<long double> gamma1 = Gamma(n1 / 2.0L);
+    if (!gamma1)
+        return std::nullopt;
+    const std::optional<long double> gamma2 = Gamma(n2 / 2.0L);
+    if (!gamma2)
+        return std::nullopt;
+    const long double scale = PowerOrZero(numerator / denominator, n1 / 2.0L, guard.messages);
+    std::feclearexcept(FloatingPointErrors);
+    const long double constant = Settle(scale * *gammaBoth / (*gamma1 * *gamma2));
+    if (std::fetestexcept(FloatingPointErrors))
+        return std::nullopt;
+
+    return Integrand(FDensityFunction{numerator, denominator, constant, numeratorExponent,
+                                      denominatorExponent, guard});
+}
+
+long double GuardedRomberg(const Integrand &f, long double a, long double b, FGuard &guard)
+{
+    // An integrand value that is not a finite number ends the integral at
+    // once: no row test can pass after it, and the rows would go on doubling
+    // to the last one.
+    const Integrand checked = FiniteIntegrand{f};
     try {
         std::feclearexcept(FloatingPointErrors);
         const long double value = Settle(Romberg(checked, a, b, QuantileEps, FRows));
@@ -106,27 +148,28 @@ long double GuardedRomberg(const Integrand &f, long double a, long double b)
         return value;
     } catch (...) {
         std::feclearexcept(FloatingPointErrors);
-        ShowMessage("Sorry, unable to compute value.");
-        IntegralFailed = true;
+        guard.messages.emplace_back(UnableMessage);
+        guard.integralFailed = true;
         return 0.0L;
     }
 }
 
 QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, double p)
 {
-    try {
-        SetFDegrees(n1, n2);
-        const QuantileSearch search = MarchingSearch(
-            FDensity, FIntegral, p, [] { return DensityFailed || IntegralFailed; });
-        // A failed density or integral has shown its message already.
-        if (!search.found && !DensityFailed && !IntegralFailed)
-            ShowMessage("Sorry, unable to compute value.");
-        return search;
-    } catch (...) {
+    FGuard guard;
+    QuantileSearch search;
+    const std::optional<Integrand> density = FDensity(n1, n2, guard);
+    if (density) {
+        search
+            = MarchingSearch(*density, FIntegralFunction{*density, guard}, p, FSearchFailed{guard});
+    } else {
         std::feclearexcept(FloatingPointErrors);
-        ShowMessage("Sorry, unable to compute value.");
-        return QuantileSearch{};
     }
+    // A failed density or integral has given its message already.
+    if (!search.found && !guard.densityFailed && !guard.integralFailed)
+        guard.messages.emplace_back(UnableMessage);
+    search.messages = std::move(guard.messages);
+    return search;
 }
 
 QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2)
@@ -157,22 +200,23 @@ std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const Qu
 }
 
 CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
-                        const std::string &v2Text)
+                        const std::string &v2Text, std::string shownLine)
 {
     CalcOutcome outcome;
+    outcome.shownLine = std::move(shownLine);
     double alpha = 0.0;
     std::int32_t v1 = 0;
     std::int32_t v2 = 0;
-    if (!ReadAlphaField(alphaText, alpha, outcome.messages)
-        || !ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1,
-                             outcome.messages)
+    if (!ReadAlphaField(alphaText, alpha, outcome)
+        || !ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1, outcome)
         || !ReadDegreesField(v2Text, "Please enter the denominator degrees of freedom.", v2,
-                             outcome.messages))
+                             outcome))
         return outcome;
 
-    const QuantileSearch f
-        = CollectMessages(outcome.messages, [&] { return FCriticalValue(alpha, v1, v2); });
-    ResultText = FReportText(alpha, v1, v2, f);
+    const QuantileSearch f = FCriticalValue(alpha, v1, v2);
+    outcome.messages.insert(outcome.messages.end(), f.messages.begin(), f.messages.end());
+    outcome.value = f.value;
+    outcome.report = FReportText(alpha, v1, v2, f);
     outcome.accepted = true;
     return outcome;
 }

@@ -15,27 +15,36 @@
 // without a value, and the report says so instead of showing a number.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/calculators/chidist.h"
 
 // Romberg rows of an F integral: the row test stops after row 51.
 inline constexpr int FRows = 51;
 
-// Sets up the density for numerator n1 and denominator n2 (both >= 1) and
-// clears the failure marks of the density and the integrals.
-void SetFDegrees(std::int32_t n1, std::int32_t n2);
+// What the guards of one F search have met: the messages in order, and
+// whether the density or an integral has failed.
+struct FGuard
+{
+    std::vector<std::string> messages;
+    bool densityFailed = false;
+    bool integralFailed = false;
+};
 
 // C x^((n1 - 2)/2) / (1 + n1 x / n2)^((n1 + n2)/2) with
-// C = (n1/n2)^(n1/2) Gamma((n1 + n2)/2) / (Gamma(n1/2) Gamma(n2/2)), for the
-// n1, n2 of SetFDegrees. An error inside gives 0; the first one after
-// SetFDegrees also shows "Sorry, error in computations.".
-long double FDensity(long double x);
+// C = (n1/n2)^(n1/2) Gamma((n1 + n2)/2) / (Gamma(n1/2) Gamma(n2/2)), for
+// numerator n1 and denominator n2 (both >= 1). Nothing when C cannot be
+// computed (a pole of the gamma function, an overflow). An error inside the
+// density gives 0; the first one for guard also appends "Sorry, error in
+// computations." and marks the density failed. guard must outlive the density.
+std::optional<Integrand> FDensity(std::int32_t n1, std::int32_t n2, FGuard &guard);
 
 // Romberg of f from a to b with the F calculator's tolerance and row limit.
-// An error inside, or a result that is not a finite number, shows "Sorry,
-// unable to compute value." and gives 0.
-long double GuardedRomberg(const Integrand &f, long double a, long double b);
+// An error inside, or a result that is not a finite number, appends "Sorry,
+// unable to compute value.", marks the integral failed and gives 0.
+long double GuardedRomberg(const Integrand &f, long double a, long double b, FGuard &guard);
 
 // The x with P(F <= x) = p for (n1, n2) degrees of freedom, 0 < p < 1. Any
 // failure ends the search with found false, after its message.

@@ -20,8 +20,7 @@
 #include "core/numeric/strings.h"
 
 #include <cmath>
-
-double NormalPercent = 0.0;
+#include <utility>
 
 namespace {
 
@@ -101,17 +100,18 @@ std::string NormalReportText(double percent, double z)
         + "          t-value = " + FormatNumber(0, 3, z);
 }
 
-CalcOutcome RunNormalRequest(const std::string &pText)
+CalcOutcome RunNormalRequest(const std::string &pText, std::string shownLine)
 {
     CalcOutcome outcome;
+    outcome.shownLine = std::move(shownLine);
     double percent = 0.0;
     if (!ReadBoundedRealField(pText, "Please enter the desired percent probability.", 0.0001L,
                               99.9999L, "Alpha must be between 0.0001 and 99.9999", percent,
-                              outcome.messages))
+                              outcome))
         return outcome;
     const double z = NormalCriticalValue(percent);
-    NormalPercent = percent;
-    ResultText = NormalReportText(percent, z);
+    outcome.value = z;
+    outcome.report = NormalReportText(percent, z);
     outcome.accepted = true;
     return outcome;
 }

@@ -6,10 +6,6 @@
 
 #include <string>
 
-// The percent probability of the latest accepted normal request, as converted
-// to the one-sided probability and back (the value the report shows).
-extern double NormalPercent;
-
 // erf(x) for x >= 0 by its power series; 1 for x > 4.
 double ErrorFunction(double x);
 

@@ -2,8 +2,6 @@
 
 #include "core/numeric/strings.h"
 
-std::string ResultText;
-
 std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v)
 {
     return std::string("          ") + title

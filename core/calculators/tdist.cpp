@@ -21,16 +21,13 @@
 #include "core/calculators/calcinput.h"
 #include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
-#include "core/calculators/romberg.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
-
-std::int32_t TDegrees = 0;
 
 namespace {
 
@@ -55,31 +52,51 @@ constexpr int SearchSteps = 100;
 // largest accepted p (0.999999 with one degree of freedom) needs one.
 constexpr int ExtraDecades = 20;
 
-// The density's parameters, set by TQuantile for its own duration.
-long double DensityConstant = 0.0L;
-long double DensityDivisor = 1.0L;
-long double DensityExponent = 1.0L;
-
-long double Integral(long double a, long double b)
-{
-    return Romberg(TDensity, a, b, IntegrationTolerance, IntegrationRows);
-}
-
 } // namespace
 
-long double TDensity(long double x)
+// The function objects below are named types outside the anonymous
+// namespace, so that their type information is shared read-only data rather
+// than data of this file.
+
+// The density with its parameters; a failed power appends to messages.
+struct TDensityFunction
 {
-    return DensityConstant * Power(1.0L + x * x / DensityDivisor, -DensityExponent);
+    long double constant;
+    long double divisor;
+    long double exponent;
+    std::vector<std::string> &messages;
+
+    long double operator()(long double x) const
+    {
+        return constant * PowerOrZero(1.0L + x * x / divisor, -exponent, messages);
+    }
+};
+
+std::optional<Integrand> TDensity(std::uint16_t v, std::vector<std::string> &messages)
+{
+    const long double divisor = v;
+    const long double exponent = (v + 1.0L) / 2.0L;
+    const std::optional<long double> upper = Gamma(exponent);
+    const std::optional<long double> lower = Gamma(v / 2.0L);
+    if (!upper || !lower)
+        return std::nullopt;
+    const long double constant = *upper / (std::sqrt(v * Pi) * *lower);
+    return Integrand(TDensityFunction{constant, divisor, exponent, messages});
 }
 
-long double TQuantile(std::uint16_t v, long double p)
+QuantileSearch TQuantile(std::uint16_t v, long double p)
 {
-    if (p == 0.5L)
-        return 0.0L;
-
-    DensityDivisor = v;
-    DensityExponent = (v + 1.0L) / 2.0L;
-    DensityConstant = Gamma(DensityExponent) / (std::sqrt(v * Pi) * Gamma(v / 2.0L));
+    QuantileSearch search;
+    if (p == 0.5L) {
+        search.found = true;
+        return search;
+    }
+    const std::optional<Integrand> density = TDensity(v, search.messages);
+    if (!density)
+        return search;
+    const auto integral = [&density](long double a, long double b) {
+        return Romberg(*density, a, b, IntegrationTolerance, IntegrationRows);
+    };
 
     // Points t0..t7 = 0.005 ... 10000 and their distribution function values
     // K1..K7 (K0 is never needed: the first interval starts at 0).
@@ -90,10 +107,10 @@ long double TQuantile(std::uint16_t v, long double p)
         points[i] = points[i + 1] / 10.0L;
     std::vector<long double> cumulative(8, 0.0L);
 
-    cumulative[1] = 0.5L + Integral(0.0L, points[1]);
+    cumulative[1] = 0.5L + integral(0.0L, points[1]);
     std::size_t last = 1;
     for (std::size_t i = 2; i <= 7; ++i) {
-        cumulative[i] = cumulative[i - 1] + Integral(points[i - 1], points[i]);
+        cumulative[i] = cumulative[i - 1] + integral(points[i - 1], points[i]);
         last = i;
         if (cumulative[i] > 0.9999L || cumulative[i - 1] > cumulative[i])
             break;
@@ -110,7 +127,7 @@ long double TQuantile(std::uint16_t v, long double p)
             points.push_back(next);
             cumulative.push_back(0.0L);
         }
-        cumulative[last + 1] = cumulative[last] + Integral(points[last], next);
+        cumulative[last + 1] = cumulative[last] + integral(points[last], next);
         ++last;
         j = cumulative[last] >= p ? last : last + 1;
     }
@@ -126,7 +143,7 @@ long double TQuantile(std::uint16_t v, long double p)
     long double m = lower;
     for (int n = 1;; ++n) {
         m = (lower + upper) / 2.0L;
-        const long double difference = Integral(start, m) - target; // F(m) - p
+        const long double difference = integral(start, m) - target; // F(m) - p
         if (difference <= 0.0L)
             lower = m;
         else
@@ -137,15 +154,18 @@ long double TQuantile(std::uint16_t v, long double p)
         if (!(next > lower && next < upper))
             break;
     }
-    return m;
+    search.value = m;
+    search.found = true;
+    return search;
 }
 
-long double TCriticalValue(double alpha, std::uint16_t v)
+QuantileSearch TCriticalValue(double alpha, std::uint16_t v)
 {
     if (alpha < 0.5)
         return TQuantile(v, 1.0L - alpha);
-    const long double t = -TQuantile(v, alpha);
-    return t == 0.0L ? 0.0L : t; // alpha = 1/2 shows 0, not -0
+    QuantileSearch search = TQuantile(v, alpha);
+    search.value = search.value == 0.0L ? 0.0L : -search.value; // alpha = 1/2 shows 0, not -0
+    return search;
 }
 
 std::string TReportText(double alpha, std::int32_t v, long double t)
@@ -155,18 +175,20 @@ std::string TReportText(double alpha, std::int32_t v, long double t)
         + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
 }
 
-CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)
+CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText,
+                        std::string shownLine)
 {
     CalcOutcome outcome;
+    outcome.shownLine = std::move(shownLine);
     double alpha = 0.0;
     std::int32_t v = 0;
-    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome.messages))
+    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome))
         return outcome;
-    TDegrees = v;
 
-    const long double t = CollectMessages(
-        outcome.messages, [&] { return TCriticalValue(alpha, static_cast<std::uint16_t>(v)); });
-    ResultText = TReportText(alpha, v, t);
+    QuantileSearch t = TCriticalValue(alpha, static_cast<std::uint16_t>(v));
+    outcome.messages.insert(outcome.messages.end(), t.messages.begin(), t.messages.end());
+    outcome.value = t.value;
+    outcome.report = TReportText(alpha, v, t.value);
     outcome.accepted = true;
     return outcome;
 }

@@ -1,7 +1,5 @@
 #include "core/numeric/mutil.h"
 
-#include "core/numeric/messages.h"
-
 #include <array>
 #include <cfenv>
 #include <cmath>
@@ -38,7 +36,7 @@ long double LogGammaSeries(long double z)
 
 // Gamma for x >= 0: shift to z = x + n >= SeriesStart, use the series there and
 // divide by x (x + 1) ... (x + n - 1). At x = 0 that division is by zero.
-long double GammaNonNegative(long double x)
+std::optional<long double> GammaNonNegative(long double x)
 {
     long double z = x;
     long double divisor = 1.0L;
@@ -48,12 +46,19 @@ long double GammaNonNegative(long double x)
     }
     std::feclearexcept(FloatingPointErrors);
     const long double result = Settle(std::exp(LogGammaSeries(z)) / divisor);
-    if (std::fetestexcept(FE_DIVBYZERO))
-        throw FloatingPointError("Floating point division by zero in Gamma");
-    if (std::fetestexcept(FE_OVERFLOW | FE_INVALID) || !std::isfinite(result))
-        throw FloatingPointError("Floating point overflow in Gamma");
+    if (std::fetestexcept(FloatingPointErrors) || !std::isfinite(result))
+        return std::nullopt;
     return result;
 }
+
+// 10^0 .. 10^ExactPowersOfTen, each exact.
+constexpr std::array<long double, ExactPowersOfTen + 1> PowersOfTen = [] {
+    std::array<long double, ExactPowersOfTen + 1> p{};
+    p[0] = 1.0L;
+    for (int i = 1; i <= ExactPowersOfTen; ++i)
+        p[i] = p[i - 1] * 10.0L;
+    return p;
+}();
 
 // Clearing the status flags costs several times more than testing them, and
 // Power runs in the innermost loop of every calculator: clear only when set.
@@ -65,23 +70,31 @@ void ClearErrorFlags()
 
 } // namespace
 
-long double Power(long double base, long double exponent)
+std::optional<long double> Power(long double base, long double exponent)
 {
     ClearErrorFlags();
     const long double l = Settle(std::log(base));
     const long double result = Settle(std::exp(exponent * l));
     if (std::fetestexcept(FloatingPointErrors)) {
         std::feclearexcept(FloatingPointErrors);
-        ShowMessage("Exception raised in Power function. Solution is incorrect.");
-        return 0.0L;
+        return std::nullopt;
     }
     return result;
 }
 
-long double Gamma(long double x)
+long double PowerOrZero(long double base, long double exponent, std::vector<std::string> &messages)
+{
+    const std::optional<long double> result = Power(base, exponent);
+    if (result)
+        return *result;
+    messages.emplace_back(PowerFailureMessage);
+    return 0.0L;
+}
+
+std::optional<long double> Gamma(long double x)
 {
     if (std::isnan(x))
-        throw FloatingPointError("Invalid floating point operation in Gamma");
+        return std::nullopt;
     if (x >= 0.0L)
         return GammaNonNegative(x);
 
@@ -98,7 +111,10 @@ long double Gamma(long double x)
         y += 1.0L;
     } while (!(y > 0.0L));
 
-    long double r = GammaNonNegative(y);
+    const std::optional<long double> start = GammaNonNegative(y);
+    if (!start)
+        return std::nullopt;
+    long double r = *start;
     for (int k = 0; k < n; ++k) {
         std::feclearexcept(FloatingPointErrors);
         const long double next = Settle(r / (x + k));
@@ -112,12 +128,5 @@ long double Gamma(long double x)
 
 long double PowerOfTen(int e)
 {
-    static const std::array<long double, ExactPowersOfTen + 1> powers = [] {
-        std::array<long double, ExactPowersOfTen + 1> p{};
-        p[0] = 1.0L;
-        for (int i = 1; i <= ExactPowersOfTen; ++i)
-            p[i] = p[i - 1] * 10.0L;
-        return p;
-    }();
-    return powers[static_cast<std::size_t>(e)];
+    return PowersOfTen[static_cast<std::size_t>(e)];
 }

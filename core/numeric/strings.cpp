@@ -1,7 +1,5 @@
 #include "core/numeric/strings.h"
 
-#include "core/numeric/messages.h"
-
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -107,10 +105,6 @@ bool IsPlainDecimal(const std::string &token)
 
 } // namespace
 
-const CharSet Delimiters = MakeCharSet("\t ,");
-std::string CurrentLine;
-bool ReadErrorFlag = false;
-
 CharSet MakeCharSet(std::string_view members)
 {
     CharSet set;
@@ -178,14 +172,12 @@ void SplitToken(std::string &text, CharSet set, std::string &token)
     }
 }
 
-void NextToken(std::string &line, CharSet set, std::string &token)
+bool NextToken(std::string &line, CharSet set, std::string &token)
 {
-    ReadErrorFlag = true;
     if (line.empty()) {
         token.clear();
-        return;
+        return false;
     }
-    ReadErrorFlag = false;
     if (line.back() != ' ')
         line += ' ';
     StripLeading(line, set);
@@ -193,6 +185,7 @@ void NextToken(std::string &line, CharSet set, std::string &token)
         token.clear();
     else
         SplitToken(line, set, token);
+    return true;
 }
 
 bool ConvertReal(const std::string &token, long double &value)
@@ -246,31 +239,39 @@ bool ConvertInteger(const std::string &token, std::int32_t &value)
     return true;
 }
 
-double ReadReal(std::string &line, CharSet set)
+ReadResult<double> ReadReal(std::string &line, CharSet set, std::string &shownLine)
 {
     std::string token;
     NextToken(line, set, token);
     long double value = 0;
-    if (token.empty() || !ConvertReal(token, value)) {
-        ReportReadError('R', token);
-        return 0;
-    }
-    return static_cast<double>(value);
+    if (token.empty() || !ConvertReal(token, value))
+        return {0.0, ReadErrorMessage('R', token, shownLine)};
+    return {static_cast<double>(value), std::nullopt};
 }
 
-std::int32_t ReadInteger(std::string &line, CharSet set)
+ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set, std::string &shownLine)
 {
     std::string token;
     NextToken(line, set, token);
     std::int32_t value = 0;
-    if (token.empty() || !ConvertInteger(token, value)) {
-        ReportReadError('I', token);
-        return 0;
-    }
-    return value;
+    if (token.empty() || !ConvertInteger(token, value))
+        return {0, ReadErrorMessage('I', token, shownLine)};
+    return {value, std::nullopt};
 }
 
-void ReportReadError(char kind, const std::string &token)
+ReadResult<double> ReadReal(std::string &line, CharSet set)
+{
+    std::string noLine;
+    return ReadReal(line, set, noLine);
+}
+
+ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set)
+{
+    std::string noLine;
+    return ReadInteger(line, set, noLine);
+}
+
+std::string ReadErrorMessage(char kind, const std::string &token, std::string &shownLine)
 {
     std::string text(1, ETX);
     if (kind == 'I')
@@ -282,31 +283,28 @@ void ReportReadError(char kind, const std::string &token)
     text += {CR, CR, ETX};
     text += "Processing Line : ";
 
-    if (Length8(CurrentLine) == 0) {
+    if (Length8(shownLine) == 0) {
         text += {CR, ETX};
         text += "No line read in file";
     } else {
-        const std::size_t found = token.empty() ? std::string::npos : CurrentLine.find(token);
+        const std::size_t found = token.empty() ? std::string::npos : shownLine.find(token);
         const std::size_t position = found == std::string::npos ? 0 : found + 1;
         std::uint8_t column = static_cast<std::uint8_t>((position + 1) % 256);
         if (column == 0)
             column = 2;
         text += CR;
         if (column > 60) {
-            // The line is shown in two parts; the program-wide line keeps only
-            // the second, so a further error on it is placed in that part.
-            text += CurrentLine.substr(0, 60);
+            text += shownLine.substr(0, 60);
             text += CR;
-            CurrentLine.erase(0, 60);
+            shownLine.erase(0, 60);
             column -= 60;
         }
-        text += CurrentLine;
+        text += shownLine;
         text += CR;
         text += RepeatChar(' ', column - 1);
         text += '^';
     }
-    ShowMessage(text);
-    ReadErrorFlag = true;
+    return text;
 }
 
 std::string RepeatChar(char c, std::uint8_t count)

@@ -8,12 +8,13 @@
 // with thousands separators.
 //
 // Texts are 8-bit strings. Positions in comments are 1-based. CountWords,
-// SplitToken and ReportReadError keep lengths and columns in 8 bits, as the
+// SplitToken and ReadErrorMessage keep lengths and columns in 8 bits, as the
 // data lines they were made for are shorter than 256 characters: on longer
 // texts they see only length mod 256 characters.
 
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,30 +25,42 @@ CharSet MakeCharSet(std::string_view members);
 bool InSet(const CharSet &set, char c);
 
 // TAB, blank and comma: what separates the numbers of a data file.
-extern const CharSet Delimiters;
+inline constexpr CharSet Delimiters{(1ULL << '\t') | (1ULL << ' ') | (1ULL << ',')};
 
-// The data-file line being parsed, kept so that a read error can show it.
-// Only the data-file reader sets it; ReportReadError may shorten it.
-extern std::string CurrentLine;
+// What a read found: the value, or the message about a token that is not a
+// number (and then a value of 0).
+template <class T>
+struct ReadResult
+{
+    T value = 0;
+    std::optional<std::string> error;
 
-// True after a read that found no number; false exactly when the last
-// ReadReal or ReadInteger read one.
-extern bool ReadErrorFlag;
+    bool ok() const { return !error.has_value(); }
+};
 
 std::uint8_t CountWords(std::string text, CharSet set);
 void StripLeading(std::string &text, CharSet set);
 void StripTrailing(std::string &text, CharSet set);
 void SplitToken(std::string &text, CharSet set, std::string &token);
-void NextToken(std::string &line, CharSet set, std::string &token);
+// Takes the next token of line; false when line was empty (the token is then
+// empty too).
+bool NextToken(std::string &line, CharSet set, std::string &token);
 
 // Each call consumes one token of line and the delimiter after it. A token
-// that is not a number is reported by ReportReadError and gives 0.
-double ReadReal(std::string &line, CharSet set);
-std::int32_t ReadInteger(std::string &line, CharSet set);
+// that is not a number gives 0 and the message of ReadErrorMessage, which
+// shows shownLine: the last line read from a data file (empty when none was),
+// which the message may shorten. Without shownLine no line was read.
+ReadResult<double> ReadReal(std::string &line, CharSet set, std::string &shownLine);
+ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set, std::string &shownLine);
+ReadResult<double> ReadReal(std::string &line, CharSet set);
+ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set);
 
-// kind 'R' for a real, 'I' for an integer. Shows the message and sets
-// ReadErrorFlag.
-void ReportReadError(char kind, const std::string &token);
+// The message about token, which is not a number of kind ('R' a real, 'I' an
+// integer): the kind expected, then shownLine with a caret under the token,
+// or "No line read in file" when shownLine is empty. A line whose caret
+// would stand beyond column 60 is shown in two parts, and shownLine keeps
+// only the second, so that a further error on it is placed in that part.
+std::string ReadErrorMessage(char kind, const std::string &token, std::string &shownLine);
 
 // The conversions behind ReadReal and ReadInteger, without any message.
 // ConvertReal accepts only the plain decimal syntax (no "inf", "nan" or

@@ -1,6 +1,6 @@
 #include "gui/analysis/histogram.h"
 
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
 #include "core/analysis/picturelayout.h"
 #include "core/analysis/report.h"
@@ -40,37 +40,42 @@ void Show(const std::string &text)
 }
 
 // Checks the dialog's entry and stores it with the centring choice in the
-// analysis state; shows the first problem found and returns false.
-bool AcceptEntry(const HistogramDialog &dialog)
+// analysis state; shows the problems found and returns false.
+bool AcceptEntry(const HistogramDialog &dialog, AnalysisState &analysis)
 {
     const std::string text = ToCore(dialog.entryText());
-    const std::string problem = dialog.intervalsEntered()
-        ? ReadIntervalEntry(text, Analysis.ClassCount)
-        : ReadWidthEntry(text, Analysis.ClassWidth);
-    if (!problem.empty()) {
-        Prompts::current().message(FromCore(problem));
+    const std::vector<std::string> problems = dialog.intervalsEntered()
+        ? ReadIntervalEntry(text, analysis.ClassCount, LastDataLine())
+        : ReadWidthEntry(text, analysis.ClassWidth, LastDataLine());
+    for (const std::string &problem : problems)
+        Prompts::current().message(CoreMessageText(problem));
+    if (!problems.empty())
         return false;
-    }
-    Analysis.CenterData = dialog.centred();
+    analysis.CenterData = dialog.centred();
     return true;
 }
 
 // Reads and analyses the chosen file into the analysis state. A file that
 // cannot be used ends the run; a class width that does not suit the data
 // sends the user back to the dialog.
-Outcome Analyse(const QString &fileName)
+Outcome Analyse(AnalysisState &analysis, const QString &fileName)
 {
-    Analysis.DataFileName = CoreFileName(fileName);
+    analysis.DataFileName = CoreFileName(fileName);
     // Its report would replace the data file: one message, before the
     // file's read errors and its picture.
-    const std::string refusal = ReportReplacesDataFile(Analysis.DataFileName);
+    const std::string refusal = ReportReplacesDataFile(analysis.DataFileName);
     if (!refusal.empty()) {
         Show(refusal);
         return Outcome::Failed;
     }
     std::string error;
     bool classesRefused = false;
-    if (AnalyseDataFile(Analysis, Analysis.DataFileName, error, &classesRefused))
+    analysis.ShownLine = LastDataLine();
+    const bool analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
+    LastDataLine() = analysis.ShownLine;
+    for (const std::string &text : analysis.ReadErrors)
+        Prompts::current().message(CoreMessageText(text));
+    if (analysed)
         return Outcome::Analysed;
     Show(error);
     return classesRefused ? Outcome::AskAgain : Outcome::Failed;
@@ -78,26 +83,26 @@ Outcome Analyse(const QString &fileName)
 
 // Draws the picture of the analysis into a graphics viewer of its own and
 // shows it; returns when the user closes it.
-void ShowPicture(QWidget *window)
+void ShowPicture(const AnalysisState &analysis, QWidget *window)
 {
     PictureViewer viewer(window);
     viewer.clearPicture();
     QImage &canvas = viewer.canvas();
-    PaintHistogramPicture(canvas, LayoutHistogram(Analysis, canvas.width(), canvas.height()));
+    PaintHistogramPicture(canvas, LayoutHistogram(analysis, canvas.width(), canvas.height()));
     viewer.refreshPicture();
     viewer.exec();
 }
 
 // Writes the report beside the data file and returns its name; empty, after
 // saying why, when it could not be written.
-QString WriteReportFile()
+QString WriteReportFile(AnalysisState &analysis)
 {
     std::string error;
-    if (!WriteReport(Analysis, error)) {
+    if (!WriteReport(analysis, error)) {
         Show(error);
         return QString();
     }
-    return FileNameFromCore(Analysis.DataFileName);
+    return FileNameFromCore(analysis.DataFileName);
 }
 
 // Opens the report in an output viewer that lives until it closes itself.
@@ -116,12 +121,13 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent)
     QWidget *window = parent ? parent->window() : nullptr;
     // A dialog of its own for every run, gone when the run ends on any path.
     HistogramDialog dialog(window);
+    AnalysisState analysis;
 
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return;
-        ResetAnalysis(Analysis);
-        if (!AcceptEntry(dialog))
+        ResetAnalysis(analysis);
+        if (!AcceptEntry(dialog, analysis))
             continue;
 
         const QString chosen
@@ -129,14 +135,14 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent)
         if (chosen.isEmpty())
             return;
 
-        const Outcome outcome = Analyse(chosen);
+        const Outcome outcome = Analyse(analysis, chosen);
         if (outcome == Outcome::AskAgain)
             continue;
         if (outcome == Outcome::Failed)
             return;
 
-        ShowPicture(window);
-        const QString reportName = WriteReportFile();
+        ShowPicture(analysis, window);
+        const QString reportName = WriteReportFile(analysis);
         if (!reportName.isEmpty())
             ShowReport(window, reportName);
         return;

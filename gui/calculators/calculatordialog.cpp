@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "core/calculators/resulttext.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
@@ -175,6 +174,7 @@ void CalculatorDialog::run()
             return;
 
         const CalcOutcome outcome = runRequest();
+        LastDataLine() = outcome.shownLine;
         // Shown like every other message of the core: the read error's ETX
         // marks left out and its CR breaks as line breaks.
         for (const std::string &text : outcome.messages)
@@ -182,7 +182,7 @@ void CalculatorDialog::run()
         if (!outcome.accepted)
             continue;
 
-        const QString report = FromCore(ResultText);
+        const QString report = FromCore(outcome.report);
         switch (results.showReport(m_design.resultCaption, report)) {
         case ResultsDialog::Retry:
             continue;

@@ -50,7 +50,7 @@ protected:
                         const QString &hint, int width, int helpContext = 0,
                         const QString &unitName = QString(), const QString &unitText = QString());
 
-    // Validates the fields' texts and computes; on acceptance ResultText holds
+    // Validates the fields' texts and computes; on acceptance the outcome holds
     // the report.
     virtual CalcOutcome runRequest() = 0;
 

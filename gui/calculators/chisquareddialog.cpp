@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
@@ -32,5 +33,6 @@ ChiSquaredDialog::ChiSquaredDialog(QWidget *parent)
 
 CalcOutcome ChiSquaredDialog::runRequest()
 {
-    return RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
+    return RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()),
+                         LastDataLine());
 }

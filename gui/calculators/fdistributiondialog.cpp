@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
@@ -37,5 +38,5 @@ FDistributionDialog::FDistributionDialog(QWidget *parent)
 CalcOutcome FDistributionDialog::runRequest()
 {
     return RunFRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
-                       ToCore(m_denominatorEdit->text()));
+                       ToCore(m_denominatorEdit->text()), LastDataLine());
 }

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
@@ -30,5 +31,5 @@ NormalDialog::NormalDialog(QWidget *parent)
 
 CalcOutcome NormalDialog::runRequest()
 {
-    return RunNormalRequest(ToCore(m_percentEdit->text()));
+    return RunNormalRequest(ToCore(m_percentEdit->text()), LastDataLine());
 }

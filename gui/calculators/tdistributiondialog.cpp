@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
@@ -33,5 +34,5 @@ TDistributionDialog::TDistributionDialog(QWidget *parent)
 
 CalcOutcome TDistributionDialog::runRequest()
 {
-    return RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
+    return RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()), LastDataLine());
 }

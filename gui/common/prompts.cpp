@@ -1,6 +1,5 @@
 #include "gui/common/prompts.h"
 
-#include "core/numeric/messages.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/text.h"
@@ -200,8 +199,8 @@ QString CoreMessageText(const std::string &text)
     return FromCore(shown);
 }
 
-void InstallCoreMessageHandler()
+std::string &LastDataLine()
 {
-    SetMessageHandler(
-        [](const std::string &text) { Prompts::current().message(CoreMessageText(text)); });
+    static std::string line;
+    return line;
 }

@@ -76,8 +76,9 @@ public:
     bool openUrl(const QUrl &url) override;
 };
 
-// Routes the core's ShowMessage to Prompts::current().message().
-void InstallCoreMessageHandler();
+// The last line read from a data file, as read errors left it: a typed number
+// that cannot be read is shown with it. Empty until a data file is read.
+std::string &LastDataLine();
 
 // A core message as the message box shows it: decoded from the program's
 // 8-bit set, every CR (or CR LF) a line break, the ETX marks dropped.

@@ -44,7 +44,6 @@ void PrepareApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Mervan"));
     SetApplicationHelpFile(QStringLiteral("Mervan.hlp"));
-    InstallCoreMessageHandler();
     if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
         InstallHelpKeys(*app);
 }

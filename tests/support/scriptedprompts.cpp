@@ -157,12 +157,9 @@ bool ScriptedPrompts::openUrl(const QUrl &url)
 
 ScopedPrompts::ScopedPrompts(Prompts &prompts)
     : m_previous(Prompts::install(&prompts))
-    , m_previousHandler(SetMessageHandler(
-          [](const std::string &text) { Prompts::current().message(CoreMessageText(text)); }))
 { }
 
 ScopedPrompts::~ScopedPrompts()
 {
-    SetMessageHandler(std::move(m_previousHandler));
     Prompts::install(m_previous);
 }

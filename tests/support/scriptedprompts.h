@@ -7,12 +7,11 @@
 // false, no font change). File, print and font requests are recorded too.
 //
 //     ScriptedPrompts prompts;
-//     ScopedPrompts use(prompts);        // also routes the core's ShowMessage here
+//     ScopedPrompts use(prompts);
 //     prompts.answerConfirm(QMessageBox::Yes);
 //     ... run the command ...
 //     QCOMPARE(prompts.texts(PromptKind::Confirm), QStringList{"Save changes?"});
 
-#include "core/numeric/messages.h"
 #include "gui/common/prompts.h"
 
 #include <QFont>
@@ -96,8 +95,8 @@ private:
     std::deque<bool> m_url;
 };
 
-// Installs prompts for its lifetime, with the core's ShowMessage routed to
-// them; the previous prompts and core message handler come back at the end.
+// Installs prompts for its lifetime; the previous prompts come back at the
+// end.
 class ScopedPrompts
 {
 public:
@@ -108,5 +107,4 @@ public:
 
 private:
     Prompts *m_previous;
-    MessageHandler m_previousHandler;
 };

@@ -2,8 +2,7 @@
 // Helpers for the analysis tests: a scratch folder, files in it, and an
 // analysis run on given values.
 
-#include "core/analysis/analysisstate.h"
-#include "core/numeric/messages.h"
+#include "core/analysis/analysisrun.h"
 #include "core/numeric/strings.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +17,7 @@
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the test temporary folder, removed afterwards; every
-// message shown meanwhile is recorded instead of printed.
+// A fresh folder under the test temporary folder, removed afterwards.
 class AnalysisTest : public ::testing::Test
 {
 protected:
@@ -28,15 +26,12 @@ protected:
         std::string pattern = (fs::path(::testing::TempDir()) / "mervan-analysis-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder = pattern;
-        CurrentLine.clear();
-        ReadErrorFlag = false;
     }
     void TearDown() override
     {
         std::error_code ignored;
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(folder, ignored);
-        CurrentLine.clear();
     }
 
     std::string write(const std::string &name, const std::string &bytes)
@@ -76,7 +71,6 @@ protected:
     }
 
     fs::path folder;
-    MessageRecorder messages;
 };
 
 // The report split at its CR LF line ends.

@@ -2,21 +2,30 @@
 
 #include "analysistest.h"
 #include "core/analysis/batchhisto.h"
+#include "core/numeric/messages.h"
 
 namespace {
 
 class BatchHistogramTest : public AnalysisTest
 {
 protected:
-    // Runs the command; returns its exit status and keeps what it printed.
+    // Runs the command; returns its exit status and keeps the run and what it
+    // printed, checking that standard error shows the run's messages.
     int run(const std::vector<std::string> &args, const PictureWriter &writer = PictureWriter())
     {
+        last = RunHistogram(args, writer);
         ::testing::internal::CaptureStdout();
-        const int status = RunHistogramCommand(args, writer);
+        ::testing::internal::CaptureStderr();
+        const int status = ShowHistogramRun(last);
         printed = ::testing::internal::GetCapturedStdout();
+        std::string shown;
+        for (const std::string &message : last.messages)
+            shown += ConsoleMessageText(message) + "\n";
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), shown);
         return status;
     }
 
+    HistogramRun last;
     std::string printed;
 };
 
@@ -47,13 +56,11 @@ TEST_F(BatchHistogramTest, RefusedInput)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
-        messages.take();
         EXPECT_EQ(run(c.args), 2);
         EXPECT_EQ(printed, "");
-        ASSERT_EQ(messages.texts().size(), c.messages.size());
+        ASSERT_EQ(last.messages.size(), c.messages.size());
         for (std::size_t i = 0; i < c.messages.size(); ++i)
-            EXPECT_NE(messages.texts()[i].find(c.messages[i]), std::string::npos)
-                << messages.texts()[i];
+            EXPECT_NE(last.messages[i].find(c.messages[i]), std::string::npos) << last.messages[i];
     }
     EXPECT_FALSE(fs::exists(folder / "data.OUT"));
 }
@@ -66,28 +73,28 @@ TEST_F(BatchHistogramTest, WritesTheSameReportAsTheWindowedRun)
     const std::string report = (folder / "example.OUT").string();
     EXPECT_EQ(printed, report + "\n");
     EXPECT_EQ(read(report), read(data + "example.OUT"));
-    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_TRUE(last.messages.empty());
 }
 
 TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
 {
     const std::string path = write("five.dat", "1 2 3 4 5");
     EXPECT_EQ(run({"--intervals", "4", path}), 0);
-    EXPECT_TRUE(Analysis.CenterData);
-    EXPECT_EQ(Analysis.ClassBounds.front(), 0.5);
+    EXPECT_TRUE(last.analysis.CenterData);
+    EXPECT_EQ(last.analysis.ClassBounds.front(), 0.5);
     EXPECT_EQ(run({"--width", "1.5", "--no-center", path}), 0);
-    EXPECT_FALSE(Analysis.CenterData);
-    EXPECT_EQ(Analysis.ClassCount, 3);
-    EXPECT_EQ(Analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
+    EXPECT_FALSE(last.analysis.CenterData);
+    EXPECT_EQ(last.analysis.ClassCount, 3);
+    EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
 }
 
 TEST_F(BatchHistogramTest, BadTokensAreReportedAndTheRunGoesOn)
 {
     const std::string path = write("bad.dat", "1 x 2\r\ny 3\r\n");
     EXPECT_EQ(run({"--intervals", "2", path}), 0);
-    ASSERT_EQ(messages.texts().size(), 2u);
-    EXPECT_NE(messages.texts()[0].find("1 x 2"), std::string::npos);
-    EXPECT_NE(messages.texts()[1].find("y 3"), std::string::npos);
+    ASSERT_EQ(last.messages.size(), 2u);
+    EXPECT_NE(last.messages[0].find("1 x 2"), std::string::npos);
+    EXPECT_NE(last.messages[1].find("y 3"), std::string::npos);
     EXPECT_NE(read((folder / "bad.OUT").string()).find("Number of data elements: 5"),
               std::string::npos);
 }
@@ -110,11 +117,10 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
-        messages.take();
         EXPECT_EQ(run({"--intervals", "3", c.file}), 1);
         EXPECT_EQ(printed, "");
-        ASSERT_EQ(messages.texts().size(), 1u);
-        EXPECT_NE(messages.texts()[0].find(c.message), std::string::npos) << messages.texts()[0];
+        ASSERT_EQ(last.messages.size(), 1u);
+        EXPECT_NE(last.messages[0].find(c.message), std::string::npos) << last.messages[0];
     }
     EXPECT_FALSE(fs::exists(folder / "missing.OUT"));
     EXPECT_FALSE(fs::exists(folder / "empty.OUT"));
@@ -129,11 +135,10 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
          {data, (folder / "." / "keep.dat").string(), (folder / "keep.OUT").string(),
           (folder / "." / "keep.OUT").string()}) {
         SCOPED_TRACE(picture);
-        messages.take();
         EXPECT_EQ(run({"--intervals", "3", "--picture", picture, data}, writer), 1);
         EXPECT_EQ(printed, "");
-        ASSERT_EQ(messages.texts().size(), 1u);
-        EXPECT_NE(messages.texts()[0].find("would replace the data file or its report"),
+        ASSERT_EQ(last.messages.size(), 1u);
+        EXPECT_NE(last.messages[0].find("would replace the data file or its report"),
                   std::string::npos);
     }
     EXPECT_EQ(read(data), "1 2 3");
@@ -167,9 +172,9 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
               return false;
           };
     EXPECT_EQ(run({"--intervals", "3", "--picture", picture, path}, failing), 1);
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_NE(messages.texts()[0].find(picture), std::string::npos);
-    EXPECT_NE(messages.texts()[0].find("disk full"), std::string::npos);
+    ASSERT_EQ(last.messages.size(), 1u);
+    EXPECT_NE(last.messages[0].find(picture), std::string::npos);
+    EXPECT_NE(last.messages[0].find("disk full"), std::string::npos);
     EXPECT_TRUE(fs::exists(folder / "p.OUT"));
 }
 

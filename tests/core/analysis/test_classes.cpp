@@ -298,25 +298,27 @@ TEST_F(ClassesTest, EntryChecks)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        messages.take();
-        std::string message;
+        std::vector<std::string> messages;
         double value = 0;
+        std::string shownLine = "1 2.5 abc";
         if (c.intervals) {
             std::int32_t count = 0;
-            message = ReadIntervalEntry(c.text, count);
+            messages = ReadIntervalEntry(c.text, count, shownLine);
             value = count;
         } else {
-            message = ReadWidthEntry(c.text, value);
+            messages = ReadWidthEntry(c.text, value, shownLine);
         }
+        const std::string message = messages.empty() ? "" : messages.back();
         EXPECT_EQ(message, c.message);
         if (message.empty()) {
             EXPECT_EQ(value, c.value);
         }
-        ASSERT_EQ(messages.texts().size(), c.readErrors);
+        ASSERT_EQ(messages.size(), c.readErrors + (message.empty() ? 0 : 1));
         if (c.readErrors > 0) {
-            EXPECT_NE(
-                messages.texts()[0].find(c.intervals ? "Integer expected" : "Double expected"),
-                std::string::npos);
+            EXPECT_NE(messages[0].find(c.intervals ? "Integer expected" : "Double expected"),
+                      std::string::npos);
+            // Shown with the line, the caret under the token.
+            EXPECT_NE(messages[0].find("\r1 2.5 abc\r"), std::string::npos) << messages[0];
         }
     }
 }

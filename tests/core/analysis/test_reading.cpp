@@ -46,14 +46,13 @@ TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
     };
     for (const FileCase &c : cases) {
         SCOPED_TRACE(c.name);
-        messages.take();
         AnalysisState state;
         std::string error;
         ASSERT_TRUE(ReadDataFile(state, write("case.dat", c.content), error)) << error;
         EXPECT_EQ(state.ValueCount, c.values.size());
         EXPECT_EQ(state.DataValues, c.values);
         EXPECT_EQ(state.MaxDecimals, c.maxDecimals);
-        EXPECT_EQ(messages.texts().size(), c.readErrors);
+        EXPECT_EQ(state.ReadErrors.size(), c.readErrors);
         double sum = 0, squares = 0;
         for (double v : c.values) {
             sum += v;
@@ -68,14 +67,19 @@ TEST_F(ReadingTest, ReadErrorShowsItsLineAndLeavesTheLastLineCurrent)
 {
     AnalysisState state;
     std::string error;
+    state.ShownLine = "an earlier file's line";
     ASSERT_TRUE(ReadDataFile(state, write("bad.dat", "1 2 x3\r\n7 8\r\n"), error));
-    ASSERT_EQ(messages.texts().size(), 1u);
-    const std::string &text = messages.texts()[0];
+    ASSERT_EQ(state.ReadErrors.size(), 1u);
+    const std::string &text = state.ReadErrors[0];
     EXPECT_NE(text.find("Double expected in read"), std::string::npos);
     // The line as read, then the caret under the token's second character.
     EXPECT_NE(text.find("\r1 2 x3\r     ^"), std::string::npos) << text;
-    EXPECT_EQ(CurrentLine, "7 8");
-    EXPECT_FALSE(ReadErrorFlag);
+    EXPECT_EQ(state.ShownLine, "7 8");
+
+    // A file without lines leaves the earlier line.
+    ASSERT_FALSE(ReadDataFile(state, write("empty.dat", ""), error));
+    EXPECT_EQ(state.ShownLine, "7 8");
+    EXPECT_TRUE(state.ReadErrors.empty());
 }
 
 TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
@@ -95,14 +99,13 @@ TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        messages.take();
         AnalysisState state;
         std::string error;
         const std::string path = write("case.dat", c.content);
         EXPECT_FALSE(AnalyseDataFile(state, path, error));
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
         EXPECT_NE(error.find(path), std::string::npos) << error;
-        EXPECT_TRUE(messages.texts().empty());
+        EXPECT_TRUE(state.ReadErrors.empty());
     }
 
     AnalysisState state;
@@ -130,19 +133,18 @@ TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
     for (int i = 0; i < 700; ++i)
         line += std::to_string(i * 0.25).substr(0, 5) + (i % 3 ? " " : ",\t");
     line += "oops 9.5";
-    messages.take();
     ASSERT_GT(line.size(), 3000u);
     ASSERT_TRUE(ReadDataFile(state, write("long.dat", line + "\r\n"), error));
     ASSERT_EQ(state.ValueCount, 702u);
     EXPECT_EQ(state.DataValues[4], 1.0);
     EXPECT_EQ(state.DataValues[700], 0.0);
     EXPECT_EQ(state.DataValues[701], 9.5);
-    ASSERT_EQ(messages.texts().size(), 1u);
+    ASSERT_EQ(state.ReadErrors.size(), 1u);
     // The message shows the piece of the line that holds the token, short
     // enough for the caret to stand under it.
-    EXPECT_LT(CurrentLine.size(), 256u);
-    EXPECT_NE(CurrentLine.find("oops"), std::string::npos) << CurrentLine;
-    EXPECT_NE(messages.texts()[0].find("oops"), std::string::npos);
+    EXPECT_LT(state.ShownLine.size(), 256u);
+    EXPECT_NE(state.ShownLine.find("oops"), std::string::npos) << state.ShownLine;
+    EXPECT_NE(state.ReadErrors[0].find("oops"), std::string::npos);
 }
 
 TEST_F(ReadingTest, TokenValuesMatchReadReal)
@@ -180,9 +182,9 @@ TEST_F(ReadingTest, TokenValuesMatchReadReal)
     for (const std::string &token : tokens) {
         SCOPED_TRACE(token);
         std::string line = token;
-        ReadErrorFlag = false;
-        const double expected = ReadReal(line, Delimiters);
-        const bool readable = !ReadErrorFlag;
+        const ReadResult<double> read = ReadReal(line, Delimiters);
+        const double expected = read.value;
+        const bool readable = read.ok();
         double value = 0.0;
         EXPECT_EQ(TokenValue(token, value), readable);
         if (readable) {
@@ -190,7 +192,6 @@ TEST_F(ReadingTest, TokenValuesMatchReadReal)
             EXPECT_EQ(std::signbit(value), std::signbit(expected));
         }
     }
-    messages.take();
     for (const char *bad : {"abc", "1.2.3", "--1", "1,5", "0x10", "inf", "nan", "1e", "-", ""}) {
         double value = 0.0;
         EXPECT_FALSE(TokenValue(bad, value)) << bad;
@@ -205,14 +206,23 @@ TEST_F(ReadingTest, TokenDecimalsAndTheLookAheadOfTrackDecimals)
         std::int64_t decimals;
     };
     const Case cases[] = {
-        {"12.345", 3},  {"7", 0},        {"1.2300E+02", 0}, // the first "0" after the point, less
-                                                            // the exponent, less 3
-        {"4.5E+1", 2}, // no "0": the search runs on to the end of the token
-        {"1.5e-3", 4}, // a lower-case e counts as decimals
-        {"ab.cde", 3},  {"0.5E-20", 24}, {"3E5", -5}, // negative: never raises the maximum
-        {"1.E+X", 0},                                 // an exponent that is not a number
-        {"-0.00", 2},   {"100", 0},      {"1.000000", 6},   {"9.87654321E-02", 12},
-        {"6.0E+00", 0}, {".5", 1},       {"E", 0},
+        {"12.345", 3},
+        {"7", 0},
+        {"1.2300E+02", 0}, // the first "0" after the point, less
+                           // the exponent, less 3
+        {"4.5E+1", 2},     // no "0": the search runs on to the end of the token
+        {"1.5e-3", 4},     // a lower-case e counts as decimals
+        {"ab.cde", 3},
+        {"0.5E-20", 24},
+        {"3E5", -5},  // negative: never raises the maximum
+        {"1.E+X", 0}, // an exponent that is not a number
+        {"-0.00", 2},
+        {"100", 0},
+        {"1.000000", 6},
+        {"9.87654321E-02", 12},
+        {"6.0E+00", 0},
+        {".5", 1},
+        {"E", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.token);

@@ -2,7 +2,7 @@
 // and standard error, and the exit status.
 
 #include "core/calculators/batchcalc.h"
-#include "core/calculators/resulttext.h"
+#include "core/calculators/calcinput.h"
 #include "core/numeric/strings.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TEST(CalculatorCommand, AcceptedRequestsPrintTheReport)
     const CommandRun normal = RunCommand("normal", {"95"});
     EXPECT_EQ(normal.status, 0);
     EXPECT_EQ(normal.err, "");
-    EXPECT_EQ(normal.out, ResultText + "\n");
+    EXPECT_EQ(normal.out, RunNormalRequest("95").report + "\n");
     EXPECT_NE(normal.out.find("t-value = 1.960"), std::string::npos);
 }
 
@@ -73,7 +73,6 @@ TEST(CalculatorCommand, RefusedInput)
         {"f", {"0.05", "1"}, "usage: mervan-batch f ALPHA V1 V2\n"},
     };
     for (const Case &c : cases) {
-        CurrentLine.clear();
         const CommandRun run = RunCommand(c.command, c.args);
         EXPECT_EQ(run.status, 2) << c.command;
         EXPECT_EQ(run.out, "") << c.command;

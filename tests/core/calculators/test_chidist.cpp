@@ -3,8 +3,6 @@
 
 #include "core/calculators/calcinput.h"
 #include "core/calculators/chidist.h"
-#include "core/calculators/resulttext.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
@@ -67,12 +65,13 @@ TEST(ChiReport, FullTextOfARequest)
     const CalcOutcome outcome = RunChiRequest("0.05", "10");
     EXPECT_TRUE(outcome.accepted);
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(ResultText,
+    EXPECT_EQ(outcome.report,
               "          Chi-squared distribution:\r\n"
               "          For alpha = 0.050\r\n"
               "          and 10 degrees of freedom\r\n"
               "\r\n"
               "          Critical value = 18.31");
+    EXPECT_NEAR(static_cast<double>(outcome.value), 18.307038, 1e-6);
 }
 
 TEST(ChiReport, CriticalValuesAndTheirDecimals)
@@ -98,7 +97,7 @@ TEST(ChiReport, CriticalValuesAndTheirDecimals)
         const CalcOutcome outcome = RunChiRequest(c.alpha, c.v);
         ASSERT_TRUE(outcome.accepted);
         EXPECT_TRUE(outcome.messages.empty());
-        EXPECT_EQ(LastLine(ResultText), std::string("          Critical value = ") + c.shown);
+        EXPECT_EQ(LastLine(outcome.report), std::string("          Critical value = ") + c.shown);
     }
 }
 
@@ -141,33 +140,35 @@ TEST(ChiValidation, MessagesInOrder)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha '") + c.alpha + "', v '" + c.v + "'");
-        ResultText = "unchanged";
         const CalcOutcome outcome = RunChiRequest(c.alpha, c.v);
         EXPECT_EQ(outcome.accepted, c.accepted);
         EXPECT_EQ(outcome.messages, c.messages);
         if (!c.accepted) {
-            EXPECT_EQ(ResultText, "unchanged");
+            EXPECT_EQ(outcome.report, "");
         }
     }
 }
 
 TEST(ChiValidation, HexadecimalDegreesAreRead)
 {
-    ASSERT_TRUE(RunChiRequest("0.05", "$A").accepted);
-    EXPECT_NE(ResultText.find("and 10 degrees of freedom"), std::string::npos);
+    const CalcOutcome outcome = RunChiRequest("0.05", "$A");
+    ASSERT_TRUE(outcome.accepted);
+    EXPECT_NE(outcome.report.find("and 10 degrees of freedom"), std::string::npos);
 }
 
 TEST(ChiDensity, AgreesWithReference)
 {
     for (int v : {1, 2, 3, 10, 57, 200}) {
         const boost::math::chi_squared_distribution<long double> chi(v);
-        SetChiDegrees(v);
+        std::vector<std::string> messages;
+        const Integrand density = ChiDensity(v, messages).value();
         for (long double x : {1e-20L, 1e-3L, 0.5L, 1.0L, 7.0L, 60.0L, 199.0L, 400.0L}) {
             SCOPED_TRACE("v " + std::to_string(v) + ", x "
                          + std::to_string(static_cast<double>(x)));
             const long double expected = boost::math::pdf(chi, x);
-            EXPECT_NEAR(static_cast<double>(ChiDensity(x) / expected), 1.0, 1e-14);
+            EXPECT_NEAR(static_cast<double>(density(x) / expected), 1.0, 1e-14);
         }
+        EXPECT_TRUE(messages.empty());
     }
 }
 
@@ -176,10 +177,11 @@ TEST(ChiSearch, StartIntervalCarriesEnoughMass)
     // v = 2: the density is exp(-x/2)/2, about 1/2 near 0, so [A, 100 A]
     // carries about 49.5 A; the first power of 100 above 1e-30 with 49.5 A at
     // least 1e-13 is 1e-14.
-    SetChiDegrees(2);
+    std::vector<std::string> messages;
+    const Integrand two = ChiDensity(2, messages).value();
     long double A = 1e-30L;
     long double B = 100.0L * A;
-    FindStartInterval(ChiDensity, A, B);
+    FindStartInterval(two, A, B);
     EXPECT_NEAR(static_cast<double>(A / 1e-14L), 1.0, 1e-12);
     EXPECT_NEAR(static_cast<double>(B / 1e-12L), 1.0, 1e-12);
 
@@ -187,14 +189,13 @@ TEST(ChiSearch, StartIntervalCarriesEnoughMass)
     // first at A = 1e-20.
     A = 1e-30L;
     B = 100.0L * A;
-    FindStartInterval(ChiDensity, A, B, 1e-20L);
+    FindStartInterval(two, A, B, 1e-20L);
     EXPECT_NEAR(static_cast<double>(A / 1e-20L), 1.0, 1e-12);
 
     // Already enough mass at the start: nothing moves.
-    SetChiDegrees(1);
     A = 1e-30L;
     B = 100.0L * A;
-    FindStartInterval(ChiDensity, A, B, 1e-16L);
+    FindStartInterval(ChiDensity(1, messages).value(), A, B, 1e-16L);
     EXPECT_EQ(A, 1e-30L);
 }
 

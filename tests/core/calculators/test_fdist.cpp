@@ -3,8 +3,6 @@
 
 #include "core/calculators/calcinput.h"
 #include "core/calculators/fdist.h"
-#include "core/calculators/resulttext.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <boost/math/distributions/fisher_f.hpp>
@@ -19,6 +17,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,7 +66,7 @@ TEST(FReport, FullTextOfARequest)
     const CalcOutcome outcome = RunFRequest("0.05", "5", "10");
     EXPECT_TRUE(outcome.accepted);
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(ResultText,
+    EXPECT_EQ(outcome.report,
               "          F distribution:\r\n"
               "          Alpha = 0.050 with v1 = 5 and v2 = 10\r\n"
               "\r\n"
@@ -102,7 +101,7 @@ TEST(FReport, CriticalValues)
         const CalcOutcome outcome = RunFRequest(c.alpha, c.v1, c.v2);
         ASSERT_TRUE(outcome.accepted);
         EXPECT_TRUE(outcome.messages.empty());
-        EXPECT_EQ(LastLine(ResultText), std::string("          Critical value = ") + c.shown);
+        EXPECT_EQ(LastLine(outcome.report), std::string("          Critical value = ") + c.shown);
     }
 }
 
@@ -119,10 +118,9 @@ TEST(FReport, FailedSearchShowsNoNumber)
     // A search that fails for real on the swapped side (no denominator
     // degrees of freedom: the gamma function has a pole at 0) comes back
     // without a value rather than as 1 / 0.
-    MessageRecorder messages;
     const QuantileSearch f = FCriticalValue(0.9, 5, 0);
     EXPECT_FALSE(f.found);
-    EXPECT_FALSE(messages.texts().empty());
+    EXPECT_EQ(f.messages, std::vector<std::string>{UnableMessage});
     EXPECT_EQ(LastLine(FReportText(0.9, 5, 0, f)), NotComputedLine);
 }
 
@@ -153,12 +151,11 @@ TEST(FValidation, MessagesInOrder)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha '") + c.alpha + "', v1 '" + c.v1 + "', v2 '" + c.v2 + "'");
-        ResultText = "unchanged";
         const CalcOutcome outcome = RunFRequest(c.alpha, c.v1, c.v2);
         EXPECT_EQ(outcome.accepted, c.accepted);
         EXPECT_EQ(outcome.messages, c.messages);
         if (!c.accepted) {
-            EXPECT_EQ(ResultText, "unchanged");
+            EXPECT_EQ(outcome.report, "");
         }
     }
 }
@@ -168,12 +165,14 @@ TEST(FDensity, AgreesWithReference)
     const int degrees[][2] = {{1, 1}, {1, 200}, {2, 7}, {5, 10}, {200, 1}, {200, 200}};
     for (const auto &n : degrees) {
         const boost::math::fisher_f_distribution<long double> f(n[0], n[1]);
-        SetFDegrees(n[0], n[1]);
+        FGuard guard;
+        const Integrand density = FDensity(n[0], n[1], guard).value();
         for (long double x : {1e-6L, 0.01L, 0.5L, 1.0L, 3.0L, 40.0L, 1e6L}) {
             SCOPED_TRACE("v1 " + std::to_string(n[0]) + ", v2 " + std::to_string(n[1]) + ", x "
                          + std::to_string(static_cast<double>(x)));
-            EXPECT_NEAR(static_cast<double>(FDensity(x) / boost::math::pdf(f, x)), 1.0, 1e-13);
+            EXPECT_NEAR(static_cast<double>(density(x) / boost::math::pdf(f, x)), 1.0, 1e-13);
         }
+        EXPECT_TRUE(guard.messages.empty());
     }
 }
 
@@ -181,24 +180,28 @@ TEST(FGuards, DensityErrorShowsItsMessageOnceAndGivesZero)
 {
     // x = -5 with (2, 2): Power(-5, 0) and Power(1 - 5, 2) fail and give 0,
     // and the density's own 0 / 0 is caught by its guard.
-    MessageRecorder recorder;
-    SetFDegrees(2, 2);
-    EXPECT_EQ(FDensity(-5.0L), 0.0L);
-    EXPECT_EQ(recorder.take(),
+    FGuard guard;
+    const Integrand density = FDensity(2, 2, guard).value();
+    EXPECT_EQ(density(-5.0L), 0.0L);
+    EXPECT_EQ(std::exchange(guard.messages, {}),
               (std::vector<std::string>{PowerMessage, PowerMessage, DensityMessage}));
+    EXPECT_TRUE(guard.densityFailed);
 
     // Further failures of the same search add no box of the density's own.
-    EXPECT_EQ(FDensity(-5.0L), 0.0L);
-    EXPECT_EQ(recorder.take(), (std::vector<std::string>{PowerMessage, PowerMessage}));
+    EXPECT_EQ(density(-5.0L), 0.0L);
+    EXPECT_EQ(std::exchange(guard.messages, {}),
+              (std::vector<std::string>{PowerMessage, PowerMessage}));
 
     // A failing numerator power alone gives 0 without an error of the density.
-    SetFDegrees(1, 1);
-    EXPECT_EQ(FDensity(0.0L), 0.0L);
-    EXPECT_EQ(recorder.take(), (std::vector<std::string>{PowerMessage}));
+    FGuard fresh;
+    const Integrand one = FDensity(1, 1, fresh).value();
+    EXPECT_EQ(one(0.0L), 0.0L);
+    EXPECT_EQ(std::exchange(fresh.messages, {}), (std::vector<std::string>{PowerMessage}));
+    EXPECT_FALSE(fresh.densityFailed);
 
     // The density still works afterwards.
-    EXPECT_GT(FDensity(1.0L), 0.0L);
-    EXPECT_TRUE(recorder.texts().empty());
+    EXPECT_GT(one(1.0L), 0.0L);
+    EXPECT_TRUE(fresh.messages.empty());
 }
 
 TEST(FGuards, IntegralErrorShowsItsMessageAndGivesZero)
@@ -216,15 +219,18 @@ TEST(FGuards, IntegralErrorShowsItsMessageAndGivesZero)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        MessageRecorder recorder;
-        EXPECT_EQ(GuardedRomberg(c.f, 1.0L, 2.0L), 0.0L);
-        EXPECT_EQ(recorder.texts(), std::vector<std::string>{UnableMessage});
+        FGuard guard;
+        EXPECT_EQ(GuardedRomberg(c.f, 1.0L, 2.0L, guard), 0.0L);
+        EXPECT_EQ(guard.messages, std::vector<std::string>{UnableMessage});
+        EXPECT_TRUE(guard.integralFailed);
     }
 
-    MessageRecorder recorder;
-    EXPECT_NEAR(static_cast<double>(GuardedRomberg([](long double x) { return x; }, 1.0L, 3.0L)),
-                4.0, 1e-15);
-    EXPECT_TRUE(recorder.texts().empty());
+    FGuard guard;
+    EXPECT_NEAR(
+        static_cast<double>(GuardedRomberg([](long double x) { return x; }, 1.0L, 3.0L, guard)),
+        4.0, 1e-15);
+    EXPECT_TRUE(guard.messages.empty());
+    EXPECT_FALSE(guard.integralFailed);
 }
 
 TEST(FAccuracy, ShownDigitsOfTheUsualTables)

@@ -3,7 +3,6 @@
 
 #include "core/calculators/calcinput.h"
 #include "core/calculators/normaldist.h"
-#include "core/calculators/resulttext.h"
 #include "core/numeric/strings.h"
 
 #include <boost/math/distributions/normal.hpp>
@@ -91,12 +90,10 @@ TEST(NormalCalculator, Validation)
         {" ", {RealReadError, PercentRange}},
     };
     for (const Case &c : cases) {
-        CurrentLine.clear();
-        ResultText = "previous report";
         const CalcOutcome outcome = RunNormalRequest(c.text);
         EXPECT_FALSE(outcome.accepted) << '"' << c.text << '"';
         EXPECT_EQ(outcome.messages, c.messages) << '"' << c.text << '"';
-        EXPECT_EQ(ResultText, "previous report");
+        EXPECT_EQ(outcome.report, "");
     }
     for (const char *text : {"0.0001", "99.9999", "1e1"}) {
         const CalcOutcome outcome = RunNormalRequest(text);
@@ -109,18 +106,22 @@ TEST(NormalCalculator, Report)
 {
     const CalcOutcome outcome = RunNormalRequest("95");
     ASSERT_TRUE(outcome.accepted);
-    EXPECT_EQ(ResultText,
+    EXPECT_EQ(outcome.report,
               "          Normal distribution:\r\n"
               "          For probable error = 95.0%\r\n"
               "\r\n"
               "          t-value = 1.960");
-    ASSERT_TRUE(RunNormalRequest("99.9999").accepted);
-    EXPECT_EQ(ResultText,
+    const CalcOutcome extreme = RunNormalRequest("99.9999");
+    ASSERT_TRUE(extreme.accepted);
+    EXPECT_EQ(extreme.report,
               "          Normal distribution:\r\n"
               "          For probable error = 100.0%\r\n"
               "\r\n"
               "          t-value = 4.892");
-    EXPECT_NEAR(NormalPercent, 99.9999, 1e-9);
+    EXPECT_NEAR(extreme.value, 4.892, 5e-4);
+    double percent = 99.9999;
+    NormalCriticalValue(percent);
+    EXPECT_NEAR(percent, 99.9999, 1e-9);
 }
 
 } // namespace

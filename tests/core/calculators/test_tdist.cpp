@@ -3,7 +3,6 @@
 // (Boost.Math's Student t quantile in extended precision).
 
 #include "core/calculators/calcinput.h"
-#include "core/calculators/resulttext.h"
 #include "core/calculators/tdist.h"
 #include "core/numeric/strings.h"
 
@@ -39,7 +38,7 @@ std::string Shown(long double t)
 
 std::string ShownCriticalValue(double alpha, int v)
 {
-    return Shown(TCriticalValue(alpha, static_cast<std::uint16_t>(v)));
+    return Shown(TCriticalValue(alpha, static_cast<std::uint16_t>(v)).value);
 }
 
 TEST(TCalculator, EdgeCases)
@@ -75,7 +74,7 @@ TEST(TCalculator, EdgeCases)
     for (const Case &c : cases)
         EXPECT_EQ(ShownCriticalValue(c.alpha, c.v), c.shown)
             << "alpha " << c.alpha << ", v " << c.v;
-    EXPECT_NEAR(static_cast<double>(TCriticalValue(0.05, 1)), 6.3137515146750, 1e-9);
+    EXPECT_NEAR(static_cast<double>(TCriticalValue(0.05, 1).value), 6.3137515146750, 1e-9);
 }
 
 TEST(TCalculator, ReportOfAlphaFiveHundredthsTenDegrees)
@@ -83,7 +82,7 @@ TEST(TCalculator, ReportOfAlphaFiveHundredthsTenDegrees)
     const CalcOutcome outcome = RunTRequest("0.05", "10");
     ASSERT_TRUE(outcome.accepted);
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(ResultText,
+    EXPECT_EQ(outcome.report,
               "          Students t distribution:\r\n"
               "          For alpha = 0.050\r\n"
               "          and 10 degrees of freedom\r\n"
@@ -117,13 +116,26 @@ TEST(TCalculator, ValidationStopsAtTheFirstFailedCheck)
         {"0.05", "99999999999", {IntegerReadError, DegreesMessage}},
     };
     for (const Case &c : cases) {
-        CurrentLine.clear();
-        ResultText = "previous report";
         const CalcOutcome outcome = RunTRequest(c.alpha, c.v);
         EXPECT_FALSE(outcome.accepted) << '"' << c.alpha << "\", \"" << c.v << '"';
         EXPECT_EQ(outcome.messages, c.messages) << '"' << c.alpha << "\", \"" << c.v << '"';
-        EXPECT_EQ(ResultText, "previous report");
+        EXPECT_EQ(outcome.report, "");
     }
+}
+
+TEST(TCalculator, ReadErrorShowsTheGivenDataLineAndHandsItBack)
+{
+    const CalcOutcome outcome = RunTRequest("x3", "10", "1 2 x3");
+    EXPECT_EQ(outcome.messages,
+              (std::vector<std::string>{"\x03"
+                                        "Double expected in read\r\r\x03"
+                                        "Processing Line : \r1 2 x3\r     ^",
+                                        AlphaMessage}));
+    EXPECT_EQ(outcome.shownLine, "1 2 x3");
+
+    // Far in a long line the message splits the line, and the rest comes back.
+    const std::string line = std::string(70, '1') + " x3";
+    EXPECT_EQ(RunTRequest("x3", "10", line).shownLine, line.substr(60));
 }
 
 TEST(TCalculator, AcceptedInputs)
@@ -150,11 +162,11 @@ TEST(TCalculator, AcceptedInputs)
         ASSERT_TRUE(outcome.accepted) << c.alpha << ' ' << c.v;
         EXPECT_TRUE(outcome.messages.empty());
         const std::string tail = c.lastLines;
-        ASSERT_GE(ResultText.size(), tail.size());
-        EXPECT_EQ(ResultText.substr(ResultText.size() - tail.size()), tail)
+        ASSERT_GE(outcome.report.size(), tail.size());
+        EXPECT_EQ(outcome.report.substr(outcome.report.size() - tail.size()), tail)
             << c.alpha << ' ' << c.v;
+        EXPECT_TRUE(outcome.report.ends_with("= " + Shown(outcome.value))) << outcome.report;
     }
-    EXPECT_EQ(TDegrees, 10);
 }
 
 TEST(TCalculator, TableOfCriticalValuesMatchesTheExactQuantiles)
@@ -193,7 +205,7 @@ TEST(TCalculator, WholeAcceptedRangeWithinOnePartInAMillion)
 
     for (double alpha : alphas)
         for (int v : degrees) {
-            const long double t = TCriticalValue(alpha, static_cast<std::uint16_t>(v));
+            const long double t = TCriticalValue(alpha, static_cast<std::uint16_t>(v)).value;
             const long double exact = ExactCriticalValue(alpha, v);
             ASSERT_TRUE(std::isfinite(static_cast<double>(t))) << alpha << ' ' << v;
             EXPECT_LE(std::fabs(t / exact - 1.0L), 1e-6L) << "alpha " << alpha << ", v " << v;
@@ -204,12 +216,13 @@ TEST(TCalculator, UpperAndLowerTailsAreSymmetric)
 {
     for (int v : {1, 2, 7, 30, 200})
         for (double alpha : {0.0001, 0.003, 0.2, 0.4999}) {
-            const long double upper = TCriticalValue(alpha, static_cast<std::uint16_t>(v));
-            const long double lower = TCriticalValue(1.0 - alpha, static_cast<std::uint16_t>(v));
+            const long double upper = TCriticalValue(alpha, static_cast<std::uint16_t>(v)).value;
+            const long double lower
+                = TCriticalValue(1.0 - alpha, static_cast<std::uint16_t>(v)).value;
             EXPECT_GT(upper, 0.0L);
             EXPECT_LE(std::fabs(upper + lower), 1e-9L * upper) << alpha << ' ' << v;
         }
-    EXPECT_EQ(TQuantile(5, 0.5L), 0.0L);
+    EXPECT_EQ(TQuantile(5, 0.5L).value, 0.0L);
 }
 
 } // namespace

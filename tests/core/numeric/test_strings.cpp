@@ -1,6 +1,5 @@
 // Token reading, read-error messages and number formatting.
 
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +12,8 @@ namespace {
 const std::string CR = "\r";
 const std::string ETX = "\x03";
 
-// Sets CurrentLine for one test and restores the flag and line afterwards.
 class StringsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        CurrentLine.clear();
-        ReadErrorFlag = false;
-    }
-    void TearDown() override { CurrentLine.clear(); }
-
-    MessageRecorder messages;
-};
+{ };
 
 std::vector<std::string> Tokens(std::string line)
 {
@@ -47,10 +35,11 @@ TEST_F(StringsTest, DelimitersSplitTabsBlanksAndCommas)
     EXPECT_EQ(Tokens(line), (std::vector<std::string>{"3.5", "4", "5"}));
 
     std::string values = "1,234";
-    EXPECT_EQ(ReadReal(values, Delimiters), 1.0);
-    EXPECT_EQ(ReadReal(values, Delimiters), 234.0);
-    EXPECT_FALSE(ReadErrorFlag);
-    EXPECT_TRUE(messages.texts().empty());
+    const ReadResult<double> first = ReadReal(values, Delimiters);
+    const ReadResult<double> second = ReadReal(values, Delimiters);
+    EXPECT_EQ(first.value, 1.0);
+    EXPECT_EQ(second.value, 234.0);
+    EXPECT_TRUE(first.ok() && second.ok());
 }
 
 TEST_F(StringsTest, CountWordsSeesOnlyLengthModulo256)
@@ -104,13 +93,11 @@ TEST_F(StringsTest, NextTokenFlagsEmptyLines)
 {
     std::string line;
     std::string token = "x";
-    NextToken(line, Delimiters, token);
-    EXPECT_TRUE(ReadErrorFlag);
+    EXPECT_FALSE(NextToken(line, Delimiters, token));
     EXPECT_EQ(token, "");
 
     line = " \t, ";
-    NextToken(line, Delimiters, token);
-    EXPECT_FALSE(ReadErrorFlag); // the line was not empty, only its token is
+    EXPECT_TRUE(NextToken(line, Delimiters, token)); // the line was not empty, only its token is
     EXPECT_EQ(token, "");
 
     line = "7\t";
@@ -185,23 +172,24 @@ TEST_F(StringsTest, IntegerConversionAcceptsDecimalAndHexadecimal)
 TEST_F(StringsTest, ReadIntegerReportsARealToken)
 {
     std::string line = "7.5";
-    EXPECT_EQ(ReadInteger(line, Delimiters), 0);
-    EXPECT_TRUE(ReadErrorFlag);
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(messages.texts()[0].rfind(ETX + "Integer expected in read" + CR + CR, 0), 0u);
+    const ReadResult<std::int32_t> bad = ReadInteger(line, Delimiters);
+    EXPECT_EQ(bad.value, 0);
+    ASSERT_FALSE(bad.ok());
+    EXPECT_EQ(bad.error->rfind(ETX + "Integer expected in read" + CR + CR, 0), 0u);
 
     line = "$1F";
-    EXPECT_EQ(ReadInteger(line, Delimiters), 31);
-    EXPECT_FALSE(ReadErrorFlag);
+    const ReadResult<std::int32_t> good = ReadInteger(line, Delimiters);
+    EXPECT_EQ(good.value, 31);
+    EXPECT_TRUE(good.ok());
 }
 
 TEST_F(StringsTest, ReadRealOnAnEmptyLineWithNoDataLine)
 {
     std::string line;
-    EXPECT_EQ(ReadReal(line, Delimiters), 0.0);
-    EXPECT_TRUE(ReadErrorFlag);
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_EQ(messages.texts()[0],
+    const ReadResult<double> read = ReadReal(line, Delimiters);
+    EXPECT_EQ(read.value, 0.0);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(*read.error,
               ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : " + CR + ETX
                   + "No line read in file");
 }
@@ -211,19 +199,22 @@ TEST_F(StringsTest, ReadErrorMessageLayouts)
     const std::string head = ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : ";
 
     // The caret stands under the token's second character.
-    CurrentLine = "1 2 x3";
-    ReportReadError('R', "x3");
-    EXPECT_EQ(messages.texts().back(), head + CR + "1 2 x3" + CR + "     ^");
-    EXPECT_TRUE(ReadErrorFlag);
+    std::string shown = "1 2 x3";
+    EXPECT_EQ(ReadErrorMessage('R', "x3", shown), head + CR + "1 2 x3" + CR + "     ^");
 
     // A token that is not in the line puts the caret in column 1.
-    ReportReadError('R', "zz");
-    EXPECT_EQ(messages.texts().back(), head + CR + "1 2 x3" + CR + "^");
+    EXPECT_EQ(ReadErrorMessage('R', "zz", shown), head + CR + "1 2 x3" + CR + "^");
+    EXPECT_EQ(shown, "1 2 x3");
+
+    // ReadReal shows the line it is given.
+    std::string line = "4 x3";
+    EXPECT_EQ(ReadReal(line, Delimiters, shown).error, std::nullopt);
+    EXPECT_EQ(ReadReal(line, Delimiters, shown).error, head + CR + "1 2 x3" + CR + "     ^");
 
     // Any other kind has its own head.
-    CurrentLine.clear();
-    ReportReadError('Q', "x");
-    EXPECT_EQ(messages.texts().back().substr(0, 35), ETX + "Unknown error occurred during read");
+    shown.clear();
+    EXPECT_EQ(ReadErrorMessage('Q', "x", shown).substr(0, 35),
+              ETX + "Unknown error occurred during read");
 }
 
 TEST_F(StringsTest, ReadErrorFarInALineSplitsItAndShortensTheLine)
@@ -233,34 +224,31 @@ TEST_F(StringsTest, ReadErrorFarInALineSplitsItAndShortensTheLine)
     line += "x";
     line += std::string(10, '2');
     ASSERT_EQ(line.size(), 80u);
-    CurrentLine = line;
-    ReportReadError('R', "x");
+    std::string shown = line;
+    const std::string text = ReadErrorMessage('R', "x", shown);
     const std::string expected = ETX + "Double expected in read" + CR + CR + ETX
         + "Processing Line : " + CR + line.substr(0, 60) + CR + line.substr(60) + CR
         + std::string(10, ' ') + "^";
-    EXPECT_EQ(messages.texts().back(), expected);
-    EXPECT_EQ(CurrentLine, line.substr(60));
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(shown, line.substr(60));
 
     // A further error searches the shortened line.
-    ReportReadError('R', "2222");
-    EXPECT_EQ(messages.texts().back().substr(messages.texts().back().rfind(CR) + 1),
-              std::string(11, ' ') + "^");
+    const std::string further = ReadErrorMessage('R', "2222", shown);
+    EXPECT_EQ(further.substr(further.rfind(CR) + 1), std::string(11, ' ') + "^");
 }
 
 TEST_F(StringsTest, ReadErrorColumnsWrapAt256)
 {
     // Position 255 gives column 256, which wraps to 0 and becomes 2.
-    CurrentLine = std::string(254, 'a') + "x" + "bb";
-    ReportReadError('R', "x");
-    const std::string &text = messages.texts().back();
+    std::string shown = std::string(254, 'a') + "x" + "bb";
+    const std::string text = ReadErrorMessage('R', "x", shown);
     EXPECT_EQ(text.substr(text.rfind(CR) + 1), " ^");
     // At column 2 the whole line is shown and kept.
-    EXPECT_EQ(CurrentLine.size(), 257u);
+    EXPECT_EQ(shown.size(), 257u);
 
     // A line of exactly 256 characters counts as no line at all.
-    CurrentLine = std::string(256, 'a');
-    ReportReadError('I', "b");
-    EXPECT_NE(messages.texts().back().find("No line read in file"), std::string::npos);
+    shown = std::string(256, 'a');
+    EXPECT_NE(ReadErrorMessage('I', "b", shown).find("No line read in file"), std::string::npos);
 }
 
 TEST_F(StringsTest, RepeatChar)
@@ -314,10 +302,9 @@ TEST_F(StringsTest, TrackDecimals)
         TrackDecimals(line, Delimiters, alone);
         EXPECT_EQ(alone, decimals) << line;
         TrackDecimals(line, Delimiters, maximum);
-        ReadReal(line, Delimiters); // TrackDecimals looks ahead without consuming
+        EXPECT_TRUE(ReadReal(line, Delimiters).ok()); // TrackDecimals looks ahead without consuming
     }
     EXPECT_EQ(maximum, 3);
-    EXPECT_TRUE(messages.texts().empty());
 
     // A lower-case e is counted as decimals, exponent and all.
     maximum = 0;

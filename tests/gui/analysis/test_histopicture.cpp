@@ -1,11 +1,10 @@
 // The histogram picture as drawn: where the curve, the bars and the name land
 // on the 450 by 450 image, and the picture file of the console companion.
 
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
 #include "core/analysis/picturelayout.h"
 #include "core/analysis/statistics.h"
-#include "core/numeric/messages.h"
 #include "gui/analysis/histopicture.h"
 #include "testfiles.h"
 
@@ -69,7 +68,6 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    MessageRecorder m_messages; // a bad token must not reach a real box
     QImage m_example;
 };
 

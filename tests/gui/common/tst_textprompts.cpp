@@ -1,6 +1,5 @@
 // The 8-bit text conversions, the core message text and the scripted prompts.
 
-#include "core/numeric/messages.h"
 #include "gui/common/fonts.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
@@ -33,7 +32,7 @@ private slots:
     void answersFileDialogsFromQueuesAndRecordsRequests();
     void printAnswerCanRedirectToPdf();
     void fontAndUrlAnswers();
-    void scopedPromptsRouteCoreMessagesAndRestore();
+    void scopedPromptsInstallAndRestore();
     void readErrorBoxLinesUpItsCaret();
 };
 
@@ -238,23 +237,26 @@ void TextPromptsTest::fontAndUrlAnswers()
     QCOMPARE(prompts.urls.size(), 2);
 }
 
-void TextPromptsTest::scopedPromptsRouteCoreMessagesAndRestore()
+void TextPromptsTest::scopedPromptsInstallAndRestore()
 {
-    MessageRecorder outer;
     Prompts *before = &Prompts::current();
+    ScriptedPrompts outer;
     {
         ScriptedPrompts prompts;
         ScopedPrompts use(prompts);
         QCOMPARE(&Prompts::current(), static_cast<Prompts *>(&prompts));
-        ShowMessage("\x03"
-                    "Integer expected in read\r\rok");
+        Prompts::current().message(CoreMessageText("\x03"
+                                                   "Integer expected in read\r\rok"));
         QCOMPARE(prompts.texts(PromptKind::Message),
                  QStringList{QStringLiteral("Integer expected in read\n\nok")});
-        QVERIFY(outer.texts().empty());
     }
     QCOMPARE(&Prompts::current(), before);
-    ShowMessage("after");
-    QCOMPARE(outer.texts(), std::vector<std::string>{"after"});
+    {
+        ScopedPrompts use(outer);
+        Prompts::current().message(QStringLiteral("after"));
+    }
+    QCOMPARE(outer.texts(PromptKind::Message), QStringList{QStringLiteral("after")});
+    QCOMPARE(&Prompts::current(), before);
 }
 
 void TextPromptsTest::readErrorBoxLinesUpItsCaret()

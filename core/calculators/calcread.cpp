@@ -1,0 +1,78 @@
+#include "core/calculators/calcread.h"
+
+#include "core/numeric/strings.h"
+
+namespace {
+
+template <class Result>
+bool Accept(const Result &read, CalcOutcome &outcome)
+{
+    if (read.ok())
+        return true;
+    outcome.messages.push_back(*read.error);
+    return false;
+}
+
+} // namespace
+
+bool ReadRealField(const std::string &text, double &value, CalcOutcome &outcome)
+{
+    std::string line = text;
+    const ReadResult<double> read = ReadReal(line, Delimiters, outcome.shownLine);
+    value = read.value;
+    return Accept(read, outcome);
+}
+
+bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome &outcome)
+{
+    std::string line = text;
+    const ReadResult<std::int32_t> read = ReadInteger(line, Delimiters, outcome.shownLine);
+    value = read.value;
+    return Accept(read, outcome);
+}
+
+bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, long double low,
+                          long double high, const char *rangeMessage, double &value,
+                          CalcOutcome &outcome)
+{
+    if (text.empty()) {
+        outcome.messages.push_back(emptyMessage);
+        return false;
+    }
+    const bool read = ReadRealField(text, value, outcome);
+    const long double a = value;
+    if (!read || !(a >= low && a <= high)) {
+        outcome.messages.push_back(rangeMessage);
+        return false;
+    }
+    return true;
+}
+
+bool ReadAlphaField(const std::string &text, double &alpha, CalcOutcome &outcome)
+{
+    return ReadBoundedRealField(text, "Please enter the desired probability in percentage points.",
+                                0.0001L, 0.999999L, "Alpha must be between 0.0001 and 0.999999",
+                                alpha, outcome);
+}
+
+bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,
+                      CalcOutcome &outcome)
+{
+    if (text.empty()) {
+        outcome.messages.push_back(emptyMessage);
+        return false;
+    }
+    const bool read = ReadIntegerField(text, v, outcome);
+    if (v < 1 || v > 200 || !read) {
+        outcome.messages.push_back("The degrees of freedom must be between 1 and 200.");
+        return false;
+    }
+    return true;
+}
+
+bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText, double &alpha,
+                         std::int32_t &v, CalcOutcome &outcome)
+{
+    return ReadAlphaField(alphaText, alpha, outcome)
+        && ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome);
+}
