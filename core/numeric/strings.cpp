@@ -40,10 +40,13 @@ int HexValue(char c)
 }
 
 // The C locale, so that "." is the decimal point whatever the user's settings.
+// Made once when the program starts and only read afterwards; nothing of the
+// core runs before that.
+const locale_t CLocaleObject = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+
 locale_t CLocale()
 {
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
+    return CLocaleObject;
 }
 
 // Formats in the C locale for the lifetime of the object.
