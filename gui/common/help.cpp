@@ -1,7 +1,5 @@
 #include "gui/common/help.h"
 
-#include "gui/common/helpviewer.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -14,7 +12,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -25,33 +22,6 @@ QString &ApplicationHelpFileSetting()
 {
     static QString file;
     return file;
-}
-
-// The real help: the help window of the program.
-class ViewerHelp : public HelpSystem
-{
-public:
-    void showTopics(const QString &helpFile) override
-    {
-        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
-            viewer->showTopics();
-            viewer->present();
-        }
-    }
-
-    void showContext(const QString &helpFile, int context) override
-    {
-        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
-            viewer->showContext(context);
-            viewer->present();
-        }
-    }
-};
-
-HelpSystem *&InstalledHelp()
-{
-    static HelpSystem *installed = nullptr;
-    return installed;
 }
 
 // The widget an action belongs to: the frame's commands belong to the frame,
@@ -216,18 +186,6 @@ QString HelpFileFor(const QWidget *window)
             return ResolveHelpFile(own);
     }
     return ResolveHelpFile(ApplicationHelpFile());
-}
-
-HelpSystem &HelpSystem::current()
-{
-    static ViewerHelp viewer;
-    HelpSystem *installed = InstalledHelp();
-    return installed ? *installed : viewer;
-}
-
-HelpSystem *HelpSystem::install(HelpSystem *help)
-{
-    return std::exchange(InstalledHelp(), help);
 }
 
 int ContextForFocus(const QWidget *window)

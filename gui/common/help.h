@@ -5,7 +5,8 @@
 // (setHelpContext). A window may name its own help file (setHelpFile); the
 // editor windows name "Ombrelay". Otherwise the application help file is used:
 // the program file's path with the extension ".hlp". Help requests go through
-// HelpSystem::current(), which tests can replace to record them.
+// HelpSystem::current(), which tests can replace to record them; without one
+// installed it is the help window (helpviewer.h).
 
 #include <QString>
 
@@ -41,6 +42,7 @@ public:
     virtual void showTopics(const QString &helpFile) = 0;               // contents and index
     virtual void showContext(const QString &helpFile, int context) = 0; // one topic by number
 
+    // The installed help system, else the help window.
     static HelpSystem &current();
     static HelpSystem *install(HelpSystem *help); // not owned; nullptr restores the viewer
 };
