@@ -153,14 +153,18 @@ QString ApplicationHelpFile()
     return ProgramHelpFile(QCoreApplication::applicationFilePath());
 }
 
+QString HelpFolder(const QString &programPath)
+{
+    const QString programFolder = QFileInfo(programPath).path();
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/mervan"));
+}
+
 QString ProgramHelpFile(const QString &programPath)
 {
-    const QFileInfo program(programPath);
-    const QString name = program.fileName();
+    const QString name = QFileInfo(programPath).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString base = dot > 0 ? name.left(dot) : name;
-    const QString folder = programPath.left(programPath.size() - name.size());
-    return folder + base + QStringLiteral(".hlp");
+    return HelpFolder(programPath) + QLatin1Char('/') + base + QStringLiteral(".hlp");
 }
 
 void SetApplicationHelpFile(const QString &file)
@@ -172,7 +176,7 @@ QString ResolveHelpFile(const QString &file)
 {
     QString resolved = file;
     if (QFileInfo(resolved).isRelative())
-        resolved = QDir(QCoreApplication::applicationDirPath()).filePath(resolved);
+        resolved = QDir(HelpFolder(QCoreApplication::applicationFilePath())).filePath(resolved);
     if (QFileInfo(resolved).suffix().isEmpty())
         resolved += QStringLiteral(".hlp");
     return QDir::cleanPath(resolved);
