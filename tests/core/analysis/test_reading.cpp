@@ -205,14 +205,23 @@ TEST_F(ReadingTest, TokenDecimalsAndTheLookAheadOfTrackDecimals)
         std::int64_t decimals;
     };
     const Case cases[] = {
-        {"12.345", 3},  {"7", 0},        {"1.2300E+02", 0}, // the first "0" after the point, less
-                                                            // the exponent, less 3
-        {"4.5E+1", 2}, // no "0": the search runs on to the end of the token
-        {"1.5e-3", 4}, // a lower-case e counts as decimals
-        {"ab.cde", 3},  {"0.5E-20", 24}, {"3E5", -5}, // negative: never raises the maximum
-        {"1.E+X", 0},                                 // an exponent that is not a number
-        {"-0.00", 2},   {"100", 0},      {"1.000000", 6},   {"9.87654321E-02", 12},
-        {"6.0E+00", 0}, {".5", 1},       {"E", 0},
+        {"12.345", 3},
+        {"7", 0},
+        {"1.2300E+02", 0}, // the first "0" after the point, less
+                           // the exponent, less 3
+        {"4.5E+1", 2},     // no "0": the search runs on to the end of the token
+        {"1.5e-3", 4},     // a lower-case e counts as decimals
+        {"ab.cde", 3},
+        {"0.5E-20", 24},
+        {"3E5", -5},  // negative: never raises the maximum
+        {"1.E+X", 0}, // an exponent that is not a number
+        {"-0.00", 2},
+        {"100", 0},
+        {"1.000000", 6},
+        {"9.87654321E-02", 12},
+        {"6.0E+00", 0},
+        {".5", 1},
+        {"E", 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.token);
