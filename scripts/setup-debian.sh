@@ -4,7 +4,7 @@
 # when this is not run as root.
 set -eu
 
-PACKAGES="cmake ninja-build g++ pkg-config
+PACKAGES="cmake ninja-build g++ pkg-config git
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
 qt6-svg-dev libqt6svg6
 libgtest-dev libboost-dev clang-format
