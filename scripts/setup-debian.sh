@@ -4,10 +4,11 @@
 # when this is not run as root.
 set -eu
 
-PACKAGES="cmake ninja-build g++ pkg-config
+PACKAGES="cmake ninja-build g++ pkg-config git
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
-libgtest-dev libboost-dev
-fonts-liberation2 xvfb xauth xdotool xclip poppler-utils locales"
+qt6-svg-dev libqt6svg6
+libgtest-dev libboost-dev clang-format
+fonts-liberation2 xvfb xauth xdotool xclip openbox poppler-utils locales"
 
 missing=""
 for p in $PACKAGES; do

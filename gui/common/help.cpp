@@ -1,7 +1,5 @@
 #include "gui/common/help.h"
 
-#include "gui/common/helpviewer.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -14,7 +12,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -25,33 +22,6 @@ QString &ApplicationHelpFileSetting()
 {
     static QString file;
     return file;
-}
-
-// The real help: the help window of the program.
-class ViewerHelp : public HelpSystem
-{
-public:
-    void showTopics(const QString &helpFile) override
-    {
-        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
-            viewer->showTopics();
-            viewer->present();
-        }
-    }
-
-    void showContext(const QString &helpFile, int context) override
-    {
-        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
-            viewer->showContext(context);
-            viewer->present();
-        }
-    }
-};
-
-HelpSystem *&InstalledHelp()
-{
-    static HelpSystem *installed = nullptr;
-    return installed;
 }
 
 // The widget an action belongs to: the frame's commands belong to the frame,
@@ -183,14 +153,18 @@ QString ApplicationHelpFile()
     return ProgramHelpFile(QCoreApplication::applicationFilePath());
 }
 
+QString HelpFolder(const QString &programPath)
+{
+    const QString programFolder = QFileInfo(programPath).path();
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/mervan"));
+}
+
 QString ProgramHelpFile(const QString &programPath)
 {
-    const QFileInfo program(programPath);
-    const QString name = program.fileName();
+    const QString name = QFileInfo(programPath).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString base = dot > 0 ? name.left(dot) : name;
-    const QString folder = programPath.left(programPath.size() - name.size());
-    return folder + base + QStringLiteral(".hlp");
+    return HelpFolder(programPath) + QLatin1Char('/') + base + QStringLiteral(".hlp");
 }
 
 void SetApplicationHelpFile(const QString &file)
@@ -202,7 +176,7 @@ QString ResolveHelpFile(const QString &file)
 {
     QString resolved = file;
     if (QFileInfo(resolved).isRelative())
-        resolved = QDir(QCoreApplication::applicationDirPath()).filePath(resolved);
+        resolved = QDir(HelpFolder(QCoreApplication::applicationFilePath())).filePath(resolved);
     if (QFileInfo(resolved).suffix().isEmpty())
         resolved += QStringLiteral(".hlp");
     return QDir::cleanPath(resolved);
@@ -216,18 +190,6 @@ QString HelpFileFor(const QWidget *window)
             return ResolveHelpFile(own);
     }
     return ResolveHelpFile(ApplicationHelpFile());
-}
-
-HelpSystem &HelpSystem::current()
-{
-    static ViewerHelp viewer;
-    HelpSystem *installed = InstalledHelp();
-    return installed ? *installed : viewer;
-}
-
-HelpSystem *HelpSystem::install(HelpSystem *help)
-{
-    return std::exchange(InstalledHelp(), help);
 }
 
 int ContextForFocus(const QWidget *window)

@@ -4,8 +4,11 @@
 // Every window, control, menu or action may carry a help-context number
 // (setHelpContext). A window may name its own help file (setHelpFile); the
 // editor windows name "Ombrelay". Otherwise the application help file is used:
-// the program file's path with the extension ".hlp". Help requests go through
-// HelpSystem::current(), which tests can replace to record them.
+// the program's file name with the extension ".hlp". Help files live in the
+// help folder, share/mervan beside the program's bin folder, both in the build
+// tree and where the program is installed. Help requests go through
+// HelpSystem::current(), which tests can replace to record them; without one
+// installed it is the help window (helpviewer.h).
 
 #include <QString>
 
@@ -23,15 +26,19 @@ void setHelpFile(QWidget *window, const QString &file);
 QString helpFile(const QWidget *window); // empty when none
 
 QString ApplicationHelpFile();
-// The program file's path with its extension replaced by ".hlp" (a program
-// without an extension gets one): /opt/mervan/mervan gives /opt/mervan/mervan.hlp.
+// The help folder of the program at programPath: ../share/mervan from the
+// program's folder, so /opt/mervan/bin/mervan gives /opt/mervan/share/mervan.
+QString HelpFolder(const QString &programPath);
+// The program's help file: its file name with the extension replaced by ".hlp"
+// (a program without an extension gets one), in its help folder:
+// /opt/mervan/bin/mervan gives /opt/mervan/share/mervan/mervan.hlp.
 QString ProgramHelpFile(const QString &programPath);
 void SetApplicationHelpFile(const QString &file);
 // The help file a request from window goes to: the window's own, else the
-// application's; relative names are looked up beside the program.
+// application's; relative names are looked up in the help folder.
 QString HelpFileFor(const QWidget *window);
 // A help file name as it is opened: a relative name is taken from the
-// program's folder, and a name without extension gets ".hlp".
+// running program's help folder, and a name without extension gets ".hlp".
 QString ResolveHelpFile(const QString &file);
 
 class HelpSystem
@@ -41,6 +48,7 @@ public:
     virtual void showTopics(const QString &helpFile) = 0;               // contents and index
     virtual void showContext(const QString &helpFile, int context) = 0; // one topic by number
 
+    // The installed help system, else the help window.
     static HelpSystem &current();
     static HelpSystem *install(HelpSystem *help); // not owned; nullptr restores the viewer
 };

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -32,7 +33,50 @@ QString TopicPage(const HelpTopic &topic)
     return QStringLiteral("<h2>%1</h2>\n%2").arg(topic.title.toHtmlEscaped(), topic.html);
 }
 
+// The real help: the help window of the program.
+class ViewerHelp : public HelpSystem
+{
+public:
+    void showTopics(const QString &helpFile) override
+    {
+        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
+            viewer->showTopics();
+            viewer->present();
+        }
+    }
+
+    void showContext(const QString &helpFile, int context) override
+    {
+        if (HelpViewer *viewer = HelpViewer::forFile(helpFile)) {
+            viewer->showContext(context);
+            viewer->present();
+        }
+    }
+};
+
+HelpSystem *&InstalledHelp()
+{
+    static HelpSystem *installed = nullptr;
+    return installed;
+}
+
 } // namespace
+
+// --- HelpSystem -----------------------------------------------------------
+// Defined beside the help window, its default, so that the context lookup in
+// help.cpp needs nothing from the window.
+
+HelpSystem &HelpSystem::current()
+{
+    static ViewerHelp viewer;
+    HelpSystem *installed = InstalledHelp();
+    return installed ? *installed : viewer;
+}
+
+HelpSystem *HelpSystem::install(HelpSystem *help)
+{
+    return std::exchange(InstalledHelp(), help);
+}
 
 // --- HelpDocument ---------------------------------------------------------
 

@@ -13,7 +13,8 @@
 //
 // The window shows the topic text with the contents (every topic by title)
 // and the index (keywords and titles, found by their first letters as they
-// are typed) beside it, and a field to go to a topic by its number.
+// are typed) beside it, and a field to go to a topic by its number. It is
+// what HelpSystem::current() (help.h) shows unless another help is installed.
 
 #include <QList>
 #include <QPair>

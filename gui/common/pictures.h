@@ -1,9 +1,8 @@
 #pragma once
 // The program's pictures: the program picture of the About box and the
 // window icon, and the small pictures of the tool buttons and menu items of
-// the frame, the editor windows and the viewers. They are painted here rather
-// than loaded, so that the program needs no image plug-in and carries no
-// files beside itself for them.
+// the frame, the editor windows and the viewers. They are SVG files under
+// resources/icons, compiled into the program, drawn at the sizes asked for.
 
 #include <QIcon>
 #include <QPixmap>

@@ -47,8 +47,8 @@ private slots:
     void shippedFilesAnswerEveryContext();
     void shippedLinksLeadToTopics_data();
     void shippedLinksLeadToTopics();
-    void buildPutsHelpFilesBesideTheProgram_data();
-    void buildPutsHelpFilesBesideTheProgram();
+    void buildPutsHelpFilesInTheHelpFolder_data();
+    void buildPutsHelpFilesInTheHelpFolder();
     void parserRefusesBrokenFiles_data();
     void parserRefusesBrokenFiles();
 
@@ -122,15 +122,18 @@ void HelpTest::shippedLinksLeadToTopics()
     QVERIFY(links > 0);
 }
 
-void HelpTest::buildPutsHelpFilesBesideTheProgram_data()
+void HelpTest::buildPutsHelpFilesInTheHelpFolder_data()
 {
     shippedLinksLeadToTopics_data();
 }
 
-void HelpTest::buildPutsHelpFilesBesideTheProgram()
+void HelpTest::buildPutsHelpFilesInTheHelpFolder()
 {
     QFETCH(QString, file);
-    QFile built(QDir(QCoreApplication::applicationDirPath()).filePath(file));
+    // The build tree is laid out like an installation: bin/../share/mervan.
+    const QString folder
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/mervan");
+    QFile built(QDir(folder).filePath(file));
     QFile source(SourceHelp(file));
     QVERIFY2(built.open(QIODevice::ReadOnly), qPrintable(built.fileName()));
     QVERIFY(source.open(QIODevice::ReadOnly));
@@ -197,11 +200,12 @@ void HelpTest::contextForFocusTakesNearestAncestor()
 
 void HelpTest::helpFileComesFromWindowOrApplication()
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString helpDir = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                                            + QStringLiteral("/../share/mervan"));
     SetApplicationHelpFile(QString());
     QCOMPARE(ApplicationHelpFile(),
-             programDir + '/'
-                 + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".hlp");
+             helpDir + '/' + QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()
+                 + ".hlp");
 
     SetApplicationHelpFile(QStringLiteral("/opt/mervan/mervan.hlp"));
     QWidget frame;
@@ -209,11 +213,11 @@ void HelpTest::helpFileComesFromWindowOrApplication()
     auto *memo = new QLineEdit(child);
     QCOMPARE(HelpFileFor(memo), QStringLiteral("/opt/mervan/mervan.hlp"));
     setHelpFile(child, QStringLiteral("Ombrelay"));
-    QCOMPARE(HelpFileFor(memo), programDir + QStringLiteral("/Ombrelay.hlp"));
+    QCOMPARE(HelpFileFor(memo), helpDir + QStringLiteral("/Ombrelay.hlp"));
     QCOMPARE(HelpFileFor(&frame), QStringLiteral("/opt/mervan/mervan.hlp"));
     QCOMPARE(ResolveHelpFile(QStringLiteral("/a/b.hlp")), QStringLiteral("/a/b.hlp"));
     QCOMPARE(ResolveHelpFile(QStringLiteral("Mervan.hlp")),
-             programDir + QStringLiteral("/Mervan.hlp"));
+             helpDir + QStringLiteral("/Mervan.hlp"));
     SetApplicationHelpFile(QString());
 }
 

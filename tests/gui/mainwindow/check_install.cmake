@@ -1,7 +1,8 @@
 # Installs the build into a scratch prefix and checks what a user's system
-# gets: the program with its help files beside it (the program looks for
-# <program>.hlp next to itself, the editor windows for Ombrelay.hlp), the
-# console companion, and a desktop entry whose command and icon exist.
+# gets: the program and the console companion in bin/, the help files in
+# share/mervan, where the program looks for them from its own folder
+# (bin/../share/mervan: <program>.hlp for itself, Ombrelay.hlp for the editor
+# windows), and a desktop entry whose command and icon exist.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -18,11 +19,17 @@ foreach(program mervan mervan-batch)
     message(FATAL_ERROR "${program} is not installed in ${bin}")
   endif()
 endforeach()
+# The program finds its help folder from its own, whatever the prefix.
+file(REAL_PATH "${bin}/../share/mervan" help_folder)
 foreach(help mervan.hlp Ombrelay.hlp)
-  if(NOT EXISTS "${bin}/${help}")
-    message(FATAL_ERROR "the help file ${help} is not beside the program in ${bin}")
+  if(NOT EXISTS "${help_folder}/${help}")
+    message(FATAL_ERROR "the help file ${help} is not in ${help_folder}")
   endif()
 endforeach()
+file(GLOB stray "${bin}/*.hlp")
+if(stray)
+  message(FATAL_ERROR "help files left in ${bin}: ${stray}")
+endif()
 
 set(entry "${share}/applications/mervan.desktop")
 if(NOT EXISTS "${entry}")

@@ -52,15 +52,15 @@ void TestStartUp::helpFileBesideProgram_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("help");
     QTest::newRow("no extension") << "/opt/mervan/bin/mervan"
-                                  << "/opt/mervan/bin/mervan.hlp";
-    QTest::newRow("extension replaced") << "/data/x.exe"
-                                        << "/data/x.hlp";
-    QTest::newRow("only the last extension") << "/data/a.b.c"
-                                             << "/data/a.b.hlp";
-    QTest::newRow("dot in the folder only") << "/home/u.v/mervan"
-                                            << "/home/u.v/mervan.hlp";
-    QTest::newRow("blank in the name") << "/tmp/my prog/mervan"
-                                       << "/tmp/my prog/mervan.hlp";
+                                  << "/opt/mervan/share/mervan/mervan.hlp";
+    QTest::newRow("extension replaced") << "/data/bin/x.exe"
+                                        << "/data/share/mervan/x.hlp";
+    QTest::newRow("only the last extension") << "/data/bin/a.b.c"
+                                             << "/data/share/mervan/a.b.hlp";
+    QTest::newRow("dot in the folder only") << "/home/u.v/bin/mervan"
+                                            << "/home/u.v/share/mervan/mervan.hlp";
+    QTest::newRow("blank in the name") << "/tmp/my prog/bin/mervan"
+                                       << "/tmp/my prog/share/mervan/mervan.hlp";
 }
 
 void TestStartUp::helpFileBesideProgram()
