@@ -146,6 +146,7 @@ void PictureViewerTest::printedPageShowsThePictureInItsSquare()
     PictureViewer graph;
     graph.clearPicture();
     graph.canvas().fill(Qt::black);
+    prompts.answerPrint(true, pdf);
     Button(graph, "PrintBtn")->click();
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Image sent to default printer.")});
 
@@ -173,10 +174,12 @@ void PictureViewerTest::printFailureIsReported()
     ScopedPrompts use(prompts);
     QTemporaryDir dir;
     // A PDF file in a folder that does not exist cannot be written.
-    UsePdfPrinter(dir.filePath(QStringLiteral("missing/folder/picture.pdf")), 600);
+    const QString pdf = dir.filePath(QStringLiteral("missing/folder/picture.pdf"));
+    UsePdfPrinter(pdf, 600);
 
     PictureViewer graph;
     graph.clearPicture();
+    prompts.answerPrint(true, pdf);
     graph.printPicture();
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Sorry, error writing to printer.")});
 }
