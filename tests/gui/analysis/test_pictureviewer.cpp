@@ -148,7 +148,6 @@ void PictureViewerTest::printedPageShowsThePictureInItsSquare()
     graph.canvas().fill(Qt::black);
     prompts.answerPrint(true, pdf);
     Button(graph, "PrintBtn")->click();
-    // Without an installed printer the print dialog chooses the file.
     QCOMPARE(prompts.printDialogs, 1);
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Image sent to default printer.")});
 
