@@ -42,7 +42,7 @@ void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 }
 
 // The banner that heads every printed calculator report.
-const char *const BannerTitle = "          Mervan for Windows";
+const char *const BannerTitle = "          Mervan";
 const char *const BannerRule = "          ~~~~~~~~~~~~~~~~~~~~";
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "gui/common/printing.h"
 
+#include "gui/common/prompts.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +40,10 @@ bool Stuck(const QPrinter &printer)
     return printer.printerState() == QPrinter::Active && !printer.paintingActive();
 }
 
+// Paper margins until the user sets others. A printer that cannot print so
+// close to the edge keeps its own, larger minimum.
+constexpr qreal DefaultMarginMm = 15;
+
 QPrinter *Renewed(const QPrinter &old)
 {
     auto *printer = new QPrinter(QPrinter::HighResolution);
@@ -63,6 +70,8 @@ QPrinter &ProgramPrinter()
 {
     if (!TheProgramPrinter) {
         TheProgramPrinter = new QPrinter(QPrinter::HighResolution);
+        const QMarginsF margins(DefaultMarginMm, DefaultMarginMm, DefaultMarginMm, DefaultMarginMm);
+        TheProgramPrinter->setPageMargins(margins, QPageLayout::Millimeter);
         // Gone with the application object, before the print system is.
         qAddPostRoutine(DeleteProgramPrinter);
     } else if (Stuck(*TheProgramPrinter)) {
@@ -71,6 +80,14 @@ QPrinter &ProgramPrinter()
         delete stuck;
     }
     return *TheProgramPrinter;
+}
+
+bool PrinterReady(QWidget *parent, QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()
+        && QPrinterInfo::availablePrinterNames().contains(printer.printerName()))
+        return true;
+    return Prompts::current().printDialog(parent, printer);
 }
 
 struct PrinterTextChannel::State
@@ -85,9 +102,11 @@ struct PrinterTextChannel::State
     bool open = false;
     int width = 0; // printable page, printer pixels
     int height = 0;
-    qreal x = 0;     // where the next text goes
-    int y = 0;       // top of the current line
-    int tallest = 0; // height of the tallest text drawn on the current line
+    qreal x = 0;          // where the next text goes
+    int y = 0;            // top of the current line
+    int tallest = 0;      // height of the tallest text drawn on the current line
+    qreal rowStart = 0;   // x where the current printed line began
+    qreal textStart = -1; // x of the line's first non-blank character, -1 before it
     int pages = 0;
     // A line end at the foot of a page moves to the next page, but the sheet is
     // only begun when something follows, so a report that fills its last page
@@ -99,11 +118,13 @@ struct PrinterTextChannel::State
     // fixed-pitch font end exactly on a tab stop.
     QFontMetricsF fineMetrics() const { return QFontMetricsF(painter.font(), painter.device()); }
 
+    // The line that moved to the due page keeps its place on it.
     void beginDuePage()
     {
         if (pageDue) {
             pageDue = false;
-            newPage();
+            printer.newPage();
+            ++pages;
         }
     }
 
@@ -115,20 +136,33 @@ struct PrinterTextChannel::State
         x = 0;
         y = 0;
         tallest = 0;
+        rowStart = 0;
+        textStart = -1;
     }
 
-    void newLine()
+    // Where the rest of a split line goes: two characters in from the line's
+    // own indent, but never past the middle of the page.
+    qreal continuation() const
+    {
+        const qreal indent = std::max<qreal>(0, textStart) + 2 * fineMetrics().averageCharWidth();
+        return std::min<qreal>(indent, width / 2);
+    }
+
+    // wrapped: the same line of text goes on, split because it did not fit.
+    void newLine(bool wrapped = false)
     {
         beginDuePage();
         const int advance = tallest > 0 ? tallest + 2 : metrics().height();
-        x = 0;
         y += advance;
         tallest = 0;
         if (y > height - 2 * advance) {
-            x = 0;
             y = 0;
             pageDue = true;
         }
+        if (!wrapped)
+            textStart = -1;
+        x = wrapped ? continuation() : 0;
+        rowStart = x;
     }
 
     void tab()
@@ -137,7 +171,7 @@ struct PrinterTextChannel::State
         const qreal stop = std::max<qreal>(1, 8 * fineMetrics().averageCharWidth());
         const qreal next = (std::floor(x / stop + 1e-6) + 1) * stop;
         if (next > width)
-            newLine();
+            newLine(true);
         else
             x = next;
     }
@@ -170,8 +204,8 @@ struct PrinterTextChannel::State
             beginDuePage();
             qsizetype count = fitting(run, width - x);
             if (count == 0) {
-                if (x > 0) {
-                    newLine();
+                if (x > rowStart) {
+                    newLine(true);
                     continue;
                 }
                 // Not even one character fits on an empty line: print it anyway
@@ -179,13 +213,20 @@ struct PrinterTextChannel::State
                 count = (run.size() > 1 && run.at(0).isHighSurrogate()) ? 2 : 1;
             }
             const QString part = run.left(count);
+            if (textStart < 0) {
+                qsizetype blanks = 0;
+                while (blanks < part.size() && part.at(blanks) == u' ')
+                    ++blanks;
+                if (blanks < part.size())
+                    textStart = x + fineMetrics().horizontalAdvance(part.left(blanks));
+            }
             const QFontMetrics fm = metrics();
             painter.drawText(QPointF(x, y + fm.ascent()), part);
             x += fineMetrics().horizontalAdvance(part);
             tallest = std::max(tallest, fm.height());
             run.remove(0, count);
             if (!run.isEmpty())
-                newLine();
+                newLine(true);
         }
     }
 };
@@ -213,6 +254,8 @@ bool PrinterTextChannel::open(const QString &jobTitle)
     d->painter.setPen(Qt::black);
     d->open = true;
     d->x = d->y = d->tallest = 0;
+    d->rowStart = 0;
+    d->textStart = -1;
     d->pages = 1;
     d->pageDue = false;
     return true;

@@ -7,12 +7,20 @@
 #include <memory>
 
 class QPrinter;
+class QWidget;
 
 // The printer every print command uses; its settings carry from one print
 // to the next, as the print and printer set-up dialogs leave them. Ask for it
 // afresh in every command: a printer left unusable by a job that could not
 // start is replaced by a new one with the same settings.
 QPrinter &ProgramPrinter();
+
+// Commands that print without a print dialog ask this first. An installed
+// printer takes the job at once. Otherwise (no printer on this machine, or
+// output to a file, whose name is asked afresh every time so that an earlier
+// file is never overwritten unseen) the print dialog decides; false means the
+// user cancelled it.
+bool PrinterReady(QWidget *parent, QPrinter &printer);
 
 // Plain text printed line by line, as a text file written to the printer.
 //
@@ -21,12 +29,12 @@ QPrinter &ProgramPrinter();
 // next line: the advance is the height of the tallest text drawn on the line
 // plus 2 printer pixels, or the font's height for an empty line. Text that does
 // not fit in the rest of the line is split, the rest continuing on the next
-// line. A new page begins when the next line would pass the page height less
-// twice the line advance, and at a form feed; a lone CR is ignored; a tab moves
-// to the next stop, one every eight average character widths. A page that a
-// line end begins stays unprinted until text follows, so output that fills its
-// last page exactly ends without a blank sheet. close() ends the job, and so
-// does the destructor.
+// line, indented two average character widths beyond the line's own indent so
+// that it cannot be taken for a line of its own. A new page begins when the next line would pass
+// the page height less twice the line advance, and at a form feed; a lone CR is ignored; a tab
+// moves to the next stop, one every eight average character widths. A page that a line end begins
+// stays unprinted until text follows, so output that fills its last page exactly ends without a
+// blank sheet. close() ends the job, and so does the destructor.
 class PrinterTextChannel
 {
 public:

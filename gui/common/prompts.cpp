@@ -10,9 +10,9 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLabel>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <utility>
 
@@ -159,9 +159,19 @@ bool DialogPrompts::printDialog(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
+// The print dialog chooses the printer (or a PDF file) and, under its
+// properties, the paper; in set-up it only stores the choice, so its
+// confirming button says OK rather than Print.
 bool DialogPrompts::printerSetup(QWidget *parent, QPrinter &printer)
 {
-    QPageSetupDialog dialog(&printer, parent);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

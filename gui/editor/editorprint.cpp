@@ -1,6 +1,9 @@
 #include "gui/editor/editorprint.h"
 
+#include "gui/common/printing.h"
+
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
@@ -40,6 +43,75 @@ bool Aborted(const QPrinter &printer)
     return printer.printerState() == QPrinter::Aborted;
 }
 
+// A piece of text and where it starts, right of the line's left offset.
+struct Piece
+{
+    qreal x;
+    QString text;
+};
+using Row = QList<Piece>;
+
+// How many leading characters of text fit in room, never splitting a
+// surrogate pair; at least one when fitAny, so every row makes progress.
+qsizetype Fitting(const QFontMetricsF &fm, const QString &text, qreal room, bool fitAny)
+{
+    qsizetype low = 0;
+    qsizetype high = text.size() + 1;
+    while (high - low > 1) { // text.left(low) fits, text.left(high) does not
+        const qsizetype mid = (low + high) / 2;
+        if (fm.horizontalAdvance(text.left(mid)) <= room + 1e-6)
+            low = mid;
+        else
+            high = mid;
+    }
+    if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate())
+        --low;
+    if (low == 0 && fitAny && !text.isEmpty())
+        low = (text.size() > 1 && text.at(0).isHighSurrogate()) ? 2 : 1;
+    return low;
+}
+
+// The printed rows of one line of text, width device units wide: tabs expanded
+// to stops every tab units, the rest of a line too wide going on in rows that
+// begin with the continuation mark.
+QList<Row> LayOut(const QString &line, const QFontMetricsF &fm, qreal width, qreal tab)
+{
+    const QString mark = QString::fromUtf16(ContinuationMark);
+    const qreal indent = fm.horizontalAdvance(mark);
+    QList<Row> rows{Row()};
+    qreal x = 0;
+    auto wrap = [&] {
+        rows.append(Row{Piece{0, mark}});
+        x = indent;
+    };
+    const QStringList runs = line.split(QLatin1Char('\t'));
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        if (i > 0) {
+            const qreal next = (std::floor(x / tab + 1e-6) + 1) * tab;
+            if (next > width)
+                wrap();
+            else
+                x = next;
+        }
+        QString run = runs.at(i);
+        while (!run.isEmpty()) {
+            const bool rowHasText = rows.last().size() > (rows.size() > 1 ? 1 : 0);
+            const qsizetype count = Fitting(fm, run, width - x, !rowHasText);
+            if (count == 0) {
+                wrap();
+                continue;
+            }
+            const QString part = run.left(count);
+            rows.last().append({x, part});
+            x += fm.horizontalAdvance(part);
+            run.remove(0, count);
+            if (!run.isEmpty())
+                wrap();
+        }
+    }
+    return rows;
+}
+
 } // namespace
 
 EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, int *pages)
@@ -51,9 +123,12 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
     if (PrintRunning)
         return EditorPrintResult::Busy;
 
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    if (!PrinterReady(job.window, printer))
+        return EditorPrintResult::Cancelled;
+
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const EditorPrintLayout layout
-        = MakeEditorPrintLayout(job.screenDpi, job.points, printer.resolution(), pageHeight);
+        = MakeEditorPrintLayout(job.screenDpi, job.points, printer.resolution(), page.height());
     // Checked before the job starts, so that no empty job reaches the printer.
     if (layout.linesPerPage < 1)
         return EditorPrintResult::FontUnusable;
@@ -72,32 +147,34 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
     font.setPixelSize(layout.lineHeight);
     painter.setFont(font);
     painter.setPen(job.colour);
-    const int width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
-    const int flags
-        = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
+    const QFontMetricsF metrics(painter.font(), &printer);
+    const qreal width = std::max(1, page.width() - layout.left);
+    // The font has the same size in points on screen and on paper, so the
+    // screen's tab stops scale with the resolution.
+    const qreal tab
+        = std::max<qreal>(1, job.tabStop * printer.resolution() / std::max(1, job.screenDpi));
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
 
-    qsizetype index = 0;
-    const qsizetype count = job.lines.size();
-    while (index < count && !Aborted(printer)) {
-        int y = 0;
-        for (int onPage = 0; onPage < layout.linesPerPage && index < count && !Aborted(printer);
-             ++onPage) {
-            const QString &line = job.lines.at(index);
-            if (!line.isEmpty())
-                painter.drawText(
-                    QRect(layout.left, y, std::max(1, width - layout.left), layout.lineHeight),
-                    flags, line);
-            y += layout.lineHeight;
-            ++index;
-            QCoreApplication::processEvents();
-        }
-        if (index < count && !Aborted(printer)) {
-            if (!printer.newPage()) {
-                painter.end();
-                throw std::runtime_error("The printer could not start a new page.");
+    int y = 0;
+    int onPage = 0;
+    for (qsizetype index = 0; index < job.lines.size() && !Aborted(printer); ++index) {
+        for (const Row &row : LayOut(job.lines.at(index), metrics, width, tab)) {
+            if (onPage == layout.linesPerPage) {
+                if (!printer.newPage()) {
+                    painter.end();
+                    throw std::runtime_error("The printer could not start a new page.");
+                }
+                ++begun;
+                y = 0;
+                onPage = 0;
             }
-            ++begun;
+            for (const Piece &piece : row)
+                painter.drawText(QRectF(layout.left + piece.x, y, width, layout.lineHeight), flags,
+                                 piece.text);
+            y += layout.lineHeight;
+            ++onPage;
         }
+        QCoreApplication::processEvents();
     }
     if (!painter.end() && !Aborted(printer))
         throw std::runtime_error("The printer could not finish the print job.");

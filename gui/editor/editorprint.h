@@ -1,6 +1,8 @@
 #pragma once
 // Printing an editor window's text: page after page of its lines, each at the
-// same left offset, one line height apart, without header, footer or wrapping.
+// same left offset, one line height apart, without header or footer. Tabs go to
+// the screen's tab stops; a line too wide for the page goes on over continuation
+// lines that begin with a mark, so nothing is cut off.
 
 #include <QColor>
 #include <QFont>
@@ -8,6 +10,7 @@
 #include <QStringList>
 
 class QPrinter;
+class QWidget;
 
 // Layout of one print job, in printer device units.
 struct EditorPrintLayout
@@ -28,17 +31,24 @@ struct EditorPrintJob
     int points = 10; // the editor's font size in points
     QColor colour = Qt::black;
     int screenDpi = 96;
+    qreal tabStop = 80;        // the screen's tab stop distance, in screen pixels
+    QWidget *window = nullptr; // parent of the print dialog, when one is needed
     QStringList lines;
 };
+
+// Begins each continuation line of a line too wide for the page.
+inline constexpr char16_t ContinuationMark[] = u"\u00bb ";
 
 enum class EditorPrintResult {
     Printed,        // pages went to the printer
     NothingToPrint, // the text has no line
     FontUnusable,   // the line height is 0 or taller than the page: no line fits
     Busy,           // another editor print job is still running
+    Cancelled,      // the print dialog, needed for want of a printer, was cancelled
 };
 
-// Prints job on printer. Between lines pending events run, so the program stays
+// Prints job on printer; where no installed printer can take it at once, the
+// print dialog asks first (PrinterReady). Between lines pending events run, so the program stays
 // responsive; the job's data is its own, so a window closing meanwhile does no
 // harm. Throws std::runtime_error when the printer cannot start or continue.
 // pages, when given, receives the number of pages begun.

@@ -476,6 +476,8 @@ void EditorWindow::print()
     job.points = m_fontPoints;
     job.colour = palette().color(QPalette::Text);
     job.screenDpi = logicalDpiX();
+    job.tabStop = tabStopDistance();
+    job.window = this;
     job.lines = Lines(document());
 
     // Events run while the pages are built; the window stays open meanwhile.
@@ -508,6 +510,7 @@ void EditorWindow::print()
         break;
     case EditorPrintResult::Printed:
     case EditorPrintResult::NothingToPrint:
+    case EditorPrintResult::Cancelled:
         break;
     }
 }

@@ -68,7 +68,7 @@ PictureViewer::PictureViewer(QWidget *parent)
     m_copyButton = MakeButton(this, QStringLiteral("CopyBtn"), QStringLiteral("Copy Image"),
                               QStringLiteral("Copy image to clipboard."));
     m_printButton = MakeButton(this, QStringLiteral("PrintBtn"), QStringLiteral("Print Image"),
-                               QStringLiteral("Send image to your default Windows printer."));
+                               QStringLiteral("Send image to the printer."));
 
     // The picture on the left; the buttons on the right, at the bottom, Print
     // above Copy above Close.
@@ -156,7 +156,10 @@ bool PictureViewer::printTo(QPrinter &printer, QRect *target)
 
 void PictureViewer::printPicture()
 {
-    if (printTo(ProgramPrinter()))
+    QPrinter &printer = ProgramPrinter();
+    if (!PrinterReady(this, printer))
+        return;
+    if (printTo(printer))
         Prompts::current().message(QStringLiteral("Image sent to default printer."));
     else
         Prompts::current().message(QStringLiteral("Sorry, error writing to printer."));

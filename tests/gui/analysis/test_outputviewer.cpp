@@ -73,6 +73,7 @@ private slots:
     void longLinesScrollInsteadOfWrapping();
     void buttonsSitSideBySideInThePanelsMiddle();
     void printWritesEveryLineBehindTenBlanks();
+    void longLineContinuesIndentedInsideTheMargins();
     void emptyFilePrintsAJobWithoutLines();
     void cancelledPrintDialogPrintsNothing();
     void printerFailureIsShownAsAnError();
@@ -212,6 +213,26 @@ void OutputViewerTest::printWritesEveryLineBehindTenBlanks()
              qPrintable(QString::number(lefts[1] - area.left())));
     QVERIFY2(std::abs(lefts[2] - area.left() - 67.2) < 1.5,
              qPrintable(QString::number(lefts[2] - area.left())));
+}
+
+void OutputViewerTest::longLineContinuesIndentedInsideTheMargins()
+{
+    ScriptedPrompts prompts;
+    ScopedPrompts use(prompts);
+    const QString pdf = m_dir.filePath(QStringLiteral("stars.pdf"));
+    OutputViewer view;
+    view.viewFile(WriteFile(m_dir.filePath(QStringLiteral("stars.OUT")), QByteArray(300, '*')));
+    prompts.answerPrint(true, pdf);
+    view.printFile();
+    QCOMPARE(PdfText(pdf).count(QLatin1Char('*')), 300);
+    const QList<double> lefts = LineLefts(pdf);
+    QVERIFY(lefts.size() > 1);
+    for (qsizetype i = 1; i < lefts.size(); ++i)
+        QVERIFY(lefts[i] > lefts[0] + 5);
+    // Inside the page's 15 mm margins, not 10 points from the top.
+    const QRegularExpression top(QStringLiteral("<line xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\""));
+    QVERIFY(top.match(ToolOutput("pdftotext", {"-bbox-layout", pdf, "-"})).captured(1).toDouble()
+            > 42);
 }
 
 void OutputViewerTest::emptyFilePrintsAJobWithoutLines()

@@ -146,7 +146,9 @@ void PictureViewerTest::printedPageShowsThePictureInItsSquare()
     PictureViewer graph;
     graph.clearPicture();
     graph.canvas().fill(Qt::black);
+    prompts.answerPrint(true, pdf);
     Button(graph, "PrintBtn")->click();
+    QCOMPARE(prompts.printDialogs, 1);
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Image sent to default printer.")});
 
     // Rendered at 50 dpi the one-inch margin is 50 pixels and the side 200.
@@ -173,10 +175,12 @@ void PictureViewerTest::printFailureIsReported()
     ScopedPrompts use(prompts);
     QTemporaryDir dir;
     // A PDF file in a folder that does not exist cannot be written.
-    UsePdfPrinter(dir.filePath(QStringLiteral("missing/folder/picture.pdf")), 600);
+    const QString pdf = dir.filePath(QStringLiteral("missing/folder/picture.pdf"));
+    UsePdfPrinter(pdf, 600);
 
     PictureViewer graph;
     graph.clearPicture();
+    prompts.answerPrint(true, pdf);
     graph.printPicture();
     QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Sorry, error writing to printer.")});
 }
