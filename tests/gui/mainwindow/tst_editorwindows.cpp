@@ -284,6 +284,12 @@ void TestEditorWindows::windowMenuListsEditors()
     QTRY_COMPARE(mainWindow->editorWindows().size(), 1);
     emit windowMenu->aboutToShow();
     QCOMPARE(entries(), (QStringList{"&Tile", "&Cascade", "&Arrange icons", "-", "&1 DOC1.dat *"}));
+
+    // Only 1 to 9 are keys; later entries have none.
+    for (int i = 0; i < 9; ++i)
+        newWindow();
+    emit windowMenu->aboutToShow();
+    QCOMPARE(entries().mid(12), (QStringList{"&9 DOC10.dat", "10 DOC11.dat *"}));
 }
 
 void TestEditorWindows::arrangeIconsLinesUpMinimisedWindows()
