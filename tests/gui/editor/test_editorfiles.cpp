@@ -518,9 +518,6 @@ private slots:
         child->insertPlainText(QStringLiteral("9"));
         child->save();
         QCOMPARE(ReadBytes(path("k.dat")), bytes + "9");
-        child->textCursor().deletePreviousChar();
-        child->save();
-        QCOMPARE(ReadBytes(path("k.dat")), bytes);
     }
 
     void openFailureKeepsEmptyWindow()
