@@ -6,6 +6,7 @@
 #include "gui/editor/textfile.h"
 #include "scriptedprompts.h"
 
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -561,6 +562,18 @@ private slots:
                      QStringLiteral("Text exceeds memo capacity"));
         }
         QCOMPARE(child.toPlainText(), QString());
+    }
+
+    // A key pressed while a file is read never reaches its text.
+    void keysDuringOpenAreDropped()
+    {
+        QVERIFY(WriteBytes(path("q.dat"), "1 2\n"));
+        EditorWindow child;
+        QCoreApplication::postEvent(
+            &child, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+        child.load(path("q.dat"));
+        QCoreApplication::processEvents();
+        QCOMPARE(child.toPlainText(), QStringLiteral("1 2\n"));
     }
 
     void openResetsState()
