@@ -1,6 +1,7 @@
 // Opening a 20 MB data file in an editor window, and searching it from the top
-// for a string it does not hold. Prints the time of each; both should stay
-// under 2 s.
+// for a string it does not hold. Prints the time of each (both should stay
+// under 2 s; the open under 0.8 s) and the memory the open took (it should stay
+// under 5 times the file's size).
 
 #include "benchclock.h"
 #include "gui/common/prompts.h"
@@ -57,6 +58,20 @@ QByteArray DataFile(qsizetype size)
     return bytes;
 }
 
+// A figure from /proc/self/status in kB, such as VmRSS or VmHWM; 0 elsewhere.
+long long StatusKilobytes(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray key = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -80,6 +95,8 @@ int main(int argc, char **argv)
     EditorWindow editor;
     editor.resize(800, 600);
     editor.show();
+    QCoreApplication::processEvents();
+    const long long rssBefore = StatusKilobytes("VmRSS");
     QElapsedTimer timer;
     timer.start();
     double cpu = ProcessMilliseconds();
@@ -89,6 +106,14 @@ int main(int argc, char **argv)
     std::printf("open 20 MB data file: %lld ms wall, %.0f ms processor (%d lines)\n",
                 static_cast<long long>(openMs), ProcessMilliseconds() - cpu,
                 editor.document()->blockCount());
+    // The file's bytes were written before the first reading, so the peak
+    // less that reading is what the open took at its busiest.
+    const double fileMb = bytes.size() / (1024.0 * 1024.0);
+    const double heldMb = (StatusKilobytes("VmRSS") - rssBefore) / 1024.0;
+    const double peakMb = (StatusKilobytes("VmHWM") - rssBefore) / 1024.0;
+    std::printf("memory for the open: %.0f MB held, %.0f MB at peak (%.1f and %.1f times the "
+                "file)\n",
+                heldMb, peakMb, heldMb / fileMb, peakMb / fileMb);
 
     for (const bool matchCase : {false, true}) {
         editor.restartSearch(matchCase);

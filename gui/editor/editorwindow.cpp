@@ -8,12 +8,14 @@
 #include "gui/editor/editorlines.h"
 #include "gui/editor/editorprint.h"
 #include "gui/editor/finddialog.h"
+#include "gui/editor/loadingguard.h"
 #include "gui/editor/replacedialog.h"
 #include "gui/editor/textfile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QTextDocument>
@@ -23,6 +25,10 @@
 #include <cstdlib>
 
 namespace {
+
+// Files larger than this show a progress bar while they are opened.
+constexpr qsizetype ProgressFromBytes = qsizetype(4) * 1024 * 1024;
+constexpr qsizetype LoadPieceBytes = qsizetype(1) * 1024 * 1024;
 
 // Sizes larger than this are kept for printing but not shown on screen, where
 // glyphs of that size would only make the window crawl.
@@ -91,9 +97,6 @@ EditorWindow::EditorWindow(QWidget *parent)
     setHelpContext(this, 1);
     setHelpFile(this, QStringLiteral("Ombrelay"));
 
-    m_fontDialogFont = QFont(QStringLiteral("System"));
-    m_fontDialogFont.setPixelSize(13);
-
     QFont textFont(QStringLiteral("Courier New"));
     textFont.setPointSize(10);
     setFont(textFont);
@@ -103,8 +106,6 @@ EditorWindow::EditorWindow(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setPlainText(QStringLiteral("\n"));
-    moveCursor(QTextCursor::Start);
     document()->setModified(false);
     connect(document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
 }
@@ -127,24 +128,32 @@ void EditorWindow::setFilePath(const QString &path)
 
 void EditorWindow::load(const QString &path)
 {
+    const QByteArray bytes = ReadEditorFile(path);
     setFilePath(path);
-    QWidget *area = viewport();
-    const QCursor previous = area->cursor();
-    area->setCursor(Qt::WaitCursor);
-    struct RestoreCursor
-    {
-        QWidget *widget;
-        QCursor cursor;
-        ~RestoreCursor() { widget->setCursor(cursor); }
-    } restore{area, previous};
+    LoadingGuard guard(this,
+                       bytes.size() > ProgressFromBytes
+                           ? QStringLiteral("Opening %1...").arg(m_fileName)
+                           : QString());
 
-    const EditorText loaded = LoadEditorFile(path);
-    setPlainText(loaded.text);
-    m_utf8 = loaded.utf8;
-    m_byteOrderMark = loaded.byteOrderMark;
+    EditorTextReader reader(bytes);
+    m_utf8 = reader.format().utf8;
+    m_byteOrderMark = reader.format().byteOrderMark;
+    m_crlf = reader.format().crlf;
+    // The text goes in piece by piece, without undo steps, so that a large
+    // file is never held three times over and the progress bar moves.
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    clear();
+    QTextCursor cursor(doc);
+    while (!reader.atEnd()) {
+        cursor.insertText(reader.next(LoadPieceBytes));
+        guard.progress(bytes.isEmpty() ? 100 : int(reader.bytesRead() * 100 / bytes.size()));
+    }
+    doc->setUndoRedoEnabled(true);
     setWindowTitle(m_fileName);
     moveCursor(QTextCursor::Start);
-    document()->setModified(false);
+    doc->setModified(false);
+    m_untitled = false;
     m_search.MatchCase = false;
     m_closing = false;
 }
@@ -156,9 +165,11 @@ bool EditorWindow::isModified() const
 
 bool EditorWindow::save()
 {
+    if (m_untitled)
+        return saveAs();
     const QString path = m_fileDir + m_fileName;
     bool utf8 = m_utf8;
-    const QByteArray bytes = EncodeEditorText(RawText(document()), utf8, m_byteOrderMark);
+    const QByteArray bytes = EncodeEditorText(RawText(document()), utf8, m_byteOrderMark, m_crlf);
     const bool existed = QFileInfo::exists(path);
     QString reason;
     if (!SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason)) {
@@ -177,7 +188,7 @@ bool EditorWindow::save()
     return true;
 }
 
-void EditorWindow::saveAs()
+bool EditorWindow::saveAs()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("Save file as...");
@@ -189,16 +200,25 @@ void EditorWindow::saveAs()
     request.directory = m_fileDir;
     const QString chosen = Prompts::current().saveFileName(this, request);
     if (chosen.isEmpty())
-        return;
+        return false;
     setFilePath(chosen);
     setWindowTitle(m_fileName);
-    save();
+    m_untitled = false;
+    return save();
 }
 
 bool EditorWindow::maybeSave()
 {
     if (!document()->isModified())
         return true;
+    // The question is about the text the user can see.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        if (sub->isMinimized())
+            sub->showNormal();
+        if (QMdiArea *area = sub->mdiArea())
+            area->setActiveSubWindow(sub);
+        sub->raise();
+    }
     const QMessageBox::StandardButton answer = Prompts::current().confirm(
         QStringLiteral("Save changes to ") + m_fileName + QStringLiteral("? "));
     if (answer == QMessageBox::Yes)
@@ -318,9 +338,11 @@ void EditorWindow::applyFont(const QFont &font)
 void EditorWindow::chooseFont()
 {
     const QPalette colours = palette();
-    QFont chosen = m_fontDialogFont;
+    // The dialog starts at the window's font, style and size as the user set them.
+    QFont chosen = font();
+    if (m_fontPoints > 0)
+        chosen.setPointSize(m_fontPoints);
     if (Prompts::current().chooseFont(this, chosen)) {
-        m_fontDialogFont = chosen;
         if (chosen.pointSize() > 0)
             m_fontPoints = chosen.pointSize();
         else if (chosen.pixelSize() > 0)
@@ -352,11 +374,12 @@ void EditorWindow::showInfo(const QString &text)
     Prompts::current().information(text);
 }
 
+// The match is selected and in view; the keyboard stays where it was (in the
+// dialog), so that Enter searches again instead of typing over the match.
 void EditorWindow::showSearchResult()
 {
+    ensureCursorVisible();
     viewport()->update();
-    activateWindow();
-    setFocus();
 }
 
 void EditorWindow::showFindDialog()
@@ -410,11 +433,36 @@ void EditorWindow::findTyped(const QString &pattern, bool matchCase)
 void EditorWindow::replaceFromDialog(bool all)
 {
     m_search.MatchCase = m_replaceDialog->matchCase();
-    m_searchText = m_replaceDialog->findText();
+    const QString pattern = m_replaceDialog->findText();
+    if (pattern != m_searchText) {
+        m_searchText = pattern;
+        m_search.ToTop();
+    }
     if (all)
-        replaceAll(m_searchText, m_replaceDialog->replaceText());
+        replaceAll(pattern, m_replaceDialog->replaceText());
     else
-        replaceFirst(m_searchText, m_replaceDialog->replaceText());
+        replaceFirst(pattern, m_replaceDialog->replaceText());
+}
+
+bool EditorWindow::replaceSelection(const QString &pattern, const QString &replacement)
+{
+    QTextCursor cursor = textCursor();
+    if (pattern.isEmpty() || !cursor.hasSelection())
+        return false;
+    const QString selected = SelectedText(this);
+    if (SearchLine(View(pattern), View(selected), 1, m_search.MatchCase, QtUpperCase) != 1
+        || selected.size() != pattern.size())
+        return false;
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const long column = cursor.selectionStart() - block.position() + 1;
+    cursor.insertText(replacement);
+    // The search goes on after the replacement, in the same line.
+    m_search.LineIndex = block.blockNumber();
+    m_search.LineStart = 0;
+    for (QTextBlock b = document()->firstBlock(); b.isValid() && b != block; b = b.next())
+        m_search.LineStart += b.length() + 1;
+    m_search.MatchColumn = column + static_cast<long>(replacement.size()) - 1;
+    return true;
 }
 
 void EditorWindow::restartSearch(bool matchCase)
@@ -440,22 +488,35 @@ void EditorWindow::findNext(const QString &pattern)
     showSearchResult();
 }
 
+// Replace acts on the occurrence Find Next selected, then selects the next one;
+// without a selected occurrence it finds one first.
 void EditorWindow::replaceFirst(const QString &pattern, const QString &replacement)
 {
-    {
-        EditorLines lines(this);
-        ::ReplaceFirst(lines, View(pattern), View(replacement), m_search.MatchCase, QtUpperCase);
-    }
-    showSearchResult();
+    replaceSelection(pattern, replacement);
+    findNext(pattern);
 }
 
 void EditorWindow::replaceAll(const QString &pattern, const QString &replacement)
 {
+    long replaced = 0;
     {
         EditorLines lines(this);
-        ::ReplaceAll(lines, View(pattern), View(replacement), m_search.MatchCase, QtUpperCase);
+        replaced = ::ReplaceAll(lines, View(pattern), View(replacement), m_search.MatchCase,
+                                QtUpperCase);
     }
+    m_search.ToTop();
     showSearchResult();
+    showInfo(replaced == 1 ? QStringLiteral("1 occurrence replaced.")
+                           : QStringLiteral("%1 occurrences replaced.").arg(replaced));
+}
+
+void EditorWindow::findAgain()
+{
+    if (m_searchText.isEmpty()) {
+        showFindDialog();
+        return;
+    }
+    findNext(m_searchText);
 }
 
 // ---------------------------------------------------------------------------

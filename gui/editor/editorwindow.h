@@ -26,6 +26,8 @@ public:
     void setFilePath(const QString &path);
     // Loads the file into the window. Throws std::runtime_error with the
     // reason when the file cannot be read; the window keeps its text then.
+    // While a large file goes in, a progress bar shows and no keys or clicks
+    // reach any window.
     void load(const QString &path);
 
     QString fileName() const { return m_fileName; }
@@ -33,6 +35,9 @@ public:
     QString fileExt() const { return m_fileExt; }
     QString backupName() const { return m_backupName; }
     bool isModified() const;
+    // A new window's name is only a proposal: its first Save asks for a name.
+    bool isUntitled() const { return m_untitled; }
+    void setUntitled(bool untitled) { m_untitled = untitled; }
     // true when the file was read as UTF-8 (and will be written so).
     bool isUtf8() const { return m_utf8; }
     // The font size in points as the user set it; it may be 0, which the
@@ -49,7 +54,8 @@ public slots:
     // Writes the text to its file, the previous version becoming the backup.
     // Shows the error and returns false when the file cannot be written.
     bool save();
-    void saveAs();
+    // Asks for a name and saves under it; false when cancelled or not saved.
+    bool saveAs();
     // The Close command: asks about unsaved changes, then closes the window.
     void closeFile();
     void printSetup();
@@ -72,6 +78,9 @@ public slots:
     // The next search starts at the top of the text.
     void restartSearch(bool matchCase);
     void findNext(const QString &pattern);
+    // Find Next without the dialog: the last string searched for, or the
+    // Find dialog when there is none.
+    void findAgain();
     void replaceFirst(const QString &pattern, const QString &replacement);
     void replaceAll(const QString &pattern, const QString &replacement);
 
@@ -97,6 +106,8 @@ private:
     void showSearchResult();
     void findTyped(const QString &pattern, bool matchCase);
     void replaceFromDialog(bool all);
+    // Replaces the selection when it is an occurrence of pattern.
+    bool replaceSelection(const QString &pattern, const QString &replacement);
 
     QString m_fileName;
     QString m_fileExt;
@@ -108,13 +119,12 @@ private:
     SearchState m_search;
     QPointer<FindDialog> m_findDialog;
     QPointer<ReplaceDialog> m_replaceDialog;
-    // The font dialog's own font: it starts as "System" and afterwards shows
-    // the font last chosen in it.
-    QFont m_fontDialogFont;
     // None until the user picks one.
     Qt::Alignment m_alignment;
     int m_fontPoints = 10;
     bool m_printing = false;
-    bool m_utf8 = false;
+    bool m_utf8 = true;
     bool m_byteOrderMark = false;
+    bool m_crlf = false;
+    bool m_untitled = false;
 };

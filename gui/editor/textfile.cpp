@@ -6,26 +6,26 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <sys/stat.h>
 
-EditorText DecodeEditorText(const QByteArray &bytes)
-{
-    EditorText result;
-    result.utf8 = LooksLikeUtf8(bytes);
-    result.byteOrderMark = result.utf8 && bytes.startsWith("\xEF\xBB\xBF");
-    // The decoder drops a byte order mark; it is remembered and written back.
-    const QString decoded = result.utf8 ? QString::fromUtf8(bytes) : FromCp1252(bytes);
+namespace {
 
-    QString &text = result.text;
-    text.resize(decoded.size());
+// Turns CR LF and lone CR into '\n', in place. A CR at the end of a piece is
+// followed by a LF only when the piece ends in CR LF, as pieces end after LF.
+void UnifyLineBreaks(QString &text)
+{
+    const qsizetype size = text.size();
+    if (!text.contains(QLatin1Char('\r')))
+        return;
     QChar *out = text.data();
-    const QChar *in = decoded.constData();
-    const qsizetype size = decoded.size();
+    const QChar *in = out;
     qsizetype n = 0;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = in[i].unicode();
@@ -38,13 +38,66 @@ EditorText DecodeEditorText(const QByteArray &bytes)
         }
     }
     text.truncate(n);
+}
+
+} // namespace
+
+struct EditorTextReader::Decoder
+{
+    // One decoder for the whole file: it drops a byte order mark at the start
+    // only (it is remembered and written back).
+    QStringDecoder utf8{QStringDecoder::Utf8};
+};
+
+EditorTextReader::EditorTextReader(const QByteArray &bytes)
+    : m_bytes(bytes)
+    , m_decoder(new Decoder)
+{
+    // Plain ASCII reads the same either way; it is taken as UTF-8 so that
+    // letters typed into it later are stored as every other program here
+    // expects them.
+    m_format.utf8 = LooksLikeUtf8(bytes)
+        || std::none_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    m_format.byteOrderMark = m_format.utf8 && bytes.startsWith("\xEF\xBB\xBF");
+    const qsizetype firstBreak = bytes.indexOf('\n');
+    const qsizetype firstReturn = bytes.indexOf('\r');
+    m_format.crlf = firstReturn >= 0 && (firstBreak < 0 || firstReturn < firstBreak);
+}
+
+EditorTextReader::~EditorTextReader()
+{
+    delete m_decoder;
+}
+
+QString EditorTextReader::next(qsizetype size)
+{
+    qsizetype end = m_bytes.size();
+    if (m_next + size < end) {
+        // A LF byte is never part of a longer character in either encoding.
+        const qsizetype lineEnd = m_bytes.indexOf('\n', m_next + size);
+        end = lineEnd < 0 ? end : lineEnd + 1;
+    }
+    const QByteArrayView piece(m_bytes.constData() + m_next, end - m_next);
+    m_next = end;
+    QString text = m_format.utf8 ? m_decoder->utf8.decode(piece)
+                                 : FromCp1252(QByteArray::fromRawData(piece.data(), piece.size()));
+    UnifyLineBreaks(text);
+    return text;
+}
+
+EditorText DecodeEditorText(const QByteArray &bytes)
+{
+    EditorTextReader reader(bytes);
+    EditorText result = reader.format();
+    result.text = reader.next(bytes.size());
     return result;
 }
 
-QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark)
+QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark, bool crlf)
 {
     QString withBreaks = text;
-    withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    if (crlf)
+        withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     if (!utf8) {
         QByteArray bytes = ToCp1252(withBreaks);
         if (FromCp1252(bytes) == withBreaks)
@@ -54,7 +107,7 @@ QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark)
     return byteOrderMark ? QByteArray("\xEF\xBB\xBF") + withBreaks.toUtf8() : withBreaks.toUtf8();
 }
 
-EditorText LoadEditorFile(const QString &path)
+QByteArray ReadEditorFile(const QString &path)
 {
     QFile file(path);
     const auto fail = [&path](const QString &reason) {
@@ -67,10 +120,10 @@ EditorText LoadEditorFile(const QString &path)
         fail(file.errorString());
     if (file.size() > EditorCapacity)
         throw std::runtime_error("Text exceeds memo capacity");
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         fail(file.errorString());
-    return DecodeEditorText(bytes);
+    return bytes;
 }
 
 namespace {
@@ -126,6 +179,14 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     // sockets and disk devices are no place for a text file: a pipe can stall
     // the program or end it, a disk device would be overwritten.
     const QFileInfo target(path);
+    // A folder or a special file under the backup name is not set aside: the
+    // user put it there, and it may hold anything.
+    const QFileInfo backup(backupPath);
+    if (backupPath != path && backup.exists() && !backup.isSymLink() && !backup.isFile())
+        return failed(QStringLiteral("The name \"%1\" for the previous version is taken by a "
+                                     "folder or a special file. Rename or remove it, then save "
+                                     "again.")
+                          .arg(backupPath));
     if (target.exists() && !target.isFile() && !target.isDir()) {
         struct stat info
         { };

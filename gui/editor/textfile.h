@@ -1,10 +1,11 @@
 #pragma once
 // Reading and writing the files of the editor windows.
 //
-// Files are 8-bit text: UTF-8 when the bytes are valid UTF-8 with at least one
-// multi-byte character, Windows-1252 otherwise. Any of CR LF, CR or LF ends a
-// line on reading; writing uses CR LF. Opening a file and saving it unchanged
-// gives the same bytes, line breaks aside.
+// Files are 8-bit text: UTF-8 when the bytes are valid UTF-8 (plain ASCII
+// included), Windows-1252 otherwise. Any of CR LF, CR or LF ends a line on
+// reading; a file is written back with the line breaks it had (LF when its
+// first line break is a lone LF or it has none, CR LF otherwise). New files are
+// UTF-8 with LF. Opening a file and saving it unchanged gives the same bytes.
 
 #include <QByteArray>
 #include <QString>
@@ -14,6 +15,7 @@ struct EditorText
     QString text; // lines separated by '\n'
     bool utf8 = false;
     bool byteOrderMark = false; // the UTF-8 file began with EF BB BF
+    bool crlf = false;          // lines end in CR LF
 };
 
 // Files larger than this do not fit in an editor window.
@@ -22,22 +24,50 @@ constexpr qint64 EditorCapacity = qint64(512) * 1024 * 1024;
 // Decodes file bytes and turns every line break into '\n'.
 EditorText DecodeEditorText(const QByteArray &bytes);
 
-// Encodes text whose lines are separated by '\n' with CR LF line breaks: in
-// UTF-8 when utf8 is set, else in Windows-1252. A text with characters that
-// Windows-1252 cannot hold is written in UTF-8 rather than lose them; utf8
-// then becomes true. byteOrderMark puts EF BB BF before UTF-8 text.
-QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark = false);
+// Reads a file's text piece by piece: each piece is whole lines, so that a
+// large file need not be held twice over while it goes into a window.
+class EditorTextReader
+{
+public:
+    // Keeps a reference to bytes, which must outlive the reader.
+    explicit EditorTextReader(const QByteArray &bytes);
+    ~EditorTextReader();
+    EditorTextReader(const EditorTextReader &) = delete;
+    EditorTextReader &operator=(const EditorTextReader &) = delete;
 
-// Reads the file. Throws std::runtime_error with "Cannot open file ..." and the
-// system's reason, or "Text exceeds memo capacity".
-EditorText LoadEditorFile(const QString &path);
+    // The encoding and line breaks (EditorText without its text).
+    const EditorText &format() const { return m_format; }
+    bool atEnd() const { return m_next >= m_bytes.size(); }
+    qsizetype bytesRead() const { return m_next; }
+    // The next whole lines from about size bytes, line breaks as '\n'.
+    QString next(qsizetype size);
+
+private:
+    const QByteArray &m_bytes;
+    EditorText m_format;
+    qsizetype m_next = 0;
+    struct Decoder;
+    Decoder *m_decoder;
+};
+
+// Encodes text whose lines are separated by '\n' with CR LF line breaks when
+// crlf is set, else LF: in UTF-8 when utf8 is set, else in Windows-1252. A text with characters
+// that Windows-1252 cannot hold is written in UTF-8 rather than lose them; utf8 then becomes true.
+// byteOrderMark puts EF BB BF before UTF-8 text.
+QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark = false,
+                            bool crlf = true);
+
+// Reads the file's bytes. Throws std::runtime_error with "Cannot open file ..."
+// and the system's reason, or "Text exceeds memo capacity".
+QByteArray ReadEditorFile(const QString &path);
 
 // Writes bytes to path so that a failure at any step leaves the file and its
 // backup as they were. On success the previous version of path, if there was
 // one, is kept under backupPath (which replaces an older backup); when
 // backupPath names the file itself, no backup is made and the file is replaced
 // only once the new text is complete. A character device is written to
-// directly, without a backup; a pipe, a socket or a disk device is refused.
+// directly, without a backup; a pipe, a socket or a disk device is refused, and
+// so is a backup name held by a folder or anything but a file or a link.
 // On failure error receives the reason.
 bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
                     QString *error);

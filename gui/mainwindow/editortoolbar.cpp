@@ -108,7 +108,20 @@ void EditorToolBar::createActions()
 
     m_findAction = addCommand(QStringLiteral("actionFind"), QStringLiteral("&Find"),
                               QStringLiteral("Find a text string"), EditHelp);
+    m_findAction->setShortcut(QKeySequence(QKeySequence::Find));
     forEditor(m_findAction, &EditorWindow::showFindDialog);
+    m_findNextAction = addCommand(QStringLiteral("actionFindNext"), QStringLiteral("Find &Next"),
+                                  QStringLiteral("Find the next occurrence"), EditHelp);
+    m_findNextAction->setShortcut(QKeySequence(QKeySequence::FindNext));
+    forEditor(m_findNextAction, &EditorWindow::findAgain);
+    m_undoAction = addCommand(QStringLiteral("actionUndo"), QStringLiteral("&Undo"),
+                              QStringLiteral("Undo the last change"), EditHelp);
+    m_undoAction->setShortcut(QKeySequence(QKeySequence::Undo));
+    forEditor(m_undoAction, &EditorWindow::undo);
+    m_redoAction = addCommand(QStringLiteral("actionRedo"), QStringLiteral("R&edo"),
+                              QStringLiteral("Redo the change last undone"), EditHelp);
+    m_redoAction->setShortcut(QKeySequence(QKeySequence::Redo));
+    forEditor(m_redoAction, &EditorWindow::redo);
     m_replaceAction = addCommand(QStringLiteral("actionReplace"), QStringLiteral("&Replace"),
                                  QStringLiteral("Replace one text string for another"), EditHelp);
     forEditor(m_replaceAction, &EditorWindow::showReplaceDialog);
@@ -194,10 +207,12 @@ void EditorToolBar::createMenus()
     m_editMenu->menuAction()->setObjectName(QStringLiteral("editMenu"));
     setMenuHelp(m_editMenu, QStringLiteral("File editting commands."), EditHelp);
     connect(m_editMenu, &QMenu::aboutToShow, this, &EditorToolBar::updateClipboardActions);
+    m_editMenu->addActions({m_undoAction, m_redoAction});
+    m_editMenu->addSeparator();
     m_searchMenu = m_editMenu->addMenu(QStringLiteral("&Search..."));
     m_searchMenu->setObjectName(QStringLiteral("searchMenu"));
     setMenuHelp(m_searchMenu, QStringLiteral("Find and/or replace text"), EditHelp);
-    m_searchMenu->addActions({m_findAction, m_replaceAction});
+    m_searchMenu->addActions({m_findAction, m_findNextAction, m_replaceAction});
     m_editMenu->addSeparator();
     m_characterMenu = m_editMenu->addMenu(QStringLiteral("&Character"));
     m_characterMenu->setObjectName(QStringLiteral("characterMenu"));
@@ -231,6 +246,8 @@ void EditorToolBar::createToolBar()
         b->setEditable(true);
         b->setInsertPolicy(QComboBox::NoInsert);
         b->setFixedWidth(width);
+        // The keyboard comes to a box only when it is clicked.
+        b->setFocusPolicy(Qt::ClickFocus);
         b->setFont(boxFont);
         QPalette colours = b->palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Highlight));
@@ -246,20 +263,25 @@ void EditorToolBar::createToolBar()
     for (int size = 6; size <= 72; ++size)
         m_fontSizeBox->addItem(QString::number(size));
 
-    // Typing in a box changes the font at once; the keyboard goes back to the text.
-    connect(m_fontFamilyBox, &QComboBox::editTextChanged, this, [this](const QString &family) {
-        if (!m_editor)
-            return;
-        m_editor->setFontFamily(family);
-        m_editor->setFocus();
-    });
-    connect(m_fontSizeBox, &QComboBox::editTextChanged, this, [this](const QString &size) {
+    // A name or size applies on Enter or on a pick from the list; typing only
+    // edits the box. Afterwards the keyboard goes back to the text.
+    const auto applyFamily = [this] {
         if (!m_editor)
             return;
         m_editor->setFontFamily(m_fontFamilyBox->currentText());
-        m_editor->setFontSizeText(size);
         m_editor->setFocus();
-    });
+    };
+    const auto applySize = [this] {
+        if (!m_editor)
+            return;
+        m_editor->setFontFamily(m_fontFamilyBox->currentText());
+        m_editor->setFontSizeText(m_fontSizeBox->currentText());
+        m_editor->setFocus();
+    };
+    connect(m_fontFamilyBox->lineEdit(), &QLineEdit::returnPressed, this, applyFamily);
+    connect(m_fontFamilyBox, &QComboBox::textActivated, this, applyFamily);
+    connect(m_fontSizeBox->lineEdit(), &QLineEdit::returnPressed, this, applySize);
+    connect(m_fontSizeBox, &QComboBox::textActivated, this, applySize);
 }
 
 void EditorToolBar::setEditor(EditorWindow *editor)
@@ -281,16 +303,19 @@ void EditorToolBar::setEditor(EditorWindow *editor)
     if (!editor)
         return;
 
-    m_editorConnections << connect(
-        editor, &QPlainTextEdit::copyAvailable, this,
-        [this](bool selected) {
-            for (QAction *action : {m_cutAction, m_copyAction, m_deleteAction})
-                action->setEnabled(selected);
-        })
-                        << connect(editor, &EditorWindow::textAlignmentChanged, this,
-                                   &EditorToolBar::updateAlignment)
-                        << connect(editor, &EditorWindow::wordWrapChanged, m_wordWrapAction,
-                                   &QAction::setChecked);
+    m_editorConnections
+        << connect(editor, &QPlainTextEdit::copyAvailable, this,
+                   [this](bool selected) {
+                       for (QAction *action : {m_cutAction, m_copyAction, m_deleteAction})
+                           action->setEnabled(selected);
+                   })
+        << connect(editor, &EditorWindow::textAlignmentChanged, this,
+                   &EditorToolBar::updateAlignment)
+        << connect(editor, &EditorWindow::wordWrapChanged, m_wordWrapAction, &QAction::setChecked)
+        << connect(editor, &QPlainTextEdit::undoAvailable, m_undoAction, &QAction::setEnabled)
+        << connect(editor, &QPlainTextEdit::redoAvailable, m_redoAction, &QAction::setEnabled);
+    m_undoAction->setEnabled(editor->document()->isUndoAvailable());
+    m_redoAction->setEnabled(editor->document()->isRedoAvailable());
     updateClipboardActions();
     updateAlignment();
     m_wordWrapAction->setChecked(editor->wordWrap());

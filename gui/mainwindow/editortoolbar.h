@@ -62,7 +62,10 @@ private:
     QAction *m_printAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_findAction = nullptr;
+    QAction *m_findNextAction = nullptr;
     QAction *m_replaceAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QAction *m_alignLeftAction = nullptr;
     QAction *m_alignRightAction = nullptr;
     QAction *m_alignCenterAction = nullptr;

@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -298,14 +299,19 @@ QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
 
 void MainWindow::newFile()
 {
+    // The name is only proposed (the first Save asks), and never one that a
+    // file in the folder already has.
+    QString name;
+    do {
+        name = QStringLiteral("DOC%1.dat").arg(m_nextDocument++);
+    } while (QFileInfo::exists(name) || QFileInfo(name).isSymLink());
     auto *editor = new EditorWindow;
     QMdiSubWindow *window = addEditor(editor);
-    const QString name = QStringLiteral("DOC%1.dat").arg(m_nextDocument);
     editor->setFilePath(name);
+    editor->setUntitled(true);
     editor->setWindowTitle(name);
     window->resize(RoundHalfEven(width() * 0.7), RoundHalfEven(height() * 0.5));
     bringForward(window);
-    ++m_nextDocument;
 }
 
 void MainWindow::open()
@@ -318,13 +324,14 @@ void MainWindow::open()
     m_openRequest.directory = chosen.absolutePath();
     m_openRequest.fileName = chosen.fileName();
 
-    auto *editor = new EditorWindow;
-    QMdiSubWindow *window = addEditor(editor);
-    const QSize screen = PrimaryScreenSize();
-    window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
-    // A file that cannot be read ends the command here; the window stays, empty.
+    // A file that cannot be read ends the command here, before any window.
+    auto editor = std::make_unique<EditorWindow>();
     editor->load(path);
     editor->setWindowTitle(path);
+    m_lastFilePath = path;
+    QMdiSubWindow *window = addEditor(editor.release());
+    const QSize screen = PrimaryScreenSize();
+    window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
     bringForward(window);
 }
 
@@ -426,8 +433,13 @@ void MainWindow::updateWindowMenu()
     for (QMdiSubWindow *window : windows) {
         QString caption = window->windowTitle();
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // Only 1 to 9 can be keys of their own.
+        ++number;
         QAction *entry
-            = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(caption));
+            = m_windowMenu->addAction(QStringLiteral("%1%2 %3")
+                                          .arg(number <= 9 ? QStringLiteral("&") : QString())
+                                          .arg(number)
+                                          .arg(caption));
         entry->setCheckable(true);
         entry->setChecked(window == active);
         connect(entry, &QAction::triggered, window, [this, window] {

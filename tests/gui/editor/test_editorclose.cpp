@@ -68,7 +68,7 @@ private slots:
         const char *routes[] = {"command", "close box", "close()"};
         for (int route = 0; route < 3; ++route) {
             QTest::addRow("%s, Yes", routes[route])
-                << route << int(QMessageBox::Yes) << true << QByteArray("\r\nedited");
+                << route << int(QMessageBox::Yes) << true << QByteArray("edited");
             QTest::addRow("%s, No", routes[route])
                 << route << int(QMessageBox::No) << true << QByteArray("<missing>");
             QTest::addRow("%s, Cancel", routes[route])
@@ -106,7 +106,7 @@ private slots:
         QTEST(ReadBytes(path("c.dat")), "onDisk");
         if (!closed) {
             QVERIFY(child->document()->isModified());
-            QCOMPARE(child->toPlainText(), QStringLiteral("\nedited"));
+            QCOMPARE(child->toPlainText(), QStringLiteral("edited"));
             // The next close asks again.
             prompts.answerConfirm(QMessageBox::No);
             sub->close();

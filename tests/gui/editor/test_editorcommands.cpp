@@ -44,6 +44,12 @@ private:
     {
         return window->findChild<QComboBox *>(QString::fromLatin1(name));
     }
+    // Types into a font box and presses Enter, which applies it.
+    void enter(const char *name, const QString &text) const
+    {
+        box(name)->setEditText(text);
+        QTest::keyClick(box(name)->lineEdit(), Qt::Key_Return);
+    }
     template <class Widget>
     static Widget *control(const QWidget *dialog, const char *name)
     {
@@ -280,7 +286,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, points);
-        box("fontSizeBox")->setEditText(text);
+        enter("fontSizeBox", text);
         QCOMPARE(child->fontPoints(), points);
         // What the screen shows stays a usable size.
         QVERIFY(child->font().pointSize() > 0);
@@ -297,22 +303,26 @@ private slots:
         prompts.answerFont(chosen);
         action("actionFont")->trigger();
         QCOMPARE(prompts.fontRequests.size(), 1);
-        QCOMPARE(prompts.fontRequests.first().family(), QStringLiteral("System"));
+        // The dialog opens at the window's font.
+        QCOMPARE(prompts.fontRequests.first().family(), QStringLiteral("Courier New"));
+        QCOMPARE(prompts.fontRequests.first().pointSize(), 10);
         QCOMPARE(child->font().family(), QStringLiteral("Liberation Serif"));
         QVERIFY(child->font().italic());
         QCOMPARE(child->fontPoints(), 20);
         // The boxes are not updated from the dialog.
         QCOMPARE(box("fontFamilyBox")->currentText(), QStringLiteral("Courier New"));
 
-        box("fontSizeBox")->setEditText(QStringLiteral("14"));
+        enter("fontSizeBox", QStringLiteral("14"));
         QCOMPARE(child->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(child->font().pointSize(), 14);
         QVERIFY(child->font().italic());
 
-        // The dialog shows the font last chosen in it next time.
+        // Next time too, style included.
         prompts.cancelFont();
         button("actionFont")->click();
-        QCOMPARE(prompts.fontRequests.last().family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(prompts.fontRequests.last().family(), QStringLiteral("Courier New"));
+        QVERIFY(prompts.fontRequests.last().italic());
+        QCOMPARE(prompts.fontRequests.last().pointSize(), 14);
         QCOMPARE(child->font().pointSize(), 14);
     }
 
@@ -326,10 +336,40 @@ private slots:
         QCOMPARE(child->palette().color(QPalette::Text), before);
     }
 
+    // Keys typed into a font box stay there until Enter applies the box.
+    void fontBoxesKeepTheirKeys_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("name") << "fontFamilyBox"
+                              << "Liberation Mono";
+        QTest::newRow("size") << "fontSizeBox"
+                              << "24";
+    }
+
+    void fontBoxesKeepTheirKeys()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        setText(QStringLiteral("data"));
+        QComboBox *b = box(name.toLatin1().constData());
+        b->lineEdit()->selectAll();
+        QTest::keyClicks(b->lineEdit(), typed);
+        QCOMPARE(b->currentText(), typed);
+        QCOMPARE(child->font().pointSize(), 10);
+        QCOMPARE(child->font().family(), QStringLiteral("Courier New"));
+        QTest::keyClick(b->lineEdit(), Qt::Key_Return);
+        QCOMPARE(child->toPlainText(), QStringLiteral("data"));
+        QCOMPARE(QApplication::focusWidget(), child);
+        QCOMPARE(name == QStringLiteral("fontSizeBox") ? QString::number(child->fontPoints())
+                                                       : child->font().family(),
+                 typed);
+    }
+
     void fontNameBox()
     {
-        box("fontSizeBox")->setEditText(QStringLiteral("18"));
-        box("fontFamilyBox")->setEditText(QStringLiteral("Liberation Sans"));
+        enter("fontSizeBox", QStringLiteral("18"));
+        enter("fontFamilyBox", QStringLiteral("Liberation Sans"));
         QCOMPARE(child->font().family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(child->font().pointSize(), 18);
         QCOMPARE(QApplication::focusWidget(), child);
@@ -353,7 +393,10 @@ private slots:
         setText(QStringLiteral("one two\ntwo one"));
         SelectRange(*child, 12, 3); // the second "one"
         action("actionFind")->trigger();
-        QVERIFY(child->findDialog()->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(child->findDialog()));
+        // Offscreen windows take the keyboard only when asked.
+        child->findDialog()->activateWindow();
+        QTRY_VERIFY(child->findDialog()->isAncestorOf(QApplication::focusWidget()));
         QCOMPARE(control<QLineEdit>(child->findDialog(), "findEdit")->text(),
                  QStringLiteral("one"));
         QVERIFY(control<QRadioButton>(child->findDialog(), "downButton")->isChecked());
@@ -362,7 +405,26 @@ private slots:
         control<QPushButton>(child->findDialog(), "findNextButton")->click();
         QCOMPARE(selectionStart(), 0);
         QCOMPARE(selection(), QStringLiteral("one"));
-        QCOMPARE(QApplication::focusWidget(), child);
+        // The keyboard stays in the dialog: Enter searches on, the text is untouched.
+        QVERIFY(child->findDialog()->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(child->toPlainText(), QStringLiteral("one two\ntwo one"));
+        QCOMPARE(selectionStart(), 12);
+    }
+
+    void findKeys()
+    {
+        setText(QStringLiteral("ab ab"));
+        QTest::keyClick(child, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(child->findDialog() && child->findDialog()->isVisible());
+        pressFind(QStringLiteral("ab"));
+        child->setFocus();
+        QTest::keyClick(child, Qt::Key_F3);
+        QCOMPARE(selectionStart(), 3);
+        QCOMPARE(child->toPlainText(), QStringLiteral("ab ab"));
+        const QList<QAction *> edits
+            = window->findChild<QMenu *>(QStringLiteral("editMenu"))->actions();
+        QVERIFY(edits.contains(action("actionUndo")) && edits.contains(action("actionRedo")));
     }
 
     void overlappingOccurrences()
@@ -450,23 +512,29 @@ private slots:
 
     // --- replace ----------------------------------------------------------------
 
-    void replaceChangesFirstOccurrenceWhateverWasFound()
+    void replaceActsOnTheSelectedOccurrence()
     {
-        setText(QStringLiteral("cat\ncat cat"));
+        setText(QStringLiteral("cat\ncat CAT cat"));
         action("actionReplace")->trigger();
         ReplaceDialog *dialog = child->replaceDialog();
         control<QLineEdit>(dialog, "findEdit")->setText(QStringLiteral("cat"));
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 2; ++i)
             control<QPushButton>(dialog, "findNextButton")->click();
-        QCOMPARE(selectionStart(), 8); // the third occurrence
-        control<QLineEdit>(dialog, "replaceEdit")->setText(QStringLiteral("dog"));
+        QCOMPARE(selectionStart(), 4); // the second occurrence
+        control<QLineEdit>(dialog, "replaceEdit")->setText(QStringLiteral("a cat"));
         control<QPushButton>(dialog, "replaceButton")->click();
-        QCOMPARE(child->toPlainText(), QStringLiteral("dog\ncat cat"));
+        QCOMPARE(child->toPlainText(), QStringLiteral("cat\na cat CAT cat"));
         QVERIFY(child->document()->isModified());
         QVERIFY(prompts.shown.isEmpty());
-        // Replace again: the next first occurrence.
+        // The next occurrence after the replacement is selected, then replaced.
+        QCOMPARE(selectionStart(), 10);
         control<QPushButton>(dialog, "replaceButton")->click();
-        QCOMPARE(child->toPlainText(), QStringLiteral("dog\ndog cat"));
+        QCOMPARE(child->toPlainText(), QStringLiteral("cat\na cat a cat cat"));
+        QCOMPARE(selectionStart(), 16);
+        // A selection that is not an occurrence is left alone.
+        SelectRange(*child, 0, 2);
+        control<QPushButton>(dialog, "replaceButton")->click();
+        QCOMPARE(child->toPlainText(), QStringLiteral("cat\na cat a cat cat"));
     }
 
     void replaceAll_data()
@@ -476,23 +544,29 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<bool>("matchCase");
         QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("said");
         QTest::newRow("replacement contains pattern") << "a a\naa"
                                                       << "a"
-                                                      << "ba" << false << "ba ba\nbaba";
+                                                      << "ba" << false << "ba ba\nbaba"
+                                                      << "4 occurrences replaced.";
         QTest::newRow("joined occurrence stays") << "aabb"
                                                  << "ab"
-                                                 << "" << false << "ab";
+                                                 << "" << false << "ab"
+                                                 << "1 occurrence replaced.";
         QTest::newRow("case ignored") << "Cat CAT"
                                       << "cat"
-                                      << "dog" << false << "dog dog";
+                                      << "dog" << false << "dog dog"
+                                      << "2 occurrences replaced.";
         QTest::newRow("case must match") << "Cat cat"
                                          << "cat"
-                                         << "dog" << true << "Cat dog";
+                                         << "dog" << true << "Cat dog"
+                                         << "1 occurrence replaced.";
         QTest::newRow("long line")
             << QString(300, QLatin1Char('x')) + "," + QString(300, QLatin1Char('x')) + ","
             << ","
             << ";" << false
-            << QString(300, QLatin1Char('x')) + ";" + QString(300, QLatin1Char('x')) + ";";
+            << QString(300, QLatin1Char('x')) + ";" + QString(300, QLatin1Char('x')) + ";"
+            << "2 occurrences replaced.";
     }
 
     void replaceAll()
@@ -510,7 +584,8 @@ private slots:
         control<QPushButton>(dialog, "replaceAllButton")->click();
         QTEST(child->toPlainText(), "result");
         QVERIFY(child->document()->isModified());
-        QVERIFY(prompts.shown.isEmpty());
+        QFETCH(QString, said);
+        QCOMPARE(prompts.texts(PromptKind::Information), QStringList{said});
         // One command, one undo step.
         child->undo();
         QCOMPARE(child->toPlainText(), text);
@@ -526,7 +601,8 @@ private slots:
         control<QPushButton>(child->replaceDialog(), "replaceButton")->click();
         QCOMPARE(child->toPlainText(), QStringLiteral("abc\ndef"));
         QVERIFY(!child->document()->isModified());
-        QVERIFY(prompts.shown.isEmpty());
+        QCOMPARE(prompts.texts(PromptKind::Information),
+                 (QStringList{"0 occurrences replaced.", "String \"zz\" was not found."}));
     }
 
     void replacementWithLineBreakKeepsLaterLines()

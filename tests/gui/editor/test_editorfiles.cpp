@@ -6,6 +6,7 @@
 #include "gui/editor/textfile.h"
 #include "scriptedprompts.h"
 
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -146,10 +147,10 @@ private slots:
         QCOMPARE(assigned.first().at(0).toString(), name);
     }
 
-    void newWindowStartsWithOneEmptyLine()
+    void newWindowStartsEmpty()
     {
         EditorWindow child;
-        QCOMPARE(child.toPlainText(), QStringLiteral("\n"));
+        QCOMPARE(child.toPlainText(), QString());
         QVERIFY(!child.document()->isModified());
         QCOMPARE(child.textCursor().position(), 0);
     }
@@ -161,14 +162,47 @@ private slots:
         {
             EditorWindow child;
             child.setFilePath(QStringLiteral("DOC1.dat"));
-            TypeAtEnd(child, QStringLiteral("1 2 3"));
+            child.insertPlainText(QStringLiteral("1 2 \u00e9"));
             child.save();
             QVERIFY(!child.document()->isModified());
         }
         QDir::setCurrent(previous);
         QVERIFY(prompts.shown.isEmpty());
-        QCOMPARE(ReadBytes(path("DOC1.dat")), QByteArray("\r\n1 2 3"));
+        // A new file is UTF-8 without a byte order mark, lines ending in LF.
+        QCOMPARE(ReadBytes(path("DOC1.dat")), QByteArray("1 2 \xC3\xA9"));
         QCOMPARE(FilesIn(dir->path()), QStringList{"DOC1.dat"});
+    }
+
+    void firstSaveOfUntitledWindowAsksForAName()
+    {
+        QVERIFY(WriteBytes(path("DOC1.dat"), "yesterday\n"));
+        for (const QString &answer : {QString(), path("mine.dat")}) {
+            EditorWindow child;
+            child.setFilePath(path("DOC1.dat"));
+            child.setUntitled(true);
+            child.insertPlainText(QStringLiteral("a\nb"));
+            prompts.answerSave(answer);
+            QCOMPARE(child.save(), !answer.isEmpty());
+            QCOMPARE(prompts.saveRequests.last().fileName, QStringLiteral("DOC1.dat"));
+            QCOMPARE(child.isModified(), answer.isEmpty());
+        }
+        QCOMPARE(ReadBytes(path("DOC1.dat")), QByteArray("yesterday\n"));
+        QCOMPARE(ReadBytes(path("mine.dat")), QByteArray("a\nb"));
+        QCOMPARE(FilesIn(dir->path()), (QStringList{"DOC1.dat", "mine.dat"}));
+    }
+
+    void folderUnderBackupNameRefusesSave()
+    {
+        QVERIFY(WriteBytes(path("f.dat"), "old"));
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("f.BAK/inside")));
+        auto child = openWindow(path("f.dat"));
+        TypeAtEnd(*child, QStringLiteral("new"));
+        QVERIFY(!child->save());
+        QCOMPARE(prompts.texts(PromptKind::Error).size(), 1);
+        QVERIFY(prompts.texts(PromptKind::Error).first().contains(QStringLiteral("folder")));
+        QCOMPARE(ReadBytes(path("f.dat")), QByteArray("old"));
+        QCOMPARE(FilesIn(path("f.BAK")), QStringList{"inside"});
+        QCOMPARE(FilesIn(dir->path()), (QStringList{"f.BAK", "f.dat"}));
     }
 
     void twoSavesKeepOnlyThePreviousVersion()
@@ -399,11 +433,16 @@ private slots:
                                               << QByteArray("a\xC2\xA0"
                                                             "b")
                                               << true;
-        QTest::newRow("line breaks")
-            << QByteArray("a\nb\rc\r\nd\n\re") << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\ne") << false;
+        // The first line break sets the style the file is written with.
+        QTest::newRow("mixed breaks, LF first")
+            << QByteArray("a\nb\rc\r\nd\n\re") << QByteArray("a\nb\nc\nd\n\ne") << true;
+        QTest::newRow("mixed breaks, CR LF first")
+            << QByteArray("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\r\nd") << true;
         QTest::newRow("final break kept")
-            << QByteArray("1 2\r\n3 4\r\n") << QByteArray("1 2\r\n3 4\r\n") << false;
-        QTest::newRow("empty file") << QByteArray() << QByteArray() << false;
+            << QByteArray("1 2\r\n3 4\r\n") << QByteArray("1 2\r\n3 4\r\n") << true;
+        QTest::newRow("LF stays LF")
+            << QByteArray("1 2\n3 4\n") << QByteArray("1 2\n3 4\n") << true;
+        QTest::newRow("empty file") << QByteArray() << QByteArray() << true;
     }
 
     void roundTrip()
@@ -431,8 +470,8 @@ private slots:
                                            << QByteArray("\xC3\xA9\xC2\xB1") << false;
         QTest::newRow("cp1252 stays cp1252")
             << QByteArray("\xE9") << QStringLiteral("\u00b1") << QByteArray("\xE9\xB1") << false;
-        QTest::newRow("ascii takes cp1252")
-            << QByteArray("x") << QStringLiteral("\u20ac") << QByteArray("x\x80") << false;
+        QTest::newRow("ascii takes utf-8")
+            << QByteArray("x") << QStringLiteral("\u20ac") << QByteArray("x\xE2\x82\xAC") << false;
         // A character Windows-1252 cannot hold is not turned into '?'.
         QTest::newRow("outside cp1252 goes utf-8") << QByteArray("\xE9") << QStringLiteral("\u03a9")
                                                    << QByteArray("\xC3\xA9\xCE\xA9") << true;
@@ -462,6 +501,26 @@ private slots:
         }
     }
 
+    void editKeepsTheRestOfTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("utf-8, LF") << QByteArray("\xC3\xA9 1\n\xE2\x82\xAC 2\n\n3\n");
+        QTest::newRow("cp1252, CR LF") << QByteArray("\xE9 1\r\n\x80 2\r\n\r\n3\r\n");
+        QTest::newRow("utf-8 BOM, LF") << QByteArray("\xEF\xBB\xBF\xCE\xA9\n4");
+    }
+
+    // An edit changes its own line and no byte elsewhere.
+    void editKeepsTheRestOfTheFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(WriteBytes(path("k.dat"), bytes));
+        auto child = openWindow(path("k.dat"));
+        child->moveCursor(QTextCursor::End);
+        child->insertPlainText(QStringLiteral("9"));
+        child->save();
+        QCOMPARE(ReadBytes(path("k.dat")), bytes + "9");
+    }
+
     void openFailureKeepsEmptyWindow()
     {
         EditorWindow child;
@@ -476,7 +535,7 @@ private slots:
             QVERIFY(message.size()
                     > QStringLiteral("Cannot open file \"%1\". ").arg(missing).size());
         }
-        QCOMPARE(child.toPlainText(), QStringLiteral("\n"));
+        QCOMPARE(child.toPlainText(), QString());
         QVERIFY(!child.document()->isModified());
     }
 
@@ -502,7 +561,19 @@ private slots:
             QCOMPARE(QString::fromStdString(e.what()),
                      QStringLiteral("Text exceeds memo capacity"));
         }
-        QCOMPARE(child.toPlainText(), QStringLiteral("\n"));
+        QCOMPARE(child.toPlainText(), QString());
+    }
+
+    // A key pressed while a file is read never reaches its text.
+    void keysDuringOpenAreDropped()
+    {
+        QVERIFY(WriteBytes(path("q.dat"), "1 2\n"));
+        EditorWindow child;
+        QCoreApplication::postEvent(
+            &child, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+        child.load(path("q.dat"));
+        QCoreApplication::processEvents();
+        QCOMPARE(child.toPlainText(), QStringLiteral("1 2\n"));
     }
 
     void openResetsState()

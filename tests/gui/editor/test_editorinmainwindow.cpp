@@ -88,10 +88,16 @@ private slots:
         QCOMPARE(second->toPlainText(), QString());
         QCOMPARE(first->toPlainText(), QStringLiteral("text"));
 
+        // A new window's first Save asks for the name, proposing its own.
+        prompts.answerSave(dir.filePath(QStringLiteral("DOC2.dat")));
         QTest::keyClick(second, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(prompts.saveRequests.size(), 1);
+        QCOMPARE(prompts.saveRequests.first().fileName, QStringLiteral("DOC2.dat"));
         QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("DOC2.dat"))), QByteArray());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("DOC1.dat"))));
         QVERIFY(prompts.shown.isEmpty());
+        // New windows of later tests would pass its name over.
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("DOC2.dat"))));
     }
 
     void exitFromAnEditorAsksForEveryModifiedWindow()

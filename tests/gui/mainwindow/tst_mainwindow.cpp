@@ -290,10 +290,12 @@ void TestMainWindow::menuBarMergesActiveEditor()
     // The editor's commands act on the active window.
     QMdiSubWindow *second = newWindow();
     Area(mainWindow)->setActiveSubWindow(window);
+    m_prompts->answerSave(QStringLiteral("DOC1.dat"));
     Action(mainWindow, "actionSave")->trigger();
     QVERIFY(QFile::exists(QStringLiteral("DOC1.dat")));
     QVERIFY(!QFile::exists(QStringLiteral("DOC2.dat")));
     Area(mainWindow)->setActiveSubWindow(second);
+    m_prompts->answerSave(QStringLiteral("DOC2.dat"));
     Action(mainWindow, "actionSave")->trigger();
     QVERIFY(QFile::exists(QStringLiteral("DOC2.dat")));
 
