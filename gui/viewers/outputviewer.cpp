@@ -30,17 +30,6 @@ constexpr int PanelHeight = 27;
 constexpr int ButtonGap = 10;
 constexpr int LeftMargin = 10; // blanks in front of every printed line
 
-// Only the letters A to Z are lowered; every other character stays as it is.
-QString LowerAsciiLetters(const QString &text)
-{
-    QString result = text;
-    for (QChar &c : result) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    }
-    return result;
-}
-
 // The lines of a text file as an editor control sees them: CR LF, LF and CR
 // each end a line, and a line end at the very end opens no further line.
 QStringList SplitLines(const QString &text)
@@ -159,7 +148,7 @@ bool OutputViewer::loadFile()
     }
     m_lines = SplitLines(DecodeText(bytes));
     m_text->setPlainText(m_lines.join(QLatin1Char('\n')));
-    setWindowTitle(LowerAsciiLetters(m_fileName));
+    setWindowTitle(m_fileName);
     return true;
 }
 
