@@ -93,10 +93,17 @@ def main():
 
         menu(frame, "s", "h")
         wait_for_window("Histogram data", program)
-        # The focus starts on the first check box: Tab to the centring box,
-        # uncheck it, Tab to the entry field.
-        key("Tab", "space", "Tab")
+        # The focus starts in the entry field: a bad entry first, then the
+        # message's Enter brings the focus back to the entry, its text selected,
+        # so typing replaces it. Shift+Tab to the centring box unchecks it.
+        type_text("0")
+        key("Return")
+        wait_for("the message", lambda: not visible_windows("Histogram data"), 10, program)
+        time.sleep(0.5)
+        key("Return")
+        wait_for_window("Histogram data", program)
         type_text("3")
+        key("shift+Tab", "space", "Tab")
         key("Return")
 
         wait_for_window("Open Data File", program)

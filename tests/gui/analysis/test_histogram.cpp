@@ -214,12 +214,12 @@ void HistogramTest::arrangementAndTabOrder()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Histogram data"));
 
-    // The focus starts on the first check box and goes through the boxes,
-    // the entry field and the buttons in this order.
+    // The focus starts in the entry field; Tab goes through the boxes, the
+    // entry field and the buttons in this order.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EntryText"));
     const QStringList order{"EntryBox", "CenterBox", "EntryText", "OkBtn", "EscBtn", "HelpBtn"};
-    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     QStringList visited;
-    QWidget *widget = QApplication::focusWidget();
+    QWidget *widget = Box(dialog, "EntryBox");
     for (int step = 0; step < order.size(); ++step) {
         visited << widget->objectName();
         widget = widget->nextInFocusChain();
@@ -324,6 +324,11 @@ void HistogramTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
     auto retype = [&](const QString &text) {
         return [&, text](HistogramDialog &dialog) {
             entriesSeen << Entry(dialog)->text();
+            // Typing goes to the entry, its old text selected to be typed over.
+            QLineEdit *entry = Entry(dialog);
+            if (dialog.focusWidget() != entry || entry->selectedText() != entry->text())
+                entriesSeen << QStringLiteral("(not focused and selected)");
+            Box(dialog, "CenterBox")->setFocus();
             Entry(dialog)->setText(text);
             Button(dialog, "OkBtn")->click();
         };
