@@ -315,8 +315,9 @@ void HelpViewer::fillLists()
 
 void HelpViewer::showTopics()
 {
+    // Always the contents, whatever topic was open before.
     m_tabs->setCurrentIndex(0);
-    if (m_current == 0 && !m_document.topics().isEmpty())
+    if (!m_document.topics().isEmpty())
         display(m_document.topics().first().context, true);
     m_contents->setFocus();
 }
@@ -397,8 +398,10 @@ void HelpViewer::followLink(const QUrl &url)
             showContext(context);
         return;
     }
-    if (!url.scheme().isEmpty())
-        Prompts::current().openUrl(url);
+    if (!url.scheme().isEmpty() && !Prompts::current().openUrl(url))
+        Prompts::current().message(
+            QStringLiteral("Cannot open \"%1\": no web browser could be started.")
+                .arg(url.toDisplayString()));
 }
 
 void HelpViewer::goBack()

@@ -74,7 +74,7 @@ public:
     QString errorString() const { return m_error; }
     const HelpDocument &document() const { return m_document; }
 
-    void showTopics();             // contents, with the first topic shown
+    void showTopics();             // contents, with the first topic shown, always
     bool showContext(int context); // false when the file has no such topic
     int currentContext() const { return m_current; }
     void present(); // shows, raises and activates the window

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -61,6 +62,7 @@ private slots:
     void fileDialogWithContextHasHelp();
 
     void viewerShowsTopicsByNumberIndexAndLinks();
+    void openingALinkFollowsTheOpenersAnswer();
     void missingHelpFileGivesMessage();
     void viewerAboveModalDialogLeavesWithEscape();
 };
@@ -308,6 +310,19 @@ void HelpTest::f1InWindowWithMenuIsLeftToItsHelpCommand()
     QTest::keyClick(memo, Qt::Key_F1);
     QCOMPARE(runs, 1);
     QVERIFY(help.requests.isEmpty());
+
+    // A menu closed with Esc leaves its title highlighted in the bar; F1 is
+    // still the window's command, not the topic of that menu.
+    QMenu *helpMenu = help1->menu() ? help1->menu() : qobject_cast<QMenu *>(help1->parent());
+    setMenuHelp(helpMenu, QString(), 4);
+    QTest::keyClick(&frame, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(helpMenu->isVisible());
+    QTest::keyClick(helpMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!helpMenu->isVisible());
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(runs, 2);
+    QVERIFY(help.requests.isEmpty());
 }
 
 void HelpTest::f1OnHighlightedMenuItemAsksForItsContext()
@@ -381,8 +396,16 @@ void HelpTest::viewerShowsTopicsByNumberIndexAndLinks()
     // A link to another topic, a link to the web, and back again.
     emit viewer.browser()->anchorClicked(QUrl(QStringLiteral("topic:68")));
     QCOMPARE(viewer.currentContext(), 68);
+    prompts.answerOpenUrl(true);
     emit viewer.browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
     QCOMPARE(prompts.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+    QVERIFY(prompts.texts().isEmpty());
+    // Without a browser the link says so.
+    prompts.answerOpenUrl(false);
+    emit viewer.browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
+    QCOMPARE(prompts.texts(),
+             QStringList{"Cannot open \"https://example.org/\": no web browser "
+                         "could be started."});
     QCOMPARE(viewer.currentContext(), 68);
     QPushButton *back = nullptr;
     for (QPushButton *button : viewer.findChildren<QPushButton *>()) {
@@ -392,7 +415,38 @@ void HelpTest::viewerShowsTopicsByNumberIndexAndLinks()
     QVERIFY(back && back->isEnabled());
     back->click();
     QCOMPARE(viewer.currentContext(), 6);
+    // The contents come back whatever topic is open.
+    viewer.showTopics();
+    QCOMPARE(viewer.currentContext(), 1);
     viewer.hide();
+}
+
+// The desktop's opener decides: its failure (no browser) is reported, its
+// success or a browser still running after a while counts as opened.
+void HelpTest::openingALinkFollowsTheOpenersAnswer()
+{
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    const QByteArray path = qgetenv("PATH");
+    const auto opener = [&](const QByteArray &script) {
+        QFile file(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\n" + script + "\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    qputenv("PATH", bin.path().toLocal8Bit());
+    DialogPrompts dialogs;
+    const QUrl page(QStringLiteral("https://example.org/"));
+    opener("exit 3");
+    QVERIFY(!dialogs.openUrl(page));
+    opener("exit 0");
+    QVERIFY(dialogs.openUrl(page));
+    opener("exec /bin/sleep 4"); // a browser in the foreground
+    QVERIFY(dialogs.openUrl(page));
+    QFile::remove(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(!dialogs.openUrl(page));
+    qputenv("PATH", path);
 }
 
 void HelpTest::missingHelpFileGivesMessage()
