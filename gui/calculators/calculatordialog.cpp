@@ -59,6 +59,8 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
     layout->setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
     // The dialog takes the size of its contents and cannot be resized.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the whole caption in the title bar.
+    layout->addStrut(CaptionWidth(design.caption));
 
     m_fields = new QFormLayout;
     m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -370,9 +371,32 @@ void HelpViewer::present()
         hide();
         setWindowModality(wanted);
     }
+    if (!m_placed) {
+        m_placed = true;
+        placeOnScreen();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::placeOnScreen()
+{
+    // Centred over the window in use, wholly on its screen, smaller when the
+    // screen is.
+    const QWidget *active = QApplication::activeWindow();
+    const QScreen *screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Room for the window frame, which is not known before the first showing.
+    const QSize frame(16, 48);
+    resize(size().boundedTo(area.size() - frame).expandedTo(minimumSizeHint()));
+    QRect placed(QPoint(), size() + frame);
+    placed.moveCenter(active ? active->frameGeometry().center() : area.center());
+    placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
+    move(placed.topLeft());
 }
 
 void HelpViewer::findInIndex(const QString &typed)

@@ -86,6 +86,7 @@ public:
 
 private:
     void fillLists();
+    void placeOnScreen();
     void display(int context, bool remember);
     void findInIndex(const QString &typed);
     void followLink(const QUrl &url);
@@ -98,6 +99,7 @@ private:
     QString m_fileName;
     QString m_error;
     int m_current = 0;
+    bool m_placed = false;
     QList<int> m_back;
     QList<int> m_forward;
 

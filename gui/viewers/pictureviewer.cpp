@@ -17,10 +17,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Border = 10;
-constexpr int ScrollSide = 455;
+constexpr int ScrollSide = 455; // the picture area's side at first
+constexpr int MinimumSide = 150;
 constexpr int ButtonGap = 7;
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption,
@@ -49,7 +52,12 @@ PictureViewer::PictureViewer(QWidget *parent)
     // white.
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setObjectName(QStringLiteral("PictureArea"));
-    m_scrollArea->setFixedSize(ScrollSide, ScrollSide);
+    // The area grows and shrinks with the window; the picture is scaled to
+    // the largest square that fits in it.
+    m_scrollArea->setMinimumSize(MinimumSide, MinimumSide);
+    m_scrollArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setBackgroundRole(QPalette::Light);
     m_scrollArea->viewport()->setBackgroundRole(QPalette::Light);
@@ -83,9 +91,9 @@ PictureViewer::PictureViewer(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(Border, Border, Border, Border);
     layout->setSpacing(472 - ScrollSide);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_scrollArea);
+    layout->addWidget(m_scrollArea, 1);
     layout->addLayout(buttons);
+    resize(2 * Border + 472 + 75, 2 * Border + ScrollSide);
 
     // Close first, so that Enter closes the viewer when it first appears.
     setTabOrder(m_closeButton, m_copyButton);
@@ -125,7 +133,31 @@ void PictureViewer::refreshPicture()
             if ((line[x] & 0xFFFFFF) == (white & 0xFFFFFF))
                 line[x] = background;
     }
-    m_pictureLabel->setPixmap(QPixmap::fromImage(shown));
+    m_shown = shown;
+    showScaledPicture();
+}
+
+void PictureViewer::showScaledPicture()
+{
+    if (m_shown.isNull())
+        return;
+    const QSize area = m_scrollArea->viewport()->size();
+    const int side = std::max(1, std::min(area.width(), area.height()));
+    // Scaled in device pixels, so that the picture is sharp on a screen that
+    // scales the program's windows.
+    const qreal ratio = devicePixelRatioF();
+    const int pixels = std::max(1, qRound(side * ratio));
+    QPixmap pixmap = QPixmap::fromImage(
+        m_shown.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    m_pictureLabel->setFixedSize(side, side);
+    m_pictureLabel->setPixmap(pixmap);
+}
+
+void PictureViewer::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    showScaledPicture();
 }
 
 void PictureViewer::copyPicture()
@@ -179,4 +211,5 @@ void PictureViewer::showEvent(QShowEvent *event)
         m_placed = true;
         CentreOverParent(this);
     }
+    showScaledPicture();
 }

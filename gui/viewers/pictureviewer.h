@@ -1,6 +1,7 @@
 #pragma once
 // PictureViewer, the graphics viewer: one 450 by 450 picture shown in a modal
-// window, with commands to copy it to the clipboard and to print it.
+// window, with commands to copy it to the clipboard and to print it. The
+// window can be resized; the picture is scaled to fit it.
 //
 // Callers clear the picture, draw on it through canvas() and then show the
 // viewer modally with exec(); the picture keeps its drawing between showings.
@@ -42,6 +43,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -50,6 +52,9 @@ private:
     QPushButton *m_printButton = nullptr;
     QScrollArea *m_scrollArea = nullptr;
     QLabel *m_pictureLabel = nullptr;
+    void showScaledPicture();
+
     QImage m_picture;
+    QImage m_shown; // the picture as shown, before scaling
     bool m_placed = false;
 };

@@ -397,7 +397,7 @@ void HistogramTest::runGoesFromDialogToPictureToReportToViewer()
     QVERIFY(!data.isEmpty());
     m_prompts.answerOpen(data);
     QWidget frame;
-    frame.setGeometry(80, 60, 1000, 700);
+    frame.setGeometry(10, 10, 780, 580); // inside the test screen
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
 

@@ -65,6 +65,7 @@ private slots:
     void pictureStaysBetweenShowings();
     void whiteOfThePictureLetsTheScrollBoxShowThrough();
     void opensCentredOverItsParentWithTheButtonsBesideThePicture();
+    void staysOnScreenAndScalesThePictureWithTheWindow();
 };
 
 void PictureViewerTest::clearImageMakesAWhitePictureOfTheViewerSize()
@@ -241,7 +242,7 @@ void PictureViewerTest::whiteOfThePictureLetsTheScrollBoxShowThrough()
 void PictureViewerTest::opensCentredOverItsParentWithTheButtonsBesideThePicture()
 {
     QWidget frame;
-    frame.setGeometry(60, 40, 1000, 700);
+    frame.setGeometry(10, 10, 780, 580); // inside the test screen
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     PictureViewer graph(&frame);
@@ -268,6 +269,41 @@ void PictureViewerTest::opensCentredOverItsParentWithTheButtonsBesideThePicture(
     QCOMPARE(print->text(), QStringLiteral("Print Image"));
     QCOMPARE(close->nextInFocusChain(), static_cast<QWidget *>(copy));
     QCOMPARE(copy->nextInFocusChain(), static_cast<QWidget *>(print));
+}
+
+void PictureViewerTest::staysOnScreenAndScalesThePictureWithTheWindow()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A parent hanging over the screen's lower right corner.
+    QWidget frame;
+    frame.setGeometry(screen.right() - 200, screen.bottom() - 150, 600, 500);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    PictureViewer graph(&frame);
+    graph.clearPicture();
+    QPainter(&graph.canvas()).fillRect(0, 0, 450, 450, Qt::black);
+    graph.refreshPicture();
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    QVERIFY2(screen.contains(graph.frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(graph.x())
+                            .arg(graph.y())
+                            .arg(graph.width())
+                            .arg(graph.height())));
+
+    // The picture fills the largest square of its area, larger or smaller.
+    auto *label = graph.findChild<QLabel *>(QStringLiteral("Picture"));
+    auto *area = graph.findChild<QScrollArea *>(QStringLiteral("PictureArea"));
+    for (const QSize size : {QSize(700, 560), QSize(360, 300)}) {
+        graph.resize(size);
+        QTRY_COMPARE(graph.size(), size);
+        const QSize room = area->viewport()->size();
+        QCOMPARE(label->size(), QSize(1, 1) * std::min(room.width(), room.height()));
+        const QImage shown = label->grab().toImage();
+        QCOMPARE(DarkArea(shown).size(), shown.size());
+    }
+    graph.hide();
 }
 
 QTEST_MAIN(PictureViewerTest)
