@@ -120,12 +120,12 @@ void PictureViewer::clearPicture()
     refreshPicture();
 }
 
-void PictureViewer::refreshPicture()
+QImage PictureViewer::asShown(const QImage &picture) const
 {
     // The picture is shown transparent: wherever it is white, the scrolling
     // area's colour shows through.
     const QRgb background = m_scrollArea->viewport()->palette().color(QPalette::Light).rgb();
-    QImage shown = canvas().convertToFormat(QImage::Format_RGB32);
+    QImage shown = picture.convertToFormat(QImage::Format_RGB32);
     const QRgb white = qRgb(255, 255, 255);
     for (int y = 0; y < shown.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(shown.scanLine(y));
@@ -133,7 +133,22 @@ void PictureViewer::refreshPicture()
             if ((line[x] & 0xFFFFFF) == (white & 0xFFFFFF))
                 line[x] = background;
     }
-    m_shown = shown;
+    return shown;
+}
+
+void PictureViewer::refreshPicture()
+{
+    m_drawing = nullptr;
+    m_shown = asShown(canvas());
+    showScaledPicture();
+}
+
+void PictureViewer::setDrawing(Drawing paint)
+{
+    canvas().fill(Qt::white);
+    paint(canvas());
+    refreshPicture();
+    m_drawing = std::move(paint);
     showScaledPicture();
 }
 
@@ -147,8 +162,20 @@ void PictureViewer::showScaledPicture()
     // scales the program's windows.
     const qreal ratio = devicePixelRatioF();
     const int pixels = std::max(1, qRound(side * ratio));
-    QPixmap pixmap = QPixmap::fromImage(
-        m_shown.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap pixmap;
+    // A drawing larger than the picture is drawn anew in device pixels
+    // (painters scale images up only); a smaller one is the picture scaled
+    // down.
+    if (m_drawing && pixels > ImageSize) {
+        QImage drawn(pixels, pixels, QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(qreal(pixels) / ImageSize);
+        drawn.fill(Qt::white);
+        m_drawing(drawn);
+        pixmap = QPixmap::fromImage(asShown(drawn));
+    } else {
+        pixmap = QPixmap::fromImage(
+            m_shown.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
     pixmap.setDevicePixelRatio(ratio);
     m_pictureLabel->setFixedSize(side, side);
     m_pictureLabel->setPixmap(pixmap);

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QImage>
 
+#include <functional>
+
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -31,6 +33,12 @@ public:
     void clearPicture();
     // Shows the picture's current contents on screen.
     void refreshPicture();
+    // The picture as a drawing: paint draws it on a cleared image whose
+    // logical size is ImageSize square. It is drawn on the picture at once and
+    // drawn again for the screen at every size the window takes, in device
+    // pixels, so that it stays sharp when scaled.
+    using Drawing = std::function<void(QImage &image)>;
+    void setDrawing(Drawing paint);
 
     // Puts the picture on the clipboard and says so.
     void copyPicture();
@@ -53,8 +61,10 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QLabel *m_pictureLabel = nullptr;
     void showScaledPicture();
+    QImage asShown(const QImage &picture) const;
 
     QImage m_picture;
     QImage m_shown; // the picture as shown, before scaling
+    Drawing m_drawing;
     bool m_placed = false;
 };

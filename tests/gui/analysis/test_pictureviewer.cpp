@@ -66,6 +66,7 @@ private slots:
     void whiteOfThePictureLetsTheScrollBoxShowThrough();
     void opensCentredOverItsParentWithTheButtonsBesideThePicture();
     void staysOnScreenAndScalesThePictureWithTheWindow();
+    void drawingIsDrawnAgainAtTheShownSize();
 };
 
 void PictureViewerTest::clearImageMakesAWhitePictureOfTheViewerSize()
@@ -304,6 +305,43 @@ void PictureViewerTest::staysOnScreenAndScalesThePictureWithTheWindow()
         QCOMPARE(DarkArea(shown).size(), shown.size());
     }
     graph.hide();
+}
+
+void PictureViewerTest::drawingIsDrawnAgainAtTheShownSize()
+{
+    PictureViewer graph;
+    QList<QSize> drawnAt;
+    graph.setDrawing([&](QImage &image) {
+        drawnAt << image.size();
+        QPainter painter(&image);
+        painter.fillRect(QRectF(100, 100, 10, 50), Qt::black);
+    });
+    // The picture itself holds the drawing at its own size.
+    QCOMPARE(drawnAt.value(0), QSize(450, 450));
+    QCOMPARE(graph.canvas().pixel(105, 120), qRgb(0, 0, 0));
+    QCOMPARE(graph.canvas().pixel(115, 120), qRgb(255, 255, 255));
+
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    graph.resize(1100, 1000);
+    auto *label = graph.findChild<QLabel *>(QStringLiteral("Picture"));
+    QTRY_VERIFY(label->width() > 800);
+    // Drawn anew in the screen's pixels for the size shown, not scaled up.
+    const QSize wanted = label->size() * graph.devicePixelRatio();
+    QTRY_COMPARE(drawnAt.last(), wanted);
+    const QImage shown = label->pixmap().toImage();
+    QCOMPARE(shown.size(), wanted);
+    const qreal k = wanted.width() / 450.0;
+    // The bar scaled by k, to a device pixel.
+    const QRect dark = DarkArea(shown);
+    const QRect expected = QRectF(100 * k, 100 * k, 10 * k, 50 * k).toRect();
+    QVERIFY2(expected.adjusted(-1, -1, 1, 1).contains(dark)
+                 && dark.adjusted(-1, -1, 1, 1).contains(expected),
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(dark.x())
+                            .arg(dark.y())
+                            .arg(dark.width())
+                            .arg(dark.height())));
 }
 
 QTEST_MAIN(PictureViewerTest)
