@@ -5,6 +5,7 @@
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "gui/viewers/windowplacement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -123,7 +125,18 @@ bool OutputViewer::viewFile(const QString &path)
     if (!loadFile())
         return false;
     m_hadFocus = false;
-    showMaximized();
+    if (!m_placed) {
+        // Most of the window it belongs to (of the screen without one),
+        // centred over it; later files keep the place the user gave it.
+        m_placed = true;
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        QSize room = owner ? owner->size() : QSize();
+        if (room.isEmpty() && screen())
+            room = screen()->availableGeometry().size();
+        resize((room * 0.85).expandedTo(QSize(DesignWidth, DesignHeight)));
+        CentreOverParent(this);
+    }
+    show();
     raise();
     activateWindow();
     repaint();

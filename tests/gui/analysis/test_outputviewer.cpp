@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -68,6 +69,7 @@ private slots:
     void init();
     void missingFileShowsNothing();
     void captionIsThePathAsOnDisk();
+    void opensCentredInsideTheWindowItBelongsTo();
     void contentIsShownAsTheFileHoldsIt_data();
     void contentIsShownAsTheFileHoldsIt();
     void longLinesScrollInsteadOfWrapping();
@@ -108,9 +110,26 @@ void OutputViewerTest::captionIsThePathAsOnDisk()
     OutputViewer view;
     view.viewFile(path);
     QVERIFY(view.isVisible());
-    QVERIFY(view.isMaximized());
+    QVERIFY(!view.isMaximized());
+    QVERIFY(view.screen()->availableGeometry().contains(view.frameGeometry()));
     QCOMPARE(view.windowTitle(), path);
     QVERIFY(view.windowTitle().endsWith(QStringLiteral("Data ÄÖ/Survey.OUT")));
+}
+
+void OutputViewerTest::opensCentredInsideTheWindowItBelongsTo()
+{
+    QWidget frame;
+    frame.setGeometry(20, 20, 700, 520);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QString path = WriteFile(m_dir.filePath(QStringLiteral("inside.OUT")), "x\n");
+    OutputViewer view(&frame);
+    QVERIFY(view.viewFile(path));
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(frame.frameGeometry().contains(view.frameGeometry()));
+    QVERIFY((view.frameGeometry().center() - frame.frameGeometry().center()).manhattanLength()
+            <= 4);
+    QVERIFY(view.width() > frame.width() / 2);
 }
 
 void OutputViewerTest::contentIsShownAsTheFileHoldsIt_data()
