@@ -57,5 +57,5 @@ int CaptionWidth(const QString &caption)
     // The caption's text in the application font, with room for the window
     // menu icon and the three title bar buttons.
     const QFontMetrics metrics(QGuiApplication::font());
-    return metrics.horizontalAdvance(caption) + 6 * metrics.height();
+    return metrics.horizontalAdvance(caption) + 8 * metrics.height();
 }
