@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -31,24 +32,34 @@ void CentreOverParent(QWidget *window)
         return;
     const QRect screen = ScreenArea(area);
     QRect frame = window->frameGeometry();
-    if (!screen.isEmpty()) {
-        // A window larger than the screen is made to fit, where it can be
-        // resized at all; the frame's decoration keeps its size.
-        const QSize decoration = frame.size() - window->size();
-        const QSize room = screen.size() - decoration;
-        const QSize wanted = window->size().boundedTo(room).expandedTo(window->minimumSize());
-        if (wanted != window->size()) {
-            window->resize(wanted);
-            frame.setSize(wanted + decoration);
-        }
-    }
     frame.moveCenter(area.center());
-    if (!screen.isEmpty()) {
-        frame.moveLeft(
-            std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width() + 1)));
-        frame.moveTop(
-            std::max(screen.top(), std::min(frame.top(), screen.bottom() - frame.height() + 1)));
+    if (screen.isEmpty()) {
+        window->move(frame.topLeft());
+        return;
     }
+
+    // The frame's decoration, or room for a usual title bar and border while
+    // the window is not framed yet.
+    QSize decoration = frame.size() - window->size();
+    if (decoration.isNull() && window->isWindow()) {
+        const int border = 4;
+        const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        decoration = QSize(2 * border, std::max(title, 24) + 2 * border);
+    }
+    // A window larger than the screen is made to fit, as far as it can be
+    // resized, and then moved in from the screen's edges.
+    const QSize wanted
+        = window->size().boundedTo(screen.size() - decoration).expandedTo(window->minimumSize());
+    if (wanted != window->size()) {
+        window->resize(wanted);
+        frame = QRect(QPoint(), wanted);
+        frame.moveCenter(area.center());
+    }
+    const QSize outer = wanted + decoration;
+    frame.moveLeft(
+        std::max(screen.left(), std::min(frame.left(), screen.right() - outer.width() + 1)));
+    frame.moveTop(
+        std::max(screen.top(), std::min(frame.top(), screen.bottom() - outer.height() + 1)));
     window->move(frame.topLeft());
 }
 

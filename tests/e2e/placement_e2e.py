@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Where the windows appear on a 1920x1080 screen: each calculator dialog, the
-histogram dialog, the graphics viewer and the output viewer open wholly inside
-the main window's rectangle, and the graphics viewer grows when resized.
+"""Where the windows appear: each calculator dialog, the histogram dialog, the
+graphics viewer and the output viewer open wholly on the screen and, at the
+scale factor 1, wholly inside the main window's rectangle (at 2 the main
+window may be smaller than a dialog); the graphics viewer grows when resized.
 
     placement_e2e.py MERVAN MERVAN_BATCH
 """
@@ -32,8 +33,14 @@ def geometry(window):
 
 
 def check_inside(frame, window, what):
+    sw, sh = (int(v) for v in run(["xdotool", "getdisplaygeometry"]).stdout.split())
     fx, fy, fw, fh = geometry(frame)
     x, y, w, h = geometry(window)
+    if not (0 <= x and 0 <= y and x + w <= sw and y + h <= sh):
+        raise Failure("%s at %d,%d %dx%d is not wholly on the %dx%d screen" % (what, x, y, w, h, sw, sh))
+    if float(os.environ.get("QT_SCALE_FACTOR", "1")) != 1:
+        print("ok: %s opens on the screen (%d,%d %dx%d)" % (what, x, y, w, h))
+        return x, y, w, h
     if not (fx <= x and fy <= y and x + w <= fx + fw and y + h <= fy + fh):
         raise Failure("%s at %d,%d %dx%d is not inside the main window at %d,%d %dx%d"
                       % (what, x, y, w, h, fx, fy, fw, fh))
@@ -74,9 +81,9 @@ def main():
 
         graph = wait_for_window("Graphics viewer", program)
         _, _, width, height = check_inside(frame, graph, "the graphics viewer")
-        run(["xdotool", "windowsize", graph, str(width + 300), str(height + 200)])
+        run(["xdotool", "windowsize", graph, str(width + 150), str(height + 100)])
         grown = wait_for("the graphics viewer to grow",
-                         lambda: (lambda g: g if g[2] > width + 200 and g[3] > height + 100 else None)(
+                         lambda: (lambda g: g if g[2] > width + 100 and g[3] > height + 50 else None)(
                              geometry(graph)), 10, program)
         print("ok: the graphics viewer grows from %dx%d to %dx%d" % (width, height, grown[2], grown[3]))
         focus(graph)
