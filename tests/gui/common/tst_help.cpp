@@ -426,26 +426,19 @@ void HelpTest::viewerShowsTopicsByNumberIndexAndLinks()
 void HelpTest::openingALinkFollowsTheOpenersAnswer()
 {
     QTemporaryDir bin;
-    QVERIFY(bin.isValid());
     const QByteArray path = qgetenv("PATH");
-    const auto opener = [&](const QByteArray &script) {
-        QFile file(bin.filePath(QStringLiteral("xdg-open")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("#!/bin/sh\n" + script + "\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    };
     qputenv("PATH", bin.path().toLocal8Bit());
-    DialogPrompts dialogs;
-    const QUrl page(QStringLiteral("https://example.org/"));
-    opener("exit 3");
-    QVERIFY(!dialogs.openUrl(page));
-    opener("exit 0");
-    QVERIFY(dialogs.openUrl(page));
-    opener("exec /bin/sleep 4"); // a browser in the foreground
-    QVERIFY(dialogs.openUrl(page));
-    QFile::remove(bin.filePath(QStringLiteral("xdg-open")));
-    QVERIFY(!dialogs.openUrl(page));
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    for (const auto &[script, opened] :
+         {std::pair{"exit 3", false}, {"exit 0", true}, {"exec /bin/sleep 4", true}, {"", false}}) {
+        QVERIFY(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opener.write(QByteArray("#!/bin/sh\n") + script);
+        opener.close();
+        // The last case has no opener at all.
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner
+                              | (*script ? QFile::ExeOwner : QFile::Permissions()));
+        QCOMPARE(DialogPrompts().openUrl(QUrl(QStringLiteral("https://example.org/"))), opened);
+    }
     qputenv("PATH", path);
 }
 
