@@ -8,7 +8,8 @@ PACKAGES="cmake ninja-build g++ pkg-config git
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
 qt6-svg-dev libqt6svg6
 libgtest-dev libboost-dev clang-format
-fonts-liberation2 xvfb xauth xdotool xclip openbox poppler-utils locales"
+fonts-liberation2 xvfb xauth xdotool xclip openbox poppler-utils locales
+dpkg-dev desktop-file-utils appstream man-db"
 
 missing=""
 for p in $PACKAGES; do

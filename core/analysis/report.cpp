@@ -21,9 +21,9 @@
 
 namespace {
 
-const char *const LineEnd = "\r\n";
-// The plus-minus sign in the report's 8-bit character set.
-const char PlusMinus = '\xB1';
+const char *const LineEnd = "\n";
+// The plus-minus sign, U+00B1 in UTF-8.
+const char *const PlusMinus = "\xC2\xB1";
 
 // Above this many values in a class, one asterisk stands for several values,
 // so that no histogram line grows longer than this.

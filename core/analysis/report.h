@@ -1,7 +1,7 @@
 #pragma once
 // The analysis report: a fixed-column text file beside the data file, named
-// after it with the extension ".OUT". Lines end with CR LF; the plus-minus
-// sign is the single byte 0xB1.
+// after it with the extension ".OUT", in UTF-8 with LF line ends (the
+// plus-minus sign is U+00B1, the two bytes C2 B1).
 
 #include "core/analysis/analysisstate.h"
 

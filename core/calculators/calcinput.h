@@ -23,6 +23,9 @@ struct CalcOutcome
     long double value = 0.0L;
     std::string report;
     std::string shownLine; // the data line, as the read errors left it
+    // The fields accepted, in the dialog's order; a refused request stops at
+    // the first bad field, so this is also the index of the field in error.
+    int fieldsAccepted = 0;
 };
 
 CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText,

@@ -45,6 +45,7 @@ bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, lon
         outcome.messages.push_back(rangeMessage);
         return false;
     }
+    ++outcome.fieldsAccepted;
     return true;
 }
 
@@ -67,6 +68,7 @@ bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::in
         outcome.messages.push_back("The degrees of freedom must be between 1 and 200.");
         return false;
     }
+    ++outcome.fieldsAccepted;
     return true;
 }
 

@@ -86,10 +86,9 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
 void ShowPicture(const AnalysisState &analysis, QWidget *window)
 {
     PictureViewer viewer(window);
-    viewer.clearPicture();
-    QImage &canvas = viewer.canvas();
-    PaintHistogramPicture(canvas, LayoutHistogram(analysis, canvas.width(), canvas.height()));
-    viewer.refreshPicture();
+    const PictureLayout layout
+        = LayoutHistogram(analysis, PictureViewer::ImageSize, PictureViewer::ImageSize);
+    viewer.setDrawing([layout](QImage &image) { PaintHistogramPicture(image, layout); });
     viewer.exec();
 }
 

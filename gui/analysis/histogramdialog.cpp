@@ -165,4 +165,8 @@ void HistogramDialog::showEvent(QShowEvent *event)
         m_placed = true;
         CentreOverParent(this);
     }
+    // Typing goes to the entry field, on the first showing and when a
+    // refused entry brings the dialog back, its text selected for retyping.
+    m_entry->setFocus();
+    m_entry->selectAll();
 }

@@ -59,6 +59,8 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
     layout->setContentsMargins(BorderWidth, BorderWidth, BorderWidth, BorderWidth);
     // The dialog takes the size of its contents and cannot be resized.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the whole caption in the title bar.
+    layout->addStrut(CaptionWidth(design.caption));
 
     m_fields = new QFormLayout;
     m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -134,12 +136,10 @@ QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &l
     }
 
     // Fields first, in the order added, then OK, Cancel and Help.
-    if (m_lastField)
-        setTabOrder(m_lastField, edit);
-    else
-        m_firstField = edit;
+    if (!m_fieldEdits.isEmpty())
+        setTabOrder(m_fieldEdits.last(), edit);
     setTabOrder(edit, m_okButton);
-    m_lastField = edit;
+    m_fieldEdits.append(edit);
     return edit;
 }
 
@@ -148,12 +148,18 @@ void CalculatorDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Centred over the window it belongs to on its first showing, with
     // typing starting in the first field; after Retry it comes back where
-    // the user left it, with the focus where it was.
+    // the user left it, with the focus where it was. After a refused entry
+    // the field in error has the focus, its text selected for retyping.
     if (!m_placed) {
         m_placed = true;
         CentreOverParent(this);
-        if (m_firstField)
-            m_firstField->setFocus();
+        if (!m_fieldEdits.isEmpty())
+            m_fieldEdits.first()->setFocus();
+    }
+    if (m_fieldInError) {
+        m_fieldInError->setFocus();
+        m_fieldInError->selectAll();
+        m_fieldInError = nullptr;
     }
 }
 
@@ -179,8 +185,10 @@ void CalculatorDialog::run()
         // marks left out and its CR breaks as line breaks.
         for (const std::string &text : outcome.messages)
             Prompts::current().message(CoreMessageText(text));
-        if (!outcome.accepted)
+        if (!outcome.accepted) {
+            m_fieldInError = m_fieldEdits.value(outcome.fieldsAccepted, nullptr);
             continue;
+        }
 
         const QString report = FromCore(outcome.report);
         switch (results.showReport(m_design.resultCaption, report)) {

@@ -13,6 +13,7 @@
 // A calculator adds only its fields, its design and its request function.
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
 #include "core/calculators/calcinput.h"
@@ -67,7 +68,7 @@ private:
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_helpButton = nullptr;
-    QWidget *m_firstField = nullptr;
-    QWidget *m_lastField = nullptr;
+    QList<QLineEdit *> m_fieldEdits; // in the dialog's order
+    QLineEdit *m_fieldInError = nullptr;
     bool m_placed = false;
 };

@@ -1,11 +1,13 @@
 #include "gui/common/clipboard.h"
 
+#include "gui/common/text.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 
 void CopyTextToClipboard(const QString &text)
 {
-    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    QGuiApplication::clipboard()->setText(WithLineFeeds(text), QClipboard::Clipboard);
 }
 
 void CopyImageToClipboard(const QImage &image)

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 
+// Text goes with LF line ends, whatever ends its lines here.
 void CopyTextToClipboard(const QString &text);
 void CopyImageToClipboard(const QImage &image);
 QString ClipboardText();

@@ -77,27 +77,22 @@ protected:
         if (!widget)
             return false;
 
-        // A highlighted menu item: the menu has the keyboard. Claiming the
-        // shortcut-override keeps the window's own F1 command from running, so
-        // the key press itself arrives here.
+        // A highlighted item of an open menu: the menu has the keyboard.
+        // Claiming the shortcut-override keeps the window's own F1 command
+        // from running, so the key press itself arrives here. A menu bar
+        // title left highlighted after Esc closed its menu is not a choice
+        // being made: F1 there is the window's own command.
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        auto *bar = qobject_cast<QMenuBar *>(widget);
-        if (menu || (bar && bar->activeAction())) {
+        if (menu) {
             if (event->type() == QEvent::ShortcutOverride) {
                 event->accept();
                 return true;
             }
-            QAction *action = nullptr;
-            if (menu)
-                action = menu->activeAction() ? menu->activeAction() : menu->menuAction();
-            else
-                action = bar->activeAction();
+            QAction *action = menu->activeAction() ? menu->activeAction() : menu->menuAction();
             const QPointer<QWidget> window = QApplication::activeWindow();
-            if (menu) {
-                // Close the open menus so the help window can take the keyboard.
-                while (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
-                    open->close();
-            }
+            // Close the open menus so the help window can take the keyboard.
+            while (auto *open = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+                open->close();
             AskForAction(action, window ? window->focusWidget() : nullptr);
             return true;
         }

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -315,8 +316,9 @@ void HelpViewer::fillLists()
 
 void HelpViewer::showTopics()
 {
+    // Always the contents, whatever topic was open before.
     m_tabs->setCurrentIndex(0);
-    if (m_current == 0 && !m_document.topics().isEmpty())
+    if (!m_document.topics().isEmpty())
         display(m_document.topics().first().context, true);
     m_contents->setFocus();
 }
@@ -369,9 +371,32 @@ void HelpViewer::present()
         hide();
         setWindowModality(wanted);
     }
+    if (!m_placed) {
+        m_placed = true;
+        placeOnScreen();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpViewer::placeOnScreen()
+{
+    // Centred over the window in use, wholly on its screen, smaller when the
+    // screen is.
+    const QWidget *active = QApplication::activeWindow();
+    const QScreen *screen = active ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // Room for the window frame, which is not known before the first showing.
+    const QSize frame(16, 48);
+    resize(size().boundedTo(area.size() - frame).expandedTo(minimumSizeHint()));
+    QRect placed(QPoint(), size() + frame);
+    placed.moveCenter(active ? active->frameGeometry().center() : area.center());
+    placed.moveLeft(std::clamp(placed.left(), area.left(), area.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), area.top(), area.bottom() - placed.height() + 1));
+    move(placed.topLeft());
 }
 
 void HelpViewer::findInIndex(const QString &typed)
@@ -397,8 +422,10 @@ void HelpViewer::followLink(const QUrl &url)
             showContext(context);
         return;
     }
-    if (!url.scheme().isEmpty())
-        Prompts::current().openUrl(url);
+    if (!url.scheme().isEmpty() && !Prompts::current().openUrl(url))
+        Prompts::current().message(
+            QStringLiteral("Cannot open \"%1\": no web browser could be started.")
+                .arg(url.toDisplayString()));
 }
 
 void HelpViewer::goBack()

@@ -74,7 +74,7 @@ public:
     QString errorString() const { return m_error; }
     const HelpDocument &document() const { return m_document; }
 
-    void showTopics();             // contents, with the first topic shown
+    void showTopics();             // contents, with the first topic shown, always
     bool showContext(int context); // false when the file has no such topic
     int currentContext() const { return m_current; }
     void present(); // shows, raises and activates the window
@@ -86,6 +86,7 @@ public:
 
 private:
     void fillLists();
+    void placeOnScreen();
     void display(int context, bool remember);
     void findInIndex(const QString &typed);
     void followLink(const QUrl &url);
@@ -98,6 +99,7 @@ private:
     QString m_fileName;
     QString m_error;
     int m_current = 0;
+    bool m_placed = false;
     QList<int> m_back;
     QList<int> m_forward;
 

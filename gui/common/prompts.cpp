@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <utility>
 
 namespace {
@@ -187,6 +189,28 @@ bool DialogPrompts::chooseFont(QWidget *parent, QFont &font)
 
 bool DialogPrompts::openUrl(const QUrl &url)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt reports success once xdg-open has started, even when it then finds
+    // no browser. Its exit status tells; a browser it starts in the
+    // foreground keeps it running, which counts as opened.
+    if (!url.isLocalFile()) {
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty())
+            return false;
+        auto *process = new QProcess(qApp);
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        process->start(opener, {url.toString(QUrl::FullyEncoded)});
+        if (!process->waitForStarted()) {
+            delete process;
+            return false;
+        }
+        constexpr int AnswerMs = 3000;
+        if (process->waitForFinished(AnswerMs))
+            return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        return true;
+    }
+#endif
     return QDesktopServices::openUrl(url);
 }
 

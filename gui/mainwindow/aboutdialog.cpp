@@ -1,5 +1,7 @@
 #include "gui/mainwindow/aboutdialog.h"
 
+#include "gui/viewers/windowplacement.h"
+
 #include "gui/common/fonts.h"
 #include "gui/common/pictures.h"
 #include "gui/common/prompts.h"
@@ -138,14 +140,11 @@ bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 
 void AboutDialog::showEvent(QShowEvent *event)
 {
-    // Centred on the screen the first time this instance shows.
+    // Centred over the main window (the screen without one) the first time
+    // this instance shows, wholly on screen.
     if (!m_placed) {
         m_placed = true;
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.left() + (area.width() - width()) / 2,
-                 area.top() + (area.height() - height()) / 2);
-        }
+        CentreOverParent(this);
     }
     m_okButton->setFocus();
     QDialog::showEvent(event);

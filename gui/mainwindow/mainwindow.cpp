@@ -155,7 +155,7 @@ void MainWindow::createActions()
                   QString(), 8, &MainWindow::runChiSquaredCalculator);
     m_chiSquaredAction->setIcon(Pictures::ChiSquared());
     m_chiSquaredAction->setToolTip(
-        QStringLiteral("Computer critical value for chi\u00B2 distribution"));
+        QStringLiteral("Compute critical value for chi\u00B2 distribution"));
     m_tAction = command(QStringLiteral("actionT"), QStringLiteral("&t distribution"), QString(), 9,
                         &MainWindow::runTCalculator);
     m_tAction->setIcon(Pictures::StudentT());

@@ -5,6 +5,7 @@
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "gui/viewers/windowplacement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,17 +31,6 @@ constexpr int DesignHeight = 300;
 constexpr int PanelHeight = 27;
 constexpr int ButtonGap = 10;
 constexpr int LeftMargin = 10; // blanks in front of every printed line
-
-// Only the letters A to Z are lowered; every other character stays as it is.
-QString LowerAsciiLetters(const QString &text)
-{
-    QString result = text;
-    for (QChar &c : result) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    }
-    return result;
-}
 
 // The lines of a text file as an editor control sees them: CR LF, LF and CR
 // each end a line, and a line end at the very end opens no further line.
@@ -134,7 +125,18 @@ bool OutputViewer::viewFile(const QString &path)
     if (!loadFile())
         return false;
     m_hadFocus = false;
-    showMaximized();
+    if (!m_placed) {
+        // Most of the window it belongs to (of the screen without one),
+        // centred over it; later files keep the place the user gave it.
+        m_placed = true;
+        const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+        QSize room = owner ? owner->size() : QSize();
+        if (room.isEmpty() && screen())
+            room = screen()->availableGeometry().size();
+        resize((room * 0.85).expandedTo(QSize(DesignWidth, DesignHeight)));
+        CentreOverParent(this);
+    }
+    show();
     raise();
     activateWindow();
     repaint();
@@ -159,7 +161,7 @@ bool OutputViewer::loadFile()
     }
     m_lines = SplitLines(DecodeText(bytes));
     m_text->setPlainText(m_lines.join(QLatin1Char('\n')));
-    setWindowTitle(LowerAsciiLetters(m_fileName));
+    setWindowTitle(m_fileName);
     return true;
 }
 

@@ -46,4 +46,5 @@ private:
     QStringList m_lines;     // the file's lines as shown
     bool m_printing = false; // the print command is running
     bool m_hadFocus = false; // the viewer had the focus since it was shown
+    bool m_placed = false;
 };

@@ -17,10 +17,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Border = 10;
-constexpr int ScrollSide = 455;
+constexpr int ScrollSide = 455; // the picture area's side at first
+constexpr int MinimumSide = 150;
 constexpr int ButtonGap = 7;
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &caption,
@@ -49,7 +52,12 @@ PictureViewer::PictureViewer(QWidget *parent)
     // white.
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setObjectName(QStringLiteral("PictureArea"));
-    m_scrollArea->setFixedSize(ScrollSide, ScrollSide);
+    // The area grows and shrinks with the window; the picture is scaled to
+    // the largest square that fits in it.
+    m_scrollArea->setMinimumSize(MinimumSide, MinimumSide);
+    m_scrollArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setBackgroundRole(QPalette::Light);
     m_scrollArea->viewport()->setBackgroundRole(QPalette::Light);
@@ -83,9 +91,9 @@ PictureViewer::PictureViewer(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(Border, Border, Border, Border);
     layout->setSpacing(472 - ScrollSide);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_scrollArea);
+    layout->addWidget(m_scrollArea, 1);
     layout->addLayout(buttons);
+    resize(2 * Border + 472 + 75, 2 * Border + ScrollSide);
 
     // Close first, so that Enter closes the viewer when it first appears.
     setTabOrder(m_closeButton, m_copyButton);
@@ -112,12 +120,12 @@ void PictureViewer::clearPicture()
     refreshPicture();
 }
 
-void PictureViewer::refreshPicture()
+QImage PictureViewer::asShown(const QImage &picture) const
 {
     // The picture is shown transparent: wherever it is white, the scrolling
     // area's colour shows through.
     const QRgb background = m_scrollArea->viewport()->palette().color(QPalette::Light).rgb();
-    QImage shown = canvas().convertToFormat(QImage::Format_RGB32);
+    QImage shown = picture.convertToFormat(QImage::Format_RGB32);
     const QRgb white = qRgb(255, 255, 255);
     for (int y = 0; y < shown.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(shown.scanLine(y));
@@ -125,7 +133,58 @@ void PictureViewer::refreshPicture()
             if ((line[x] & 0xFFFFFF) == (white & 0xFFFFFF))
                 line[x] = background;
     }
-    m_pictureLabel->setPixmap(QPixmap::fromImage(shown));
+    return shown;
+}
+
+void PictureViewer::refreshPicture()
+{
+    m_drawing = nullptr;
+    m_shown = asShown(canvas());
+    showScaledPicture();
+}
+
+void PictureViewer::setDrawing(Drawing paint)
+{
+    canvas().fill(Qt::white);
+    paint(canvas());
+    refreshPicture();
+    m_drawing = std::move(paint);
+    showScaledPicture();
+}
+
+void PictureViewer::showScaledPicture()
+{
+    if (m_shown.isNull())
+        return;
+    const QSize area = m_scrollArea->viewport()->size();
+    const int side = std::max(1, std::min(area.width(), area.height()));
+    // Scaled in device pixels, so that the picture is sharp on a screen that
+    // scales the program's windows.
+    const qreal ratio = devicePixelRatioF();
+    const int pixels = std::max(1, qRound(side * ratio));
+    QPixmap pixmap;
+    // A drawing larger than the picture is drawn anew in device pixels
+    // (painters scale images up only); a smaller one is the picture scaled
+    // down.
+    if (m_drawing && pixels > ImageSize) {
+        QImage drawn(pixels, pixels, QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(qreal(pixels) / ImageSize);
+        drawn.fill(Qt::white);
+        m_drawing(drawn);
+        pixmap = QPixmap::fromImage(asShown(drawn));
+    } else {
+        pixmap = QPixmap::fromImage(
+            m_shown.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    m_pictureLabel->setFixedSize(side, side);
+    m_pictureLabel->setPixmap(pixmap);
+}
+
+void PictureViewer::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    showScaledPicture();
 }
 
 void PictureViewer::copyPicture()
@@ -182,4 +241,5 @@ void PictureViewer::showEvent(QShowEvent *event)
         m_placed = true;
         CentreOverParent(this);
     }
+    showScaledPicture();
 }

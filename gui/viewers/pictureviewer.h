@@ -1,6 +1,7 @@
 #pragma once
 // PictureViewer, the graphics viewer: one 450 by 450 picture shown in a modal
-// window, with commands to copy it to the clipboard and to print it.
+// window, with commands to copy it to the clipboard and to print it. The
+// window can be resized; the picture is scaled to fit it.
 //
 // Callers clear the picture, draw on it through canvas() and then show the
 // viewer modally with exec(); the picture keeps its drawing between showings.
@@ -9,6 +10,8 @@
 
 #include <QDialog>
 #include <QImage>
+
+#include <functional>
 
 class QLabel;
 class QPrinter;
@@ -30,6 +33,12 @@ public:
     void clearPicture();
     // Shows the picture's current contents on screen.
     void refreshPicture();
+    // The picture as a drawing: paint draws it on a cleared image whose
+    // logical size is ImageSize square. It is drawn on the picture at once and
+    // drawn again for the screen at every size the window takes, in device
+    // pixels, so that it stays sharp when scaled.
+    using Drawing = std::function<void(QImage &image)>;
+    void setDrawing(Drawing paint);
 
     // Puts the picture on the clipboard and says so.
     void copyPicture();
@@ -42,6 +51,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -50,6 +60,11 @@ private:
     QPushButton *m_printButton = nullptr;
     QScrollArea *m_scrollArea = nullptr;
     QLabel *m_pictureLabel = nullptr;
+    void showScaledPicture();
+    QImage asShown(const QImage &picture) const;
+
     QImage m_picture;
+    QImage m_shown; // the picture as shown, before scaling
+    Drawing m_drawing;
     bool m_placed = false;
 };

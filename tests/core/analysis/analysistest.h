@@ -73,12 +73,12 @@ protected:
     fs::path folder;
 };
 
-// The report split at its CR LF line ends.
+// The report split at its LF line ends.
 inline std::vector<std::string> ReportLines(const std::string &text)
 {
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(text.substr(start, end - start));
     if (start < text.size())
         lines.push_back(text.substr(start));

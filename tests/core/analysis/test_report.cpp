@@ -46,6 +46,23 @@ TEST_F(ReportTest, ExampleReportByteForByte)
     EXPECT_EQ(reportOf(read(data + "example.dat"), 3), expected);
 }
 
+// Reports are UTF-8 text with LF line ends: the plus-minus sign is the two
+// bytes C2 B1 and no line ends in CR.
+TEST_F(ReportTest, ReportIsUtf8WithLineFeeds)
+{
+    const std::string text = reportOf("1 2 3 4", 3);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    std::size_t signs = 0;
+    for (std::size_t at = 0; (at = text.find('\xB1', at)) != std::string::npos; ++at) {
+        ASSERT_GT(at, 0u);
+        EXPECT_EQ(text[at - 1], '\xC2') << at;
+        ++signs;
+    }
+    EXPECT_EQ(signs, 2u);
+}
+
 TEST_F(ReportTest, ReportNames)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -67,10 +84,10 @@ TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
     EXPECT_EQ(lines[8], "                    Minimum data = 1");
     EXPECT_EQ(lines[10], "                           Range = 3");
     EXPECT_EQ(lines[12],
-              "                    Arithmetic mean = 2 \xB1"
+              "                    Arithmetic mean = 2 \u00B1"
               "1.3"); // 2.5 to even
     EXPECT_EQ(lines[13],
-              "                    Standard Error in the mean \xB1"
+              "                    Standard Error in the mean \u00B1"
               "0.6");
     EXPECT_EQ(lines[14], "                    Summation of Residuals Squared = 5.00");
     EXPECT_EQ(lines[16], "                             Median = 2");
@@ -86,7 +103,7 @@ TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
 TEST_F(ReportTest, ManyDecimalsLeaveTheHistogramHeadingUnindented)
 {
     const std::string text = reportOf("0.0000000000001 0.0000000000003", 1);
-    EXPECT_NE(text.find("\r\n---------\r\nHistogram\r\n---------\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\n---------\nHistogram\n---------\n"), std::string::npos);
 }
 
 TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
@@ -110,11 +127,11 @@ TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
         const std::string text = reportOf(values, 4, 0, true);
         for (const char *bad : {"nan", "inf", "NAN", "INF"})
             EXPECT_EQ(text.find(bad), std::string::npos) << text;
-        EXPECT_NE(text.find("Arithmetic mean = 3.25 \xB1"
+        EXPECT_NE(text.find("Arithmetic mean = 3.25 \u00B1"
                             "0.000"),
                   std::string::npos)
             << text;
-        EXPECT_NE(text.find("      0.00000\r\n"), std::string::npos);
+        EXPECT_NE(text.find("      0.00000\n"), std::string::npos);
     }
 }
 
@@ -133,7 +150,7 @@ TEST_F(ReportTest, LargeClassesAreScaledNotWrapped)
     // Up to 255 values keep one asterisk each and no note.
     const std::string text = reportOf(join(std::vector<std::string>(255, "4")), 1);
     EXPECT_EQ(text.find("(one * for"), std::string::npos);
-    EXPECT_NE(text.find("|" + std::string(255, '*') + "\r\n"), std::string::npos);
+    EXPECT_NE(text.find("|" + std::string(255, '*') + "\n"), std::string::npos);
 }
 
 TEST_F(ReportTest, ReportNeverReplacesItsDataFile)

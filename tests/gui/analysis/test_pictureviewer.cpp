@@ -65,6 +65,7 @@ private slots:
     void pictureStaysBetweenShowings();
     void whiteOfThePictureLetsTheScrollBoxShowThrough();
     void opensCentredOverItsParentWithTheButtonsBesideThePicture();
+    void staysOnScreenAndScalesItsDrawing();
 };
 
 void PictureViewerTest::clearImageMakesAWhitePictureOfTheViewerSize()
@@ -245,7 +246,7 @@ void PictureViewerTest::whiteOfThePictureLetsTheScrollBoxShowThrough()
 void PictureViewerTest::opensCentredOverItsParentWithTheButtonsBesideThePicture()
 {
     QWidget frame;
-    frame.setGeometry(60, 40, 1000, 700);
+    frame.setGeometry(10, 10, 780, 580); // inside the test screen
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     PictureViewer graph(&frame);
@@ -272,6 +273,43 @@ void PictureViewerTest::opensCentredOverItsParentWithTheButtonsBesideThePicture(
     QCOMPARE(print->text(), QStringLiteral("Print Image"));
     QCOMPARE(close->nextInFocusChain(), static_cast<QWidget *>(copy));
     QCOMPARE(copy->nextInFocusChain(), static_cast<QWidget *>(print));
+}
+
+// The viewer stays on screen, and the picture fills the largest square of
+// its area at any size, drawn anew in device pixels when shown larger.
+void PictureViewerTest::staysOnScreenAndScalesItsDrawing()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget frame; // hanging over the screen's lower right corner
+    frame.setGeometry(screen.right() - 200, screen.bottom() - 150, 600, 500);
+    frame.show();
+    PictureViewer graph(&frame);
+    QList<QSize> drawnAt;
+    graph.setDrawing([&](QImage &image) {
+        drawnAt << image.size();
+        QPainter(&image).fillRect(QRectF(100, 100, 10, 50), Qt::black);
+    });
+    QCOMPARE(drawnAt, QList<QSize>{QSize(450, 450)});
+    QCOMPARE(graph.canvas().pixel(105, 120), qRgb(0, 0, 0));
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    QVERIFY(screen.contains(graph.frameGeometry()));
+
+    auto *label = graph.findChild<QLabel *>(QStringLiteral("Picture"));
+    auto *area = graph.findChild<QScrollArea *>(QStringLiteral("PictureArea"));
+    for (const QSize size : {QSize(360, 300), QSize(1100, 1000)}) {
+        graph.resize(size);
+        QTRY_COMPARE(graph.size(), size);
+        const QSize room = area->viewport()->size();
+        QCOMPARE(label->size(), QSize(1, 1) * std::min(room.width(), room.height()));
+        const QImage shown = label->pixmap().toImage();
+        const qreal k = shown.width() / 450.0;
+        const QRect dark = DarkArea(shown);
+        const QRect expected = QRectF(100 * k, 100 * k, 10 * k, 50 * k).toRect();
+        QVERIFY(expected.adjusted(-1, -1, 1, 1).contains(dark)
+                && dark.adjusted(-1, -1, 1, 1).contains(expected));
+    }
+    QCOMPARE(drawnAt.last(), label->size() * graph.devicePixelRatio());
 }
 
 QTEST_MAIN(PictureViewerTest)

@@ -131,6 +131,12 @@ void CalcDesignTest::design()
                QStringLiteral("caption \"%1\"").arg(dialog->windowTitle()));
         Expect(helpContext(dialog) == expected.dialogContext,
                QStringLiteral("dialog help context %1").arg(helpContext(dialog)));
+        // The title bar has room for the whole caption.
+        const int captionText = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+        Expect(dialog->width() > captionText + 100,
+               QStringLiteral("%1 pixels wide for a caption of %2")
+                   .arg(dialog->width())
+                   .arg(captionText));
 
         QStringList expectedOrder;
         for (const FieldDesign &field : expected.fields) {

@@ -251,6 +251,12 @@ void CalcLoopTest::validationMessages()
     QFETCH(Calc, calc);
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, messages);
+    // Fields are checked in order; the row names the one refused.
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+    const int inError = tag.contains(QLatin1String(" v1 ")) ? 1
+        : tag.contains(QLatin1String(" v2 "))               ? 2
+        : tag.contains(QLatin1String(" v "))                ? 1
+                                                            : 0;
 
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
@@ -265,6 +271,13 @@ void CalcLoopTest::validationMessages()
         Expect(FieldTexts(dialog, Info(calc).fields) == inputs,
                QStringLiteral("typed text changed: %1")
                    .arg(FieldTexts(dialog, Info(calc).fields).join('|')));
+        // The field in error has the focus, its text selected for retyping.
+        auto *edit = qobject_cast<QLineEdit *>(dialog->focusWidget());
+        Expect(edit && edit->objectName() == Info(calc).fields.value(inError)
+                   && edit->selectedText() == edit->text(),
+               QStringLiteral("focus on %1 instead of field %2")
+                   .arg(dialog->focusWidget() ? dialog->focusWidget()->objectName() : "nothing")
+                   .arg(inError));
         Press(dialog, "CancelBtn");
     });
 
@@ -333,8 +346,8 @@ void CalcLoopTest::correctedInputIsAccepted()
     QCOMPARE(prompts.texts(), QStringList{"The degrees of freedom must be between 1 and 200."});
 }
 
-// Clipboard places the report as the request made it, CR LF line ends
-// kept, no banner and no final line break; no message follows.
+// Clipboard places the report as the request made it, with LF line ends,
+// no banner and no final line break; no message follows.
 void CalcLoopTest::clipboardPlacesTheReport()
 {
     QFETCH(Calc, calc);
@@ -348,7 +361,8 @@ void CalcLoopTest::clipboardPlacesTheReport()
 
     QCOMPARE(ExecuteRequest(calc), 0);
     VERIFY_SCRIPT_RAN_CLEAN(script);
-    QCOMPARE(ClipboardText(), accepted.report);
+    QCOMPARE(ClipboardText(), WithLineFeeds(accepted.report));
+    QVERIFY(!ClipboardText().contains(QLatin1Char('\r')));
     QVERIFY(prompts.texts().isEmpty());
     QCOMPARE(prompts.printDialogs, 0);
 }

@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -61,6 +62,7 @@ private slots:
     void fileDialogWithContextHasHelp();
 
     void viewerShowsTopicsByNumberIndexAndLinks();
+    void openingALinkFollowsTheOpenersAnswer();
     void missingHelpFileGivesMessage();
     void viewerAboveModalDialogLeavesWithEscape();
 };
@@ -308,6 +310,19 @@ void HelpTest::f1InWindowWithMenuIsLeftToItsHelpCommand()
     QTest::keyClick(memo, Qt::Key_F1);
     QCOMPARE(runs, 1);
     QVERIFY(help.requests.isEmpty());
+
+    // A menu closed with Esc leaves its title highlighted in the bar; F1 is
+    // still the window's command, not the topic of that menu.
+    QMenu *helpMenu = help1->menu() ? help1->menu() : qobject_cast<QMenu *>(help1->parent());
+    setMenuHelp(helpMenu, QString(), 4);
+    QTest::keyClick(&frame, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(helpMenu->isVisible());
+    QTest::keyClick(helpMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!helpMenu->isVisible());
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(runs, 2);
+    QVERIFY(help.requests.isEmpty());
 }
 
 void HelpTest::f1OnHighlightedMenuItemAsksForItsContext()
@@ -381,8 +396,16 @@ void HelpTest::viewerShowsTopicsByNumberIndexAndLinks()
     // A link to another topic, a link to the web, and back again.
     emit viewer.browser()->anchorClicked(QUrl(QStringLiteral("topic:68")));
     QCOMPARE(viewer.currentContext(), 68);
+    prompts.answerOpenUrl(true);
     emit viewer.browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
     QCOMPARE(prompts.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+    QVERIFY(prompts.texts().isEmpty());
+    // Without a browser the link says so.
+    prompts.answerOpenUrl(false);
+    emit viewer.browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
+    QCOMPARE(prompts.texts(),
+             QStringList{"Cannot open \"https://example.org/\": no web browser "
+                         "could be started."});
     QCOMPARE(viewer.currentContext(), 68);
     QPushButton *back = nullptr;
     for (QPushButton *button : viewer.findChildren<QPushButton *>()) {
@@ -392,7 +415,31 @@ void HelpTest::viewerShowsTopicsByNumberIndexAndLinks()
     QVERIFY(back && back->isEnabled());
     back->click();
     QCOMPARE(viewer.currentContext(), 6);
+    // The contents come back whatever topic is open.
+    viewer.showTopics();
+    QCOMPARE(viewer.currentContext(), 1);
     viewer.hide();
+}
+
+// The desktop's opener decides: its failure (no browser) is reported, its
+// success or a browser still running after a while counts as opened.
+void HelpTest::openingALinkFollowsTheOpenersAnswer()
+{
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    for (const auto &[script, opened] :
+         {std::pair{"exit 3", false}, {"exit 0", true}, {"exec /bin/sleep 4", true}, {"", false}}) {
+        QVERIFY(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opener.write(QByteArray("#!/bin/sh\n") + script);
+        opener.close();
+        // The last case has no opener at all.
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner
+                              | (*script ? QFile::ExeOwner : QFile::Permissions()));
+        QCOMPARE(DialogPrompts().openUrl(QUrl(QStringLiteral("https://example.org/"))), opened);
+    }
+    qputenv("PATH", path);
 }
 
 void HelpTest::missingHelpFileGivesMessage()

@@ -235,7 +235,7 @@ void TestMainWindow::toolBar()
         {nullptr, nullptr},
         {"actionHistogram", "Histogram data"},
         {"actionNormal", "Compute critical value for probable error"},
-        {"actionChiSquared", "Computer critical value for chi\u00B2 distribution"},
+        {"actionChiSquared", "Compute critical value for chi\u00B2 distribution"},
         {"actionT", "Compute critical value for t distribution"},
         {"actionF", "Compute critical value for F distribution"},
         {nullptr, nullptr},
