@@ -12,7 +12,7 @@
 namespace {
 
 const char *const Usage = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]"
-                          " [--picture FILE.png] DATAFILE";
+                          " [--decimal-comma] [--picture FILE.png] DATAFILE";
 
 // The run ended with status after the message.
 HistogramRun End(HistogramRun &run, int status, const std::string &message)
@@ -58,6 +58,8 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             problem = value(picture);
         else if (arg == "--no-center")
             center = false;
+        else if (arg == "--decimal-comma")
+            analysis.DecimalComma = true;
         else if (arg.size() > 1 && arg[0] == '-')
             problem = "unknown option " + arg;
         else if (dataFile)
@@ -99,6 +101,11 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     }
     const bool analysed = AnalyseDataFile(analysis, *dataFile, error);
     run.messages = analysis.ReadErrors;
+    if (analysis.CommaDecimalsSeen) {
+        run.messages.push_back("mervan-batch histogram: \"" + *dataFile
+                               + "\" has commas between digits and no decimal point;"
+                                 " give --decimal-comma to read them as decimal signs");
+    }
     if (!analysed)
         return End(run, 1, error);
 

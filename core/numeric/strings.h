@@ -55,6 +55,14 @@ ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set, std::string
 ReadResult<double> ReadReal(std::string &line, CharSet set);
 ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set);
 
+// An entry field that holds one number, blanks around it aside; for a real,
+// a comma between two digits is the decimal sign ("0,05" is 0.05). A field
+// that is not a number, or has anything after its number, is refused with a
+// message that shows the field as typed and a caret under the first
+// character that is not part of the number.
+ReadResult<double> ReadRealField(const std::string &text);
+ReadResult<std::int32_t> ReadIntegerField(const std::string &text);
+
 // The message about token, which is not a number of kind ('R' a real, 'I' an
 // integer): the kind expected, then shownLine with a caret under the token,
 // or "No line read in file" when shownLine is empty. A line whose caret

@@ -216,7 +216,8 @@ void HistogramTest::arrangementAndTabOrder()
 
     // The focus starts on the first check box and goes through the boxes,
     // the entry field and the buttons in this order.
-    const QStringList order{"EntryBox", "CenterBox", "EntryText", "OkBtn", "EscBtn", "HelpBtn"};
+    const QStringList order{"EntryBox", "CenterBox", "DecimalCommaBox", "EntryText",
+                            "OkBtn",    "EscBtn",    "HelpBtn"};
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     QStringList visited;
     QWidget *widget = QApplication::focusWidget();
@@ -278,7 +279,8 @@ void HistogramTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
     QTest::newRow("20 intervals") << true << "20" << QStringList{} << true;
     QTest::newRow("1 interval") << true << "1" << QStringList{} << true;
     QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{"*", IntervalsMissing} << false;
-    QTest::newRow("words after the number") << true << "5 abc" << QStringList{} << true;
+    QTest::newRow("words after the number")
+        << true << "5 abc" << QStringList{"*", IntervalsMissing} << false;
     QTest::newRow("no width typed") << false << "" << QStringList{WidthMissing} << false;
     QTest::newRow("width not a number")
         << false << "wide" << QStringList{"*", WidthMissing} << false;
