@@ -469,3 +469,44 @@ TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)
 }
 
 } // namespace
+
+namespace {
+
+// Data sets of R written as people write them; n, mean and standard
+// deviation as R gives them for the values read.
+TEST_F(ReadingTest, RealFilesWithWordsCommasAndAByteOrderMark)
+{
+    struct Case
+    {
+        const char *file;
+        bool decimalComma;
+        std::size_t n, skipped;
+        double mean, sd;
+        bool commasSeen;
+    };
+    const Case cases[] = {
+        {"airquality-ozone.txt", false, 116, 37, 42.12931, 32.98788, false},
+        {"faithful-header.txt", false, 544, 2, 37.19242, 35.08541, false},
+        {"faithful-eruptions-comma.txt", true, 272, 0, 3.48778, 1.14137, false},
+        // Without the option every comma separates two numbers, as before.
+        {"faithful-eruptions-comma.txt", false, 533, 0, 171.39775, 296.63774, true},
+        {"faithful-waiting-bom.txt", false, 272, 0, 70.89706, 13.59497, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.file) + (c.decimalComma ? " with decimal commas" : ""));
+        AnalysisState state;
+        state.DecimalComma = c.decimalComma;
+        std::string error;
+        ASSERT_TRUE(ReadDataFile(state, std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file, error))
+            << error;
+        ASSERT_TRUE(ComputeStatistics(state, error)) << error;
+        EXPECT_EQ(state.ValueCount, c.n);
+        EXPECT_EQ(state.SkippedTokens, c.skipped);
+        EXPECT_EQ(state.ReadErrors.size(), c.skipped > 0 ? 1u : 0u);
+        EXPECT_NEAR(state.Mean, c.mean, 5e-6);
+        EXPECT_NEAR(state.StdDev, c.sd, 5e-6);
+        EXPECT_EQ(state.CommaDecimalsSeen, c.commasSeen);
+    }
+}
+
+} // namespace
