@@ -93,7 +93,8 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     for (QPushButton *button : {m_okButton, m_cancelButton, m_helpButton})
         button->setFixedSize(75, 25);
 
-    // The three check boxes above the entry field with its label; the buttons
+    // Two check boxes above the entry field with its label, the decimal comma
+    // box below it; the buttons
     // in a column on the right. Only one of the two labels shows at a time,
     // in the same place.
     auto *layout = new QGridLayout(this);
@@ -103,18 +104,18 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     layout->setHorizontalSpacing(12);
     layout->addWidget(m_intervalsBox, 0, 0, 1, 2);
     layout->addWidget(m_centreBox, 1, 0, 1, 2);
-    layout->addWidget(m_decimalCommaBox, 2, 0, 1, 2);
-    layout->addWidget(m_intervalsLabel, 3, 0);
-    layout->addWidget(m_widthLabel, 3, 0);
-    layout->addWidget(m_entry, 3, 1, Qt::AlignLeft);
+    layout->addWidget(m_intervalsLabel, 2, 0);
+    layout->addWidget(m_widthLabel, 2, 0);
+    layout->addWidget(m_entry, 2, 1, Qt::AlignLeft);
+    layout->addWidget(m_decimalCommaBox, 3, 0, 1, 2);
     layout->addWidget(buttons, 0, 2, 4, 1, Qt::AlignTop);
     layout->setColumnMinimumWidth(1, 41);
     layout->setColumnStretch(3, 1);
 
     setTabOrder(m_intervalsBox, m_centreBox);
-    setTabOrder(m_centreBox, m_decimalCommaBox);
-    setTabOrder(m_decimalCommaBox, m_entry);
-    setTabOrder(m_entry, m_okButton);
+    setTabOrder(m_centreBox, m_entry);
+    setTabOrder(m_entry, m_decimalCommaBox);
+    setTabOrder(m_decimalCommaBox, m_okButton);
     setTabOrder(m_okButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_helpButton);
 

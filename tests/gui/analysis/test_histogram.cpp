@@ -216,7 +216,7 @@ void HistogramTest::arrangementAndTabOrder()
 
     // The focus starts on the first check box and goes through the boxes,
     // the entry field and the buttons in this order.
-    const QStringList order{"EntryBox", "CenterBox", "DecimalCommaBox", "EntryText",
+    const QStringList order{"EntryBox", "CenterBox", "EntryText", "DecimalCommaBox",
                             "OkBtn",    "EscBtn",    "HelpBtn"};
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
     QStringList visited;
