@@ -70,10 +70,6 @@ struct AnalysisState
     std::size_t SkippedTokens = 0;
     // The message about the tokens left out (one for the file), or none.
     std::vector<std::string> ReadErrors;
-    // The line that a read error shows: set beforehand to the last line read
-    // from an earlier file (empty when none was), left by the reader at the
-    // last line of this one, as its read errors left it.
-    std::string ShownLine;
 };
 
 // Empties the file name and sets every count, flag and real to 0 and every

@@ -77,9 +77,8 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         return Refuse(run, "this build cannot write pictures (--picture)");
 
     // The entry is read and checked exactly as the histogram dialog does.
-    run.messages = intervals
-        ? ReadIntervalEntry(*intervals, analysis.ClassCount, analysis.ShownLine)
-        : ReadWidthEntry(*width, analysis.ClassWidth, analysis.ShownLine);
+    run.messages = intervals ? ReadIntervalEntry(*intervals, analysis.ClassCount)
+                             : ReadWidthEntry(*width, analysis.ClassWidth);
     if (!run.messages.empty()) {
         run.status = 2;
         return run;

@@ -78,8 +78,7 @@ std::vector<std::string> ReadEntry(const std::string &text, const char *refusal,
 
 } // namespace
 
-std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count,
-                                           std::string & /*shownLine*/)
+std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count)
 {
     std::vector<std::string> messages
         = ReadEntry(text, "Please enter the number of class intervals.", [&](std::string &line) {
@@ -92,8 +91,7 @@ std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t
     return messages;
 }
 
-std::vector<std::string> ReadWidthEntry(const std::string &text, double &width,
-                                        std::string & /*shownLine*/)
+std::vector<std::string> ReadWidthEntry(const std::string &text, double &width)
 {
     std::vector<std::string> messages
         = ReadEntry(text, "Please enter the size of class width.", [&](std::string &line) {

@@ -48,8 +48,8 @@ bool NextToken(std::string &line, CharSet set, std::string &token);
 
 // Each call consumes one token of line and the delimiter after it. A token
 // that is not a number gives 0 and the message of ReadErrorMessage, which
-// shows shownLine: the last line read from a data file (empty when none was),
-// which the message may shorten. Without shownLine no line was read.
+// shows shownLine (empty: no line), which the message may shorten. Without
+// shownLine no line is shown.
 ReadResult<double> ReadReal(std::string &line, CharSet set, std::string &shownLine);
 ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set, std::string &shownLine);
 ReadResult<double> ReadReal(std::string &line, CharSet set);

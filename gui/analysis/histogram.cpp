@@ -39,14 +39,15 @@ void Show(const std::string &text)
     Prompts::current().message(DecodeText(QByteArray::fromStdString(text)));
 }
 
-// Checks the dialog's entry and stores it with the centring choice in the
-// analysis state; shows the problems found and returns false.
+// Checks the dialog's entry and stores it with the centring and decimal
+// comma choices in the analysis state; shows the problems found and returns
+// false.
 bool AcceptEntry(const HistogramDialog &dialog, AnalysisState &analysis)
 {
     const std::string text = ToCore(dialog.entryText());
     const std::vector<std::string> problems = dialog.intervalsEntered()
-        ? ReadIntervalEntry(text, analysis.ClassCount, analysis.ShownLine)
-        : ReadWidthEntry(text, analysis.ClassWidth, analysis.ShownLine);
+        ? ReadIntervalEntry(text, analysis.ClassCount)
+        : ReadWidthEntry(text, analysis.ClassWidth);
     for (const std::string &problem : problems)
         Prompts::current().message(CoreMessageText(problem));
     if (!problems.empty())

@@ -301,13 +301,12 @@ TEST_F(ClassesTest, EntryChecks)
         SCOPED_TRACE(c.text);
         std::vector<std::string> messages;
         double value = 0;
-        std::string shownLine;
         if (c.intervals) {
             std::int32_t count = 0;
-            messages = ReadIntervalEntry(c.text, count, shownLine);
+            messages = ReadIntervalEntry(c.text, count);
             value = count;
         } else {
-            messages = ReadWidthEntry(c.text, value, shownLine);
+            messages = ReadWidthEntry(c.text, value);
         }
         const std::string message = messages.empty() ? "" : messages.back();
         EXPECT_EQ(message, c.message);
