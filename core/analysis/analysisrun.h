@@ -7,12 +7,12 @@
 
 // In its order: ReadDataFile, SortData, ComputeStatistics, FindMedian,
 // FindMode, ComputeResiduals, BuildClasses, ComputeOrdinates. CenterData,
-// ClassCount or ClassWidth and ShownLine must be set beforehand. On failure
+// ClassCount or ClassWidth (and DecimalComma) must be set beforehand. On failure
 // returns false with a message for the user in error (a file that cannot be
 // opened, is not text or holds no numbers; a class width that cannot be
-// used); the picture and the report must then not be made. Bad tokens in the
-// file leave their messages in ReadErrors, to be shown before error, and do
-// not stop the analysis.
+// used); the picture and the report must then not be made. Tokens that are
+// not numbers leave one message in ReadErrors, to be shown before error, and
+// do not stop the analysis.
 // classesRefused, when given, tells whether the failure came from the classes
 // (the entered width or count does not suit the data) rather than the file.
 bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,

@@ -61,13 +61,15 @@ struct AnalysisState
     // prints with this many.
     std::uint8_t MaxDecimals = 0;
 
-    // The read-error messages of the file's tokens that are not numbers, in
-    // file order, for the user to see one by one.
+    // Set before reading: a comma between two digits is a decimal sign.
+    bool DecimalComma = false;
+    // Found by reading without DecimalComma: the file has commas between
+    // digits and no decimal point at all, so they may be decimal signs.
+    bool CommaDecimalsSeen = false;
+    // The tokens of the file that are not numbers, left out of the values.
+    std::size_t SkippedTokens = 0;
+    // The message about the tokens left out (one for the file), or none.
     std::vector<std::string> ReadErrors;
-    // The line that a read error shows: set beforehand to the last line read
-    // from an earlier file (empty when none was), left by the reader at the
-    // last line of this one, as its read errors left it.
-    std::string ShownLine;
 };
 
 // Empties the file name and sets every count, flag and real to 0 and every

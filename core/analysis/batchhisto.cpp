@@ -12,7 +12,7 @@
 namespace {
 
 const char *const Usage = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]"
-                          " [--picture FILE.png] DATAFILE";
+                          " [--decimal-comma] [--picture FILE.png] DATAFILE";
 
 // The run ended with status after the message.
 HistogramRun End(HistogramRun &run, int status, const std::string &message)
@@ -58,6 +58,8 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             problem = value(picture);
         else if (arg == "--no-center")
             center = false;
+        else if (arg == "--decimal-comma")
+            analysis.DecimalComma = true;
         else if (arg.size() > 1 && arg[0] == '-')
             problem = "unknown option " + arg;
         else if (dataFile)
@@ -75,9 +77,8 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         return Refuse(run, "this build cannot write pictures (--picture)");
 
     // The entry is read and checked exactly as the histogram dialog does.
-    run.messages = intervals
-        ? ReadIntervalEntry(*intervals, analysis.ClassCount, analysis.ShownLine)
-        : ReadWidthEntry(*width, analysis.ClassWidth, analysis.ShownLine);
+    run.messages = intervals ? ReadIntervalEntry(*intervals, analysis.ClassCount)
+                             : ReadWidthEntry(*width, analysis.ClassWidth);
     if (!run.messages.empty()) {
         run.status = 2;
         return run;
@@ -99,6 +100,11 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     }
     const bool analysed = AnalyseDataFile(analysis, *dataFile, error);
     run.messages = analysis.ReadErrors;
+    if (analysis.CommaDecimalsSeen) {
+        run.messages.push_back("mervan-batch histogram: \"" + *dataFile
+                               + "\" has commas between digits and no decimal point;"
+                                 " give --decimal-comma to read them as decimal signs");
+    }
     if (!analysed)
         return End(run, 1, error);
 

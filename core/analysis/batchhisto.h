@@ -20,7 +20,7 @@ struct HistogramRun
 };
 
 // mervan-batch histogram (--intervals K | --width W) [--no-center]
-//                        [--picture FILE.png] DATAFILE
+//                        [--decimal-comma] [--picture FILE.png] DATAFILE
 // The same analysis and report file as the windowed run. writePicture makes
 // the --picture file; without one, --picture is refused.
 HistogramRun RunHistogram(const std::vector<std::string> &args,

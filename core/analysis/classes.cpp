@@ -78,12 +78,11 @@ std::vector<std::string> ReadEntry(const std::string &text, const char *refusal,
 
 } // namespace
 
-std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count,
-                                           std::string &shownLine)
+std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count)
 {
     std::vector<std::string> messages
         = ReadEntry(text, "Please enter the number of class intervals.", [&](std::string &line) {
-              const ReadResult<std::int32_t> read = ReadInteger(line, Delimiters, shownLine);
+              const ReadResult<std::int32_t> read = ReadIntegerField(line);
               count = read.value;
               return read;
           });
@@ -92,12 +91,11 @@ std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t
     return messages;
 }
 
-std::vector<std::string> ReadWidthEntry(const std::string &text, double &width,
-                                        std::string &shownLine)
+std::vector<std::string> ReadWidthEntry(const std::string &text, double &width)
 {
     std::vector<std::string> messages
         = ReadEntry(text, "Please enter the size of class width.", [&](std::string &line) {
-              const ReadResult<double> read = ReadReal(line, Delimiters, shownLine);
+              const ReadResult<double> read = ReadRealField(line);
               width = read.value;
               return read;
           });

@@ -14,16 +14,14 @@ constexpr std::int32_t MaxClassCount = 999;
 constexpr std::int32_t MinIntervalEntry = 1;
 constexpr std::int32_t MaxIntervalEntry = 20;
 
-// Reads the typed number of intervals as the first token of text. Returns
+// Reads the typed number of intervals, the one number of text. Returns
 // nothing when it is a whole number from 1 to 20, otherwise the messages to
-// show in order: the read error of a number that cannot be read (showing
-// shownLine, see ReadReal), then the refusal.
-std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count,
-                                           std::string &shownLine);
+// show in order: the read error of a field that is not one number (see
+// ReadIntegerField), then the refusal.
+std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count);
 
 // The same for a typed class width; a width must be greater than 0.
-std::vector<std::string> ReadWidthEntry(const std::string &text, double &width,
-                                        std::string &shownLine);
+std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 
 // Computes Range, completes ClassCount or ClassWidth (whichever was not
 // entered), and fills ClassBounds and ClassCounts, plain or centred on the

@@ -180,6 +180,12 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     out += "Number of data elements: ";
     Integer(out, n, 0);
     End(out);
+    if (s.SkippedTokens > 0) {
+        Blanks(out, 20);
+        out += "Tokens left out (not numbers): ";
+        Integer(out, s.SkippedTokens, 0);
+        End(out);
+    }
     End(out);
 
     const double minimum = n > 0 ? v.front() : 0.0;

@@ -40,6 +40,8 @@ unsigned char Byte(char c)
     return static_cast<unsigned char>(c);
 }
 
+bool IsDigit(char c);
+
 // Reads the tokens of one data file and appends them to the state.
 class DataReader
 {
@@ -49,9 +51,9 @@ public:
         , m_delimiter(DelimiterTable())
     { }
 
-    void readLine(std::string_view line);
-    // Leaves ShownLine at the last line read, as if every line had been
-    // handed to it in turn.
+    // lineNumber counts the file's lines from 1, blank ones included.
+    void readLine(std::string_view line, std::size_t lineNumber);
+    // Counts the values and puts the message about the tokens left out.
     void finish();
 
 private:
@@ -66,22 +68,37 @@ private:
     // The end of the token that begins at k.
     std::size_t tokenEnd(std::string_view line, std::size_t k) const
     {
-        while (k < line.size() && !isDelimiter(line[k]))
+        while (k < line.size() && (!isDelimiter(line[k]) || isDecimalComma(line, k)))
             ++k;
         return k;
     }
+    bool isDecimalComma(std::string_view line, std::size_t k) const
+    {
+        return m_state.DecimalComma && line[k] == ',' && k > 0 && k + 1 < line.size()
+            && IsDigit(line[k - 1]) && IsDigit(line[k + 1]);
+    }
+    void noteCommas(std::string_view line);
     std::string_view pieceAt(std::string_view line, std::size_t start) const;
-    void reportBadToken(std::string_view line, std::string_view token);
+    void leaveOut(std::string_view line, std::size_t lineNumber, std::size_t tokenStart,
+                  std::size_t tokenLength);
 
     AnalysisState &m_state;
     std::array<bool, 256> m_delimiter;
-    std::string m_lastLine;
-    bool m_lastLineShown = false;
-    // Where the piece of the current line that ShownLine holds begins;
-    // npos while the line has had no error.
-    std::size_t m_shownPiece = std::string_view::npos;
+    // Where the piece of the current line that a message shows begins.
     std::size_t m_pieceStart = 0;
+    // The first few tokens left out, as the message shows them.
+    std::string m_leftOut;
+    bool m_sawPoint = false;
+    bool m_sawDigitComma = false;
 };
+
+// How many of the tokens left out the message shows.
+constexpr std::size_t ShownLeftOut = 5;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The piece of line that begins at start: as many whole tokens as fit in
 // ShownLineLength characters, or the one token that begins there when it
@@ -109,20 +126,36 @@ std::string_view DataReader::pieceAt(std::string_view line, std::size_t start) c
     return line.substr(start, end - start);
 }
 
-void DataReader::reportBadToken(std::string_view line, std::string_view token)
+void DataReader::noteCommas(std::string_view line)
 {
-    // The first error of a line (or of a piece of a long line) puts it into
-    // ShownLine; a second error on it searches what the first one left.
-    if (m_shownPiece != m_pieceStart) {
-        m_state.ShownLine = std::string(pieceAt(line, m_pieceStart));
-        m_shownPiece = m_pieceStart;
+    if (!m_sawPoint && line.find('.') != std::string_view::npos)
+        m_sawPoint = true;
+    for (std::size_t k = line.find(','); !m_sawDigitComma && k != std::string_view::npos;
+         k = line.find(',', k + 1)) {
+        m_sawDigitComma
+            = k > 0 && k + 1 < line.size() && IsDigit(line[k - 1]) && IsDigit(line[k + 1]);
     }
-    m_state.ReadErrors.push_back(ReadErrorMessage('R', std::string(token), m_state.ShownLine));
 }
 
-void DataReader::readLine(std::string_view line)
+void DataReader::leaveOut(std::string_view line, std::size_t lineNumber, std::size_t tokenStart,
+                          std::size_t tokenLength)
 {
-    m_shownPiece = std::string_view::npos;
+    if (m_state.SkippedTokens++ >= ShownLeftOut)
+        return;
+    const std::string_view piece = pieceAt(line, m_pieceStart);
+    m_leftOut += "Line " + std::to_string(lineNumber) + ": \"";
+    m_leftOut += line.substr(tokenStart, tokenLength);
+    m_leftOut += "\"\r";
+    m_leftOut += piece;
+    m_leftOut += '\r';
+    m_leftOut += std::string(tokenStart - m_pieceStart, ' ');
+    m_leftOut += "^\r";
+}
+
+void DataReader::readLine(std::string_view line, std::size_t lineNumber)
+{
+    if (!m_state.DecimalComma && !(m_sawPoint && m_sawDigitComma))
+        noteCommas(line);
     m_pieceStart = 0;
     std::size_t k = 0;
     while (true) {
@@ -133,33 +166,46 @@ void DataReader::readLine(std::string_view line)
         k = tokenEnd(line, k);
         if (k - m_pieceStart > ShownLineLength)
             m_pieceStart = tokenStart;
-        const std::string_view token = line.substr(tokenStart, k - tokenStart);
-
-        const std::int64_t decimals = TokenDecimals(token);
-        if (decimals > m_state.MaxDecimals)
-            m_state.MaxDecimals = static_cast<std::uint8_t>(decimals & 0xFF);
+        std::string_view token = line.substr(tokenStart, k - tokenStart);
+        std::string withPoint;
+        if (m_state.DecimalComma && token.find(',') != std::string_view::npos) {
+            withPoint.assign(token);
+            std::replace(withPoint.begin(), withPoint.end(), ',', '.');
+            token = withPoint;
+        }
 
         double x = 0.0;
         if (!TokenValue(token, x)) {
-            x = 0.0;
-            reportBadToken(line, token);
+            leaveOut(line, lineNumber, tokenStart, k - tokenStart);
+            continue;
         }
+        const std::int64_t decimals = TokenDecimals(token);
+        if (decimals > m_state.MaxDecimals)
+            m_state.MaxDecimals = static_cast<std::uint8_t>(decimals & 0xFF);
         m_state.DataValues.push_back(x);
         // Both sums are kept as doubles after every addition.
         m_state.Sum = static_cast<double>(static_cast<long double>(m_state.Sum) + x);
         m_state.SumOfSquares = static_cast<double>(static_cast<long double>(m_state.SumOfSquares)
                                                    + static_cast<long double>(x) * x);
     }
-    m_lastLineShown = m_shownPiece != std::string_view::npos;
-    if (!m_lastLineShown)
-        m_lastLine.assign(pieceAt(line, m_pieceStart));
 }
 
 void DataReader::finish()
 {
     m_state.ValueCount = m_state.DataValues.size();
-    if (!m_lastLineShown && !m_lastLine.empty())
-        m_state.ShownLine = m_lastLine;
+    m_state.CommaDecimalsSeen = !m_state.DecimalComma && m_sawDigitComma && !m_sawPoint;
+    const std::size_t skipped = m_state.SkippedTokens;
+    if (skipped > 0) {
+        std::string text = "\x03" + std::to_string(skipped)
+            + (skipped == 1 ? " token that is not a number was"
+                            : " tokens that are not numbers were")
+            + " left out of \"" + m_state.DataFileName + "\"";
+        text += skipped > ShownLeftOut ? "; the first " + std::to_string(ShownLeftOut) + ":\r\r"
+                                       : ":\r\r";
+        text += m_leftOut;
+        text.pop_back();
+        m_state.ReadErrors.push_back(text);
+    }
 }
 
 // The index of the first CR or LF of data from i on, or size.
@@ -236,6 +282,8 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     state.SumOfSquares = 0.0;
     state.MaxDecimals = 0;
     state.ReadErrors.clear();
+    state.SkippedTokens = 0;
+    state.CommaDecimalsSeen = false;
 
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -247,6 +295,9 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     std::vector<char> block(ReadBlockSize);
     // A line that runs on past the end of a block.
     std::string pending;
+    std::size_t lineNumber = 1;
+    bool afterCR = false;
+    bool firstBlock = true;
     bool inLine = false;
     bool failed = false;
     while (true) {
@@ -268,36 +319,46 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             break;
         }
         std::size_t i = 0;
+        // A UTF-8 byte order mark before the first line is no token.
+        if (firstBlock && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+            i = 3;
+        firstBlock = false;
         if (inLine) {
             const std::size_t j = LineEnd(data, i, size);
             pending.append(data + i, j - i);
             i = j;
             if (j == size)
                 continue;
-            reader.readLine(pending);
+            reader.readLine(pending, lineNumber);
             pending.clear();
             inLine = false;
         }
         while (true) {
             // Blank lines, line ends and leading white space (every character
             // up to code 32) are passed over before each line.
-            while (i < size && Byte(data[i]) <= 32)
-                ++i;
+            // Line ends count lines: CR LF, CR or LF each end one.
+            for (; i < size && Byte(data[i]) <= 32; ++i) {
+                if (data[i] == '\r' || (data[i] == '\n' && !afterCR))
+                    ++lineNumber;
+                afterCR = data[i] == '\r';
+            }
             if (i == size)
                 break;
             const std::size_t j = LineEnd(data, i, size);
             if (j == size) {
                 pending.assign(data + i, j - i);
+                afterCR = false;
                 inLine = true;
                 break;
             }
-            reader.readLine(std::string_view(data + i, j - i));
+            afterCR = false;
+            reader.readLine(std::string_view(data + i, j - i), lineNumber);
             i = j;
         }
     }
     ::close(fd);
     if (!failed && inLine)
-        reader.readLine(pending);
+        reader.readLine(pending, lineNumber);
     reader.finish();
     if (failed)
         return false;

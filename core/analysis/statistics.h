@@ -9,14 +9,15 @@
 #include <string_view>
 
 // Reads every number of the file into DataValues, ValueCount, Sum,
-// SumOfSquares, MaxDecimals and ReadErrors, replacing what they held; sets
-// DataFileName. Numbers are separated by TAB, blank or comma, any number per
-// line, lines of any length. A token that is not a number adds its
-// read-error message (with its line and a caret) to ReadErrors, counts as a
-// value and is stored as 0; reading goes on. ShownLine is left at the last
-// line read. Returns false with a message in error when
-// the file cannot be opened or read, is not text (holds a NUL byte) or holds
-// no values at all.
+// SumOfSquares, MaxDecimals, SkippedTokens, CommaDecimalsSeen and
+// ReadErrors, replacing what they held; sets DataFileName. Numbers are
+// separated by TAB, blank or comma (with DecimalComma, a comma between two
+// digits is a decimal sign), any number per line, lines of any length; a
+// UTF-8 byte order mark at the start is passed over. Tokens that are not
+// numbers are left out and counted; one message in ReadErrors shows the
+// first few with their line numbers, lines and carets. Returns false with a
+// message in error when the file cannot be opened or read, is not text
+// (holds a NUL byte) or holds no values at all.
 bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string &error);
 
 // DataValues ascending.

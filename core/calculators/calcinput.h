@@ -7,9 +7,7 @@
 // ReadReal or ReadInteger first, then the dialog's own message; or a numerical
 // routine's failure message) instead of being shown here.
 //
-// A typed number that cannot be read is reported with shownLine, the last line
-// read from a data file (empty when none was); the outcome hands it back as
-// the read errors left it.
+// A typed number that cannot be read is reported with the field as typed.
 
 #include <string>
 #include <vector>
@@ -22,16 +20,13 @@ struct CalcOutcome
     // and the report, lines joined by CR LF with no final line break.
     long double value = 0.0L;
     std::string report;
-    std::string shownLine; // the data line, as the read errors left it
     // The fields accepted, in the dialog's order; a refused request stops at
     // the first bad field, so this is also the index of the field in error.
     int fieldsAccepted = 0;
 };
 
-CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText,
-                        std::string shownLine = {});
-CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText,
-                          std::string shownLine = {});
+CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText);
+CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText);
 CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
-                        const std::string &v2Text, std::string shownLine = {});
-CalcOutcome RunNormalRequest(const std::string &pText, std::string shownLine = {});
+                        const std::string &v2Text);
+CalcOutcome RunNormalRequest(const std::string &pText);

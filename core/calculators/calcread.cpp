@@ -17,16 +17,14 @@ bool Accept(const Result &read, CalcOutcome &outcome)
 
 bool ReadRealField(const std::string &text, double &value, CalcOutcome &outcome)
 {
-    std::string line = text;
-    const ReadResult<double> read = ReadReal(line, Delimiters, outcome.shownLine);
+    const ReadResult<double> read = ReadRealField(text);
     value = read.value;
     return Accept(read, outcome);
 }
 
 bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome &outcome)
 {
-    std::string line = text;
-    const ReadResult<std::int32_t> read = ReadInteger(line, Delimiters, outcome.shownLine);
+    const ReadResult<std::int32_t> read = ReadIntegerField(text);
     value = read.value;
     return Accept(read, outcome);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// Reading the typed fields of a calculator dialog: the field's text is read
-// with ReadReal or ReadInteger as one line (read errors show the outcome's
-// shownLine), and every message is appended to the outcome's messages, so that
-// a request returns them in the order the user is to see them.
+// Reading the typed fields of a calculator dialog: each field holds one
+// number, read with ::ReadRealField or ::ReadIntegerField (read errors show
+// the field as typed), and every message is appended to the outcome's
+// messages, so that a request returns them in the order the user is to see
+// them.
 
 #include "core/calculators/calcinput.h"
 

@@ -180,11 +180,9 @@ std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &ch
     return text;
 }
 
-CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText,
-                          std::string shownLine)
+CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText)
 {
     CalcOutcome outcome;
-    outcome.shownLine = std::move(shownLine);
     double alpha = 0.0;
     std::int32_t v = 0;
     if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome))

@@ -200,10 +200,9 @@ std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const Qu
 }
 
 CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
-                        const std::string &v2Text, std::string shownLine)
+                        const std::string &v2Text)
 {
     CalcOutcome outcome;
-    outcome.shownLine = std::move(shownLine);
     double alpha = 0.0;
     std::int32_t v1 = 0;
     std::int32_t v2 = 0;

@@ -100,10 +100,9 @@ std::string NormalReportText(double percent, double z)
         + "          t-value = " + FormatNumber(0, 3, z);
 }
 
-CalcOutcome RunNormalRequest(const std::string &pText, std::string shownLine)
+CalcOutcome RunNormalRequest(const std::string &pText)
 {
     CalcOutcome outcome;
-    outcome.shownLine = std::move(shownLine);
     double percent = 0.0;
     if (!ReadBoundedRealField(pText, "Please enter the desired percent probability.", 0.0001L,
                               99.9999L, "Alpha must be between 0.0001 and 99.9999", percent,

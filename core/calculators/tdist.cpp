@@ -175,11 +175,9 @@ std::string TReportText(double alpha, std::int32_t v, long double t)
         + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
 }
 
-CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText,
-                        std::string shownLine)
+CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)
 {
     CalcOutcome outcome;
-    outcome.shownLine = std::move(shownLine);
     double alpha = 0.0;
     std::int32_t v = 0;
     if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome))

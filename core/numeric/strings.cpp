@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
+#include <type_traits>
 
 namespace {
 
@@ -415,4 +416,70 @@ void TrackDecimals(std::string line, CharSet set, std::uint8_t &maximum)
     const std::int64_t decimals = TokenDecimals(token);
     if (decimals > maximum)
         maximum = static_cast<std::uint8_t>(decimals % 256);
+}
+
+namespace {
+
+// value holds the number that the whole of token writes, in the field's
+// syntax: for a real, a comma between two digits is the decimal sign.
+template <class T>
+bool FieldNumber(std::string token, T &value)
+{
+    if constexpr (std::is_same_v<T, double>) {
+        for (std::size_t k = 1; k + 1 < token.size(); ++k) {
+            if (token[k] == ',' && IsDigit(token[k - 1]) && IsDigit(token[k + 1]))
+                token[k] = '.';
+        }
+        long double x = 0.0L;
+        if (!ConvertReal(token, x))
+            return false;
+        value = static_cast<double>(x);
+        return true;
+    } else {
+        return ConvertInteger(token, value);
+    }
+}
+
+template <class T>
+ReadResult<T> ReadField(const std::string &text, char kind)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    const std::string token
+        = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    T value = 0;
+    if (!token.empty() && FieldNumber(token, value))
+        return {value, std::nullopt};
+
+    // The longest beginning that is a number: the caret goes under what
+    // follows it.
+    std::size_t good = token.size();
+    while (good > 0 && !FieldNumber(token.substr(0, good), value))
+        --good;
+    std::string message(1, ETX);
+    message += kind == 'I' ? "Integer expected in read" : "Double expected in read";
+    message += {CR, CR, ETX};
+    message += "Processing Line : ";
+    message += CR;
+    message += text;
+    message += CR;
+    message += std::string((first == std::string::npos ? text.size() : first) + good, ' ');
+    message += '^';
+    if (good > 0 && !IsDigit(token[good])) {
+        message += {CR, CR, ETX};
+        message += "Please enter one number only.";
+    }
+    return {0, message};
+}
+
+} // namespace
+
+ReadResult<double> ReadRealField(const std::string &text)
+{
+    return ReadField<double>(text, 'R');
+}
+
+ReadResult<std::int32_t> ReadIntegerField(const std::string &text)
+{
+    return ReadField<std::int32_t>(text, 'I');
 }

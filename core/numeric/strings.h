@@ -48,12 +48,20 @@ bool NextToken(std::string &line, CharSet set, std::string &token);
 
 // Each call consumes one token of line and the delimiter after it. A token
 // that is not a number gives 0 and the message of ReadErrorMessage, which
-// shows shownLine: the last line read from a data file (empty when none was),
-// which the message may shorten. Without shownLine no line was read.
+// shows shownLine (empty: no line), which the message may shorten. Without
+// shownLine no line is shown.
 ReadResult<double> ReadReal(std::string &line, CharSet set, std::string &shownLine);
 ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set, std::string &shownLine);
 ReadResult<double> ReadReal(std::string &line, CharSet set);
 ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set);
+
+// An entry field that holds one number, blanks around it aside; for a real,
+// a comma between two digits is the decimal sign ("0,05" is 0.05). A field
+// that is not a number, or has anything after its number, is refused with a
+// message that shows the field as typed and a caret under the first
+// character that is not part of the number.
+ReadResult<double> ReadRealField(const std::string &text);
+ReadResult<std::int32_t> ReadIntegerField(const std::string &text);
 
 // The message about token, which is not a number of kind ('R' a real, 'I' an
 // integer): the kind expected, then shownLine with a caret under the token,

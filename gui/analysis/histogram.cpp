@@ -39,19 +39,21 @@ void Show(const std::string &text)
     Prompts::current().message(DecodeText(QByteArray::fromStdString(text)));
 }
 
-// Checks the dialog's entry and stores it with the centring choice in the
-// analysis state; shows the problems found and returns false.
+// Checks the dialog's entry and stores it with the centring and decimal
+// comma choices in the analysis state; shows the problems found and returns
+// false.
 bool AcceptEntry(const HistogramDialog &dialog, AnalysisState &analysis)
 {
     const std::string text = ToCore(dialog.entryText());
     const std::vector<std::string> problems = dialog.intervalsEntered()
-        ? ReadIntervalEntry(text, analysis.ClassCount, LastDataLine())
-        : ReadWidthEntry(text, analysis.ClassWidth, LastDataLine());
+        ? ReadIntervalEntry(text, analysis.ClassCount)
+        : ReadWidthEntry(text, analysis.ClassWidth);
     for (const std::string &problem : problems)
         Prompts::current().message(CoreMessageText(problem));
     if (!problems.empty())
         return false;
     analysis.CenterData = dialog.centred();
+    analysis.DecimalComma = dialog.decimalComma();
     return true;
 }
 
@@ -70,9 +72,17 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
     }
     std::string error;
     bool classesRefused = false;
-    analysis.ShownLine = LastDataLine();
-    const bool analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
-    LastDataLine() = analysis.ShownLine;
+    bool analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
+    // Commas between digits and no decimal point anywhere: the file may
+    // have been written with decimal commas.
+    if (analysis.CommaDecimalsSeen
+        && Prompts::current().confirm(
+               QStringLiteral("The file has commas between digits and no decimal point.\n"
+                              "Read the commas as decimal signs?"))
+            == QMessageBox::Yes) {
+        analysis.DecimalComma = true;
+        analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
+    }
     for (const std::string &text : analysis.ReadErrors)
         Prompts::current().message(CoreMessageText(text));
     if (analysed)

@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 
@@ -47,6 +48,13 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     m_centreBox->setObjectName(QStringLiteral("CenterBox"));
     m_centreBox->setToolTip(QStringLiteral("Center data around arithmetic mean."));
     m_centreBox->setChecked(true);
+
+    // On where the user's locale writes numbers with a decimal comma.
+    m_decimalCommaBox = new QCheckBox(QStringLiteral("Decimal comma"), this);
+    m_decimalCommaBox->setObjectName(QStringLiteral("DecimalCommaBox"));
+    m_decimalCommaBox->setToolTip(
+        QStringLiteral("Read a comma between two digits as a decimal sign."));
+    m_decimalCommaBox->setChecked(QLocale().decimalPoint() == QStringLiteral(","));
 
     m_intervalsLabel = new QLabel(QStringLiteral("Number of Intervals:"), this);
     m_intervalsLabel->setObjectName(QStringLiteral("Label1"));
@@ -85,7 +93,8 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     for (QPushButton *button : {m_okButton, m_cancelButton, m_helpButton})
         button->setFixedSize(75, 25);
 
-    // The two check boxes above the entry field with its label; the buttons
+    // Two check boxes above the entry field with its label, the decimal comma
+    // box below it; the buttons
     // in a column on the right. Only one of the two labels shows at a time,
     // in the same place.
     auto *layout = new QGridLayout(this);
@@ -98,13 +107,15 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     layout->addWidget(m_intervalsLabel, 2, 0);
     layout->addWidget(m_widthLabel, 2, 0);
     layout->addWidget(m_entry, 2, 1, Qt::AlignLeft);
-    layout->addWidget(buttons, 0, 2, 3, 1, Qt::AlignTop);
+    layout->addWidget(m_decimalCommaBox, 3, 0, 1, 2);
+    layout->addWidget(buttons, 0, 2, 4, 1, Qt::AlignTop);
     layout->setColumnMinimumWidth(1, 41);
     layout->setColumnStretch(3, 1);
 
     setTabOrder(m_intervalsBox, m_centreBox);
     setTabOrder(m_centreBox, m_entry);
-    setTabOrder(m_entry, m_okButton);
+    setTabOrder(m_entry, m_decimalCommaBox);
+    setTabOrder(m_decimalCommaBox, m_okButton);
     setTabOrder(m_okButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_helpButton);
 
@@ -123,6 +134,11 @@ bool HistogramDialog::intervalsEntered() const
 bool HistogramDialog::centred() const
 {
     return m_centreBox->isChecked();
+}
+
+bool HistogramDialog::decimalComma() const
+{
+    return m_decimalCommaBox->isChecked();
 }
 
 QString HistogramDialog::entryText() const

@@ -1,10 +1,11 @@
 #pragma once
 // HistogramDialog, the "Histogram data" dialog: whether the histogram is set
 // up by a number of class intervals or by a class width, that number, and
-// whether the classes are centred on the mean. The analysis run
+// whether the classes are centred on the mean, and whether a comma between
+// digits in the data file is a decimal sign. The analysis run
 // (RunHistogramAnalysis) creates one for every run.
 //
-// Object names: the check boxes EntryBox and CenterBox, the entry field
+// Object names: the check boxes EntryBox, CenterBox and DecimalCommaBox, the entry field
 // EntryText with its two labels Label1 (intervals) and Label2 (width), the
 // buttons OkBtn, EscBtn and HelpBtn.
 
@@ -27,6 +28,8 @@ public:
     // true: the entry is a number of class intervals; false: a class width.
     bool intervalsEntered() const;
     bool centred() const;
+    // A comma between two digits of the data file is a decimal sign.
+    bool decimalComma() const;
     QString entryText() const;
 
     // The open-file dialog that picks the data file, proposing fileName.
@@ -41,6 +44,7 @@ protected:
 private:
     QCheckBox *m_intervalsBox = nullptr;
     QCheckBox *m_centreBox = nullptr;
+    QCheckBox *m_decimalCommaBox = nullptr;
     QLabel *m_intervalsLabel = nullptr;
     QLabel *m_widthLabel = nullptr;
     QLineEdit *m_entry = nullptr;

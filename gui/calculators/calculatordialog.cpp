@@ -180,7 +180,6 @@ void CalculatorDialog::run()
             return;
 
         const CalcOutcome outcome = runRequest();
-        LastDataLine() = outcome.shownLine;
         // Shown like every other message of the core: the read error's ETX
         // marks left out and its CR breaks as line breaks.
         for (const std::string &text : outcome.messages)

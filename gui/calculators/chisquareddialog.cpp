@@ -33,6 +33,5 @@ ChiSquaredDialog::ChiSquaredDialog(QWidget *parent)
 
 CalcOutcome ChiSquaredDialog::runRequest()
 {
-    return RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()),
-                         LastDataLine());
+    return RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
 }

@@ -38,5 +38,5 @@ FDistributionDialog::FDistributionDialog(QWidget *parent)
 CalcOutcome FDistributionDialog::runRequest()
 {
     return RunFRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
-                       ToCore(m_denominatorEdit->text()), LastDataLine());
+                       ToCore(m_denominatorEdit->text()));
 }

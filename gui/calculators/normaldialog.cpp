@@ -31,5 +31,5 @@ NormalDialog::NormalDialog(QWidget *parent)
 
 CalcOutcome NormalDialog::runRequest()
 {
-    return RunNormalRequest(ToCore(m_percentEdit->text()), LastDataLine());
+    return RunNormalRequest(ToCore(m_percentEdit->text()));
 }

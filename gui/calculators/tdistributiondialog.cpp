@@ -34,5 +34,5 @@ TDistributionDialog::TDistributionDialog(QWidget *parent)
 
 CalcOutcome TDistributionDialog::runRequest()
 {
-    return RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()), LastDataLine());
+    return RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
 }

@@ -232,9 +232,3 @@ QString CoreMessageText(const std::string &text)
     }
     return FromCore(shown);
 }
-
-std::string &LastDataLine()
-{
-    static std::string line;
-    return line;
-}

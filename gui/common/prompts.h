@@ -76,10 +76,6 @@ public:
     bool openUrl(const QUrl &url) override;
 };
 
-// The last line read from a data file, as read errors left it: a typed number
-// that cannot be read is shown with it. Empty until a data file is read.
-std::string &LastDataLine();
-
 // A core message as the message box shows it: decoded from the program's
 // 8-bit set, every CR (or CR LF) a line break, the ETX marks dropped.
 QString CoreMessageText(const std::string &text);

@@ -88,15 +88,32 @@ TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
     EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
 }
 
-TEST_F(BatchHistogramTest, BadTokensAreReportedAndTheRunGoesOn)
+TEST_F(BatchHistogramTest, BadTokensAreLeftOutWithOneMessage)
 {
     const std::string path = write("bad.dat", "1 x 2\r\ny 3\r\n");
     EXPECT_EQ(run({"--intervals", "2", path}), 0);
-    ASSERT_EQ(last.messages.size(), 2u);
-    EXPECT_NE(last.messages[0].find("1 x 2"), std::string::npos);
-    EXPECT_NE(last.messages[1].find("y 3"), std::string::npos);
-    EXPECT_NE(read((folder / "bad.OUT").string()).find("Number of data elements: 5"),
-              std::string::npos);
+    ASSERT_EQ(last.messages.size(), 1u);
+    EXPECT_NE(last.messages[0].find("2 tokens that are not numbers"), std::string::npos);
+    EXPECT_NE(last.messages[0].find("Line 1: \"x\"\r1 x 2\r  ^"), std::string::npos);
+    EXPECT_NE(last.messages[0].find("Line 2: \"y\"\ry 3\r^"), std::string::npos);
+    const std::string report = read((folder / "bad.OUT").string());
+    EXPECT_NE(report.find("Number of data elements: 3\n"
+                          "                    Tokens left out (not numbers): 2\n\n"),
+              std::string::npos)
+        << report;
+}
+
+TEST_F(BatchHistogramTest, DecimalCommasAreReadWhenAskedAndWarnedOfOtherwise)
+{
+    const std::string path = write("comma.dat", "3,600 1,800\n3,333\n");
+    EXPECT_EQ(run({"--intervals", "2", "--decimal-comma", path}), 0);
+    EXPECT_EQ(last.analysis.DataValues, (std::vector<double>{1.8, 3.333, 3.6}));
+    EXPECT_TRUE(last.messages.empty());
+
+    EXPECT_EQ(run({"--intervals", "2", path}), 0);
+    EXPECT_EQ(last.analysis.ValueCount, 6u);
+    ASSERT_EQ(last.messages.size(), 1u);
+    EXPECT_NE(last.messages[0].find("--decimal-comma"), std::string::npos);
 }
 
 TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)

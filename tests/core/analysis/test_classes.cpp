@@ -288,7 +288,8 @@ TEST_F(ClassesTest, EntryChecks)
         {"0", true, "Interval entry must be integer between 1 and 20.", 0, 0},
         {"21", true, "Interval entry must be integer between 1 and 20.", 0, 0},
         {"20", true, "", 20, 0},
-        {"5 abc", true, "", 5, 0},
+        {"5 abc", true, "Please enter the number of class intervals.", 0, 1},
+        {"1,5", false, "", 1.5, 0},
         {"2.5", true, "Please enter the number of class intervals.", 0, 1},
         {"", false, "Please enter the size of class width.", 0, 0},
         {"abc", false, "Please enter the size of class width.", 0, 1},
@@ -300,13 +301,12 @@ TEST_F(ClassesTest, EntryChecks)
         SCOPED_TRACE(c.text);
         std::vector<std::string> messages;
         double value = 0;
-        std::string shownLine = "1 2.5 abc";
         if (c.intervals) {
             std::int32_t count = 0;
-            messages = ReadIntervalEntry(c.text, count, shownLine);
+            messages = ReadIntervalEntry(c.text, count);
             value = count;
         } else {
-            messages = ReadWidthEntry(c.text, value, shownLine);
+            messages = ReadWidthEntry(c.text, value);
         }
         const std::string message = messages.empty() ? "" : messages.back();
         EXPECT_EQ(message, c.message);
@@ -317,8 +317,9 @@ TEST_F(ClassesTest, EntryChecks)
         if (c.readErrors > 0) {
             EXPECT_NE(messages[0].find(c.intervals ? "Integer expected" : "Double expected"),
                       std::string::npos);
-            // Shown with the line, the caret under the token.
-            EXPECT_NE(messages[0].find("\r1 2.5 abc\r"), std::string::npos) << messages[0];
+            // Shown as typed.
+            EXPECT_NE(messages[0].find(std::string("\r") + c.text + "\r"), std::string::npos)
+                << messages[0];
         }
     }
 }

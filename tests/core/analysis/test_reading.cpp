@@ -38,11 +38,18 @@ TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
         {"TAB, blank and comma runs", "3.5\t4 ,,5\r\n", {3.5, 4, 5}, 1, 0},
         {"a comma splits a number", "1,234", {1, 234}, 0, 0},
         {"signs", "-0.5,+2 -7", {-0.5, 2, -7}, 1, 0},
-        {"a bad token is a zero", "1.5 abc 2", {1.5, 0, 2}, 1, 1},
+        {"a bad token is left out", "1.5 abc 2", {1.5, 2}, 1, 1},
         {"decimals of the widest number", "1.25 3.5 4", {1.25, 3.5, 4}, 2, 0},
-        {"a bad token's decimals count too", "ab.cde 1", {0, 1}, 3, 1},
+        {"a bad token's decimals do not count", "ab.cde 1", {1}, 0, 1},
+        {"a byte order mark is passed over",
+         "\xEF\xBB\xBF"
+         "7 8",
+         {7, 8},
+         0,
+         0},
+        {"decimal commas are delimiters", "3,5 1,25", {3, 5, 1, 25}, 0, 0},
         {"exponents", "12.345 7 1.2300E+02 4.5E+1", {12.345, 7, 123, 45}, 3, 0},
-        {"two bad tokens on two lines", "x 1\r\n2 y\r\n", {0, 1, 2, 0}, 0, 2},
+        {"two bad tokens on two lines", "x 1\r\n2 y\r\n", {1, 2}, 0, 2},
     };
     for (const FileCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -52,7 +59,8 @@ TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
         EXPECT_EQ(state.ValueCount, c.values.size());
         EXPECT_EQ(state.DataValues, c.values);
         EXPECT_EQ(state.MaxDecimals, c.maxDecimals);
-        EXPECT_EQ(state.ReadErrors.size(), c.readErrors);
+        EXPECT_EQ(state.SkippedTokens, c.readErrors);
+        EXPECT_EQ(state.ReadErrors.size(), c.readErrors > 0 ? 1u : 0u);
         double sum = 0, squares = 0;
         for (double v : c.values) {
             sum += v;
@@ -63,23 +71,28 @@ TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
     }
 }
 
-TEST_F(ReadingTest, ReadErrorShowsItsLineAndLeavesTheLastLineCurrent)
+TEST_F(ReadingTest, TokensLeftOutAreShownInOneMessage)
 {
+    // Seven words: NA, NaN, "." and a header among them; blank lines count.
+    const std::string content = "Ozone Temp\n\n41 NA\r\n. 12,,NaN x3\n1 2 y z\n";
     AnalysisState state;
     std::string error;
-    state.ShownLine = "an earlier file's line";
-    ASSERT_TRUE(ReadDataFile(state, write("bad.dat", "1 2 x3\r\n7 8\r\n"), error));
+    ASSERT_TRUE(ReadDataFile(state, write("bad.dat", content), error)) << error;
+    EXPECT_EQ(state.DataValues, (std::vector<double>{41, 12, 1, 2}));
+    EXPECT_EQ(state.SkippedTokens, 8u);
     ASSERT_EQ(state.ReadErrors.size(), 1u);
     const std::string &text = state.ReadErrors[0];
-    EXPECT_NE(text.find("Double expected in read"), std::string::npos);
-    // The line as read, then the caret under the token's second character.
-    EXPECT_NE(text.find("\r1 2 x3\r     ^"), std::string::npos) << text;
-    EXPECT_EQ(state.ShownLine, "7 8");
-
-    // A file without lines leaves the earlier line.
-    ASSERT_FALSE(ReadDataFile(state, write("empty.dat", ""), error));
-    EXPECT_EQ(state.ShownLine, "7 8");
-    EXPECT_TRUE(state.ReadErrors.empty());
+    EXPECT_EQ(text.find("\x03"
+                        "8 tokens that are not numbers were left out of"),
+              0u)
+        << text;
+    EXPECT_NE(text.find("; the first 5:"), std::string::npos);
+    for (const char *shown :
+         {"Line 1: \"Ozone\"\rOzone Temp\r^", "Line 1: \"Temp\"\rOzone Temp\r      ^",
+          "Line 3: \"NA\"\r41 NA\r   ^", "Line 4: \".\"\r. 12,,NaN x3\r^",
+          "Line 4: \"NaN\"\r. 12,,NaN x3\r      ^"})
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << "\nin\n" << text;
+    EXPECT_EQ(text.find("x3"), text.find("NaN x3") + 4) << "only the first five are listed";
 }
 
 TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
@@ -135,16 +148,19 @@ TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
     line += "oops 9.5";
     ASSERT_GT(line.size(), 3000u);
     ASSERT_TRUE(ReadDataFile(state, write("long.dat", line + "\r\n"), error));
-    ASSERT_EQ(state.ValueCount, 702u);
+    ASSERT_EQ(state.ValueCount, 701u);
     EXPECT_EQ(state.DataValues[4], 1.0);
-    EXPECT_EQ(state.DataValues[700], 0.0);
-    EXPECT_EQ(state.DataValues[701], 9.5);
+    EXPECT_EQ(state.DataValues[700], 9.5);
     ASSERT_EQ(state.ReadErrors.size(), 1u);
     // The message shows the piece of the line that holds the token, short
     // enough for the caret to stand under it.
-    EXPECT_LT(state.ShownLine.size(), 256u);
-    EXPECT_NE(state.ShownLine.find("oops"), std::string::npos) << state.ShownLine;
-    EXPECT_NE(state.ReadErrors[0].find("oops"), std::string::npos);
+    const std::string &text = state.ReadErrors[0];
+    const std::size_t lineStart = text.find("\"oops\"\r") + 7;
+    const std::size_t lineEnd = text.find('\r', lineStart);
+    const std::string shown = text.substr(lineStart, lineEnd - lineStart);
+    const std::size_t column = text.find('^', lineEnd) - (lineEnd + 1);
+    EXPECT_LE(shown.size(), 256u);
+    EXPECT_EQ(shown.substr(column, 4), "oops") << text;
 }
 
 TEST_F(ReadingTest, TokenValuesMatchReadReal)
@@ -450,6 +466,47 @@ TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)
     std::string error;
     EXPECT_FALSE(AnalyseDataFile(state, write("huge.dat", "1.7E308 1.7E308 -1E300"), error));
     EXPECT_NE(error.find("too large"), std::string::npos) << error;
+}
+
+} // namespace
+
+namespace {
+
+// Data sets of R written as people write them; n, mean and standard
+// deviation as R gives them for the values read.
+TEST_F(ReadingTest, RealFilesWithWordsCommasAndAByteOrderMark)
+{
+    struct Case
+    {
+        const char *file;
+        bool decimalComma;
+        std::size_t n, skipped;
+        double mean, sd;
+        bool commasSeen;
+    };
+    const Case cases[] = {
+        {"airquality-ozone.txt", false, 116, 37, 42.12931, 32.98788, false},
+        {"faithful-header.txt", false, 544, 2, 37.19242, 35.08541, false},
+        {"faithful-eruptions-comma.txt", true, 272, 0, 3.48778, 1.14137, false},
+        // Without the option every comma separates two numbers, as before.
+        {"faithful-eruptions-comma.txt", false, 533, 0, 171.39775, 296.63774, true},
+        {"faithful-waiting-bom.txt", false, 272, 0, 70.89706, 13.59497, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.file) + (c.decimalComma ? " with decimal commas" : ""));
+        AnalysisState state;
+        state.DecimalComma = c.decimalComma;
+        std::string error;
+        ASSERT_TRUE(ReadDataFile(state, std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file, error))
+            << error;
+        ASSERT_TRUE(ComputeStatistics(state, error)) << error;
+        EXPECT_EQ(state.ValueCount, c.n);
+        EXPECT_EQ(state.SkippedTokens, c.skipped);
+        EXPECT_EQ(state.ReadErrors.size(), c.skipped > 0 ? 1u : 0u);
+        EXPECT_NEAR(state.Mean, c.mean, 5e-6);
+        EXPECT_NEAR(state.StdDev, c.sd, 5e-6);
+        EXPECT_EQ(state.CommaDecimalsSeen, c.commasSeen);
+    }
 }
 
 } // namespace

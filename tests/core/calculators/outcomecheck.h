@@ -13,10 +13,23 @@ inline const std::string AlphaEmptyMessage
 inline const std::string AlphaMessage = "Alpha must be between 0.0001 and 0.999999";
 inline const std::string DegreesEmptyMessage = "Please enter the degrees of freedom.";
 inline const std::string DegreesMessage = "The degrees of freedom must be between 1 and 200.";
-// The token reader's messages about a field that holds no real or no integer.
-inline const std::string RealReadError
-    = "\x03"
-      "Double expected in read\r\r\x03Processing Line : \r\x03No line read in file";
-inline const std::string IntegerReadError
-    = "\x03"
-      "Integer expected in read\r\r\x03Processing Line : \r\x03No line read in file";
+// The messages about a field that holds no real or no integer: the field as
+// typed with a caret at column caret (from 0), and, when a number stands
+// before it, the request for one number only.
+inline std::string ReadError(const char *kind, const std::string &typed, std::size_t caret,
+                             bool afterNumber)
+{
+    return std::string("\x03") + kind + " expected in read\r\r\x03Processing Line : \r" + typed
+        + "\r" + std::string(caret, ' ') + "^"
+        + (afterNumber ? "\r\r\x03Please enter one number only." : "");
+}
+inline std::string RealReadError(const std::string &typed, std::size_t caret,
+                                 bool afterNumber = false)
+{
+    return ReadError("Double", typed, caret, afterNumber);
+}
+inline std::string IntegerReadError(const std::string &typed, std::size_t caret,
+                                    bool afterNumber = false)
+{
+    return ReadError("Integer", typed, caret, afterNumber);
+}

@@ -63,7 +63,7 @@ TEST(CalculatorCommand, RefusedInput)
         // The read error without its ETX characters and with its CRs as line feeds.
         {"t",
          {"abc", "10"},
-         "Double expected in read\n\nProcessing Line : \nNo line read in file\n"
+         "Double expected in read\n\nProcessing Line : \nabc\n^\n"
          "Alpha must be between 0.0001 and 0.999999\n"},
         {"normal", {"100"}, "Alpha must be between 0.0001 and 99.9999\n"},
         {"t", {"0.05"}, "usage: mervan-batch t ALPHA V\n"},

@@ -123,8 +123,8 @@ TEST(ChiValidation, MessagesInOrder)
     const std::vector<Case> cases = {
         {"", "", {AlphaEmptyMessage}, false},
         {"", "10", {AlphaEmptyMessage}, false},
-        {"   ", "10", {RealReadError, AlphaMessage}, false},
-        {"abc", "", {RealReadError, AlphaMessage}, false},
+        {"   ", "10", {RealReadError("   ", 3), AlphaMessage}, false},
+        {"abc", "", {RealReadError("abc", 0), AlphaMessage}, false},
         {"0.00009", "10", {AlphaMessage}, false},
         {"1", "10", {AlphaMessage}, false},
         {"5", "10", {AlphaMessage}, false},
@@ -133,8 +133,8 @@ TEST(ChiValidation, MessagesInOrder)
         {"0.05", "0", {DegreesMessage}, false},
         {"0.05", "201", {DegreesMessage}, false},
         {"0.05", "-3", {DegreesMessage}, false},
-        {"0.05", "12abc", {IntegerReadError, DegreesMessage}, false},
-        {"0.05", "7.5", {IntegerReadError, DegreesMessage}, false},
+        {"0.05", "12abc", {IntegerReadError("12abc", 2, true), DegreesMessage}, false},
+        {"0.05", "7.5", {IntegerReadError("7.5", 1, true), DegreesMessage}, false},
         {"0.0001", "1", {}, true},
         {"0.999999", "200", {}, true},
     };

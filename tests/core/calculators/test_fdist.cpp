@@ -136,16 +136,16 @@ TEST(FValidation, MessagesInOrder)
     };
     const std::vector<Case> cases = {
         {"", "", "", {AlphaEmptyMessage}, false},
-        {"x", "", "", {RealReadError, AlphaMessage}, false},
+        {"x", "", "", {RealReadError("x", 0), AlphaMessage}, false},
         {"0.00009", "5", "10", {AlphaMessage}, false},
         {"1", "5", "10", {AlphaMessage}, false},
         {"0.05", "", "", {NumeratorEmptyMessage}, false},
         {"0.05", "0", "", {DegreesMessage}, false}, // before V2Text is looked at
         {"0.05", "201", "10", {DegreesMessage}, false},
-        {"0.05", "5a", "10", {IntegerReadError, DegreesMessage}, false},
+        {"0.05", "5a", "10", {IntegerReadError("5a", 1, true), DegreesMessage}, false},
         {"0.05", "5", "", {DenominatorEmptyMessage}, false},
         {"0.05", "5", "-1", {DegreesMessage}, false},
-        {"0.05", "5", " ", {IntegerReadError, DegreesMessage}, false},
+        {"0.05", "5", " ", {IntegerReadError(" ", 1), DegreesMessage}, false},
         {"0.0001", "1", "1", {}, true},
         {"0.999999", "200", "200", {}, true},
     };

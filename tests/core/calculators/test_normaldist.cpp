@@ -86,8 +86,8 @@ TEST(NormalCalculator, Validation)
         {"100", {PercentRange}},
         {"0.00009", {PercentRange}},
         {"99.99991", {PercentRange}},
-        {"ninety", {RealReadError, PercentRange}},
-        {" ", {RealReadError, PercentRange}},
+        {"ninety", {RealReadError("ninety", 0), PercentRange}},
+        {" ", {RealReadError(" ", 1), PercentRange}},
     };
     for (const Case &c : cases) {
         const CalcOutcome outcome = RunNormalRequest(c.text);

@@ -154,6 +154,8 @@ private slots:
     void unusableFileEndsTheRunWithOneMessage_data();
     void unusableFileEndsTheRunWithOneMessage();
     void reportThatCannotBeWrittenIsExplained();
+    void decimalCommasAreAskedAboutOnce_data();
+    void decimalCommasAreAskedAboutOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -217,7 +219,8 @@ void HistogramTest::arrangementAndTabOrder()
     // The focus starts in the entry field; Tab goes through the boxes, the
     // entry field and the buttons in this order.
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EntryText"));
-    const QStringList order{"EntryBox", "CenterBox", "EntryText", "OkBtn", "EscBtn", "HelpBtn"};
+    const QStringList order{"EntryBox", "CenterBox", "EntryText", "DecimalCommaBox",
+                            "OkBtn",    "EscBtn",    "HelpBtn"};
     QStringList visited;
     QWidget *widget = Box(dialog, "EntryBox");
     for (int step = 0; step < order.size(); ++step) {
@@ -278,7 +281,8 @@ void HistogramTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
     QTest::newRow("20 intervals") << true << "20" << QStringList{} << true;
     QTest::newRow("1 interval") << true << "1" << QStringList{} << true;
     QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{"*", IntervalsMissing} << false;
-    QTest::newRow("words after the number") << true << "5 abc" << QStringList{} << true;
+    QTest::newRow("words after the number")
+        << true << "5 abc" << QStringList{"*", IntervalsMissing} << false;
     QTest::newRow("no width typed") << false << "" << QStringList{WidthMissing} << false;
     QTest::newRow("width not a number")
         << false << "wide" << QStringList{"*", WidthMissing} << false;
@@ -515,6 +519,44 @@ void HistogramTest::reportThatCannotBeWrittenIsExplained()
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), content);
     QVERIFY(!Viewer());
+}
+
+void HistogramTest::decimalCommasAreAskedAboutOnce_data()
+{
+    QTest::addColumn<bool>("boxChecked");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("asked, yes") << false << int(QMessageBox::Yes) << 1 << "3\n";
+    QTest::newRow("asked, no") << false << int(QMessageBox::No) << 1 << "6\n";
+    QTest::newRow("box checked") << true << int(QMessageBox::No) << 0 << "3\n";
+}
+
+// Commas between digits and no decimal point in the file: unless the
+// Decimal comma box says so, the user is asked once how to read them.
+void HistogramTest::decimalCommasAreAskedAboutOnce()
+{
+    QFETCH(bool, boxChecked);
+    QFETCH(int, answer);
+    QFETCH(int, questions);
+    QFETCH(QString, count);
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("comma.dat")), "3,6 1,8\n3,333\n");
+    m_prompts.answerOpen(data);
+    m_prompts.answerConfirm(QMessageBox::StandardButton(answer));
+    RunScript script;
+    script.dialogSteps << [=](HistogramDialog &dialog) {
+        Box(dialog, "DecimalCommaBox")->setChecked(boxChecked);
+        Entry(dialog)->setText(QStringLiteral("2"));
+        Button(dialog, "OkBtn")->click();
+    };
+    RunHistogramAnalysis(data, nullptr);
+
+    QCOMPARE(m_prompts.texts(PromptKind::Confirm).size(), questions);
+    QFile report(m_dir.filePath(QStringLiteral("comma.OUT")));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromLatin1(report.readAll()).contains("Number of data elements: " + count));
+    if (OutputViewer *viewer = Viewer())
+        viewer->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
 }
 
 QTEST_MAIN(HistogramTest)

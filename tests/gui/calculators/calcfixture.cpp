@@ -115,12 +115,23 @@ void Press(QDialog *dialog, const char *buttonName)
     button->click();
 }
 
-QString RealReadError()
+namespace {
+
+QString ReadError(const QString &kind, const QString &typed, int caret, bool afterNumber)
 {
-    return QStringLiteral("Double expected in read\n\nProcessing Line : \nNo line read in file");
+    return kind + QStringLiteral(" expected in read\n\nProcessing Line : \n") + typed
+        + QStringLiteral("\n") + QString(caret, QLatin1Char(' ')) + QStringLiteral("^")
+        + (afterNumber ? QStringLiteral("\n\nPlease enter one number only.") : QString());
 }
 
-QString IntegerReadError()
+} // namespace
+
+QString RealReadError(const QString &typed, int caret, bool afterNumber)
 {
-    return QStringLiteral("Integer expected in read\n\nProcessing Line : \nNo line read in file");
+    return ReadError(QStringLiteral("Double"), typed, caret, afterNumber);
+}
+
+QString IntegerReadError(const QString &typed, int caret, bool afterNumber)
+{
+    return ReadError(QStringLiteral("Integer"), typed, caret, afterNumber);
 }

@@ -48,6 +48,8 @@ void TypeInto(QDialog *dialog, const QStringList &fields, const QStringList &tex
 QStringList FieldTexts(QDialog *dialog, const QStringList &fields);
 void Press(QDialog *dialog, const char *buttonName);
 
-// The read-error message of a typed number when no data file has been read.
-QString RealReadError();
-QString IntegerReadError();
+// The read-error message of a typed number: the field as typed with a caret
+// at column caret (from 0), then, when a number stands before the caret, the
+// request for one number only.
+QString RealReadError(const QString &typed, int caret, bool afterNumber = false);
+QString IntegerReadError(const QString &typed, int caret, bool afterNumber = false);
