@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The main window answers at once: started under a window manager, it is
-mapped and its File menu opens with Alt+F while the splash still shows over
-it (the time it took is printed; bench/ holds the start-up figures). The splash then goes by itself after about
+mapped and its File menu opens with Alt+F within 500 ms of the launch, while
+the splash still shows over it (a busy machine gets up to three launches to
+show it). The splash then goes by itself after about
 two seconds, and a click sends the next one away at once.
 
 Run it under an X server of its own:
@@ -13,6 +14,9 @@ import time
 
 from xdriver import (Failure, command_line, exit_by_menu, key, run, start, start_window_manager, stop,
                      visible_windows, wait_for)
+
+LIMIT = 0.5
+LAUNCHES = 3
 
 
 def program_windows():
@@ -65,6 +69,7 @@ def check_quick_start(mervan):
             raise Failure("the splash went after %.2f s; it stays about 2 s" % gone)
         print("ok: the splash went by itself after %.2f s" % gone)
         exit_by_menu(program, main)
+        return opened
     finally:
         stop(program)
 
@@ -85,7 +90,14 @@ def check_click_dismisses(mervan):
 def main():
     mervan, _batch = command_line(__doc__)
     try:
-        check_quick_start(mervan)
+        times = []
+        while len(times) < LAUNCHES:
+            times.append(check_quick_start(mervan))
+            if times[-1] <= LIMIT:
+                break
+        else:
+            raise Failure("the File menu opened %s ms after the launch (limit %.0f ms)"
+                          % (", ".join("%.0f" % (t * 1000) for t in times), LIMIT * 1000))
         check_click_dismisses(mervan)
         return 0
     except Failure as failure:
