@@ -177,16 +177,18 @@ def print_histogram_report(program, frame, work):
 def main():
     mervan, batch = command_line(__doc__)
     work = tempfile.mkdtemp(prefix="mervan-printing-")
-    program = start(mervan, cwd=work)
     try:
-        frame = wait_for("the main window", lambda: visible_windows("Mervan"), 30, program)[0]
-        wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
-        earlier = print_calculator(program, frame, batch, work)
-        print_editor(program, frame, work, earlier)
-        print_histogram_report(program, frame, work)
-        exit_by_menu(program, frame)
+        program = start(mervan, cwd=work)
+        try:
+            frame = wait_for("the main window", lambda: visible_windows("Mervan"), 30, program)[0]
+            wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
+            earlier = print_calculator(program, frame, batch, work)
+            print_editor(program, frame, work, earlier)
+            print_histogram_report(program, frame, work)
+            exit_by_menu(program, frame)
+        finally:
+            stop(program)
     finally:
-        stop(program)
         shutil.rmtree(work, ignore_errors=True)
 
 
