@@ -144,3 +144,22 @@ def stop(program):
         except subprocess.TimeoutExpired:
             program.kill()
             program.wait()
+
+
+def print_to_pdf(program, path, timeout=15):
+    """Drives the print dialog that is up: picks Print to File (PDF), the last
+    entry of its printer list, types path as the output file and presses Print.
+    Returns the PDF's bytes once the program has written all of it."""
+    wait_for_window("Print", program)
+    key("alt+n", "End", "alt+f", "ctrl+a")
+    type_text(path, 20)
+    key("Return")
+    wait_for("the print dialog to close", lambda: not visible_windows("Print"), timeout, program)
+
+    def written():
+        if not os.path.exists(path):
+            return None
+        with open(path, "rb") as f:
+            data = f.read()
+        return data if data.rstrip().endswith(b"%%EOF") else None
+    return wait_for("the PDF file %s" % path, written, timeout, program)
