@@ -1,0 +1,98 @@
+// The calculator requests on typed fields. The first byte chooses the
+// calculator, the rest is cut into its fields at line breaks. A request must
+// accept exactly the fields that hold one number within their bounds, stop
+// at the first field that does not, and give a report for every accepted
+// request.
+
+#include "fuzzcheck.h"
+
+#include "core/calculators/calcinput.h"
+#include "core/numeric/strings.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum class Field { Alpha, Degrees, Percent };
+
+bool FieldIsGood(Field kind, const std::string &text)
+{
+    if (kind == Field::Degrees) {
+        const ReadResult<std::int32_t> v = ReadIntegerField(text);
+        return v.ok() && v.value >= 1 && v.value <= 200;
+    }
+    const ReadResult<double> x = ReadRealField(text);
+    const long double value = x.value;
+    if (kind == Field::Alpha)
+        return x.ok() && value >= 0.0001L && value <= 0.999999L;
+    return x.ok() && value >= 0.0001L && value <= 99.9999L;
+}
+
+CalcOutcome Run(int calculator, const std::vector<std::string> &f)
+{
+    switch (calculator) {
+    case 0:
+        return RunTRequest(f[0], f[1]);
+    case 1:
+        return RunChiRequest(f[0], f[1]);
+    case 2:
+        return RunFRequest(f[0], f[1], f[2]);
+    default:
+        return RunNormalRequest(f[0]);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0 || size > 256)
+        return 0;
+    const int calculator = data[0] % 4;
+    const std::vector<std::vector<Field>> layouts = {{Field::Alpha, Field::Degrees},
+                                                     {Field::Alpha, Field::Degrees},
+                                                     {Field::Alpha, Field::Degrees, Field::Degrees},
+                                                     {Field::Percent}};
+    const std::vector<Field> &layout = layouts[static_cast<std::size_t>(calculator)];
+
+    std::vector<std::string> fields(layout.size());
+    std::size_t f = 0;
+    for (std::size_t i = 1; i < size; ++i) {
+        const char c = static_cast<char>(data[i]);
+        if (c == '\n')
+            ++f;
+        else if (f < fields.size())
+            fields[f] += c;
+    }
+
+    const CalcOutcome outcome = Run(calculator, fields);
+
+    int good = 0;
+    while (good < static_cast<int>(layout.size())
+           && FieldIsGood(layout[static_cast<std::size_t>(good)],
+                          fields[static_cast<std::size_t>(good)]))
+        ++good;
+    const bool allGood = good == static_cast<int>(layout.size());
+    FUZZ_CHECK(outcome.fieldsAccepted == good);
+    FUZZ_CHECK(outcome.accepted == allGood);
+    if (outcome.accepted) {
+        FUZZ_CHECK(!outcome.report.empty());
+        FUZZ_CHECK(outcome.report.size() < 2
+                   || outcome.report.substr(outcome.report.size() - 2) != "\r\n");
+        FUZZ_CHECK(std::isfinite(outcome.value));
+        // Critical values of chi-squared and F are never negative, nor the
+        // normal's z; t is positive exactly when alpha is below one half.
+        if (calculator == 0) {
+            const double alpha = ReadRealField(fields[0]).value;
+            FUZZ_CHECK(alpha < 0.5 ? outcome.value > 0 : outcome.value <= 0);
+        } else {
+            FUZZ_CHECK(outcome.value >= 0);
+        }
+    } else {
+        FUZZ_CHECK(outcome.report.empty());
+        FUZZ_CHECK(!outcome.messages.empty());
+    }
+    return 0;
+}
