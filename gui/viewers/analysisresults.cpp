@@ -7,6 +7,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
@@ -25,6 +27,20 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 0);
     layout->addWidget(m_splitter);
+
+    // Tab runs through the picture's buttons, then the report and its
+    // buttons, left to right as they stand.
+    QWidget *chain[] = {
+        findChild<QWidget *>(QStringLiteral("PicturePrintBtn")),
+        findChild<QWidget *>(QStringLiteral("PictureCopyBtn")),
+        findChild<QWidget *>(QStringLiteral("PictureSaveBtn")),
+        findChild<QWidget *>(QStringLiteral("Text")),
+        findChild<QWidget *>(QStringLiteral("ReportCopyBtn")),
+        findChild<QWidget *>(QStringLiteral("ReportSaveBtn")),
+        findChild<QWidget *>(QStringLiteral("CloseBtn")),
+    };
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 bool AnalysisResultsWindow::showResults(VectorDrawing drawing, const QSizeF &pictureSize,

@@ -118,6 +118,8 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
 
     connect(m_printButton, &QToolButton::clicked, this, &OutputViewer::printFile);
     if (frame == Frame::Embedded) {
+        // Tab leaves the text for the next control of the window.
+        m_text->setTabChangesFocus(true);
         addCopyAndSave();
         connect(m_closeButton, &QPushButton::clicked, this, [this] { window()->close(); });
         return;
