@@ -53,7 +53,7 @@ QFont LabelFont(const QRectF &area)
     QFont font(QStringLiteral("Univers"));
     font.setStyleHint(QFont::SansSerif);
     const double side = std::min(area.width(), area.height() * 4 / 3);
-    font.setPixelSize(std::clamp(static_cast<int>(side / 52), 7, 18));
+    font.setPixelSize(std::clamp(static_cast<int>(side / 48), 9, 20));
     return font;
 }
 
@@ -84,13 +84,17 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
     const QFontMetricsF metrics(painter.font());
     const QString bars = QStringLiteral("counts");
     const QString curve = QStringLiteral("normal curve");
-    const QString numbers = QStringLiteral("n = %1   mean = %2   standard deviation = %3")
-                                .arg(g.ValueCount)
-                                .arg(Number(g.Mean), Number(g.StdDev));
+    QString numbers = QStringLiteral("n = %1   mean = %2   standard deviation = %3")
+                          .arg(g.ValueCount)
+                          .arg(Number(g.Mean), Number(g.StdDev));
     const double swatch = line;
     const double gap = line * 0.4;
-    const double width = swatch + gap + metrics.horizontalAdvance(bars) + 2 * line + swatch + gap
-        + metrics.horizontalAdvance(curve) + 2 * line + metrics.horizontalAdvance(numbers);
+    const double swatches = 2 * (swatch + gap + 2 * line) + metrics.horizontalAdvance(bars)
+        + metrics.horizontalAdvance(curve);
+    // In a narrow window the standard deviation goes by its short name.
+    if (swatches + metrics.horizontalAdvance(numbers) > area.width())
+        numbers.replace(QStringLiteral("standard deviation"), QStringLiteral("s.d."));
+    const double width = swatches + metrics.horizontalAdvance(numbers);
     double x = area.center().x() - width / 2;
     const double y = area.top() + line * 1.5;
     const QRectF textLine(0, y, area.width(), line);

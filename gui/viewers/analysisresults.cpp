@@ -25,7 +25,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_splitter->setStretchFactor(1, 1);
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 0);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_splitter);
 
     // Tab runs through the picture's buttons, then the report and its
