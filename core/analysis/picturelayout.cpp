@@ -7,74 +7,68 @@
 
 namespace {
 
-// Far outside any canvas; keeps a wild coordinate a valid int.
-constexpr long double PixelLimit = 1.0e6L;
-
-int Pixel(long double v)
+// The step of about six ticks up to top: 1, 2 or 5 times a power of ten,
+// never less than one count.
+double CountStep(double top)
 {
-    if (std::isnan(v))
-        return 0;
-    return static_cast<int>(std::nearbyint(std::clamp(v, -PixelLimit, PixelLimit)));
+    const double rough = std::max(1.0, top / 6.0);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough)
+            return factor * power;
+    }
+    return 10.0 * power;
 }
 
 } // namespace
 
-PictureLayout LayoutHistogram(const AnalysisState &s, int width, int height)
+double NormalExpectedCount(double x, std::size_t n, double classWidth, double mean, double stdDev)
 {
-    PictureLayout layout;
-    layout.Width = width;
-    layout.Height = height;
-    const std::size_t n = s.ValueCount;
-    const int M = PictureMargin;
-    if (n == 0 || s.Residuals.size() < n || width <= 2 * M || height <= 5 * M)
-        return layout;
+    const long double z = (static_cast<long double>(x) - mean) / stdDev;
+    const long double density = std::exp(-z * z / 2) / (std::sqrt(TwoPi) * stdDev);
+    return static_cast<double>(static_cast<long double>(n) * classWidth * density);
+}
 
-    const auto [low, high] = std::minmax_element(
-        s.Residuals.begin(), s.Residuals.begin() + static_cast<std::ptrdiff_t>(n));
-    const long double lo = *low;
-    const long double hi = *high;
-    const long double span = width - 2 * M;
-    const int baseline = height - 2 * M;
-
-    // Pixels per data unit across; a sample without spread stands in the
-    // middle.
-    const bool flat = !(hi > lo) || !std::isfinite(static_cast<double>(hi - lo));
-    const long double sx = flat ? 0.0L : span / (hi - lo);
-    const int middle = Pixel(span / 2) + M;
-
-    // The curve: its peak (at residual 0) stands span pixels above the
-    // baseline.
-    if (s.StdDev > 0.0 && std::isfinite(s.StdDev)) {
-        const long double sy = span * std::sqrt(TwoPi);
-        const long double deviation = s.StdDev;
-        for (std::size_t i = 0; i < n; ++i) {
-            const double r = s.Residuals[i];
-            if (i > 0 && r == s.Residuals[i - 1])
-                continue;
-            const long double z = r / deviation;
-            const long double phi = std::exp(-z * z / 2) / std::sqrt(TwoPi);
-            const int x = flat ? middle : Pixel((r - lo) * sx) + M;
-            const int y = height - Pixel(sy * phi) - 2 * M;
-            layout.Curve.push_back({x, y});
-        }
-    }
-
-    // The bars: over the middle of each class, the fullest class 5M below
-    // the top.
+HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoints)
+{
+    HistogramGeometry g;
+    g.ValueCount = s.ValueCount;
+    g.Mean = s.Mean;
+    g.StdDev = s.StdDev;
     const std::size_t k = ClassesOf(s);
-    if (k == 0 || !HasClasses(s))
-        return layout;
-    const std::size_t fullest = *std::max_element(
-        s.ClassCounts.begin(), s.ClassCounts.begin() + static_cast<std::ptrdiff_t>(k));
-    if (fullest == 0)
-        return layout;
-    const long double by = static_cast<long double>(height - 5 * M) / fullest;
-    const long double origin = s.ClassBounds[0];
+    if (s.ValueCount == 0 || k == 0 || !HasClasses(s))
+        return g;
+
+    double fullest = 0.0;
     for (std::size_t j = 0; j < k; ++j) {
-        const long double mid
-            = (static_cast<long double>(s.ClassBounds[j]) + s.ClassBounds[j + 1]) / 2;
-        const int x = flat ? middle : Pixel((mid - origin) * sx) + M;
-        layout.Bars.push_back({x, baseline, baseline - Pixel(s.ClassCounts[j] * by)});
+        g.Bars.push_back({s.ClassBounds[j], s.ClassBounds[j + 1], s.ClassCounts[j]});
+        fullest = std::max(fullest, static_cast<double>(s.ClassCounts[j]));
     }
-    return layout;
+    g.XLow = g.Bars.front().Low;
+    g.XHigh = g.Bars.back().High;
+    const double width = (g.XHigh - g.XLow) / static_cast<double>(k);
+
+    double peak = 0.0;
+    const bool spread = s.StdDev > 0.0 && std::isfinite(s.StdDev) && width > 0.0;
+    if (spread) {
+        g.XLow = std::min(g.XLow, s.Mean - 3.0 * s.StdDev);
+        g.XHigh = std::max(g.XHigh, s.Mean + 3.0 * s.StdDev);
+        const std::size_t points = std::max<std::size_t>(curvePoints, 2);
+        for (std::size_t i = 0; i < points; ++i) {
+            const double x = g.XLow + (g.XHigh - g.XLow) * static_cast<double>(i) / (points - 1);
+            g.Curve.push_back({x, NormalExpectedCount(x, s.ValueCount, width, s.Mean, s.StdDev)});
+        }
+        peak = NormalExpectedCount(s.Mean, s.ValueCount, width, s.Mean, s.StdDev);
+    }
+    if (!(g.XHigh > g.XLow)) {
+        // All the values equal and classes without width: a unit around them.
+        g.XLow -= 0.5;
+        g.XHigh += 0.5;
+    }
+
+    const double step = CountStep(std::max(fullest, peak));
+    g.CountTicks = {0.0};
+    while (g.CountTicks.back() < std::max(fullest, peak) || g.CountTicks.size() < 2)
+        g.CountTicks.push_back(g.CountTicks.back() + step);
+    return g;
 }

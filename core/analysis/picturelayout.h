@@ -1,65 +1,51 @@
 #pragma once
-// Where the histogram picture's strokes go, computed without any drawing
-// library: a blue normal curve through the residuals and one thick maroon bar
-// per class rising from a baseline, with the program's name below. The
-// window that shows the picture and the console command both paint exactly
-// these coordinates.
-//
-// Pixels: x to the right, y downwards, origin at the top left of a canvas of
-// Width x Height. Every real is rounded to a pixel half to even.
+// What the histogram picture shows, in the data's own units, without any
+// drawing library: one bar per class standing on its true bounds with its
+// count, and the normal curve with the sample's mean and standard deviation
+// scaled to expected counts (n * class width * density), so that bars and
+// curve share one count axis. The window, the printout and the picture files
+// all draw exactly this.
 
 #include "core/analysis/analysisstate.h"
 
-#include <string>
+#include <cstddef>
 #include <vector>
 
-struct PictureColor
+struct HistogramBar
 {
-    int red;
-    int green;
-    int blue;
+    double Low = 0.0;  // the class's lower bound
+    double High = 0.0; // its upper bound
+    std::size_t Count = 0;
 };
 
-constexpr int PictureMargin = 10;
-constexpr int CurvePenWidth = 1;
-constexpr int BarPenWidth = 10;
-constexpr PictureColor CurveColor{0, 0, 255};
-constexpr PictureColor BarColor{128, 0, 0};
-
-struct PicturePoint
+struct CurvePoint
 {
-    int x;
-    int y;
+    double X = 0.0;
+    double Count = 0.0; // the expected count of a class of the bars' width centred on X
 };
 
-// A bar is a vertical stroke BarPenWidth pixels wide centred on x, from the
-// baseline up to top (top == baseline for an empty class). As a filled
-// rectangle it covers x - BarPenWidth / 2 .. x + BarPenWidth / 2 - 1 across
-// and top .. baseline - 1 down.
-struct PictureBar
+struct HistogramGeometry
 {
-    int x;
-    int baseline;
-    int top;
+    std::vector<HistogramBar> Bars;
+    // Evenly spaced across the x range; empty when the sample has no spread.
+    std::vector<CurvePoint> Curve;
+    // The x range holds every bar and the curve to three standard deviations
+    // either side of the mean.
+    double XLow = 0.0;
+    double XHigh = 1.0;
+    // The count axis runs from 0 to CountTicks.back() in steps of 1, 2 or 5
+    // times a power of ten, above the fullest bar and the curve's peak.
+    std::vector<double> CountTicks{0.0, 1.0};
+    std::size_t ValueCount = 0;
+    double Mean = 0.0;
+    double StdDev = 0.0;
 };
 
-struct PictureLayout
-{
-    int Width = 0;
-    int Height = 0;
-    // Drawn first with CurveColor and CurvePenWidth: move to Curve[0], then a
-    // line to each following point. One point per distinct residual; empty
-    // when the sample has no spread (nothing to draw).
-    std::vector<PicturePoint> Curve;
-    // Drawn over the curve with BarColor and BarPenWidth, one per class.
-    std::vector<PictureBar> Bars;
-    // The name's top left corner, written with pen width 1 in the canvas's
-    // current font.
-    PicturePoint NamePosition{200, 435};
-    std::string Name = "Mervan";
-};
+// The expected count of a class of width classWidth centred on x among n
+// values from the normal distribution with this mean and standard deviation
+// (positive).
+double NormalExpectedCount(double x, std::size_t n, double classWidth, double mean, double stdDev);
 
-// The picture of the analysed sample on a canvas of width x height pixels
-// (450 x 450 in the graphics viewer). A sample whose values are all equal
-// stands in the middle of the canvas.
-PictureLayout LayoutHistogram(const AnalysisState &state, int width, int height);
+// The picture of the analysed sample; curvePoints points along the curve.
+// Without values or classes there are no bars and no curve.
+HistogramGeometry HistogramPicture(const AnalysisState &state, std::size_t curvePoints = 241);

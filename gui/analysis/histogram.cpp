@@ -2,16 +2,15 @@
 
 #include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
-#include "core/analysis/picturelayout.h"
 #include "core/analysis/report.h"
 #include "gui/analysis/histogramdialog.h"
 #include "gui/analysis/histopicture.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
-#include "gui/viewers/outputviewer.h"
-#include "gui/viewers/pictureviewer.h"
+#include "gui/viewers/analysisresults.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QWidget>
 
@@ -91,17 +90,6 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
     return classesRefused ? Outcome::AskAgain : Outcome::Failed;
 }
 
-// Draws the picture of the analysis into a graphics viewer of its own and
-// shows it; returns when the user closes it.
-void ShowPicture(const AnalysisState &analysis, QWidget *window)
-{
-    PictureViewer viewer(window);
-    const PictureLayout layout
-        = LayoutHistogram(analysis, PictureViewer::ImageSize, PictureViewer::ImageSize);
-    viewer.setDrawing([layout](QImage &image) { PaintHistogramPicture(image, layout); });
-    viewer.exec();
-}
-
 // Writes the report beside the data file and returns its name; empty, after
 // saying why, when it could not be written.
 QString WriteReportFile(AnalysisState &analysis)
@@ -114,13 +102,15 @@ QString WriteReportFile(AnalysisState &analysis)
     return FileNameFromCore(analysis.DataFileName);
 }
 
-// Opens the report in an output viewer that lives until it closes itself.
-void ShowReport(QWidget *window, const QString &reportName)
+// Opens the picture and the report side by side in a results window that
+// lives until it is closed; the rest of the program stays usable meanwhile.
+void ShowResults(QWidget *window, const VectorDrawing &picture, const QString &pictureName,
+                 const QString &reportName)
 {
-    auto *viewer = new OutputViewer(window);
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    if (!viewer->viewFile(reportName))
-        delete viewer;
+    auto *results = new AnalysisResultsWindow(window);
+    results->setAttribute(Qt::WA_DeleteOnClose);
+    if (!results->showResults(picture, HistogramPictureSize(), reportName, pictureName))
+        delete results;
 }
 
 } // namespace
@@ -150,10 +140,13 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent)
         if (outcome == Outcome::Failed)
             return;
 
-        ShowPicture(analysis, window);
+        // The picture is titled with the data file's name, which the report
+        // takes the place of once written.
+        const VectorDrawing picture = HistogramDrawing(analysis);
+        const QString pictureName = QFileInfo(chosen).completeBaseName();
         const QString reportName = WriteReportFile(analysis);
         if (!reportName.isEmpty())
-            ShowReport(window, reportName);
+            ShowResults(window, picture, pictureName, reportName);
         return;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The "Histogram data" command: the histogram dialog, the data file, the
-// analysis, the picture, the report file and the report in the output viewer.
+// analysis, the report file, and the picture and the report in a results window.
 
 class QString;
 class QWidget;

@@ -2,23 +2,22 @@
 
 #include "gui/common/fonts.h"
 
-#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QImage>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
+#include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
 
-constexpr int PictureSide = 450;
-
-QColor ToColor(const PictureColor &color)
-{
-    return QColor(color.red, color.green, color.blue);
-}
+const QColor BarFill(214, 160, 160);
+const QColor BarEdge(128, 0, 0);
+const QColor CurveColour(0, 0, 255);
 
 // The console companion has no application object, and without one Qt can
 // neither load fonts nor paint text. A window-less one is made for as long
@@ -36,7 +35,6 @@ public:
         static char platform[] = "offscreen";
         static char *argv[] = {name, option, platform, nullptr};
         m_app = std::make_unique<QGuiApplication>(argc, argv);
-        // The same stand-ins for the program's fonts as in the windows.
         InstallFontSubstitutes();
     }
 
@@ -44,80 +42,215 @@ private:
     std::unique_ptr<QGuiApplication> m_app;
 };
 
-} // namespace
-
-QFont PictureFont()
+QString Number(double value)
 {
-    // The graphics viewer's own font, in plain pixels without smoothing, so
-    // that the picture comes out the same on every screen and in every file.
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Bounds like 1.6000000000000001 show as 1.6; -0 as 0.
+    return QString::number(value == 0.0 ? 0.0 : value, 'g', 6);
+}
+
+QFont LabelFont(const QRectF &area)
+{
+    QFont font(QStringLiteral("Univers"));
     font.setStyleHint(QFont::SansSerif);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setPixelSize(11);
+    const double side = std::min(area.width(), area.height() * 4 / 3);
+    font.setPixelSize(std::clamp(static_cast<int>(side / 48), 9, 20));
     return font;
 }
 
-void PaintHistogramPicture(QImage &image, const PictureLayout &layout)
+// Maps data units (x, counts) to the plot's rectangle.
+struct Axes
 {
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    QRectF plot;
+    double xLow;
+    double xHigh;
+    double top;
+    double x(double v) const { return plot.left() + (v - xLow) / (xHigh - xLow) * plot.width(); }
+    double y(double count) const { return plot.bottom() - count / top * plot.height(); }
+};
 
-    if (layout.Curve.size() > 1) {
-        QPen pen(ToColor(CurveColor));
-        pen.setWidth(CurvePenWidth);
-        painter.setPen(pen);
-        QPolygon curve;
-        curve.reserve(static_cast<int>(layout.Curve.size()));
-        for (const PicturePoint &point : layout.Curve)
-            curve << QPoint(point.x, point.y);
-        painter.drawPolyline(curve);
-    }
+void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGeometry &g,
+                        const QString &title, double line)
+{
+    QFont bold = painter.font();
+    bold.setBold(true);
+    bold.setPixelSize(bold.pixelSize() * 5 / 4);
+    painter.save();
+    painter.setFont(bold);
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), line * 1.4),
+                     Qt::AlignCenter | Qt::TextDontClip, title);
+    painter.restore();
 
-    // A bar is a 10-pixel stroke with square-cut ends: exactly the rectangle
-    // from its top down to the baseline, nothing for an empty class.
-    painter.setPen(Qt::NoPen);
-    for (const PictureBar &bar : layout.Bars) {
-        if (bar.top >= bar.baseline)
+    // Swatches for the bars and the curve, then the sample's numbers.
+    const QFontMetricsF metrics(painter.font());
+    const QString bars = QStringLiteral("counts");
+    const QString curve = QStringLiteral("normal curve");
+    QString numbers = QStringLiteral("n = %1   mean = %2   standard deviation = %3")
+                          .arg(g.ValueCount)
+                          .arg(Number(g.Mean), Number(g.StdDev));
+    const double swatch = line;
+    const double gap = line * 0.4;
+    const double swatches = 2 * (swatch + gap + 2 * line) + metrics.horizontalAdvance(bars)
+        + metrics.horizontalAdvance(curve);
+    // In a narrow window the standard deviation goes by its short name.
+    if (swatches + metrics.horizontalAdvance(numbers) > area.width())
+        numbers.replace(QStringLiteral("standard deviation"), QStringLiteral("s.d."));
+    const double width = swatches + metrics.horizontalAdvance(numbers);
+    double x = area.center().x() - width / 2;
+    const double y = area.top() + line * 1.5;
+    const QRectF textLine(0, y, area.width(), line);
+
+    painter.save();
+    painter.setPen(QPen(BarEdge, 0));
+    painter.setBrush(BarFill);
+    painter.drawRect(QRectF(x, y + line * 0.2, swatch, line * 0.6));
+    x += swatch + gap;
+    painter.setPen(Qt::black);
+    painter.drawText(textLine.translated(x, 0), Qt::AlignLeft | Qt::AlignVCenter, bars);
+    x += metrics.horizontalAdvance(bars) + 2 * line;
+    painter.setPen(QPen(CurveColour, std::max(1.0, line / 7)));
+    painter.drawLine(QPointF(x, y + line / 2), QPointF(x + swatch, y + line / 2));
+    x += swatch + gap;
+    painter.setPen(Qt::black);
+    painter.drawText(textLine.translated(x, 0), Qt::AlignLeft | Qt::AlignVCenter, curve);
+    x += metrics.horizontalAdvance(curve) + 2 * line;
+    painter.drawText(textLine.translated(x, 0), Qt::AlignLeft | Qt::AlignVCenter, numbers);
+    painter.restore();
+}
+
+void DrawXAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, double line)
+{
+    const QFontMetricsF metrics(painter.font());
+    const double tick = line * 0.35;
+    painter.drawLine(QPointF(axes.plot.left(), axes.plot.bottom()),
+                     QPointF(axes.plot.right(), axes.plot.bottom()));
+    // The class bounds; a label that would touch the last one drawn is left
+    // out, so with many narrow classes every other bound or fewer is written.
+    std::vector<double> bounds;
+    for (const HistogramBar &bar : g.Bars)
+        bounds.push_back(bar.Low);
+    if (!g.Bars.empty())
+        bounds.push_back(g.Bars.back().High);
+    double free = -1e300;
+    for (double bound : bounds) {
+        const double x = axes.x(bound);
+        painter.drawLine(QPointF(x, axes.plot.bottom()), QPointF(x, axes.plot.bottom() + tick));
+        const QString label = Number(bound);
+        const double half = metrics.horizontalAdvance(label) / 2;
+        if (x - half < free)
             continue;
-        painter.fillRect(
-            QRect(bar.x - BarPenWidth / 2, bar.top, BarPenWidth, bar.baseline - bar.top),
-            ToColor(BarColor));
+        painter.drawText(
+            QRectF(x - half - line, axes.plot.bottom() + tick, 2 * (half + line), line),
+            Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, label);
+        free = x + half + line * 0.6;
+    }
+    painter.drawText(
+        QRectF(axes.plot.left(), axes.plot.bottom() + tick + line * 1.2, axes.plot.width(), line),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QStringLiteral("class bounds"));
+}
+
+void DrawYAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, double line)
+{
+    const double tick = line * 0.35;
+    painter.drawLine(QPointF(axes.plot.left(), axes.plot.top()),
+                     QPointF(axes.plot.left(), axes.plot.bottom()));
+    for (double count : g.CountTicks) {
+        const double y = axes.y(count);
+        painter.drawLine(QPointF(axes.plot.left() - tick, y), QPointF(axes.plot.left(), y));
+        painter.drawText(QRectF(0, y - line / 2, axes.plot.left() - tick * 1.8, line),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, Number(count));
+    }
+    painter.save();
+    painter.translate(line * 0.2, axes.plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-axes.plot.height() / 2, 0, axes.plot.height(), line),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QStringLiteral("count"));
+    painter.restore();
+}
+
+} // namespace
+
+QSizeF HistogramPictureSize()
+{
+    return QSizeF(720, 540);
+}
+
+void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometry &g,
+                   const QString &title)
+{
+    painter.save();
+    painter.setFont(LabelFont(area));
+    painter.setPen(QPen(Qt::black, 0));
+    const QFontMetricsF metrics(painter.font());
+    const double line = metrics.height();
+    double labelWidth = 0;
+    for (double count : g.CountTicks)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Number(count)));
+
+    const double top = g.CountTicks.back();
+    const QRectF plot = area.adjusted(labelWidth + line * 2, line * 3.6, -line * 1.5, -line * 3);
+    if (plot.width() <= 0 || plot.height() <= 0 || !(top > 0)) {
+        painter.restore();
+        return;
+    }
+    painter.translate(area.topLeft());
+    const Axes axes{plot.translated(-area.topLeft()), g.XLow, g.XHigh, top};
+
+    DrawTitleAndLegend(painter, QRectF(QPointF(0, 0), area.size()), g, title, line);
+
+    // Faint lines across at the count ticks.
+    painter.setPen(QPen(QColor(225, 225, 225), 0));
+    for (double count : g.CountTicks)
+        painter.drawLine(QPointF(axes.plot.left(), axes.y(count)),
+                         QPointF(axes.plot.right(), axes.y(count)));
+
+    // The bars touch: each stands from its lower to its upper class bound.
+    painter.setPen(QPen(BarEdge, std::max(0.5, line / 14)));
+    painter.setBrush(BarFill);
+    for (const HistogramBar &bar : g.Bars) {
+        if (bar.Count == 0)
+            continue;
+        // Classes without width (every value equal) still show as a narrow bar.
+        const double middle = (axes.x(bar.Low) + axes.x(bar.High)) / 2;
+        const double half = std::max(axes.x(bar.High) - middle, line / 2);
+        painter.drawRect(QRectF(QPointF(middle - half, axes.y(double(bar.Count))),
+                                QPointF(middle + half, axes.y(0))));
     }
 
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setFont(PictureFont());
-    const QRect nameBox(layout.NamePosition.x, layout.NamePosition.y, image.width(),
-                        image.height());
-    painter.drawText(nameBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     QString::fromLatin1(layout.Name.data(), static_cast<int>(layout.Name.size())));
+    if (g.Curve.size() > 1) {
+        QPainterPath curve;
+        curve.moveTo(axes.x(g.Curve.front().X), axes.y(g.Curve.front().Count));
+        for (const CurvePoint &point : g.Curve)
+            curve.lineTo(axes.x(point.X), axes.y(point.Count));
+        painter.setPen(QPen(CurveColour, std::max(1.0, line / 7)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(curve);
+    }
+
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    DrawXAxis(painter, axes, g, line);
+    DrawYAxis(painter, axes, g, line);
+    painter.restore();
+}
+
+VectorDrawing HistogramDrawing(const AnalysisState &state)
+{
+    const QString name
+        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
+    const QString title = QStringLiteral("Histogram of %1").arg(name);
+    auto geometry = std::make_shared<const HistogramGeometry>(HistogramPicture(state));
+    return [geometry, title](QPainter &painter, const QRectF &area) {
+        DrawHistogram(painter, area, *geometry, title);
+    };
 }
 
 bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, std::string &error)
 {
     HeadlessApplication app;
-    const QString fileName = QString::fromLocal8Bit(path.c_str());
-
-    QImage image(PictureSide, PictureSide, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    PaintHistogramPicture(image, LayoutHistogram(state, image.width(), image.height()));
-
-    QSaveFile file(fileName);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else {
-        QImageWriter writer(&file, "png");
-        if (!writer.write(image)) {
-            reason = writer.errorString();
-            file.cancelWriting();
-        } else if (!file.commit()) {
-            reason = file.errorString();
-        }
-    }
-    if (!reason.isEmpty()) {
-        error = reason.toLocal8Bit().toStdString();
-        return false;
-    }
-    return true;
+    if (SavePicture(HistogramDrawing(state), HistogramPictureSize(),
+                    QFile::decodeName(QByteArray::fromStdString(path)), reason))
+        return true;
+    error = reason.toLocal8Bit().toStdString();
+    return false;
 }

@@ -1,25 +1,30 @@
 #pragma once
-// Painting the histogram picture: the strokes that LayoutHistogram places,
-// drawn with QPainter, for the graphics viewer and for the console
-// companion's picture file.
+// The histogram picture: the bars of the classes on their bounds, the normal
+// curve in expected counts on the same axes, a title with the data file's
+// name and a legend, drawn as vectors for the screen, the printer, the
+// clipboard and the picture files of the window and the console companion.
 
 #include "core/analysis/analysisstate.h"
 #include "core/analysis/picturelayout.h"
+#include "gui/common/vectorpicture.h"
 
-#include <QFont>
+#include <QSizeF>
+#include <QString>
 #include <string>
 
-class QImage;
+// The picture's natural size: pixels of a PNG file, points of SVG and PDF.
+QSizeF HistogramPictureSize();
 
-// The font the program's name is written in below the picture.
-QFont PictureFont();
+// Draws geometry into area under the title.
+void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometry &geometry,
+                   const QString &title);
 
-// Paints layout onto image, which the caller has cleared: the curve first,
-// the bars over it, the name below the baseline.
-void PaintHistogramPicture(QImage &image, const PictureLayout &layout);
+// The analysed sample's picture, titled with its data file's name. The
+// drawing keeps its own copy of what it shows.
+VectorDrawing HistogramDrawing(const AnalysisState &state);
 
-// Writes the analysed sample's picture, 450 by 450 pixels as the graphics
-// viewer shows it, as a PNG file at path; complete or not at all. Works with
-// or without an application object (the console companion has none). Returns
-// false with the reason in error.
+// Writes the analysed sample's picture at path as PNG, SVG or PDF by its
+// extension; complete or not at all, an earlier file at path kept when it
+// fails. Works with or without an application object (the console companion
+// has none). Returns false with the reason in error.
 bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, std::string &error);

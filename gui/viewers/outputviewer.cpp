@@ -1,5 +1,6 @@
 #include "gui/viewers/outputviewer.h"
 
+#include "gui/common/clipboard.h"
 #include "gui/common/fonts.h"
 #include "gui/common/pictures.h"
 #include "gui/common/printing.h"
@@ -16,7 +17,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -46,8 +49,9 @@ QStringList SplitLines(const QString &text)
 
 } // namespace
 
-OutputViewer::OutputViewer(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+OutputViewer::OutputViewer(QWidget *parent, Frame frame)
+    : QWidget(parent, frame == Frame::OwnWindow ? Qt::Window : Qt::Widget)
+    , m_frame(frame)
 {
     setWindowTitle(QStringLiteral("View and print output files"));
     setBackgroundRole(QPalette::Button);
@@ -112,9 +116,74 @@ OutputViewer::OutputViewer(QWidget *parent)
 
     resize(DesignWidth, DesignHeight);
 
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_printButton, &QToolButton::clicked, this, &OutputViewer::printFile);
+    if (frame == Frame::Embedded) {
+        // Tab leaves the text for the next control of the window.
+        m_text->setTabChangesFocus(true);
+        addCopyAndSave();
+        connect(m_closeButton, &QPushButton::clicked, this, [this] { window()->close(); });
+        return;
+    }
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &OutputViewer::focusWindowChanged);
+}
+
+void OutputViewer::addCopyAndSave()
+{
+    auto *buttons = static_cast<QHBoxLayout *>(m_panel->layout());
+    const int at = buttons->indexOf(m_printButton) + 1;
+    auto *copy = new QPushButton(QStringLiteral("C&opy"), m_panel);
+    copy->setObjectName(QStringLiteral("ReportCopyBtn"));
+    copy->setToolTip(QStringLiteral("Copy the report to the clipboard."));
+    auto *save = new QPushButton(QStringLiteral("&Save..."), m_panel);
+    save->setObjectName(QStringLiteral("ReportSaveBtn"));
+    save->setToolTip(QStringLiteral("Save a copy of the report (Ctrl+S)."));
+    for (QPushButton *button : {copy, save}) {
+        button->setFixedHeight(25);
+        button->setAutoDefault(false);
+    }
+    buttons->insertWidget(at, save);
+    buttons->insertSpacing(at, ButtonGap);
+    buttons->insertWidget(at, copy);
+    buttons->insertSpacing(at, ButtonGap);
+    connect(copy, &QPushButton::clicked, this, &OutputViewer::copyText);
+    connect(save, &QPushButton::clicked, this, &OutputViewer::saveCopy);
+    auto *saveKey = new QShortcut(QKeySequence::Save, this);
+    saveKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(saveKey, &QShortcut::activated, this, &OutputViewer::saveCopy);
+}
+
+void OutputViewer::copyText()
+{
+    CopyTextToClipboard(m_lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void OutputViewer::saveCopy()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Report As");
+    request.fileName = QFileInfo(m_fileName).fileName();
+    request.filters = QStringList{QStringLiteral("Output files (*.out *.OUT)"),
+                                  QStringLiteral("All files (*)")};
+    const QString path = Prompts::current().saveFileName(this, request);
+    if (path.isEmpty() || QFileInfo(path) == QFileInfo(m_fileName))
+        return;
+    // The report as it is on disk, written whole or not at all.
+    QFile source(m_fileName);
+    QSaveFile target(path);
+    QString problem;
+    if (!source.open(QIODevice::ReadOnly))
+        problem = source.errorString();
+    else if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        problem = target.errorString();
+    else {
+        const QByteArray bytes = source.readAll();
+        if (target.write(bytes) != bytes.size() || !target.commit())
+            problem = target.errorString();
+    }
+    if (!problem.isEmpty())
+        Prompts::current().error(QStringLiteral("Cannot save the report \"%1\": %2")
+                                     .arg(QDir::toNativeSeparators(path), problem));
 }
 
 bool OutputViewer::viewFile(const QString &path)
@@ -125,6 +194,8 @@ bool OutputViewer::viewFile(const QString &path)
     if (!loadFile())
         return false;
     m_hadFocus = false;
+    if (m_frame == Frame::Embedded)
+        return true;
     if (!m_placed) {
         // Most of the window it belongs to (of the screen without one),
         // centred over it; later files keep the place the user gave it.

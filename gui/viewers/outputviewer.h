@@ -6,6 +6,12 @@
 //
 // Object names: the text Text, the panel along the bottom ButtonPanel with
 // the buttons PrintBtn and CloseBtn.
+//
+// Embedded in another window (the analysis results), the viewer is a panel
+// of that window: it shows the file without placing or showing anything,
+// stays while other windows take the focus, adds ReportCopyBtn and
+// ReportSaveBtn (Ctrl+S while it has the focus) and its Close closes the
+// window it is in.
 
 #include <QString>
 #include <QStringList>
@@ -20,7 +26,8 @@ class OutputViewer : public QWidget
 {
     Q_OBJECT
 public:
-    explicit OutputViewer(QWidget *parent = nullptr);
+    enum class Frame { OwnWindow, Embedded };
+    explicit OutputViewer(QWidget *parent = nullptr, Frame frame = Frame::OwnWindow);
 
     // Shows the file at path maximised, if there is one, and returns true;
     // a path that names no file shows nothing and says nothing. A file that
@@ -32,9 +39,14 @@ public:
     // Asks for a printer and prints the file's lines behind a margin of ten
     // blanks.
     void printFile();
+    // The file's text to the clipboard; a copy of the file under a name the
+    // user chooses.
+    void copyText();
+    void saveCopy();
 
 private:
     bool loadFile();
+    void addCopyAndSave();
     void focusWindowChanged();
 
     QPlainTextEdit *m_text = nullptr;
@@ -42,6 +54,7 @@ private:
     QToolButton *m_printButton = nullptr;
     QPushButton *m_closeButton = nullptr;
 
+    Frame m_frame = Frame::OwnWindow;
     QString m_fileName;
     QStringList m_lines;     // the file's lines as shown
     bool m_printing = false; // the print command is running

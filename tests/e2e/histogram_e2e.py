@@ -2,12 +2,14 @@
 """Runs "Histogram data" in the real program under an X server, as a user would.
 
 Starts bin/mervan, picks Statistics > Histogram data, unchecks the centring,
-types 3 intervals, names a data file in the open dialog, copies the picture
-from the graphics viewer to the clipboard and closes the viewer, then finds
-the report file beside the data file and the output viewer showing it. The
-report must equal the console companion's for the same file, and the copied
-picture the console companion's picture file. Focusing the frame window must
-hide the output viewer. Ends with File > Exit.
+types 3 intervals and names a data file in the open dialog, then finds one
+results window, captioned with the report's path, that holds the picture and
+the report. The report file beside the data file must equal the console
+companion's for the same file; the picture saved from the window with Ctrl+S
+must equal the console companion's picture file, and the picture copied to
+the clipboard must be drawn at twice its size; the report copied from the
+window must be the report's text. The results window stays while the frame
+window has the focus. Ends with File > Exit.
 
 Run it under an X server of its own:
     xvfb-run -a -s "-screen 0 1366x768x24" python3 histogram_e2e.py MERVAN MERVAN_BATCH
@@ -111,27 +113,11 @@ def main():
         type_text(data)
         key("Return")
 
-        graph = wait_for_window("Graphics viewer", program)
-        if os.path.exists(report):
-            raise Failure("the report was written before the picture was closed")
-        # Tab from Close to Copy Image and copy; the message box that follows
-        # bears the program's title, like the frame.
-        key("Tab", "Return")
-        boxes = wait_for("the copy message",
-                         lambda: [i for i in visible_windows("Mervan") if i != frame], 10, program)
-        focus(boxes[-1])
-        key("Return")
-        wait_for("the copy message to close",
-                 lambda: not [i for i in visible_windows("Mervan") if i != frame], 10, program)
-        copied = wait_for("the picture on the clipboard", lambda: clipboard("image/png"), 10, program)
-        focus(graph)
-        key("shift+Tab", "Return")
-        wait_for("the graphics viewer to close", lambda: not visible_windows("Graphics viewer"), 10, program)
-        print("ok: picture shown, copied and closed")
-
-        # The viewer's caption is the report's path as it is on disk.
-        viewer_title = report
-        viewer = wait_for("the output viewer", lambda: visible_windows(viewer_title), 15, program)
+        # One results window, captioned with the report's path as it is on
+        # disk, and no other viewer.
+        results = wait_for_window(report, program)
+        if len(visible_windows(report)) != 1 or visible_windows("Graphics viewer"):
+            raise Failure("the analysis did not end in one results window")
         with open(report, "rb") as f:
             written = f.read()
         with open(os.path.join(work, "batch", "Survey.OUT"), "rb") as f:
@@ -140,29 +126,63 @@ def main():
             raise Failure("the report differs from mervan-batch's:\n%r\n%r" % (written[:400], expected[:400]))
         if not written.startswith(b"                            Random Error Distribution\n"):
             raise Failure("the report does not start with its title: %r" % written[:80])
-        print("ok: report written (%d bytes) and shown in \"%s\"" % (len(written), viewer_title))
+        print("ok: report written (%d bytes), results shown in \"%s\"" % (len(written), report))
 
-        width, height, shown = png_pixels(copied)
+        # The picture has the focus: Ctrl+S saves it through the save dialog.
+        saved_picture = os.path.join(work, "saved.png")
+        key("ctrl+s")
+        wait_for_window("Save Picture As", program)
+        key("ctrl+a")
+        type_text(saved_picture)
+        key("Return")
+        wait_for("the saved picture", lambda: os.path.exists(saved_picture), 10, program)
+        focus(results)
+        with open(saved_picture, "rb") as f:
+            width, height, shown = png_pixels(f.read())
         with open(batch_picture, "rb") as f:
-            _, _, drawn = png_pixels(f.read())
-        if (width, height) != (450, 450):
-            raise Failure("the copied picture is %d x %d" % (width, height))
-        differing = sum(1 for y in range(height) for x in range(width) if shown[y][x] != drawn[y][x])
+            drawn_size = png_pixels(f.read())
+        if (width, height) != (720, 540) or drawn_size[:2] != (720, 540):
+            raise Failure("the saved picture is %d x %d" % (width, height))
+        differing = sum(1 for y in range(height) for x in range(width) if shown[y][x] != drawn_size[2][y][x])
         if differing:
-            where = [(x, y) for y in range(height) for x in range(width) if shown[y][x] != drawn[y][x]]
-            print("differing pixels span x %d..%d, y %d..%d" % (min(p[0] for p in where), max(p[0] for p in where),
-                                                                 min(p[1] for p in where), max(p[1] for p in where)))
-            raise Failure("%d pixels of the copied picture differ from mervan-batch's picture" % differing)
-        maroon = sum(row.count((128, 0, 0)) for row in shown)
+            raise Failure("%d pixels of the saved picture differ from mervan-batch's picture" % differing)
+        bars = sum(row.count((214, 160, 160)) for row in shown)
         blue = sum(row.count((0, 0, 255)) for row in shown)
-        if maroon < 1000 or blue < 100:
-            raise Failure("the copied picture lacks bars or curve (%d maroon, %d blue pixels)" % (maroon, blue))
-        print("ok: copied picture equals mervan-batch's picture")
+        if bars < 1000 or blue < 100:
+            raise Failure("the picture lacks bars or curve (%d bar, %d blue pixels)" % (bars, blue))
+        print("ok: picture saved from the window equals mervan-batch's picture")
 
-        # Another window of the program taking the focus hides the viewer.
-        focus(frame, 0)
-        wait_for("the output viewer to hide", lambda: not visible_windows(viewer_title), 10, program)
-        print("ok: focusing the frame hides the output viewer")
+        # Tab to the picture's Copy button; the message that follows bears
+        # the program's title, like the frame.
+        key("Tab", "Tab", "space")
+        boxes = wait_for("the copy message",
+                         lambda: [i for i in visible_windows("Mervan") if i != frame], 10, program)
+        focus(boxes[-1])
+        key("Return")
+        wait_for("the copy message to close",
+                 lambda: not [i for i in visible_windows("Mervan") if i != frame], 10, program)
+        copied = wait_for("the picture on the clipboard", lambda: clipboard("image/png"), 10, program)
+        if struct.unpack(">II", copied[16:24]) != (1440, 1080):
+            raise Failure("the copied picture is %d x %d" % struct.unpack(">II", copied[16:24]))
+        print("ok: picture copied at twice its size")
+
+        # On past Save and the report's text to the report's Copy button.
+        focus(results)
+        key("Tab", "Tab", "Tab", "space")
+        text = wait_for("the report on the clipboard",
+                        lambda: (lambda t: t if t and t.startswith(b" ") else None)(clipboard("UTF8_STRING")),
+                        10, program)
+        if text.rstrip(b"\n") != written.rstrip(b"\n"):
+            raise Failure("the copied report differs from the file:\n%r" % text[:200])
+        print("ok: report copied from the window")
+
+        # Another window of the program taking the focus leaves it in place.
+        focus(frame, 0.5)
+        if not visible_windows(report):
+            raise Failure("the results window went when the frame took the focus")
+        print("ok: the results window stays while the frame has the focus")
+        run(["xdotool", "windowclose", results], check=False)
+        wait_for("the results window to close", lambda: not visible_windows(report), 10, program)
 
         exit_by_menu(program, frame)
         return 0

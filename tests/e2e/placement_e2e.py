@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Where the windows appear: each calculator dialog, the histogram dialog, the
-graphics viewer and the output viewer open wholly on the screen and, at the
-scale factor 1, wholly inside the main window's rectangle (at 2 the main
-window may be smaller than a dialog); the graphics viewer grows when resized.
+"""Where the windows appear: each calculator dialog, the histogram dialog and
+the analysis results window open wholly on the screen and, at the scale
+factor 1, wholly inside the main window's rectangle (at 2 the main window may
+be smaller than a dialog); the results window grows when resized.
 
     placement_e2e.py MERVAN MERVAN_BATCH
 """
@@ -79,20 +79,15 @@ def main():
         type_text(data)
         key("Return")
 
-        graph = wait_for_window("Graphics viewer", program)
-        _, _, width, height = check_inside(frame, graph, "the graphics viewer")
-        run(["xdotool", "windowsize", graph, str(width + 150), str(height + 100)])
-        grown = wait_for("the graphics viewer to grow",
+        results = wait_for_window(report, program)
+        _, _, width, height = check_inside(frame, results, "the results window")
+        run(["xdotool", "windowsize", results, str(width + 150), str(height + 100)])
+        grown = wait_for("the results window to grow",
                          lambda: (lambda g: g if g[2] > width + 100 and g[3] > height + 50 else None)(
-                             geometry(graph)), 10, program)
-        print("ok: the graphics viewer grows from %dx%d to %dx%d" % (width, height, grown[2], grown[3]))
-        focus(graph)
-        key("Return")  # Close
-
-        viewer = wait_for_window(report, program)
-        check_inside(frame, viewer, "the output viewer")
-        run(["xdotool", "windowclose", viewer], check=False)
-        wait_for("the output viewer to close", lambda: not visible_windows(report), 10, program)
+                             geometry(results)), 10, program)
+        print("ok: the results window grows from %dx%d to %dx%d" % (width, height, grown[2], grown[3]))
+        run(["xdotool", "windowclose", results], check=False)
+        wait_for("the results window to close", lambda: not visible_windows(report), 10, program)
         time.sleep(0.3)
         exit_by_menu(program, frame)
     finally:

@@ -1,174 +1,108 @@
-// Where the histogram picture's curve points and bars land.
+// The histogram picture in data units: bars on their class bounds, the normal
+// curve in expected counts on the same axis.
 
 #include "analysistest.h"
 #include "core/analysis/picturelayout.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace {
 
 class PictureLayoutTest : public AnalysisTest
-{ };
-
-// One coordinate of each point or bar.
-template <class Item, class Coordinate>
-std::vector<int> Each(const std::vector<Item> &items, Coordinate coordinate)
 {
-    std::vector<int> values;
-    for (const Item &item : items)
-        values.push_back(coordinate(item));
-    return values;
-}
-
-std::vector<int> Xs(const std::vector<PicturePoint> &points)
-{
-    return Each(points, [](const PicturePoint &p) { return p.x; });
-}
-
-std::vector<int> Ys(const std::vector<PicturePoint> &points)
-{
-    return Each(points, [](const PicturePoint &p) { return p.y; });
-}
-
-std::vector<int> BarXs(const std::vector<PictureBar> &bars)
-{
-    return Each(bars, [](const PictureBar &b) { return b.x; });
-}
-
-std::vector<int> BarHeights(const std::vector<PictureBar> &bars)
-{
-    return Each(bars, [](const PictureBar &b) { return b.baseline - b.top; });
-}
-
-struct LayoutCase
-{
-    const char *name;
-    const char *values;
-    std::int32_t count;
-    bool center;
-    int width;
-    int height;
-    std::vector<int> curveX;
-    std::vector<int> curveY;
-    std::vector<int> barX;
-    std::vector<int> barHeight;
+protected:
+    // n values at the normal quantiles (i - 1/2) / n: a sample as normal as n
+    // values can be, with mean 50 and standard deviation 10.
+    static std::string NormalQuantiles(int n)
+    {
+        std::vector<std::string> tokens;
+        for (int i = 1; i <= n; ++i) {
+            const double p = (i - 0.5) / n;
+            double lo = -10.0, hi = 10.0;
+            for (int step = 0; step < 80; ++step) {
+                const double mid = (lo + hi) / 2;
+                (0.5 * std::erfc(-mid / std::sqrt(2.0)) < p ? lo : hi) = mid;
+            }
+            char text[32];
+            std::snprintf(text, sizeof text, "%.6f", 50.0 + 10.0 * (lo + hi) / 2);
+            tokens.push_back(text);
+        }
+        return join(tokens);
+    }
 };
 
-TEST_F(PictureLayoutTest, CurvePointsAndBars)
+// The curve's count at x, read off its polyline.
+double CurveAt(const HistogramGeometry &g, double x)
 {
-    const std::vector<LayoutCase> cases = {
-        // 430 exp(-0.675) = 218.9 and 430 exp(-0.075) = 398.9 pixels above the
-        // baseline at y = 430.
-        {"one two three four",
-         "1 2 3 4",
-         3,
-         false,
-         450,
-         450,
-         {10, 153, 297, 440},
-         {211, 31, 31, 211},
-         {82, 225, 368},
-         {200, 200, 400}},
-        {"one class: one full bar in the middle",
-         "1 2 3",
-         1,
-         false,
-         450,
-         450,
-         {10, 225, 440},
-         {},
-         {225},
-         {400}},
-        {"repeated values add no points",
-         "1 1 1 1 2 2 3 5",
-         2,
-         false,
-         450,
-         450,
-         {10, 118, 225, 440},
-         {},
-         {118, 332},
-         {400, 133}},
-        // The bars start at the lowest bound, half a class below the minimum,
-        // so they stand (1 - 0.5) * 107.5 pixels right of the curve.
-        {"centred classes",
-         "1 2 3 4 5",
-         4,
-         true,
-         450,
-         450,
-         {10, 118, 225, 332, 440},
-         {},
-         {64, 171, 279, 386},
-         {200, 200, 200, 400}},
-        // Pixel positions that fall on a half go to the even neighbour.
-        {"halves to even",
-         "1 2 3 4",
-         3,
-         false,
-         23,
-         100,
-         {10, 11, 12, 13},
-         {},
-         {10, 12, 12},
-         {25, 25, 50}},
-        {"another canvas",
-         "1 2 3 4",
-         3,
-         false,
-         600,
-         300,
-         {10, 203, 397, 590},
-         {},
-         {107, 300, 493},
-         {125, 125, 250}},
-        {"no spread: no curve, bars in the middle",
-         "5 5 5",
-         2,
-         false,
-         450,
-         450,
-         {},
-         {},
-         {225, 225},
-         {0, 400}},
-        {"a single value", "5", 1, true, 450, 450, {}, {}, {225}, {400}},
+    for (std::size_t i = 1; i < g.Curve.size(); ++i) {
+        const CurvePoint &a = g.Curve[i - 1];
+        const CurvePoint &b = g.Curve[i];
+        if (x >= a.X && x <= b.X)
+            return a.Count + (b.Count - a.Count) * (x - a.X) / (b.X - a.X);
+    }
+    return NAN;
+}
+
+TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
+{
+    struct Case
+    {
+        int n;
+        std::int32_t classes;
+        bool center;
     };
-    for (const LayoutCase &c : cases) {
-        SCOPED_TRACE(c.name);
-        const AnalysisState s = analyse(c.values, c.count, 0, c.center);
-        const PictureLayout layout = LayoutHistogram(s, c.width, c.height);
-        EXPECT_EQ(Xs(layout.Curve), c.curveX);
-        if (!c.curveY.empty()) {
-            EXPECT_EQ(Ys(layout.Curve), c.curveY);
+    for (const Case c : {Case{2000, 20, false}, Case{5000, 20, true}, Case{400, 10, false}}) {
+        SCOPED_TRACE(c.n);
+        const AnalysisState s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.center);
+        const HistogramGeometry g = HistogramPicture(s);
+        ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.ClassCount));
+        std::size_t total = 0;
+        for (std::size_t j = 0; j < g.Bars.size(); ++j) {
+            const HistogramBar &bar = g.Bars[j];
+            EXPECT_EQ(bar.Low, s.ClassBounds[j]);
+            EXPECT_EQ(bar.High, s.ClassBounds[j + 1]);
+            const double centre = (bar.Low + bar.High) / 2;
+            // Curvature of the density over a class and the rounding of
+            // counts: a few counts at most.
+            EXPECT_NEAR(static_cast<double>(bar.Count), CurveAt(g, centre), c.n / 600.0 + 1.5)
+                << "class " << j << " at " << centre;
+            total += bar.Count;
         }
-        EXPECT_EQ(BarXs(layout.Bars), c.barX);
-        EXPECT_EQ(BarHeights(layout.Bars), c.barHeight);
-        for (const PictureBar &bar : layout.Bars)
-            EXPECT_EQ(bar.baseline, c.height - 2 * PictureMargin);
-        EXPECT_EQ(layout.NamePosition.x, 200);
-        EXPECT_EQ(layout.NamePosition.y, 435);
-        EXPECT_EQ(layout.Name, "Mervan");
+        EXPECT_EQ(total, s.ValueCount);
+        // The count axis holds the fullest bar and the curve's peak.
+        EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.Mean));
+        EXPECT_LE(g.XLow, s.Mean - 3 * s.StdDev);
+        EXPECT_GE(g.XHigh, s.Mean + 3 * s.StdDev);
     }
 }
 
-TEST_F(PictureLayoutTest, CurvePeaksAtTheMean)
+TEST_F(PictureLayoutTest, CountTicksAreRoundSteps)
 {
-    // A symmetric sample with a value at its mean: the peak point stands the
-    // full drawing width (W - 2M) above the baseline.
-    const AnalysisState s = analyse("1 2 2 3 3 3 4 4 5", 5);
-    const PictureLayout layout = LayoutHistogram(s, 450, 450);
-    ASSERT_EQ(layout.Curve.size(), 5u);
-    EXPECT_EQ(layout.Curve[2].x, 225);
-    EXPECT_EQ(layout.Curve[2].y, 450 - 2 * PictureMargin - 430);
-    EXPECT_EQ(layout.Curve[1].y, layout.Curve[3].y);
+    struct Case
+    {
+        const char *values;
+        std::vector<double> ticks;
+    };
+    const std::vector<Case> cases = {
+        {"1 2 3 4", {0, 1, 2}},
+        {"1 1 1 1 1 1 1 1 1 1 1 1 2 3", {0, 2, 4, 6, 8, 10, 12}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.values);
+        EXPECT_EQ(HistogramPicture(analyse(c.values, 3)).CountTicks, c.ticks);
+    }
 }
 
-TEST_F(PictureLayoutTest, NothingToDrawWithoutAnAnalysis)
+TEST_F(PictureLayoutTest, SamplesWithoutSpreadOrValuesDrawNoCurve)
 {
-    const PictureLayout layout = LayoutHistogram(AnalysisState(), 450, 450);
-    EXPECT_TRUE(layout.Curve.empty());
-    EXPECT_TRUE(layout.Bars.empty());
-    EXPECT_EQ(layout.Width, 450);
-    EXPECT_EQ(layout.Height, 450);
+    const HistogramGeometry flat = HistogramPicture(analyse("5 5 5", 2));
+    EXPECT_TRUE(flat.Curve.empty());
+    EXPECT_LT(flat.XLow, 5.0);
+    EXPECT_GT(flat.XHigh, 5.0);
+    const HistogramGeometry none = HistogramPicture(AnalysisState());
+    EXPECT_TRUE(none.Bars.empty());
+    EXPECT_TRUE(none.Curve.empty());
 }
 
 } // namespace

@@ -1,12 +1,12 @@
-// The histogram dialog and the analysis run from the dialog to the viewer,
-// with every dialog answered by script.
+// The histogram dialog and the analysis run from the dialog to the results
+// window, with every dialog answered by script.
 
 #include "core/analysis/analysisstate.h"
 #include "gui/analysis/histogram.h"
 #include "gui/analysis/histogramdialog.h"
 #include "gui/common/help.h"
+#include "gui/viewers/analysisresults.h"
 #include "gui/viewers/outputviewer.h"
-#include "gui/viewers/pictureviewer.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
 
@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -46,20 +47,18 @@ QLabel *Label(HistogramDialog &dialog, const char *name)
     return dialog.findChild<QLabel *>(QLatin1String(name));
 }
 
-// What a test does each time the histogram dialog or the graphics viewer
-// appears during a run. A dialog that appears with no step left is
-// cancelled, and a viewer is closed, so a faulty run cannot hang the test.
+// What a test does each time the histogram dialog appears during a run, and
+// how often the results window appeared. A dialog that appears with no step
+// left is cancelled, so a faulty run cannot hang the test.
 class RunScript : public QObject
 {
 public:
     using DialogStep = std::function<void(HistogramDialog &)>;
-    using GraphStep = std::function<void(PictureViewer &)>;
 
     RunScript() { qApp->installEventFilter(this); }
     ~RunScript() override { qApp->removeEventFilter(this); }
 
     QList<DialogStep> dialogSteps;
-    GraphStep onGraph;
     int dialogShowings = 0;
     int graphShowings = 0;
 
@@ -92,16 +91,8 @@ protected:
                 }
                 dialogSteps.takeFirst()(*guard);
             });
-        } else if (auto *graph = qobject_cast<PictureViewer *>(watched)) {
+        } else if (qobject_cast<AnalysisResultsWindow *>(watched)) {
             ++graphShowings;
-            QPointer<PictureViewer> guard(graph);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (!guard)
-                    return;
-                if (onGraph)
-                    onGraph(*guard);
-                Button(*guard, "CloseBtn")->click();
-            });
         }
         return false;
     }
@@ -117,12 +108,13 @@ int LiveWindows()
     return count;
 }
 
-// The output viewer a run left on screen, if any.
-OutputViewer *Viewer()
+// The results window a run left on screen, if any.
+AnalysisResultsWindow *Results()
 {
     for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *viewer = qobject_cast<OutputViewer *>(widget); viewer && viewer->isVisible())
-            return viewer;
+        if (auto *results = qobject_cast<AnalysisResultsWindow *>(widget);
+            results && results->isVisible())
+            return results;
     return nullptr;
 }
 
@@ -149,7 +141,7 @@ private slots:
     void entryIsCheckedBeforeTheFileIsAskedFor();
     void messagesComeInOrderAndTheDialogKeepsTheEntry();
     void cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh();
-    void runGoesFromDialogToPictureToReportToViewer();
+    void runEndsInOneResultsWindowWithPictureAndReport();
     void widthNeedingTooManyClassesSendsTheUserBackToTheDialog();
     void unusableFileEndsTheRunWithOneMessage_data();
     void unusableFileEndsTheRunWithOneMessage();
@@ -177,13 +169,13 @@ void HistogramTest::init()
 void HistogramTest::cleanup()
 {
     m_use.reset();
-    // A run leaves nothing behind but the output viewer, which goes when it
-    // is closed.
-    if (OutputViewer *viewer = Viewer())
-        viewer->close();
+    // A run leaves nothing behind but the results window, which goes when
+    // it is closed.
+    if (AnalysisResultsWindow *results = Results())
+        results->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(LiveWindows<HistogramDialog>(), 0);
-    QCOMPARE(LiveWindows<PictureViewer>(), 0);
+    QCOMPARE(LiveWindows<AnalysisResultsWindow>(), 0);
     QCOMPARE(LiveWindows<OutputViewer>(), 0);
 }
 
@@ -375,7 +367,7 @@ void HistogramTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     QVERIFY(request.mustExist);
     QCOMPARE(request.helpContext, 6);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancel.OUT"))));
-    QVERIFY(!Viewer());
+    QVERIFY(!Results());
 
     // The next run's dialog does not remember the last one.
     RunScript again;
@@ -391,7 +383,7 @@ void HistogramTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     QCOMPARE(m_prompts.openRequests.size(), 1); // cancelled dialog: no second file request
 }
 
-void HistogramTest::runGoesFromDialogToPictureToReportToViewer()
+void HistogramTest::runEndsInOneResultsWindowWithPictureAndReport()
 {
     // A folder with accented letters must open like any other.
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Messungen Äß")));
@@ -406,27 +398,25 @@ void HistogramTest::runGoesFromDialogToPictureToReportToViewer()
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
     RunScript script;
-    QList<QPoint> centres; // of the dialog and the picture, as they showed
+    QList<QPoint> centres; // of the dialog and the results, as they showed
     script.dialogSteps << [&](HistogramDialog &dialog) {
         centres << dialog.frameGeometry().center();
         RunScript::enter(QStringLiteral("3"), true, false)(dialog);
     };
-    bool reportExistedDuringPicture = true;
-    QRgb barPixel = 0;
-    script.onGraph = [&](PictureViewer &graph) {
-        centres << graph.frameGeometry().center();
-        reportExistedDuringPicture = QFile::exists(report);
-        barPixel = graph.canvas().pixel(graph.canvas().width() / 2, 400);
-    };
     RunHistogramAnalysis(data, &frame);
 
+    // One window, not modal, holds the picture and the report; the run has
+    // returned and the rest of the program is usable.
     QCOMPARE(script.graphShowings, 1);
-    QCOMPARE(centres.size(), 2);
+    QPointer<AnalysisResultsWindow> results = Results();
+    QVERIFY(results);
+    centres << results->frameGeometry().center();
     for (const QPoint centre : centres)
         QVERIFY2((centre - frame.frameGeometry().center()).manhattanLength() <= 4,
                  qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
-    QVERIFY(!reportExistedDuringPicture);
-    QCOMPARE(barPixel, qRgb(128, 0, 0)); // the middle class's bar
+    QCOMPARE(results->windowModality(), Qt::NonModal);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(results->parentWidget(), &frame);
     QVERIFY(m_prompts.shown.isEmpty());
 
     QFile written(report);
@@ -436,20 +426,30 @@ void HistogramTest::runGoesFromDialogToPictureToReportToViewer()
     QVERIFY(bytes.contains("                    Arithmetic mean = 2.6 \xC2\xB1"
                            "1.03\n"));
 
-    // The viewer belongs to the window that started the run and goes when it
-    // closes.
-    QPointer<OutputViewer> viewer = Viewer();
-    QVERIFY(viewer);
-    QCOMPARE(viewer->parentWidget(), &frame);
+    // The report beside the picture, the picture titled with the data file.
+    OutputViewer *viewer = results->findChild<OutputViewer *>();
     QCOMPARE(viewer->fileName(), report);
-    QVERIFY2(viewer->windowTitle().endsWith(QStringLiteral("/Messungen Äß/Sample.OUT")),
-             qPrintable(viewer->windowTitle()));
+    QVERIFY2(results->windowTitle().endsWith(QStringLiteral("/Messungen Äß/Sample.OUT")),
+             qPrintable(results->windowTitle()));
     QVERIFY(viewer->findChild<QPlainTextEdit *>(QStringLiteral("Text"))
                 ->toPlainText()
                 .contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
+    auto *splitter = results->findChild<QSplitter *>(QStringLiteral("ResultsSplitter"));
+    QVERIFY(splitter->isAncestorOf(results->findChild<QWidget *>(QStringLiteral("PicturePanel"))));
+    QVERIFY(splitter->isAncestorOf(viewer));
+    const QString svg = m_dir.filePath(QStringLiteral("Sample.svg"));
+    m_prompts.answerSave(svg);
+    results->findChild<QPushButton *>(QStringLiteral("PictureSaveBtn"))->click();
+    QCOMPARE(m_prompts.saveRequests.value(0).fileName, QStringLiteral("Sample.png"));
+    QVERIFY(ReadBytes(svg).contains(">Histogram of Sample.dat<"));
+
+    // It stays while other windows take the focus, and goes when closed.
+    frame.activateWindow();
+    QCoreApplication::processEvents();
+    QVERIFY(results->isVisible());
     viewer->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!viewer);
+    QVERIFY(!results);
 }
 
 void HistogramTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
@@ -495,7 +495,7 @@ void HistogramTest::unusableFileEndsTheRunWithOneMessage()
     QCOMPARE(script.dialogShowings, 1);
     QCOMPARE(script.graphShowings, 0);
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("unusable.OUT"))));
-    QVERIFY(!Viewer());
+    QVERIFY(!Results());
 }
 
 void HistogramTest::reportThatCannotBeWrittenIsExplained()
@@ -518,7 +518,7 @@ void HistogramTest::reportThatCannotBeWrittenIsExplained()
     QFile kept(data);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), content);
-    QVERIFY(!Viewer());
+    QVERIFY(!Results());
 }
 
 void HistogramTest::decimalCommasAreAskedAboutOnce_data()
@@ -555,8 +555,8 @@ void HistogramTest::decimalCommasAreAskedAboutOnce()
     QFile report(m_dir.filePath(QStringLiteral("comma.OUT")));
     QVERIFY(report.open(QIODevice::ReadOnly));
     QVERIFY(QString::fromLatin1(report.readAll()).contains("Number of data elements: " + count));
-    if (OutputViewer *viewer = Viewer())
-        viewer->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
+    if (AnalysisResultsWindow *results = Results())
+        results->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
 }
 
 QTEST_MAIN(HistogramTest)

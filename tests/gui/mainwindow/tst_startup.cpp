@@ -14,8 +14,8 @@
 #include "gui/mainwindow/aboutdialog.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/startup.h"
+#include "gui/viewers/analysisresults.h"
 #include "gui/viewers/outputviewer.h"
-#include "gui/viewers/pictureviewer.h"
 #include "gui/viewers/resultsdialog.h"
 
 #include <QApplication>
@@ -170,7 +170,7 @@ void TestStartUp::everyHelpContextHasATopic()
     window.newFile();
     QCOMPARE(window.editorWindows().size(), 1);
     AboutDialog about;
-    PictureViewer graph;
+    AnalysisResultsWindow graph;
     HistogramDialog histogram;
     NormalDialog normal;
     TDistributionDialog t;

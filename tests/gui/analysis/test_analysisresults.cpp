@@ -1,0 +1,173 @@
+// The analysis results window: the picture scaled to its window, copied,
+// printed and saved; the report beside it copied and saved.
+
+#include "gui/common/clipboard.h"
+#include "gui/common/printing.h"
+#include "gui/viewers/analysisresults.h"
+#include "scriptedprompts.h"
+#include "testfiles.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Sets the program's printer to write a PDF file on a US letter page whose
+// printable area is the whole sheet.
+void UsePdfPrinter(const QString &file)
+{
+    QPrinter &printer = ProgramPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setFullPage(true);
+    printer.setResolution(600);
+}
+
+// The bounding box of the dark pixels of an image.
+QRect DarkArea(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 64)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+void Click(QWidget &window, const char *name)
+{
+    window.findChild<QPushButton *>(QLatin1String(name))->click();
+}
+
+} // namespace
+
+class AnalysisResultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void pictureIsDrawnAnewAtTheWindowsSize();
+    void copyPutsThePictureAndTheReportOnTheClipboard();
+    void printedPageShowsTheWholePicture_data();
+    void printedPageShowsTheWholePicture();
+    void reportIsSavedAsACopy();
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<ScopedPrompts> m_use;
+    std::unique_ptr<AnalysisResultsWindow> m_results;
+    QList<QSizeF> m_drawnAt; // the areas the drawing was asked to fill
+};
+
+void AnalysisResultsTest::cleanup()
+{
+    m_results.reset();
+    m_use.reset();
+}
+
+void AnalysisResultsTest::init()
+{
+    m_prompts.clear();
+    m_use = std::make_unique<ScopedPrompts>(m_prompts);
+    m_drawnAt.clear();
+    // A picture that is black all over: its printed extent is the dark area.
+    const QString report = WriteFile(m_dir.filePath(QStringLiteral("Sample.OUT")),
+                                     "  Random Error Distribution\r\n  n = 3\r\n");
+    m_results = std::make_unique<AnalysisResultsWindow>();
+    QVERIFY(m_results->showResults(
+        [this](QPainter &painter, const QRectF &area) {
+            m_drawnAt << area.size();
+            painter.fillRect(area, Qt::black);
+        },
+        QSizeF(400, 300), report, QStringLiteral("Sample")));
+    QVERIFY(QTest::qWaitForWindowExposed(m_results.get()));
+}
+
+void AnalysisResultsTest::pictureIsDrawnAnewAtTheWindowsSize()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(m_results->frameGeometry()));
+    QWidget *canvas = m_results->findChild<QWidget *>(QStringLiteral("PictureCanvas"));
+    for (const QSize size : {QSize(700, 420), QSize(1000, 700)}) {
+        m_results->resize(size);
+        QTRY_COMPARE(m_results->size(), size);
+        m_drawnAt.clear();
+        canvas->repaint();
+        QCOMPARE(m_drawnAt.value(0), QSizeF(canvas->size()));
+    }
+}
+
+void AnalysisResultsTest::copyPutsThePictureAndTheReportOnTheClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+    Click(*m_results, "PictureCopyBtn");
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), QSize(800, 600)); // twice the picture's own size
+    QCOMPARE(DarkArea(copied), copied.rect());
+    QCOMPARE(m_prompts.texts(), QStringList{QStringLiteral("Image is copied to clipboard.")});
+
+    Click(*m_results, "ReportCopyBtn");
+    QCOMPARE(ClipboardText(), QStringLiteral("  Random Error Distribution\n  n = 3\n"));
+}
+
+void AnalysisResultsTest::printedPageShowsTheWholePicture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("printed") << "picture.pdf"
+                             << "Image sent to default printer.";
+    // A PDF file in a folder that does not exist cannot be written.
+    QTest::newRow("printer failure") << "missing/picture.pdf"
+                                     << "Sorry, error writing to printer.";
+}
+
+void AnalysisResultsTest::printedPageShowsTheWholePicture()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    const QString pdf = m_dir.filePath(file);
+    UsePdfPrinter(pdf);
+    m_prompts.answerPrint(true, pdf);
+    Click(*m_results, "PicturePrintBtn");
+    QCOMPARE(m_prompts.printDialogs, 1);
+    QCOMPARE(m_prompts.texts(), QStringList{message});
+    if (!QFile::exists(pdf))
+        return;
+
+    // At 50 dpi the page is 425 pixels wide; the picture, 4 by 3, spans it.
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), pdf, m_dir.filePath(QStringLiteral("page"))});
+    QVERIFY(render.waitForFinished(30000));
+    QCOMPARE(render.exitCode(), 0);
+    const QRect dark = DarkArea(QImage(m_dir.filePath(QStringLiteral("page.png"))));
+    QVERIFY2(
+        qAbs(dark.width() - 425) <= 2 && qAbs(dark.height() - 319) <= 2,
+        qPrintable(QStringLiteral("picture is %1 by %2").arg(dark.width()).arg(dark.height())));
+}
+
+void AnalysisResultsTest::reportIsSavedAsACopy()
+{
+    const QString copy = m_dir.filePath(QStringLiteral("copy.out"));
+    m_prompts.answerSave(copy);
+    Click(*m_results, "ReportSaveBtn");
+    QCOMPARE(m_prompts.saveRequests.value(0).fileName, QStringLiteral("Sample.OUT"));
+    QCOMPARE(ReadBytes(copy), ReadBytes(m_dir.filePath(QStringLiteral("Sample.OUT"))));
+    QVERIFY(m_prompts.texts().isEmpty());
+}
+
+QTEST_MAIN(AnalysisResultsTest)
+#include "test_analysisresults.moc"
