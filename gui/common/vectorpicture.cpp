@@ -200,12 +200,15 @@ PicturePanel::PicturePanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("PicturePanel"));
     m_canvas = new PictureCanvas(m_drawing, this);
-    auto *printButton = Button(this, QStringLiteral("PicturePrintBtn"), QStringLiteral("&Print"),
-                               QStringLiteral("Print the picture."));
-    auto *copyButton = Button(this, QStringLiteral("PictureCopyBtn"), QStringLiteral("&Copy"),
-                              QStringLiteral("Copy the picture to the clipboard."));
-    auto *saveButton = Button(this, QStringLiteral("PictureSaveBtn"), QStringLiteral("&Save..."),
-                              QStringLiteral("Save the picture as PNG, SVG or PDF (Ctrl+S)."));
+    auto *printButton
+        = Button(this, QStringLiteral("PicturePrintBtn"), QStringLiteral("Print p&icture..."),
+                 QStringLiteral("Print the picture."));
+    auto *copyButton
+        = Button(this, QStringLiteral("PictureCopyBtn"), QStringLiteral("Cop&y picture"),
+                 QStringLiteral("Copy the picture to the clipboard."));
+    auto *saveButton
+        = Button(this, QStringLiteral("PictureSaveBtn"), QStringLiteral("Sa&ve picture..."),
+                 QStringLiteral("Save the picture as PNG, SVG or PDF (Ctrl+S)."));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

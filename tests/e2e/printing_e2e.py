@@ -2,8 +2,9 @@
 """Printing to PDF through the print dialog, on a machine with no printer.
 
 Prints the t calculator's report from its results window, a tab-separated data
-file with a 300-character line from an editor window, and the histogram report
-from the output viewer, each to a PDF file named in the print dialog. The PDF
+file with a 300-character line from an editor window, and the histogram's
+report and picture from the analysis results window, each to a PDF file named
+in the print dialog. The PDF
 text (pdftotext) must hold every line, column and character printed, and no
 text may come closer than 10 mm to a page edge (pdfinfo, pdftotext -bbox).
 A second print to a file must ask before overwriting the first.
@@ -162,16 +163,29 @@ def print_histogram_report(program, frame, work):
     key("ctrl+a")
     type_text(data, 20)
     key("Return")
-    wait_for_window("Graphics viewer", program)
-    key("Return")  # Close
-    wait_for_window(report, program)
+    results = wait_for_window(report, program)
+    focus(results)
     key("alt+p")
     pdf = os.path.join(work, "survey.pdf")
     print_to_pdf(program, pdf)
     with open(report, encoding="utf-8") as f:
         check_lines(f.read().splitlines(), pdf, "the histogram report")
-    print("ok: the output viewer prints every line of the report")
+    print("ok: the results window prints every line of the report")
     check_margins(pdf, "the histogram report")
+
+    focus(results)
+    key("alt+i")
+    picture = os.path.join(work, "survey-picture.pdf")
+    print_to_pdf(program, picture)
+    # The picture's print ends with a message box over the frame's caption.
+    wait_for("the message after printing the picture", lambda: len(visible_windows("Mervan")) > 1, 10, program)
+    key("Return")
+    wait_for("the message to go", lambda: len(visible_windows("Mervan")) == 1, 10, program)
+    # The picture is drawn as vectors, so its labels are text in the PDF.
+    if "Histogram of Survey.dat" not in " ".join(pdf_text(picture)):
+        raise Failure("the printed picture has no title:\n%s" % "\n".join(pdf_text(picture)))
+    print("ok: the results window prints the picture with its labels")
+    check_margins(picture, "the histogram picture")
 
 
 def main():

@@ -62,6 +62,7 @@ private slots:
     void printedPageShowsTheWholePicture_data();
     void printedPageShowsTheWholePicture();
     void reportIsSavedAsACopy();
+    void everyButtonHasAnAltKeyOfItsOwn();
 
 private:
     QTemporaryDir m_dir;
@@ -167,6 +168,22 @@ void AnalysisResultsTest::reportIsSavedAsACopy()
     QCOMPARE(m_prompts.saveRequests.value(0).fileName, QStringLiteral("Sample.OUT"));
     QCOMPARE(ReadBytes(copy), ReadBytes(m_dir.filePath(QStringLiteral("Sample.OUT"))));
     QVERIFY(m_prompts.texts().isEmpty());
+}
+
+// Alt and a letter clicks one button: with two buttons of the same letter
+// it would only move the focus between them.
+void AnalysisResultsTest::everyButtonHasAnAltKeyOfItsOwn()
+{
+    QStringList letters;
+    for (const QPushButton *button : m_results->findChildren<QPushButton *>()) {
+        const QString text = button->text();
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+        const QString letter = text.at(amp + 1).toLower();
+        QVERIFY2(!letters.contains(letter), qPrintable(text));
+        letters << letter;
+    }
+    QVERIFY(letters.size() >= 6); // the picture's three and the report's
 }
 
 QTEST_MAIN(AnalysisResultsTest)
