@@ -454,22 +454,26 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
         state.Mean = *low;
         return true;
     }
-    state.Mean = static_cast<double>(static_cast<long double>(state.Sum) / n);
-    if (n > 1) {
-        // The difference of the running sums (sum of squares less the square
-        // of the sum over n) loses every digit when the values lie far from
-        // 0 compared with their spread. The residuals about the mean do not;
-        // the second term corrects for the rounding of the mean itself.
-        const long double mean = state.Mean;
-        long double sum = 0.0L;
-        long double squares = 0.0L;
-        for (std::size_t i = 0; i < n; ++i) {
-            const long double d = state.DataValues[i] - mean;
-            sum += d;
-            squares += d * d;
-        }
-        state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
+    // The running sum rounds at every value, and loses whole values when
+    // large ones cancel (1E16 1 1 1 -1E16) or the values carry more digits
+    // than it can hold. The residuals about that first mean keep what it
+    // lost: their mean corrects it.
+    const long double firstMean = static_cast<double>(static_cast<long double>(state.Sum) / n);
+    long double sum = 0.0L;
+    long double squares = 0.0L;
+    for (std::size_t i = 0; i < n; ++i) {
+        const long double d = state.DataValues[i] - firstMean;
+        sum += d;
+        squares += d * d;
     }
+    state.Mean = static_cast<double>(firstMean + sum / n);
+    // The difference of the running sums (sum of squares less the square of
+    // the sum over n) loses every digit when the values lie far from 0
+    // compared with their spread. The residuals about the mean do not; the
+    // second term corrects for the distance of the first mean from the true
+    // one.
+    if (n > 1)
+        state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
     if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
         state.Mean = state.Variance = 0.0;
         error = TooLargeToAnalyse(state);

@@ -1,6 +1,7 @@
 // Reading data files and the descriptive statistics.
 
 #include "analysistest.h"
+#include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
 
 #include <algorithm>
@@ -457,6 +458,37 @@ TEST_F(ReadingTest, VarianceOfValuesFarFromZero)
     const AnalysisState s = analyse("100000000.1 100000000.2 100000000.3", 3);
     EXPECT_NEAR(s.Variance, 0.01, 1e-8);
     EXPECT_NEAR(s.StdDev, 0.1, 1e-7);
+}
+
+// Values whose running sum drops digits: large values that cancel, and
+// epoch milliseconds with three decimals (16 significant digits each). The
+// mean must come out right to the decimals the report shows.
+TEST_F(ReadingTest, MeanKeepsTheDigitsTheSumLoses)
+{
+    AnalysisState s = analyse("1e16 1 1 1 -1e16", 1);
+    EXPECT_DOUBLE_EQ(s.Mean, 0.6); // as R's mean()
+
+    std::mt19937_64 random(1733650000);
+    std::uniform_int_distribution<long long> thousandths(0, 86400000000LL);
+    const long long base = 1733650000000LL;
+    for (int round = 0; round < 5; ++round) {
+        std::vector<long long> offsets(1001);
+        long long total = 0;
+        for (long long &o : offsets)
+            total += (o = thousandths(random));
+        // Make the exact mean a whole number of thousandths.
+        offsets.back() += static_cast<long long>(offsets.size()) - total % 1001;
+        total += static_cast<long long>(offsets.size()) - total % 1001;
+        std::vector<std::string> tokens;
+        for (long long o : offsets)
+            tokens.push_back(std::to_string(base + o / 1000) + "."
+                             + std::to_string(1000 + o % 1000).substr(1));
+        const long long mean = total / 1001;
+        const std::string exact = std::to_string(base + mean / 1000) + "."
+            + std::to_string(1000 + mean % 1000).substr(1);
+        s = analyse(join(tokens), 10);
+        EXPECT_EQ(ReportNumber(s.Mean, 0, 3), exact);
+    }
 }
 
 TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)
