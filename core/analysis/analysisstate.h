@@ -6,13 +6,12 @@
 //
 // Every vector is indexed from 0:
 //   DataValues[i], Residuals[i], Ordinates[i]   i = 0 .. ValueCount - 1
-//   ClassBounds[j]                              j = 0 .. ClassCount (and, with
-//                                               centred classes, possibly a few
-//                                               further bounds that are never
-//                                               shown)
+//   ClassBounds[j]                              j = 0 .. ClassCount
 //   ClassCounts[j]                              j = 0 .. ClassCount - 1
-// Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1] (excluded);
-// the last class also takes every value above it.
+// Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1]
+// (excluded); the last class is closed above. The first bound is at or below
+// the minimum and the last at or above the maximum, so every value lies in
+// exactly one class.
 //
 // Values are stored as double; formulas are evaluated in long double and
 // rounded when stored.
@@ -29,9 +28,12 @@ struct AnalysisState
     // Classes are centred on the mean.
     bool CenterData = false;
     // Exactly one of these two comes from the user; the other is derived by
-    // BuildClasses.
+    // BuildClasses. Centred classes can need one class more or fewer than
+    // that: BuildClasses then leaves the number of classes shown in
+    // ClassCount and the number the entry gave in ClassesAsked.
     std::int32_t ClassCount = 0;
     double ClassWidth = 0.0;
+    std::int32_t ClassesAsked = 0;
 
     std::size_t ValueCount = 0;
     // In file order while reading, ascending after SortData.

@@ -243,6 +243,15 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Line(out, 20, "Histogram Information");
     Line(out, 20, std::string(21, '~'));
     LabelledNumber(out, 20, "Selected Class Interval: ", s.ClassWidth, d + 1);
+    // Centred classes may need one more class than the entry gave, or one
+    // fewer: the reader is told how many there are.
+    if (s.ClassesAsked > 0 && s.ClassCount != s.ClassesAsked) {
+        Blanks(out, 20);
+        out += "Number of classes: ";
+        Integer(out, ClassesOf(s), 0);
+        out += " (centred on the mean)";
+        End(out);
+    }
     End(out);
     Blanks(out, 20);
     Right(out, "Lower Value", 15);

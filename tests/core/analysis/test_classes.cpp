@@ -4,6 +4,7 @@
 #include "core/analysis/classes.h"
 #include "core/analysis/statistics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -38,15 +39,25 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
          {1, 2, 3, 4},
          {1, 1, 2}},
         {"count, centred", "1 2 3 4", 3, 0, true, 3, 1, {1, 2, 3, 4}, {1, 1, 2}},
-        {"centred grid reaches past class k",
+        {"centred classes need one more than entered",
          "1 2 3 4 5",
          4,
          0,
          true,
-         4,
+         5,
          1,
          {0.5, 1.5, 2.5, 3.5, 4.5, 5.5},
-         {1, 1, 1, 2}},
+         {1, 1, 1, 1, 1}},
+        {"one centred class holds all four", "1 2 3 4", 1, 0, true, 1, 3, {1, 4}, {4}},
+        {"centred, width wider than the range: two classes",
+         "1 1 1 10",
+         0,
+         12,
+         true,
+         2,
+         12,
+         {-2.75, 9.25, 21.25},
+         {3, 1}},
         {"width, plain: the last class ends at the maximum",
          "1 2 3 4 5",
          0,
@@ -70,7 +81,7 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
          0,
          {7, 7, 7, 7, 7},
          {0, 0, 0, 3}},
-        {"all values equal, width, centred", "7 7 7", 0, 2, true, 1, 2, {4, 6, 8}, {3}},
+        {"all values equal, width, centred", "7 7 7", 0, 2, true, 1, 2, {6, 8}, {3}},
         {"a single value", "7", 2, 0, false, 2, 0, {7, 7, 7}, {0, 1}},
     };
     for (const ClassCase &c : cases) {
@@ -149,54 +160,69 @@ TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
     EXPECT_NE(error.find("are too large to analyse."), std::string::npos) << error;
 }
 
-// The class of x as the definition reads: the first class that holds it,
-// otherwise the last.
-std::vector<std::size_t> CountByDefinition(const AnalysisState &s)
+// Thousands of random samples, plain and centred, by number and by width:
+// every class holds exactly the values within its bounds (the last closed
+// above), the counts add up to n, and no class lies wholly outside the data.
+TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
 {
-    const std::size_t k = static_cast<std::size_t>(s.ClassCount);
-    std::vector<std::size_t> counts(k, 0);
-    for (double x : s.DataValues) {
-        std::size_t j = k - 1;
-        for (std::size_t c = 0; c < k; ++c)
-            if (s.ClassBounds[c] <= x && x < s.ClassBounds[c + 1]) {
-                j = c;
-                break;
-            }
-        ++counts[j];
-    }
-    return counts;
-}
-
-TEST_F(ClassesTest, ClassesCoverRealisticSamples)
-{
-    std::mt19937 random(99);
+    std::mt19937_64 random(20261208);
     std::lognormal_distribution<double> incomes(10.0, 0.6);
-    for (int round = 0; round < 40; ++round) {
-        std::vector<std::string> tokens;
-        for (int i = 0; i < 250; ++i)
-            tokens.push_back(std::to_string(std::nearbyint(incomes(random)) / 10));
-        const bool center = round % 2 == 1;
-        const bool byWidth = round % 4 >= 2;
-        const std::int32_t count = byWidth ? 0 : 1 + round % 20;
-        const double width = byWidth ? 300.0 + 37 * round : 0.0;
+    std::normal_distribution<double> heights(172.4, 8.3);
+    std::uniform_int_distribution<int> dice(1, 6);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int round = 0; round < 4000; ++round) {
         SCOPED_TRACE(::testing::Message() << "round " << round);
-        const AnalysisState s = analyse(join(tokens), count, width, center);
+        AnalysisState s;
+        const std::size_t n = 1 + random() % (round % 3 == 0 ? 8 : 300);
+        for (std::size_t i = 0; i < n; ++i) {
+            const double x = round % 4 == 0 ? incomes(random)
+                : round % 4 == 1            ? heights(random)
+                : round % 4 == 2            ? dice(random) + dice(random)
+                                            : 1e6 + unit(random);
+            s.DataValues.push_back(std::nearbyint(x * 100) / 100);
+        }
+        s.ValueCount = n;
+        s.CenterData = round % 2 == 1;
+        const double range = *std::max_element(s.DataValues.begin(), s.DataValues.end())
+            - *std::min_element(s.DataValues.begin(), s.DataValues.end());
+        if (round % 5 < 3 || range == 0)
+            s.ClassCount = 1 + static_cast<std::int32_t>(random() % 20);
+        else
+            s.ClassWidth = range * (0.05 + 3 * unit(random));
+        std::string error;
+        SortData(s);
+        ASSERT_TRUE(ComputeStatistics(s, error)) << error;
+        ComputeResiduals(s);
+        ASSERT_TRUE(BuildClasses(s, error)) << error;
+
+        const std::vector<double> &b = s.ClassBounds;
         const std::size_t k = static_cast<std::size_t>(s.ClassCount);
-        ASSERT_GE(s.ClassBounds.size(), k + 1);
-        EXPECT_EQ(s.ClassCounts, CountByDefinition(s));
+        ASSERT_EQ(b.size(), k + 1);
+        ASSERT_EQ(s.ClassCounts.size(), k);
+        std::size_t total = 0;
+        for (std::size_t j = 0; j < k; ++j) {
+            const auto inside
+                = std::count_if(s.DataValues.begin(), s.DataValues.end(), [&](double x) {
+                      return b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
+                  });
+            EXPECT_EQ(s.ClassCounts[j], static_cast<std::size_t>(inside)) << "class " << j;
+            total += s.ClassCounts[j];
+        }
+        EXPECT_EQ(total, n);
         const double min = s.DataValues.front(), max = s.DataValues.back();
-        if (center) {
-            EXPECT_LE(s.ClassBounds[0], min);
-            EXPECT_GE(s.ClassBounds.back(), max);
+        if (range > 0) {
+            EXPECT_GT(b[1], min);
+            EXPECT_LT(b[k - 1], max);
+        }
+        if (s.CenterData && range > 0) {
             // One class runs from half a width below the mean to half above.
             const double low = s.Mean - s.ClassWidth / 2;
-            bool found = false;
-            for (double b : s.ClassBounds)
-                found = found || std::fabs(b - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
-            EXPECT_TRUE(found);
-        } else {
-            EXPECT_EQ(s.ClassBounds[0], min);
-            EXPECT_EQ(s.ClassBounds[k], max);
+            EXPECT_TRUE(std::any_of(b.begin(), b.end(), [&](double x) {
+                return std::fabs(x - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
+            }));
+        } else if (!s.CenterData) {
+            EXPECT_EQ(b[0], min);
+            EXPECT_EQ(b[k], max);
         }
     }
 }
@@ -241,7 +267,7 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
     wide.ClassWidth = 1.7e308;
     wide.CenterData = true;
     std::string error;
-    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1 2 3"), error));
+    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1E308 1E308"), error));
     EXPECT_EQ(error,
               "The class width is too large: the class limits go beyond the largest number."
               " Please enter a smaller class width.");

@@ -97,8 +97,8 @@ TEST_F(PictureLayoutTest, CurvePointsAndBars)
          450,
          {10, 118, 225, 332, 440},
          {},
-         {64, 171, 279, 386},
-         {200, 200, 200, 400}},
+         {64, 171, 279, 386, 494},
+         {400, 400, 400, 400, 400}},
         // Pixel positions that fall on a half go to the even neighbour.
         {"halves to even",
          "1 2 3 4",

@@ -120,6 +120,22 @@ TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
         (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));
 }
 
+// Ten classes centred on the mean of the eruption lengths need eleven: the
+// report says so and shows every one, each with the values inside it.
+TEST_F(ReportTest, CentredClassesShowTheirNumberAndTheirOwnValues)
+{
+    const std::string data = read(std::string(MERVAN_ANALYSIS_DATA) + "/faithful-eruptions.dat");
+    const std::vector<std::string> lines = ReportLines(reportOf(data, 10, 0, true));
+    auto rule = std::find(lines.begin(), lines.end(), std::string(20, ' ') + std::string(41, '='));
+    ASSERT_NE(rule, lines.end());
+    EXPECT_EQ(*(rule - 3), "                    Number of classes: 11 (centred on the mean)");
+    EXPECT_EQ(*(rule + 10), "                              4.713          5.063        24");
+    EXPECT_EQ(*(rule + 11), "                              5.063          5.413         2");
+    EXPECT_EQ(*(rule + 12), "");
+    // Plain classes are as many as entered and say nothing more.
+    EXPECT_EQ(reportOf(data, 10).find("Number of classes"), std::string::npos);
+}
+
 TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
 {
     for (const char *values : {"3.25", "3.25 3.25 3.25 3.25"}) {
