@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -216,6 +217,19 @@ std::size_t LineEnd(const char *data, std::size_t i, std::size_t size)
     return i;
 }
 
+// Closes a file descriptor when it goes out of scope.
+struct FileCloser
+{
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
+
+std::string NotARegularFile(const std::string &fileName)
+{
+    return "The data file \"" + fileName
+        + "\" is not a regular file: folders, pipes and devices cannot be analysed.";
+}
+
 } // namespace
 
 bool TokenValue(std::string_view token, double &value)
@@ -285,9 +299,22 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     state.SkippedTokens = 0;
     state.CommaDecimalsSeen = false;
 
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // A folder, a pipe or a device is refused before it is opened: opening a
+    // pipe waits for a writer, and reading a device may never end. The check
+    // is repeated on the open file in case the name changed hands meanwhile.
+    struct stat info;
+    if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        error = NotARegularFile(fileName);
+        return false;
+    }
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = "Cannot open the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
+        return false;
+    }
+    const FileCloser closer{fd};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = NotARegularFile(fileName);
         return false;
     }
 
@@ -356,7 +383,6 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             i = j;
         }
     }
-    ::close(fd);
     if (!failed && inLine)
         reader.readLine(pending, lineNumber);
     reader.finish();
