@@ -5,7 +5,8 @@
 // and the report read it.
 //
 // Every vector is indexed from 0:
-//   DataValues[i], Residuals[i], Ordinates[i]   i = 0 .. ValueCount - 1
+//   DataValues[i], Residuals[i]                 i = 0 .. ValueCount - 1
+//   Ordinates[r]                                r = 0 .. distinct values - 1
 //   ClassBounds[j]                              j = 0 .. ClassCount
 //   ClassCounts[j]                              j = 0 .. ClassCount - 1
 // Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1]
@@ -51,9 +52,11 @@ struct AnalysisState
     // Maximum minus minimum.
     double Range = 0.0;
 
-    // Value minus mean, in sorted order (so they ascend too).
+    // Value minus mean, in sorted order (so they ascend too). Until they are
+    // computed, the sort of a large sample uses their storage as its spare.
     std::vector<double> Residuals;
-    // The normal density with the sample's standard deviation at each residual.
+    // The normal density with the sample's standard deviation at the
+    // residual of each distinct value, in ascending order.
     std::vector<double> Ordinates;
 
     std::vector<double> ClassBounds;

@@ -210,23 +210,27 @@ bool BuildClasses(AnalysisState &state, std::string &error)
 void ComputeOrdinates(AnalysisState &state)
 {
     const std::size_t n = state.ValueCount;
-    state.Ordinates.assign(n, 0.0);
+    state.Ordinates.clear();
+    if (state.DataValues.size() < n)
+        return;
+    // One ordinate for each distinct value, the report's rows; equal values
+    // have equal residuals.
+    const std::vector<double> &v = state.DataValues;
+    std::size_t rows = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        rows += i == 0 || v[i] != v[i - 1];
+    state.Ordinates.assign(rows, 0.0);
     // A sample without spread has no normal curve to speak of.
     if (!(state.StdDev > 0.0) || !std::isfinite(state.StdDev) || state.Residuals.size() < n)
         return;
     const long double s = state.StdDev;
     const long double s2 = s * s;
     const long double c = 1.0L / (s * std::sqrt(TwoPi));
-    // Equal values have equal residuals and so equal ordinates.
-    double previous = 0.0;
-    double ordinate = 0.0;
+    std::size_t row = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const double r = state.Residuals[i];
-        if (i == 0 || r != previous) {
-            const long double rl = r;
-            ordinate = static_cast<double>(c * std::exp(-rl * rl / (2 * s2)));
-            previous = r;
-        }
-        state.Ordinates[i] = ordinate;
+        if (i > 0 && v[i] == v[i - 1])
+            continue;
+        const long double r = state.Residuals[i];
+        state.Ordinates[row++] = static_cast<double>(c * std::exp(-r * r / (2 * s2)));
     }
 }

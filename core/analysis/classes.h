@@ -35,6 +35,7 @@ std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 // them).
 bool BuildClasses(AnalysisState &state, std::string &error);
 
-// Ordinates[i]: the normal density with mean 0 and the sample's standard
-// deviation at Residuals[i]. All 0 when the standard deviation is 0.
+// Ordinates: for each distinct value, in ascending order (the report's
+// rows), the normal density with mean 0 and the sample's standard deviation
+// at its residual. All 0 when the standard deviation is 0.
 void ComputeOrdinates(AnalysisState &state);

@@ -225,7 +225,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Line(out, 8, std::string(64, '='));
 
     // One row per distinct value with the number of times it occurs.
-    for (std::size_t i = 0; i < n;) {
+    for (std::size_t i = 0, row = 0; i < n; ++row) {
         std::size_t r = 1;
         while (i + r < n && v[i + r] == v[i])
             ++r;
@@ -233,7 +233,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
         Fixed(out, v[i], 15, d);
         Integer(out, r, 8);
         Fixed(out, i < s.Residuals.size() ? s.Residuals[i] : 0.0, 19, d + 1);
-        Fixed(out, i < s.Ordinates.size() ? s.Ordinates[i] : 0.0, 13, 5);
+        Fixed(out, row < s.Ordinates.size() ? s.Ordinates[row] : 0.0, 13, 5);
         End(out);
         i += r;
         if (out.size() >= SpillSize && !spill(out))

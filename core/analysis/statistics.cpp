@@ -327,7 +327,22 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     bool firstBlock = true;
     bool inLine = false;
     bool failed = false;
+    // After the first block the values are reserved for the whole file, at
+    // the density of that block and a little more, so that a large file is
+    // not copied over and over while its values grow.
+    const std::size_t fileSize = static_cast<std::size_t>(info.st_size);
+    std::size_t consumed = 0;
+    bool reserved = false;
     while (true) {
+        if (!reserved && consumed > 0) {
+            reserved = true;
+            if (fileSize > consumed) {
+                const long double perByte
+                    = static_cast<long double>(state.DataValues.size()) / consumed;
+                state.DataValues.reserve(static_cast<std::size_t>(perByte * fileSize * 1.02L)
+                                         + 1024);
+            }
+        }
         const ssize_t got = ::read(fd, block.data(), block.size());
         if (got < 0) {
             if (errno == EINTR)
@@ -340,6 +355,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             break;
         const char *data = block.data();
         const std::size_t size = static_cast<std::size_t>(got);
+        consumed += size;
         if (std::memchr(data, '\0', size) != nullptr) {
             error = "The file \"" + fileName + "\" is not a text file of numbers.";
             failed = true;
@@ -414,29 +430,42 @@ double FromSortKey(std::uint64_t key)
     return x;
 }
 
-// Sorts by the keys, 11 bits at a time from the lowest (few enough buckets
-// for the scattering to stay in the cache); a pass over a digit that all
-// keys share is skipped.
-void RadixSort(std::vector<double> &values)
+std::uint64_t Load(const double *p)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, p, sizeof bits);
+    return bits;
+}
+
+void Store(double *p, std::uint64_t bits)
+{
+    std::memcpy(p, &bits, sizeof bits);
+}
+
+// Sorts the values by their keys, 11 bits at a time from the lowest (few
+// enough buckets for the scattering to stay in the cache); a pass over a
+// digit that all keys share is skipped. The keys are kept in the values' own
+// storage and spare, of the same size, takes every other pass; the sorted
+// values end in values, and spare holds nothing of use.
+void RadixSort(std::vector<double> &values, std::vector<double> &spare)
 {
     constexpr int DigitBits = 11;
     constexpr int Passes = (64 + DigitBits - 1) / DigitBits;
     constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
     constexpr std::uint64_t Mask = Buckets - 1;
     const std::size_t n = values.size();
-    std::vector<std::uint64_t> keys(n);
-    std::vector<std::uint64_t> spare(n);
+    spare.resize(n);
     std::vector<std::size_t> counts(Passes * Buckets, 0);
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint64_t key = SortKey(values[i]);
-        keys[i] = key;
+        Store(&values[i], key);
         for (int pass = 0; pass < Passes; ++pass)
             ++counts[pass * Buckets + ((key >> (pass * DigitBits)) & Mask)];
     }
     for (int pass = 0; pass < Passes; ++pass) {
         std::size_t *count = counts.data() + pass * Buckets;
         const int shift = pass * DigitBits;
-        if (count[(keys[0] >> shift) & Mask] == n)
+        if (count[(Load(values.data()) >> shift) & Mask] == n)
             continue;
         std::size_t total = 0;
         for (std::size_t b = 0; b < Buckets; ++b) {
@@ -444,12 +473,16 @@ void RadixSort(std::vector<double> &values)
             count[b] = total;
             total += here;
         }
-        for (std::uint64_t key : keys)
-            spare[count[(key >> shift) & Mask]++] = key;
-        keys.swap(spare);
+        const double *from = values.data();
+        double *to = spare.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint64_t key = Load(from + i);
+            Store(to + count[(key >> shift) & Mask]++, key);
+        }
+        values.swap(spare);
     }
     for (std::size_t i = 0; i < n; ++i)
-        values[i] = FromSortKey(keys[i]);
+        values[i] = FromSortKey(Load(&values[i]));
 }
 
 // Below this many values a comparison sort is quicker than the passes.
@@ -463,7 +496,7 @@ void SortData(AnalysisState &state)
     if (values.size() < RadixSortFrom)
         std::sort(values.begin(), values.end());
     else
-        RadixSort(values);
+        RadixSort(values, state.Residuals);
 }
 
 bool ComputeStatistics(AnalysisState &state, std::string &error)

@@ -287,7 +287,7 @@ TEST_F(ClassesTest, NormalOrdinates)
     const std::vector<Case> cases = {
         {"1 2 3 4", {0.15734, 0.28669, 0.28669, 0.15734}},
         {"1 2 3 4 5", {0.11337, 0.20658, 0.25231, 0.20658, 0.11337}},
-        {"5 5 5", {0, 0, 0}}, // no spread: no curve
+        {"5 5 5", {0}}, // no spread: no curve; one value, one row
         {"5", {0}},
     };
     for (const Case &c : cases) {
