@@ -121,18 +121,17 @@ TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
 }
 
 // Ten classes centred on the mean of the eruption lengths need eleven: the
-// report says so and shows every one, each with the values inside it.
+// report says so, and the last two hold 24 and 2 values (once shown as 26).
 TEST_F(ReportTest, CentredClassesShowTheirNumberAndTheirOwnValues)
 {
     const std::string data = read(std::string(MERVAN_ANALYSIS_DATA) + "/faithful-eruptions.dat");
-    const std::vector<std::string> lines = ReportLines(reportOf(data, 10, 0, true));
-    auto rule = std::find(lines.begin(), lines.end(), std::string(20, ' ') + std::string(41, '='));
-    ASSERT_NE(rule, lines.end());
-    EXPECT_EQ(*(rule - 3), "                    Number of classes: 11 (centred on the mean)");
-    EXPECT_EQ(*(rule + 10), "                              4.713          5.063        24");
-    EXPECT_EQ(*(rule + 11), "                              5.063          5.413         2");
-    EXPECT_EQ(*(rule + 12), "");
-    // Plain classes are as many as entered and say nothing more.
+    const std::string text = reportOf(data, 10, 0, true);
+    const std::string row(30, ' ');
+    EXPECT_NE(text.find(std::string(20, ' ') + "Number of classes: 11 (centred on the mean)\n"),
+              std::string::npos);
+    EXPECT_NE(text.find(row + "4.713          5.063        24\n" + row
+                        + "5.063          5.413         2\n\n"),
+              std::string::npos);
     EXPECT_EQ(reportOf(data, 10).find("Number of classes"), std::string::npos);
 }
 
