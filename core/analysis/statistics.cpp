@@ -299,9 +299,8 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     state.SkippedTokens = 0;
     state.CommaDecimalsSeen = false;
 
-    // A folder, a pipe or a device is refused before it is opened: opening a
-    // pipe waits for a writer, and reading a device may never end. The check
-    // is repeated on the open file in case the name changed hands meanwhile.
+    // A folder, a pipe or a device is refused before it is opened (a pipe
+    // waits for a writer); and again once open, should the name have moved.
     struct stat info;
     if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         error = NotARegularFile(fileName);
@@ -327,9 +326,8 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     bool firstBlock = true;
     bool inLine = false;
     bool failed = false;
-    // After the first block the values are reserved for the whole file, at
-    // the density of that block and a little more, so that a large file is
-    // not copied over and over while its values grow.
+    // After the first block, room for the whole file's values at that
+    // block's density, so that they are not copied over and over.
     const std::size_t fileSize = static_cast<std::size_t>(info.st_size);
     std::size_t consumed = 0;
     bool reserved = false;
@@ -430,13 +428,13 @@ double FromSortKey(std::uint64_t key)
     return x;
 }
 
+// The bits of a double in memory, and bits stored in its place.
 std::uint64_t Load(const double *p)
 {
     std::uint64_t bits;
     std::memcpy(&bits, p, sizeof bits);
     return bits;
 }
-
 void Store(double *p, std::uint64_t bits)
 {
     std::memcpy(p, &bits, sizeof bits);
@@ -513,10 +511,9 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
         state.Mean = *low;
         return true;
     }
-    // The running sum rounds at every value, and loses whole values when
-    // large ones cancel (1E16 1 1 1 -1E16) or the values carry more digits
-    // than it can hold. The residuals about that first mean keep what it
-    // lost: their mean corrects it.
+    // The running sum loses whole values when large ones cancel (1E16 1 1 1
+    // -1E16) or carry many digits; the mean of the residuals about that first
+    // mean corrects it.
     const long double firstMean = static_cast<double>(static_cast<long double>(state.Sum) / n);
     long double sum = 0.0L;
     long double squares = 0.0L;
@@ -526,11 +523,9 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
         squares += d * d;
     }
     state.Mean = static_cast<double>(firstMean + sum / n);
-    // The difference of the running sums (sum of squares less the square of
-    // the sum over n) loses every digit when the values lie far from 0
-    // compared with their spread. The residuals about the mean do not; the
-    // second term corrects for the distance of the first mean from the true
-    // one.
+    // The difference of the running sums of squares loses every digit when
+    // the values lie far from 0 compared with their spread; the residuals do
+    // not, and the second term allows for the error of the first mean.
     if (n > 1)
         state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
     if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
