@@ -3,11 +3,14 @@
 #include "core/analysis/classes.h"
 #include "core/analysis/statistics.h"
 
-bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
-                     bool *classesRefused)
+#include <new>
+#include <vector>
+
+namespace {
+
+bool Analyse(AnalysisState &state, const std::string &fileName, std::string &error,
+             bool *classesRefused)
 {
-    if (classesRefused)
-        *classesRefused = false;
     if (!ReadDataFile(state, fileName, error))
         return false;
     SortData(state);
@@ -23,4 +26,31 @@ bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::str
     }
     ComputeOrdinates(state);
     return true;
+}
+
+} // namespace
+
+bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
+                     bool *classesRefused)
+{
+    if (classesRefused)
+        *classesRefused = false;
+    try {
+        return Analyse(state, fileName, error, classesRefused);
+    } catch (const std::bad_alloc &) {
+        // Give back what the analysis held, so that the program can go on.
+        std::vector<double>().swap(state.DataValues);
+        std::vector<double>().swap(state.Residuals);
+        std::vector<double>().swap(state.Ordinates);
+        std::vector<double>().swap(state.ClassBounds);
+        std::vector<std::size_t>().swap(state.ClassCounts);
+        state.ValueCount = 0;
+        error = NotEnoughMemory();
+        return false;
+    }
+}
+
+std::string NotEnoughMemory()
+{
+    return "Not enough memory to analyse this file.";
 }

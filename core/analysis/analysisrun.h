@@ -13,7 +13,12 @@
 // used); the picture and the report must then not be made. Tokens that are
 // not numbers leave one message in ReadErrors, to be shown before error, and
 // do not stop the analysis.
+// Running out of memory frees what the analysis held and fails with
+// NotEnoughMemory.
 // classesRefused, when given, tells whether the failure came from the classes
 // (the entered width or count does not suit the data) rather than the file.
 bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
                      bool *classesRefused = nullptr);
+
+// The message of an analysis or a report that ran out of memory.
+std::string NotEnoughMemory();

@@ -5,14 +5,14 @@
 // and the report read it.
 //
 // Every vector is indexed from 0:
-//   DataValues[i], Residuals[i], Ordinates[i]   i = 0 .. ValueCount - 1
-//   ClassBounds[j]                              j = 0 .. ClassCount (and, with
-//                                               centred classes, possibly a few
-//                                               further bounds that are never
-//                                               shown)
+//   DataValues[i], Residuals[i]                 i = 0 .. ValueCount - 1
+//   Ordinates[r]                                r = 0 .. distinct values - 1
+//   ClassBounds[j]                              j = 0 .. ClassCount
 //   ClassCounts[j]                              j = 0 .. ClassCount - 1
-// Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1] (excluded);
-// the last class also takes every value above it.
+// Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1]
+// (excluded); the last class is closed above. The first bound is at or below
+// the minimum and the last at or above the maximum, so every value lies in
+// exactly one class.
 //
 // Values are stored as double; formulas are evaluated in long double and
 // rounded when stored.
@@ -29,9 +29,12 @@ struct AnalysisState
     // Classes are centred on the mean.
     bool CenterData = false;
     // Exactly one of these two comes from the user; the other is derived by
-    // BuildClasses.
+    // BuildClasses. Centred classes can need one class more or fewer than
+    // that: BuildClasses then leaves the number of classes shown in
+    // ClassCount and the number the entry gave in ClassesAsked.
     std::int32_t ClassCount = 0;
     double ClassWidth = 0.0;
+    std::int32_t ClassesAsked = 0;
 
     std::size_t ValueCount = 0;
     // In file order while reading, ascending after SortData.
@@ -49,9 +52,11 @@ struct AnalysisState
     // Maximum minus minimum.
     double Range = 0.0;
 
-    // Value minus mean, in sorted order (so they ascend too).
+    // Value minus mean, in sorted order (so they ascend too). Until they are
+    // computed, the sort of a large sample uses their storage as its spare.
     std::vector<double> Residuals;
-    // The normal density with the sample's standard deviation at each residual.
+    // The normal density with the sample's standard deviation at the
+    // residual of each distinct value, in ascending order.
     std::vector<double> Ordinates;
 
     std::vector<double> ClassBounds;

@@ -9,9 +9,9 @@
 
 namespace {
 
-// A centred grid needs at most k + 2 intervals to cover the data; this
-// leaves room for rounding and stops a grid that cannot grow (a width too
-// small to change numbers of this size).
+// A centred grid needs at most k + 2 classes to cover the data; this leaves
+// room for rounding and stops a grid that cannot grow (a width too small to
+// change numbers of this size).
 constexpr std::int32_t ExtraCentredBounds = 3;
 
 std::string IntervalRefusal()
@@ -47,7 +47,8 @@ std::string WidthTooLarge()
 }
 
 // The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
-// and the last class when there is none.
+// and the last class when there is none (the maximum, where the last class
+// is closed above).
 std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x)
 {
     const auto first = bounds.begin() + 1;
@@ -140,37 +141,43 @@ bool BuildClasses(AnalysisState &state, std::string &error)
     }
 
     const std::size_t classes = static_cast<std::size_t>(k);
+    std::int32_t shown = k;
     std::vector<double> &bounds = state.ClassBounds;
-    bounds.assign(classes + 1, 0.0);
-    if (state.CenterData) {
-        // Step down from half a class below the mean until the grid reaches
-        // the minimum, then up until it passes the maximum, so that one
-        // class is centred on the mean.
+    if (state.CenterData && w > 0.0) {
+        // The grid of bounds holds the class from half a width below the mean
+        // to half a width above it. Shown are the classes from the one that
+        // holds the minimum to the one that holds the maximum.
         long double t = static_cast<long double>(state.Mean) - static_cast<long double>(w) / 2;
-        std::int32_t steps = 0;
-        do {
+        for (std::int32_t steps = 0; t > min && steps <= k + ExtraCentredBounds; ++steps)
             t -= w;
-            ++steps;
-        } while (t > min && steps <= k + ExtraCentredBounds);
-        bounds[0] = static_cast<double>(t);
-        std::size_t j = 0;
-        while (true) {
-            const double next = bounds[j] + w;
-            ++j;
-            if (j < bounds.size())
-                bounds[j] = next;
+        for (std::int32_t steps = 0; t + w <= min && steps <= k + ExtraCentredBounds; ++steps)
+            t += w;
+        bounds.assign(1, static_cast<double>(t));
+        // The grid needs at most k + 2 classes; one that does not reach the
+        // maximum by then cannot grow (see the check below).
+        while (bounds.back() < max && bounds.size() <= classes + ExtraCentredBounds) {
+            const double next = bounds.back() + w;
+            // Rounding can leave the first class wholly below the minimum.
+            if (bounds.size() == 1 && next <= min && next > bounds.back())
+                bounds.back() = next;
             else
                 bounds.push_back(next);
-            // At least k classes are always laid out, so that a zero width
-            // (all values equal) still gives k bounds.
-            if ((next >= max && j >= classes) || j >= classes + ExtraCentredBounds)
-                break;
         }
+        if (bounds.size() == 1)
+            bounds.push_back(bounds.back() + w);
+        shown = static_cast<std::int32_t>(bounds.size() - 1);
     } else {
+        // Plain classes, and the classes of no width that values all equal
+        // give with an entered number of classes.
+        bounds.assign(classes + 1, 0.0);
         bounds[0] = min;
         for (std::size_t i = 1; i < classes; ++i)
             bounds[i] = bounds[i - 1] + w;
         bounds[classes] = max;
+    }
+    if (shown > MaxClassCount) {
+        error = TooManyClasses();
+        return false;
     }
 
     // Values so large against the width that adding the width leaves a
@@ -179,44 +186,51 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         error = state.ClassCount == 0 ? WidthTooLarge() : TooLargeToAnalyse(state);
         return false;
     }
-    if (state.Range > 0.0
-        && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>())
-            != bounds.end()) {
+    if ((state.Range > 0.0
+         && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>())
+             != bounds.end())
+        || bounds.back() < max) {
         error = WidthTooFine(state.ClassCount == 0);
         return false;
     }
 
     // The limits now ascend (equal only when all values are), so each value's
     // class can be found by bisection.
-    state.ClassCounts.assign(classes, 0);
+    const std::size_t rows = static_cast<std::size_t>(shown);
+    state.ClassCounts.assign(rows, 0);
     for (std::size_t i = 0; i < n; ++i)
-        ++state.ClassCounts[ClassOf(bounds, classes, state.DataValues[i])];
+        ++state.ClassCounts[ClassOf(bounds, rows, state.DataValues[i])];
 
     state.ClassWidth = w;
-    state.ClassCount = k;
+    state.ClassesAsked = k;
+    state.ClassCount = shown;
     return true;
 }
 
 void ComputeOrdinates(AnalysisState &state)
 {
     const std::size_t n = state.ValueCount;
-    state.Ordinates.assign(n, 0.0);
+    state.Ordinates.clear();
+    if (state.DataValues.size() < n)
+        return;
+    // One ordinate for each distinct value, the report's rows; equal values
+    // have equal residuals.
+    const std::vector<double> &v = state.DataValues;
+    std::size_t rows = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        rows += i == 0 || v[i] != v[i - 1];
+    state.Ordinates.assign(rows, 0.0);
     // A sample without spread has no normal curve to speak of.
     if (!(state.StdDev > 0.0) || !std::isfinite(state.StdDev) || state.Residuals.size() < n)
         return;
     const long double s = state.StdDev;
     const long double s2 = s * s;
     const long double c = 1.0L / (s * std::sqrt(TwoPi));
-    // Equal values have equal residuals and so equal ordinates.
-    double previous = 0.0;
-    double ordinate = 0.0;
+    std::size_t row = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const double r = state.Residuals[i];
-        if (i == 0 || r != previous) {
-            const long double rl = r;
-            ordinate = static_cast<double>(c * std::exp(-rl * rl / (2 * s2)));
-            previous = r;
-        }
-        state.Ordinates[i] = ordinate;
+        if (i > 0 && v[i] == v[i - 1])
+            continue;
+        const long double r = state.Residuals[i];
+        state.Ordinates[row++] = static_cast<double>(c * std::exp(-r * r / (2 * s2)));
     }
 }

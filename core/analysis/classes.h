@@ -25,12 +25,17 @@ std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 
 // Computes Range, completes ClassCount or ClassWidth (whichever was not
 // entered), and fills ClassBounds and ClassCounts, plain or centred on the
-// mean. Needs sorted values, Mean and at least one value. Returns false with
-// a message when an entered width is not positive or would need more than
-// MaxClassCount classes; a width so wide that no whole class fits gives one
-// class.
+// mean. Plain classes run from the minimum to the maximum. Centred classes
+// are as many as it takes to cover the minimum and the maximum, with one of
+// them centred on the mean and none wholly below the minimum or above the
+// maximum; ClassCount then tells how many there are. Needs sorted values,
+// Mean and at least one value. Returns false with a message when an entered
+// width is not positive or would need more than MaxClassCount classes; a
+// width wider than the range gives one class (two when centred classes need
+// them).
 bool BuildClasses(AnalysisState &state, std::string &error);
 
-// Ordinates[i]: the normal density with mean 0 and the sample's standard
-// deviation at Residuals[i]. All 0 when the standard deviation is 0.
+// Ordinates: for each distinct value, in ascending order (the report's
+// rows), the normal density with mean 0 and the sample's standard deviation
+// at its residual. All 0 when the standard deviation is 0.
 void ComputeOrdinates(AnalysisState &state);

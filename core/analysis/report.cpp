@@ -13,9 +13,11 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <new>
 #include <string>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -223,7 +225,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Line(out, 8, std::string(64, '='));
 
     // One row per distinct value with the number of times it occurs.
-    for (std::size_t i = 0; i < n;) {
+    for (std::size_t i = 0, row = 0; i < n; ++row) {
         std::size_t r = 1;
         while (i + r < n && v[i + r] == v[i])
             ++r;
@@ -231,7 +233,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
         Fixed(out, v[i], 15, d);
         Integer(out, r, 8);
         Fixed(out, i < s.Residuals.size() ? s.Residuals[i] : 0.0, 19, d + 1);
-        Fixed(out, i < s.Ordinates.size() ? s.Ordinates[i] : 0.0, 13, 5);
+        Fixed(out, row < s.Ordinates.size() ? s.Ordinates[row] : 0.0, 13, 5);
         End(out);
         i += r;
         if (out.size() >= SpillSize && !spill(out))
@@ -243,6 +245,15 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Line(out, 20, "Histogram Information");
     Line(out, 20, std::string(21, '~'));
     LabelledNumber(out, 20, "Selected Class Interval: ", s.ClassWidth, d + 1);
+    // Centred classes may need one more class than the entry gave, or one
+    // fewer: the reader is told how many there are.
+    if (s.ClassesAsked > 0 && s.ClassCount != s.ClassesAsked) {
+        Blanks(out, 20);
+        out += "Number of classes: ";
+        Integer(out, ClassesOf(s), 0);
+        out += " (centred on the mean)";
+        End(out);
+    }
     End(out);
     Blanks(out, 20);
     Right(out, "Lower Value", 15);
@@ -279,6 +290,57 @@ bool WriteAll(int fd, const std::string &text)
         left -= static_cast<std::size_t>(written);
     }
     return true;
+}
+
+// The name of the temporary file that a run with process id pid writes the
+// report into before renaming it.
+std::string TemporaryName(const std::string &reportName, long pid, int attempt)
+{
+    return reportName + "." + std::to_string(pid) + "-" + std::to_string(attempt) + ".tmp";
+}
+
+// A run that was killed while writing leaves its temporary file behind; the
+// next run of the same report removes those of processes that are gone.
+void RemoveLeftovers(const std::string &reportName)
+{
+    const std::filesystem::path report(reportName);
+    const std::string prefix = report.filename().string() + ".";
+    std::filesystem::path folder = report.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::error_code failed;
+    for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end;
+         it.increment(failed)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0
+            || name.compare(name.size() - 4, 4, ".tmp") != 0)
+            continue;
+        long pid = 0;
+        int attempt = 0;
+        const char *first = name.data() + prefix.size();
+        const char *last = name.data() + name.size() - 4;
+        const auto [dash, pidFailed] = std::from_chars(first, last, pid);
+        if (pidFailed != std::errc() || dash == last || *dash != '-')
+            continue;
+        const auto [end2, attemptFailed] = std::from_chars(dash + 1, last, attempt);
+        if (attemptFailed != std::errc() || end2 != last
+            || name != TemporaryName(report.filename().string(), pid, attempt))
+            continue;
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink(it->path().c_str());
+    }
+}
+
+// The report exists and may not be written: it is left as it is.
+bool ReadOnly(const std::string &reportName)
+{
+    struct stat info;
+    if (::stat(reportName.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    // A report without any write permission counts as read-only also for
+    // the superuser, whom the permissions do not stop.
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0
+        || (::access(reportName.c_str(), W_OK) != 0 && errno == EACCES);
 }
 
 } // namespace
@@ -354,6 +416,12 @@ bool WriteReport(AnalysisState &state, std::string &error)
     error = ReportReplacesDataFile(state.DataFileName);
     if (!error.empty())
         return false;
+    if (ReadOnly(reportName)) {
+        error = "The report file \"" + reportName
+            + "\" is read-only and was not replaced. Please make it writable or remove it.";
+        return false;
+    }
+    RemoveLeftovers(reportName);
 
     // The report goes to a new file beside its final place and is renamed
     // over it only when complete, so a failure never leaves half a report
@@ -361,8 +429,7 @@ bool WriteReport(AnalysisState &state, std::string &error)
     std::string temporaryName;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporaryName = reportName + "." + std::to_string(::getpid()) + "-"
-            + std::to_string(attempt) + ".tmp";
+        temporaryName = TemporaryName(reportName, ::getpid(), attempt);
         fd = ::open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -374,9 +441,14 @@ bool WriteReport(AnalysisState &state, std::string &error)
     }
 
     int failure = 0;
-    std::string text;
-    text.reserve(SpillSize + 4096);
-    const bool written = ComposeReport(state, text, ReportSpill{fd, failure});
+    bool written = false;
+    try {
+        std::string text;
+        text.reserve(SpillSize + 4096);
+        written = ComposeReport(state, text, ReportSpill{fd, failure});
+    } catch (const std::bad_alloc &) {
+        failure = ENOMEM;
+    }
     if (written && ::fdatasync(fd) != 0 && errno != EINVAL)
         failure = errno;
     if (::close(fd) != 0 && failure == 0)

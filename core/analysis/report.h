@@ -32,6 +32,7 @@ std::string ReportNumber(double x, int width, int decimals);
 // DataFileName by the report's name. The report is written completely or not
 // at all: an existing report is only replaced once the new one is complete.
 // Refuses to write over the data file itself (a data file whose name already
-// ends in ".OUT"). Returns false with a message naming the file and the
-// reason when the report cannot be written.
+// ends in ".OUT") and to replace a read-only report. What a run that was
+// killed while writing left behind is removed. Returns false with a message
+// naming the file and the reason when the report cannot be written.
 bool WriteReport(AnalysisState &state, std::string &error);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -216,6 +217,19 @@ std::size_t LineEnd(const char *data, std::size_t i, std::size_t size)
     return i;
 }
 
+// Closes a file descriptor when it goes out of scope.
+struct FileCloser
+{
+    int fd;
+    ~FileCloser() { ::close(fd); }
+};
+
+std::string NotARegularFile(const std::string &fileName)
+{
+    return "The data file \"" + fileName
+        + "\" is not a regular file: folders, pipes and devices cannot be analysed.";
+}
+
 } // namespace
 
 bool TokenValue(std::string_view token, double &value)
@@ -285,9 +299,21 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     state.SkippedTokens = 0;
     state.CommaDecimalsSeen = false;
 
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // A folder, a pipe or a device is refused before it is opened (a pipe
+    // waits for a writer); and again once open, should the name have moved.
+    struct stat info;
+    if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        error = NotARegularFile(fileName);
+        return false;
+    }
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = "Cannot open the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
+        return false;
+    }
+    const FileCloser closer{fd};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = NotARegularFile(fileName);
         return false;
     }
 
@@ -300,7 +326,21 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     bool firstBlock = true;
     bool inLine = false;
     bool failed = false;
+    // After the first block, room for the whole file's values at that
+    // block's density, so that they are not copied over and over.
+    const std::size_t fileSize = static_cast<std::size_t>(info.st_size);
+    std::size_t consumed = 0;
+    bool reserved = false;
     while (true) {
+        if (!reserved && consumed > 0) {
+            reserved = true;
+            if (fileSize > consumed) {
+                const long double perByte
+                    = static_cast<long double>(state.DataValues.size()) / consumed;
+                state.DataValues.reserve(static_cast<std::size_t>(perByte * fileSize * 1.02L)
+                                         + 1024);
+            }
+        }
         const ssize_t got = ::read(fd, block.data(), block.size());
         if (got < 0) {
             if (errno == EINTR)
@@ -313,6 +353,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             break;
         const char *data = block.data();
         const std::size_t size = static_cast<std::size_t>(got);
+        consumed += size;
         if (std::memchr(data, '\0', size) != nullptr) {
             error = "The file \"" + fileName + "\" is not a text file of numbers.";
             failed = true;
@@ -356,7 +397,6 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             i = j;
         }
     }
-    ::close(fd);
     if (!failed && inLine)
         reader.readLine(pending, lineNumber);
     reader.finish();
@@ -388,29 +428,42 @@ double FromSortKey(std::uint64_t key)
     return x;
 }
 
-// Sorts by the keys, 11 bits at a time from the lowest (few enough buckets
-// for the scattering to stay in the cache); a pass over a digit that all
-// keys share is skipped.
-void RadixSort(std::vector<double> &values)
+// The bits of a double in memory, and bits stored in its place.
+std::uint64_t Load(const double *p)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, p, sizeof bits);
+    return bits;
+}
+void Store(double *p, std::uint64_t bits)
+{
+    std::memcpy(p, &bits, sizeof bits);
+}
+
+// Sorts the values by their keys, 11 bits at a time from the lowest (few
+// enough buckets for the scattering to stay in the cache); a pass over a
+// digit that all keys share is skipped. The keys are kept in the values' own
+// storage and spare, of the same size, takes every other pass; the sorted
+// values end in values, and spare holds nothing of use.
+void RadixSort(std::vector<double> &values, std::vector<double> &spare)
 {
     constexpr int DigitBits = 11;
     constexpr int Passes = (64 + DigitBits - 1) / DigitBits;
     constexpr std::size_t Buckets = std::size_t(1) << DigitBits;
     constexpr std::uint64_t Mask = Buckets - 1;
     const std::size_t n = values.size();
-    std::vector<std::uint64_t> keys(n);
-    std::vector<std::uint64_t> spare(n);
+    spare.resize(n);
     std::vector<std::size_t> counts(Passes * Buckets, 0);
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint64_t key = SortKey(values[i]);
-        keys[i] = key;
+        Store(&values[i], key);
         for (int pass = 0; pass < Passes; ++pass)
             ++counts[pass * Buckets + ((key >> (pass * DigitBits)) & Mask)];
     }
     for (int pass = 0; pass < Passes; ++pass) {
         std::size_t *count = counts.data() + pass * Buckets;
         const int shift = pass * DigitBits;
-        if (count[(keys[0] >> shift) & Mask] == n)
+        if (count[(Load(values.data()) >> shift) & Mask] == n)
             continue;
         std::size_t total = 0;
         for (std::size_t b = 0; b < Buckets; ++b) {
@@ -418,12 +471,16 @@ void RadixSort(std::vector<double> &values)
             count[b] = total;
             total += here;
         }
-        for (std::uint64_t key : keys)
-            spare[count[(key >> shift) & Mask]++] = key;
-        keys.swap(spare);
+        const double *from = values.data();
+        double *to = spare.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint64_t key = Load(from + i);
+            Store(to + count[(key >> shift) & Mask]++, key);
+        }
+        values.swap(spare);
     }
     for (std::size_t i = 0; i < n; ++i)
-        values[i] = FromSortKey(keys[i]);
+        values[i] = FromSortKey(Load(&values[i]));
 }
 
 // Below this many values a comparison sort is quicker than the passes.
@@ -437,7 +494,7 @@ void SortData(AnalysisState &state)
     if (values.size() < RadixSortFrom)
         std::sort(values.begin(), values.end());
     else
-        RadixSort(values);
+        RadixSort(values, state.Residuals);
 }
 
 bool ComputeStatistics(AnalysisState &state, std::string &error)
@@ -454,22 +511,23 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
         state.Mean = *low;
         return true;
     }
-    state.Mean = static_cast<double>(static_cast<long double>(state.Sum) / n);
-    if (n > 1) {
-        // The difference of the running sums (sum of squares less the square
-        // of the sum over n) loses every digit when the values lie far from
-        // 0 compared with their spread. The residuals about the mean do not;
-        // the second term corrects for the rounding of the mean itself.
-        const long double mean = state.Mean;
-        long double sum = 0.0L;
-        long double squares = 0.0L;
-        for (std::size_t i = 0; i < n; ++i) {
-            const long double d = state.DataValues[i] - mean;
-            sum += d;
-            squares += d * d;
-        }
-        state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
+    // The running sum loses whole values when large ones cancel (1E16 1 1 1
+    // -1E16) or carry many digits; the mean of the residuals about that first
+    // mean corrects it.
+    const long double firstMean = static_cast<double>(static_cast<long double>(state.Sum) / n);
+    long double sum = 0.0L;
+    long double squares = 0.0L;
+    for (std::size_t i = 0; i < n; ++i) {
+        const long double d = state.DataValues[i] - firstMean;
+        sum += d;
+        squares += d * d;
     }
+    state.Mean = static_cast<double>(firstMean + sum / n);
+    // The difference of the running sums of squares loses every digit when
+    // the values lie far from 0 compared with their spread; the residuals do
+    // not, and the second term allows for the error of the first mean.
+    if (n > 1)
+        state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
     if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
         state.Mean = state.Variance = 0.0;
         error = TooLargeToAnalyse(state);

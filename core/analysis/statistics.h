@@ -16,8 +16,9 @@
 // UTF-8 byte order mark at the start is passed over. Tokens that are not
 // numbers are left out and counted; one message in ReadErrors shows the
 // first few with their line numbers, lines and carets. Returns false with a
-// message in error when the file cannot be opened or read, is not text
-// (holds a NUL byte) or holds no values at all.
+// message in error when the file is not a regular file (refused before it
+// is opened), cannot be opened or read, is not text (holds a NUL byte) or
+// holds no values at all.
 bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string &error);
 
 // DataValues ascending.

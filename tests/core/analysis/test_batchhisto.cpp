@@ -4,6 +4,14 @@
 #include "core/analysis/batchhisto.h"
 #include "core/numeric/messages.h"
 
+#include <csignal>
+#include <iterator>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 class BatchHistogramTest : public AnalysisTest
@@ -123,9 +131,15 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
         std::string file;
         const char *message;
     };
+    const std::string fifo = (folder / "pipe.dat").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::vector<Case> cases = {
         {(folder / "missing.dat").string(), "Cannot open the data file"},
         {write("empty.dat", "\r\n"), "holds no numbers"},
+        // Refused before they are opened: a pipe would wait for a writer.
+        {fifo, "is not a regular file"},
+        {folder.string(), "is not a regular file"},
+        {"/dev/zero", "is not a regular file"},
         // Refused before reading: its words give no read errors.
         {write("report.OUT",
                "Mean = 2 \xB1"
@@ -163,6 +177,70 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
     EXPECT_EQ(read((folder / "report.OUT").string()),
               "Mean = 2 \xB1"
               "1.0\r\n");
+}
+
+// A report that cannot be written whole leaves the old one as it was and
+// ends the run with status 1: a read-only report, a full disk (here a limit
+// on the file size), a run killed while writing (whose leftovers the next
+// run removes) and too little memory.
+TEST_F(BatchHistogramTest, FailedReportsKeepTheOldOneAndFail)
+{
+    std::string values;
+    for (int i = 0; i < 3000; ++i)
+        values += std::to_string(i) + ".5\n";
+    const std::vector<std::string> args = {"--intervals", "5", write("big.dat", values)};
+    const std::string report = write("big.OUT", "old report");
+    const auto said = [&](const std::string &text) {
+        return !last.messages.empty() && last.messages.back().find(text) != std::string::npos;
+    };
+
+    fs::permissions(report, fs::perms::owner_read);
+    EXPECT_EQ(run(args), 1);
+    EXPECT_TRUE(said("is read-only and was not replaced"));
+    fs::permissions(report, fs::perms::owner_read | fs::perms::owner_write);
+
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{4096, old.rlim_max};
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const int full = run(args);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(full, 1);
+    EXPECT_TRUE(said("File too large"));
+    EXPECT_EQ(read(report), "old report");
+
+    int status = 0;
+    const pid_t killed = ::fork();
+    if (killed == 0 && ::setrlimit(RLIMIT_FSIZE, &small) == 0) // SIGXFSZ halfway
+        ::_exit(RunHistogram(args).status + 10);
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    EXPECT_EQ(read(report), "old report");
+    EXPECT_EQ(run(args), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2); // no leftovers
+    EXPECT_NE(read(report).find("Number of data elements: 3000"), std::string::npos);
+
+#ifndef __SANITIZE_ADDRESS__
+    // 8 million values need 64 MB; the process gets 8 MB more than it has.
+    std::string many;
+    for (int i = 0; i < 4000000; ++i)
+        many += "1 2\n";
+    const std::string huge = write("huge.dat", many);
+    const pid_t starved = ::fork();
+    if (starved == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t bytes = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (8 << 20);
+        const rlimit memory{bytes, bytes};
+        ::setrlimit(RLIMIT_AS, &memory);
+        last = RunHistogram({"--intervals", "5", huge});
+        ::_exit(last.status == 1 && said("Not enough memory to analyse this file.") ? 0 : 3);
+    }
+    ASSERT_EQ(::waitpid(starved, &status, 0), starved);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+#endif
 }
 
 TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)

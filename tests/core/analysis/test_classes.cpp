@@ -4,7 +4,9 @@
 #include "core/analysis/classes.h"
 #include "core/analysis/statistics.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -38,15 +40,17 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
          {1, 2, 3, 4},
          {1, 1, 2}},
         {"count, centred", "1 2 3 4", 3, 0, true, 3, 1, {1, 2, 3, 4}, {1, 1, 2}},
-        {"centred grid reaches past class k",
+        {"centred classes need one more than entered",
          "1 2 3 4 5",
          4,
          0,
          true,
-         4,
+         5,
          1,
          {0.5, 1.5, 2.5, 3.5, 4.5, 5.5},
-         {1, 1, 1, 2}},
+         {1, 1, 1, 1, 1}},
+        {"one centred class holds all four", "1 2 3 4", 1, 0, true, 1, 3, {1, 4}, {4}},
+        {"wide centred: two classes", "1 1 1 10", 0, 12, true, 2, 12, {-2.75, 9.25, 21.25}, {3, 1}},
         {"width, plain: the last class ends at the maximum",
          "1 2 3 4 5",
          0,
@@ -70,7 +74,7 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
          0,
          {7, 7, 7, 7, 7},
          {0, 0, 0, 3}},
-        {"all values equal, width, centred", "7 7 7", 0, 2, true, 1, 2, {4, 6, 8}, {3}},
+        {"all values equal, width, centred", "7 7 7", 0, 2, true, 1, 2, {6, 8}, {3}},
         {"a single value", "7", 2, 0, false, 2, 0, {7, 7, 7}, {0, 1}},
     };
     for (const ClassCase &c : cases) {
@@ -149,55 +153,43 @@ TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
     EXPECT_NE(error.find("are too large to analyse."), std::string::npos) << error;
 }
 
-// The class of x as the definition reads: the first class that holds it,
-// otherwise the last.
-std::vector<std::size_t> CountByDefinition(const AnalysisState &s)
+// Thousands of random samples, plain and centred, by number and by width:
+// every class holds exactly the values within its bounds (the last closed
+// above), the counts add up to n, and no class lies wholly outside the data.
+TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
 {
-    const std::size_t k = static_cast<std::size_t>(s.ClassCount);
-    std::vector<std::size_t> counts(k, 0);
-    for (double x : s.DataValues) {
-        std::size_t j = k - 1;
-        for (std::size_t c = 0; c < k; ++c)
-            if (s.ClassBounds[c] <= x && x < s.ClassBounds[c + 1]) {
-                j = c;
-                break;
-            }
-        ++counts[j];
-    }
-    return counts;
-}
-
-TEST_F(ClassesTest, ClassesCoverRealisticSamples)
-{
-    std::mt19937 random(99);
+    std::mt19937_64 random(20261208);
     std::lognormal_distribution<double> incomes(10.0, 0.6);
-    for (int round = 0; round < 40; ++round) {
-        std::vector<std::string> tokens;
-        for (int i = 0; i < 250; ++i)
-            tokens.push_back(std::to_string(std::nearbyint(incomes(random)) / 10));
-        const bool center = round % 2 == 1;
-        const bool byWidth = round % 4 >= 2;
-        const std::int32_t count = byWidth ? 0 : 1 + round % 20;
-        const double width = byWidth ? 300.0 + 37 * round : 0.0;
+    for (int round = 0; round < 4000; ++round) {
         SCOPED_TRACE(::testing::Message() << "round " << round);
-        const AnalysisState s = analyse(join(tokens), count, width, center);
-        const std::size_t k = static_cast<std::size_t>(s.ClassCount);
-        ASSERT_GE(s.ClassBounds.size(), k + 1);
-        EXPECT_EQ(s.ClassCounts, CountByDefinition(s));
+        AnalysisState s;
+        s.ValueCount = 1 + random() % (round % 3 == 0 ? 8 : 300);
+        for (std::size_t i = 0; i < s.ValueCount; ++i) // whole hundredths
+            s.DataValues.push_back((round % 3 ? incomes(random) * 100 : random() % 1100) / 100.0);
+        SortData(s);
         const double min = s.DataValues.front(), max = s.DataValues.back();
-        if (center) {
-            EXPECT_LE(s.ClassBounds[0], min);
-            EXPECT_GE(s.ClassBounds.back(), max);
-            // One class runs from half a width below the mean to half above.
-            const double low = s.Mean - s.ClassWidth / 2;
-            bool found = false;
-            for (double b : s.ClassBounds)
-                found = found || std::fabs(b - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
-            EXPECT_TRUE(found);
-        } else {
-            EXPECT_EQ(s.ClassBounds[0], min);
-            EXPECT_EQ(s.ClassBounds[k], max);
-        }
+        s.CenterData = round % 2 == 1;
+        s.ClassCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
+        s.ClassWidth = s.ClassCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
+        std::string error;
+        ASSERT_TRUE(ComputeStatistics(s, error) && BuildClasses(s, error)) << error;
+
+        const std::vector<double> &b = s.ClassBounds;
+        const std::size_t k = static_cast<std::size_t>(s.ClassCount);
+        ASSERT_EQ(b.size(), k + 1);
+        ASSERT_EQ(s.ClassCounts.size(), k);
+        for (std::size_t j = 0; j < k; ++j)
+            EXPECT_EQ(s.ClassCounts[j],
+                      std::count_if(s.DataValues.begin(), s.DataValues.end(), [&](double x) {
+                          return b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
+                      }));
+        EXPECT_EQ(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.end(), 0u), s.ValueCount);
+        EXPECT_TRUE(min == max || (b[1] > min && b[k - 1] < max));
+        // Centred classes: one from half a width below the mean to half above.
+        const double low = s.Mean - s.ClassWidth / 2;
+        EXPECT_TRUE(!s.CenterData || min == max || std::any_of(b.begin(), b.end(), [&](double x) {
+            return std::fabs(x - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
+        }));
     }
 }
 
@@ -241,7 +233,7 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
     wide.ClassWidth = 1.7e308;
     wide.CenterData = true;
     std::string error;
-    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1 2 3"), error));
+    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1E308 1E308"), error));
     EXPECT_EQ(error,
               "The class width is too large: the class limits go beyond the largest number."
               " Please enter a smaller class width.");
@@ -261,7 +253,7 @@ TEST_F(ClassesTest, NormalOrdinates)
     const std::vector<Case> cases = {
         {"1 2 3 4", {0.15734, 0.28669, 0.28669, 0.15734}},
         {"1 2 3 4 5", {0.11337, 0.20658, 0.25231, 0.20658, 0.11337}},
-        {"5 5 5", {0, 0, 0}}, // no spread: no curve
+        {"5 5 5", {0}}, // no spread: no curve; one value, one row
         {"5", {0}},
     };
     for (const Case &c : cases) {

@@ -1,6 +1,7 @@
 // Reading data files and the descriptive statistics.
 
 #include "analysistest.h"
+#include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
 
 #include <algorithm>
@@ -457,6 +458,29 @@ TEST_F(ReadingTest, VarianceOfValuesFarFromZero)
     const AnalysisState s = analyse("100000000.1 100000000.2 100000000.3", 3);
     EXPECT_NEAR(s.Variance, 0.01, 1e-8);
     EXPECT_NEAR(s.StdDev, 0.1, 1e-7);
+}
+
+// Values whose running sum drops digits: large values that cancel, and
+// epoch milliseconds with three decimals (16 significant digits) in pairs
+// around a centre, which is their exact mean.
+TEST_F(ReadingTest, MeanKeepsTheDigitsTheSumLoses)
+{
+    EXPECT_DOUBLE_EQ(analyse("1e16 1 1 1 -1e16", 1).Mean, 0.6); // as R's mean()
+    const auto text = [](long long t) {
+        return std::to_string(t / 1000) + "." + std::to_string(1000 + t % 1000).substr(1);
+    };
+    std::mt19937_64 random(1733650000);
+    for (int round = 0; round < 5; ++round) {
+        const long long centre
+            = 1733650000000000LL + static_cast<long long>(random() % 86400000000);
+        std::vector<std::string> tokens;
+        for (int i = 0; i < 500; ++i) {
+            const long long offset = static_cast<long long>(random() % 1000000000);
+            tokens.push_back(text(centre + offset));
+            tokens.push_back(text(centre - offset));
+        }
+        EXPECT_EQ(ReportNumber(analyse(join(tokens), 10).Mean, 0, 3), text(centre));
+    }
 }
 
 TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)

@@ -120,6 +120,21 @@ TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
         (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));
 }
 
+// Ten classes centred on the mean of the eruption lengths need eleven: the
+// report says so, and the last two hold 24 and 2 values (once shown as 26).
+TEST_F(ReportTest, CentredClassesShowTheirNumberAndTheirOwnValues)
+{
+    const std::string data = read(std::string(MERVAN_ANALYSIS_DATA) + "/faithful-eruptions.dat");
+    const std::string text = reportOf(data, 10, 0, true);
+    const std::string row(30, ' ');
+    EXPECT_NE(text.find(std::string(20, ' ') + "Number of classes: 11 (centred on the mean)\n"),
+              std::string::npos);
+    EXPECT_NE(text.find(row + "4.713          5.063        24\n" + row
+                        + "5.063          5.413         2\n\n"),
+              std::string::npos);
+    EXPECT_EQ(reportOf(data, 10).find("Number of classes"), std::string::npos);
+}
+
 TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
 {
     for (const char *values : {"3.25", "3.25 3.25 3.25 3.25"}) {
