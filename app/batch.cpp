@@ -4,6 +4,8 @@
 //   mervan-batch chi ALPHA V
 //   mervan-batch f ALPHA V1 V2
 //   mervan-batch normal P
+//   mervan-batch p t VALUE V          (and p chi VALUE V, p f VALUE V1 V2, p normal Z:
+//                                      the probability of a statistic)
 //   mervan-batch histogram (--intervals K | --width W) [--no-center] [--picture FILE.png] DATAFILE
 //
 // Messages go to standard error; results to standard output. Exit status 0 on
@@ -23,6 +25,10 @@ static int Usage()
                "       mervan-batch chi ALPHA V\n"
                "       mervan-batch f ALPHA V1 V2\n"
                "       mervan-batch normal P\n"
+               "       mervan-batch p t VALUE V\n"
+               "       mervan-batch p chi VALUE V\n"
+               "       mervan-batch p f VALUE V1 V2\n"
+               "       mervan-batch p normal Z\n"
                "       mervan-batch histogram (--intervals K | --width W) [--no-center]"
                " [--picture FILE.png] DATAFILE\n",
                stderr);
