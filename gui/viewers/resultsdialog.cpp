@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -21,6 +23,7 @@ constexpr int Border = 20;
 constexpr int ButtonHeight = 25;
 constexpr int PictureSide = 33;
 constexpr int HelpContext = 68;
+constexpr QSize DensitySize(480, 320);
 
 } // namespace
 
@@ -85,6 +88,23 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     report->addWidget(m_text);
     report->addStretch(1);
 
+    // The picture of the distribution, hidden until a report comes with one.
+    // Its buttons take mnemonics that the window's own do not use.
+    m_density = new PicturePanel(this);
+    m_density->setObjectName(QStringLiteral("DensityPicture"));
+    m_density->setFixedSize(DensitySize);
+    m_density->setAutoFillBackground(true);
+    m_density->setPalette(QPalette(Qt::white));
+    const std::pair<const char *, QString> pictureButtons[] = {
+        {"PicturePrintBtn", QStringLiteral("Print pic&ture")},
+        {"PictureCopyBtn", QStringLiteral("Cop&y picture")},
+        {"PictureSaveBtn", QStringLiteral("&Save picture...")},
+    };
+    for (const auto &[name, caption] : pictureButtons)
+        if (auto *button = m_density->findChild<QPushButton *>(QLatin1String(name)))
+            button->setText(caption);
+    m_density->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(Border, Border, Border, Border);
     layout->setSpacing(0);
@@ -92,6 +112,8 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     layout->addLayout(buttons);
     layout->addSpacing(49 - PictureSide);
     layout->addLayout(report);
+    layout->addSpacing(Border);
+    layout->addWidget(m_density);
 
     connect(m_retryButton, &QPushButton::clicked, this, &ResultsDialog::retry);
     connect(m_printButton, &QPushButton::clicked, this, &ResultsDialog::print);
@@ -131,10 +153,14 @@ void ResultsDialog::showMessageText()
     layout()->activate();
 }
 
-int ResultsDialog::showReport(const QString &caption, const QString &text)
+int ResultsDialog::showReport(const QString &caption, const QString &text,
+                              const VectorDrawing &drawing)
 {
     setWindowTitle(caption);
     m_messageText = text;
+    m_density->setDrawing(drawing, QSizeF(480, 280));
+    m_density->setSuggestedName(caption);
+    m_density->setVisible(static_cast<bool>(drawing));
     return exec();
 }
 
