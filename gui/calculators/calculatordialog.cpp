@@ -65,15 +65,16 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
     // Wide enough for the whole caption in the title bar.
     layout->addStrut(CaptionWidth(design.caption));
 
-    // The direction of the request. The buttons are reached by their
-    // mnemonics and the mouse; Tab goes through the fields and buttons only.
+    // The direction of the request, chosen by mnemonic or mouse. The buttons
+    // take no focus: the typing stays in the field, and Tab goes through the
+    // fields and the dialog's buttons only.
     m_criticalMode = new QRadioButton(tr("&Critical value from \u03b1"), this);
     m_criticalMode->setObjectName(QStringLiteral("CriticalMode"));
     m_probabilityMode = new QRadioButton(tr("&Probability from a value"), this);
     m_probabilityMode->setObjectName(QStringLiteral("ProbabilityMode"));
     auto *direction = new QHBoxLayout;
     for (QRadioButton *mode : {m_criticalMode, m_probabilityMode}) {
-        mode->setFocusPolicy(Qt::ClickFocus);
+        mode->setFocusPolicy(Qt::NoFocus);
         direction->addWidget(mode);
         connect(mode, &QRadioButton::toggled, this, &CalculatorDialog::showDirection);
     }
