@@ -6,6 +6,7 @@
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,6 +94,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     m_density = new PicturePanel(this);
     m_density->setObjectName(QStringLiteral("DensityPicture"));
     m_density->setFixedSize(DensitySize);
+    m_density->setFont(QApplication::font()); // as in the saved and copied pictures
     m_density->setAutoFillBackground(true);
     m_density->setPalette(QPalette(Qt::white));
     const std::pair<const char *, QString> pictureButtons[] = {
