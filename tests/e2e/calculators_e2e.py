@@ -116,8 +116,6 @@ def run_t_probability(program, frame, batch):
     key("alt+b")
     wait_for("the results window to close", lambda: not visible_windows(results), 10, program)
     expected = batch_report(batch, ["p", "t", "2.3", "12"]).replace(b"\r\n", b"\n")
-    if b"Probability from the value t = 2.300" not in expected:
-        raise Failure("mervan-batch p t reports\n%r" % expected)
     copied = wait_for("the probability report on the clipboard",
                       lambda: (lambda c: c if c and b"Probability from" in c else None)(clipboard()),
                       10, program)
