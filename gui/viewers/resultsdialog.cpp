@@ -89,24 +89,6 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     report->addWidget(m_text);
     report->addStretch(1);
 
-    // The picture of the distribution, hidden until a report comes with one.
-    // Its buttons take mnemonics that the window's own do not use.
-    m_density = new PicturePanel(this);
-    m_density->setObjectName(QStringLiteral("DensityPicture"));
-    m_density->setFixedSize(DensitySize);
-    m_density->setFont(QApplication::font()); // as in the saved and copied pictures
-    m_density->setAutoFillBackground(true);
-    m_density->setPalette(QPalette(Qt::white));
-    const std::pair<const char *, QString> pictureButtons[] = {
-        {"PicturePrintBtn", QStringLiteral("Print pic&ture")},
-        {"PictureCopyBtn", QStringLiteral("Cop&y picture")},
-        {"PictureSaveBtn", QStringLiteral("&Save picture...")},
-    };
-    for (const auto &[name, caption] : pictureButtons)
-        if (auto *button = m_density->findChild<QPushButton *>(QLatin1String(name)))
-            button->setText(caption);
-    m_density->hide();
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(Border, Border, Border, Border);
     layout->setSpacing(0);
@@ -114,8 +96,6 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     layout->addLayout(buttons);
     layout->addSpacing(49 - PictureSide);
     layout->addLayout(report);
-    layout->addSpacing(Border);
-    layout->addWidget(m_density);
 
     connect(m_retryButton, &QPushButton::clicked, this, &ResultsDialog::retry);
     connect(m_printButton, &QPushButton::clicked, this, &ResultsDialog::print);
@@ -160,10 +140,37 @@ int ResultsDialog::showReport(const QString &caption, const QString &text,
 {
     setWindowTitle(caption);
     m_messageText = text;
-    m_density->setDrawing(drawing, QSizeF(480, 280));
-    m_density->setSuggestedName(caption);
-    m_density->setVisible(static_cast<bool>(drawing));
+    if (drawing && !m_density)
+        addDensityPicture();
+    if (m_density) {
+        m_density->setDrawing(drawing, QSizeF(480, 280));
+        m_density->setSuggestedName(caption);
+        m_density->setVisible(static_cast<bool>(drawing));
+    }
     return exec();
+}
+
+void ResultsDialog::addDensityPicture()
+{
+    // Its buttons take mnemonics that the window's own do not use.
+    m_density = new PicturePanel(this);
+    m_density->setObjectName(QStringLiteral("DensityPicture"));
+    m_density->setFixedSize(DensitySize);
+    m_density->setFont(QApplication::font()); // as in the saved and copied pictures
+    m_density->setAutoFillBackground(true);
+    m_density->setPalette(QPalette(Qt::white));
+    const std::pair<const char *, QString> pictureButtons[] = {
+        {"PicturePrintBtn", QStringLiteral("Print pic&ture")},
+        {"PictureCopyBtn", QStringLiteral("Cop&y picture")},
+        {"PictureSaveBtn", QStringLiteral("&Save picture...")},
+    };
+    for (const auto &[name, caption] : pictureButtons)
+        if (auto *button = m_density->findChild<QPushButton *>(QLatin1String(name)))
+            button->setText(caption);
+
+    auto *layout = static_cast<QBoxLayout *>(this->layout());
+    layout->addSpacing(Border);
+    layout->addWidget(m_density);
 }
 
 void ResultsDialog::retry()

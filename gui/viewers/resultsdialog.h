@@ -56,6 +56,9 @@ private:
     void print();
     void closeReport();
     void copyToClipboard();
+    // The picture of the distribution below the report, made for the first
+    // report that comes with one.
+    void addDensityPicture();
     QPushButton *addButton(const QString &name, const QString &caption, int width,
                            const QString &hint);
 
@@ -65,7 +68,7 @@ private:
     QPushButton *m_closeButton = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_text = nullptr;
-    PicturePanel *m_density = nullptr;
+    PicturePanel *m_density = nullptr; // none until a report comes with a picture
     QString m_messageText;
 
     QPushButton *m_lastUsed = nullptr; // the button that gets the focus at the next showing
