@@ -3,12 +3,14 @@
 //
 // The tail above x is summed over the pieces [x, 2x], [2x, 4x], ... (starting
 // with a width of at least MinimumWidth, and narrower where the density rises
-// or falls steeply), each integrated to a relative tolerance. The sum ends once the density falls
-// beyond the piece just added and that piece is negligible against the sum: past the mode every
-// tail of these densities shrinks at least geometrically from piece to piece, so what is left is of
-// the order of the last piece. Heavy tails (t with one degree of freedom, F with one denominator
-// degree of freedom) need some dozens of pieces, light ones a handful. Below the mode of the
-// chi-squared and F densities the lower tail is summed instead, downwards to 0, and taken from 1.
+// or falls steeply), each integrated to a relative tolerance. The sum ends
+// once the density falls beyond the piece just added and that piece is
+// negligible against the sum: past the mode every tail of these densities
+// shrinks at least geometrically from piece to piece, so what is left is of
+// the order of the last piece. Heavy tails (t with one degree of freedom, F
+// with one denominator degree of freedom) need some dozens of pieces, light
+// ones a handful. Below the mode of the chi-squared and F densities the lower
+// tail is summed instead, downwards to 0, and taken from 1.
 
 #include "core/calculators/tailprob.h"
 
