@@ -4,6 +4,8 @@
 //   mervan-batch chi ALPHA V
 //   mervan-batch f ALPHA V1 V2
 //   mervan-batch normal P
+//   mervan-batch p t VALUE V          (and p chi VALUE V, p f VALUE V1 V2, p normal Z:
+//                                      the probability of a statistic)
 //   mervan-batch histogram (--intervals K | --width W) [--no-center] [--picture FILE] DATAFILE
 //
 // The picture FILE is written as PNG, SVG or PDF by its extension (.png, .svg,
@@ -27,6 +29,10 @@ static int Usage()
                "       mervan-batch chi ALPHA V\n"
                "       mervan-batch f ALPHA V1 V2\n"
                "       mervan-batch normal P\n"
+               "       mervan-batch p t VALUE V\n"
+               "       mervan-batch p chi VALUE V\n"
+               "       mervan-batch p f VALUE V1 V2\n"
+               "       mervan-batch p normal Z\n"
                "       mervan-batch histogram (--intervals K | --width W) [--no-center]"
                " [--picture FILE.png|.svg|.pdf] DATAFILE\n",
                stderr);

@@ -1,5 +1,6 @@
 #include "core/analysis/report.h"
 
+#include "core/analysis/goodness.h"
 #include "core/analysis/statistics.h"
 
 #include "core/numeric/mutil.h"
@@ -270,6 +271,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
         Integer(out, s.ClassCounts[j], 10);
         End(out);
     }
+    out += GoodnessOfFitText(s);
 
     WriteHistogramText(s, out);
     return spill(out);

@@ -24,18 +24,28 @@ constexpr CalculatorCommand Commands[] = {
     {"normal", "usage: mervan-batch normal P", 1},
 };
 
-// The request of Commands[which] with its arguments.
-CalcOutcome RunRequest(std::size_t which, const std::vector<std::string> &a)
+// The same calculators after "p": from a statistic to its probability.
+constexpr CalculatorCommand ProbabilityCommands[] = {
+    {"t", "usage: mervan-batch p t VALUE V", 2},
+    {"chi", "usage: mervan-batch p chi VALUE V", 2},
+    {"f", "usage: mervan-batch p f VALUE V1 V2", 3},
+    {"normal", "usage: mervan-batch p normal Z", 1},
+};
+
+// The request of Commands[which] (or ProbabilityCommands[which]) with its
+// arguments.
+CalcOutcome RunRequest(std::size_t which, bool probability, const std::vector<std::string> &a)
 {
     switch (which) {
     case 0:
-        return RunTRequest(a[0], a[1]);
+        return probability ? RunTProbabilityRequest(a[0], a[1]) : RunTRequest(a[0], a[1]);
     case 1:
-        return RunChiRequest(a[0], a[1]);
+        return probability ? RunChiProbabilityRequest(a[0], a[1]) : RunChiRequest(a[0], a[1]);
     case 2:
-        return RunFRequest(a[0], a[1], a[2]);
+        return probability ? RunFProbabilityRequest(a[0], a[1], a[2])
+                           : RunFRequest(a[0], a[1], a[2]);
     default:
-        return RunNormalRequest(a[0]);
+        return probability ? RunNormalProbabilityRequest(a[0]) : RunNormalRequest(a[0]);
     }
 }
 
@@ -50,15 +60,21 @@ void WriteText(std::FILE *stream, const std::string &text)
 
 int RunCalculatorCommand(const std::string &command, const std::vector<std::string> &args)
 {
+    const bool probability = command == "p";
+    if (probability && args.empty())
+        return -1;
+    const std::string &name = probability ? args[0] : command;
+    const std::vector<std::string> fields(args.begin() + (probability ? 1 : 0), args.end());
     for (std::size_t which = 0; which < std::size(Commands); ++which) {
-        const CalculatorCommand &calculator = Commands[which];
-        if (command != calculator.name)
+        const CalculatorCommand &calculator
+            = probability ? ProbabilityCommands[which] : Commands[which];
+        if (name != calculator.name)
             continue;
-        if (args.size() != calculator.arguments) {
+        if (fields.size() != calculator.arguments) {
             WriteText(stderr, calculator.usage);
             return 2;
         }
-        const CalcOutcome outcome = RunRequest(which, args);
+        const CalcOutcome outcome = RunRequest(which, probability, fields);
         for (const std::string &message : outcome.messages)
             WriteToStandardError(message);
         if (!outcome.accepted)

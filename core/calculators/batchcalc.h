@@ -3,7 +3,9 @@
 #include <vector>
 
 // Runs "t", "chi", "f" or "normal" with its arguments as typed on the command
-// line: the same validation and messages as the dialogs (to standard error),
-// the report and a line break to standard output. Returns the exit status:
-// 0 done, 2 input refused; -1 for an unknown command.
+// line, or "p" followed by one of them for the probability of a statistic:
+// the same validation and messages as the dialogs (to standard error), the
+// report and a line break to standard output. Returns the exit status: 0
+// done, 2 input refused; -1 for an unknown command (or "p" without a known
+// calculator).
 int RunCalculatorCommand(const std::string &command, const std::vector<std::string> &args);

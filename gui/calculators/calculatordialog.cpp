@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "core/calculators/tailprob.h"
+#include "core/numeric/strings.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
@@ -61,6 +64,23 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Wide enough for the whole caption in the title bar.
     layout->addStrut(CaptionWidth(design.caption));
+
+    // The direction of the request, chosen by mnemonic or mouse. The buttons
+    // take no focus: the typing stays in the field, and Tab goes through the
+    // fields and the dialog's buttons only.
+    m_criticalMode = new QRadioButton(tr("&Critical value from \u03b1"), this);
+    m_criticalMode->setObjectName(QStringLiteral("CriticalMode"));
+    m_probabilityMode = new QRadioButton(tr("&Probability from a value"), this);
+    m_probabilityMode->setObjectName(QStringLiteral("ProbabilityMode"));
+    auto *direction = new QHBoxLayout;
+    for (QRadioButton *mode : {m_criticalMode, m_probabilityMode}) {
+        mode->setFocusPolicy(Qt::NoFocus);
+        direction->addWidget(mode);
+        connect(mode, &QRadioButton::toggled, this, &CalculatorDialog::showDirection);
+    }
+    direction->addStretch(1);
+    m_criticalMode->setChecked(true);
+    layout->addLayout(direction);
 
     m_fields = new QFormLayout;
     m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -126,13 +146,21 @@ QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &l
         setHelpContext(edit, helpContext);
     label->setBuddy(edit);
 
+    QLabel *unit = nullptr;
     if (unitText.isEmpty()) {
         m_fields->addRow(label, edit);
     } else {
         auto *field = new QHBoxLayout;
         field->addWidget(edit);
-        field->addWidget(makeLabel(unitName, unitText));
+        unit = makeLabel(unitName, unitText);
+        field->addWidget(unit);
         m_fields->addRow(label, field);
+    }
+    if (!m_firstLabel) {
+        m_firstLabel = label;
+        m_firstUnit = unit;
+        m_criticalTexts[0] = labelText;
+        m_criticalTexts[1] = hint;
     }
 
     // Fields first, in the order added, then OK, Cancel and Help.
@@ -141,6 +169,60 @@ QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &l
     setTabOrder(edit, m_okButton);
     m_fieldEdits.append(edit);
     return edit;
+}
+
+void CalculatorDialog::setValueTexts(const QString &labelText, const QString &hint)
+{
+    m_valueTexts[0] = labelText;
+    m_valueTexts[1] = hint;
+    showDirection();
+}
+
+bool CalculatorDialog::probabilityMode() const
+{
+    return m_probabilityMode->isChecked();
+}
+
+void CalculatorDialog::showDirection()
+{
+    if (!m_firstLabel || m_fieldEdits.isEmpty())
+        return;
+    const QString *texts = probabilityMode() ? m_valueTexts : m_criticalTexts;
+    m_firstLabel->setText(texts[0]);
+    QLineEdit *edit = m_fieldEdits.first();
+    edit->setProperty("hint", texts[1]);
+    if (m_design.showHints)
+        edit->setToolTip(texts[1]);
+    if (m_firstUnit)
+        m_firstUnit->setVisible(!probabilityMode());
+}
+
+VectorDrawing CalculatorDialog::densityDrawing(const CalcOutcome &outcome) const
+{
+    static const QString NotComputed = QStringLiteral("could not be computed");
+    if (!outcome.accepted || FromCore(outcome.report).contains(NotComputed))
+        return {};
+    DensityPlot plot = densityPlot();
+    const bool normal = plot.kind == DensityPlot::Kind::Normal;
+    // The first field has been read by the request that accepted it.
+    const double first = ReadRealField(ToCore(m_fieldEdits.first()->text())).value;
+    const QString symbol = normal           ? QStringLiteral("z")
+        : plot.kind == DensityPlot::Kind::T ? QStringLiteral("t")
+        : plot.kind == DensityPlot::Kind::F ? QStringLiteral("F")
+                                            : QStringLiteral("\u03c7\u00b2");
+    if (probabilityMode()) {
+        plot.value = first;
+        plot.areaText = normal ? QString::number(static_cast<double>(outcome.value), 'f', 4) + " %"
+                               : "P = " + FromCore(ProbabilityText(outcome.value));
+    } else {
+        if (!normal && plot.kind != DensityPlot::Kind::T && outcome.value <= 0.0L)
+            return {};
+        plot.value = static_cast<double>(outcome.value);
+        plot.areaText = normal ? QString::number(first, 'f', 4) + " %"
+                               : QStringLiteral("\u03b1 = ") + QString::number(first, 'g', 6);
+    }
+    plot.valueText = symbol + " = " + QString::number(plot.value, 'g', 6);
+    return DensityDrawing(plot);
 }
 
 void CalculatorDialog::showEvent(QShowEvent *event)
@@ -190,7 +272,7 @@ void CalculatorDialog::run()
         }
 
         const QString report = FromCore(outcome.report);
-        switch (results.showReport(m_design.resultCaption, report)) {
+        switch (results.showReport(m_design.resultCaption, report, densityDrawing(outcome))) {
         case ResultsDialog::Retry:
             continue;
         case ResultsDialog::Clipboard:

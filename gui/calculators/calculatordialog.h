@@ -11,17 +11,25 @@
 // the request ends, however it ends.
 //
 // A calculator adds only its fields, its design and its request function.
+//
+// Every calculator works in two directions, chosen by two radio buttons above
+// the fields (object names CriticalMode, the default, and ProbabilityMode):
+// from alpha (or P) to the critical value, or from a typed statistic to the
+// probability beyond it. In the second direction the first field asks for the
+// statistic: its label and hint change, and a unit beside it is hidden.
 
 #include <QDialog>
 #include <QList>
 #include <QString>
 
 #include "core/calculators/calcinput.h"
+#include "gui/calculators/densitypicture.h"
 
 class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 class CalculatorDialog : public QDialog
 {
@@ -40,6 +48,9 @@ public:
     // The loop of one request, run on this dialog.
     void run();
 
+    // True when the dialog goes from a statistic to its probability.
+    bool probabilityMode() const;
+
 protected:
     CalculatorDialog(const Design &design, QWidget *parent);
 
@@ -51,9 +62,16 @@ protected:
                         const QString &hint, int width, int helpContext = 0,
                         const QString &unitName = QString(), const QString &unitText = QString());
 
-    // Validates the fields' texts and computes; on acceptance the outcome holds
-    // the report.
+    // The label and hint of the first field in the probability direction.
+    void setValueTexts(const QString &labelText, const QString &hint);
+
+    // Validates the fields' texts and computes in the chosen direction; on
+    // acceptance the outcome holds the report.
     virtual CalcOutcome runRequest() = 0;
+
+    // The distribution of the request as typed: its kind and degrees of
+    // freedom, for the picture in the results window.
+    virtual DensityPlot densityPlot() const = 0;
 
     void showEvent(QShowEvent *event) override;
 
@@ -62,12 +80,23 @@ private:
     void printReport(const QString &report, const QFont &font);
     QLabel *makeLabel(const QString &name, const QString &text);
     void showHelp();
+    void showDirection();
+    // The picture of an accepted outcome: the density with the critical value
+    // or the typed statistic marked; empty when there is no value to show.
+    VectorDrawing densityDrawing(const CalcOutcome &outcome) const;
 
     Design m_design;
     QFormLayout *m_fields = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_helpButton = nullptr;
+    QRadioButton *m_criticalMode = nullptr;
+    QRadioButton *m_probabilityMode = nullptr;
+    // The first field's label and unit, and its texts in either direction.
+    QLabel *m_firstLabel = nullptr;
+    QLabel *m_firstUnit = nullptr;
+    QString m_criticalTexts[2]; // label, hint
+    QString m_valueTexts[2];
     QList<QLineEdit *> m_fieldEdits; // in the dialog's order
     QLineEdit *m_fieldInError = nullptr;
     bool m_placed = false;

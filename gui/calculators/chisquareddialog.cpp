@@ -2,10 +2,17 @@
 
 #include <QLineEdit>
 
+#include "core/numeric/strings.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
+
+// The degrees of freedom of a field that the request has accepted.
+int DegreesIn(const QLineEdit *edit)
+{
+    return ReadIntegerField(ToCore(edit->text())).value;
+}
 
 CalculatorDialog::Design chiDesign()
 {
@@ -29,9 +36,22 @@ ChiSquaredDialog::ChiSquaredDialog(QWidget *parent)
     m_degreesEdit = addField(QStringLiteral("Label2"), QStringLiteral("&V, Degrees of freedom: "),
                              QStringLiteral("VText"),
                              QStringLiteral("Enter number of redundant measurements"), 65);
+    setValueTexts(
+        QStringLiteral("V&alue of chi-squared:"),
+        QStringLiteral("Enter the value of chi-squared to find its upper-tail probability"));
 }
 
 CalcOutcome ChiSquaredDialog::runRequest()
 {
-    return RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
+    return probabilityMode()
+        ? RunChiProbabilityRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()))
+        : RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
+}
+
+DensityPlot ChiSquaredDialog::densityPlot() const
+{
+    DensityPlot plot;
+    plot.kind = DensityPlot::Kind::ChiSquared;
+    plot.v1 = DegreesIn(m_degreesEdit);
+    return plot;
 }

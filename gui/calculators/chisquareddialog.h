@@ -14,6 +14,7 @@ public:
 
 protected:
     CalcOutcome runRequest() override;
+    DensityPlot densityPlot() const override;
 
 private:
     QLineEdit *m_alphaEdit = nullptr;

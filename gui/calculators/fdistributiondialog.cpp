@@ -2,10 +2,17 @@
 
 #include <QLineEdit>
 
+#include "core/numeric/strings.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
+
+// The degrees of freedom of a field that the request has accepted.
+int DegreesIn(const QLineEdit *edit)
+{
+    return ReadIntegerField(ToCore(edit->text())).value;
+}
 
 CalculatorDialog::Design fDesign()
 {
@@ -33,10 +40,24 @@ FDistributionDialog::FDistributionDialog(QWidget *parent)
     m_denominatorEdit
         = addField(QStringLiteral("Label3"), QStringLiteral("&Denominator degrees of freedom: "),
                    QStringLiteral("V2Text"), degreesHint, 65);
+    setValueTexts(QStringLiteral("V&alue of F:"),
+                  QStringLiteral("Enter the value of F to find its upper-tail probability"));
 }
 
 CalcOutcome FDistributionDialog::runRequest()
 {
-    return RunFRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
-                       ToCore(m_denominatorEdit->text()));
+    return probabilityMode()
+        ? RunFProbabilityRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
+                                 ToCore(m_denominatorEdit->text()))
+        : RunFRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
+                      ToCore(m_denominatorEdit->text()));
+}
+
+DensityPlot FDistributionDialog::densityPlot() const
+{
+    DensityPlot plot;
+    plot.kind = DensityPlot::Kind::F;
+    plot.v1 = DegreesIn(m_numeratorEdit);
+    plot.v2 = DegreesIn(m_denominatorEdit);
+    return plot;
 }

@@ -27,9 +27,20 @@ NormalDialog::NormalDialog(QWidget *parent)
                              QStringLiteral("PEdit"),
                              QStringLiteral("Enter the desired percent  probability"), 49, 0,
                              QStringLiteral("Label2"), QStringLiteral("%"));
+    setValueTexts(QStringLiteral("Value of z:"),
+                  QStringLiteral("Enter z to find the percent probability between -z and z"));
 }
 
 CalcOutcome NormalDialog::runRequest()
 {
-    return RunNormalRequest(ToCore(m_percentEdit->text()));
+    return probabilityMode() ? RunNormalProbabilityRequest(ToCore(m_percentEdit->text()))
+                             : RunNormalRequest(ToCore(m_percentEdit->text()));
+}
+
+DensityPlot NormalDialog::densityPlot() const
+{
+    DensityPlot plot;
+    plot.kind = DensityPlot::Kind::Normal;
+
+    return plot;
 }

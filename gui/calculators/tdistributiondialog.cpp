@@ -2,10 +2,17 @@
 
 #include <QLineEdit>
 
+#include "core/numeric/strings.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
+
+// The degrees of freedom of a field that the request has accepted.
+int DegreesIn(const QLineEdit *edit)
+{
+    return ReadIntegerField(ToCore(edit->text())).value;
+}
 
 CalculatorDialog::Design tDesign()
 {
@@ -30,9 +37,21 @@ TDistributionDialog::TDistributionDialog(QWidget *parent)
     m_degreesEdit = addField(QStringLiteral("Label2"), QStringLiteral("&V, Degrees of freedom: "),
                              QStringLiteral("VText"),
                              QStringLiteral("Enter number of redundant measurements"), 65, 9);
+    setValueTexts(QStringLiteral("V&alue of t:"),
+                  QStringLiteral("Enter the value of t to find its upper-tail probability"));
 }
 
 CalcOutcome TDistributionDialog::runRequest()
 {
-    return RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
+    return probabilityMode()
+        ? RunTProbabilityRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()))
+        : RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
+}
+
+DensityPlot TDistributionDialog::densityPlot() const
+{
+    DensityPlot plot;
+    plot.kind = DensityPlot::Kind::T;
+    plot.v1 = DegreesIn(m_degreesEdit);
+    return plot;
 }

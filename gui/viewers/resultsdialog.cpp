@@ -6,12 +6,15 @@
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -21,6 +24,7 @@ constexpr int Border = 20;
 constexpr int ButtonHeight = 25;
 constexpr int PictureSide = 33;
 constexpr int HelpContext = 68;
+constexpr QSize DensitySize(480, 320);
 
 } // namespace
 
@@ -131,11 +135,32 @@ void ResultsDialog::showMessageText()
     layout()->activate();
 }
 
-int ResultsDialog::showReport(const QString &caption, const QString &text)
+int ResultsDialog::showReport(const QString &caption, const QString &text,
+                              const VectorDrawing &drawing)
 {
     setWindowTitle(caption);
     m_messageText = text;
+    if (drawing && !m_density)
+        addDensityPicture();
+    if (m_density) {
+        m_density->setDrawing(drawing, QSizeF(480, 280));
+        m_density->setSuggestedName(caption);
+        m_density->setVisible(static_cast<bool>(drawing));
+    }
     return exec();
+}
+
+void ResultsDialog::addDensityPicture()
+{
+    m_density = new PicturePanel(this);
+    m_density->setObjectName(QStringLiteral("DensityPicture"));
+    m_density->setFixedSize(DensitySize);
+    m_density->setFont(QApplication::font()); // as in the saved and copied pictures
+    m_density->setAutoFillBackground(true);
+    m_density->setPalette(QPalette(Qt::white));
+    auto *layout = static_cast<QBoxLayout *>(this->layout());
+    layout->addSpacing(Border);
+    layout->addWidget(m_density);
 }
 
 void ResultsDialog::retry()

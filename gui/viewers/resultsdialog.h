@@ -5,10 +5,14 @@
 //
 // Its buttons keep their designer names as object names: RetryBtn, PrintBtn,
 // CloseBtn and Clip; the report is the label DisplayText and the picture
-// beside the buttons Image1.
+// beside the buttons Image1. Below the report a calculator's picture of its
+// distribution (DensityPicture, a PicturePanel) can be shown with its own
+// Print, Copy and Save buttons.
 
 #include <QDialog>
 #include <QString>
+
+#include "gui/common/vectorpicture.h"
 
 class QLabel;
 class QPushButton;
@@ -30,8 +34,10 @@ public:
     // every activation of the window.
     void showMessageText();
 
-    // The calculators' protocol: caption, text, modal showing; returns the result.
-    int showReport(const QString &caption, const QString &text);
+    // The calculators' protocol: caption, text, modal showing; returns the
+    // result. A drawing, when given, is shown below the report.
+    int showReport(const QString &caption, const QString &text,
+                   const VectorDrawing &drawing = VectorDrawing());
 
     // The font the report is shown in; printed reports use it too.
     QFont displayFont() const;
@@ -50,6 +56,9 @@ private:
     void print();
     void closeReport();
     void copyToClipboard();
+    // The picture of the distribution below the report, made for the first
+    // report that comes with one.
+    void addDensityPicture();
     QPushButton *addButton(const QString &name, const QString &caption, int width,
                            const QString &hint);
 
@@ -59,6 +68,7 @@ private:
     QPushButton *m_closeButton = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_text = nullptr;
+    PicturePanel *m_density = nullptr; // none until a report comes with a picture
     QString m_messageText;
 
     QPushButton *m_lastUsed = nullptr; // the button that gets the focus at the next showing

@@ -4,7 +4,9 @@
 Starts bin/mervan, waits for the main window and watches the splash over it
 come and go, runs each calculator from the Statistics menu with typed input,
 presses Clipboard in the results window and reads the clipboard from outside
-while the program still runs. Ends with File > Exit, which must end the program.
+while the program still runs. Then runs the t calculator the other way, from a
+typed statistic to its probability, chosen with Alt+P. Ends with File > Exit,
+which must end the program.
 
 Run it under an X server of its own:
     xvfb-run -a -s "-screen 0 1366x768x24" python3 calculators_e2e.py MERVAN MERVAN_BATCH
@@ -100,6 +102,33 @@ def run_calculator(program, frame, batch, entry):
     print("ok: %s -> %s" % (caption, value_line.decode()))
 
 
+def run_t_probability(program, frame, batch):
+    """Alt+P chooses "probability from a value"; the typing stays in the field."""
+    caption, results = "Critical Values for t distribution", "Students t Distribution"
+    menu(frame, "s", "t")
+    wait_for_window(caption, program)
+    key("alt+p")
+    type_text("2.3")
+    key("Tab")
+    type_text("12")
+    key("Return")
+    wait_for_window(results, program)
+    key("alt+b")
+    wait_for("the results window to close", lambda: not visible_windows(results), 10, program)
+    expected = batch_report(batch, ["p", "t", "2.3", "12"]).replace(b"\r\n", b"\n")
+    copied = wait_for("the probability report on the clipboard",
+                      lambda: (lambda c: c if c and b"Probability from" in c else None)(clipboard()),
+                      10, program)
+    if copied != expected:
+        raise Failure("t probability: the clipboard holds\n%r\nbut mervan-batch reports\n%r"
+                      % (copied, expected))
+    # A table gives P(T > 2.3) = 0.0201 for 12 degrees of freedom.
+    probability = float(copied.rsplit(b" ", 1)[1])
+    if not 0.0200 < probability < 0.0202:
+        raise Failure("t probability: P(T > 2.3) with 12 degrees of freedom shown as %r" % probability)
+    print("ok: t from a value -> %s" % copied.splitlines()[-1].strip().decode())
+
+
 def main():
     mervan, batch = command_line(__doc__)
 
@@ -118,6 +147,7 @@ def main():
 
         for entry in CALCULATORS:
             run_calculator(program, frame, batch, entry)
+        run_t_probability(program, frame, batch)
 
         # File > Exit ends the program.
         exit_by_menu(program, frame)

@@ -94,9 +94,10 @@ TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
     EXPECT_EQ(lines[24], "                      1       1               -1.5      0.15734");
     EXPECT_EQ(lines[32], "                    Selected Class Interval: 1.0");
     EXPECT_EQ(lines[36], "                                  1              2         1");
-    EXPECT_EQ(lines[42], "             ---------");
-    EXPECT_EQ(lines[44], "            1.0|");
-    EXPECT_EQ(lines[45], "               |*");
+    // Four lines about the goodness of fit stand between the classes and the histogram.
+    EXPECT_EQ(lines[46], "             ---------");
+    EXPECT_EQ(lines[48], "            1.0|");
+    EXPECT_EQ(lines[49], "               |*");
     EXPECT_EQ(lines.back(), "            4.0|");
 }
 
@@ -114,7 +115,7 @@ TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
     ASSERT_NE(rule, lines.end());
     EXPECT_EQ(*(rule + 1), "                                1.5            9.0         4");
     EXPECT_EQ(*(rule + 2), "");
-    const std::vector<std::string> histogram(rule + 7, lines.end());
+    const std::vector<std::string> histogram(rule + 11, lines.end());
     EXPECT_EQ(
         histogram,
         (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));

@@ -1,0 +1,214 @@
+#include "gui/calculators/densitypicture.h"
+
+#include "core/calculators/chidist.h"
+#include "core/calculators/fdist.h"
+#include "core/calculators/tdist.h"
+#include "core/numeric/mutil.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Samples = 400;
+// The widest range shown: a mark further out stands at the edge.
+constexpr double WidestRange = 60.0;
+
+using Curve = std::function<double(double)>;
+
+// The calculators' own densities; the messages a density may leave live as
+// long as the curve.
+Curve DensityOf(const DensityPlot &plot)
+{
+    auto messages = std::make_shared<std::vector<std::string>>();
+    auto guard = std::make_shared<FGuard>();
+    std::optional<Integrand> density;
+    switch (plot.kind) {
+    case DensityPlot::Kind::T:
+        density = TDensity(static_cast<std::uint16_t>(plot.v1), *messages);
+        break;
+    case DensityPlot::Kind::ChiSquared:
+        density = ChiDensity(plot.v1, *messages);
+        break;
+    case DensityPlot::Kind::F:
+        density = FDensity(plot.v1, plot.v2, *guard);
+        break;
+    case DensityPlot::Kind::Normal:
+        return [](double x) { return std::exp(-x * x / 2.0) / std::sqrt(double(TwoPi)); };
+    }
+    if (!density)
+        return [](double) { return 0.0; };
+    return [messages, guard, f = *density](double x) {
+        const double y = static_cast<double>(f(x));
+        return std::isfinite(y) ? y : 0.0;
+    };
+}
+
+bool Symmetric(DensityPlot::Kind kind)
+{
+    return kind == DensityPlot::Kind::T || kind == DensityPlot::Kind::Normal;
+}
+
+// The x range: the bulk of the distribution and the mark.
+void Range(const DensityPlot &plot, double &low, double &high)
+{
+    const double mark = std::fabs(plot.value);
+    switch (plot.kind) {
+    case DensityPlot::Kind::T:
+    case DensityPlot::Kind::Normal:
+        high = std::min(std::max(4.0, 1.15 * mark), WidestRange);
+        low = -high;
+        return;
+    case DensityPlot::Kind::ChiSquared:
+        low = 0.0;
+        high = std::max(plot.v1 + 4.0 * std::sqrt(2.0 * plot.v1), 1.15 * mark);
+        high = std::min(high, std::max(WidestRange, 2.0 * plot.v1 + 20.0));
+        return;
+    case DensityPlot::Kind::F:
+        low = 0.0;
+        high = std::min(std::max(5.0, 1.15 * mark), WidestRange);
+        return;
+    }
+}
+
+// A round step for about five ticks over span.
+double TickStep(double span)
+{
+    const double raw = span / 5.0;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (raw <= factor * power)
+            return factor * power;
+    return 10.0 * power;
+}
+
+QString Title(const DensityPlot &plot)
+{
+    switch (plot.kind) {
+    case DensityPlot::Kind::T:
+        return QStringLiteral("Student's t, %1 degrees of freedom").arg(plot.v1);
+    case DensityPlot::Kind::ChiSquared:
+        return QStringLiteral("Chi-squared, %1 degrees of freedom").arg(plot.v1);
+    case DensityPlot::Kind::F:
+        return QStringLiteral("F, %1 and %2 degrees of freedom").arg(plot.v1).arg(plot.v2);
+    case DensityPlot::Kind::Normal:
+        return QStringLiteral("Standard normal");
+    }
+    return QString();
+}
+
+} // namespace
+
+QSizeF DensityPictureSize()
+{
+    return QSizeF(480, 280);
+}
+
+void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
+{
+    painter.save();
+    painter.fillRect(area, Qt::white);
+    QFont font = painter.font();
+    font.setPointSizeF(std::max(7.0, area.height() / 28.0));
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const double line = metrics.height();
+
+    // The plot between a title line above and two label lines below.
+    const QRectF plotArea = area.adjusted(line, 1.5 * line, -line, -2.5 * line);
+    double low = 0.0;
+    double high = 1.0;
+    Range(plot, low, high);
+    const Curve density = DensityOf(plot);
+
+    // Sample the density; where it rises without bound at 0 (one or two
+    // degrees of freedom) the top is taken a little way in.
+    std::vector<QPointF> samples;
+    samples.reserve(Samples + 1);
+    double top = 0.0;
+    for (int i = 0; i <= Samples; ++i) {
+        const double x = low + (high - low) * i / Samples;
+        const double y = (!Symmetric(plot.kind) && x <= 0.0) ? 0.0 : density(x);
+        samples.emplace_back(x, y);
+        if (x - low >= 0.02 * (high - low))
+            top = std::max(top, y);
+    }
+    if (!(top > 0.0))
+        top = 1.0;
+    top *= 1.08;
+
+    const auto toScreen = [&](double x, double y) {
+        return QPointF(plotArea.left() + (x - low) / (high - low) * plotArea.width(),
+                       plotArea.bottom() - std::min(y, top) / top * plotArea.height());
+    };
+
+    // The shaded area under the curve.
+    const double mark = std::clamp(plot.value, low, high);
+    const bool central = plot.kind == DensityPlot::Kind::Normal;
+    const double from = central ? -std::fabs(mark) : mark;
+    const double to = central ? std::fabs(mark) : high;
+    QPainterPath shade;
+    shade.moveTo(toScreen(from, 0.0));
+    for (const QPointF &s : samples)
+        if (s.x() >= from && s.x() <= to)
+            shade.lineTo(toScreen(s.x(), s.y()));
+    shade.lineTo(toScreen(to, std::min(density(to), top)));
+    shade.lineTo(toScreen(to, 0.0));
+    shade.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(70, 130, 200, 110));
+    painter.drawPath(shade);
+
+    // The curve.
+    QPainterPath curve;
+    curve.moveTo(toScreen(samples.front().x(), samples.front().y()));
+    for (const QPointF &s : samples)
+        curve.lineTo(toScreen(s.x(), s.y()));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(20, 40, 120), std::max(1.0, area.height() / 200.0)));
+    painter.drawPath(curve);
+
+    // The axis with its ticks.
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.drawLine(toScreen(low, 0.0), toScreen(high, 0.0));
+    const double step = TickStep(high - low);
+    for (double x = std::ceil(low / step) * step; x <= high + 1e-9 * step; x += step) {
+        const QPointF at = toScreen(x, 0.0);
+        painter.drawLine(at, at + QPointF(0.0, line / 4.0));
+        const QString text = QString::number(std::fabs(x) < 1e-12 ? 0.0 : x, 'g', 6);
+        const double width = metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(at.x() - width / 2.0, at.y() + line * 1.1), text);
+    }
+
+    // The mark (both ends of the central area for the normal) and its labels.
+    painter.setPen(QPen(QColor(180, 30, 30), std::max(1.0, area.height() / 250.0)));
+    const double markTop = plotArea.top() + line;
+    for (double x : central ? std::vector<double>{-std::fabs(mark), std::fabs(mark)}
+                            : std::vector<double>{mark})
+        painter.drawLine(toScreen(x, 0.0), QPointF(toScreen(x, 0.0).x(), markTop));
+    const double markX = toScreen(central ? std::fabs(mark) : mark, 0.0).x();
+    const double labelWidth = metrics.horizontalAdvance(plot.valueText);
+    const double labelX
+        = std::clamp(markX - labelWidth / 2.0, area.left() + 2.0, area.right() - labelWidth - 2.0);
+    painter.drawText(QPointF(labelX, markTop - line * 0.25), plot.valueText);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(area.left() + line, area.bottom() - line * 0.4),
+                     QStringLiteral("Shaded: %1").arg(plot.areaText));
+    painter.drawText(QPointF(area.left() + line, area.top() + line), Title(plot));
+    painter.restore();
+}
+
+VectorDrawing DensityDrawing(const DensityPlot &plot)
+{
+    return [plot](QPainter &painter, const QRectF &area) { DrawDensity(painter, area, plot); };
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The picture behind a calculator's answer: the density of its distribution
+// with the critical value (or the typed statistic) marked and the area that
+// goes with it shaded: the upper tail for t, chi-squared and F, the central
+// area between -z and z for the normal.
+
+#include <QString>
+
+#include "gui/common/vectorpicture.h"
+
+class QPainter;
+class QRectF;
+
+struct DensityPlot
+{
+    enum class Kind { T, ChiSquared, F, Normal };
+    Kind kind = Kind::Normal;
+    int v1 = 1;         // degrees of freedom (numerator for F)
+    int v2 = 1;         // denominator degrees of freedom of F
+    double value = 0.0; // where the mark stands
+    QString valueText;  // the mark's label, such as "t = 1.81"
+    QString areaText;   // the shaded area's label, such as "alpha = 0.050"
+};
+
+// Draws plot into area: axis with a few labelled ticks, the density, the
+// shaded area, the mark and its labels, and a title naming the distribution.
+void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot);
+
+// DrawDensity as a drawing that a PicturePanel shows, prints and saves.
+VectorDrawing DensityDrawing(const DensityPlot &plot);
+
+// The picture's natural size, for copies and files.
+QSizeF DensityPictureSize();

@@ -1,0 +1,86 @@
+// The normal curve's fit to the histogram's classes: expected counts and the
+// chi-squared test against Boost.Math, on samples that are and are not normal.
+
+#include "core/analysis/analysisrun.h"
+#include "core/analysis/goodness.h"
+#include "core/calculators/tailprob.h"
+
+#include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The analysis of values in a file of their own, with the given classes.
+AnalysisState Analyse(const std::vector<double> &values, int classes)
+{
+    char name[] = "/tmp/goodnessXXXXXX";
+    close(mkstemp(name));
+    for (std::ofstream file(name); double v : values)
+        file << std::fixed << v << "\n";
+    AnalysisState state;
+    state.ClassCount = classes;
+    std::string error;
+    EXPECT_TRUE(AnalyseDataFile(state, name, error)) << error;
+    std::remove(name);
+    return state;
+}
+
+// n values from a normal or a flat distribution of about the same spread.
+std::vector<double> Sample(bool normal, int n)
+{
+    std::mt19937 random(20261208);
+    std::vector<double> values;
+    while (n-- > 0)
+        values.push_back(normal ? std::normal_distribution(50.0, 8.0)(random)
+                                : std::uniform_real_distribution(30.0, 70.0)(random));
+    return values;
+}
+
+TEST(GoodnessOfFit, AgreesWithReference)
+{
+    const int k = 10;
+    for (const bool normal : {true, false}) {
+        const AnalysisState state = Analyse(Sample(normal, 4000), k);
+        const GoodnessOfFit fit = TestGoodnessOfFit(state);
+        ASSERT_EQ(fit.expected.size(), static_cast<std::size_t>(k)) << fit.refusal;
+
+        const boost::math::normal_distribution<double> curve(state.Mean, state.StdDev);
+        double statistic = 0.0;
+        for (int j = 0; j < k; ++j) {
+            const double low = j == 0 ? 0.0 : cdf(curve, state.ClassBounds[j]);
+            const double high = j + 1 == k ? 1.0 : cdf(curve, state.ClassBounds[j + 1]);
+            const double e = 4000.0 * (high - low);
+            EXPECT_NEAR(fit.expected[j], e, 1e-8 * 4000) << j;
+            statistic += (state.ClassCounts[j] - e) * (state.ClassCounts[j] - e) / e;
+        }
+        EXPECT_NEAR(fit.statistic, statistic, 1e-8 * statistic);
+        EXPECT_EQ(fit.degrees, k - 3);
+        const boost::math::chi_squared_distribution<double> chi(k - 3);
+        EXPECT_NEAR(fit.probability, cdf(complement(chi, statistic)), 1e-9);
+        EXPECT_EQ(fit.probability > 0.01, normal) << fit.probability; // a flat sample fails
+
+        const std::string text = GoodnessOfFitText(state);
+        EXPECT_NE(text.find(", P = " + ProbabilityText(fit.probability) + "\n"), std::string::npos);
+        EXPECT_EQ(text.find("below 5") != std::string::npos, fit.expectedBelowFive > 0) << text;
+    }
+}
+
+TEST(GoodnessOfFit, SmallSamplesAreNotedAndTooFewClassesRefused)
+{
+    const std::string refused = GoodnessOfFitText(Analyse(Sample(true, 200), 3));
+    EXPECT_NE(refused.find("No goodness-of-fit test: it needs at least 4 classes"),
+              std::string::npos);
+    EXPECT_EQ(refused.find("Chi-squared ="), std::string::npos);
+
+    const std::string small = GoodnessOfFitText(Analyse({1.0, 2.0, 2.5, 3.0, 3.5, 4.0, 9.0}, 5));
+    EXPECT_NE(small.find("Note: 5 of 5 expected counts are below 5"), std::string::npos) << small;
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// Probabilities from a typed statistic against Boost.Math, and the requests'
+// report lines and refusals.
+
+#include "core/calculators/calcinput.h"
+#include "core/calculators/tailprob.h"
+
+#include <boost/math/distributions.hpp>
+#include <gtest/gtest.h>
+
+#include "outcomecheck.h"
+
+#include <cstdio>
+
+namespace bm = boost::math;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int DegreeStride = 7; // sanitizer builds run several times slower
+#else
+constexpr int DegreeStride = 1;
+#endif
+
+// The worst error of a sweep as a share of its allowance (relative 1e-6 or
+// absolute 1e-9, whichever is looser), and where it was.
+struct Worst
+{
+    double share = 0.0;
+    std::string where;
+    void Check(long double got, long double exact, const std::string &what)
+    {
+        const double s = double(std::fabs(got - exact) / std::max(1e-6L * std::fabs(exact), 1e-9L));
+        if (s > share)
+            share = s, where = what;
+    }
+};
+
+TEST(TailProbability, AgreesWithReference)
+{
+    // 0.01 to 50 at equal ratios, and some values of the tables.
+    std::vector<long double> xs{1.0L, 1.96L, 2.5L, 3.84L};
+    for (int i = 0; i <= 24; ++i)
+        xs.push_back(0.01L * std::pow(5000.0L, i / 24.0L));
+    Worst t, chi, f, normal;
+    for (int v = 1; v <= 200; v += DegreeStride) {
+        const bm::students_t_distribution<long double> td(v);
+        const bm::chi_squared_distribution<long double> cd(v);
+        for (long double x : xs) {
+            const std::string at = std::to_string(double(x)) + " v=" + std::to_string(v);
+            t.Check(TUpperTail(x, v).value, cdf(complement(td, x)), at);
+            if (v % 10 == 1) // below 0 by symmetry: a sample is enough
+                t.Check(TUpperTail(-x, v).value, cdf(complement(td, -x)), "-" + at);
+            chi.Check(ChiUpperTail(x, v).value, cdf(complement(cd, x)), at);
+        }
+    }
+    for (int v1 : {1, 2, 3, 5, 8, 13, 30, 60, 120, 200})
+        for (int v2 : {1, 2, 3, 5, 8, 13, 30, 60, 120, 200}) {
+            const bm::fisher_f_distribution<long double> fd(v1, v2);
+            for (long double x : {0.01L, 0.1L, 0.5L, 0.9L, 1.0L, 1.5L, 2.5L, 4.0L, 10.0L, 50.0L})
+                f.Check(FUpperTail(x, v1, v2).value, cdf(complement(fd, x)),
+                        std::to_string(double(x)) + " " + std::to_string(v1) + ","
+                            + std::to_string(v2));
+        }
+    for (long double z = 0.0L; z <= 9.0L; z += 0.0625L)
+        normal.Check(NormalCentralPercent(-z) / 100.0L,
+                     1.0L - 2.0L * cdf(bm::normal_distribution<long double>(), -z),
+                     std::to_string(double(z)));
+    for (const auto &[name, worst] :
+         {std::pair{"t", t}, {"chi-squared", chi}, {"F", f}, {"normal", normal}}) {
+        std::printf("%s: worst error %.3g of the allowance at %s\n", name, worst.share,
+                    worst.where.c_str());
+        EXPECT_LE(worst.share, 1.0) << name << " at " << worst.where;
+    }
+}
+
+TEST(TailProbability, RequestsSayWhichWayTheyWent)
+{
+    const CalcOutcome t = RunTProbabilityRequest("2.3", "12");
+    EXPECT_EQ(t.report,
+              "          Students t distribution:\r\n"
+              "          Probability from the value t = 2.300\r\n"
+              "          and 12 degrees of freedom\r\n\r\n"
+              "          P(T > t) = "
+                  + ProbabilityText(t.value));
+    const std::pair<CalcOutcome, const char *> cases[] = {
+        {RunNormalProbabilityRequest("1.96"), "Percent between -z and z = 95.0004"},
+        // sum of exp(-200) 200^k / k! for k < 5: tiny tails keep their digits
+        {RunChiProbabilityRequest("400", "10"), "P(X > chi-squared) = 9.413e-80"},
+    };
+    for (const auto &[outcome, line] : cases) {
+        EXPECT_TRUE(outcome.accepted && outcome.messages.empty()) << line;
+        EXPECT_EQ(outcome.report.substr(outcome.report.rfind("\r\n") + 2),
+                  std::string(10, ' ') + line);
+    }
+
+    const std::string empty = "Please enter the value of the statistic.";
+    const std::string chiRange = "The value of chi-squared must be between 0 and 1000000";
+    const std::pair<CalcOutcome, std::vector<std::string>> refused[] = {
+        {RunTProbabilityRequest("", "5"), {empty}},
+        {RunChiProbabilityRequest("-1", "5"), {chiRange}},
+        {RunChiProbabilityRequest("x", "5"), {RealReadError("x", 0), chiRange}},
+        {RunFProbabilityRequest("-0.5", "1", "1"),
+         {"The value of F must be between 0 and 1000000"}},
+        {RunNormalProbabilityRequest("101"), {"The value of z must be between -100 and 100"}},
+    };
+    for (const auto &[outcome, messages] : refused) {
+        EXPECT_FALSE(outcome.accepted);
+        EXPECT_EQ(outcome.messages, messages);
+    }
+}
+
+} // namespace

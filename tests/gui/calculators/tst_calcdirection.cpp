@@ -1,0 +1,112 @@
+// The calculators' two directions as a user meets them: choosing one, typing,
+// and reading the report and the picture of the distribution.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "calcfixture.h"
+#include "gui/common/text.h"
+#include "gui/viewers/resultsdialog.h"
+#include "modalscript.h"
+#include "scriptedprompts.h"
+
+namespace {
+
+// The mean column of the shade (translucent blue over white) as a share of
+// the width, or -1 when nothing is shaded.
+double ShadeCentre(const QImage &image)
+{
+    double sum = 0, count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (qAbs(c.red() - 175) < 12 && qAbs(c.green() - 201) < 12 && qAbs(c.blue() - 231) < 12)
+                sum += x, ++count;
+        }
+    return count == 0 ? -1.0 : sum / count / image.width();
+}
+
+} // namespace
+
+class CalcDirectionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Problems.clear(); }
+    void direction_data();
+    void direction();
+};
+
+void CalcDirectionTest::direction_data()
+{
+    QTest::addColumn<Calc>("calc");
+    QTest::addColumn<bool>("probability");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("label"); // the first field's in this direction
+    QTest::addColumn<bool>("central");  // the shade lies around the middle, else right of it
+    QTest::newRow("t") << Calc::T << true << QStringList{"2.3", "12"} << "V&alue of t:" << false;
+    QTest::newRow("F") << Calc::F << true << QStringList{"4", "3", "10"} << "V&alue of F:" << false;
+    QTest::newRow("normal z") << Calc::Normal << true << QStringList{"1.96"}
+                              << "Value of z:" << true;
+    QTest::newRow("normal P") << Calc::Normal << false << QStringList{"95"}
+                              << "Percent probability:" << true;
+}
+
+void CalcDirectionTest::direction()
+{
+    QFETCH(Calc, calc);
+    QFETCH(bool, probability);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, label);
+    QFETCH(bool, central);
+    QString report;
+    ScriptedPrompts prompts;
+    ScopedPrompts use(prompts);
+    ModalScript script;
+
+    script.expect(Info(calc).className, [&](QDialog *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>(Info(calc).fields.first());
+        const QString criticalHint = field->property("hint").toString();
+        auto *critical = dialog->findChild<QRadioButton *>(QStringLiteral("CriticalMode"));
+        auto *other = dialog->findChild<QRadioButton *>(QStringLiteral("ProbabilityMode"));
+        QVERIFY(critical && other && critical->isChecked());
+        (probability ? other : critical)->click();
+        const QString shown = dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+        Expect(shown == label, QStringLiteral("label \"%1\"").arg(shown));
+        Expect((field->property("hint").toString() == criticalHint) != probability, "the hint");
+        if (calc == Calc::Normal)
+            Expect(dialog->findChild<QLabel *>(QStringLiteral("Label2"))->isVisible()
+                       != probability,
+                   "the % beside the field");
+        TypeInto(dialog, Info(calc).fields, inputs);
+        Press(dialog, "OkBtn");
+    });
+    script.expect("ResultsDialog", [&](QDialog *window) {
+        // The report of the chosen direction, with the value as typed.
+        report = qobject_cast<ResultsDialog *>(window)->messageText();
+        Expect(report.contains("Probability from the value") == probability
+                   && report.contains(inputs.first()),
+               "the report " + report);
+        auto *panel = window->findChild<PicturePanel *>(QStringLiteral("DensityPicture"));
+        Expect(panel && panel->isVisible() && panel->drawing(), "no picture of the distribution");
+        if (panel && panel->drawing()) {
+            const double at = ShadeCentre(RenderPicture(panel->drawing(), {480, 280}));
+            Expect(central ? qAbs(at - 0.5) < 0.03 : at > 0.5,
+                   QStringLiteral("the shade centred at %1 of the width").arg(at));
+        }
+        Press(window, "Clip");
+    });
+    QCOMPARE(ExecuteRequest(calc), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
+    QVERIFY(prompts.texts().isEmpty());
+    QCOMPARE(QApplication::clipboard()->text(), WithLineFeeds(report));
+}
+
+QTEST_MAIN(CalcDirectionTest)
+#include "tst_calcdirection.moc"
