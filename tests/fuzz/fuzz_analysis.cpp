@@ -61,32 +61,32 @@ void CheckAnalysis(const AnalysisState &s, bool widthEntered)
     FUZZ_CHECK(widthEntered || s.Range > 0 ? s.ClassWidth > 0 : s.ClassWidth == 0);
     const std::size_t k = ClassesOf(s);
     const std::vector<double> &b = s.ClassBounds;
-    // Known fault, left unchecked until it is mended (the input that shows
-    // it is crashes/analysis-centred-width-lost): centred classes of an
-    // entered width over values that are all equal are laid out even when
-    // the width is lost against the values' size, where values that differ
-    // are refused for it.
+    // One value under an entered width too small to tell apart from it
+    // gives one class lying on that value.
     const bool widthLost = s.CenterData && widthEntered && s.Range == 0 && b[0] == b[k];
     const bool spread = s.Range > 0 || (widthEntered && s.CenterData && !widthLost);
     for (std::size_t j = 0; j < k; ++j)
         FUZZ_CHECK(spread ? b[j] < b[j + 1] : b[j] == b[j + 1]);
     FUZZ_CHECK(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.begin() + k, std::size_t{0})
                == n);
-    // Plain classes run from the minimum to the maximum, each holding the
-    // values from its lower bound to below its upper one, the last one
-    // closed.
-    if (!s.CenterData) {
-        FUZZ_CHECK(b[0] == low && b[k] == high);
-        const auto &v = s.DataValues;
-        for (std::size_t j = 0; j < k; ++j) {
-            const auto from = std::lower_bound(v.begin(), v.end(), b[j]);
-            const auto to = j + 1 == k ? v.end() : std::lower_bound(v.begin(), v.end(), b[j + 1]);
-            FUZZ_CHECK(s.ClassCounts[j]
-                       == static_cast<std::size_t>(std::max<std::ptrdiff_t>(to - from, 0)));
-        }
+    // Every class holds exactly the values from its lower bound to below its
+    // upper one, the last one closed; plain classes run from the minimum to
+    // the maximum, centred ones cover both.
+    FUZZ_CHECK(s.CenterData ? b[0] <= low && b[k] >= high : b[0] == low && b[k] == high);
+    const auto &v = s.DataValues;
+    for (std::size_t j = 0; j < k; ++j) {
+        const auto from = std::lower_bound(v.begin(), v.end(), b[j]);
+        const auto to = j + 1 == k ? std::upper_bound(v.begin(), v.end(), b[k])
+                                   : std::lower_bound(v.begin(), v.end(), b[j + 1]);
+        FUZZ_CHECK(s.ClassCounts[j]
+                   == static_cast<std::size_t>(std::max<std::ptrdiff_t>(to - from, 0)));
     }
 
-    FUZZ_CHECK(s.Ordinates.size() == n);
+    // One ordinate for each distinct value, a row of the report.
+    std::size_t distinct = 0;
+    for (std::size_t i = 0; i < v.size(); ++i)
+        distinct += i == 0 || v[i] != v[i - 1];
+    FUZZ_CHECK(s.Ordinates.size() == distinct);
     for (double y : s.Ordinates)
         FUZZ_CHECK(std::isfinite(y) && y >= 0);
 }
