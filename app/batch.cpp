@@ -6,7 +6,8 @@
 //   mervan-batch normal P
 //   mervan-batch p t VALUE V          (and p chi VALUE V, p f VALUE V1 V2, p normal Z:
 //                                      the probability of a statistic)
-//   mervan-batch histogram (--intervals K | --width W) [--no-center] [--picture FILE] DATAFILE
+//   mervan-batch histogram (--intervals K | --width W) [--no-center] [--decimal-comma]
+//                          [--picture FILE] DATAFILE
 //
 // The picture FILE is written as PNG, SVG or PDF by its extension (.png, .svg,
 // .pdf).
@@ -34,7 +35,7 @@ static int Usage()
                "       mervan-batch p f VALUE V1 V2\n"
                "       mervan-batch p normal Z\n"
                "       mervan-batch histogram (--intervals K | --width W) [--no-center]"
-               " [--picture FILE.png|.svg|.pdf] DATAFILE\n",
+               " [--decimal-comma] [--picture FILE.png|.svg|.pdf] DATAFILE\n",
                stderr);
     return 2;
 }

@@ -12,7 +12,7 @@
 namespace {
 
 const char *const Usage = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]"
-                          " [--decimal-comma] [--picture FILE.png] DATAFILE";
+                          " [--decimal-comma] [--picture FILE.png|.svg|.pdf] DATAFILE";
 
 // The run ended with status after the message.
 HistogramRun End(HistogramRun &run, int status, const std::string &message)
