@@ -69,6 +69,9 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
         Show(refusal);
         return Outcome::Failed;
     }
+    // The run fills in the classes it made; a second reading starts again
+    // from the entry.
+    const AnalysisState entry = analysis;
     std::string error;
     bool classesRefused = false;
     bool analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
@@ -79,6 +82,7 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
                QStringLiteral("The file has commas between digits and no decimal point.\n"
                               "Read the commas as decimal signs?"))
             == QMessageBox::Yes) {
+        analysis = entry;
         analysis.DecimalComma = true;
         analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
     }
