@@ -5,6 +5,7 @@
 #include "gui/common/prompts.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageWriter>
@@ -254,8 +255,13 @@ void PicturePanel::print()
     QPrinter &printer = ProgramPrinter();
     if (!PrinterReady(this, printer))
         return;
+    // Printed to a file, the message says where it went.
     if (printTo(printer))
-        Prompts::current().message(QStringLiteral("Image sent to default printer."));
+        Prompts::current().message(
+            printer.outputFileName().isEmpty()
+                ? QStringLiteral("Image sent to default printer.")
+                : QStringLiteral("Image written to %1.")
+                      .arg(QDir::toNativeSeparators(printer.outputFileName())));
     else
         Prompts::current().message(QStringLiteral("Sorry, error writing to printer."));
 }
