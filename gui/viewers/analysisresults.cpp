@@ -3,10 +3,13 @@
 #include "gui/viewers/outputviewer.h"
 #include "gui/viewers/windowplacement.h"
 
+#include <QFontMetrics>
 #include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 
 AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
@@ -52,14 +55,24 @@ bool AnalysisResultsWindow::showResults(VectorDrawing drawing, const QSizeF &pic
     m_picture->setSuggestedName(pictureName);
     setWindowTitle(reportPath);
 
-    // Most of the window it belongs to (of the screen without one), the
-    // picture and the report sharing it equally.
+    // Most of the window it belongs to (of the screen without one). The
+    // report gets the width of its 80 columns where there is room for it and
+    // a picture beside it; the picture takes the rest.
     const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
     QSize room = owner ? owner->size() : QSize();
     if (room.isEmpty() && screen())
         room = screen()->availableGeometry().size();
-    resize((room * 0.9).expandedTo(QSize(720, 420)));
-    m_splitter->setSizes({width() / 2, width() / 2});
+    const QWidget *text = m_report->findChild<QWidget *>(QStringLiteral("Text"));
+    const int reportWidth = QFontMetrics(text ? text->font() : font())
+                                .horizontalAdvance(QString(82, QLatin1Char('0')))
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+    QSize size = (room * 0.9).expandedTo(QSize(720, 420));
+    if (screen())
+        size.setWidth(std::min(std::max(size.width(), reportWidth + 360),
+                               screen()->availableGeometry().width() * 19 / 20));
+    resize(size);
+    const int reportShare = std::min(reportWidth, width() * 3 / 5);
+    m_splitter->setSizes({width() - reportShare, reportShare});
     CentreOverParent(this);
     show();
     raise();
