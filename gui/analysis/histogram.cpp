@@ -119,7 +119,8 @@ void ShowResults(QWidget *window, const VectorDrawing &picture, const QString &p
 
 } // namespace
 
-void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent)
+void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
+                          const DataFileCheck &beforeReading)
 {
     QWidget *window = parent ? parent->window() : nullptr;
     // A dialog of its own for every run, gone when the run ends on any path.
@@ -135,7 +136,7 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent)
 
         const QString chosen
             = Prompts::current().openFileName(&dialog, dialog.dataFileRequest(proposedDataFile));
-        if (chosen.isEmpty())
+        if (chosen.isEmpty() || (beforeReading && !beforeReading(chosen)))
             return;
 
         const Outcome outcome = Analyse(analysis, chosen);

@@ -50,6 +50,10 @@ public:
     ReplaceDialog *replaceDialog() const { return m_replaceDialog; }
     const SearchState &searchState() const { return m_search; }
 
+    // The save question for a modified text; false on Cancel and when the
+    // save after Yes fails. Unmodified text needs no question.
+    bool maybeSave();
+
 public slots:
     // Writes the text to its file, the previous version becoming the backup.
     // Shows the error and returns false when the file cannot be written.
@@ -98,9 +102,6 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    // The save question for a modified text; false on Cancel and when the
-    // save after Yes fails.
-    bool maybeSave();
     void applyFont(const QFont &font);
     void showInfo(const QString &text);
     void showSearchResult();

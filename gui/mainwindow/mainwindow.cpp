@@ -507,7 +507,18 @@ void MainWindow::about()
 
 void MainWindow::runHistogram()
 {
-    RunHistogramAnalysis(m_lastFilePath, this);
+    // The analysis reads the file on disk: edits not yet saved in a window
+    // would be left out without a word.
+    RunHistogramAnalysis(m_lastFilePath, this, [this](const QString &path) {
+        const QFileInfo chosen(path);
+        for (QMdiSubWindow *window : editorWindows()) {
+            auto *editor = qobject_cast<EditorWindow *>(window->widget());
+            if (editor && !editor->isUntitled()
+                && QFileInfo(editor->fileDir() + editor->fileName()) == chosen)
+                return editor->maybeSave();
+        }
+        return true;
+    });
 }
 
 void MainWindow::runNormalCalculator()

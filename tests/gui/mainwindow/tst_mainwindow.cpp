@@ -53,6 +53,8 @@ private slots:
     void commandsStartTheirWindows_data();
     void commandsStartTheirWindows();
     void histogramOffersLastFile();
+    void histogramOffersToSaveEditsFirst_data();
+    void histogramOffersToSaveEditsFirst();
 
     void f1AsksForTopics();
     void f1OnHighlightedMenuItem();
@@ -440,6 +442,50 @@ void TestMainWindow::histogramOffersLastFile()
     QCOMPARE(dialogs, 1);
     QCOMPARE(m_prompts->openRequests.size(), 2);
     QCOMPARE(m_prompts->openRequests.last().fileName, path);
+}
+
+void TestMainWindow::histogramOffersToSaveEditsFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("onDisk");
+    QTest::addColumn<bool>("analysed");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << QByteArray("9 1 2 3 4 5\r\n") << true;
+    QTest::newRow("no") << int(QMessageBox::No) << QByteArray("1 2 3 4 5\r\n") << true;
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QByteArray("1 2 3 4 5\r\n") << false;
+}
+
+// The analysis reads the file on disk; the window editing it is asked first.
+void TestMainWindow::histogramOffersToSaveEditsFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(QByteArray, onDisk);
+    QFETCH(bool, analysed);
+    const QString path = m_dir->filePath(QStringLiteral("edited.dat"));
+    QVERIFY(WriteBytes(path, "1 2 3 4 5\r\n"));
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    EditorOf(mainWindow->activeSubWindow())->insertPlainText(QStringLiteral("9 "));
+
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [] {
+        auto *dialog = qobject_cast<HistogramDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        dialog->findChild<QLineEdit *>(QStringLiteral("EntryText"))->setText(QStringLiteral("2"));
+        dialog->accept();
+    });
+    poll.start(10);
+    m_prompts->answerOpen(path);
+    m_prompts->answerConfirm(QMessageBox::StandardButton(answer));
+    Action(mainWindow, "actionHistogram")->trigger();
+    poll.stop();
+
+    QCOMPARE(m_prompts->texts(PromptKind::Confirm).size(), 1);
+    QCOMPARE(ReadBytes(path), onDisk);
+    QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("edited.OUT"))), analysed);
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("AnalysisResults"))
+            window->close();
 }
 
 // --- help ----------------------------------------------------------------------------------------
