@@ -101,8 +101,7 @@ void HistoPictureTest::svgHoldsTheLabelsAsText()
                              ">n = 6   mean = 2.17   standard deviation = 1.472<"})
         QVERIFY2(svg.contains(text), text);
     QVERIFY(!svg.contains(">3<")); // no count tick above the fullest class
-    // Rounded as the report writes them: bounds and mean with the data's
-    // decimals, the standard deviation with one more.
+    // Bounds, mean and standard deviation rounded as the report has them.
     QVERIFY(WriteHistogramPicture(Analyse(m_dir, "1.5 2.5 7.3\n", 3), path.toStdString(), error));
     const QByteArray rounded = ReadBytes(path);
     for (const char *text :
@@ -124,8 +123,7 @@ void HistoPictureTest::equalValuesStillShowTheirBar()
 
 void HistoPictureTest::lastBoundStaysInsideThePicture()
 {
-    // One far value: the bars reach the plot's right end, and the last
-    // bound's long label there leaves the picture's right edge blank.
+    // One far value: the long last bound stands under the plot's right end.
     const QByteArray data = QByteArray("0 ").repeated(19) + "123.456\n";
     const QImage image = RenderPicture(HistogramDrawing(Analyse(m_dir, data, 4)), QSizeF(720, 540));
     int edgeInk = 0;
