@@ -1,5 +1,6 @@
 #include "core/analysis/picturelayout.h"
 
+#include "core/analysis/report.h"
 #include "core/numeric/mutil.h"
 
 #include <algorithm>
@@ -35,6 +36,9 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
     g.ValueCount = s.ValueCount;
     g.Mean = s.Mean;
     g.StdDev = s.StdDev;
+    const int d = s.MaxDecimals;
+    g.MeanLabel = ReportNumber(s.Mean, 0, d);
+    g.StdDevLabel = ReportNumber(s.StdDev, 0, d + 1);
     const std::size_t k = ClassesOf(s);
     if (s.ValueCount == 0 || k == 0 || !HasClasses(s))
         return g;
@@ -42,8 +46,10 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
     double fullest = 0.0;
     for (std::size_t j = 0; j < k; ++j) {
         g.Bars.push_back({s.ClassBounds[j], s.ClassBounds[j + 1], s.ClassCounts[j]});
+        g.BoundLabels.push_back(ReportNumber(s.ClassBounds[j], 0, d));
         fullest = std::max(fullest, static_cast<double>(s.ClassCounts[j]));
     }
+    g.BoundLabels.push_back(ReportNumber(s.ClassBounds[k], 0, d));
     g.XLow = g.Bars.front().Low;
     g.XHigh = g.Bars.back().High;
     const double width = (g.XHigh - g.XLow) / static_cast<double>(k);

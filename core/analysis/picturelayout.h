@@ -9,6 +9,7 @@
 #include "core/analysis/analysisstate.h"
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 struct HistogramBar
@@ -39,6 +40,12 @@ struct HistogramGeometry
     std::size_t ValueCount = 0;
     double Mean = 0.0;
     double StdDev = 0.0;
+    // The numbers as the report's tables write them: the class bounds (each
+    // bar's lower bound, then the last one's upper bound) and the mean with
+    // the data's decimals, the standard deviation with one more.
+    std::vector<std::string> BoundLabels;
+    std::string MeanLabel;
+    std::string StdDevLabel;
 };
 
 // The expected count of a class of width classWidth centred on x among n

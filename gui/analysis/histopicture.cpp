@@ -44,8 +44,13 @@ private:
 
 QString Number(double value)
 {
-    // Bounds like 1.6000000000000001 show as 1.6; -0 as 0.
+    // Counts are whole; -0 shows as 0.
     return QString::number(value == 0.0 ? 0.0 : value, 'g', 6);
+}
+
+QString Label(const std::string &text)
+{
+    return QString::fromStdString(text);
 }
 
 QFont LabelFont(const QRectF &area)
@@ -86,7 +91,7 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
     const QString curve = QStringLiteral("normal curve");
     QString numbers = QStringLiteral("n = %1   mean = %2   standard deviation = %3")
                           .arg(g.ValueCount)
-                          .arg(Number(g.Mean), Number(g.StdDev));
+                          .arg(Label(g.MeanLabel), Label(g.StdDevLabel));
     const double swatch = line;
     const double gap = line * 0.4;
     const double swatches = 2 * (swatch + gap + 2 * line) + metrics.horizontalAdvance(bars)
@@ -117,31 +122,31 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
     painter.restore();
 }
 
-void DrawXAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, double line)
+// The x axis with the class bounds; a label never reaches past right (in the
+// axes' coordinates), so the last one stays inside the drawing.
+void DrawXAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, double line,
+               double right)
 {
     const QFontMetricsF metrics(painter.font());
     const double tick = line * 0.35;
     painter.drawLine(QPointF(axes.plot.left(), axes.plot.bottom()),
                      QPointF(axes.plot.right(), axes.plot.bottom()));
-    // The class bounds; a label that would touch the last one drawn is left
-    // out, so with many narrow classes every other bound or fewer is written.
-    std::vector<double> bounds;
-    for (const HistogramBar &bar : g.Bars)
-        bounds.push_back(bar.Low);
-    if (!g.Bars.empty())
-        bounds.push_back(g.Bars.back().High);
+    // A label that would touch the last one drawn is left out, so with many
+    // narrow classes every other bound or fewer is written.
     double free = -1e300;
-    for (double bound : bounds) {
+    for (std::size_t i = 0; i < g.BoundLabels.size(); ++i) {
+        const double bound = i < g.Bars.size() ? g.Bars[i].Low : g.Bars.back().High;
         const double x = axes.x(bound);
         painter.drawLine(QPointF(x, axes.plot.bottom()), QPointF(x, axes.plot.bottom() + tick));
-        const QString label = Number(bound);
+        const QString label = Label(g.BoundLabels[i]);
         const double half = metrics.horizontalAdvance(label) / 2;
-        if (x - half < free)
+        const double middle = std::min(x, right - half);
+        if (middle - half < free)
             continue;
         painter.drawText(
-            QRectF(x - half - line, axes.plot.bottom() + tick, 2 * (half + line), line),
+            QRectF(middle - half - line, axes.plot.bottom() + tick, 2 * (half + line), line),
             Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, label);
-        free = x + half + line * 0.6;
+        free = middle + half + line * 0.6;
     }
     painter.drawText(
         QRectF(axes.plot.left(), axes.plot.bottom() + tick + line * 1.2, axes.plot.width(), line),
@@ -186,8 +191,14 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
     for (double count : g.CountTicks)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Number(count)));
 
+    // Room on the right for half of the last bound's label, which stands
+    // under the plot's right end when the bars reach it.
+    const double lastHalf
+        = g.BoundLabels.empty() ? 0.0 : metrics.horizontalAdvance(Label(g.BoundLabels.back())) / 2;
+    const double margin = std::max(line * 1.5, lastHalf + line * 0.5);
+
     const double top = g.CountTicks.back();
-    const QRectF plot = area.adjusted(labelWidth + line * 2, line * 3.6, -line * 1.5, -line * 3);
+    const QRectF plot = area.adjusted(labelWidth + line * 2, line * 3.6, -margin, -line * 3);
     if (plot.width() <= 0 || plot.height() <= 0 || !(top > 0)) {
         painter.restore();
         return;
@@ -228,7 +239,7 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
 
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(Qt::NoBrush);
-    DrawXAxis(painter, axes, g, line);
+    DrawXAxis(painter, axes, g, line, area.width() - line * 0.25);
     DrawYAxis(painter, axes, g, line);
     painter.restore();
 }

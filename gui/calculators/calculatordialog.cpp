@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -48,6 +49,9 @@ void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 const char *const BannerTitle = "          Mervan";
 const char *const BannerRule = "          ~~~~~~~~~~~~~~~~~~~~";
 
+// The start of a caption that names the critical-value direction.
+const QRegularExpression CriticalCaption(QStringLiteral("^Critical Values? "));
+
 } // namespace
 
 CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
@@ -78,6 +82,14 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
         direction->addWidget(mode);
         connect(mode, &QRadioButton::toggled, this, &CalculatorDialog::showDirection);
     }
+    // The first field means another thing in the other direction (an alpha
+    // of 0.05 is no statistic of 0.05): a switch empties it for retyping.
+    connect(m_probabilityMode, &QRadioButton::toggled, this, [this] {
+        if (m_fieldEdits.isEmpty())
+            return;
+        m_fieldEdits.first()->clear();
+        m_fieldEdits.first()->setFocus();
+    });
     direction->addStretch(1);
     m_criticalMode->setChecked(true);
     layout->addLayout(direction);
@@ -188,6 +200,9 @@ void CalculatorDialog::showDirection()
     if (!m_firstLabel || m_fieldEdits.isEmpty())
         return;
     const QString *texts = probabilityMode() ? m_valueTexts : m_criticalTexts;
+    setWindowTitle(probabilityMode()
+                       ? QString(m_design.caption).replace(CriticalCaption, "Probability ")
+                       : m_design.caption);
     m_firstLabel->setText(texts[0]);
     QLineEdit *edit = m_fieldEdits.first();
     edit->setProperty("hint", texts[1]);

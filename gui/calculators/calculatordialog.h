@@ -16,7 +16,9 @@
 // the fields (object names CriticalMode, the default, and ProbabilityMode):
 // from alpha (or P) to the critical value, or from a typed statistic to the
 // probability beyond it. In the second direction the first field asks for the
-// statistic: its label and hint change, and a unit beside it is hidden.
+// statistic: its label and hint change, and a unit beside it is hidden; a
+// caption that begins "Critical Value" begins "Probability" instead. A switch
+// empties the first field and puts the focus there.
 
 #include <QDialog>
 #include <QList>

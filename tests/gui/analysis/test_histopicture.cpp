@@ -46,6 +46,7 @@ private slots:
     void everyKindOfFileOpens();
     void svgHoldsTheLabelsAsText();
     void equalValuesStillShowTheirBar();
+    void lastBoundStaysInsideThePicture();
     void pictureFileThatCannotBeWrittenIsExplained();
 
 private:
@@ -97,9 +98,15 @@ void HistoPictureTest::svgHoldsTheLabelsAsText()
     // The class bounds along x, the counts up y, the title and the legend.
     for (const char *text : {">0.25<", ">1.25<", ">2.25<", ">3.25<", ">4.25<", ">0<", ">1<", ">2<",
                              ">Histogram of picture.dat<", ">class bounds<", ">count<",
-                             ">n = 6   mean = 2.16667   standard deviation = 1.47196<"})
+                             ">n = 6   mean = 2.17   standard deviation = 1.472<"})
         QVERIFY2(svg.contains(text), text);
     QVERIFY(!svg.contains(">3<")); // no count tick above the fullest class
+    // Bounds, mean and standard deviation rounded as the report has them.
+    QVERIFY(WriteHistogramPicture(Analyse(m_dir, "1.5 2.5 7.3\n", 3), path.toStdString(), error));
+    const QByteArray rounded = ReadBytes(path);
+    for (const char *text :
+         {">1.5<", ">3.4<", ">5.4<", ">7.3<", "mean = 3.8   standard deviation = 3.10<"})
+        QVERIFY2(rounded.contains(text), text);
 }
 
 void HistoPictureTest::equalValuesStillShowTheirBar()
@@ -112,6 +119,17 @@ void HistoPictureTest::equalValuesStillShowTheirBar()
         for (int x = 0; x < image.width(); ++x)
             barPixels += image.pixel(x, y) == qRgb(214, 160, 160);
     QVERIFY2(barPixels > 400, qPrintable(QString::number(barPixels)));
+}
+
+void HistoPictureTest::lastBoundStaysInsideThePicture()
+{
+    // One far value: the long last bound stands under the plot's right end.
+    const QByteArray data = QByteArray("0 ").repeated(19) + "123.456\n";
+    const QImage image = RenderPicture(HistogramDrawing(Analyse(m_dir, data, 4)), QSizeF(720, 540));
+    int edgeInk = 0;
+    for (int y = 0; y < image.height(); ++y)
+        edgeInk += qGray(image.pixel(image.width() - 1, y)) < 128;
+    QCOMPARE(edgeInk, 0);
 }
 
 void HistoPictureTest::pictureFileThatCannotBeWrittenIsExplained()

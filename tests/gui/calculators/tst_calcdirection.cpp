@@ -76,7 +76,17 @@ void CalcDirectionTest::direction()
         auto *critical = dialog->findChild<QRadioButton *>(QStringLiteral("CriticalMode"));
         auto *other = dialog->findChild<QRadioButton *>(QStringLiteral("ProbabilityMode"));
         QVERIFY(critical && other && critical->isChecked());
+        // A switch empties the first field, whose meaning changes, and puts
+        // the focus there; the caption names the direction.
+        TypeInto(dialog, {Info(calc).fields.first()}, {"0,05"});
+        dialog->findChild<QWidget *>(QStringLiteral("OkBtn"))->setFocus();
         (probability ? other : critical)->click();
+        Expect(field->text().isEmpty() == probability
+                   && (dialog->focusWidget() == field) == probability,
+               "the first field after the switch: " + field->text());
+        Expect(dialog->windowTitle().startsWith("Probability for")
+                   == (probability && calc != Calc::Normal),
+               "the caption " + dialog->windowTitle());
         const QString shown = dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text();
         Expect(shown == label, QStringLiteral("label \"%1\"").arg(shown));
         Expect((field->property("hint").toString() == criticalHint) != probability, "the hint");
