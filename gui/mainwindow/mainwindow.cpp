@@ -124,6 +124,7 @@ void MainWindow::createActions()
     m_openAction = command(QStringLiteral("actionOpen"), QStringLiteral("&Open..."),
                            QStringLiteral("Open an existing file into an edit window."), 2,
                            &MainWindow::open);
+    m_openAction->setShortcut(QKeySequence(QKeySequence::Open));
     m_openAction->setIcon(Pictures::OpenFile());
     m_openAction->setToolTip(QStringLiteral("Open an existing file."));
     m_exitAction = new QAction(QStringLiteral("E&xit"), this);
@@ -403,8 +404,10 @@ void MainWindow::updateMenus()
     EditorWindow *editor = activeEditor();
     m_editorToolBar->setEditor(editor);
     m_editorToolBar->setVisible(editor);
-    // Both New commands answer Ctrl+N; only the one on the bar holds the key.
+    // Both New and both Open commands answer Ctrl+N and Ctrl+O; only the
+    // ones on the bar hold the keys.
     m_newAction->setShortcut(editor ? QKeySequence() : QKeySequence(QKeySequence::New));
+    m_openAction->setShortcut(editor ? QKeySequence() : QKeySequence(QKeySequence::Open));
 
     QList<QAction *> wanted;
     if (editor)

@@ -163,7 +163,7 @@ void TestMainWindow::menuItems_data()
                                << "&New" << QKeySequence("Ctrl+N") << "Create a new edit window."
                                << 2 << true;
     QTest::newRow("actionOpen") << "actionOpen"
-                                << "&Open..." << none
+                                << "&Open..." << QKeySequence("Ctrl+O")
                                 << "Open an existing file into an edit window." << 2 << true;
     QTest::newRow("actionExit") << "actionExit"
                                 << "E&xit" << none << "Leave Ombrelay." << 2 << false;
