@@ -128,26 +128,27 @@ void EditorWindow::setFilePath(const QString &path)
 
 void EditorWindow::load(const QString &path)
 {
-    const QByteArray bytes = ReadEditorFile(path);
+    EditorTextReader reader(path);
     setFilePath(path);
     LoadingGuard guard(this,
-                       bytes.size() > ProgressFromBytes
+                       reader.size() > ProgressFromBytes
                            ? QStringLiteral("Opening %1...").arg(m_fileName)
                            : QString());
 
-    EditorTextReader reader(bytes);
     m_utf8 = reader.format().utf8;
     m_byteOrderMark = reader.format().byteOrderMark;
     m_crlf = reader.format().crlf;
     // The text goes in piece by piece, without undo steps, so that a large
-    // file is never held three times over and the progress bar moves.
+    // file is never held twice over and the progress bar moves.
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     clear();
     QTextCursor cursor(doc);
     while (!reader.atEnd()) {
         cursor.insertText(reader.next(LoadPieceBytes));
-        guard.progress(bytes.isEmpty() ? 100 : int(reader.bytesRead() * 100 / bytes.size()));
+        guard.progress(reader.size() == 0
+                           ? 100
+                           : int(std::min<qint64>(100, reader.bytesRead() * 100 / reader.size())));
     }
     doc->setUndoRedoEnabled(true);
     setWindowTitle(m_fileName);

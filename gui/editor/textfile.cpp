@@ -42,55 +42,131 @@ void UnifyLineBreaks(QString &text)
 
 } // namespace
 
-struct EditorTextReader::Decoder
+namespace {
+
+constexpr qint64 ScanBlockBytes = qint64(1) << 20;
+
+[[noreturn]] void CannotOpen(const QString &path, const QString &reason)
 {
+    throw std::runtime_error(
+        QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+}
+
+// Where the bytes stop being whole UTF-8 sequences: the start of a sequence
+// that the end of the block cuts short, else the block's size.
+qsizetype WholeSequencesEnd(const QByteArray &bytes)
+{
+    const qsizetype n = bytes.size();
+    for (qsizetype back = 1; back <= 3 && back <= n; ++back) {
+        const auto c = static_cast<unsigned char>(bytes[n - back]);
+        if ((c & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back for its lead
+        const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return length > back ? n - back : n;
+    }
+    return n;
+}
+
+} // namespace
+
+struct EditorTextReader::State
+{
+    QString path;
+    QFile file;
     // One decoder for the whole file: it drops a byte order mark at the start
     // only (it is remembered and written back).
     QStringDecoder utf8{QStringDecoder::Utf8};
 };
 
-EditorTextReader::EditorTextReader(const QByteArray &bytes)
-    : m_bytes(bytes)
-    , m_decoder(new Decoder)
+EditorTextReader::EditorTextReader(const QString &path)
+    : m_state(new State)
 {
-    // Plain ASCII reads the same either way; it is taken as UTF-8 so that
-    // letters typed into it later are stored as every other program here
+    m_state->path = path;
+    QFile &file = m_state->file;
+    file.setFileName(path);
+    if (QFileInfo(path).isDir())
+        CannotOpen(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    if (!file.open(QIODevice::ReadOnly))
+        CannotOpen(path, file.errorString());
+    m_size = file.size();
+    if (m_size > EditorCapacity)
+        throw std::runtime_error("Text exceeds memo capacity");
+
+    // Once through, a block at a time: is it UTF-8, and how does it break its
+    // lines? Plain ASCII reads the same either way; it is taken as UTF-8 so
+    // that letters typed into it later are stored as every other program here
     // expects them.
-    m_format.utf8 = LooksLikeUtf8(bytes)
-        || std::none_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
-    m_format.byteOrderMark = m_format.utf8 && bytes.startsWith("\xEF\xBB\xBF");
-    const qsizetype firstBreak = bytes.indexOf('\n');
-    const qsizetype firstReturn = bytes.indexOf('\r');
+    bool valid = true;
+    qint64 offset = 0;
+    qint64 firstBreak = -1;
+    qint64 firstReturn = -1;
+    QByteArray carried; // the start of a sequence the last block cut short
+    for (;;) {
+        QByteArray block = file.read(ScanBlockBytes);
+        if (file.error() != QFileDevice::NoError)
+            CannotOpen(path, file.errorString());
+        if (block.isEmpty())
+            break;
+        if (offset == 0)
+            m_format.byteOrderMark = block.startsWith("\xEF\xBB\xBF");
+        if (firstBreak < 0 && block.indexOf('\n') >= 0)
+            firstBreak = offset + block.indexOf('\n');
+        if (firstReturn < 0 && block.indexOf('\r') >= 0)
+            firstReturn = offset + block.indexOf('\r');
+        offset += block.size();
+        if (valid) {
+            block.prepend(carried);
+            const qsizetype whole = WholeSequencesEnd(block);
+            const QByteArray checked = QByteArray::fromRawData(block.constData(), whole);
+            const bool ascii = std::none_of(checked.begin(), checked.end(),
+                                            [](char c) { return (c & 0x80) != 0; });
+            valid = ascii || LooksLikeUtf8(checked);
+            carried = block.mid(whole);
+        }
+    }
+    m_format.utf8 = valid && carried.isEmpty();
+    m_format.byteOrderMark = m_format.utf8 && m_format.byteOrderMark;
     m_format.crlf = firstReturn >= 0 && (firstBreak < 0 || firstReturn < firstBreak);
+    if (!file.seek(0))
+        CannotOpen(path, file.errorString());
 }
 
 EditorTextReader::~EditorTextReader()
 {
-    delete m_decoder;
+    delete m_state;
 }
 
 QString EditorTextReader::next(qsizetype size)
 {
-    qsizetype end = m_bytes.size();
-    if (m_next + size < end) {
-        // A LF byte is never part of a longer character in either encoding.
-        const qsizetype lineEnd = m_bytes.indexOf('\n', m_next + size);
-        end = lineEnd < 0 ? end : lineEnd + 1;
+    QFile &file = m_state->file;
+    // Whole lines: read on to the next LF, a byte that is never part of a
+    // longer character in either encoding.
+    qsizetype lineEnd = -1;
+    while (!m_done) {
+        const QByteArray block = file.read(size);
+        if (file.error() != QFileDevice::NoError)
+            CannotOpen(m_state->path, file.errorString());
+        if (block.isEmpty()) {
+            m_done = true;
+            break;
+        }
+        const qsizetype searchFrom = m_pending.size();
+        m_pending += block;
+        m_read += block.size();
+        lineEnd = m_pending.indexOf('\n', searchFrom);
+        if (lineEnd >= 0 && m_pending.size() >= size)
+            break;
     }
-    const QByteArrayView piece(m_bytes.constData() + m_next, end - m_next);
-    m_next = end;
-    QString text = m_format.utf8 ? m_decoder->utf8.decode(piece)
+    if (m_done)
+        lineEnd = m_pending.size() - 1;
+    else
+        lineEnd = m_pending.lastIndexOf('\n');
+    const QByteArrayView piece(m_pending.constData(), lineEnd + 1);
+    QString text = m_format.utf8 ? m_state->utf8.decode(piece)
                                  : FromCp1252(QByteArray::fromRawData(piece.data(), piece.size()));
+    m_pending.remove(0, lineEnd + 1);
     UnifyLineBreaks(text);
     return text;
-}
-
-EditorText DecodeEditorText(const QByteArray &bytes)
-{
-    EditorTextReader reader(bytes);
-    EditorText result = reader.format();
-    result.text = reader.next(bytes.size());
-    return result;
 }
 
 QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark, bool crlf)
@@ -105,25 +181,6 @@ QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark,
         utf8 = true;
     }
     return byteOrderMark ? QByteArray("\xEF\xBB\xBF") + withBreaks.toUtf8() : withBreaks.toUtf8();
-}
-
-QByteArray ReadEditorFile(const QString &path)
-{
-    QFile file(path);
-    const auto fail = [&path](const QString &reason) {
-        throw std::runtime_error(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
-    };
-    if (QFileInfo(path).isDir())
-        fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
-    if (!file.open(QIODevice::ReadOnly))
-        fail(file.errorString());
-    if (file.size() > EditorCapacity)
-        throw std::runtime_error("Text exceeds memo capacity");
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(file.errorString());
-    return bytes;
 }
 
 namespace {

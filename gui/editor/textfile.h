@@ -21,33 +21,38 @@ struct EditorText
 // Files larger than this do not fit in an editor window.
 constexpr qint64 EditorCapacity = qint64(512) * 1024 * 1024;
 
-// Decodes file bytes and turns every line break into '\n'.
-EditorText DecodeEditorText(const QByteArray &bytes);
-
-// Reads a file's text piece by piece: each piece is whole lines, so that a
-// large file need not be held twice over while it goes into a window.
+// Reads a file's text piece by piece, never holding the whole file: a first
+// pass over the file finds its encoding and line breaks, then each piece is
+// whole lines, so that a large file goes into a window with little more
+// memory than the window's text takes.
 class EditorTextReader
 {
 public:
-    // Keeps a reference to bytes, which must outlive the reader.
-    explicit EditorTextReader(const QByteArray &bytes);
+    // Opens path and reads it once through. Throws std::runtime_error with
+    // "Cannot open file ..." and the reason when it cannot be read, or with
+    // "Text exceeds memo capacity" when it is larger than EditorCapacity.
+    explicit EditorTextReader(const QString &path);
     ~EditorTextReader();
     EditorTextReader(const EditorTextReader &) = delete;
     EditorTextReader &operator=(const EditorTextReader &) = delete;
 
     // The encoding and line breaks (EditorText without its text).
     const EditorText &format() const { return m_format; }
-    bool atEnd() const { return m_next >= m_bytes.size(); }
-    qsizetype bytesRead() const { return m_next; }
+    qint64 size() const { return m_size; }
+    bool atEnd() const { return m_done && m_pending.isEmpty(); }
+    qint64 bytesRead() const { return m_read - m_pending.size(); }
     // The next whole lines from about size bytes, line breaks as '\n'.
+    // Throws as the constructor does when the file cannot be read.
     QString next(qsizetype size);
 
 private:
-    const QByteArray &m_bytes;
+    struct State;
+    State *m_state;
     EditorText m_format;
-    qsizetype m_next = 0;
-    struct Decoder;
-    Decoder *m_decoder;
+    QByteArray m_pending; // read, not yet handed out: at most a part of a line
+    qint64 m_size = 0;
+    qint64 m_read = 0;
+    bool m_done = false;
 };
 
 // Encodes text whose lines are separated by '\n' with CR LF line breaks when
@@ -56,10 +61,6 @@ private:
 // byteOrderMark puts EF BB BF before UTF-8 text.
 QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark = false,
                             bool crlf = true);
-
-// Reads the file's bytes. Throws std::runtime_error with "Cannot open file ..."
-// and the system's reason, or "Text exceeds memo capacity".
-QByteArray ReadEditorFile(const QString &path);
 
 // Writes bytes to path so that a failure at any step leaves the file and its
 // backup as they were. On success the previous version of path, if there was

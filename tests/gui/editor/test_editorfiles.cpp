@@ -443,6 +443,13 @@ private slots:
         QTest::newRow("LF stays LF")
             << QByteArray("1 2\n3 4\n") << QByteArray("1 2\n3 4\n") << true;
         QTest::newRow("empty file") << QByteArray() << QByteArray() << true;
+        // Files are read in blocks of 1 MiB: a character or a line across a
+        // block's end is still one.
+        const QByteArray block(1024 * 1024 - 1, 'x');
+        const QByteArray euroAcross = block + "\xE2\x82\xAC 1\r\n2";
+        QTest::newRow("utf-8 across blocks") << euroAcross << euroAcross << true;
+        const QByteArray e9Across = block + "\xE9 1\n" + block + "\xC3\xA9";
+        QTest::newRow("cp1252 found in a later block") << e9Across << e9Across << false;
     }
 
     void roundTrip()
