@@ -83,13 +83,17 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
         connect(mode, &QRadioButton::toggled, this, &CalculatorDialog::showDirection);
     }
     // The first field means another thing in the other direction (an alpha
-    // of 0.05 is no statistic of 0.05): a switch empties it for retyping.
-    connect(m_probabilityMode, &QRadioButton::toggled, this, [this] {
-        if (m_fieldEdits.isEmpty())
-            return;
-        m_fieldEdits.first()->clear();
-        m_fieldEdits.first()->setFocus();
-    });
+    // of 0.05 is no statistic of 0.05): a switch empties it for retyping. It
+    // is emptied on the press, as a mnemonic's click comes a moment later
+    // and the typing that follows the key must not be lost.
+    for (QRadioButton *mode : {m_criticalMode, m_probabilityMode}) {
+        connect(mode, &QAbstractButton::pressed, this, [this, mode] {
+            if (mode->isChecked() || m_fieldEdits.isEmpty())
+                return;
+            m_fieldEdits.first()->clear();
+            m_fieldEdits.first()->setFocus();
+        });
+    }
     direction->addStretch(1);
     m_criticalMode->setChecked(true);
     layout->addLayout(direction);
