@@ -6,13 +6,13 @@
 #include "gui/common/pictures.h"
 #include "gui/common/prompts.h"
 
+#include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -24,8 +24,8 @@ QFont NamedFont(const QString &family, int pixelSize, bool bold, bool underline 
     return font;
 }
 
-QLabel *PlacedLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
-                    const QFont &font, const QColor &colour)
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                  const QColor &colour)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -33,12 +33,24 @@ QLabel *PlacedLabel(QWidget *parent, const QString &name, const QString &text, i
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->move(left, top);
-    label->adjustSize();
     return label;
 }
 
 const QColor Navy(0, 0, 128);
+
+// The usual size of the panel and the OK button; both grow with their
+// contents when the fonts are larger.
+constexpr QSize PanelSize(281, 161);
+constexpr QSize ButtonSize(77, 27);
+
+// Room around the dialog's contents and the panel's contents, between the
+// picture and the heading beside it, between the picture and the lines under
+// it, and between those lines.
+constexpr int Margin = 8;
+constexpr int PictureGap = 16;
+constexpr int BlockGap = 7;
+constexpr int LineGap = 3;
+constexpr int PictureSize = 65;
 
 } // namespace
 
@@ -49,71 +61,116 @@ AboutDialog::AboutDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Mervan"));
-    setFixedSize(298, 213);
     setFont(NamedFont(QStringLiteral("System"), 13, false));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     setAutoFillBackground(true);
 
+    // A raised panel sunk into a lowered rim.
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel"));
-    panel->setGeometry(8, 8, 281, 161);
-    // A raised panel sunk into a lowered rim.
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(1);
     panel->setMidLineWidth(0);
+    panel->setMinimumSize(PanelSize);
     QPalette silver = panel->palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     panel->setPalette(silver);
     panel->setAutoFillBackground(true);
     auto *inner = new QFrame(panel);
     inner->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    inner->setGeometry(1, 1, 279, 159);
-    inner->lower();
+    auto *rim = new QVBoxLayout(panel);
+    rim->setContentsMargins(0, 0, 0, 0);
+    rim->addWidget(inner);
 
-    auto *programIcon = new QLabel(panel);
+    // The picture at the top left, the name and version beside it.
+    auto *programIcon = new QLabel(inner);
     programIcon->setObjectName(QStringLiteral("programIcon"));
-    programIcon->setGeometry(8, 8, 65, 65);
-    programIcon->setPixmap(Pictures::ProgramPicture(65, 65));
+    programIcon->setFixedSize(PictureSize, PictureSize);
+    programIcon->setPixmap(Pictures::ProgramPicture(PictureSize, PictureSize));
 
+    auto *heading = new QVBoxLayout;
+    heading->setSpacing(0);
+    heading->addWidget(MakeLabel(inner, QStringLiteral("productName"), QStringLiteral("Mervan"),
+                                 NamedFont(QStringLiteral("MS Sans Serif"), 19, true), Qt::black),
+                       0, Qt::AlignHCenter);
+    heading->addWidget(MakeLabel(inner, QStringLiteral("version"), QStringLiteral("Version 3.0"),
+                                 NamedFont(QStringLiteral("Times New Roman"), 13, true), Navy),
+                       0, Qt::AlignHCenter);
+    heading->addWidget(MakeLabel(inner, QStringLiteral("platformLabel"),
+                                 QStringLiteral("for windows"),
+                                 NamedFont(QStringLiteral("System"), 13, true), Navy),
+                       0, Qt::AlignHCenter);
+    heading->addStretch(1);
+
+    auto *top = new QHBoxLayout;
+    top->setSpacing(PictureGap);
+    top->addWidget(programIcon, 0, Qt::AlignTop);
+    top->addLayout(heading);
+    top->addStretch(1);
+
+    // The maker's lines and the link, centred under them.
     const QFont small = NamedFont(QStringLiteral("MS Sans Serif"), 11, true);
-    PlacedLabel(panel, QStringLiteral("productName"), QStringLiteral("Mervan"), 89, 8,
-                NamedFont(QStringLiteral("MS Sans Serif"), 19, true), Qt::black);
-    PlacedLabel(panel, QStringLiteral("version"), QStringLiteral("Version 3.0"), 117, 32,
-                NamedFont(QStringLiteral("Times New Roman"), 13, true), Navy);
-    PlacedLabel(panel, QStringLiteral("platformLabel"), QStringLiteral("for windows"), 109, 48,
-                NamedFont(QStringLiteral("System"), 13, true), Navy);
-    QLabel *comments
-        = PlacedLabel(panel, QStringLiteral("commentsLabel"),
-                      QStringLiteral("For educational use only."), 75, 80, small, Navy);
+    QLabel *comments = MakeLabel(inner, QStringLiteral("commentsLabel"),
+                                 QStringLiteral("For educational use only."), small, Navy);
     comments->setWordWrap(true);
-    comments->setFixedWidth(panel->width() - 75 - 8);
-    comments->adjustSize();
-    PlacedLabel(panel, QStringLiteral("companyLabel"), QStringLiteral("Corvane"), 107, 96, small,
-                Navy);
-    PlacedLabel(panel, QStringLiteral("rightsLabel"), QStringLiteral("All rights reserved."), 94,
-                112, small, Navy);
-    m_link = PlacedLabel(panel, QStringLiteral("updateLink"), QStringLiteral("Check for updates"),
-                         96, 128, NamedFont(QStringLiteral("MS Sans Serif"), 11, true, true), Navy);
+    comments->setAlignment(Qt::AlignHCenter);
+    m_link = MakeLabel(inner, QStringLiteral("updateLink"), QStringLiteral("Check for updates"),
+                       NamedFont(QStringLiteral("MS Sans Serif"), 11, true, true), Navy);
     // The box does not show hints; the link's is kept where a status line
     // would find it.
     m_link->setStatusTip(QStringLiteral("Select to go on-line and check for latest updates."));
     m_link->setCursor(Qt::PointingHandCursor);
     m_link->installEventFilter(this);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *lines = new QVBoxLayout;
+    lines->setSpacing(LineGap);
+    // The comment has the panel's width to wrap within.
+    lines->addWidget(comments);
+    lines->addWidget(
+        MakeLabel(inner, QStringLiteral("companyLabel"), QStringLiteral("Corvane"), small, Navy), 0,
+        Qt::AlignHCenter);
+    lines->addWidget(MakeLabel(inner, QStringLiteral("rightsLabel"),
+                               QStringLiteral("All rights reserved."), small, Navy),
+                     0, Qt::AlignHCenter);
+    lines->addWidget(m_link, 0, Qt::AlignHCenter);
+
+    // Inside the raised bevel the contents keep the dialog's margin from the
+    // panel's outer edge.
+    auto *contents = new QVBoxLayout(inner);
+    const int bevels = panel->frameWidth() + inner->frameWidth();
+    contents->setContentsMargins(Margin - bevels, Margin - bevels, Margin - bevels,
+                                 Margin - bevels);
+    contents->setSpacing(BlockGap);
+    contents->addLayout(top);
+    contents->addLayout(lines);
+    contents->addStretch(1);
+
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->setCenterButtons(true);
+    m_okButton = buttons->addButton(QDialogButtonBox::Ok);
     m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setGeometry(111, 178, 77, 27);
+    m_okButton->setText(QStringLiteral("OK"));
     m_okButton->setFont(small);
+    m_okButton->setMinimumSize(ButtonSize);
     m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     m_okButton->setDefault(true);
     m_okButton->setAutoDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->setSpacing(Margin + 1);
+    // The box takes the size of its contents and cannot be resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addStrut(CaptionWidth(windowTitle()));
+    layout->addWidget(panel);
+    layout->addWidget(buttons);
+
     m_okButton->setFocus();
     setFocusProxy(m_okButton);
 }
-
 QUrl AboutDialog::updatePage()
 {
     return QUrl(QStringLiteral("https://github.com/mervan-stats/mervan"));
