@@ -79,7 +79,7 @@ struct EditorTextReader::State
 };
 
 EditorTextReader::EditorTextReader(const QString &path)
-    : m_state(new State)
+    : m_state(std::make_unique<State>())
 {
     m_state->path = path;
     QFile &file = m_state->file;
@@ -131,10 +131,7 @@ EditorTextReader::EditorTextReader(const QString &path)
         CannotOpen(path, file.errorString());
 }
 
-EditorTextReader::~EditorTextReader()
-{
-    delete m_state;
-}
+EditorTextReader::~EditorTextReader() = default;
 
 QString EditorTextReader::next(qsizetype size)
 {

@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 struct EditorText
 {
     QString text; // lines separated by '\n'
@@ -47,7 +49,7 @@ public:
 
 private:
     struct State;
-    State *m_state;
+    std::unique_ptr<State> m_state; // freed also when the constructor throws
     EditorText m_format;
     QByteArray m_pending; // read, not yet handed out: at most a part of a line
     qint64 m_size = 0;
