@@ -43,10 +43,13 @@ constexpr int PieceRows = 24;
 
 constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
-using PieceIntegral = std::function<long double(long double a, long double b)>;
+// PieceIntegral: long double (long double a, long double b), the integral of
+// the density over one piece. A template parameter, so that the pieces'
+// integrals need no type-erased (and RTTI-carrying) wrapper.
 
 // The integral of density from x to infinity; nothing when a piece is not a
 // finite number or the sum does not settle.
+template <class PieceIntegral>
 std::optional<long double> UpperIntegral(const Integrand &density, const PieceIntegral &integral,
                                          long double x)
 {
@@ -79,6 +82,7 @@ std::optional<long double> UpperIntegral(const Integrand &density, const PieceIn
 // The integral of density from 0 to x, for x below the mode where the
 // density rises: pieces [x/2, x], [x/4, x/2], ... (narrower where it rises
 // steeply), until one is negligible against the sum.
+template <class PieceIntegral>
 std::optional<long double> LowerIntegral(const Integrand &density, const PieceIntegral &integral,
                                          long double x)
 {
@@ -106,6 +110,7 @@ std::optional<long double> LowerIntegral(const Integrand &density, const PieceIn
 // P(X > x) for a density on (0, infinity) with its mode at mode: the upper
 // integral at or above the mode, 1 less the lower one below it (where the
 // upper tail is large and the lower one small).
+template <class PieceIntegral>
 std::optional<long double> PositiveTail(const Integrand &density, const PieceIntegral &integral,
                                         long double x, long double mode)
 {
