@@ -70,9 +70,21 @@ bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::in
     return true;
 }
 
+bool ReadDegreesField(const std::string &text, std::int32_t &v, CalcOutcome &outcome)
+{
+    return ReadDegreesField(text, "Please enter the degrees of freedom.", v, outcome);
+}
+
+bool ReadDegreePair(const std::string &v1Text, const std::string &v2Text, std::int32_t &v1,
+                    std::int32_t &v2, CalcOutcome &outcome)
+{
+    return ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1, outcome)
+        && ReadDegreesField(v2Text, "Please enter the denominator degrees of freedom.", v2,
+                            outcome);
+}
+
 bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText, double &alpha,
                          std::int32_t &v, CalcOutcome &outcome)
 {
-    return ReadAlphaField(alphaText, alpha, outcome)
-        && ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome);
+    return ReadAlphaField(alphaText, alpha, outcome) && ReadDegreesField(vText, v, outcome);
 }

@@ -34,6 +34,14 @@ bool ReadAlphaField(const std::string &text, double &alpha, CalcOutcome &outcome
 bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,
                       CalcOutcome &outcome);
 
+// The one degrees-of-freedom field of the t and chi-squared dialogs.
+bool ReadDegreesField(const std::string &text, std::int32_t &v, CalcOutcome &outcome);
+
+// The F dialogs' numerator and denominator fields, in order; the first
+// refusal ends the check.
+bool ReadDegreePair(const std::string &v1Text, const std::string &v2Text, std::int32_t &v1,
+                    std::int32_t &v2, CalcOutcome &outcome);
+
 // The two fields of the t and chi-squared dialogs, in order: the probability,
 // then the degrees of freedom; the first refusal ends the check.
 bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText, double &alpha,

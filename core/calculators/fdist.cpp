@@ -207,9 +207,7 @@ CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
     std::int32_t v1 = 0;
     std::int32_t v2 = 0;
     if (!ReadAlphaField(alphaText, alpha, outcome)
-        || !ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1, outcome)
-        || !ReadDegreesField(v2Text, "Please enter the denominator degrees of freedom.", v2,
-                             outcome))
+        || !ReadDegreePair(v1Text, v2Text, v1, v2, outcome))
         return outcome;
 
     const QuantileSearch f = FCriticalValue(alpha, v1, v2);

@@ -61,7 +61,7 @@ CalcOutcome RunTProbabilityRequest(const std::string &tText, const std::string &
     std::int32_t v = 0;
     if (!ReadBoundedRealField(tText, ValueEmptyMessage, -1e6L, 1e6L,
                               "The value of t must be between -1000000 and 1000000", t, outcome)
-        || !ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome))
+        || !ReadDegreesField(vText, v, outcome))
         return outcome;
 
     const TailProbability tail = TUpperTail(t, v);
@@ -81,7 +81,7 @@ CalcOutcome RunChiProbabilityRequest(const std::string &chiText, const std::stri
     if (!ReadBoundedRealField(chiText, ValueEmptyMessage, 0.0L, 1e6L,
                               "The value of chi-squared must be between 0 and 1000000", chi,
                               outcome)
-        || !ReadDegreesField(vText, "Please enter the degrees of freedom.", v, outcome))
+        || !ReadDegreesField(vText, v, outcome))
         return outcome;
 
     const TailProbability tail = ChiUpperTail(chi, v);
@@ -103,9 +103,7 @@ CalcOutcome RunFProbabilityRequest(const std::string &fText, const std::string &
     std::int32_t v2 = 0;
     if (!ReadBoundedRealField(fText, ValueEmptyMessage, 0.0L, 1e6L,
                               "The value of F must be between 0 and 1000000", f, outcome)
-        || !ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1, outcome)
-        || !ReadDegreesField(v2Text, "Please enter the denominator degrees of freedom.", v2,
-                             outcome))
+        || !ReadDegreePair(v1Text, v2Text, v1, v2, outcome))
         return outcome;
 
     const TailProbability tail = FUpperTail(f, v1, v2);
