@@ -23,8 +23,8 @@ import tempfile
 import time
 import zlib
 
-from xdriver import (Failure, clipboard, command_line, exit_by_menu, focus, key, menu, run, start, stop, type_text,
-                     visible_windows, wait_for, wait_for_window)
+from xdriver import (Failure, choose_file, clipboard, command_line, exit_by_menu, focus, key, menu, run,
+                     start, stop, type_text, visible_windows, wait_for, wait_for_window)
 
 DATA = b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n"
 
@@ -108,10 +108,7 @@ def main():
         key("shift+Tab", "space", "Tab")
         key("Return")
 
-        wait_for_window("Open Data File", program)
-        key("ctrl+a")
-        type_text(data)
-        key("Return")
+        choose_file("Open Data File", data, program)
 
         # One results window, captioned with the report's path as it is on
         # disk, and no other viewer.

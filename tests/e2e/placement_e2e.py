@@ -12,7 +12,7 @@ import shutil
 import tempfile
 import time
 
-from xdriver import (Failure, command_line, exit_by_menu, focus, key, menu, run, start, stop, type_text,
+from xdriver import (Failure, choose_file, command_line, exit_by_menu, key, menu, run, start, stop, type_text,
                      visible_windows, wait_for, wait_for_window)
 
 DIALOGS = [
@@ -74,10 +74,7 @@ def main():
         check_inside(frame, dialog, "the histogram dialog")
         type_text("3")
         key("Return")
-        wait_for_window("Open Data File", program)
-        key("ctrl+a")
-        type_text(data)
-        key("Return")
+        choose_file("Open Data File", data, program)
 
         results = wait_for_window(report, program)
         _, _, width, height = check_inside(frame, results, "the results window")

@@ -19,8 +19,8 @@ import shutil
 import tempfile
 import time
 
-from xdriver import (Failure, command_line, exit_by_menu, focus, key, menu, print_to_pdf, run, start, stop,
-                     type_text, visible_windows, wait_for, wait_for_window)
+from xdriver import (Failure, choose_file, command_line, exit_by_menu, focus, key, menu, print_to_pdf, run,
+                     start, stop, type_text, visible_windows, wait_for, wait_for_window)
 
 MARGIN_POINTS = 10 * 72 / 25.4
 LONG_LINE = "".join("%03dabcdefg" % i for i in range(30))
@@ -106,10 +106,7 @@ def print_editor(program, frame, work, earlier_pdf):
     with open(data, "w") as f:
         f.write("\n".join("\t".join(row) for row in TABLE) + "\n" + LONG_LINE + "\n")
     menu(frame, "f", "o")
-    wait_for_window("Mervan Editor", program)
-    key("ctrl+a")
-    type_text(data, 20)
-    key("Return")
+    choose_file("Mervan Editor", data, program, 20)
     wait_for("the open dialog to close", lambda: not visible_windows("Mervan Editor"), 10, program)
     time.sleep(0.5)
 
@@ -159,10 +156,7 @@ def print_histogram_report(program, frame, work):
     wait_for_window("Histogram data", program)
     type_text("3")
     key("Return")
-    wait_for_window("Open Data File", program)
-    key("ctrl+a")
-    type_text(data, 20)
-    key("Return")
+    choose_file("Open Data File", data, program, 20)
     results = wait_for_window(report, program)
     focus(results)
     key("alt+p")

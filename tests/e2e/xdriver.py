@@ -100,6 +100,14 @@ def wait_for_window(title, program, timeout=15):
     return window
 
 
+def choose_file(title, path, program, delay=40):
+    """Types path over the name in the file dialog title and takes it."""
+    wait_for_window(title, program)
+    key("ctrl+a")
+    type_text(path, delay)
+    key("Return")
+
+
 def key(*keys):
     run(["xdotool", "key", "--delay", "60"] + list(keys))
 
