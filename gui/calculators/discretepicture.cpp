@@ -23,10 +23,10 @@ void Range(const DiscretePlot &plot, std::int64_t &low, std::int64_t &high)
     high = std::max(high, std::min<std::int64_t>(end, low + 10));
     // The asked ends join the range when they are not too far out.
     const std::int64_t room = std::max<std::int64_t>(3 * (high - low), 40);
-    if (plot.first < low)
-        low = std::max({plot.first - 1, high - room, std::int64_t{0}});
-    if (plot.last > high && plot.request.question != DiscreteQuestion::AtLeast)
-        high = std::min({plot.last + 1, low + room, end});
+    if (plot.first < low && plot.first - 1 >= high - room)
+        low = std::max<std::int64_t>(plot.first - 1, 0);
+    if (plot.last > high && plot.last + 1 <= low + room)
+        high = std::min(plot.last + 1, end);
 }
 
 // A round step for about six ticks over span.
@@ -85,7 +85,9 @@ DiscretePlot PlotOf(const DiscreteResult &result, bool normalOverlay)
                    QString::fromStdString(DiscreteProbabilityText(result.logValue, r.digits)))
         : QString::fromStdString(result.report.substr(result.report.rfind("\r\n\r\n") + 4))
               .section(QStringLiteral("\r\n"), 0, 0)
-              .trimmed();
+              .trimmed()
+              .replace(QStringLiteral("<="), QStringLiteral("\u2264"))
+              .replace(QStringLiteral(">="), QStringLiteral("\u2265"));
     return plot;
 }
 
@@ -162,6 +164,15 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
         const QString text = QString::number(x, 'f', 0);
         painter.drawText(
             QPointF(at.x() - metrics.horizontalAdvance(text) / 2.0, at.y() + line * 1.1), text);
+    }
+    // Asked values too far out for the picture are pointed at.
+    const QString outside = plot.last < low ? QStringLiteral("\u2190 the asked values")
+        : plot.first > high                 ? QStringLiteral("the asked values \u2192")
+                                            : QString();
+    if (!outside.isEmpty()) {
+        const double width = metrics.horizontalAdvance(outside);
+        const double x = plot.last < low ? plotArea.left() : plotArea.right() - width;
+        painter.drawText(QPointF(x, plotArea.top() + line), outside);
     }
     painter.drawText(QPointF(area.left() + line, area.top() + line), Title(r));
     painter.setPen(QColor(180, 40, 20));
