@@ -21,6 +21,17 @@ namespace {
 using boost::math::binomial_distribution;
 using boost::math::poisson_distribution;
 using Question = DiscreteQuestion;
+constexpr DiscreteFamily B = DiscreteFamily::Binomial;
+constexpr DiscreteFamily P = DiscreteFamily::Poisson;
+
+// Fields or arguments written joined by '|'.
+std::vector<std::string> Split(const std::string &joined)
+{
+    std::vector<std::string> parts(1);
+    for (char c : joined)
+        c == '|' ? parts.emplace_back().clear() : parts.back().push_back(c);
+    return parts;
+}
 
 // How far the reference may be from the exact value; a shown text within it
 // of a rounding boundary may round either way.
@@ -95,14 +106,14 @@ long double Reference(const Dist &d, Question question, long double a, long doub
 }
 
 const std::vector<Dist> Grid = {
-    {DiscreteFamily::Binomial, "20", "0.5", 10, std::sqrt(5.0L)},
-    {DiscreteFamily::Binomial, "1000", "0.01", 10, std::sqrt(9.9L)},
-    {DiscreteFamily::Binomial, "100000", "0.3", 30000, std::sqrt(21000.0L)},
-    {DiscreteFamily::Binomial, "1000000", "0.5", 500000, 500},
-    {DiscreteFamily::Binomial, "1000000", "0.999", 999000, std::sqrt(999.0L)},
-    {DiscreteFamily::Poisson, "3.5", "", 3.5, std::sqrt(3.5L)},
-    {DiscreteFamily::Poisson, "1000", "", 1000, std::sqrt(1000.0L)},
-    {DiscreteFamily::Poisson, "1000000", "", 1e6, 1000},
+    {B, "20", "0.5", 10, std::sqrt(5.0L)},
+    {B, "1000", "0.01", 10, std::sqrt(9.9L)},
+    {B, "100000", "0.3", 30000, std::sqrt(21000.0L)},
+    {B, "1000000", "0.5", 500000, 500},
+    {B, "1000000", "0.999", 999000, std::sqrt(999.0L)},
+    {P, "3.5", "", 3.5, std::sqrt(3.5L)},
+    {P, "1000", "", 1000, std::sqrt(1000.0L)},
+    {P, "1000000", "", 1e6, 1000},
 };
 
 TEST(DiscreteRequest, ShownProbabilitiesRoundTheReference)
@@ -147,22 +158,14 @@ TEST(DiscreteRequest, TailsBelowLongDoubleAreShownAsNumbers)
     const struct
     {
         DiscreteFamily family;
-        std::vector<std::string> fields;
+        const char *fields;
         Question question;
         long double log10P;
     } cases[] = {
-        {DiscreteFamily::Binomial,
-         {"1000000", "0.5", "0"},
-         Question::Exact,
-         -1e6L * std::log10(2.0L)},
-        {DiscreteFamily::Binomial,
-         {"1000000", "0.5", "1000000"},
-         Question::AtLeast,
-         -1e6L * std::log10(2.0L)},
-        {DiscreteFamily::Poisson, {"1000000", "0"}, Question::AtMost, -1e6L / std::log(10.0L)},
-        {DiscreteFamily::Poisson,
-         {"0.5", "3000"},
-         Question::Exact,
+        {B, "1000000|0.5|0", Question::Exact, -1e6L * std::log10(2.0L)},
+        {B, "1000000|0.5|1000000", Question::AtLeast, -1e6L * std::log10(2.0L)},
+        {P, "1000000|0", Question::AtMost, -1e6L / std::log(10.0L)},
+        {P, "0.5|3000", Question::Exact,
          (-0.5L + 3000 * std::log(0.5L) - std::lgamma(3001.0L)) / std::log(10.0L)},
     };
     for (const auto &c : cases) {
@@ -171,7 +174,7 @@ TEST(DiscreteRequest, TailsBelowLongDoubleAreShownAsNumbers)
         std::snprintf(mantissa, sizeof mantissa, "%.3Lf", std::pow(10.0L, c.log10P - exponent));
         const std::string expected
             = mantissa + ("e-" + std::to_string(static_cast<long long>(-exponent)));
-        EXPECT_EQ(RunDiscreteRequest(c.family, c.question, c.fields).valueText, expected);
+        EXPECT_EQ(RunDiscreteRequest(c.family, c.question, Split(c.fields)).valueText, expected);
     }
 }
 
@@ -179,27 +182,17 @@ TEST(DiscreteRequest, QuantileIsTheSmallestKReachingP)
 {
     const struct
     {
-        Dist d;
-        const char *probability;
+        DiscreteFamily family;
+        const char *fields;
         long long k;
     } exact[] = {
         // P that equals a cumulative probability stays on that k.
-        {{DiscreteFamily::Binomial, "2", "0.5", 0, 0}, "0.25", 0},
-        {{DiscreteFamily::Binomial, "2", "0.5", 0, 0}, "0.75", 1},
-        {{DiscreteFamily::Binomial, "2", "0.5", 0, 0}, "0.7500001", 2},
-        {{DiscreteFamily::Binomial, "3", "0.5", 0, 0}, "0.5", 1},
-        {{DiscreteFamily::Binomial, "1", "0.7", 0, 0}, "0.3", 0},
-        {{DiscreteFamily::Binomial, "20", "0.5", 0, 0}, "0", 0},
-        {{DiscreteFamily::Binomial, "20", "0.5", 0, 0}, "1", 20},
-        {{DiscreteFamily::Poisson, "2", "", 0, 0}, "0", 0},
+        {B, "2|0.5|0.25", 0}, {B, "2|0.5|0.75", 1}, {B, "2|0.5|0.7500001", 2}, {B, "3|0.5|0.5", 1},
+        {B, "1|0.7|0.3", 0},  {B, "20|0.5|0", 0},   {B, "20|0.5|1", 20},       {P, "2|0", 0},
     };
-    for (const auto &c : exact) {
-        const std::vector<std::string> fields = c.d.family == DiscreteFamily::Binomial
-            ? std::vector<std::string>{c.d.n, c.d.p, c.probability}
-            : std::vector<std::string>{c.d.n, c.probability};
-        EXPECT_EQ(RunDiscreteRequest(c.d.family, Question::Quantile, fields).value, c.k)
-            << c.d.n << " " << c.probability;
-    }
+    for (const auto &c : exact)
+        EXPECT_EQ(RunDiscreteRequest(c.family, Question::Quantile, Split(c.fields)).value, c.k)
+            << c.fields;
     for (const Dist &d : Grid) {
         for (const char *probability : {"1e-9", "0.025", "0.5", "0.95", "0.999999"}) {
             std::vector<std::string> fields = Fields(d, {});
@@ -217,90 +210,33 @@ TEST(DiscreteRequest, QuantileIsTheSmallestKReachingP)
 
 TEST(DiscreteRequest, RefusesFieldsOutOfRange)
 {
+    const std::string n = "n must be a whole number from 1 to 1000000";
+    const std::string lambda = "lambda must be greater than 0 and at most 1000000";
     const struct
     {
         DiscreteFamily family;
         Question question;
-        std::vector<std::string> fields;
+        const char *fields;
         int digits;
         int fieldInError;
         std::string message;
     } cases[] = {
-        {DiscreteFamily::Binomial,
-         Question::Exact,
-         {"", "0.5", "1"},
-         0,
-         0,
-         "Please enter the number of trials n."},
-        {DiscreteFamily::Binomial,
-         Question::Exact,
-         {"1000001", "0.5", "1"},
-         0,
-         0,
-         "n must be a whole number from 1 to 1000000"},
-        {DiscreteFamily::Binomial,
-         Question::Exact,
-         {"0", "0.5", "1"},
-         0,
-         0,
-         "n must be a whole number from 1 to 1000000"},
-        {DiscreteFamily::Binomial,
-         Question::AtMost,
-         {"10", "1.5", "1"},
-         0,
-         1,
-         "p must be a number from 0 to 1"},
-        {DiscreteFamily::Binomial,
-         Question::AtLeast,
-         {"10", "0.5", "11"},
-         0,
-         2,
-         "k must be a whole number from 0 to 10"},
-        {DiscreteFamily::Binomial,
-         Question::Between,
-         {"10", "0.5", "6", "5"},
-         0,
-         3,
-         "b must not be smaller than a"},
-        {DiscreteFamily::Binomial,
-         Question::Quantile,
-         {"10", "0.5", "1.01"},
-         0,
-         2,
-         "P must be a number from 0 to 1"},
-        {DiscreteFamily::Binomial,
-         Question::Exact,
-         {"10", "0.5", "1"},
-         3,
-         3,
-         "Digits must be from 4 to 10"},
-        {DiscreteFamily::Poisson,
-         Question::Exact,
-         {"0", "1"},
-         0,
-         0,
-         "lambda must be greater than 0 and at most 1000000"},
-        {DiscreteFamily::Poisson,
-         Question::Exact,
-         {"1000000.5", "1"},
-         0,
-         0,
-         "lambda must be greater than 0 and at most 1000000"},
-        {DiscreteFamily::Poisson,
-         Question::AtMost,
-         {"4", "-1"},
-         0,
-         1,
-         "k must be a whole number from 0 up"},
-        {DiscreteFamily::Poisson,
-         Question::Quantile,
-         {"4", "1"},
-         0,
-         1,
-         "P must be at least 0 and less than 1"},
+        {B, Question::Exact, "|0.5|1", 0, 0, "Please enter the number of trials n."},
+        {B, Question::Exact, "1000001|0.5|1", 0, 0, n},
+        {B, Question::Exact, "0|0.5|1", 0, 0, n},
+        {B, Question::AtMost, "10|1.5|1", 0, 1, "p must be a number from 0 to 1"},
+        {B, Question::AtLeast, "10|0.5|11", 0, 2, "k must be a whole number from 0 to 10"},
+        {B, Question::Between, "10|0.5|6|5", 0, 3, "b must not be smaller than a"},
+        {B, Question::Quantile, "10|0.5|1.01", 0, 2, "P must be a number from 0 to 1"},
+        {B, Question::Exact, "10|0.5|1", 3, 3, "Digits must be from 4 to 10"},
+        {P, Question::Exact, "0|1", 0, 0, lambda},
+        {P, Question::Exact, "1000000.5|1", 0, 0, lambda},
+        {P, Question::AtMost, "4|-1", 0, 1, "k must be a whole number from 0 up"},
+        {P, Question::Quantile, "4|1", 0, 1, "P must be at least 0 and less than 1"},
     };
     for (const auto &c : cases) {
-        const DiscreteResult result = RunDiscreteRequest(c.family, c.question, c.fields, c.digits);
+        const DiscreteResult result
+            = RunDiscreteRequest(c.family, c.question, Split(c.fields), c.digits);
         EXPECT_FALSE(result.accepted);
         EXPECT_EQ(result.fieldInError, c.fieldInError) << c.message;
         ASSERT_FALSE(result.messages.empty());
@@ -312,34 +248,26 @@ TEST(DiscreteCommand, PrintsTheReportOrRefuses)
 {
     const struct
     {
-        std::string command;
-        std::vector<std::string> args;
+        const char *command;
+        const char *args;
         int status;
         std::string outLine; // a line the output holds
         std::string err;     // the start of standard error
     } cases[] = {
-        {"p", {"binom", "--upper", "15", "20", "0.5"}, 0, "P(X >= 15) = 0.020695", ""},
-        {"p", {"binom", "15", "20", "0.5"}, 0, "P(X <= 15) = 0.994091", ""},
-        {"p",
-         {"binom", "--exact", "15", "20", "0.5"},
-         0,
-         "Normal approximation with continuity correction = 0.015133",
-         ""},
-        {"p", {"poisson", "--between", "3", "5", "2.5"}, 0, "P(3 <= X <= 5) = 0.414166", ""},
-        {"q", {"binom", "0.25", "2", "0.5"}, 0, "Smallest k with P(X <= k) >= 0.25: k = 0", ""},
-        {"q", {"poisson", "0.5", "1000000"}, 0, "P(X <= 1000000) = 0.500266", ""},
-        {"p", {"binom", "--upper", "15", "20"}, 2, "", "usage: mervan-batch p binom"},
-        {"p",
-         {"poisson", "--lower", "1", "-2"},
-         2,
-         "",
-         "lambda must be greater than 0 and at most 1000000"},
-        {"p", {"geometric", "1", "0.5"}, -1, "", ""},
+        {"p", "binom|--upper|15|20|0.5", 0, "P(X >= 15) = 0.020695", ""},
+        {"p", "binom|15|20|0.5", 0, "P(X <= 15) = 0.994091", ""},
+        {"p", "binom|--exact|15|20|0.5", 0, "continuity correction = 0.015133", ""},
+        {"p", "poisson|--between|3|5|2.5", 0, "P(3 <= X <= 5) = 0.414166", ""},
+        {"q", "binom|0.25|2|0.5", 0, "Smallest k with P(X <= k) >= 0.25: k = 0", ""},
+        {"q", "poisson|0.5|1000000", 0, "P(X <= 1000000) = 0.500266", ""},
+        {"p", "binom|--upper|15|20", 2, "", "usage: mervan-batch p binom"},
+        {"p", "poisson|--lower|1|-2", 2, "", "lambda must be greater than 0 and at most 1000000"},
+        {"p", "geometric|1|0.5", -1, "", ""},
     };
     for (const auto &c : cases) {
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        EXPECT_EQ(RunDiscreteCommand(c.command, c.args), c.status) << c.outLine;
+        EXPECT_EQ(RunDiscreteCommand(c.command, Split(c.args)), c.status) << c.outLine;
         const std::string out = testing::internal::GetCapturedStdout();
         const std::string err = testing::internal::GetCapturedStderr();
         if (c.status == 0)
