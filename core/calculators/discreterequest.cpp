@@ -6,6 +6,7 @@
 #include "core/calculators/discrete.h"
 #include "core/calculators/discretemath.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -140,13 +141,14 @@ long double NormalApproximation(const DiscreteRequest &request)
     case DiscreteQuestion::Quantile:
         break;
     }
+    // The smallest k with Phi((k + 0.5 - mean) / sd) >= P, within the values X takes.
+    const long double end = static_cast<long double>(DiscreteSupportEnd(request));
     if (request.probability <= 0.0L)
         return 0.0L;
     if (request.probability >= 1.0L)
-        return std::ceil(mean + 40.0L * sd);
-    // The smallest k with Phi((k + 0.5 - mean) / sd) >= P.
+        return end;
     const long double k = std::ceil(mean + sd * InverseNormal(request.probability) - 0.5L);
-    return k < 0.0L ? 0.0L : k;
+    return std::clamp(k, 0.0L, end);
 }
 
 std::string QuestionText(const DiscreteRequest &request)

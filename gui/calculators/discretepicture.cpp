@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -109,7 +110,8 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
     const double mean = static_cast<double>(DiscreteMean(r));
     const double sd = static_cast<double>(DiscreteSd(r));
     const auto normal = [&](double x) {
-        return std::exp(-0.5 * (x - mean) * (x - mean) / (sd * sd)) / (sd * std::sqrt(2.0 * M_PI));
+        return std::exp(-0.5 * (x - mean) * (x - mean) / (sd * sd))
+            / (sd * std::sqrt(2.0 * std::numbers::pi));
     };
 
     std::vector<double> heights;
