@@ -4,6 +4,7 @@
 // plus-minus sign is U+00B1, the two bytes C2 B1).
 
 #include "core/analysis/analysisstate.h"
+#include "core/files/safewrite.h"
 
 #include <string>
 
@@ -18,10 +19,6 @@ std::string ReportFileName(const std::string &dataFileName);
 // Asked before a file is read, so that the user is not taken through its
 // read errors and its picture for a report that cannot be written.
 std::string ReportReplacesDataFile(const std::string &dataFileName);
-
-// True when the two names lead to the same file on disk (the same name, a
-// link, or a folder that ignores letter case).
-bool SameFile(const std::string &a, const std::string &b);
 
 // x in fixed notation with the given decimals ("-" before a negative number,
 // rounded as the C library rounds), right-justified in width columns; a
