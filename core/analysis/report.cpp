@@ -288,6 +288,13 @@ std::string ReportReplacesDataFile(const std::string &dataFileName)
     const std::string reportName = ReportFileName(dataFileName);
     if (!SameFile(reportName, dataFileName))
         return std::string();
+    // A link makes two names one file: the advice is about the link.
+    if (IsLink(reportName))
+        return "The report \"" + reportName + "\" is a link to the data file \"" + dataFileName
+            + "\" and would replace it. Please remove the link.";
+    if (IsLink(dataFileName))
+        return "The data file \"" + dataFileName + "\" is a link to \"" + reportName
+            + "\", the place of its own report. Please analyse the file it leads to.";
     return "The report \"" + reportName
         + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
 }
@@ -305,12 +312,17 @@ bool WriteReport(AnalysisState &state, std::string &error)
     error = ReportReplacesDataFile(state.DataFileName);
     if (!error.empty())
         return false;
-    if (ReadOnlyFile(reportName)) {
+    const FilePlace place = ExaminePlace(reportName);
+    if (place.problem == PlaceProblem::ReadOnly && !place.throughLink) {
         error = "The report file \"" + reportName
             + "\" is read-only and was not replaced. Please make it writable or remove it.";
         return false;
     }
-    const int failure = WriteWholeFile(reportName, [&state](const PieceSink &sink) {
+    if (place.problem != PlaceProblem::None) {
+        error = "Cannot write the report file \"" + reportName + "\": " + PlaceProblemText(place);
+        return false;
+    }
+    const int failure = WriteWholeFile(place, [&state](const PieceSink &sink) {
         std::string text;
         text.reserve(SpillSize + 4096);
         return ComposeReport(state, text, sink);
