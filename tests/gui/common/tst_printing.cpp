@@ -3,6 +3,7 @@
 
 #include "gui/common/fonts.h"
 #include "gui/common/printing.h"
+#include "scriptedprompts.h"
 #include "tooloutput.h"
 
 #include <QFontMetrics>
@@ -12,6 +13,8 @@
 #include <QtTest>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,6 +74,8 @@ private slots:
     void tabsMoveToStopsEveryEightCharacters();
     void pixelFontIsScaledToThePrinter();
     void failedOpenAndWritesBeforeOpen();
+    void printToFileOnlyWhereAFileMayGo_data();
+    void printToFileOnlyWhereAFileMayGo();
     void programPrinterIsHighResolutionAndShared();
     void programPrinterRecoversFromAJobThatCouldNotStart();
 
@@ -292,6 +297,41 @@ void PrintingTest::failedOpenAndWritesBeforeOpen()
     QVERIFY(!channel.isOpen());
     channel.writeLine(QStringLiteral("still ignored"));
     channel.close();
+}
+
+void PrintingTest::printToFileOnlyWhereAFileMayGo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("refusal"); // empty: accepted
+    QTest::newRow("new file") << "new.pdf"
+                              << "";
+    QTest::newRow("link to a pipe") << "pipe.pdf"
+                                    << "link to the named pipe (FIFO)";
+    QTest::newRow("folder") << "folder.pdf"
+                            << "it is a directory";
+    QTest::newRow("read-only") << "locked.pdf"
+                               << "it is read-only";
+}
+
+void PrintingTest::printToFileOnlyWhereAFileMayGo()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644)
+            == 0);
+    QFile::link(QStringLiteral("pipe"), dir.filePath(QStringLiteral("pipe.pdf")));
+    QDir(dir.path()).mkdir(QStringLiteral("folder.pdf"));
+    QFile locked(dir.filePath(QStringLiteral("locked.pdf")));
+    QVERIFY(locked.open(QIODevice::WriteOnly) && locked.setPermissions(QFile::ReadOwner));
+    ScriptedPrompts prompts;
+    ScopedPrompts use(prompts);
+    prompts.answerPrint(true, dir.filePath(name));
+    QPrinter printer;
+    QCOMPARE(AskPrinter(nullptr, printer), refusal.isEmpty());
+    QCOMPARE(prompts.texts().size(), refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty())
+        QVERIFY2(prompts.texts().first().contains(refusal), qPrintable(prompts.texts().first()));
 }
 
 void PrintingTest::programPrinterIsHighResolutionAndShared()
