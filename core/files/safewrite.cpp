@@ -185,7 +185,6 @@ bool IsLink(const std::string &path)
 FilePlace ExaminePlace(const std::string &path)
 {
     FilePlace place;
-    place.path = path;
     place.target = path;
     struct stat info;
     if (::stat(path.c_str(), &info) == 0) {

@@ -33,7 +33,6 @@ enum class PlaceProblem {
 // Where a file written in place of a path goes, and whether it may.
 struct FilePlace
 {
-    std::string path;         // as given
     std::string target;       // where the file goes: path, or the file a link leads to
     bool throughLink = false; // path is a link to an existing target
     PlaceProblem problem = PlaceProblem::None;
