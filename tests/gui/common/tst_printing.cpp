@@ -307,31 +307,24 @@ void PrintingTest::printToFileOnlyWhereAFileMayGo_data()
                               << "";
     QTest::newRow("link to a pipe") << "pipe.pdf"
                                     << "link to the named pipe (FIFO)";
-    QTest::newRow("folder") << "folder.pdf"
-                            << "it is a directory";
-    QTest::newRow("read-only") << "locked.pdf"
-                               << "it is read-only";
 }
 
 void PrintingTest::printToFileOnlyWhereAFileMayGo()
 {
     QFETCH(QString, name);
     QFETCH(QString, refusal);
-    QTemporaryDir dir;
-    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0644)
-            == 0);
-    QFile::link(QStringLiteral("pipe"), dir.filePath(QStringLiteral("pipe.pdf")));
-    QDir(dir.path()).mkdir(QStringLiteral("folder.pdf"));
-    QFile locked(dir.filePath(QStringLiteral("locked.pdf")));
-    QVERIFY(locked.open(QIODevice::WriteOnly) && locked.setPermissions(QFile::ReadOwner));
+    QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("pipe"))).constData(), 0644)
+                == 0
+            && QFile::link(QStringLiteral("pipe"), m_dir.filePath(QStringLiteral("pipe.pdf"))));
     ScriptedPrompts prompts;
     ScopedPrompts use(prompts);
-    prompts.answerPrint(true, dir.filePath(name));
+    prompts.answerPrint(true, m_dir.filePath(name));
     QPrinter printer;
     QCOMPARE(AskPrinter(nullptr, printer), refusal.isEmpty());
     QCOMPARE(prompts.texts().size(), refusal.isEmpty() ? 0 : 1);
-    if (!refusal.isEmpty())
-        QVERIFY2(prompts.texts().first().contains(refusal), qPrintable(prompts.texts().first()));
+    QVERIFY(refusal.isEmpty() || prompts.texts().first().contains(refusal));
+    QFile::remove(m_dir.filePath(QStringLiteral("pipe")));
+    QFile::remove(m_dir.filePath(QStringLiteral("pipe.pdf")));
 }
 
 void PrintingTest::programPrinterIsHighResolutionAndShared()
