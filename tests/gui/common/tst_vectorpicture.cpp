@@ -70,36 +70,23 @@ void VectorPictureTest::refusedSaveKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<QString>("reason");
     QTest::newRow("unknown extension") << "old.bmp"
-                                       << "old.bmp" << false << "needs a name";
+                                       << "old.bmp";
     QTest::newRow("folder in the way") << "old.png"
-                                       << "old.png/p.png" << false << "";
-    QTest::newRow("read-only") << "old.svg"
-                               << "old.svg" << true << "it is read-only";
-    QTest::newRow("link to read-only") << "old.pdf"
-                                       << "link.pdf" << true << "link to the read-only";
+                                       << "old.png/p.png";
 }
 
 void VectorPictureTest::refusedSaveKeepsTheOldFile()
 {
     QFETCH(QString, name);
     QFETCH(QString, target);
-    QFETCH(bool, readOnly);
-    QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = WriteFile(dir.filePath(name), "old picture");
     QVERIFY(!path.isEmpty());
-    QFile::link(name, dir.filePath(QStringLiteral("link.pdf")));
-    if (readOnly)
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
-    const QFile::Permissions permissions = QFile::permissions(path);
     QString error;
     QVERIFY(!SavePicture(Sample, QSizeF(100, 100), dir.filePath(target), error));
-    QVERIFY2(!error.isEmpty() && error.contains(reason), qPrintable(error));
+    QVERIFY(!error.isEmpty());
     QCOMPARE(ReadBytes(path), QByteArray("old picture"));
-    QCOMPARE(QFile::permissions(path), permissions);
 }
 
 void VectorPictureTest::panelSavesAndCopies()
