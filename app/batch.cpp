@@ -21,6 +21,8 @@
 #include "gui/analysis/histopicture.h"
 #include "gui/common/vectorpicture.h"
 
+#include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -72,8 +74,13 @@ void KeepClosedStreamsClosed()
 // stay off it; only its errors come through.
 void QuietToolkitMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "mervan-batch: %s\n", message.toLocal8Bit().constData());
+    // Written past the standard library, which may have closed the stream
+    // by the time the toolkit ends.
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        const QByteArray text = "mervan-batch: " + message.toLocal8Bit() + "\n";
+        if (::write(STDERR_FILENO, text.constData(), static_cast<std::size_t>(text.size())) < 0)
+            return;
+    }
 }
 
 // Ends the run: everything written must have reached standard output and
