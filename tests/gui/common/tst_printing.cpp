@@ -74,7 +74,6 @@ private slots:
     void tabsMoveToStopsEveryEightCharacters();
     void pixelFontIsScaledToThePrinter();
     void failedOpenAndWritesBeforeOpen();
-    void printToFileOnlyWhereAFileMayGo_data();
     void printToFileOnlyWhereAFileMayGo();
     void programPrinterIsHighResolutionAndShared();
     void programPrinterRecoversFromAJobThatCouldNotStart();
@@ -299,32 +298,21 @@ void PrintingTest::failedOpenAndWritesBeforeOpen()
     channel.close();
 }
 
-void PrintingTest::printToFileOnlyWhereAFileMayGo_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("refusal"); // empty: accepted
-    QTest::newRow("new file") << "new.pdf"
-                              << "";
-    QTest::newRow("link to a pipe") << "pipe.pdf"
-                                    << "link to the named pipe (FIFO)";
-}
-
 void PrintingTest::printToFileOnlyWhereAFileMayGo()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, refusal);
-    QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("pipe"))).constData(), 0644)
-                == 0
-            && QFile::link(QStringLiteral("pipe"), m_dir.filePath(QStringLiteral("pipe.pdf"))));
-    ScriptedPrompts prompts;
-    ScopedPrompts use(prompts);
-    prompts.answerPrint(true, m_dir.filePath(name));
-    QPrinter printer;
-    QCOMPARE(AskPrinter(nullptr, printer), refusal.isEmpty());
-    QCOMPARE(prompts.texts().size(), refusal.isEmpty() ? 0 : 1);
-    QVERIFY(refusal.isEmpty() || prompts.texts().first().contains(refusal));
-    QFile::remove(m_dir.filePath(QStringLiteral("pipe")));
-    QFile::remove(m_dir.filePath(QStringLiteral("pipe.pdf")));
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+    QVERIFY(QFile::link(pipe, m_dir.filePath(QStringLiteral("pipe.pdf"))));
+    for (const auto &[name, refusal] :
+         {std::pair{"new.pdf", ""}, std::pair{"pipe.pdf", "link to the named pipe (FIFO)"}}) {
+        ScriptedPrompts prompts;
+        ScopedPrompts use(prompts);
+        prompts.answerPrint(true, m_dir.filePath(QLatin1String(name)));
+        QPrinter printer;
+        QCOMPARE(AskPrinter(nullptr, printer), !*refusal);
+        QCOMPARE(prompts.texts().size(), *refusal ? 1 : 0);
+        QVERIFY(!*refusal || prompts.texts().first().contains(QLatin1String(refusal)));
+    }
 }
 
 void PrintingTest::programPrinterIsHighResolutionAndShared()
