@@ -13,18 +13,30 @@
 // .pdf).
 //
 // Messages go to standard error; results to standard output. Exit status 0 on
-// success, 2 on refused input, 1 on a failure.
+// success, 2 on refused input, 1 on a failure, which includes results or
+// messages that could not be written (a full disk, a closed stream).
 
 #include "core/analysis/batchhisto.h"
 #include "core/calculators/batchcalc.h"
 #include "gui/analysis/histopicture.h"
 #include "gui/common/vectorpicture.h"
 
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
-static int Usage()
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int Usage()
 {
     std::fputs("usage: mervan-batch t ALPHA V\n"
                "       mervan-batch chi ALPHA V\n"
@@ -40,7 +52,63 @@ static int Usage()
     return 2;
 }
 
-int main(int argc, char **argv)
+// A standard stream that was closed when the program started stays unusable:
+// its number is taken by /dev/null opened for reading, so that no file of the
+// run gets that number (and with it the results), and every write to the
+// stream fails and is reported.
+void KeepClosedStreamsClosed()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int placeholder = ::open("/dev/null", O_RDONLY);
+        if (placeholder >= 0 && placeholder != fd) {
+            ::dup2(placeholder, fd);
+            ::close(placeholder);
+        }
+    }
+}
+
+// Standard error is the console's own: the window toolkit's notes (such as
+// the one about a missing runtime folder, which the console does not need)
+// stay off it; only its errors come through.
+void QuietToolkitMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    // Written past the standard library, which may have closed the stream
+    // by the time the toolkit ends.
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        const QByteArray text = "mervan-batch: " + message.toLocal8Bit() + "\n";
+        if (::write(STDERR_FILENO, text.constData(), static_cast<std::size_t>(text.size())) < 0)
+            return;
+    }
+}
+
+// Ends the run: everything written must have reached standard output and
+// standard error, or the run failed. writeError is errno after the run, the
+// cause of a failed write that was not noticed until now.
+int Finish(int status, int writeError)
+{
+    bool outputFailed = std::ferror(stdout) != 0;
+    if (std::fflush(stdout) != 0) {
+        outputFailed = true;
+        writeError = errno;
+    }
+    if (std::fclose(stdout) != 0 && !outputFailed) {
+        outputFailed = true;
+        writeError = errno;
+    }
+    if (outputFailed) {
+        std::fprintf(stderr, "mervan-batch: cannot write the results to standard output%s%s\n",
+                     writeError != 0 ? ": " : "", writeError != 0 ? std::strerror(writeError) : "");
+        status = 1;
+    }
+    const bool messagesFailed = std::ferror(stderr) != 0 || std::fflush(stderr) != 0;
+    if (std::fclose(stderr) != 0 || messagesFailed)
+        status = 1;
+    return status;
+}
+
+int Run(int argc, char **argv)
 {
     if (argc < 2)
         return Usage();
@@ -61,4 +129,15 @@ int main(int argc, char **argv)
     }
     const int status = RunCalculatorCommand(command, args);
     return status < 0 ? Usage() : status;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    KeepClosedStreamsClosed();
+    qInstallMessageHandler(QuietToolkitMessages);
+    errno = 0;
+    const int status = Run(argc, argv);
+    return Finish(status, errno);
 }

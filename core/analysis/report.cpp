@@ -3,24 +3,18 @@
 #include "core/analysis/goodness.h"
 #include "core/analysis/statistics.h"
 
+#include "core/files/safewrite.h"
+
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <functional>
-#include <new>
 #include <string>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -277,94 +271,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     return spill(out);
 }
 
-bool WriteAll(int fd, const std::string &text)
-{
-    const char *p = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, p, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// The name of the temporary file that a run with process id pid writes the
-// report into before renaming it.
-std::string TemporaryName(const std::string &reportName, long pid, int attempt)
-{
-    return reportName + "." + std::to_string(pid) + "-" + std::to_string(attempt) + ".tmp";
-}
-
-// A run that was killed while writing leaves its temporary file behind; the
-// next run of the same report removes those of processes that are gone.
-void RemoveLeftovers(const std::string &reportName)
-{
-    const std::filesystem::path report(reportName);
-    const std::string prefix = report.filename().string() + ".";
-    std::filesystem::path folder = report.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::error_code failed;
-    for (std::filesystem::directory_iterator it(folder, failed), end; !failed && it != end;
-         it.increment(failed)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0
-            || name.compare(name.size() - 4, 4, ".tmp") != 0)
-            continue;
-        long pid = 0;
-        int attempt = 0;
-        const char *first = name.data() + prefix.size();
-        const char *last = name.data() + name.size() - 4;
-        const auto [dash, pidFailed] = std::from_chars(first, last, pid);
-        if (pidFailed != std::errc() || dash == last || *dash != '-')
-            continue;
-        const auto [end2, attemptFailed] = std::from_chars(dash + 1, last, attempt);
-        if (attemptFailed != std::errc() || end2 != last
-            || name != TemporaryName(report.filename().string(), pid, attempt))
-            continue;
-        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            ::unlink(it->path().c_str());
-    }
-}
-
-// The report exists and may not be written: it is left as it is.
-bool ReadOnly(const std::string &reportName)
-{
-    struct stat info;
-    if (::stat(reportName.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    // A report without any write permission counts as read-only also for
-    // the superuser, whom the permissions do not stop.
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0
-        || (::access(reportName.c_str(), W_OK) != 0 && errno == EACCES);
-}
-
 } // namespace
-
-// Writes a composed piece of the report to fd and empties it; keeps errno of
-// a failure in failure. A named type outside the anonymous namespace, so that
-// its type information is shared read-only data rather than data of this file.
-struct ReportSpill
-{
-    int fd;
-    int &failure;
-
-    bool operator()(std::string &piece) const
-    {
-        if (!WriteAll(fd, piece)) {
-            failure = errno;
-            return false;
-        }
-        piece.clear();
-        return true;
-    }
-};
 
 std::string ReportFileName(const std::string &dataFileName)
 {
@@ -376,31 +283,18 @@ std::string ReportFileName(const std::string &dataFileName)
     return dataFileName + ".OUT";
 }
 
-bool SameFile(const std::string &a, const std::string &b)
-{
-    if (a == b)
-        return true;
-    // Names of files that do not exist yet are compared spelled out in full
-    // ("./x.OUT" and "x.OUT" are one place); existing files by identity.
-    std::error_code failed;
-    const std::filesystem::path fullA = std::filesystem::weakly_canonical(a, failed);
-    if (!failed) {
-        const std::filesystem::path fullB = std::filesystem::weakly_canonical(b, failed);
-        if (!failed && fullA == fullB)
-            return true;
-    }
-    struct stat sa;
-    struct stat sb;
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 std::string ReportReplacesDataFile(const std::string &dataFileName)
 {
     const std::string reportName = ReportFileName(dataFileName);
     if (!SameFile(reportName, dataFileName))
         return std::string();
+    // A link makes two names one file: the advice is about the link.
+    if (IsLink(reportName))
+        return "The report \"" + reportName + "\" is a link to the data file \"" + dataFileName
+            + "\" and would replace it. Please remove the link.";
+    if (IsLink(dataFileName))
+        return "The data file \"" + dataFileName + "\" is a link to \"" + reportName
+            + "\", the place of its own report. Please analyse the file it leads to.";
     return "The report \"" + reportName
         + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
 }
@@ -418,49 +312,22 @@ bool WriteReport(AnalysisState &state, std::string &error)
     error = ReportReplacesDataFile(state.DataFileName);
     if (!error.empty())
         return false;
-    if (ReadOnly(reportName)) {
+    const FilePlace place = ExaminePlace(reportName);
+    if (place.problem == PlaceProblem::ReadOnly && !place.throughLink) {
         error = "The report file \"" + reportName
             + "\" is read-only and was not replaced. Please make it writable or remove it.";
         return false;
     }
-    RemoveLeftovers(reportName);
-
-    // The report goes to a new file beside its final place and is renamed
-    // over it only when complete, so a failure never leaves half a report
-    // or destroys the previous one.
-    std::string temporaryName;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporaryName = TemporaryName(reportName, ::getpid(), attempt);
-        fd = ::open(temporaryName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
-        error
-            = "Cannot write the report file \"" + reportName + "\": " + std::strerror(errno) + ".";
+    if (place.problem != PlaceProblem::None) {
+        error = "Cannot write the report file \"" + reportName + "\": " + PlaceProblemText(place);
         return false;
     }
-
-    int failure = 0;
-    bool written = false;
-    try {
+    const int failure = WriteWholeFile(place, [&state](const PieceSink &sink) {
         std::string text;
         text.reserve(SpillSize + 4096);
-        written = ComposeReport(state, text, ReportSpill{fd, failure});
-    } catch (const std::bad_alloc &) {
-        failure = ENOMEM;
-    }
-    if (written && ::fdatasync(fd) != 0 && errno != EINVAL)
-        failure = errno;
-    if (::close(fd) != 0 && failure == 0)
-        failure = errno;
-    if (!written && failure == 0)
-        failure = EIO;
-    if (failure == 0 && ::rename(temporaryName.c_str(), reportName.c_str()) != 0)
-        failure = errno;
+        return ComposeReport(state, text, sink);
+    });
     if (failure != 0) {
-        ::unlink(temporaryName.c_str());
         error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(failure)
             + ".";
         return false;

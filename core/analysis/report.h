@@ -4,6 +4,7 @@
 // plus-minus sign is U+00B1, the two bytes C2 B1).
 
 #include "core/analysis/analysisstate.h"
+#include "core/files/safewrite.h"
 
 #include <string>
 
@@ -19,10 +20,6 @@ std::string ReportFileName(const std::string &dataFileName);
 // read errors and its picture for a report that cannot be written.
 std::string ReportReplacesDataFile(const std::string &dataFileName);
 
-// True when the two names lead to the same file on disk (the same name, a
-// link, or a folder that ignores letter case).
-bool SameFile(const std::string &a, const std::string &b);
-
 // x in fixed notation with the given decimals ("-" before a negative number,
 // rounded as the C library rounds), right-justified in width columns; a
 // longer text is written whole, width 0 gives no padding.
@@ -32,7 +29,9 @@ std::string ReportNumber(double x, int width, int decimals);
 // DataFileName by the report's name. The report is written completely or not
 // at all: an existing report is only replaced once the new one is complete.
 // Refuses to write over the data file itself (a data file whose name already
-// ends in ".OUT") and to replace a read-only report. What a run that was
-// killed while writing left behind is removed. Returns false with a message
+// ends in ".OUT", or a link between the two), to replace a read-only report
+// or anything but a regular file, and to write into a read-only folder. A
+// replaced report keeps its owner and permissions; a run killed while
+// writing leaves nothing behind (see WriteWholeFile). Returns false with a message
 // naming the file and the reason when the report cannot be written.
 bool WriteReport(AnalysisState &state, std::string &error);

@@ -298,7 +298,7 @@ void CalculatorDialog::run()
             CopyTextToClipboard(report);
             return;
         case ResultsDialog::Print:
-            if (Prompts::current().printDialog(this, ProgramPrinter()))
+            if (AskPrinter(this, ProgramPrinter()))
                 printReport(report, results.displayFont());
             return;
         default:

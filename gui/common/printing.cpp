@@ -2,7 +2,11 @@
 
 #include "gui/common/prompts.h"
 
+#include "core/files/safewrite.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPrinter>
@@ -87,7 +91,25 @@ bool PrinterReady(QWidget *parent, QPrinter &printer)
     if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()
         && QPrinterInfo::availablePrinterNames().contains(printer.printerName()))
         return true;
-    return Prompts::current().printDialog(parent, printer);
+    return AskPrinter(parent, printer);
+}
+
+bool AskPrinter(QWidget *parent, QPrinter &printer)
+{
+    if (!Prompts::current().printDialog(parent, printer))
+        return false;
+    // Printing to a file replaces what is there: only a regular file or a new
+    // name, as for every file the program writes.
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty())
+        return true;
+    const FilePlace place = ExaminePlace(QFile::encodeName(file).toStdString());
+    if (place.problem == PlaceProblem::None)
+        return true;
+    Prompts::current().message(
+        QStringLiteral("Cannot print to the file \"%1\": %2")
+            .arg(QDir::toNativeSeparators(file), QString::fromStdString(PlaceProblemText(place))));
+    return false;
 }
 
 struct PrinterTextChannel::State

@@ -19,8 +19,13 @@ QPrinter &ProgramPrinter();
 // printer takes the job at once. Otherwise (no printer on this machine, or
 // output to a file, whose name is asked afresh every time so that an earlier
 // file is never overwritten unseen) the print dialog decides; false means the
-// user cancelled it.
+// user cancelled it or the file chosen was refused (see AskPrinter).
 bool PrinterReady(QWidget *parent, QPrinter &printer);
+
+// The print dialog; false when the user cancelled it, or when output goes to
+// a file that may not be replaced (it is, or links to, anything but a
+// regular file or a new name, or it is read-only), which the user is told.
+bool AskPrinter(QWidget *parent, QPrinter &printer);
 
 // Plain text printed line by line, as a text file written to the printer.
 //

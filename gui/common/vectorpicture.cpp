@@ -1,11 +1,14 @@
 #include "gui/common/vectorpicture.h"
 
+#include "core/files/safewrite.h"
+
 #include "gui/common/clipboard.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageWriter>
@@ -14,12 +17,13 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -172,25 +176,19 @@ bool SavePicture(const VectorDrawing &drawing, const QSizeF &logicalSize, const 
     if (!Encode(drawing, logicalSize, Extension(path), bytes, error))
         return false;
 
-    // Written without a buffer of its own, so that a full disk shows in the
-    // write itself, then flushed and renamed over the old file by commit().
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = file.errorString();
+    // Only a regular file or a new name is replaced, and only completely,
+    // keeping the owner and permissions of the file it replaces.
+    const FilePlace place = ExaminePlace(QFile::encodeName(path).toStdString());
+    if (place.problem != PlaceProblem::None) {
+        error = QString::fromStdString(PlaceProblemText(place));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    // The file in place must be the one just written.
-    if (QFileInfo(path).size() != bytes.size()) {
-        error = QStringLiteral("The file was not written completely.");
+    const int failure = WriteWholeFile(place, [&bytes](const PieceSink &sink) {
+        std::string piece(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        return sink(piece);
+    });
+    if (failure != 0) {
+        error = QString::fromLocal8Bit(std::strerror(failure)) + QLatin1Char('.');
         return false;
     }
     return true;

@@ -31,8 +31,10 @@ QString PictureFileNameProblem(const QString &path);
 // Writes drawing at logicalSize (pixels for PNG, points for SVG and PDF) to
 // path, in the kind its extension names. The file is complete or not written
 // at all: it is made in memory, written to a temporary file beside path,
-// flushed, checked and only then put in place of an earlier file. Returns
-// false with the reason in error; an earlier file at path is then untouched.
+// flushed and only then put in place of an earlier file, whose owner and
+// permissions it keeps. A path that is, or links to, anything but a regular
+// file or a new name is refused, and so is a read-only file. Returns false
+// with the reason in error; an earlier file at path is then untouched.
 // Needs an application object (QGuiApplication) for text.
 bool SavePicture(const VectorDrawing &drawing, const QSizeF &logicalSize, const QString &path,
                  QString &error);

@@ -248,7 +248,7 @@ void OutputViewer::printFile()
     } reset{m_printing};
 
     QPrinter &printer = ProgramPrinter();
-    if (!Prompts::current().printDialog(this, printer))
+    if (!AskPrinter(this, printer))
         return;
 
     PrinterTextChannel channel(printer);

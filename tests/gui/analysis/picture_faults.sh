@@ -1,6 +1,9 @@
 #!/bin/sh
 # mervan-batch histogram --picture faults. A name of no known picture kind is
-# refused (exit status 2) before anything is written. On a full disk: a
+# refused (exit status 2) before anything is written. A picture onto a link
+# to a pipe, a read-only file or a folder is refused (exit status 1) with the
+# target left as it was. Results that cannot reach standard output (a full
+# device, a closed stream) fail the run. On a full disk: a
 # message, exit status 1, and the picture that was there before left as it
 # was; the disk is a small tmpfs mounted in a mount namespace of its own,
 # and without one that part is skipped (77).
@@ -19,6 +22,33 @@ grep -q "needs a name ending in .png, .svg or .pdf" "$scratch/err" \
     || { echo "picture.bmp: no message:"; cat "$scratch/err"; exit 1; }
 [ ! -e "$scratch/sample.OUT" ] && [ ! -e "$scratch/picture.bmp" ] \
     || { echo "picture.bmp: refused, yet files were written"; exit 1; }
+
+mkfifo "$scratch/pipe" && ln -s pipe "$scratch/pipe.png" && mkdir "$scratch/folder.pdf" \
+    && printf "old picture\n" >"$scratch/locked.svg" && chmod 444 "$scratch/locked.svg" || exit 1
+while IFS="|" read -r name reason; do
+    "$batch" histogram --intervals 10 --picture "$scratch/$name" "$scratch/sample.dat" \
+        >/dev/null 2>"$scratch/err"
+    status=$?
+    [ "$status" = 1 ] && grep -qF "Cannot write the picture \"$scratch/$name\": $reason" \
+        "$scratch/err" || { echo "$name: exit status $status:"; cat "$scratch/err"; exit 1; }
+done <<EOF
+pipe.png|it is a link to the named pipe (FIFO) "$scratch/pipe".
+locked.svg|it is read-only and was not replaced.
+folder.pdf|it is a directory, not a file.
+EOF
+[ -p "$scratch/pipe" ] && [ -L "$scratch/pipe.png" ] && [ -z "$(ls "$scratch/folder.pdf")" ] \
+    && [ "$(cat "$scratch/locked.svg")$(stat -c %a "$scratch/locked.svg")" = "old picture444" ] \
+    || { echo "a refused target changed"; exit 1; }
+# Without a runtime folder the console says nothing of it.
+env -u XDG_RUNTIME_DIR "$batch" histogram --intervals 10 --picture "$scratch/fine.png" \
+    "$scratch/sample.dat" >/dev/null 2>"$scratch/err" && [ ! -s "$scratch/err" ] \
+    || { echo "a picture run without XDG_RUNTIME_DIR:"; cat "$scratch/err"; exit 1; }
+for run in "t 0.05 10 >/dev/full" "t 0.05 10 >&-" "histogram --intervals 10 $scratch/sample.dat >&-"; do
+    eval "\"\$batch\" $run" 2>"$scratch/err"
+    status=$?
+    [ "$status" = 1 ] && grep -q "cannot write the results to standard output" "$scratch/err" \
+        || { echo "$run: exit status $status:"; cat "$scratch/err"; exit 1; }
+done
 
 inner='
 disk=$1; batch=$2; data=$3

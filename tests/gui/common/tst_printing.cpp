@@ -3,6 +3,7 @@
 
 #include "gui/common/fonts.h"
 #include "gui/common/printing.h"
+#include "scriptedprompts.h"
 #include "tooloutput.h"
 
 #include <QFontMetrics>
@@ -12,6 +13,8 @@
 #include <QtTest>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,6 +74,7 @@ private slots:
     void tabsMoveToStopsEveryEightCharacters();
     void pixelFontIsScaledToThePrinter();
     void failedOpenAndWritesBeforeOpen();
+    void printToFileOnlyWhereAFileMayGo();
     void programPrinterIsHighResolutionAndShared();
     void programPrinterRecoversFromAJobThatCouldNotStart();
 
@@ -292,6 +296,23 @@ void PrintingTest::failedOpenAndWritesBeforeOpen()
     QVERIFY(!channel.isOpen());
     channel.writeLine(QStringLiteral("still ignored"));
     channel.close();
+}
+
+void PrintingTest::printToFileOnlyWhereAFileMayGo()
+{
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+    QVERIFY(QFile::link(pipe, m_dir.filePath(QStringLiteral("pipe.pdf"))));
+    for (const auto &[name, refusal] :
+         {std::pair{"new.pdf", ""}, std::pair{"pipe.pdf", "link to the named pipe (FIFO)"}}) {
+        ScriptedPrompts prompts;
+        ScopedPrompts use(prompts);
+        prompts.answerPrint(true, m_dir.filePath(QLatin1String(name)));
+        QPrinter printer;
+        QCOMPARE(AskPrinter(nullptr, printer), !*refusal);
+        QCOMPARE(prompts.texts().size(), *refusal ? 1 : 0);
+        QVERIFY(!*refusal || prompts.texts().first().contains(QLatin1String(refusal)));
+    }
 }
 
 void PrintingTest::programPrinterIsHighResolutionAndShared()
