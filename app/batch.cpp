@@ -6,6 +6,9 @@
 //   mervan-batch normal P
 //   mervan-batch p t VALUE V          (and p chi VALUE V, p f VALUE V1 V2, p normal Z:
 //                                      the probability of a statistic)
+//   mervan-batch p binom [--exact|--lower|--upper] K N P   (or --between A B N P)
+//   mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA   (or --between A B LAMBDA)
+//   mervan-batch q binom PROB N P, q poisson PROB LAMBDA  (the smallest k with P(X <= k) >= PROB)
 //   mervan-batch histogram (--intervals K | --width W) [--no-center] [--decimal-comma]
 //                          [--picture FILE] DATAFILE
 //
@@ -18,6 +21,7 @@
 
 #include "core/analysis/batchhisto.h"
 #include "core/calculators/batchcalc.h"
+#include "core/calculators/batchdiscrete.h"
 #include "gui/analysis/histopicture.h"
 #include "gui/common/vectorpicture.h"
 
@@ -46,6 +50,12 @@ int Usage()
                "       mervan-batch p chi VALUE V\n"
                "       mervan-batch p f VALUE V1 V2\n"
                "       mervan-batch p normal Z\n"
+               "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
+               "       mervan-batch p binom --between A B N P\n"
+               "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
+               "       mervan-batch p poisson --between A B LAMBDA\n"
+               "       mervan-batch q binom PROB N P\n"
+               "       mervan-batch q poisson PROB LAMBDA\n"
                "       mervan-batch histogram (--intervals K | --width W) [--no-center]"
                " [--decimal-comma] [--picture FILE.png|.svg|.pdf] DATAFILE\n",
                stderr);
@@ -127,6 +137,8 @@ int Run(int argc, char **argv)
         }
         return RunHistogramCommand(args, WriteHistogramPicture);
     }
+    if (const int status = RunDiscreteCommand(command, args); status >= 0)
+        return status;
     const int status = RunCalculatorCommand(command, args);
     return status < 0 ? Usage() : status;
 }
