@@ -111,15 +111,16 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
             else if (kind == FieldKind::Missing)
                 digits[i] += 1;
         }
+        // Blanks are always there to be seen: a file of one column is read by them.
         if (candidate.Delimiter == ' '
-                ? fields.size() > 1
-                : lines[i].find(candidate.Delimiter) != std::string_view::npos)
+            || lines[i].find(candidate.Delimiter) != std::string_view::npos)
             result.DelimiterSeen = true;
     }
     if (lines.empty())
         return result;
 
-    // A header: words in the first line where the lines below have numbers.
+    // A header: words in the first line over a column whose lines below all
+    // hold numbers (or nothing).
     if (header) {
         result.Header = *header;
     } else if (lines.size() == 1) {
@@ -127,15 +128,22 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
                                      [](FieldKind k) { return k == FieldKind::Number; });
     } else {
         for (std::size_t j = 0; j < kinds[0].size() && !result.Header; ++j) {
-            if (kinds[0][j] != FieldKind::Text)
-                continue;
-            for (std::size_t i = 1; i < lines.size() && !result.Header; ++i)
-                result.Header = j < kinds[i].size() && kinds[i][j] == FieldKind::Number;
+            bool numbers = kinds[0][j] == FieldKind::Text;
+            bool seen = false;
+            for (std::size_t i = 1; i < lines.size() && numbers; ++i) {
+                const FieldKind below = j < kinds[i].size() ? kinds[i][j] : FieldKind::Missing;
+                numbers = below != FieldKind::Text;
+                seen = seen || below == FieldKind::Number;
+            }
+            result.Header = numbers && seen;
         }
     }
+    // A header sets the number of columns; without one, the first line does.
     const std::size_t first = result.Header ? 1 : 0;
-    result.Fields = first < lines.size() ? kinds[first].size() : kinds[0].size();
-    result.Even = kinds[0].size() == result.Fields;
+    result.Fields = kinds[0].size();
+    if (!result.Header && first < lines.size())
+        result.Fields = kinds[first].size();
+    result.Even = true;
     for (std::size_t i = first; i < lines.size(); ++i) {
         result.Even = result.Even && kinds[i].size() == result.Fields;
         result.NumericDigits += digits[i];
@@ -143,11 +151,12 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
     return result;
 }
 
-// Better first: more of the text read as numbers, then more fields, then a
-// delimiter that occurs at all; equal keys keep the order of Candidates.
+// Better first: lines of equal length, more of the text read as numbers,
+// more fields, a delimiter that occurs at all; equal keys keep the order of
+// Candidates.
 auto RankKey(const Assessment &a)
 {
-    return std::make_tuple(a.NumericDigits, a.Fields, a.DelimiterSeen);
+    return std::make_tuple(a.Even, a.NumericDigits, a.Fields, a.DelimiterSeen);
 }
 
 bool Allowed(Candidate candidate, const LayoutOverrides &overrides)
@@ -282,7 +291,7 @@ DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
         if (!Allowed(candidate, overrides))
             continue;
         const Assessment a = Assess(lines, candidate, overrides.Header);
-        const bool columnar = a.Even && (a.Fields >= 2 || a.Header);
+        const bool columnar = (a.Even && a.Fields >= 2) || a.Header;
         auto &slot = columnar ? best : bestUneven;
         if (!slot || RankKey(a) > RankKey(slot->second))
             slot = std::make_pair(candidate, a);
@@ -301,10 +310,12 @@ DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
         layout.ColumnNames = ColumnNamesOf(lines.empty() ? "" : lines[0], layout);
         return layout;
     }
-    // A free list: decimal commas only when they read more of it as numbers.
-    layout.DecimalSign = '.';
+    // A free list: decimal commas when they read more of it as numbers, or as
+    // much of it with one number on every line.
+    layout.DecimalSign = overrides.DecimalSign.value_or('.');
     if (!overrides.DecimalSign) {
         std::size_t digits[2] = {0, 0};
+        bool oneEach = true;
         std::vector<Field> fields;
         double value = 0;
         for (std::string_view line : lines) {
@@ -314,11 +325,10 @@ DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
                     if (ReadField(field, k == 0 ? '.' : ',', value) == FieldKind::Number)
                         digits[k] += DigitCount(field.Text);
             }
+            oneEach = oneEach && fields.size() == 1;
         }
-        if (digits[1] > digits[0])
+        if (digits[1] > digits[0] || (digits[1] == digits[0] && oneEach))
             layout.DecimalSign = ',';
-    } else {
-        layout.DecimalSign = *overrides.DecimalSign;
     }
     return layout;
 }
