@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -13,14 +14,14 @@ class LineSource
 public:
     explicit LineSource(std::istream &in)
         : m_in(in)
-        , m_buffer(1 << 20)
+        , m_buffer(std::make_unique_for_overwrite<char[]>(m_capacity))
     { }
 
     // The next line without its "\n"; false at the end.
     bool next(std::string_view &line)
     {
         for (;;) {
-            const char *from = m_buffer.data() + m_begin;
+            const char *from = m_buffer.get() + m_begin;
             const void *end = std::memchr(from, '\n', m_end - m_begin);
             if (end) {
                 const auto length = static_cast<std::size_t>(static_cast<const char *>(end) - from);
@@ -43,12 +44,17 @@ private:
     void refill()
     {
         const std::size_t kept = m_end - m_begin;
-        std::memmove(m_buffer.data(), m_buffer.data() + m_begin, kept);
+        std::memmove(m_buffer.get(), m_buffer.get() + m_begin, kept);
         m_begin = 0;
         m_end = kept;
-        if (m_end == m_buffer.size())
-            m_buffer.resize(m_buffer.size() * 2);
-        m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(m_buffer.size() - m_end));
+        if (m_end == m_capacity) {
+            // A line longer than the buffer: twice the room, the line kept.
+            auto larger = std::make_unique_for_overwrite<char[]>(m_capacity * 2);
+            std::memcpy(larger.get(), m_buffer.get(), m_end);
+            m_buffer = std::move(larger);
+            m_capacity *= 2;
+        }
+        m_in.read(m_buffer.get() + m_end, static_cast<std::streamsize>(m_capacity - m_end));
         const auto got = static_cast<std::size_t>(m_in.gcount());
         m_end += got;
         if (got == 0 || !m_in)
@@ -56,7 +62,9 @@ private:
     }
 
     std::istream &m_in;
-    std::vector<char> m_buffer;
+    std::size_t m_capacity = 1 << 20;
+    // Not cleared: only the bytes read into it are ever looked at.
+    std::unique_ptr<char[]> m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_eof = false;

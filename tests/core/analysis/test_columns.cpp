@@ -321,4 +321,13 @@ TEST_F(ColumnsTest, UserChoicesOverrideDetection)
               std::vector<std::string>({"Column 1", "Column 2"}));
 }
 
+TEST_F(ColumnsTest, LinesLongerThanTheReadBufferAreWhole)
+{
+    const std::string name(3 << 20, 'n');
+    const std::string text = "name,x\n" + name + ",1.5\nb,2.5\n" + name + ",3.5";
+    std::istringstream in(text);
+    EXPECT_EQ(ReadColumn(in, DetectLayout(text), {"x", ""}).Data.Values,
+              std::vector<double>({1.5, 2.5, 3.5}));
+}
+
 } // namespace
