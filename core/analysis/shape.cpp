@@ -24,7 +24,9 @@ long double QuantileOf(const SortedSample &sample, long double p, Transform tran
     const long double x = transform(OrderStatistic(sample, rank));
     if (h == low || rank + 1 >= sample.N)
         return x;
-    return x + (h - low) * (transform(OrderStatistic(sample, rank + 1)) - x);
+    const long double next = transform(OrderStatistic(sample, rank + 1));
+    // Between the two observations, also where far apart values round the step.
+    return std::clamp(x + (h - low) * (next - x), x, next);
 }
 
 // R's signif(x, digits).
@@ -37,9 +39,10 @@ long double Significant(long double x, int digits)
     return std::round(x * scale) / scale;
 }
 
+// A number of classes; absurd ones (a huge range over a tiny spread) stop at 10^15.
 long long Ceiling(long double x)
 {
-    return static_cast<long long>(std::ceil(x));
+    return static_cast<long long>(std::ceil(std::min(x, 1e15L)));
 }
 
 } // namespace

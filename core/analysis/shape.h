@@ -67,7 +67,9 @@ ClassSuggestions SuggestClasses(const SortedSample &sample, const Shape &shape);
 
 // A box plot: the box from Q1 to Q3 with the median, whiskers to the
 // furthest observations within 1.5 IQR of the box, and each value beyond
-// them with its number of observations.
+// them with its number of observations. With very few values a whisker can
+// end inside the box (0, 10, 11, 11: Q1 is 7.5, the lower whisker 10); it
+// never ends beyond the median.
 struct BoxPlotNumbers
 {
     long double Q1 = 0;

@@ -44,13 +44,16 @@ void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &bo
     const double middle = axes.y(0.5);
     const double half = std::min(plot.height() / 4, line * 4);
     painter.setPen(QPen(BoxEdge, std::max(1.0, line / 10)));
-    painter.drawLine(QPointF(axes.x(box.LowerWhisker), middle),
-                     QPointF(axes.x(double(box.Q1)), middle));
-    painter.drawLine(QPointF(axes.x(double(box.Q3)), middle),
-                     QPointF(axes.x(box.UpperWhisker), middle));
-    for (double end : {box.LowerWhisker, box.UpperWhisker})
+    const auto whisker = [&](double end, double edge) {
+        painter.drawLine(QPointF(axes.x(end), middle), QPointF(axes.x(edge), middle));
         painter.drawLine(QPointF(axes.x(end), middle - half / 2),
                          QPointF(axes.x(end), middle + half / 2));
+    };
+    // A whisker that ends inside the box (very few values) is not drawn.
+    if (box.LowerWhisker < box.Q1)
+        whisker(box.LowerWhisker, double(box.Q1));
+    if (box.UpperWhisker > box.Q3)
+        whisker(box.UpperWhisker, double(box.Q3));
     painter.setBrush(BoxFill);
     painter.drawRect(QRectF(QPointF(axes.x(double(box.Q1)), middle - half),
                             QPointF(axes.x(double(box.Q3)), middle + half)));

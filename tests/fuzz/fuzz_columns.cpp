@@ -1,4 +1,5 @@
-// The layout detection and the column reader on fuzzed files. Whatever the
+// The layout detection, the column reader and the shape of the column read
+// on fuzzed files. Whatever the
 // bytes, the layout must be consistent, detecting again with the layout's own
 // choices must find the same columns, and every column read must account for
 // each data line once: as a finite number or a missing value. The numbers
@@ -7,6 +8,7 @@
 #include "fuzzcheck.h"
 
 #include "core/analysis/columnreader.h"
+#include "core/analysis/shape.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +35,33 @@ void CheckRoundTrip(const std::vector<double> &values)
         FUZZ_CHECK(SameDouble(again.Data.Values[i], values[i]) || values[i] == 0);
 }
 
+// The shape's numbers keep their order whatever the values and counts.
+void CheckShape(const ColumnData &data)
+{
+    const SortedSample sample = SortSample(data.Values, data.Counts);
+    if (sample.N == 0)
+        return;
+    const Shape s = DescribeShape(sample);
+    FUZZ_CHECK(s.Minimum <= s.Q1 && s.Q1 <= s.Median && s.Median <= s.Q3 && s.Q3 <= s.Maximum);
+    FUZZ_CHECK(s.StdDev >= 0);
+    const ClassSuggestions k = SuggestClasses(sample, s);
+    FUZZ_CHECK(k.Sturges >= 1 && k.Scott >= 1 && k.FreedmanDiaconis >= 1);
+    const BoxPlotNumbers box = BoxPlot(sample, s);
+    FUZZ_CHECK(s.Minimum <= box.LowerWhisker && box.LowerWhisker <= s.Median);
+    FUZZ_CHECK(s.Median <= box.UpperWhisker && box.UpperWhisker <= s.Maximum);
+    std::uint64_t outside = 0;
+    for (const auto &[value, count] : box.Outliers) {
+        FUZZ_CHECK(value < box.LowerWhisker || value > box.UpperWhisker);
+        outside += count;
+    }
+    FUZZ_CHECK(outside < sample.N);
+    const QQPlot qq = NormalQQ(sample, 50);
+    FUZZ_CHECK(!qq.Points.empty() && qq.Points.size() <= std::max<std::uint64_t>(sample.N, 2));
+    for (std::size_t i = 1; i < qq.Points.size(); ++i)
+        FUZZ_CHECK(qq.Points[i - 1].Theoretical < qq.Points[i].Theoretical
+                   && qq.Points[i - 1].Sample <= qq.Points[i].Sample);
+}
+
 void CheckColumn(const std::string &text, const DataLayout &layout, const ColumnRequest &request)
 {
     std::istringstream in(text);
@@ -44,6 +73,7 @@ void CheckColumn(const std::string &text, const DataLayout &layout, const Column
     FUZZ_CHECK(!data.Values.empty());
     for (double value : data.Values)
         FUZZ_CHECK(std::isfinite(value));
+    CheckShape(data);
     if (request.Weights.empty()) {
         FUZZ_CHECK(data.Counts.empty());
         if (layout.Columnar)
