@@ -23,14 +23,24 @@ double Step(const std::vector<double> &ticks)
 std::vector<double> RoundTicks(double low, double high, int count)
 {
     const double rough = (high - low) / std::max(count, 1);
+    // A range beyond a double's reach, or too narrow for its magnitude: its ends.
+    if (!(rough > 0) || !std::isfinite(rough))
+        return {low, high};
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     double step = power;
     for (double factor : {2.0, 5.0, 10.0})
         if (rough > step * 1.5)
             step = power * factor;
     std::vector<double> ticks;
-    for (double k = std::ceil(low / step); k * step <= high + step * 1e-9; ++k)
-        ticks.push_back(k * step == 0 ? 0.0 : k * step);
+    const double first = std::ceil(low / step);
+    for (int i = 0; i <= 4 * count + 4; ++i) {
+        const double tick = (first + i) * step;
+        if (tick > high + step * 1e-9 || (!ticks.empty() && !(tick > ticks.back())))
+            break;
+        ticks.push_back(tick == 0 ? 0.0 : tick);
+    }
+    if (ticks.size() < 2)
+        return {low, high};
     return ticks;
 }
 
@@ -51,6 +61,8 @@ void PadRange(double &low, double &high)
         return;
     }
     const double pad = (high - low) / 20;
+    if (!std::isfinite(pad))
+        return;
     low -= pad;
     high += pad;
 }

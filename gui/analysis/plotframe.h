@@ -15,7 +15,8 @@
 class QPainter;
 
 // Round tick values (1, 2 or 5 times a power of ten apart), about count of
-// them, covering low..high; high > low.
+// them, within low..high; high > low. Where no two such values fit (a range
+// too wide for a double, or too narrow for the values' magnitude), low and high.
 std::vector<double> RoundTicks(double low, double high, int count = 5);
 
 // A tick's text with no more decimals than the ticks' step needs.
