@@ -11,7 +11,7 @@ seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$build/fuzz-artifacts"
 
-for target in fuzz_tokens fuzz_calculators fuzz_analysis; do
+for target in fuzz_tokens fuzz_calculators fuzz_analysis fuzz_columns; do
     corpus="$build/fuzz-corpus/$target"
     log="$build/fuzz-artifacts/$target.log"
     mkdir -p "$corpus"

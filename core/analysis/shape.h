@@ -1,0 +1,103 @@
+#pragma once
+// The shape of one variable's distribution: quartiles, skewness and
+// kurtosis, the five-number summary, suggested numbers of classes, the
+// numbers of a box plot and the points of a normal Q-Q plot. Every function
+// works on a sorted sample whose values may carry counts (a table of values
+// and frequencies), n being the sum of the counts; without counts each value
+// counts once. Computed in long double.
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+// Values ascending, equal values kept apart or joined; Cumulative[i] is the
+// number of observations up to and including Values[i] (empty: one each).
+struct SortedSample
+{
+    std::vector<double> Values;
+    std::vector<std::uint64_t> Cumulative;
+    std::uint64_t N = 0;
+};
+
+// Sorts values (with their counts, whole numbers >= 0, when counts is not
+// empty; values with a count of 0 are left out).
+SortedSample SortSample(std::vector<double> values, const std::vector<double> &counts = {});
+
+// The observation of 0-based rank among the N, ascending.
+double OrderStatistic(const SortedSample &sample, std::uint64_t rank);
+
+// The p-quantile as R's quantile(type = 7): with h = (n - 1) p, the
+// observation of rank floor(h) plus the fraction of h of the step to the next.
+long double Quantile(const SortedSample &sample, long double p);
+
+struct Shape
+{
+    std::uint64_t N = 0;
+    long double Mean = 0;
+    long double StdDev = 0; // with n - 1; 0 for a single value
+    long double Minimum = 0;
+    long double Q1 = 0;
+    long double Median = 0;
+    long double Q3 = 0;
+    long double Maximum = 0;
+    long double IQR = 0;
+    // Sample estimates: G1 = g1 sqrt(n (n - 1)) / (n - 2) and
+    // G2 = ((n + 1) g2 + 6) (n - 1) / ((n - 2) (n - 3)), where g1 = m3 / m2^1.5,
+    // g2 = m4 / m2^2 - 3 and m_r are the central moments with divisor n. They
+    // need n > 2 (n > 3 for kurtosis) and values that are not all equal.
+    long double Skewness = 0;
+    long double Kurtosis = 0;
+    bool HasSkewness = false;
+    bool HasKurtosis = false;
+};
+
+// Needs N >= 1.
+Shape DescribeShape(const SortedSample &sample);
+
+// Suggested numbers of classes, as R's nclass.Sturges, nclass.scott and
+// nclass.FD (which takes the quartiles of the values rounded to 5
+// significant digits, and narrower central ranges when they coincide).
+struct ClassSuggestions
+{
+    long long Sturges = 1;
+    long long Scott = 1;
+    long long FreedmanDiaconis = 1;
+};
+ClassSuggestions SuggestClasses(const SortedSample &sample, const Shape &shape);
+
+// A box plot: the box from Q1 to Q3 with the median, whiskers to the
+// furthest observations within 1.5 IQR of the box, and each value beyond
+// them with its number of observations. With very few values a whisker can
+// end inside the box (0, 10, 11, 11: Q1 is 7.5, the lower whisker 10); it
+// never ends beyond the median.
+struct BoxPlotNumbers
+{
+    long double Q1 = 0;
+    long double Median = 0;
+    long double Q3 = 0;
+    double LowerWhisker = 0;
+    double UpperWhisker = 0;
+    std::vector<std::pair<double, std::uint64_t>> Outliers;
+};
+BoxPlotNumbers BoxPlot(const SortedSample &sample, const Shape &shape);
+
+// A normal Q-Q plot: the sorted observations against the normal quantiles
+// of R's ppoints(n), (i - a) / (n + 1 - 2a) with a = 3/8 for n <= 10, else
+// 1/2; and the line through the quartiles (R's qqline). With more than
+// maxPoints observations, maxPoints ranks evenly spread from the first to
+// the last are shown.
+struct QQPoint
+{
+    long double Theoretical = 0;
+    double Sample = 0;
+};
+struct QQPlot
+{
+    std::vector<QQPoint> Points;
+    long double Intercept = 0;
+    long double Slope = 0;
+};
+QQPlot NormalQQ(const SortedSample &sample, std::size_t maxPoints = 4000);
+
+// The standard normal quantile of p, 0 < p < 1.
+long double NormalQuantile(long double p);
