@@ -4,6 +4,7 @@
 // plus-minus sign is U+00B1, the two bytes C2 B1).
 
 #include "core/analysis/analysisstate.h"
+#include "core/analysis/reportformat.h"
 
 #include <string>
 
@@ -22,11 +23,6 @@ std::string ReportReplacesDataFile(const std::string &dataFileName);
 // True when the two names lead to the same file on disk (the same name, a
 // link, or a folder that ignores letter case).
 bool SameFile(const std::string &a, const std::string &b);
-
-// x in fixed notation with the given decimals ("-" before a negative number,
-// rounded as the C library rounds), right-justified in width columns; a
-// longer text is written whole, width 0 gives no padding.
-std::string ReportNumber(double x, int width, int decimals);
 
 // Writes the report next to the data file and, on success, replaces
 // DataFileName by the report's name. The report is written completely or not

@@ -306,10 +306,12 @@ TEST_F(StringsTest, TrackDecimals)
     }
     EXPECT_EQ(maximum, 3);
 
-    // A lower-case e is counted as decimals, exponent and all.
-    maximum = 0;
-    TrackDecimals("1.5e+10", Delimiters, maximum);
-    EXPECT_EQ(maximum, 5);
+    // A lower-case e is an exponent as an upper-case one is.
+    for (const char *small : {"1.5e-5", "1.5E-5"}) {
+        maximum = 0;
+        TrackDecimals(small, Delimiters, maximum);
+        EXPECT_EQ(maximum, 8) << small;
+    }
 
     // A negative count never lowers or wraps the maximum.
     maximum = 1;
