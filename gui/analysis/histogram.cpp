@@ -31,11 +31,10 @@ QString FileNameFromCore(const std::string &name)
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-// The core's messages may quote a file name (system encoding) or a line of
-// a data file (8-bit text).
+// The core's messages are UTF-8, file names and lines of data files included.
 void Show(const std::string &text)
 {
-    Prompts::current().message(DecodeText(QByteArray::fromStdString(text)));
+    Prompts::current().message(CoreMessageText(text));
 }
 
 // Checks the dialog's entry and stores it with the centring and decimal

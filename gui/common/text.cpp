@@ -125,10 +125,10 @@ QString WithLineFeeds(const QString &text)
 
 QString FromCore(const std::string &text)
 {
-    return Decode(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string ToCore(const QString &text)
 {
-    return Encode<std::string>(text);
+    return text.toUtf8().toStdString();
 }
