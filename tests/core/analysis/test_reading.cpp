@@ -525,3 +525,40 @@ TEST_F(ReadingTest, RealFilesWithWordsCommasAndAByteOrderMark)
 }
 
 } // namespace
+
+namespace {
+
+// A token left out is shown cut to 80 characters, its invisible characters
+// written out, so one huge token cannot flood the message.
+TEST_F(ReadingTest, LeftOutTokensAreShownShortAndVisible)
+{
+    struct Case
+    {
+        std::string token;
+        std::string shown; // between the quotes of the message
+    };
+    const std::string cut = std::string(80, 'x') + "\xE2\x80\xA6";
+    const std::vector<Case> cases = {
+        {std::string(10000000, 'x'), cut},
+        {std::string(81, 'x'), cut},
+        {std::string(80, 'x'), std::string(80, 'x')},
+        {"1\xC2\xA0"
+         "5",
+         "1\\u00A05"},
+        {"7\x0B", "7\\u000B"},
+        {"\xA0", "\\xA0"},
+        {"caf\xC3\xA9", "caf\xC3\xA9"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        AnalysisState state;
+        std::string error;
+        ASSERT_TRUE(ReadDataFile(state, write("shown.dat", "1 " + c.token + " 2\n"), error));
+        ASSERT_EQ(state.ReadErrors.size(), 1u);
+        const std::string &text = state.ReadErrors[0];
+        EXPECT_NE(text.find("Line 1: \"" + c.shown + "\"\n"), std::string::npos) << text;
+        EXPECT_LT(text.size(), 1000u);
+    }
+}
+
+} // namespace
