@@ -121,7 +121,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
 
     if (!WriteReport(analysis, error))
         return End(run, 1, error);
-    run.reportName = analysis.DataFileName;
+    run.reportName = ReportFileName(analysis.DataFileName);
     run.status = pictureFailed ? 1 : 0;
     return run;
 }

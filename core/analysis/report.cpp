@@ -254,6 +254,22 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     return spill(out);
 }
 
+} // namespace
+
+std::string ReportText(const AnalysisState &state)
+{
+    std::string text;
+    std::string piece;
+    ComposeReport(state, piece, [&text](std::string &more) {
+        text += more;
+        more.clear();
+        return true;
+    });
+    return text;
+}
+
+namespace {
+
 bool WriteAll(int fd, const std::string &text)
 {
     const char *p = text.data();
@@ -382,7 +398,7 @@ std::string ReportReplacesDataFile(const std::string &dataFileName)
         + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
 }
 
-bool WriteReport(AnalysisState &state, std::string &error)
+bool WriteReport(const AnalysisState &state, std::string &error)
 {
     const std::string reportName = ReportFileName(state.DataFileName);
     error = ReportReplacesDataFile(state.DataFileName);
@@ -435,6 +451,5 @@ bool WriteReport(AnalysisState &state, std::string &error)
             + ".";
         return false;
     }
-    state.DataFileName = reportName;
     return true;
 }

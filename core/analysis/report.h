@@ -24,11 +24,14 @@ std::string ReportReplacesDataFile(const std::string &dataFileName);
 // link, or a folder that ignores letter case).
 bool SameFile(const std::string &a, const std::string &b);
 
-// Writes the report next to the data file and, on success, replaces
-// DataFileName by the report's name. The report is written completely or not
+// The whole report of the analysed sample, as WriteReport writes it.
+std::string ReportText(const AnalysisState &state);
+
+// Writes the report next to the data file, at ReportFileName(DataFileName).
+// The report is written completely or not
 // at all: an existing report is only replaced once the new one is complete.
 // Refuses to write over the data file itself (a data file whose name already
 // ends in ".OUT") and to replace a read-only report. What a run that was
 // killed while writing left behind is removed. Returns false with a message
 // naming the file and the reason when the report cannot be written.
-bool WriteReport(AnalysisState &state, std::string &error);
+bool WriteReport(const AnalysisState &state, std::string &error);

@@ -95,14 +95,14 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
 
 // Writes the report beside the data file and returns its name; empty, after
 // saying why, when it could not be written.
-QString WriteReportFile(AnalysisState &analysis)
+QString WriteReportFile(const AnalysisState &analysis)
 {
     std::string error;
     if (!WriteReport(analysis, error)) {
         Show(error);
         return QString();
     }
-    return FileNameFromCore(analysis.DataFileName);
+    return FileNameFromCore(ReportFileName(analysis.DataFileName));
 }
 
 // Opens the picture and the report side by side in a results window that
@@ -144,8 +144,8 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
         if (outcome == Outcome::Failed)
             return;
 
-        // The picture is titled with the data file's name, which the report
-        // takes the place of once written.
+        // The picture is titled with the data file's name; the report is
+        // written beside it.
         const VectorDrawing picture = HistogramDrawing(analysis);
         const QString pictureName = QFileInfo(chosen).completeBaseName();
         const QString reportName = WriteReportFile(analysis);

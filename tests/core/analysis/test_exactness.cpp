@@ -20,10 +20,7 @@ class ExactnessTest : public AnalysisTest
 protected:
     std::string reportOf(const std::string &content, std::int32_t classes)
     {
-        AnalysisState state = analyse(content, classes);
-        std::string error;
-        EXPECT_TRUE(WriteReport(state, error)) << error;
-        return read(state.DataFileName);
+        return ReportText(analyse(content, classes));
     }
 };
 

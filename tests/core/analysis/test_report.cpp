@@ -24,8 +24,10 @@ protected:
         AnalysisState s = analyse(content, count, width, center);
         std::string error;
         EXPECT_TRUE(WriteReport(s, error)) << error;
-        EXPECT_EQ(s.DataFileName, (folder / "sample.OUT").string());
-        return read(s.DataFileName);
+        EXPECT_EQ(s.DataFileName, (folder / "sample.dat").string());
+        const std::string text = read((folder / "sample.OUT").string());
+        EXPECT_EQ(ReportText(s), text);
+        return text;
     }
 
     std::vector<std::string> filesInFolder() const
