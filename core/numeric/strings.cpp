@@ -109,6 +109,46 @@ bool IsPlainDecimal(const std::string &token)
     return i == token.size();
 }
 
+// How far an integer reads: [blanks] [+|-] [$|x|X|0x|0X] digits of its
+// base, up to the first character that is no digit of the base or the digit
+// that takes it out of the 32-bit range.
+struct IntegerScan
+{
+    std::size_t firstDigit = 0; // after the blanks, the sign and the base's mark
+    std::size_t end = 0;
+    bool hexadecimal = false;
+    std::int64_t value = 0; // of the digits up to end, with the sign
+};
+
+IntegerScan ScanInteger(const std::string &token)
+{
+    IntegerScan scan;
+    std::size_t i = SkipBlanks(token, 0);
+    const bool negative = i < token.size() && token[i] == '-';
+    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+        ++i;
+    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
+        scan.hexadecimal = true;
+        ++i;
+    } else if (i + 1 < token.size() && token[i] == '0'
+               && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
+        scan.hexadecimal = true;
+        i += 2;
+    }
+    const std::int64_t limit = negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
+    const int base = scan.hexadecimal ? 16 : 10;
+    std::int64_t magnitude = 0;
+    scan.firstDigit = i;
+    for (; i < token.size() && (scan.hexadecimal ? IsHexDigit(token[i]) : IsDigit(token[i])); ++i) {
+        if (magnitude * base + HexValue(token[i]) > limit)
+            break;
+        magnitude = magnitude * base + HexValue(token[i]);
+    }
+    scan.end = i;
+    scan.value = negative ? -magnitude : magnitude;
+    return scan;
+}
+
 } // namespace
 
 CharSet MakeCharSet(std::string_view members)
@@ -213,35 +253,10 @@ bool ConvertReal(const std::string &token, long double &value)
 
 bool ConvertInteger(const std::string &token, std::int32_t &value)
 {
-    std::size_t i = SkipBlanks(token, 0);
-    bool negative = false;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
-        negative = token[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < token.size() && token[i] == '0'
-               && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == token.size())
+    const IntegerScan scan = ScanInteger(token);
+    if (scan.end != token.size() || scan.end == scan.firstDigit)
         return false;
-    const std::int64_t limit = negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
-    std::int64_t magnitude = 0;
-    for (; i < token.size(); ++i) {
-        const char c = token[i];
-        const bool digit = base == 16 ? IsHexDigit(c) : IsDigit(c);
-        if (!digit)
-            return false;
-        magnitude = magnitude * base + HexValue(c);
-        if (magnitude > limit)
-            return false;
-    }
-    value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    value = static_cast<std::int32_t>(scan.value);
     return true;
 }
 
@@ -478,31 +493,12 @@ std::size_t NumberPrefix(const std::string &token, char kind)
         }
         return end;
     }
-    // An integer as ConvertInteger reads it: up to the first character that
-    // is not a digit of its base or the digit that takes it out of range.
-    const std::size_t sign = i;
-    int base = 10;
-    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < token.size() && token[i] == '0'
-               && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    const std::int64_t limit
-        = sign > 0 && token[0] == '-' ? std::int64_t{2147483648} : std::int64_t{2147483647};
-    const std::size_t first = i;
-    std::int64_t magnitude = 0;
-    for (; i < token.size() && (base == 16 ? IsHexDigit(token[i]) : IsDigit(token[i])); ++i) {
-        magnitude = magnitude * base + HexValue(token[i]);
-        if (magnitude > limit)
-            break;
-    }
-    if (i > first)
-        return i;
-    // "0x" with no digit after it: its "0" alone is a number.
-    return base == 16 && first == sign + 2 ? sign + 1 : 0;
+    // An integer as ConvertInteger reads it; of "0x" with no digit after it,
+    // the "0" alone is a number.
+    const IntegerScan scan = ScanInteger(token);
+    if (scan.end > scan.firstDigit)
+        return scan.end;
+    return scan.hexadecimal && scan.firstDigit >= i + 2 ? i + 1 : 0;
 }
 
 // The message about a real that is written correctly but lies beyond the
