@@ -2,10 +2,6 @@
 
 #include <utility>
 
-namespace {
-
-// The code point that starts at text[i] and its length in bytes; length 0
-// for a byte that does not start a valid UTF-8 sequence there.
 std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
@@ -35,6 +31,8 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t i
         return {0, 0};
     return {code, length};
 }
+
+namespace {
 
 bool Invisible(char32_t c)
 {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // How many characters of a token a message shows.
 inline constexpr std::size_t ShownTokenLength = 80;
@@ -16,3 +17,8 @@ std::string ShownText(std::string_view text, std::size_t limit);
 
 // The characters (code points) of UTF-8 text.
 std::size_t Columns(std::string_view utf8);
+
+// The code point that starts at text[i] and its length in bytes; length 0
+// for a byte that does not start a valid UTF-8 sequence there (overlong
+// forms and surrogates included).
+std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t i);
