@@ -524,10 +524,6 @@ TEST_F(ReadingTest, RealFilesWithWordsCommasAndAByteOrderMark)
     }
 }
 
-} // namespace
-
-namespace {
-
 // A token left out is shown cut to 80 characters, its invisible characters
 // written out, so one huge token cannot flood the message.
 TEST_F(ReadingTest, LeftOutTokensAreShownShortAndVisible)

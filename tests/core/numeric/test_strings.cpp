@@ -337,10 +337,12 @@ TEST_F(StringsTest, RefusedFieldsSayWhy)
         std::string said;        // in the message
         std::size_t caretColumn; // of "^" on the message's last line; npos: no caret
     };
-    const std::string range = "between -1.79769313486232E+0308 and 1.79769313486232E+0308.";
     const std::size_t none = std::string::npos;
     const std::vector<Case> cases = {
-        {"1e400", false, "The number 1e400 is too large: numbers must lie " + range, none},
+        {"1e400", false,
+         "The number 1e400 is too large: numbers must lie between -1.79769313486232E+0308 and "
+         "1.79769313486232E+0308.",
+         none},
         {" -1E999 ", false, "The number -1E999 is too large", none},
         {std::string(100000, '7'), false, "is too large", none},
         {"1e400x", false, "Double expected in read", 5},
@@ -358,12 +360,7 @@ TEST_F(StringsTest, RefusedFieldsSayWhy)
         ASSERT_TRUE(error.has_value());
         EXPECT_NE(error->find(c.said), std::string::npos) << *error;
         const std::size_t caret = error->rfind('^');
-        if (c.caretColumn == none) {
-            EXPECT_EQ(caret, std::string::npos);
-            continue;
-        }
-        ASSERT_NE(caret, std::string::npos);
-        const std::size_t lineStart = error->find_last_of('\r', caret) + 1;
-        EXPECT_EQ(caret - lineStart, c.caretColumn);
+        EXPECT_EQ(caret == none ? none : caret - error->find_last_of('\r', caret) - 1,
+                  c.caretColumn);
     }
 }
