@@ -202,6 +202,8 @@ int main(int argc, char **argv)
     }
     const std::string data = folder + "/values.dat";
     WriteDataFile(data, count);
+    double width = 0.0;
+    std::int32_t intervals = 0;
     std::printf("data file: %ld values, %ju bytes\n", count,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(data)));
 
@@ -259,6 +261,17 @@ int main(int argc, char **argv)
         std::printf("R: Rscript not found, no comparison\n");
     else
         std::printf("R, same computations: median %.3f s; ours %.1f times faster\n", r, r / ours);
+
+    // Long entries are refused in one pass over their characters.
+    for (const std::size_t length : {1000u, 10000u, 100000u}) {
+        const std::string digits(length, '7');
+        const double start = ProcessMilliseconds();
+        const bool refused = !ReadWidthEntry(digits, width).empty()
+            && !ReadWidthEntry(digits + "x", width).empty()
+            && !ReadIntervalEntry(digits, intervals).empty();
+        std::printf("entries of %zu characters refused: %s, %.2f ms of processor time\n", length,
+                    refused ? "yes" : "NO", ProcessMilliseconds() - start);
+    }
 
     std::filesystem::remove_all(folder);
     return 0;

@@ -1,6 +1,7 @@
 #include "core/analysis/analysisrun.h"
 
 #include "core/analysis/classes.h"
+#include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
 
 #include <new>
@@ -53,4 +54,14 @@ bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::str
 std::string NotEnoughMemory()
 {
     return "Not enough memory to analyse this file.";
+}
+
+AnalysisOutputs FinishAnalysis(const AnalysisState &state, const PictureStep &picture)
+{
+    AnalysisOutputs outputs;
+    if (picture && !picture(state, outputs.pictureError) && outputs.pictureError.empty())
+        outputs.pictureError = "the picture could not be made.";
+    if (WriteReport(state, outputs.reportError))
+        outputs.reportName = ReportFileName(state.DataFileName);
+    return outputs;
 }

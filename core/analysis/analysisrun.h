@@ -3,6 +3,7 @@
 
 #include "core/analysis/analysisstate.h"
 
+#include <functional>
 #include <string>
 
 // In its order: ReadDataFile, SortData, ComputeStatistics, FindMedian,
@@ -22,3 +23,21 @@ bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::str
 
 // The message of an analysis or a report that ran out of memory.
 std::string NotEnoughMemory();
+
+// Makes the picture of an analysed sample: a file, or a drawing kept by the
+// caller. false with the reason in error.
+using PictureStep = std::function<bool(const AnalysisState &state, std::string &error)>;
+
+// What the steps after the analysis left: the reason a step failed (empty
+// when it did not), and the report's name once it is written.
+struct AnalysisOutputs
+{
+    std::string pictureError;
+    std::string reportError;
+    std::string reportName;
+};
+
+// The steps after AnalyseDataFile, in the order of every histogram run,
+// windowed or not: the picture (none without picture), then the report
+// beside the data file. A picture that fails does not cost the report.
+AnalysisOutputs FinishAnalysis(const AnalysisState &state, const PictureStep &picture);

@@ -39,16 +39,17 @@ struct AnalysisState
     std::size_t ValueCount = 0;
     // In file order while reading, ascending after SortData.
     std::vector<double> DataValues;
-    // Running sums of the values and of their squares, built while reading.
-    double Sum = 0.0;
-    double SumOfSquares = 0.0;
-
     double Mean = 0.0;
     double Variance = 0.0;
     double StdDev = 0.0;
     double StdError = 0.0;
     double Median = 0.0;
+    // The smallest of the values that occur most often, how often that is
+    // (1: no value repeats, and there is no mode) and how many values share
+    // that count.
     double Mode = 0.0;
+    std::size_t ModeFrequency = 0;
+    std::size_t ModeTies = 0;
     // Maximum minus minimum.
     double Range = 0.0;
 

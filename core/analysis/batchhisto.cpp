@@ -108,21 +108,20 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     if (!analysed)
         return End(run, 1, error);
 
-    // The picture comes before the report, as in the windowed run; a picture
-    // that cannot be written does not cost the report.
-    bool pictureFailed = false;
+    PictureStep pictureStep;
     if (picture) {
-        std::string why;
-        if (!writePicture(analysis, *picture, why)) {
-            run.messages.push_back("Cannot write the picture \"" + *picture + "\": " + why);
-            pictureFailed = true;
-        }
+        pictureStep = [&](const AnalysisState &state, std::string &why) {
+            return writePicture(state, *picture, why);
+        };
     }
-
-    if (!WriteReport(analysis, error))
-        return End(run, 1, error);
-    run.reportName = analysis.DataFileName;
-    run.status = pictureFailed ? 1 : 0;
+    const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
+    if (!outputs.pictureError.empty())
+        run.messages.push_back("Cannot write the picture \"" + *picture
+                               + "\": " + outputs.pictureError);
+    if (!outputs.reportError.empty())
+        return End(run, 1, outputs.reportError);
+    run.reportName = outputs.reportName;
+    run.status = outputs.pictureError.empty() ? 0 : 1;
     return run;
 }
 

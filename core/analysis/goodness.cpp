@@ -1,18 +1,54 @@
 #include "core/analysis/goodness.h"
 
-#include "core/analysis/report.h"
-#include "core/calculators/normaldist.h"
+#include "core/analysis/reportformat.h"
 #include "core/calculators/tailprob.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// P(Z <= z) for a standard normal Z.
-double Phi(double z)
+constexpr long double Sqrt2 = 1.414213562373095048802L;
+constexpr long double LogSqrtTwoPi = 0.918938533204672741780L;
+
+// ln Q(z), Q(z) = P(Z > z) for a standard normal Z. erfc keeps a small
+// tail's relative precision down to the bottom of long double; beyond z = 100
+// (Q below 1e-2173) the asymptotic series takes over, its error there below
+// 105 / z^8.
+long double LogUpperTail(long double z)
 {
-    const double half = ErrorFunction(std::fabs(z) / std::sqrt(2.0)) / 2.0;
-    return z < 0.0 ? 0.5 - half : 0.5 + half;
+    if (z < 100.0L)
+        return std::log(std::erfc(z / Sqrt2) / 2);
+    const long double r = 1.0L / (z * z);
+    return -z * z / 2 - std::log(z) - LogSqrtTwoPi + std::log1p(-r + 3 * r * r - 15 * r * r * r);
+}
+
+// ln P(a < Z < b) for a < b, either of them infinite. On one side of 0 the
+// difference of two upper tails (the farther one a fraction of the nearer);
+// across 0 the sum of two central halves, so nothing cancels.
+long double LogClassProbability(long double a, long double b)
+{
+    if (b <= 0.0L)
+        return LogClassProbability(-b, -a);
+    if (a >= 0.0L) {
+        const long double near = LogUpperTail(a);
+        const long double far
+            = std::isinf(b) ? -std::numeric_limits<long double>::infinity() : LogUpperTail(b);
+        return near + std::log1p(-std::exp(far - near));
+    }
+    const long double below = std::isinf(a) ? 1.0L : std::erf(-a / Sqrt2);
+    const long double above = std::isinf(b) ? 1.0L : std::erf(b / Sqrt2);
+    return std::log((below + above) / 2);
+}
+
+// ln(e^x + e^y) without leaving the range.
+long double LogSum(long double x, long double y)
+{
+    if (std::isinf(x) && x < 0)
+        return y;
+    const long double high = std::max(x, y);
+    return high + std::log1p(std::exp(std::min(x, y) - high));
 }
 
 std::string Padded(const std::string &text, std::size_t width)
@@ -40,29 +76,35 @@ GoodnessOfFit TestGoodnessOfFit(const AnalysisState &state)
         return fit;
     }
 
-    const double n = static_cast<double>(state.ValueCount);
-    double below = 0.0; // the curve's share below the class's lower bound
+    const long double n = static_cast<long double>(state.ValueCount);
+    const long double infinity = std::numeric_limits<long double>::infinity();
+    // Each class's term (count - e)^2 / e is added as a logarithm, so that a
+    // class that expects almost nothing still gives a finite statistic.
+    long double logStatistic = -infinity;
     for (std::size_t j = 0; j < k; ++j) {
-        const double upper
-            = j + 1 == k ? 1.0 : Phi((state.ClassBounds[j + 1] - state.Mean) / state.StdDev);
-        const double e = n * (upper - below);
-        below = upper;
-        fit.expected.push_back(e);
-        if (e < 5.0)
+        const long double low = j == 0
+            ? -infinity
+            : (state.ClassBounds[j] - static_cast<long double>(state.Mean)) / state.StdDev;
+        const long double high = j + 1 == k
+            ? infinity
+            : (state.ClassBounds[j + 1] - static_cast<long double>(state.Mean)) / state.StdDev;
+        const long double logE = std::log(n) + LogClassProbability(low, high);
+        const long double e = std::exp(logE);
+        fit.expected.push_back(static_cast<double>(e));
+        if (e < 5.0L)
             ++fit.expectedBelowFive;
-        const double difference = static_cast<double>(state.ClassCounts[j]) - e;
-        // An empty expectation with values in it makes the statistic infinite.
-        fit.statistic
-            += e > 0.0 ? difference * difference / e : (state.ClassCounts[j] > 0 ? INFINITY : 0.0);
+        const long double count = static_cast<long double>(state.ClassCounts[j]);
+        const long double difference = std::fabs(count - e);
+        if (difference > 0.0L)
+            logStatistic = LogSum(logStatistic, 2 * std::log(difference) - logE);
     }
+    fit.log10Statistic = logStatistic / std::log(10.0L);
+    fit.statistic = std::exp(logStatistic);
     fit.degrees = static_cast<int>(k) - 3;
-    if (std::isfinite(fit.statistic)) {
-        const TailProbability tail = ChiUpperTail(fit.statistic, fit.degrees);
-        fit.probabilityFound = tail.found;
-        fit.probability = static_cast<double>(tail.value);
-    } else {
-        fit.probabilityFound = true; // no normal curve gives these counts
-    }
+    const TailProbability tail = ChiUpperTail(
+        std::min(fit.statistic, std::numeric_limits<long double>::max()), fit.degrees);
+    fit.probabilityFound = tail.found;
+    fit.probability = tail.value;
     return fit;
 }
 
@@ -71,11 +113,12 @@ std::string GoodnessOfFitText(const AnalysisState &state)
     if (!HasClasses(state))
         return "";
     const GoodnessOfFit fit = TestGoodnessOfFit(state);
-    const std::string indent(20, ' ');
+    constexpr std::size_t Indent = 20;
+    const std::string indent(Indent, ' ');
     std::string text = "\n" + indent + "Goodness of Fit to the Normal Curve\n" + indent
         + std::string(35, '~') + "\n";
     if (!fit.refusal.empty())
-        return text + indent + fit.refusal + "\n";
+        return text + WrappedLines(Indent, fit.refusal);
 
     const int d = state.MaxDecimals;
     text += indent + Padded("Lower Value", 15) + Padded("Upper Value", 15) + Padded("#", 10)
@@ -86,14 +129,23 @@ std::string GoodnessOfFitText(const AnalysisState &state)
             + ReportNumber(state.ClassBounds[j + 1], 15, d)
             + Padded(std::to_string(state.ClassCounts[j]), 10)
             + ReportNumber(fit.expected[j], 12, 2) + "\n";
-    text += indent + "(the first and last classes take the tails of the curve)\n";
-    text += indent + "Chi-squared = "
-        + (std::isfinite(fit.statistic) ? ReportNumber(fit.statistic, 0, 3) : "infinite") + " with "
-        + std::to_string(fit.degrees) + " degrees of freedom, P = "
-        + (fit.probabilityFound ? ProbabilityText(fit.probability) : "not computed") + "\n";
+    text += WrappedLines(Indent, "(the first and last classes take the tails of the curve)");
+    // The statistic and its P on one line where they fit, else P on the
+    // next, so that "P = 1.536e-40" is never cut.
+    const std::string statistic
+        = "Chi-squared = " + StatisticText(fit.statistic, fit.log10Statistic) + " with "
+        + std::to_string(fit.degrees) + " degrees of freedom,";
+    const std::string p
+        = "P = " + (fit.probabilityFound ? ProbabilityText(fit.probability) : "not computed");
+    if (Indent + statistic.size() + 1 + p.size() <= ReportWidth)
+        text += indent + statistic + " " + p + "\n";
+    else
+        text += indent + statistic + "\n" + indent + p + "\n";
     if (fit.expectedBelowFive > 0)
-        text += indent + "Note: " + std::to_string(fit.expectedBelowFive) + " of "
-            + std::to_string(fit.expected.size())
-            + " expected counts are below 5; P is then only approximate.\n";
+        text += WrappedLines(Indent,
+                             "Note: " + std::to_string(fit.expectedBelowFive) + " of "
+                                 + std::to_string(fit.expected.size())
+                                 + " expected counts are below 5; P is then only"
+                                   " approximate.");
     return text;
 }

@@ -1,6 +1,6 @@
 #include "core/analysis/picturelayout.h"
 
-#include "core/analysis/report.h"
+#include "core/analysis/reportformat.h"
 #include "core/numeric/mutil.h"
 
 #include <algorithm>
@@ -37,7 +37,7 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
     g.Mean = s.Mean;
     g.StdDev = s.StdDev;
     const int d = s.MaxDecimals;
-    g.MeanLabel = ReportNumber(s.Mean, 0, d);
+    g.MeanLabel = ReportNumber(s.Mean, 0, d + 1);
     g.StdDevLabel = ReportNumber(s.StdDev, 0, d + 1);
     const std::size_t k = ClassesOf(s);
     if (s.ValueCount == 0 || k == 0 || !HasClasses(s))

@@ -41,8 +41,8 @@ struct HistogramGeometry
     double Mean = 0.0;
     double StdDev = 0.0;
     // The numbers as the report's tables write them: the class bounds (each
-    // bar's lower bound, then the last one's upper bound) and the mean with
-    // the data's decimals, the standard deviation with one more.
+    // bar's lower bound, then the last one's upper bound) with the data's
+    // decimals, the mean and the standard deviation with one more.
     std::vector<std::string> BoundLabels;
     std::string MeanLabel;
     std::string StdDevLabel;

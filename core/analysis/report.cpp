@@ -1,6 +1,7 @@
 #include "core/analysis/report.h"
 
 #include "core/analysis/goodness.h"
+#include "core/analysis/reportformat.h"
 #include "core/analysis/statistics.h"
 
 #include "core/files/safewrite.h"
@@ -23,8 +24,9 @@ const char *const LineEnd = "\n";
 const char *const PlusMinus = "\xC2\xB1";
 
 // Above this many values in a class, one asterisk stands for several values,
-// so that no histogram line grows longer than this.
-constexpr std::size_t MaxAsterisks = 255;
+// so that a histogram line (15 columns and "|" before the asterisks) stays
+// within the report's width.
+constexpr std::size_t MaxAsterisks = ReportWidth - 16;
 
 // The report is composed in pieces of about this size and handed on.
 constexpr std::size_t SpillSize = 1 << 18;
@@ -42,47 +44,9 @@ void Right(std::string &out, const std::string &text, int width)
     out += text;
 }
 
-// x in fixed notation with the given decimals, right-justified in width
-// columns (width 0: no padding).
 void Fixed(std::string &out, double x, int width, int decimals)
 {
-    // Adding 0 turns a negative zero into zero, which is printed without a
-    // sign.
-    x += 0.0;
-    // A report of a large file has hundreds of thousands of numbers, so the
-    // usual case is done here: x scaled by 10^decimals in extended precision
-    // is within 2^-11 of the exact product while it stays below 2^52, so its
-    // rounding to an integer is the library's unless the fraction lies that
-    // close to one half. Those and all other numbers go to the library.
-    constexpr int FastDecimals = 18;
-    constexpr long double FastLimit = 4503599627370496.0L; // 2^52
-    if (decimals >= 0 && decimals <= FastDecimals && std::isfinite(x)) {
-        const long double scaled = std::fabs(static_cast<long double>(x)) * PowerOfTen(decimals);
-        const long double fraction = scaled - std::floor(scaled);
-        if (scaled < FastLimit && std::fabs(fraction - 0.5L) > 1.0L / 1024) {
-            std::uint64_t units = static_cast<std::uint64_t>(std::nearbyint(scaled));
-            char digits[64];
-            char *end = digits + sizeof digits;
-            char *p = end;
-            for (int i = 0; i < decimals; ++i) {
-                *--p = static_cast<char>('0' + units % 10);
-                units /= 10;
-            }
-            if (decimals > 0)
-                *--p = '.';
-            do {
-                *--p = static_cast<char>('0' + units % 10);
-                units /= 10;
-            } while (units != 0);
-            if (x < 0)
-                *--p = '-';
-            Blanks(out, width - static_cast<int>(end - p));
-            out.append(p, static_cast<std::size_t>(end - p));
-            return;
-        }
-    }
-    // The slow, always exact way: the C library rounds the exact binary value.
-    out += FixedNotation(width, decimals, x);
+    AppendFixed(out, x, width, decimals);
 }
 
 void Integer(std::string &out, std::size_t n, int width)
@@ -156,6 +120,19 @@ void WriteHistogramText(const AnalysisState &s, std::string &out)
     End(out);
 }
 
+// "Mode = " and the mode, with how many values share its count when more
+// than one does; no mode when no value repeats.
+std::string ModeText(const AnalysisState &s)
+{
+    if (s.ModeFrequency < 2)
+        return "Mode = none (no value occurs more than once)";
+    std::string text = "Mode = " + ReportNumber(s.Mode, 0, s.MaxDecimals);
+    if (s.ModeTies > 1)
+        text += " (" + std::to_string(s.ModeTies) + " values tie, each "
+            + std::to_string(s.ModeFrequency) + " times)";
+    return text;
+}
+
 using Spill = std::function<bool(std::string &text)>;
 
 // Composes the whole report into text, handing it to spill whenever it has
@@ -194,7 +171,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
 
     Blanks(out, 20);
     out += "Arithmetic mean = ";
-    Fixed(out, s.Mean, 0, d);
+    Fixed(out, s.Mean, 0, d + 1);
     out += ' ';
     out += PlusMinus;
     Fixed(out, s.StdDev, 0, d + 1);
@@ -204,8 +181,8 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     LabelledNumber(out, 20, "Summation of Residuals Squared = ", squaredResiduals, d + 2);
     End(out);
 
-    LabelledNumber(out, 29, "Median = ", s.Median, d);
-    LabelledNumber(out, 31, "Mode = ", s.Mode, d);
+    LabelledNumber(out, 29, "Median = ", s.Median, MedianDecimals(s));
+    out += WrappedLines(31, ModeText(s));
     End(out);
 
     Line(out, 14, "Data, Residuals, and Normal Distribution Curve Point");
@@ -273,6 +250,18 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
 
 } // namespace
 
+std::string ReportText(const AnalysisState &state)
+{
+    std::string text;
+    std::string piece;
+    ComposeReport(state, piece, [&text](std::string &more) {
+        text += more;
+        more.clear();
+        return true;
+    });
+    return text;
+}
+
 std::string ReportFileName(const std::string &dataFileName)
 {
     const std::size_t separator = dataFileName.find_last_of("/\\:");
@@ -299,14 +288,7 @@ std::string ReportReplacesDataFile(const std::string &dataFileName)
         + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
 }
 
-std::string ReportNumber(double x, int width, int decimals)
-{
-    std::string text;
-    Fixed(text, x, width, decimals);
-    return text;
-}
-
-bool WriteReport(AnalysisState &state, std::string &error)
+bool WriteReport(const AnalysisState &state, std::string &error)
 {
     const std::string reportName = ReportFileName(state.DataFileName);
     error = ReportReplacesDataFile(state.DataFileName);
@@ -332,6 +314,5 @@ bool WriteReport(AnalysisState &state, std::string &error)
             + ".";
         return false;
     }
-    state.DataFileName = reportName;
     return true;
 }

@@ -4,6 +4,7 @@
 // plus-minus sign is U+00B1, the two bytes C2 B1).
 
 #include "core/analysis/analysisstate.h"
+#include "core/analysis/reportformat.h"
 #include "core/files/safewrite.h"
 
 #include <string>
@@ -20,13 +21,11 @@ std::string ReportFileName(const std::string &dataFileName);
 // read errors and its picture for a report that cannot be written.
 std::string ReportReplacesDataFile(const std::string &dataFileName);
 
-// x in fixed notation with the given decimals ("-" before a negative number,
-// rounded as the C library rounds), right-justified in width columns; a
-// longer text is written whole, width 0 gives no padding.
-std::string ReportNumber(double x, int width, int decimals);
+// The whole report of the analysed sample, as WriteReport writes it.
+std::string ReportText(const AnalysisState &state);
 
-// Writes the report next to the data file and, on success, replaces
-// DataFileName by the report's name. The report is written completely or not
+// Writes the report next to the data file, at ReportFileName(DataFileName).
+// The report is written completely or not
 // at all: an existing report is only replaced once the new one is complete.
 // Refuses to write over the data file itself (a data file whose name already
 // ends in ".OUT", or a link between the two), to replace a read-only report
@@ -34,4 +33,4 @@ std::string ReportNumber(double x, int width, int decimals);
 // replaced report keeps its owner and permissions; a run killed while
 // writing leaves nothing behind (see WriteWholeFile). Returns false with a message
 // naming the file and the reason when the report cannot be written.
-bool WriteReport(AnalysisState &state, std::string &error);
+bool WriteReport(const AnalysisState &state, std::string &error);

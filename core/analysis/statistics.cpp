@@ -1,413 +1,14 @@
 #include "core/analysis/statistics.h"
 
+#include "core/numeric/exactsum.h"
 #include "core/numeric/mutil.h"
-#include "core/numeric/strings.h"
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
-#include <string_view>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// The token routines show a bad token together with its line, and keep
-// columns in 8 bits. A line of this many characters or fewer (plus the blank
-// the reader appends) is shown whole; a longer one is shown in pieces of at
-// most this length, cut between tokens.
-constexpr std::size_t ShownLineLength = 254;
-
-// The file is read in blocks so that a file of any size needs only the
-// memory of its values.
-constexpr std::size_t ReadBlockSize = 1 << 20;
-
-std::array<bool, 256> DelimiterTable()
-{
-    std::array<bool, 256> table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = InSet(Delimiters, static_cast<char>(c));
-    return table;
-}
-
-unsigned char Byte(char c)
-{
-    return static_cast<unsigned char>(c);
-}
-
-bool IsDigit(char c);
-
-// Reads the tokens of one data file and appends them to the state.
-class DataReader
-{
-public:
-    explicit DataReader(AnalysisState &state)
-        : m_state(state)
-        , m_delimiter(DelimiterTable())
-    { }
-
-    // lineNumber counts the file's lines from 1, blank ones included.
-    void readLine(std::string_view line, std::size_t lineNumber);
-    // Counts the values and puts the message about the tokens left out.
-    void finish();
-
-private:
-    bool isDelimiter(char c) const { return m_delimiter[Byte(c)]; }
-    // The first index from k on that is not a delimiter, or the line's end.
-    std::size_t skipDelimiters(std::string_view line, std::size_t k) const
-    {
-        while (k < line.size() && isDelimiter(line[k]))
-            ++k;
-        return k;
-    }
-    // The end of the token that begins at k.
-    std::size_t tokenEnd(std::string_view line, std::size_t k) const
-    {
-        while (k < line.size() && (!isDelimiter(line[k]) || isDecimalComma(line, k)))
-            ++k;
-        return k;
-    }
-    bool isDecimalComma(std::string_view line, std::size_t k) const
-    {
-        return m_state.DecimalComma && line[k] == ',' && k > 0 && k + 1 < line.size()
-            && IsDigit(line[k - 1]) && IsDigit(line[k + 1]);
-    }
-    void noteCommas(std::string_view line);
-    std::string_view pieceAt(std::string_view line, std::size_t start) const;
-    void leaveOut(std::string_view line, std::size_t lineNumber, std::size_t tokenStart,
-                  std::size_t tokenLength);
-
-    AnalysisState &m_state;
-    std::array<bool, 256> m_delimiter;
-    // Where the piece of the current line that a message shows begins.
-    std::size_t m_pieceStart = 0;
-    // The first few tokens left out, as the message shows them.
-    std::string m_leftOut;
-    bool m_sawPoint = false;
-    bool m_sawDigitComma = false;
-};
-
-// How many of the tokens left out the message shows.
-constexpr std::size_t ShownLeftOut = 5;
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The piece of line that begins at start: as many whole tokens as fit in
-// ShownLineLength characters, or the one token that begins there when it
-// alone is longer.
-std::string_view DataReader::pieceAt(std::string_view line, std::size_t start) const
-{
-    if (line.size() - start <= ShownLineLength)
-        return line.substr(start);
-    const std::size_t limit = start + ShownLineLength;
-    std::size_t end = start;
-    std::size_t k = start;
-    while (k < line.size()) {
-        k = skipDelimiters(line, k);
-        if (k == line.size())
-            break;
-        const std::size_t next = tokenEnd(line, k);
-        if (next > limit) {
-            if (end == start)
-                end = next;
-            break;
-        }
-        end = next;
-        k = next;
-    }
-    return line.substr(start, end - start);
-}
-
-void DataReader::noteCommas(std::string_view line)
-{
-    if (!m_sawPoint && line.find('.') != std::string_view::npos)
-        m_sawPoint = true;
-    for (std::size_t k = line.find(','); !m_sawDigitComma && k != std::string_view::npos;
-         k = line.find(',', k + 1)) {
-        m_sawDigitComma
-            = k > 0 && k + 1 < line.size() && IsDigit(line[k - 1]) && IsDigit(line[k + 1]);
-    }
-}
-
-void DataReader::leaveOut(std::string_view line, std::size_t lineNumber, std::size_t tokenStart,
-                          std::size_t tokenLength)
-{
-    if (m_state.SkippedTokens++ >= ShownLeftOut)
-        return;
-    const std::string_view piece = pieceAt(line, m_pieceStart);
-    m_leftOut += "Line " + std::to_string(lineNumber) + ": \"";
-    m_leftOut += line.substr(tokenStart, tokenLength);
-    m_leftOut += "\"\r";
-    m_leftOut += piece;
-    m_leftOut += '\r';
-    m_leftOut += std::string(tokenStart - m_pieceStart, ' ');
-    m_leftOut += "^\r";
-}
-
-void DataReader::readLine(std::string_view line, std::size_t lineNumber)
-{
-    if (!m_state.DecimalComma && !(m_sawPoint && m_sawDigitComma))
-        noteCommas(line);
-    m_pieceStart = 0;
-    std::size_t k = 0;
-    while (true) {
-        k = skipDelimiters(line, k);
-        if (k == line.size())
-            break;
-        const std::size_t tokenStart = k;
-        k = tokenEnd(line, k);
-        if (k - m_pieceStart > ShownLineLength)
-            m_pieceStart = tokenStart;
-        std::string_view token = line.substr(tokenStart, k - tokenStart);
-        std::string withPoint;
-        if (m_state.DecimalComma && token.find(',') != std::string_view::npos) {
-            withPoint.assign(token);
-            std::replace(withPoint.begin(), withPoint.end(), ',', '.');
-            token = withPoint;
-        }
-
-        double x = 0.0;
-        if (!TokenValue(token, x)) {
-            leaveOut(line, lineNumber, tokenStart, k - tokenStart);
-            continue;
-        }
-        const std::int64_t decimals = TokenDecimals(token);
-        if (decimals > m_state.MaxDecimals)
-            m_state.MaxDecimals = static_cast<std::uint8_t>(decimals & 0xFF);
-        m_state.DataValues.push_back(x);
-        // Both sums are kept as doubles after every addition.
-        m_state.Sum = static_cast<double>(static_cast<long double>(m_state.Sum) + x);
-        m_state.SumOfSquares = static_cast<double>(static_cast<long double>(m_state.SumOfSquares)
-                                                   + static_cast<long double>(x) * x);
-    }
-}
-
-void DataReader::finish()
-{
-    m_state.ValueCount = m_state.DataValues.size();
-    m_state.CommaDecimalsSeen = !m_state.DecimalComma && m_sawDigitComma && !m_sawPoint;
-    const std::size_t skipped = m_state.SkippedTokens;
-    if (skipped > 0) {
-        std::string text = "\x03" + std::to_string(skipped)
-            + (skipped == 1 ? " token that is not a number was"
-                            : " tokens that are not numbers were")
-            + " left out of \"" + m_state.DataFileName + "\"";
-        text += skipped > ShownLeftOut ? "; the first " + std::to_string(ShownLeftOut) + ":\r\r"
-                                       : ":\r\r";
-        text += m_leftOut;
-        text.pop_back();
-        m_state.ReadErrors.push_back(text);
-    }
-}
-
-// The index of the first CR or LF of data from i on, or size.
-std::size_t LineEnd(const char *data, std::size_t i, std::size_t size)
-{
-    while (i < size && data[i] != '\r' && data[i] != '\n')
-        ++i;
-    return i;
-}
-
-// Closes a file descriptor when it goes out of scope.
-struct FileCloser
-{
-    int fd;
-    ~FileCloser() { ::close(fd); }
-};
-
-std::string NotARegularFile(const std::string &fileName)
-{
-    return "The data file \"" + fileName
-        + "\" is not a regular file: folders, pipes and devices cannot be analysed.";
-}
-
-} // namespace
-
-bool TokenValue(std::string_view token, double &value)
-{
-    // Most data tokens are plain decimals such as -12.75. Those with at most
-    // 19 significant digits are converted here: the digits and the power of
-    // ten are both exact in extended precision, so the one division rounds the
-    // decimal to extended precision exactly as the general conversion does.
-    // Everything else goes to the general conversion.
-    std::size_t i = 0;
-    const std::size_t n = token.size();
-    bool negative = false;
-    if (i < n && (token[i] == '-' || token[i] == '+')) {
-        negative = token[i] == '-';
-        ++i;
-    }
-    std::uint64_t digits = 0;
-    int significant = 0;
-    int decimals = 0;
-    std::size_t integerDigits = 0;
-    while (i < n && token[i] >= '0' && token[i] <= '9') {
-        if (digits != 0 || token[i] != '0')
-            ++significant;
-        digits = digits * 10 + static_cast<std::uint64_t>(token[i] - '0');
-        ++integerDigits;
-        ++i;
-        if (significant > 19)
-            break;
-    }
-    bool plain = integerDigits > 0 && significant <= 19;
-    if (plain && i < n && token[i] == '.') {
-        ++i;
-        std::size_t fractionDigits = 0;
-        while (i < n && token[i] >= '0' && token[i] <= '9' && significant <= 19) {
-            if (digits != 0 || token[i] != '0')
-                ++significant;
-            digits = digits * 10 + static_cast<std::uint64_t>(token[i] - '0');
-            ++decimals;
-            ++fractionDigits;
-            ++i;
-        }
-        plain = fractionDigits > 0 && significant <= 19 && decimals <= ExactPowersOfTen;
-    }
-    if (plain && i == n) {
-        long double x = static_cast<long double>(digits);
-        if (decimals > 0)
-            x /= PowerOfTen(decimals);
-        value = static_cast<double>(negative ? -x : x);
-        return true;
-    }
-    long double x = 0.0L;
-    if (!ConvertReal(std::string(token), x))
-        return false;
-    value = static_cast<double>(x);
-    return true;
-}
-
-bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string &error)
-{
-    state.DataFileName = fileName;
-    state.ValueCount = 0;
-    state.DataValues.clear();
-    state.Sum = 0.0;
-    state.SumOfSquares = 0.0;
-    state.MaxDecimals = 0;
-    state.ReadErrors.clear();
-    state.SkippedTokens = 0;
-    state.CommaDecimalsSeen = false;
-
-    // A folder, a pipe or a device is refused before it is opened (a pipe
-    // waits for a writer); and again once open, should the name have moved.
-    struct stat info;
-    if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        error = NotARegularFile(fileName);
-        return false;
-    }
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = "Cannot open the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
-        return false;
-    }
-    const FileCloser closer{fd};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = NotARegularFile(fileName);
-        return false;
-    }
-
-    DataReader reader(state);
-    std::vector<char> block(ReadBlockSize);
-    // A line that runs on past the end of a block.
-    std::string pending;
-    std::size_t lineNumber = 1;
-    bool afterCR = false;
-    bool firstBlock = true;
-    bool inLine = false;
-    bool failed = false;
-    // After the first block, room for the whole file's values at that
-    // block's density, so that they are not copied over and over.
-    const std::size_t fileSize = static_cast<std::size_t>(info.st_size);
-    std::size_t consumed = 0;
-    bool reserved = false;
-    while (true) {
-        if (!reserved && consumed > 0) {
-            reserved = true;
-            if (fileSize > consumed) {
-                const long double perByte
-                    = static_cast<long double>(state.DataValues.size()) / consumed;
-                state.DataValues.reserve(static_cast<std::size_t>(perByte * fileSize * 1.02L)
-                                         + 1024);
-            }
-        }
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            error = "Cannot read the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
-            failed = true;
-            break;
-        }
-        if (got == 0)
-            break;
-        const char *data = block.data();
-        const std::size_t size = static_cast<std::size_t>(got);
-        consumed += size;
-        if (std::memchr(data, '\0', size) != nullptr) {
-            error = "The file \"" + fileName + "\" is not a text file of numbers.";
-            failed = true;
-            break;
-        }
-        std::size_t i = 0;
-        // A UTF-8 byte order mark before the first line is no token.
-        if (firstBlock && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
-            i = 3;
-        firstBlock = false;
-        if (inLine) {
-            const std::size_t j = LineEnd(data, i, size);
-            pending.append(data + i, j - i);
-            i = j;
-            if (j == size)
-                continue;
-            reader.readLine(pending, lineNumber);
-            pending.clear();
-            inLine = false;
-        }
-        while (true) {
-            // Blank lines, line ends and leading white space (every character
-            // up to code 32) are passed over before each line.
-            // Line ends count lines: CR LF, CR or LF each end one.
-            for (; i < size && Byte(data[i]) <= 32; ++i) {
-                if (data[i] == '\r' || (data[i] == '\n' && !afterCR))
-                    ++lineNumber;
-                afterCR = data[i] == '\r';
-            }
-            if (i == size)
-                break;
-            const std::size_t j = LineEnd(data, i, size);
-            if (j == size) {
-                pending.assign(data + i, j - i);
-                afterCR = false;
-                inLine = true;
-                break;
-            }
-            afterCR = false;
-            reader.readLine(std::string_view(data + i, j - i), lineNumber);
-            i = j;
-        }
-    }
-    if (!failed && inLine)
-        reader.readLine(pending, lineNumber);
-    reader.finish();
-    if (failed)
-        return false;
-    if (state.ValueCount == 0) {
-        error = "The data file \"" + fileName + "\" holds no numbers.";
-        return false;
-    }
-    return true;
-}
 
 namespace {
 
@@ -506,26 +107,27 @@ bool ComputeStatistics(AnalysisState &state, std::string &error)
     const auto [low, high] = std::minmax_element(
         state.DataValues.begin(), state.DataValues.begin() + static_cast<std::ptrdiff_t>(n));
     if (*low == *high) {
-        // All values equal: the mean is that value and there is no spread,
-        // whatever rounding the running sum collected.
+        // All values equal: the mean is that value and there is no spread.
         state.Mean = *low;
         return true;
     }
-    // The running sum loses whole values when large ones cancel (1E16 1 1 1
-    // -1E16) or carry many digits; the mean of the residuals about that first
-    // mean corrects it.
-    const long double firstMean = static_cast<double>(static_cast<long double>(state.Sum) / n);
+    // The exact sum keeps every digit of values that cancel (1E20 7 -1E20),
+    // so the mean is the true one rounded once.
+    ExactSum total;
+    for (std::size_t i = 0; i < n; ++i)
+        total.add(state.DataValues[i]);
+    const long double mean = total.value() / n;
     long double sum = 0.0L;
     long double squares = 0.0L;
     for (std::size_t i = 0; i < n; ++i) {
-        const long double d = state.DataValues[i] - firstMean;
+        const long double d = state.DataValues[i] - mean;
         sum += d;
         squares += d * d;
     }
-    state.Mean = static_cast<double>(firstMean + sum / n);
-    // The difference of the running sums of squares loses every digit when
-    // the values lie far from 0 compared with their spread; the residuals do
-    // not, and the second term allows for the error of the first mean.
+    state.Mean = static_cast<double>(mean);
+    // The residuals keep every digit where the values lie far from 0
+    // compared with their spread; the second term allows for the rounding
+    // of the mean, which the residuals about it then sum to.
     if (n > 1)
         state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
     if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
@@ -567,6 +169,26 @@ void FindMedian(AnalysisState &state)
         state.Median = static_cast<double>((static_cast<long double>(v[n / 2 - 1]) + v[n / 2]) / 2);
 }
 
+int MedianDecimals(const AnalysisState &state)
+{
+    const std::size_t n = state.ValueCount;
+    const int d = state.MaxDecimals;
+    if (n == 0 || n % 2 == 1 || state.DataValues.size() < n)
+        return d;
+    // Two values of d decimals have a sum of d decimals; half of it needs
+    // one more exactly when that sum, in units of the last decimal, is odd.
+    const long double a = state.DataValues[n / 2 - 1];
+    const long double b = state.DataValues[n / 2];
+    if (a == b)
+        return d;
+    if (d > ExactPowersOfTen)
+        return d + 1;
+    const long double units = (a + b) * PowerOfTen(d);
+    const long double whole = std::nearbyint(units);
+    const bool onGrid = std::fabs(units - whole) <= 1e-6L * std::max(1.0L, std::fabs(whole));
+    return onGrid && std::fmod(whole, 2.0L) == 0.0L ? d : d + 1;
+}
+
 void FindMode(AnalysisState &state)
 {
     const std::size_t n = state.ValueCount;
@@ -574,9 +196,10 @@ void FindMode(AnalysisState &state)
         return;
     const std::vector<double> &v = state.DataValues;
     // A later run must be strictly longer to win, so ties go to the smaller
-    // value.
+    // value; the runs as long as the best are counted.
     state.Mode = v[0];
-    std::size_t best = 1;
+    std::size_t best = 0;
+    std::size_t ties = 0;
     std::size_t c = 0;
     while (c < n) {
         std::size_t r = 1;
@@ -585,9 +208,14 @@ void FindMode(AnalysisState &state)
         if (r > best) {
             state.Mode = v[c];
             best = r;
+            ties = 1;
+        } else if (r == best) {
+            ++ties;
         }
         c += r;
     }
+    state.ModeFrequency = best;
+    state.ModeTies = ties;
 }
 
 void ComputeResiduals(AnalysisState &state)

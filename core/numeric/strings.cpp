@@ -1,5 +1,7 @@
 #include "core/numeric/strings.h"
 
+#include "core/numeric/showntext.h"
+
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -107,6 +109,46 @@ bool IsPlainDecimal(const std::string &token)
     return i == token.size();
 }
 
+// How far an integer reads: [blanks] [+|-] [$|x|X|0x|0X] digits of its
+// base, up to the first character that is no digit of the base or the digit
+// that takes it out of the 32-bit range.
+struct IntegerScan
+{
+    std::size_t firstDigit = 0; // after the blanks, the sign and the base's mark
+    std::size_t end = 0;
+    bool hexadecimal = false;
+    std::int64_t value = 0; // of the digits up to end, with the sign
+};
+
+IntegerScan ScanInteger(const std::string &token)
+{
+    IntegerScan scan;
+    std::size_t i = SkipBlanks(token, 0);
+    const bool negative = i < token.size() && token[i] == '-';
+    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+        ++i;
+    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
+        scan.hexadecimal = true;
+        ++i;
+    } else if (i + 1 < token.size() && token[i] == '0'
+               && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
+        scan.hexadecimal = true;
+        i += 2;
+    }
+    const std::int64_t limit = negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
+    const int base = scan.hexadecimal ? 16 : 10;
+    std::int64_t magnitude = 0;
+    scan.firstDigit = i;
+    for (; i < token.size() && (scan.hexadecimal ? IsHexDigit(token[i]) : IsDigit(token[i])); ++i) {
+        if (magnitude * base + HexValue(token[i]) > limit)
+            break;
+        magnitude = magnitude * base + HexValue(token[i]);
+    }
+    scan.end = i;
+    scan.value = negative ? -magnitude : magnitude;
+    return scan;
+}
+
 } // namespace
 
 CharSet MakeCharSet(std::string_view members)
@@ -211,35 +253,10 @@ bool ConvertReal(const std::string &token, long double &value)
 
 bool ConvertInteger(const std::string &token, std::int32_t &value)
 {
-    std::size_t i = SkipBlanks(token, 0);
-    bool negative = false;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
-        negative = token[i] == '-';
-        ++i;
-    }
-    int base = 10;
-    if (i < token.size() && (token[i] == '$' || token[i] == 'x' || token[i] == 'X')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < token.size() && token[i] == '0'
-               && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == token.size())
+    const IntegerScan scan = ScanInteger(token);
+    if (scan.end != token.size() || scan.end == scan.firstDigit)
         return false;
-    const std::int64_t limit = negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
-    std::int64_t magnitude = 0;
-    for (; i < token.size(); ++i) {
-        const char c = token[i];
-        const bool digit = base == 16 ? IsHexDigit(c) : IsDigit(c);
-        if (!digit)
-            return false;
-        magnitude = magnitude * base + HexValue(c);
-        if (magnitude > limit)
-            return false;
-    }
-    value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    value = static_cast<std::int32_t>(scan.value);
     return true;
 }
 
@@ -387,7 +404,16 @@ std::int64_t TokenDecimals(std::string_view token)
     const std::int64_t p
         = point == std::string_view::npos ? 0 : static_cast<std::int64_t>(point) + 1;
     const std::int64_t length = static_cast<std::int64_t>(token.size());
-    const std::size_t e = token.find('E');
+    // "1.5e-5" and "1.5E-5" are the same number and need the same places; a
+    // lower-case e that no exponent follows is a letter like any other.
+    std::size_t e = token.find('E');
+    std::int32_t ignored = 0;
+    if (e == std::string_view::npos) {
+        e = token.find('e');
+        if (e != std::string_view::npos
+            && !ConvertInteger(std::string(token.substr(e + 1)), ignored))
+            e = std::string_view::npos;
+    }
     if (e != std::string_view::npos) {
         // The position of the first "0" from the point on (searching on into
         // the exponent), less the exponent, less 3: the places of a number
@@ -440,6 +466,50 @@ bool FieldNumber(std::string token, T &value)
     }
 }
 
+// The length of the longest beginning of token that FieldNumber reads as a
+// number of kind ('R' or 'I'), found in one pass: each shorter beginning
+// tried in turn would cost time in the square of the length. A real's
+// beginning counts by its syntax; one too large for a double counts too.
+std::size_t NumberPrefix(const std::string &token, char kind)
+{
+    std::size_t i = 0;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+        ++i;
+    if (kind == 'R') {
+        const auto digitsFrom = [&](std::size_t k) { return SkipDigits(token, k); };
+        std::size_t end = digitsFrom(i);
+        if (end == i)
+            return 0;
+        // Commas between digits are decimal signs here, as FieldNumber reads them.
+        if (end + 1 < token.size() && (token[end] == '.' || token[end] == ',')
+            && IsDigit(token[end + 1]))
+            end = digitsFrom(end + 1);
+        if (end < token.size() && (token[end] == 'E' || token[end] == 'e')) {
+            std::size_t k = end + 1;
+            if (k < token.size() && (token[k] == '+' || token[k] == '-'))
+                ++k;
+            if (digitsFrom(k) > k)
+                end = digitsFrom(k);
+        }
+        return end;
+    }
+    // An integer as ConvertInteger reads it; of "0x" with no digit after it,
+    // the "0" alone is a number.
+    const IntegerScan scan = ScanInteger(token);
+    if (scan.end > scan.firstDigit)
+        return scan.end;
+    return scan.hexadecimal && scan.firstDigit >= i + 2 ? i + 1 : 0;
+}
+
+// The message about a real that is written correctly but lies beyond the
+// range of a double.
+std::string TooLarge(const std::string &token)
+{
+    return "The number " + ShownText(token, ShownTokenLength)
+        + " is too large: numbers must lie between -" + FormatNumber(255, 0, DBL_MAX).substr(1)
+        + " and" + FormatNumber(255, 0, DBL_MAX) + ".";
+}
+
 template <class T>
 ReadResult<T> ReadField(const std::string &text, char kind)
 {
@@ -453,9 +523,9 @@ ReadResult<T> ReadField(const std::string &text, char kind)
 
     // The longest beginning that is a number: the caret goes under what
     // follows it.
-    std::size_t good = token.size();
-    while (good > 0 && !FieldNumber(token.substr(0, good), value))
-        --good;
+    const std::size_t good = NumberPrefix(token, kind);
+    if (kind == 'R' && good > 0 && good == token.size())
+        return {0, TooLarge(token)};
     std::string message(1, ETX);
     message += kind == 'I' ? "Integer expected in read" : "Double expected in read";
     message += {CR, CR, ETX};

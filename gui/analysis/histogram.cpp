@@ -31,11 +31,10 @@ QString FileNameFromCore(const std::string &name)
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-// The core's messages may quote a file name (system encoding) or a line of
-// a data file (8-bit text).
+// The core's messages are UTF-8, file names and lines of data files included.
 void Show(const std::string &text)
 {
-    Prompts::current().message(DecodeText(QByteArray::fromStdString(text)));
+    Prompts::current().message(CoreMessageText(text));
 }
 
 // Checks the dialog's entry and stores it with the centring and decimal
@@ -94,18 +93,6 @@ Outcome Analyse(AnalysisState &analysis, const QString &fileName)
     return classesRefused ? Outcome::AskAgain : Outcome::Failed;
 }
 
-// Writes the report beside the data file and returns its name; empty, after
-// saying why, when it could not be written.
-QString WriteReportFile(AnalysisState &analysis)
-{
-    std::string error;
-    if (!WriteReport(analysis, error)) {
-        Show(error);
-        return QString();
-    }
-    return FileNameFromCore(analysis.DataFileName);
-}
-
 // Opens the picture and the report side by side in a results window that
 // lives until it is closed; the rest of the program stays usable meanwhile.
 void ShowResults(QWidget *window, const VectorDrawing &picture, const QString &pictureName,
@@ -145,13 +132,20 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
         if (outcome == Outcome::Failed)
             return;
 
-        // The picture is titled with the data file's name, which the report
-        // takes the place of once written.
-        const VectorDrawing picture = HistogramDrawing(analysis);
-        const QString pictureName = QFileInfo(chosen).completeBaseName();
-        const QString reportName = WriteReportFile(analysis);
-        if (!reportName.isEmpty())
-            ShowResults(window, picture, pictureName, reportName);
+        // The picture, titled with the data file's name, is kept for the
+        // results window; the report is written beside the data file.
+        VectorDrawing picture;
+        const AnalysisOutputs outputs
+            = FinishAnalysis(analysis, [&picture](const AnalysisState &state, std::string &) {
+                  picture = HistogramDrawing(state);
+                  return true;
+              });
+        if (!outputs.reportError.empty()) {
+            Show(outputs.reportError);
+            return;
+        }
+        ShowResults(window, picture, QFileInfo(chosen).completeBaseName(),
+                    FileNameFromCore(outputs.reportName));
         return;
     }
 }

@@ -262,6 +262,6 @@ bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, 
     if (SavePicture(HistogramDrawing(state), HistogramPictureSize(),
                     QFile::decodeName(QByteArray::fromStdString(path)), reason))
         return true;
-    error = reason.toLocal8Bit().toStdString();
+    error = reason.toUtf8().toStdString();
     return false;
 }

@@ -76,6 +76,6 @@ public:
     bool openUrl(const QUrl &url) override;
 };
 
-// A core message as the message box shows it: decoded from the program's
-// 8-bit set, every CR (or CR LF) a line break, the ETX marks dropped.
+// A core message as the message box shows it: decoded from UTF-8,
+// every CR (or CR LF) a line break, the ETX marks dropped.
 QString CoreMessageText(const std::string &text);

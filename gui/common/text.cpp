@@ -1,5 +1,7 @@
 #include "gui/common/text.h"
 
+#include "core/numeric/showntext.h"
+
 #include <array>
 
 namespace {
@@ -71,39 +73,13 @@ QByteArray ToCp1252(const QString &text)
 
 bool LooksLikeUtf8(const QByteArray &bytes)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     bool multiByte = false;
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length;
-        char32_t code;
-        char32_t least; // the smallest code of this length, to refuse overlong forms
-        if ((lead & 0xE0) == 0xC0) {
-            length = 2, code = lead & 0x1F, least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, code = lead & 0x0F, least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, code = lead & 0x07, least = 0x10000;
-        } else {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = DecodeUtf8(text, i).second;
+        if (length == 0)
             return false;
-        }
-        if (i + length > n)
-            return false;
-        for (int k = 1; k < length; ++k) {
-            const unsigned char next = p[i + k];
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        multiByte = true;
+        multiByte = multiByte || length > 1;
         i += length;
     }
     // Plain ASCII reads the same in both sets; it stays in the program's own.
@@ -125,10 +101,10 @@ QString WithLineFeeds(const QString &text)
 
 QString FromCore(const std::string &text)
 {
-    return Decode(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string ToCore(const QString &text)
 {
-    return Encode<std::string>(text);
+    return text.toUtf8().toStdString();
 }

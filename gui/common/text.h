@@ -1,9 +1,9 @@
 #pragma once
-// Conversions between the core's 8-bit text and QString.
+// Conversions between the core's text and QString, and the encodings of files.
 //
-// The core works in the program's 8-bit character set, Windows-1252 (so the
-// report's "±" is the byte 0xB1). Files that are valid UTF-8 stay UTF-8; the
-// editor decides that per file with LooksLikeUtf8.
+// Every string between the core and the windows is UTF-8. Files keep their
+// own encoding: those that are valid UTF-8 stay UTF-8, others are read and
+// written in Windows-1252; the editor decides that per file with LooksLikeUtf8.
 //
 // LooksLikeUtf8 is true for text that is valid UTF-8 throughout and holds at
 // least one multi-byte character; plain ASCII gives false, as it reads the same
@@ -21,6 +21,6 @@ QString DecodeText(const QByteArray &bytes);
 // The text with every CR LF and every lone CR turned into LF.
 QString WithLineFeeds(const QString &text);
 
-// Shorthands for core strings.
+// Core strings, which are UTF-8.
 QString FromCore(const std::string &text);
 std::string ToCore(const QString &text);

@@ -1,22 +1,54 @@
 #include "gui/viewers/analysisresults.h"
 
+#include "gui/common/help.h"
 #include "gui/viewers/outputviewer.h"
 #include "gui/viewers/windowplacement.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QLayout>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+
+namespace {
+
+// F1 anywhere in the window: the topic of the analysis results.
+constexpr int HelpContext = 69;
+
+// The columns of the widest report line.
+constexpr int ReportColumns = 80;
+
+// The width of the report pane that shows ReportColumns characters of its
+// font: the text, the document's margins, the frame, the vertical scroll
+// bar and the pane's own margins.
+int ReportPaneWidth(const QWidget *pane)
+{
+    const auto *text = pane->findChild<const QPlainTextEdit *>(QStringLiteral("Text"));
+    if (!text)
+        return 0;
+    const double columns
+        = QFontMetricsF(text->font()).horizontalAdvance(QString(ReportColumns, QLatin1Char('0')));
+    const QMargins margins = pane->layout() ? pane->layout()->contentsMargins() : QMargins();
+    return static_cast<int>(std::ceil(columns + 2 * text->document()->documentMargin()))
+        + 2 * text->frameWidth() + text->verticalScrollBar()->sizeHint().width() + margins.left()
+        + margins.right() + 2;
+}
+
+} // namespace
 
 AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("AnalysisResults"));
     setWindowTitle(QStringLiteral("Analysis results"));
+    setHelpContext(this, HelpContext);
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("ResultsSplitter"));
     m_splitter->setChildrenCollapsible(false);
@@ -57,22 +89,24 @@ bool AnalysisResultsWindow::showResults(VectorDrawing drawing, const QSizeF &pic
 
     // Most of the window it belongs to (of the screen without one). The
     // report gets the width of its 80 columns where there is room for it and
-    // a picture beside it; the picture takes the rest.
+    // a picture beside it, the picture the rest; where there is not, the
+    // report's horizontal scroll bar reaches the rest of its lines.
     const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
     QSize room = owner ? owner->size() : QSize();
     if (room.isEmpty() && screen())
         room = screen()->availableGeometry().size();
-    const QWidget *text = m_report->findChild<QWidget *>(QStringLiteral("Text"));
-    const int reportWidth = QFontMetrics(text ? text->font() : font())
-                                .horizontalAdvance(QString(82, QLatin1Char('0')))
-        + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+    const int reportWidth = ReportPaneWidth(m_report);
     QSize size = (room * 0.9).expandedTo(QSize(720, 420));
     if (screen())
         size.setWidth(std::min(std::max(size.width(), reportWidth + 360),
                                screen()->availableGeometry().width() * 19 / 20));
     resize(size);
-    const int reportShare = std::min(reportWidth, width() * 3 / 5);
-    m_splitter->setSizes({width() - reportShare, reportShare});
+    layout()->activate();
+    const int total = m_splitter->width() - m_splitter->handleWidth();
+    // The picture keeps at least a fifth of the width, and no less than a
+    // small picture's; the report has the rest up to its 80 columns.
+    const int reportShare = std::min(reportWidth, total - std::max(160, total / 5));
+    m_splitter->setSizes({total - reportShare, reportShare});
     CentreOverParent(this);
     show();
     raise();

@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const std::size_t n = state.ValueCount;
     FUZZ_CHECK(WriteReport(state, error));
-    std::ifstream in(state.DataFileName, std::ios::binary);
+    std::ifstream in(ReportFileName(state.DataFileName), std::ios::binary);
     const std::string report{std::istreambuf_iterator<char>(in), {}};
     FUZZ_CHECK(report.find("Number of data elements: " + std::to_string(n) + "\n")
                != std::string::npos);

@@ -102,8 +102,8 @@ TEST_F(BatchHistogramTest, BadTokensAreLeftOutWithOneMessage)
     EXPECT_EQ(run({"--intervals", "2", path}), 0);
     ASSERT_EQ(last.messages.size(), 1u);
     EXPECT_NE(last.messages[0].find("2 tokens that are not numbers"), std::string::npos);
-    EXPECT_NE(last.messages[0].find("Line 1: \"x\"\r1 x 2\r  ^"), std::string::npos);
-    EXPECT_NE(last.messages[0].find("Line 2: \"y\"\ry 3\r^"), std::string::npos);
+    EXPECT_NE(last.messages[0].find("Line 1: \"x\"\n1 x 2\n  ^"), std::string::npos);
+    EXPECT_NE(last.messages[0].find("Line 2: \"y\"\ny 3\n^"), std::string::npos);
     const std::string report = read((folder / "bad.OUT").string());
     EXPECT_NE(report.find("Number of data elements: 3\n"
                           "                    Tokens left out (not numbers): 2\n\n"),

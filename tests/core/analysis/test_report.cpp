@@ -24,8 +24,10 @@ protected:
         AnalysisState s = analyse(content, count, width, center);
         std::string error;
         EXPECT_TRUE(WriteReport(s, error)) << error;
-        EXPECT_EQ(s.DataFileName, (folder / "sample.OUT").string());
-        return read(s.DataFileName);
+        EXPECT_EQ(s.DataFileName, (folder / "sample.dat").string());
+        const std::string text = read((folder / "sample.OUT").string());
+        EXPECT_EQ(ReportText(s), text);
+        return text;
     }
 
     std::vector<std::string> filesInFolder() const
@@ -84,20 +86,22 @@ TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
     EXPECT_EQ(lines[8], "                    Minimum data = 1");
     EXPECT_EQ(lines[10], "                           Range = 3");
     EXPECT_EQ(lines[12],
-              "                    Arithmetic mean = 2 \u00B1"
-              "1.3"); // 2.5 to even
+              "                    Arithmetic mean = 2.5 \u00B1"
+              "1.3");
     EXPECT_EQ(lines[13],
               "                    Standard Error in the mean \u00B1"
               "0.6");
     EXPECT_EQ(lines[14], "                    Summation of Residuals Squared = 5.00");
-    EXPECT_EQ(lines[16], "                             Median = 2");
+    EXPECT_EQ(lines[16], "                             Median = 2.5");
+    EXPECT_EQ(lines[17],
+              "                               Mode = none (no value occurs more than once)");
     EXPECT_EQ(lines[24], "                      1       1               -1.5      0.15734");
     EXPECT_EQ(lines[32], "                    Selected Class Interval: 1.0");
     EXPECT_EQ(lines[36], "                                  1              2         1");
-    // Four lines about the goodness of fit stand between the classes and the histogram.
-    EXPECT_EQ(lines[46], "             ---------");
-    EXPECT_EQ(lines[48], "            1.0|");
-    EXPECT_EQ(lines[49], "               |*");
+    // Five lines about the goodness of fit stand between the classes and the histogram.
+    EXPECT_EQ(lines[47], "             ---------");
+    EXPECT_EQ(lines[49], "            1.0|");
+    EXPECT_EQ(lines[50], "               |*");
     EXPECT_EQ(lines.back(), "            4.0|");
 }
 
@@ -115,7 +119,7 @@ TEST_F(ReportTest, OneClassHasOneRowAndTwoBoundLines)
     ASSERT_NE(rule, lines.end());
     EXPECT_EQ(*(rule + 1), "                                1.5            9.0         4");
     EXPECT_EQ(*(rule + 2), "");
-    const std::vector<std::string> histogram(rule + 11, lines.end());
+    const std::vector<std::string> histogram(rule + 12, lines.end());
     EXPECT_EQ(
         histogram,
         (std::vector<std::string>{"           1.50|", "               |****", "           9.00|"}));
@@ -143,7 +147,7 @@ TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
         const std::string text = reportOf(values, 4, 0, true);
         for (const char *bad : {"nan", "inf", "NAN", "INF"})
             EXPECT_EQ(text.find(bad), std::string::npos) << text;
-        EXPECT_NE(text.find("Arithmetic mean = 3.25 \u00B1"
+        EXPECT_NE(text.find("Arithmetic mean = 3.250 \u00B1"
                             "0.000"),
                   std::string::npos)
             << text;
@@ -153,20 +157,38 @@ TEST_F(ReportTest, SamplesWithoutSpreadGiveFiniteNumbers)
 
 TEST_F(ReportTest, LargeClassesAreScaledNotWrapped)
 {
-    // 600 values in one class: one asterisk per 3 values, 200 asterisks.
-    std::vector<std::string> tokens(600, "1");
-    tokens.push_back("2");
-    const std::vector<std::string> lines = ReportLines(reportOf(join(tokens), 2));
-    const auto note
-        = std::find(lines.begin(), lines.end(), "             (one * for every 3 values)");
-    ASSERT_NE(note, lines.end());
-    EXPECT_EQ(*(note + 3), "               |" + std::string(200, '*'));
-    EXPECT_EQ(*(note + 5), "               |*");
+    struct Case
+    {
+        std::size_t inClass; // values in the fuller of two classes
+        std::size_t perAsterisk;
+        std::size_t asterisks;
+    };
+    for (const Case &c : {Case{64, 1, 64}, Case{65, 2, 33}, Case{600, 10, 60}}) {
+        SCOPED_TRACE(c.inClass);
+        std::vector<std::string> tokens(c.inClass, "1");
+        tokens.push_back("2");
+        const std::string text = reportOf(join(tokens), 2);
+        const std::string note = "(one * for every " + std::to_string(c.perAsterisk) + " values)";
+        EXPECT_EQ(text.find(note) != std::string::npos, c.perAsterisk > 1);
+        EXPECT_NE(text.find("|" + std::string(c.asterisks, '*') + "\n"), std::string::npos);
+    }
+}
 
-    // Up to 255 values keep one asterisk each and no note.
-    const std::string text = reportOf(join(std::vector<std::string>(255, "4")), 1);
-    EXPECT_EQ(text.find("(one * for"), std::string::npos);
-    EXPECT_NE(text.find("|" + std::string(255, '*') + "\n"), std::string::npos);
+// No line of a report is wider than a window of 80 columns, whatever the
+// data and classes make of the fit test, the mode and the histogram.
+TEST_F(ReportTest, EveryLineFitsEightyColumns)
+{
+    std::vector<std::string> many;
+    for (int i = 0; i < 3000; ++i)
+        many.push_back(std::to_string(1000 + (i * 7919) % 997) + "." + std::to_string(i % 10));
+    for (const std::string &content :
+         {join(many), std::string("1 2 3 4"), std::string("5 5 5 7 7 7 9 9 9 11"),
+          std::string("0.001 0.002 1000000.5 3 3 4")}) {
+        for (const std::int32_t classes : {1, 4, 20}) {
+            for (const std::string &line : ReportLines(reportOf(content, classes)))
+                EXPECT_LE(line.size(), 80u) << line;
+        }
+    }
 }
 
 TEST_F(ReportTest, ReportNeverReplacesItsDataFile)

@@ -10,9 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -67,7 +69,7 @@ TEST(GoodnessOfFit, AgreesWithReference)
         EXPECT_EQ(fit.probability > 0.01, normal) << fit.probability; // a flat sample fails
 
         const std::string text = GoodnessOfFitText(state);
-        EXPECT_NE(text.find(", P = " + ProbabilityText(fit.probability) + "\n"), std::string::npos);
+        EXPECT_NE(text.find("P = " + ProbabilityText(fit.probability) + "\n"), std::string::npos);
         EXPECT_EQ(text.find("below 5") != std::string::npos, fit.expectedBelowFive > 0) << text;
     }
 }
@@ -81,6 +83,42 @@ TEST(GoodnessOfFit, SmallSamplesAreNotedAndTooFewClassesRefused)
 
     const std::string small = GoodnessOfFitText(Analyse({1.0, 2.0, 2.5, 3.0, 3.5, 4.0, 9.0}, 5));
     EXPECT_NE(small.find("Note: 5 of 5 expected counts are below 5"), std::string::npos) << small;
+}
+
+// One value far out leaves a class that expects almost nothing: the
+// statistic is large but finite, shown in scientific form beyond 1e9, never
+// "infinite", and agrees with the counts expected under Boost.Math's normal
+// curve in long double.
+TEST(GoodnessOfFit, FarTailClassesGiveAFiniteStatistic)
+{
+    // Values, the outlier in standard deviations of the sample without it, classes.
+    for (const auto &[n, outlier, classes] :
+         {std::tuple{200, 6, 8}, {1000, 12, 10}, {4000, 25, 20}}) {
+        std::vector<double> values = Sample(true, n);
+        values.push_back(50.0 + 8.0 * outlier);
+        const AnalysisState state = Analyse(values, classes);
+        const GoodnessOfFit fit = TestGoodnessOfFit(state);
+        ASSERT_TRUE(fit.refusal.empty()) << fit.refusal;
+
+        const boost::math::normal_distribution<long double> curve(state.Mean, state.StdDev);
+        long double statistic = 0.0L;
+        for (int j = 0; j < classes; ++j) {
+            // The upper tail from the bound, so a far class keeps its digits.
+            const long double above = j == 0 ? 1.0L : cdf(complement(curve, state.ClassBounds[j]));
+            const long double aboveNext
+                = j + 1 == classes ? 0.0L : cdf(complement(curve, state.ClassBounds[j + 1]));
+            const long double e = (n + 1) * (above - aboveNext);
+            const long double d = state.ClassCounts[j] - e;
+            statistic += d * d / e;
+        }
+        EXPECT_NEAR(fit.statistic / statistic, 1.0L, 1e-9L);
+        const std::string text = GoodnessOfFitText(state);
+        const std::size_t at = text.find("Chi-squared = ");
+        ASSERT_NE(at, std::string::npos) << text;
+        const std::string shown = text.substr(at + 14, text.find(' ', at + 14) - at - 14);
+        EXPECT_EQ(shown.find('e') != std::string::npos, statistic >= 1e9L) << shown;
+        EXPECT_NEAR(std::strtold(shown.c_str(), nullptr) / statistic, 1.0L, 5e-4L) << shown;
+    }
 }
 
 } // namespace

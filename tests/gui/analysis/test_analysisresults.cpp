@@ -2,19 +2,24 @@
 // printed and saved; the report beside it copied and saved.
 
 #include "gui/common/clipboard.h"
+#include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/viewers/analysisresults.h"
+#include "recordinghelp.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,6 +68,9 @@ private slots:
     void printedPageShowsTheWholePicture();
     void reportIsSavedAsACopy();
     void everyButtonHasAnAltKeyOfItsOwn();
+    void reportPaneShowsEightyColumns_data();
+    void reportPaneShowsEightyColumns();
+    void helpKeyShowsTheResultsTopic();
 
 private:
     QTemporaryDir m_dir;
@@ -185,6 +193,50 @@ void AnalysisResultsTest::everyButtonHasAnAltKeyOfItsOwn()
         letters << letter;
     }
     QVERIFY(letters.size() >= 6); // the picture's three and the report's
+}
+
+void AnalysisResultsTest::reportPaneShowsEightyColumns_data()
+{
+    QTest::addColumn<int>("ownerWidth");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("room for it") << 1600 << true;
+    QTest::newRow("a narrow window scrolls") << 500 << false;
+}
+
+// A line of 80 characters is seen whole where the window has room for it;
+// in a narrow one the horizontal scroll bar reaches its end.
+void AnalysisResultsTest::reportPaneShowsEightyColumns()
+{
+    QFETCH(int, ownerWidth);
+    QFETCH(bool, whole);
+    // ctest runs this test on a screen 1920 pixels wide (widescreen.json).
+    if (whole && QGuiApplication::primaryScreen()->availableGeometry().width() < 1200)
+        QSKIP("the screen is too narrow for a picture beside 80 columns");
+    QWidget owner;
+    owner.resize(ownerWidth, 700);
+    const QString wide = WriteFile(m_dir.filePath(QStringLiteral("Wide.OUT")), QByteArray(80, 'M'));
+    AnalysisResultsWindow results(&owner);
+    QVERIFY(results.showResults([](QPainter &, const QRectF &) {}, QSizeF(400, 300), wide,
+                                QStringLiteral("Wide")));
+    results.resize(whole ? results.width() : 420, results.height());
+    QVERIFY(QTest::qWaitForWindowExposed(&results));
+    QScrollBar *across
+        = results.findChild<QPlainTextEdit *>(QStringLiteral("Text"))->horizontalScrollBar();
+    QTRY_COMPARE(across->maximum() == 0, whole);
+}
+
+void AnalysisResultsTest::helpKeyShowsTheResultsTopic()
+{
+    RecordingHelp help;
+    InstallHelpKeys(*qobject_cast<QApplication *>(QCoreApplication::instance()));
+    SetApplicationHelpFile(QStringLiteral("/opt/mervan/mervan.hlp"));
+    for (const char *name : {"PicturePrintBtn", "Text", "ReportSaveBtn"}) {
+        QWidget *focus = m_results->findChild<QWidget *>(QLatin1String(name));
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_F1);
+    }
+    SetApplicationHelpFile(QString());
+    QCOMPARE(help.requests, QList<HelpRequest>(3, {"/opt/mervan/mervan.hlp", 69}));
 }
 
 QTEST_MAIN(AnalysisResultsTest)

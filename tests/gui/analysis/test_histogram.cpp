@@ -146,6 +146,7 @@ private slots:
     void unusableFileEndsTheRunWithOneMessage_data();
     void unusableFileEndsTheRunWithOneMessage();
     void reportThatCannotBeWrittenIsExplained();
+    void messagesNameAnAccentedFolderAndShowInvisibleCharacters();
     void decimalCommasAreAskedAboutOnce_data();
     void decimalCommasAreAskedAboutOnce();
 
@@ -423,7 +424,7 @@ void HistogramTest::runEndsInOneResultsWindowWithPictureAndReport()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.startsWith("                            Random Error Distribution\n"));
-    QVERIFY(bytes.contains("                    Arithmetic mean = 2.6 \xC2\xB1"
+    QVERIFY(bytes.contains("                    Arithmetic mean = 2.62 \xC2\xB1"
                            "1.03\n"));
 
     // The report beside the picture, the picture titled with the data file.
@@ -433,7 +434,7 @@ void HistogramTest::runEndsInOneResultsWindowWithPictureAndReport()
              qPrintable(results->windowTitle()));
     QVERIFY(viewer->findChild<QPlainTextEdit *>(QStringLiteral("Text"))
                 ->toPlainText()
-                .contains(QStringLiteral("Arithmetic mean = 2.6 ±1.03")));
+                .contains(QStringLiteral("Arithmetic mean = 2.62 ±1.03")));
     auto *splitter = results->findChild<QSplitter *>(QStringLiteral("ResultsSplitter"));
     QVERIFY(splitter->isAncestorOf(results->findChild<QWidget *>(QStringLiteral("PicturePanel"))));
     QVERIFY(splitter->isAncestorOf(viewer));
@@ -519,6 +520,30 @@ void HistogramTest::reportThatCannotBeWrittenIsExplained()
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), content);
     QVERIFY(!Results());
+}
+
+// File names and data lines reach the message box as UTF-8: the folder
+// reads "données", a no-break space inside a token is written out, and a
+// byte that is no UTF-8 (Windows-1252's no-break space) shows as its code.
+void HistogramTest::messagesNameAnAccentedFolderAndShowInvisibleCharacters()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("donn\u00e9es"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString data = WriteFile(folder + QStringLiteral("/mesures.dat"),
+                                   "1 2\xC2\xA0"
+                                   "5 3 \xA0 4 5\r\n");
+    m_prompts.answerOpen(data);
+    RunScript script;
+    script.dialogSteps << RunScript::enter(QStringLiteral("2"));
+    RunHistogramAnalysis(data, nullptr);
+
+    QCOMPARE(m_prompts.texts().size(), 1);
+    const QString message = m_prompts.texts().first();
+    for (const QString &shown : {QStringLiteral("2 tokens that are not numbers were left out of"),
+                                 QStringLiteral("donn\u00e9es/mesures.dat"),
+                                 QStringLiteral("\"2\\u00A05\""), QStringLiteral("\"\\xA0\"")})
+        QVERIFY2(message.contains(shown), qPrintable(shown + QStringLiteral(" in ") + message));
+    QCOMPARE(script.graphShowings, 1);
 }
 
 void HistogramTest::decimalCommasAreAskedAboutOnce_data()

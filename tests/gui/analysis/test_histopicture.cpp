@@ -98,14 +98,14 @@ void HistoPictureTest::svgHoldsTheLabelsAsText()
     // The class bounds along x, the counts up y, the title and the legend.
     for (const char *text : {">0.25<", ">1.25<", ">2.25<", ">3.25<", ">4.25<", ">0<", ">1<", ">2<",
                              ">Histogram of picture.dat<", ">class bounds<", ">count<",
-                             ">n = 6   mean = 2.17   standard deviation = 1.472<"})
+                             ">n = 6   mean = 2.167   standard deviation = 1.472<"})
         QVERIFY2(svg.contains(text), text);
     QVERIFY(!svg.contains(">3<")); // no count tick above the fullest class
     // Bounds, mean and standard deviation rounded as the report has them.
     QVERIFY(WriteHistogramPicture(Analyse(m_dir, "1.5 2.5 7.3\n", 3), path.toStdString(), error));
     const QByteArray rounded = ReadBytes(path);
     for (const char *text :
-         {">1.5<", ">3.4<", ">5.4<", ">7.3<", "mean = 3.8   standard deviation = 3.10<"})
+         {">1.5<", ">3.4<", ">5.4<", ">7.3<", "mean = 3.77   standard deviation = 3.10<"})
         QVERIFY2(rounded.contains(text), text);
 }
 
