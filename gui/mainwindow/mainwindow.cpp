@@ -8,7 +8,7 @@
 #include "gui/common/pictures.h"
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/aboutdialog.h"
-#include "gui/mainwindow/editortoolbar.h"
+#include "gui/editor/editorcommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -74,12 +74,12 @@ MainWindow::MainWindow(QWidget *parent)
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
 
-    m_editorToolBar = new EditorToolBar(this);
-    connect(m_editorToolBar, &EditorToolBar::newRequested, this,
+    m_editorCommands = new EditorCommands(this);
+    connect(m_editorCommands, &EditorCommands::newRequested, this,
             [this] { RunGuarded([this] { newFile(); }); });
-    connect(m_editorToolBar, &EditorToolBar::openRequested, this,
+    connect(m_editorCommands, &EditorCommands::openRequested, this,
             [this] { RunGuarded([this] { open(); }); });
-    connect(m_editorToolBar, &EditorToolBar::exitRequested, this, &QWidget::close);
+    connect(m_editorCommands, &EditorCommands::exitRequested, this, &QWidget::close);
 
     createActions();
     createMenus();
@@ -225,8 +225,8 @@ void MainWindow::createToolBar()
     m_toolBar->addAction(m_helpAction);
 
     addToolBarBreak();
-    addToolBar(m_editorToolBar);
-    m_editorToolBar->setMovable(false);
+    addToolBar(m_editorCommands);
+    m_editorCommands->setMovable(false);
 }
 
 void MainWindow::createStatusBar()
@@ -402,8 +402,8 @@ void MainWindow::updateMenus()
     if (m_destroying)
         return;
     EditorWindow *editor = activeEditor();
-    m_editorToolBar->setEditor(editor);
-    m_editorToolBar->setVisible(editor);
+    m_editorCommands->setEditor(editor);
+    m_editorCommands->setVisible(editor);
     // Both New and both Open commands answer Ctrl+N and Ctrl+O; only the
     // ones on the bar hold the keys.
     m_newAction->setShortcut(editor ? QKeySequence() : QKeySequence(QKeySequence::New));
@@ -411,8 +411,8 @@ void MainWindow::updateMenus()
 
     QList<QAction *> wanted;
     if (editor)
-        wanted << m_editorToolBar->fileMenu()->menuAction()
-               << m_editorToolBar->editMenu()->menuAction();
+        wanted << m_editorCommands->fileMenu()->menuAction()
+               << m_editorCommands->editMenu()->menuAction();
     else
         wanted << m_fileMenu->menuAction();
     wanted << m_statisticsMenu->menuAction() << m_windowMenu->menuAction()

@@ -12,7 +12,7 @@
 #include <QRect>
 #include <QSize>
 
-class EditorToolBar;
+class EditorCommands;
 class EditorWindow;
 class QAction;
 class QLabel;
@@ -77,7 +77,7 @@ private:
     QWidget *helpWindow() const;
 
     QMdiArea *m_mdiArea = nullptr;
-    EditorToolBar *m_editorToolBar = nullptr;
+    EditorCommands *m_editorCommands = nullptr;
     QToolBar *m_toolBar = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_timeLabel = nullptr;
