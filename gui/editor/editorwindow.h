@@ -7,12 +7,15 @@
 #include "core/search/searchtext.h"
 
 #include <QFont>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
 
+#include "gui/editor/diskwatch.h"
 #include "gui/editor/finddialog.h"
 #include "gui/editor/replacedialog.h"
+#include "gui/editor/textfile.h"
 
 class EditorWindow : public QPlainTextEdit
 {
@@ -27,8 +30,13 @@ public:
     // Loads the file into the window. Throws std::runtime_error with the
     // reason when the file cannot be read; the window keeps its text then.
     // While a large file goes in, a progress bar shows and no keys or clicks
-    // reach any window.
-    void load(const QString &path);
+    // reach any window. Returns false when cancelLoad() stopped it; the
+    // window's text is then incomplete and the window is for throwing away.
+    bool load(const QString &path);
+    // Stops a load in progress at the next piece.
+    void cancelLoad() { m_loadCancelled = true; }
+    bool isLoading() const { return m_loading; }
+    bool isPrinting() const { return m_printing; }
 
     QString fileName() const { return m_fileName; }
     QString fileDir() const { return m_fileDir; }
@@ -39,7 +47,18 @@ public:
     bool isUntitled() const { return m_untitled; }
     void setUntitled(bool untitled) { m_untitled = untitled; }
     // true when the file was read as UTF-8 (and will be written so).
-    bool isUtf8() const { return m_utf8; }
+    bool isUtf8() const
+    {
+        return m_encoding == TextEncoding::Utf8 || m_encoding == TextEncoding::Utf8Bom;
+    }
+    // How the next save writes the text: its encoding, and the line end of
+    // new lines (and whether the lines end in more than one way).
+    TextEncoding encoding() const { return m_encoding; }
+    LineEnd newLineEnd() const { return m_newLine; }
+    bool mixedLineEnds() const { return m_mixedEnds; }
+    // Changes either for the next save; a change counts as an edit.
+    void setEncoding(TextEncoding encoding);
+    void setLineEnds(LineEnd end);
     // The font size in points as the user set it; it may be 0, which the
     // screen cannot show but printing must refuse.
     int fontPoints() const { return m_fontPoints; }
@@ -53,6 +72,11 @@ public:
     // The save question for a modified text; false on Cancel and when the
     // save after Yes fails. Unmodified text needs no question.
     bool maybeSave();
+    // The same question without acting on the answer (Yes, No or Cancel).
+    QMessageBox::StandardButton askToSave();
+    // Closes the window without the save question, for a close whose
+    // question was answered already. false when the window stays (printing).
+    bool closeWithoutAsking();
 
 public slots:
     // Writes the text to its file, the previous version becoming the backup.
@@ -94,14 +118,21 @@ signals:
     void filePathAssigned(const QString &path);
     void textAlignmentChanged(Qt::Alignment alignment);
     void wordWrapChanged(bool wrap);
+    // The encoding or the line ends changed (a file read, a choice made).
+    void formatChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A change on disk waiting for the window is told when it gets the keyboard.
+    void focusInEvent(QFocusEvent *event) override;
     // The clipboard and drag and drop carry the selection character for
     // character, no-break spaces included.
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    // Asks what to do about a change made on disk by another program.
+    void checkDiskChange();
+    void reloadFromDisk();
     void applyFont(const QFont &font);
     void showInfo(const QString &text);
     void showSearchResult();
@@ -124,8 +155,15 @@ private:
     Qt::Alignment m_alignment;
     int m_fontPoints = 10;
     bool m_printing = false;
-    bool m_utf8 = true;
-    bool m_byteOrderMark = false;
-    bool m_crlf = false;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    LineEnd m_newLine = LineEnd::Lf;
+    bool m_mixedEnds = false;
     bool m_untitled = false;
+    DiskWatch *m_disk = nullptr;
+    bool m_diskChangePending = false;
+    bool m_askingAboutDisk = false;
+    bool m_loading = false;
+    bool m_loadCancelled = false;
+    // A close that came during a load: the window closes once it is over.
+    bool m_closeWhenLoaded = false;
 };

@@ -6,9 +6,9 @@
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
+#include "gui/editor/editorcommands.h"
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/aboutdialog.h"
-#include "gui/editor/editorcommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -71,6 +72,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Closing a window brings back the one that was active before it.
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
 
@@ -325,15 +328,56 @@ void MainWindow::open()
     m_openRequest.directory = chosen.absolutePath();
     m_openRequest.fileName = chosen.fileName();
 
+    // A file that a window holds already: that window comes forward rather
+    // than a second copy that could overwrite the first one's edits.
+    if (QMdiSubWindow *holder = windowHolding(path)) {
+        if (holder->isMinimized())
+            holder->showNormal();
+        m_mdiArea->setActiveSubWindow(holder);
+        holder->raise();
+        holder->widget()->setFocus();
+        return;
+    }
+
     // A file that cannot be read ends the command here, before any window.
     auto editor = std::make_unique<EditorWindow>();
-    editor->load(path);
+    m_loadingEditor = editor.get();
+    bool loaded = false;
+    try {
+        loaded = editor->load(path);
+    } catch (...) {
+        m_loadingEditor = nullptr;
+        throw;
+    }
+    m_loadingEditor = nullptr;
+    if (m_closeAfterLoad) {
+        // The main window was asked to close meanwhile: the half-read file is
+        // dropped and the close goes on, with its questions, once this
+        // command is over.
+        m_closeAfterLoad = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    if (!loaded)
+        return;
     editor->setWindowTitle(path);
     m_lastFilePath = path;
     QMdiSubWindow *window = addEditor(editor.release());
     const QSize screen = PrimaryScreenSize();
     window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
     bringForward(window);
+}
+
+QMdiSubWindow *MainWindow::windowHolding(const QString &path) const
+{
+    const QFileInfo wanted(path);
+    for (QMdiSubWindow *window : editorWindows()) {
+        auto *editor = qobject_cast<EditorWindow *>(window->widget());
+        if (editor && !editor->isUntitled()
+            && QFileInfo(editor->fileDir() + editor->fileName()) == wanted)
+            return window;
+    }
+    return nullptr;
 }
 
 // A new editor window comes to the front with the keyboard in its text, one
@@ -382,10 +426,46 @@ EditorWindow *MainWindow::activeEditor() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Every editor window asks about its unsaved changes; one that the user
-    // keeps open keeps the program running.
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
-        if (!window->close()) {
+    if (m_loadingEditor) {
+        // A file is still going into a new window: stop it; the close comes
+        // back once the loading command has ended.
+        m_loadingEditor->cancelLoad();
+        m_closeAfterLoad = true;
+        event->ignore();
+        return;
+    }
+    // Every question is answered before anything is saved or closed, so that
+    // Cancel at the last one leaves every window as it was.
+    QList<QPointer<EditorWindow>> toSave;
+    for (QMdiSubWindow *window : editorWindows()) {
+        auto *editor = qobject_cast<EditorWindow *>(window->widget());
+        if (!editor)
+            continue;
+        if (editor->isPrinting() || editor->isLoading()) {
+            window->close(); // says why it stays open
+            event->ignore();
+            return;
+        }
+        if (!editor->isModified())
+            continue;
+        const QMessageBox::StandardButton answer = editor->askToSave();
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
+            event->ignore();
+            return;
+        }
+        if (answer == QMessageBox::Yes)
+            toSave << editor;
+    }
+    for (const QPointer<EditorWindow> &editor : toSave) {
+        // A save that fails or is cancelled keeps the program running.
+        if (editor && !editor->save()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (QMdiSubWindow *window : editorWindows()) {
+        auto *editor = qobject_cast<EditorWindow *>(window->widget());
+        if (editor ? !editor->closeWithoutAsking() : !window->close()) {
             event->ignore();
             return;
         }
@@ -455,14 +535,20 @@ void MainWindow::updateWindowMenu()
 
 // --- window arrangement ---------------------------------------------------------
 
+// Tile and Cascade place the windows in the order they were made, whatever
+// order closing follows.
 void MainWindow::tileSubWindows()
 {
+    m_mdiArea->setActivationOrder(QMdiArea::CreationOrder);
     m_mdiArea->tileSubWindows();
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
 }
 
 void MainWindow::cascadeSubWindows()
 {
+    m_mdiArea->setActivationOrder(QMdiArea::CreationOrder);
     m_mdiArea->cascadeSubWindows();
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
 }
 
 void MainWindow::arrangeIcons()

@@ -70,6 +70,8 @@ private:
     void createToolBar();
     void createStatusBar();
     QMdiSubWindow *addEditor(EditorWindow *editor);
+    // The window that holds the file at path, if any.
+    QMdiSubWindow *windowHolding(const QString &path) const;
     void bringForward(QMdiSubWindow *window);
     void updateMenus();
     void updateWindowMenu();
@@ -106,4 +108,7 @@ private:
     int m_nextDocument = 1;
     QString m_lastFilePath;
     bool m_destroying = false;
+    // The window a file is going into, and whether a close came meanwhile.
+    EditorWindow *m_loadingEditor = nullptr;
+    bool m_closeAfterLoad = false;
 };

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -416,55 +417,130 @@ private slots:
 
     void roundTrip_data()
     {
+        // bytes, the encoding they are read in, and the answer to the question
+        // about bytes that are not UTF-8 (0: no question).
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<int>("answer");
+        const int cp1252 = QMessageBox::No, keep = QMessageBox::Yes;
         QByteArray every;
         for (int b = 0; b < 256; ++b)
-            if (b != '\r' && b != '\n')
-                every.append(static_cast<char>(b));
-        QTest::newRow("every 8-bit byte") << every << every << false;
-        QTest::newRow("cp1252 specials") << QByteArray("\xB1 \xA0 \x80 \xE9\r\n")
-                                         << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << false;
-        QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC")
-                                        << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << true;
+            every.append(static_cast<char>(b));
+        QTest::newRow("every byte, Windows-1252") << every << "Windows-1252" << cp1252;
+        QTest::newRow("every byte, UTF-8 kept") << every << "UTF-8" << keep;
+        QTest::newRow("cp1252 specials")
+            << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << "Windows-1252" << cp1252;
+        QTest::newRow("bad byte in UTF-8 kept")
+            << QByteArray("\xC3\xA9 \xE9 \xE2\x82\xAC\n") << "UTF-8" << keep;
+        QTest::newRow("bad byte after a BOM kept")
+            << QByteArray("\xEF\xBB\xBF\xFF 1\n") << "UTF-8 with BOM" << keep;
+        QTest::newRow("utf-8 with BOM")
+            << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << "UTF-8 with BOM" << 0;
         QTest::newRow("utf-8 no-break space") << QByteArray("a\xC2\xA0"
                                                             "b")
-                                              << QByteArray("a\xC2\xA0"
-                                                            "b")
-                                              << true;
-        // The first line break sets the style the file is written with.
-        QTest::newRow("mixed breaks, LF first")
-            << QByteArray("a\nb\rc\r\nd\n\re") << QByteArray("a\nb\nc\nd\n\ne") << true;
-        QTest::newRow("mixed breaks, CR LF first")
-            << QByteArray("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\r\nd") << true;
-        QTest::newRow("final break kept")
-            << QByteArray("1 2\r\n3 4\r\n") << QByteArray("1 2\r\n3 4\r\n") << true;
-        QTest::newRow("LF stays LF")
-            << QByteArray("1 2\n3 4\n") << QByteArray("1 2\n3 4\n") << true;
-        QTest::newRow("empty file") << QByteArray() << QByteArray() << true;
+                                              << "UTF-8" << 0;
+        // Every line keeps its own line end.
+        QTest::newRow("mixed, LF first") << QByteArray("a\nb\rc\r\nd\n\re") << "UTF-8" << 0;
+        QTest::newRow("mixed, CR LF first") << QByteArray("a\r\nb\rc\nd") << "UTF-8" << 0;
+        QTest::newRow("CR only") << QByteArray("1\r2\r\r3\r") << "UTF-8" << 0;
+        QTest::newRow("CR CR LF") << QByteArray("1\r\r\n2\r\r\n") << "UTF-8" << 0;
+        QTest::newRow("lone CR inside CR LF") << QByteArray("1\r\n2\r3\r\n") << "UTF-8" << 0;
+        QTest::newRow("U+2029") << QByteArray("1\xE2\x80\xA9"
+                                              "2\n")
+                                << "UTF-8" << 0;
+        QTest::newRow("final break kept") << QByteArray("1 2\r\n3 4\r\n") << "UTF-8" << 0;
+        QTest::newRow("empty file") << QByteArray() << "UTF-8" << 0;
+        const QString wide = QStringLiteral("\u00e9 1\r\n\u20ac 2\r3\n\U0001F600\r\n");
+        QTest::newRow("UTF-16 LE")
+            << QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
+                   .encode(wide)
+                   .
+                   operator QByteArray()
+            << "UTF-16 LE" << 0;
+        QTest::newRow("UTF-16 BE")
+            << QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom)
+                   .encode(wide)
+                   .
+                   operator QByteArray()
+            << "UTF-16 BE" << 0;
+        QTest::newRow("UTF-32 LE")
+            << QStringEncoder(QStringConverter::Utf32LE, QStringConverter::Flag::WriteBom)
+                   .encode(wide)
+                   .
+                   operator QByteArray()
+            << "UTF-32 LE" << 0;
+        QTest::newRow("UTF-32 BE")
+            << QStringEncoder(QStringConverter::Utf32BE, QStringConverter::Flag::WriteBom)
+                   .encode(wide)
+                   .
+                   operator QByteArray()
+            << "UTF-32 BE" << 0;
         // Files are read in blocks of 1 MiB: a character or a line across a
         // block's end is still one.
         const QByteArray block(1024 * 1024 - 1, 'x');
-        const QByteArray euroAcross = block + "\xE2\x82\xAC 1\r\n2";
-        QTest::newRow("utf-8 across blocks") << euroAcross << euroAcross << true;
-        const QByteArray e9Across = block + "\xE9 1\n" + block + "\xC3\xA9";
-        QTest::newRow("cp1252 found in a later block") << e9Across << e9Across << false;
+        QTest::newRow("utf-8 across blocks") << block + "\xE2\x82\xAC 1\r\n2"
+                                             << "UTF-8" << 0;
+        QTest::newRow("cp1252 found in a later block") << block + "\xE9 1\n" + block + "\xC3\xA9"
+                                                       << "Windows-1252" << cp1252;
     }
 
+    // Open and Save with no edit gives the same bytes; a bad byte asks once.
     void roundTrip()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, saved);
-        QFETCH(bool, utf8);
+        QFETCH(QString, encoding);
+        QFETCH(int, answer);
         const QString file = path("r.dat");
         QVERIFY(WriteBytes(file, bytes));
+        if (answer)
+            prompts.answerConfirm(QMessageBox::StandardButton(answer));
         auto child = openWindow(file);
-        QCOMPARE(child->isUtf8(), utf8);
+        QCOMPARE(EncodingName(child->encoding()), encoding);
         QVERIFY(!child->document()->isModified());
+        child->document()->setModified(true);
         child->save();
-        QCOMPARE(ReadBytes(file), saved);
-        QVERIFY(prompts.shown.isEmpty());
+        QCOMPARE(ReadBytes(file), bytes);
+        QCOMPARE(prompts.texts(PromptKind::Confirm).size(), answer ? 1 : 0);
+        QCOMPARE(prompts.shown.size(), answer ? 1 : 0);
+    }
+
+    void newLinesTakeTheCommonEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("CR LF most")
+            << QByteArray("1\n2\r\n3\r\n") << QByteArray("1\n2\r\n3\r\nx\r\n");
+        QTest::newRow("CR only") << QByteArray("1\r2\r") << QByteArray("1\r2\rx\r");
+        QTest::newRow("UTF-16: no text before the BOM") << QByteArray("\xFF\xFE"
+                                                                      "1\0\r\0\n\0",
+                                                                      8)
+                                                        << QByteArray("\xFF\xFE"
+                                                                      "1\0\r\0\n\0x\0\r\0\n\0",
+                                                                      14);
+    }
+
+    void newLinesTakeTheCommonEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(WriteBytes(path("n.dat"), bytes));
+        auto child = openWindow(path("n.dat"));
+        child->moveCursor(QTextCursor::End);
+        QTest::keyClicks(child.get(), QStringLiteral("x"));
+        QTest::keyClick(child.get(), Qt::Key_Return);
+        child->save();
+        QTEST(ReadBytes(path("n.dat")), "saved");
+    }
+
+    void lineEndsAndEncodingChosen()
+    {
+        QVERIFY(WriteBytes(path("c.dat"), "1\r\n2\n3\r"));
+        auto child = openWindow(path("c.dat"));
+        QVERIFY(child->mixedLineEnds());
+        child->setLineEnds(LineEnd::Lf);
+        child->setEncoding(TextEncoding::Utf16Be);
+        QVERIFY(child->document()->isModified());
+        child->save();
+        QCOMPARE(ReadBytes(path("c.dat")), QByteArray("\xFE\xFF\0001\0\n\0002\0\n\0003\0\n", 14));
     }
 
     void encodingAfterEdits_data()
@@ -490,6 +566,8 @@ private slots:
         QFETCH(QString, typed);
         const QString file = path("e.dat");
         QVERIFY(WriteBytes(file, bytes));
+        if (QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter))
+            prompts.answerConfirm(QMessageBox::No); // Windows-1252
         auto child = openWindow(file);
         child->moveCursor(QTextCursor::End);
         child->insertPlainText(typed);
@@ -521,6 +599,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(WriteBytes(path("k.dat"), bytes));
+        if (QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter))
+            prompts.answerConfirm(QMessageBox::No); // Windows-1252
         auto child = openWindow(path("k.dat"));
         child->moveCursor(QTextCursor::End);
         child->insertPlainText(QStringLiteral("9"));

@@ -50,6 +50,11 @@ private slots:
 
     void exitAsksAboutUnsavedWork_data();
     void exitAsksAboutUnsavedWork();
+    void exitAsksEveryQuestionFirst_data();
+    void exitAsksEveryQuestionFirst();
+    void closeDuringLoad_data();
+    void closeDuringLoad();
+    void openingAHeldFileBringsItsWindow();
 
 private:
     QMdiSubWindow *newWindow();
@@ -357,6 +362,115 @@ void TestEditorWindows::exitAsksAboutUnsavedWork()
     if (!frameCloses)
         QCOMPARE(mainWindow->editorWindows().size(), 1);
     QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("DOC1.dat"))), saved);
+}
+
+void TestEditorWindows::exitAsksEveryQuestionFirst_data()
+{
+    // One letter per unsaved window: Yes, No, Cancel.
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<bool>("frameCloses");
+    QTest::newRow("Cancel at the last question") << "YNC" << false;
+    QTest::newRow("Cancel at the first question") << "CYY" << false;
+    QTest::newRow("every question answered") << "YNY" << true;
+}
+
+void TestEditorWindows::exitAsksEveryQuestionFirst()
+{
+    QFETCH(QString, answers);
+    QFETCH(bool, frameCloses);
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
+    QStringList names;
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        EditorOf(newWindow())->insertPlainText(QStringLiteral("edit"));
+        names << QStringLiteral("DOC%1.dat").arg(i + 1);
+    }
+    int asked = 0;
+    for (const QChar answer : answers) {
+        ++asked;
+        if (answer == QLatin1Char('C')) {
+            m_prompts->answerConfirm(QMessageBox::Cancel);
+            break;
+        }
+        m_prompts->answerConfirm(answer == QLatin1Char('Y') ? QMessageBox::Yes : QMessageBox::No);
+    }
+    if (frameCloses) {
+        for (qsizetype i = 0; i < answers.size(); ++i) {
+            if (answers.at(i) == QLatin1Char('Y'))
+                m_prompts->answerSave(m_dir->filePath(names.at(i)));
+        }
+    }
+
+    Action(mainWindow, "actionExit")->trigger();
+    QCOMPARE(m_prompts->texts(PromptKind::Confirm).size(), asked);
+    QCOMPARE(mainWindow->isVisible(), !frameCloses);
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        QCOMPARE(QFile::exists(m_dir->filePath(names.at(i))),
+                 frameCloses && answers.at(i) == QLatin1Char('Y'));
+    if (!frameCloses) {
+        // Cancel anywhere: every window still open, every edit still unsaved.
+        const QList<QMdiSubWindow *> windows = mainWindow->editorWindows();
+        QCOMPARE(windows.size(), answers.size());
+        for (QMdiSubWindow *window : windows)
+            QVERIFY(EditorOf(window)->isModified());
+    }
+}
+
+void TestEditorWindows::closeDuringLoad_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("frameCloses");
+    QTest::newRow("Cancel keeps the unsaved window") << int(QMessageBox::Cancel) << false;
+    QTest::newRow("No closes everything") << int(QMessageBox::No) << true;
+}
+
+// The main window closed while a file is still going in: the load stops, no
+// half-read window appears, and the usual question follows and is answered.
+void TestEditorWindows::closeDuringLoad()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, frameCloses);
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
+    EditorOf(newWindow())->insertPlainText(QStringLiteral("unsaved"));
+    const QString big = m_dir->filePath(QStringLiteral("big.dat"));
+    QFile file(big);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("123456789\n").repeated(300000));
+    file.close();
+
+    qputenv("MERVAN_LOAD_PAUSE_MS", "200");
+    m_prompts->answerOpen(big);
+    m_prompts->answerConfirm(QMessageBox::StandardButton(answer));
+    QTimer::singleShot(50, mainWindow, &QWidget::close);
+    Action(mainWindow, "actionOpen")->trigger();
+    qunsetenv("MERVAN_LOAD_PAUSE_MS");
+
+    QTRY_COMPARE(m_prompts->texts(PromptKind::Confirm).size(), 1);
+    QCOMPARE(mainWindow->isVisible(), !frameCloses);
+    if (!frameCloses) {
+        QCOMPARE(mainWindow->editorWindows().size(), 1);
+        QVERIFY(EditorOf(mainWindow->editorWindows().first())->isModified());
+    }
+}
+
+void TestEditorWindows::openingAHeldFileBringsItsWindow()
+{
+    const QString path = m_dir->filePath(QStringLiteral("held.dat"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1 2 3\n");
+    file.close();
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    QMdiSubWindow *held = mainWindow->activeSubWindow();
+    EditorOf(held)->insertPlainText(QStringLiteral("0 "));
+    newWindow();
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    QCOMPARE(mainWindow->editorWindows().size(), 2);
+    QCOMPARE(mainWindow->activeSubWindow(), held);
+    QVERIFY(EditorOf(held)->isModified());
 }
 
 QTEST_MAIN(TestEditorWindows)
