@@ -183,7 +183,16 @@ bool EditorWindow::save()
         = EncodeEditorText(TextWithLineEnds(document(), static_cast<int>(m_newLine)), encoding);
     const bool existed = QFileInfo::exists(path);
     QString reason;
-    if (!SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason)) {
+    bool backupImpossible = false;
+    bool saved = SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason, &backupImpossible);
+    if (!saved && backupImpossible
+        && Prompts::current().confirm(
+               QStringLiteral("%1\nSave \"%2\" without a backup?").arg(reason, path))
+            == QMessageBox::Yes)
+        saved = SaveWithBackup(path, path, bytes, &reason);
+    else if (!saved && backupImpossible)
+        return false;
+    if (!saved) {
         Prompts::current().error(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
         return false;
     }

@@ -416,14 +416,64 @@ bool WriteWhole(QFileDevice &out, const QByteArray &bytes)
 
 } // namespace
 
-bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
-                    QString *error)
+namespace {
+
+// Keeps the previous version as a copy and writes the file in place: its
+// inode, and with it every hard link, owner, group and mode, stays. Used when
+// the file has more than one name or its folder takes no new files.
+bool SaveInPlace(const QString &path, const QString &backupPath, const QByteArray &bytes,
+                 QString *error, bool *backupImpossible)
 {
     const auto failed = [error](const QString &reason) {
         if (error)
             *error = reason;
         return false;
     };
+    const bool keepBackup = backupPath != path;
+    if (keepBackup) {
+        QFile previous(path);
+        QSaveFile copy(backupPath);
+        // A folder that takes no new file may still let a backup be replaced
+        // in place.
+        copy.setDirectWriteFallback(true);
+        if (!previous.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly)
+            || !WriteWhole(copy, previous.readAll()) || !copy.commit()) {
+            const QString folder = QFileInfo(backupPath).absolutePath();
+            if (backupImpossible)
+                *backupImpossible = true;
+            return failed(
+                ::access(QFile::encodeName(folder).constData(), W_OK) != 0
+                    ? QStringLiteral("The previous version could not be kept as \"%1\": the "
+                                     "folder \"%2\" does not let new files be made.")
+                          .arg(backupPath, folder)
+                    : QStringLiteral("The previous version could not be kept as \"%1\". %2")
+                          .arg(backupPath, copy.errorString()));
+        }
+    }
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return failed(out.errorString());
+    if (!WriteWhole(out, bytes)) {
+        QString reason = out.errorString();
+        if (keepBackup)
+            reason += QStringLiteral(" The previous version is in \"%1\".").arg(backupPath);
+        return failed(reason);
+    }
+    return true;
+}
+
+} // namespace
+
+bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
+                    QString *error, bool *backupImpossible)
+{
+    const auto failed = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (backupImpossible)
+        *backupImpossible = false;
 
     // A character device (such as /dev/null or /dev/full) cannot be replaced
     // by a new file: that would put a plain file in its place and hide a
@@ -451,6 +501,14 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
             return failed(device.errorString());
         return true;
     }
+
+    struct stat before
+    { };
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
+    const QString folder = target.absolutePath();
+    if (existed && S_ISREG(before.st_mode)
+        && (before.st_nlink > 1 || ::access(QFile::encodeName(folder).constData(), W_OK) != 0))
+        return SaveInPlace(path, backupPath, bytes, error, backupImpossible);
 
     // 1. The new text goes to a temporary file beside the file; nothing else
     //    has changed if that fails (missing folder, full disk, no rights).
@@ -485,6 +543,8 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
             moved = RenameReplacing(path, backupPath);
         }
         if (!moved && !copied) {
+            if (backupImpossible)
+                *backupImpossible = true;
             const QString reason
                 = QStringLiteral("The previous version could not be kept as \"%1\".")
                       .arg(backupPath);
@@ -508,5 +568,13 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     }
     if (!parked.isEmpty())
         QFile::remove(parked);
+    // The new file is the user's: owner and group as before, where the system
+    // lets them be given.
+    if (existed && !current.isSymLink()) {
+        // Refused when the user may not give the file away: it stays theirs.
+        const int refused
+            = ::chown(QFile::encodeName(path).constData(), before.st_uid, before.st_gid);
+        Q_UNUSED(refused);
+    }
     return true;
 }

@@ -88,6 +88,12 @@ QByteArray EncodeEditorText(const QString &text, TextEncoding &encoding);
 // only once the new text is complete. A character device is written to
 // directly, without a backup; a pipe, a socket or a disk device is refused, and
 // so is a backup name held by a folder or anything but a file or a link.
-// On failure error receives the reason.
+// A file with more than one hard link, or in a folder that takes no new
+// files, is written in place after a copy of it is kept as the backup, so
+// that its links, owner and group stay; otherwise the new file replaces it and
+// is given the old one's owner and group where the system allows.
+// On failure error receives the reason, and backupImpossible (when given)
+// says whether it was the backup that could not be made; saving again with
+// backupPath equal to path then saves without one.
 bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
-                    QString *error);
+                    QString *error, bool *backupImpossible = nullptr);

@@ -9,6 +9,7 @@
 #include "gui/editor/editorcommands.h"
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/aboutdialog.h"
+#include "gui/mainwindow/screensize.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,26 +30,9 @@
 #include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <cmath>
 #include <memory>
-
-namespace {
-
-// Sizes of windows are halves and fractions of a screen or of the main
-// window; a half goes to the even neighbour.
-int RoundHalfEven(double value)
-{
-    return static_cast<int>(std::lrint(value));
-}
-
-QSize PrimaryScreenSize()
-{
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        return screen->geometry().size();
-    return QSize(800, 600);
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -253,6 +237,7 @@ void MainWindow::createStatusBar()
     m_dateLabel = label(QStringLiteral("clockDate"));
     m_timeLabel = label(QStringLiteral("clockTime"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    createFormatButtons();
     statusBar()->addPermanentWidget(clock);
 
     auto *timer = new QTimer(this);
@@ -286,193 +271,6 @@ void MainWindow::placeOnScreen()
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
-// --- editor windows -----------------------------------------------------------
-
-QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
-{
-    connect(editor, &EditorWindow::filePathAssigned, this,
-            [this](const QString &path) { m_lastFilePath = path; });
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(editor);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(windowIcon());
-    // The menus and the tool bar follow the windows that remain.
-    connect(window, &QObject::destroyed, this, &MainWindow::updateMenus, Qt::QueuedConnection);
-    window->show();
-    return window;
-}
-
-void MainWindow::newFile()
-{
-    // The name is only proposed (the first Save asks), and never one that a
-    // file in the folder already has.
-    QString name;
-    do {
-        name = QStringLiteral("DOC%1.dat").arg(m_nextDocument++);
-    } while (QFileInfo::exists(name) || QFileInfo(name).isSymLink());
-    auto *editor = new EditorWindow;
-    QMdiSubWindow *window = addEditor(editor);
-    editor->setFilePath(name);
-    editor->setUntitled(true);
-    editor->setWindowTitle(name);
-    window->resize(RoundHalfEven(width() * 0.7), RoundHalfEven(height() * 0.5));
-    bringForward(window);
-}
-
-void MainWindow::open()
-{
-    const QString path = Prompts::current().openFileName(this, m_openRequest);
-    if (path.isEmpty())
-        return;
-    // The dialog starts from the last choice next time.
-    const QFileInfo chosen(path);
-    m_openRequest.directory = chosen.absolutePath();
-    m_openRequest.fileName = chosen.fileName();
-
-    // A file that a window holds already: that window comes forward rather
-    // than a second copy that could overwrite the first one's edits.
-    if (QMdiSubWindow *holder = windowHolding(path)) {
-        if (holder->isMinimized())
-            holder->showNormal();
-        m_mdiArea->setActiveSubWindow(holder);
-        holder->raise();
-        holder->widget()->setFocus();
-        return;
-    }
-
-    // A file that cannot be read ends the command here, before any window.
-    auto editor = std::make_unique<EditorWindow>();
-    m_loadingEditor = editor.get();
-    bool loaded = false;
-    try {
-        loaded = editor->load(path);
-    } catch (...) {
-        m_loadingEditor = nullptr;
-        throw;
-    }
-    m_loadingEditor = nullptr;
-    if (m_closeAfterLoad) {
-        // The main window was asked to close meanwhile: the half-read file is
-        // dropped and the close goes on, with its questions, once this
-        // command is over.
-        m_closeAfterLoad = false;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        return;
-    }
-    if (!loaded)
-        return;
-    editor->setWindowTitle(path);
-    m_lastFilePath = path;
-    QMdiSubWindow *window = addEditor(editor.release());
-    const QSize screen = PrimaryScreenSize();
-    window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
-    bringForward(window);
-}
-
-QMdiSubWindow *MainWindow::windowHolding(const QString &path) const
-{
-    const QFileInfo wanted(path);
-    for (QMdiSubWindow *window : editorWindows()) {
-        auto *editor = qobject_cast<EditorWindow *>(window->widget());
-        if (editor && !editor->isUntitled()
-            && QFileInfo(editor->fileDir() + editor->fileName()) == wanted)
-            return window;
-    }
-    return nullptr;
-}
-
-// A new editor window comes to the front with the keyboard in its text, one
-// title bar's height down and right from the window before it; a window that
-// would leave the area starts again at the top left.
-void MainWindow::bringForward(QMdiSubWindow *window)
-{
-    int others = 0;
-    for (QMdiSubWindow *other : m_mdiArea->subWindowList()) {
-        if (other != window && other->isVisible() && !other->isMinimized())
-            ++others;
-    }
-    QStyleOptionTitleBar option;
-    option.initFrom(m_mdiArea);
-    const int step
-        = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, m_mdiArea));
-    // Before the window is first shown the area has no size of its own yet.
-    const QSize area = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size()
-                                              : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QSize size = window->size().boundedTo(area).expandedTo(window->minimumSizeHint());
-    int offset = others * step;
-    if (offset + size.width() > area.width() || offset + size.height() > area.height())
-        offset = 0;
-    window->setGeometry(QRect(QPoint(offset, offset), size));
-    window->show();
-    window->raise();
-    m_mdiArea->setActiveSubWindow(window);
-    window->widget()->setFocus();
-}
-
-QList<QMdiSubWindow *> MainWindow::editorWindows() const
-{
-    return m_mdiArea->subWindowList(QMdiArea::CreationOrder);
-}
-
-QMdiSubWindow *MainWindow::activeSubWindow() const
-{
-    return m_mdiArea->currentSubWindow();
-}
-
-EditorWindow *MainWindow::activeEditor() const
-{
-    QMdiSubWindow *window = activeSubWindow();
-    return window ? qobject_cast<EditorWindow *>(window->widget()) : nullptr;
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    if (m_loadingEditor) {
-        // A file is still going into a new window: stop it; the close comes
-        // back once the loading command has ended.
-        m_loadingEditor->cancelLoad();
-        m_closeAfterLoad = true;
-        event->ignore();
-        return;
-    }
-    // Every question is answered before anything is saved or closed, so that
-    // Cancel at the last one leaves every window as it was.
-    QList<QPointer<EditorWindow>> toSave;
-    for (QMdiSubWindow *window : editorWindows()) {
-        auto *editor = qobject_cast<EditorWindow *>(window->widget());
-        if (!editor)
-            continue;
-        if (editor->isPrinting() || editor->isLoading()) {
-            window->close(); // says why it stays open
-            event->ignore();
-            return;
-        }
-        if (!editor->isModified())
-            continue;
-        const QMessageBox::StandardButton answer = editor->askToSave();
-        if (answer != QMessageBox::Yes && answer != QMessageBox::No) {
-            event->ignore();
-            return;
-        }
-        if (answer == QMessageBox::Yes)
-            toSave << editor;
-    }
-    for (const QPointer<EditorWindow> &editor : toSave) {
-        // A save that fails or is cancelled keeps the program running.
-        if (editor && !editor->save()) {
-            event->ignore();
-            return;
-        }
-    }
-    for (QMdiSubWindow *window : editorWindows()) {
-        auto *editor = qobject_cast<EditorWindow *>(window->widget());
-        if (editor ? !editor->closeWithoutAsking() : !window->close()) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-}
-
 // --- menus ----------------------------------------------------------------------
 
 // While an editor window is active, its File and Edit menus stand in for the
@@ -482,6 +280,7 @@ void MainWindow::updateMenus()
     if (m_destroying)
         return;
     EditorWindow *editor = activeEditor();
+    updateFormatButtons();
     m_editorCommands->setEditor(editor);
     m_editorCommands->setVisible(editor);
     // Both New and both Open commands answer Ctrl+N and Ctrl+O; only the

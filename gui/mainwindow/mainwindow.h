@@ -20,6 +20,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QToolButton;
 
 class MainWindow : public QMainWindow
 {
@@ -75,6 +76,9 @@ private:
     void bringForward(QMdiSubWindow *window);
     void updateMenus();
     void updateWindowMenu();
+    // The encoding and line ends of the active editor window in the status bar.
+    void createFormatButtons();
+    void updateFormatButtons();
     // The window whose help file a help request from this window goes to.
     QWidget *helpWindow() const;
 
@@ -83,6 +87,9 @@ private:
     QToolBar *m_toolBar = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_timeLabel = nullptr;
+    QToolButton *m_encodingButton = nullptr;
+    QToolButton *m_lineEndButton = nullptr;
+    QMetaObject::Connection m_formatConnection;
     QDate m_shownDate;
 
     QMenu *m_fileMenu = nullptr;

@@ -356,6 +356,110 @@ private slots:
         QVERIFY(child.document()->isModified());
     }
 
+    // A file with a second name is written in place: both names still show
+    // one file, and the backup holds the previous text.
+    void hardLinksStayLinked_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("backup");
+        QTest::newRow("data file") << "h.dat"
+                                   << "h.BAK";
+        QTest::newRow("dot-file") << ".profile"
+                                  << ".profile.BAK";
+    }
+
+    void hardLinksStayLinked()
+    {
+        QFETCH(QString, name);
+        QVERIFY(WriteBytes(path(name), "1\n"));
+        QVERIFY(::link(QFile::encodeName(path(name)).constData(),
+                       QFile::encodeName(path("other")).constData())
+                == 0);
+        auto child = openWindow(path(name));
+        TypeAtEnd(*child, QStringLiteral("2"));
+        QVERIFY(child->save());
+        struct stat file
+        {
+        }, other{};
+        QCOMPARE(::stat(QFile::encodeName(path(name)).constData(), &file), 0);
+        QCOMPARE(::stat(QFile::encodeName(path("other")).constData(), &other), 0);
+        QCOMPARE(file.st_ino, other.st_ino);
+        QCOMPARE(ReadBytes(path("other")), QByteArray("1\n2"));
+        QFETCH(QString, backup);
+        QCOMPARE(ReadBytes(path(backup)), QByteArray("1\n"));
+    }
+
+    void backupThatCannotBeMadeAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::newRow("Yes saves without it") << int(QMessageBox::Yes) << QByteArray("12");
+        QTest::newRow("No saves nothing") << int(QMessageBox::No) << QByteArray("1");
+    }
+
+    void backupThatCannotBeMadeAsks()
+    {
+        QVERIFY(WriteBytes(path("b.dat"), "1"));
+        QVERIFY(::link(QFile::encodeName(path("b.dat")).constData(),
+                       QFile::encodeName(path("second")).constData())
+                == 0);
+        // The backup's name leads into a folder that is not there.
+        QVERIFY(QFile::link(path("missing/b.BAK"), path("b.BAK")));
+        auto child = openWindow(path("b.dat"));
+        TypeAtEnd(*child, QStringLiteral("2"));
+        QFETCH(int, answer);
+        prompts.answerConfirm(QMessageBox::StandardButton(answer));
+        child->save();
+        QVERIFY(prompts.texts(PromptKind::Confirm)
+                    .first()
+                    .endsWith(QStringLiteral("Save \"%1\" without a backup?").arg(path("b.dat"))));
+        QTEST(ReadBytes(path("b.dat")), "onDisk");
+        QVERIFY(prompts.texts(PromptKind::Error).isEmpty());
+    }
+
+    // Another program's text is not saved over without a word.
+    void saveOverAnotherProgramsChangeAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::newRow("Yes saves") << int(QMessageBox::Yes) << QByteArray("1x");
+        QTest::newRow("No keeps theirs") << int(QMessageBox::No) << QByteArray("theirs, longer");
+    }
+
+    void saveOverAnotherProgramsChangeAsks()
+    {
+        QVERIFY(WriteBytes(path("d.dat"), "1"));
+        auto child = openWindow(path("d.dat"));
+        TypeAtEnd(*child, QStringLiteral("x"));
+        QVERIFY(WriteBytes(path("d.dat"), "theirs, longer"));
+        QFETCH(int, answer);
+        prompts.answerConfirm(QMessageBox::StandardButton(answer));
+        QCOMPARE(child->save(), answer == QMessageBox::Yes);
+        QVERIFY(prompts.texts(PromptKind::Confirm)
+                    .first()
+                    .contains(QStringLiteral("was changed by another program")));
+        QTEST(ReadBytes(path("d.dat")), "onDisk");
+        // Saved once, the file is the window's again: no question next time.
+        if (answer == QMessageBox::Yes)
+            QVERIFY(child->save());
+    }
+
+    // The window with the keyboard hears of the change and reloads on Yes.
+    void changeOnDiskIsReported()
+    {
+        QVERIFY(WriteBytes(path("w.dat"), "1\n"));
+        auto child = openWindow(path("w.dat"));
+        child->show();
+        child->activateWindow();
+        child->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(child.get()));
+        prompts.answerConfirm(QMessageBox::Yes);
+        QVERIFY(WriteBytes(path("w.dat"), "1\n2\n"));
+        QTRY_COMPARE(prompts.texts(PromptKind::Confirm).size(), 1);
+        QTRY_COMPARE(child->toPlainText(), QStringLiteral("1\n2\n"));
+        QVERIFY(!child->document()->isModified());
+    }
+
     void saveAs()
     {
         QVERIFY(WriteBytes(path("a.dat"), "1"));

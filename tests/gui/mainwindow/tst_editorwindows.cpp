@@ -55,6 +55,7 @@ private slots:
     void closeDuringLoad_data();
     void closeDuringLoad();
     void openingAHeldFileBringsItsWindow();
+    void statusBarShowsAndChangesTheFormat();
 
 private:
     QMdiSubWindow *newWindow();
@@ -471,6 +472,28 @@ void TestEditorWindows::openingAHeldFileBringsItsWindow()
     QCOMPARE(mainWindow->editorWindows().size(), 2);
     QCOMPARE(mainWindow->activeSubWindow(), held);
     QVERIFY(EditorOf(held)->isModified());
+}
+
+void TestEditorWindows::statusBarShowsAndChangesTheFormat()
+{
+    const QString path = m_dir->filePath(QStringLiteral("wide.dat"));
+    QVERIFY(WriteBytes(path,
+                       QByteArray("\xFF\xFE"
+                                  "1\0\r\0\n\0"
+                                  "2\0\n\0",
+                                  12)));
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    auto *encoding = mainWindow->findChild<QToolButton *>(QStringLiteral("encodingButton"));
+    auto *lineEnd = mainWindow->findChild<QToolButton *>(QStringLiteral("lineEndButton"));
+    QCOMPARE(encoding->text(), QStringLiteral("UTF-16 LE"));
+    QCOMPARE(lineEnd->text(), QStringLiteral("LF (mixed)"));
+    lineEnd->menu()->actions().at(1)->trigger();  // CR LF for every line
+    encoding->menu()->actions().at(0)->trigger(); // UTF-8
+    QCOMPARE(encoding->text(), QStringLiteral("UTF-8"));
+    QCOMPARE(lineEnd->text(), QStringLiteral("CR LF"));
+    QVERIFY(mainWindow->activeEditor()->save());
+    QCOMPARE(ReadBytes(path), QByteArray("1\r\n2\r\n"));
 }
 
 QTEST_MAIN(TestEditorWindows)
