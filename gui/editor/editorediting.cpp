@@ -358,7 +358,7 @@ void EditorWindow::print()
     if (document()->isEmpty())
         return;
     EditorPrintJob job;
-    job.title = windowTitle();
+    job.title = caption();
     job.font = font();
     job.points = m_fontPoints;
     job.colour = palette().color(QPalette::Text);

@@ -144,7 +144,7 @@ bool EditorWindow::load(const QString &path)
     m_newLine = reader.commonLineEnd();
     m_mixedEnds = reader.mixedLineEnds();
     emit formatChanged();
-    setWindowTitle(m_fileName);
+    setCaption(m_fileName);
     moveCursor(QTextCursor::Start);
     doc->setModified(false);
     m_untitled = false;
@@ -226,7 +226,7 @@ bool EditorWindow::saveAs()
     if (chosen.isEmpty())
         return false;
     setFilePath(chosen);
-    setWindowTitle(m_fileName);
+    setCaption(m_fileName);
     m_untitled = false;
     return save();
 }
@@ -343,10 +343,10 @@ void EditorWindow::checkDiskChange()
 
 void EditorWindow::reloadFromDisk()
 {
-    const QString title = windowTitle();
+    const QString title = caption();
     const QString path = m_disk->path();
     RunGuarded([this, &path] { load(path); });
-    setWindowTitle(title);
+    setCaption(title);
 }
 
 void EditorWindow::setEncoding(TextEncoding encoding)

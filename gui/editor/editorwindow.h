@@ -38,6 +38,10 @@ public:
     bool isLoading() const { return m_loading; }
     bool isPrinting() const { return m_printing; }
 
+    // The caption of the window; the title bar and the Window menu add "*"
+    // while the text has unsaved changes.
+    void setCaption(const QString &caption) { setWindowTitle(caption + QStringLiteral("[*]")); }
+    QString caption() const { return windowTitle().remove(QStringLiteral("[*]")); }
     QString fileName() const { return m_fileName; }
     QString fileDir() const { return m_fileDir; }
     QString fileExt() const { return m_fileExt; }

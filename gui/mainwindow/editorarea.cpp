@@ -95,7 +95,7 @@ void MainWindow::newFile()
     QMdiSubWindow *window = addEditor(editor);
     editor->setFilePath(name);
     editor->setUntitled(true);
-    editor->setWindowTitle(name);
+    editor->setCaption(name);
     window->resize(RoundHalfEven(width() * 0.7), RoundHalfEven(height() * 0.5));
     bringForward(window);
 }
@@ -142,7 +142,7 @@ void MainWindow::open()
     }
     if (!loaded)
         return;
-    editor->setWindowTitle(path);
+    editor->setCaption(path);
     m_lastFilePath = path;
     QMdiSubWindow *window = addEditor(editor.release());
     const QSize screen = PrimaryScreenSize();

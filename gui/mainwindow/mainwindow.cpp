@@ -314,6 +314,8 @@ void MainWindow::updateWindowMenu()
     int number = 0;
     for (QMdiSubWindow *window : windows) {
         QString caption = window->windowTitle();
+        caption.replace(QStringLiteral("[*]"),
+                        window->isWindowModified() ? QStringLiteral("*") : QString());
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         // Only 1 to 9 can be keys of their own.
         ++number;

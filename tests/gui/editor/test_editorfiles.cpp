@@ -480,7 +480,7 @@ private slots:
         QCOMPARE(request.filters.size(), 3);
         QCOMPARE(request.selectedFilter, 0);
 
-        QCOMPARE(child->windowTitle(), QStringLiteral("b.out"));
+        QCOMPARE(child->windowTitle(), QStringLiteral("b.out[*]"));
         QCOMPARE(assigned.size(), 1);
         QCOMPARE(assigned.first().at(0).toString(), target);
         QCOMPARE(ReadBytes(target), QByteArray("1"));
@@ -775,7 +775,7 @@ private slots:
         QSignalSpy assigned(&child, &EditorWindow::filePathAssigned);
         child.load(path("o.dat"));
         QCOMPARE(child.toPlainText(), QStringLiteral("a\nb"));
-        QCOMPARE(child.windowTitle(), QStringLiteral("o.dat"));
+        QCOMPARE(child.windowTitle(), QStringLiteral("o.dat[*]"));
         QCOMPARE(child.textCursor().position(), 0);
         QVERIFY(!child.searchState().MatchCase);
         QCOMPARE(assigned.size(), 1);

@@ -130,11 +130,11 @@ private slots:
         mainWindow->open();
         QMdiSubWindow *window = mainWindow->activeSubWindow();
         QVERIFY(window);
-        QCOMPARE(window->windowTitle(), path);
+        QCOMPARE(window->windowTitle(), path + QStringLiteral("[*]"));
         const QString other = dir.filePath(QStringLiteral("copy.dat"));
         prompts.answerSave(other);
         mainWindow->findChild<QAction *>(QStringLiteral("actionSaveAs"))->trigger();
-        QCOMPARE(window->windowTitle(), QStringLiteral("copy.dat"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("copy.dat[*]"));
         QCOMPARE(ReadBytes(other), QByteArray("1 2\r\n"));
         QCOMPARE(mainWindow->lastFilePath(), other);
     }

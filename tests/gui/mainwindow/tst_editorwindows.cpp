@@ -117,7 +117,7 @@ static QStringList Captions(const QList<QMdiSubWindow *> &windows)
 {
     QStringList captions;
     for (QMdiSubWindow *window : windows)
-        captions << window->windowTitle();
+        captions << qobject_cast<EditorWindow *>(window->widget())->caption();
     return captions;
 }
 
@@ -137,7 +137,7 @@ void TestEditorWindows::newWindowsAreNumbered()
     first->close();
     QTRY_COMPARE(mainWindow->editorWindows().size(), 1);
     QMdiSubWindow *third = newWindow();
-    QCOMPARE(third->windowTitle(), QStringLiteral("DOC3.dat"));
+    QCOMPARE(third->windowTitle(), QStringLiteral("DOC3.dat[*]"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(EditorOf(third)));
 
     // The editor's own New continues the same count.
@@ -145,11 +145,11 @@ void TestEditorWindows::newWindowsAreNumbered()
     QCOMPARE(Captions(mainWindow->editorWindows()),
              (QStringList{"DOC2.dat", "DOC3.dat", "DOC4.dat"}));
     QCOMPARE(mainWindow->lastFilePath(), QStringLiteral("DOC4.dat"));
-    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC5.dat"));
+    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC5.dat[*]"));
     // A name held by a file in the folder is passed over.
     QVERIFY(QFile(QStringLiteral("DOC6.dat")).open(QIODevice::WriteOnly));
     QVERIFY(QDir().mkdir(QStringLiteral("DOC7.dat")));
-    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC8.dat"));
+    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC8.dat[*]"));
 
     // No file is made on disk for a new window.
     QVERIFY(!QFile::exists(QStringLiteral("DOC1.dat")));
@@ -182,7 +182,7 @@ void TestEditorWindows::openedFileNamesItsWindow()
     QCOMPARE(m_prompts->texts(), QStringList());
     const QList<QMdiSubWindow *> windows = mainWindow->editorWindows();
     QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows.first()->windowTitle(), path);
+    QCOMPARE(windows.first()->windowTitle(), path + QStringLiteral("[*]"));
     QCOMPARE(mainWindow->lastFilePath(), path);
     QVERIFY(EditorOf(windows.first())->toPlainText().contains(QStringLiteral("15 16")));
 
@@ -239,7 +239,7 @@ void TestEditorWindows::windowsAreSizedAndCascaded()
     Action(mainWindow, "actionOpen")->trigger();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     QMdiSubWindow *opened = mainWindow->activeSubWindow();
-    QCOMPARE(opened->windowTitle(), path);
+    QCOMPARE(opened->windowTitle(), path + QStringLiteral("[*]"));
     const QSize area = Area(mainWindow)->viewport()->size();
     QCOMPARE(opened->size(),
              QSize(qRound(screen.width() * 0.7), qRound(screen.height() * 0.5)).boundedTo(area));
@@ -296,6 +296,12 @@ void TestEditorWindows::windowMenuListsEditors()
         newWindow();
     emit windowMenu->aboutToShow();
     QCOMPARE(entries().mid(12), (QStringList{"&9 DOC10.dat", "10 DOC11.dat *"}));
+
+    // An unsaved window says so in its title bar and in the menu.
+    EditorOf(first)->insertPlainText(QStringLiteral("1"));
+    QVERIFY(first->isWindowModified());
+    emit windowMenu->aboutToShow();
+    QCOMPARE(entries().at(4), QStringLiteral("&1 DOC1.dat*"));
 }
 
 void TestEditorWindows::arrangeIconsLinesUpMinimisedWindows()
