@@ -114,13 +114,19 @@ void EditorCommands::createActions()
                                   QStringLiteral("Find the next occurrence"), EditHelp);
     m_findNextAction->setShortcut(QKeySequence(QKeySequence::FindNext));
     forEditor(m_findNextAction, &EditorWindow::findAgain);
+    m_findPreviousAction
+        = addCommand(QStringLiteral("actionFindPrevious"), QStringLiteral("Find &Previous"),
+                     QStringLiteral("Find the previous occurrence"), EditHelp);
+    m_findPreviousAction->setShortcut(QKeySequence(QKeySequence::FindPrevious));
+    forEditor(m_findPreviousAction, &EditorWindow::findAgainUp);
     m_undoAction = addCommand(QStringLiteral("actionUndo"), QStringLiteral("&Undo"),
                               QStringLiteral("Undo the last change"), EditHelp);
     m_undoAction->setShortcut(QKeySequence(QKeySequence::Undo));
     forEditor(m_undoAction, &EditorWindow::undo);
     m_redoAction = addCommand(QStringLiteral("actionRedo"), QStringLiteral("R&edo"),
                               QStringLiteral("Redo the change last undone"), EditHelp);
-    m_redoAction->setShortcut(QKeySequence(QKeySequence::Redo));
+    m_redoAction->setShortcuts(
+        {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     forEditor(m_redoAction, &EditorWindow::redo);
     m_replaceAction = addCommand(QStringLiteral("actionReplace"), QStringLiteral("&Replace"),
                                  QStringLiteral("Replace one text string for another"), EditHelp);
@@ -212,7 +218,8 @@ void EditorCommands::createMenus()
     m_searchMenu = m_editMenu->addMenu(QStringLiteral("&Search..."));
     m_searchMenu->setObjectName(QStringLiteral("searchMenu"));
     setMenuHelp(m_searchMenu, QStringLiteral("Find and/or replace text"), EditHelp);
-    m_searchMenu->addActions({m_findAction, m_findNextAction, m_replaceAction});
+    m_searchMenu->addActions(
+        {m_findAction, m_findNextAction, m_findPreviousAction, m_replaceAction});
     m_editMenu->addSeparator();
     m_characterMenu = m_editMenu->addMenu(QStringLiteral("&Character"));
     m_characterMenu->setObjectName(QStringLiteral("characterMenu"));

@@ -63,6 +63,7 @@ private:
     QAction *m_exitAction = nullptr;
     QAction *m_findAction = nullptr;
     QAction *m_findNextAction = nullptr;
+    QAction *m_findPreviousAction = nullptr;
     QAction *m_replaceAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;

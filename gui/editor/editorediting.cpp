@@ -217,8 +217,10 @@ void EditorWindow::showFindDialog()
     if (m_findDialog)
         m_findDialog->close();
     m_findDialog = new FindDialog(this);
-    connect(m_findDialog, &FindDialog::findNext, this,
-            Guarded([this] { findTyped(m_findDialog->findText(), m_findDialog->matchCase()); }));
+    connect(m_findDialog, &FindDialog::findNext, this, Guarded([this] {
+                findTyped(m_findDialog->findText(), m_findDialog->matchCase(),
+                          m_findDialog->searchUp());
+            }));
     m_findDialog->setFindText(SelectedText(this));
     m_searchText = m_findDialog->findText();
     m_search.ToTop();
@@ -246,14 +248,17 @@ void EditorWindow::showReplaceDialog()
 }
 
 // Find Next from either dialog: a changed pattern starts again at the top.
-void EditorWindow::findTyped(const QString &pattern, bool matchCase)
+void EditorWindow::findTyped(const QString &pattern, bool matchCase, bool up)
 {
     m_search.MatchCase = matchCase;
     if (pattern != m_searchText) {
         m_searchText = pattern;
         m_search.ToTop();
     }
-    findNext(pattern);
+    if (up)
+        findPrevious(pattern);
+    else
+        findNext(pattern);
 }
 
 void EditorWindow::replaceFromDialog(bool all)
@@ -297,21 +302,79 @@ void EditorWindow::restartSearch(bool matchCase)
     m_search.MatchCase = matchCase;
 }
 
+void EditorWindow::selectMatch(long line, long column, long length)
+{
+    const QTextBlock block = document()->findBlockByNumber(static_cast<int>(line));
+    const int start = block.position() + static_cast<int>(column) - 1;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + static_cast<int>(length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    // Find Next goes on after this occurrence (line breaks count as CR LF).
+    m_search.LineIndex = line;
+    m_search.LineStart = block.position() + block.blockNumber();
+    m_search.MatchColumn = column;
+}
+
 void EditorWindow::findNext(const QString &pattern)
 {
     EditorLines lines(this);
-    const FindResult found = ::FindNext(m_search, lines, View(pattern), QtUpperCase);
+    const bool fromTop = m_search.LineIndex == 0 && m_search.MatchColumn == 0;
+    FindResult found = ::FindNext(m_search, lines, View(pattern), QtUpperCase);
+    // Past the end the search is back at the top: go on from there once.
+    const bool wrapped = !found.found && !fromTop;
+    if (wrapped)
+        found = ::FindNext(m_search, lines, View(pattern), QtUpperCase);
     if (found.found) {
-        QTextCursor cursor = textCursor();
-        const int start = lines.position(found.line) + static_cast<int>(found.column) - 1;
-        cursor.setPosition(start);
-        cursor.setPosition(start + static_cast<int>(pattern.size()), QTextCursor::KeepAnchor);
-        setTextCursor(cursor);
-        ensureCursorVisible();
+        selectMatch(found.line, found.column, pattern.size());
+        if (wrapped)
+            emit statusNote(QStringLiteral("Passed the end of the text; went on from the top."));
     } else {
         showInfo(QStringLiteral("String \"") + pattern + QStringLiteral("\" was not found."));
     }
     showSearchResult();
+}
+
+void EditorWindow::findPrevious(const QString &pattern)
+{
+    EditorLines lines(this);
+    const LineMatcher matcher(View(pattern), m_search.MatchCase, QtUpperCase);
+    const long count = lines.lineCount();
+    const QTextCursor cursor = textCursor();
+    const QTextBlock here = document()->findBlock(cursor.selectionStart());
+    // An occurrence must start before the selection (or the cursor).
+    long line = std::min<long>(here.blockNumber(), count - 1);
+    long before = cursor.selectionStart() - here.position() + 1;
+    for (int pass = 0; pass < 2 && count > 0; ++pass) {
+        for (; line >= 0; --line, before = LONG_MAX) {
+            const std::u16string_view text = lines.line(line);
+            long last = 0;
+            for (long column = matcher.find(text); column > 0 && column < before;
+                 column = matcher.find(text, column + 1))
+                last = column;
+            if (last > 0) {
+                selectMatch(line, last, pattern.size());
+                if (pass == 1)
+                    emit statusNote(
+                        QStringLiteral("Passed the top of the text; went on from the bottom."));
+                showSearchResult();
+                return;
+            }
+        }
+        line = count - 1;
+    }
+    showInfo(QStringLiteral("String \"") + pattern + QStringLiteral("\" was not found."));
+    showSearchResult();
+}
+
+void EditorWindow::findAgainUp()
+{
+    if (m_searchText.isEmpty()) {
+        showFindDialog();
+        return;
+    }
+    findPrevious(m_searchText);
 }
 
 // Replace acts on the occurrence Find Next selected, then selects the next one;

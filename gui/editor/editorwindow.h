@@ -109,7 +109,14 @@ public slots:
     void showReplaceDialog();
     // The next search starts at the top of the text.
     void restartSearch(bool matchCase);
+    // Goes on to the next occurrence after the last one; past the end of the
+    // text it goes on from the top, with a note.
     void findNext(const QString &pattern);
+    // The occurrence before the selection; past the top it goes on from the
+    // bottom, with a note.
+    void findPrevious(const QString &pattern);
+    // Find Previous without the dialog (Shift+F3).
+    void findAgainUp();
     // Find Next without the dialog: the last string searched for, or the
     // Find dialog when there is none.
     void findAgain();
@@ -124,6 +131,8 @@ signals:
     void wordWrapChanged(bool wrap);
     // The encoding or the line ends changed (a file read, a choice made).
     void formatChanged();
+    // A short note for the status bar (a search that went round the text).
+    void statusNote(const QString &note);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -140,7 +149,8 @@ private:
     void applyFont(const QFont &font);
     void showInfo(const QString &text);
     void showSearchResult();
-    void findTyped(const QString &pattern, bool matchCase);
+    void findTyped(const QString &pattern, bool matchCase, bool up = false);
+    void selectMatch(long line, long column, long length);
     void replaceFromDialog(bool all);
     // Replaces the selection when it is an occurrence of pattern.
     bool replaceSelection(const QString &pattern, const QString &replacement);

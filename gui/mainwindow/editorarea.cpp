@@ -74,6 +74,8 @@ QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
 {
     connect(editor, &EditorWindow::filePathAssigned, this,
             [this](const QString &path) { m_lastFilePath = path; });
+    connect(editor, &EditorWindow::statusNote, this,
+            [this](const QString &note) { statusBar()->showMessage(note, 10000); });
     QMdiSubWindow *window = m_mdiArea->addSubWindow(editor);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
