@@ -223,6 +223,12 @@ bool EditorWindow::saveAs()
     request.fileName = m_fileName;
     request.directory = m_fileDir;
     const QString chosen = Prompts::current().saveFileName(this, request);
+    // The keyboard comes back to the text, whatever questions the dialog
+    // asked on the way (such as whether to replace a file).
+    if (isVisible()) {
+        window()->activateWindow();
+        setFocus(Qt::OtherFocusReason);
+    }
     if (chosen.isEmpty())
         return false;
     setFilePath(chosen);
