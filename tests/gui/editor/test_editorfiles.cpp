@@ -444,22 +444,6 @@ private slots:
             QVERIFY(child->save());
     }
 
-    // The window with the keyboard hears of the change and reloads on Yes.
-    void changeOnDiskIsReported()
-    {
-        QVERIFY(WriteBytes(path("w.dat"), "1\n"));
-        auto child = openWindow(path("w.dat"));
-        child->show();
-        child->activateWindow();
-        child->setFocus();
-        QVERIFY(QTest::qWaitForWindowActive(child.get()));
-        prompts.answerConfirm(QMessageBox::Yes);
-        QVERIFY(WriteBytes(path("w.dat"), "1\n2\n"));
-        QTRY_COMPARE(prompts.texts(PromptKind::Confirm).size(), 1);
-        QTRY_COMPARE(child->toPlainText(), QStringLiteral("1\n2\n"));
-        QVERIFY(!child->document()->isModified());
-    }
-
     void saveAs()
     {
         QVERIFY(WriteBytes(path("a.dat"), "1"));
@@ -555,30 +539,15 @@ private slots:
         QTest::newRow("final break kept") << QByteArray("1 2\r\n3 4\r\n") << "UTF-8" << 0;
         QTest::newRow("empty file") << QByteArray() << "UTF-8" << 0;
         const QString wide = QStringLiteral("\u00e9 1\r\n\u20ac 2\r3\n\U0001F600\r\n");
-        QTest::newRow("UTF-16 LE")
-            << QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)
-                   .encode(wide)
-                   .
-                   operator QByteArray()
-            << "UTF-16 LE" << 0;
-        QTest::newRow("UTF-16 BE")
-            << QStringEncoder(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom)
-                   .encode(wide)
-                   .
-                   operator QByteArray()
-            << "UTF-16 BE" << 0;
-        QTest::newRow("UTF-32 LE")
-            << QStringEncoder(QStringConverter::Utf32LE, QStringConverter::Flag::WriteBom)
-                   .encode(wide)
-                   .
-                   operator QByteArray()
-            << "UTF-32 LE" << 0;
-        QTest::newRow("UTF-32 BE")
-            << QStringEncoder(QStringConverter::Utf32BE, QStringConverter::Flag::WriteBom)
-                   .encode(wide)
-                   .
-                   operator QByteArray()
-            << "UTF-32 BE" << 0;
+        const QList<std::pair<QStringConverter::Encoding, const char *>> wideEncodings
+            = {{QStringConverter::Utf16LE, "UTF-16 LE"},
+               {QStringConverter::Utf16BE, "UTF-16 BE"},
+               {QStringConverter::Utf32LE, "UTF-32 LE"},
+               {QStringConverter::Utf32BE, "UTF-32 BE"}};
+        for (const auto &[converter, name] : wideEncodings)
+            QTest::newRow(name) << QByteArray(
+                QStringEncoder(converter, QStringConverter::Flag::WriteBom).encode(wide))
+                                << name << 0;
         // Files are read in blocks of 1 MiB: a character or a line across a
         // block's end is still one.
         const QByteArray block(1024 * 1024 - 1, 'x');
@@ -633,18 +602,6 @@ private slots:
         QTest::keyClick(child.get(), Qt::Key_Return);
         child->save();
         QTEST(ReadBytes(path("n.dat")), "saved");
-    }
-
-    void lineEndsAndEncodingChosen()
-    {
-        QVERIFY(WriteBytes(path("c.dat"), "1\r\n2\n3\r"));
-        auto child = openWindow(path("c.dat"));
-        QVERIFY(child->mixedLineEnds());
-        child->setLineEnds(LineEnd::Lf);
-        child->setEncoding(TextEncoding::Utf16Be);
-        QVERIFY(child->document()->isModified());
-        child->save();
-        QCOMPARE(ReadBytes(path("c.dat")), QByteArray("\xFE\xFF\0001\0\n\0002\0\n\0003\0\n", 14));
     }
 
     void encodingAfterEdits_data()

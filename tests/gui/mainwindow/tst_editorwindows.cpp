@@ -52,8 +52,6 @@ private slots:
     void exitAsksAboutUnsavedWork();
     void exitAsksEveryQuestionFirst_data();
     void exitAsksEveryQuestionFirst();
-    void closeDuringLoad_data();
-    void closeDuringLoad();
     void openingAHeldFileBringsItsWindow();
     void statusBarShowsAndChangesTheFormat();
 
@@ -392,22 +390,17 @@ void TestEditorWindows::exitAsksEveryQuestionFirst()
         EditorOf(newWindow())->insertPlainText(QStringLiteral("edit"));
         names << QStringLiteral("DOC%1.dat").arg(i + 1);
     }
-    int asked = 0;
-    for (const QChar answer : answers) {
-        ++asked;
-        if (answer == QLatin1Char('C')) {
-            m_prompts->answerConfirm(QMessageBox::Cancel);
-            break;
-        }
-        m_prompts->answerConfirm(answer == QLatin1Char('Y') ? QMessageBox::Yes : QMessageBox::No);
+    const qsizetype asked = answers.contains(QLatin1Char('C'))
+        ? answers.indexOf(QLatin1Char('C')) + 1
+        : answers.size();
+    for (qsizetype i = 0; i < asked; ++i) {
+        const QChar answer = answers.at(i);
+        m_prompts->answerConfirm(answer == QLatin1Char('Y')       ? QMessageBox::Yes
+                                     : answer == QLatin1Char('N') ? QMessageBox::No
+                                                                  : QMessageBox::Cancel);
+        if (frameCloses && answer == QLatin1Char('Y'))
+            m_prompts->answerSave(m_dir->filePath(names.at(i)));
     }
-    if (frameCloses) {
-        for (qsizetype i = 0; i < answers.size(); ++i) {
-            if (answers.at(i) == QLatin1Char('Y'))
-                m_prompts->answerSave(m_dir->filePath(names.at(i)));
-        }
-    }
-
     Action(mainWindow, "actionExit")->trigger();
     QCOMPARE(m_prompts->texts(PromptKind::Confirm).size(), asked);
     QCOMPARE(mainWindow->isVisible(), !frameCloses);
@@ -420,44 +413,6 @@ void TestEditorWindows::exitAsksEveryQuestionFirst()
         QCOMPARE(windows.size(), answers.size());
         for (QMdiSubWindow *window : windows)
             QVERIFY(EditorOf(window)->isModified());
-    }
-}
-
-void TestEditorWindows::closeDuringLoad_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("frameCloses");
-    QTest::newRow("Cancel keeps the unsaved window") << int(QMessageBox::Cancel) << false;
-    QTest::newRow("No closes everything") << int(QMessageBox::No) << true;
-}
-
-// The main window closed while a file is still going in: the load stops, no
-// half-read window appears, and the usual question follows and is answered.
-void TestEditorWindows::closeDuringLoad()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, frameCloses);
-    mainWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
-    EditorOf(newWindow())->insertPlainText(QStringLiteral("unsaved"));
-    const QString big = m_dir->filePath(QStringLiteral("big.dat"));
-    QFile file(big);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("123456789\n").repeated(300000));
-    file.close();
-
-    qputenv("MERVAN_LOAD_PAUSE_MS", "200");
-    m_prompts->answerOpen(big);
-    m_prompts->answerConfirm(QMessageBox::StandardButton(answer));
-    QTimer::singleShot(50, mainWindow, &QWidget::close);
-    Action(mainWindow, "actionOpen")->trigger();
-    qunsetenv("MERVAN_LOAD_PAUSE_MS");
-
-    QTRY_COMPARE(m_prompts->texts(PromptKind::Confirm).size(), 1);
-    QCOMPARE(mainWindow->isVisible(), !frameCloses);
-    if (!frameCloses) {
-        QCOMPARE(mainWindow->editorWindows().size(), 1);
-        QVERIFY(EditorOf(mainWindow->editorWindows().first())->isModified());
     }
 }
 
