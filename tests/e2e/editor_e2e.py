@@ -8,6 +8,7 @@ import os
 import sys
 import tempfile
 import time
+from pathlib import Path
 
 from xdriver import (Failure, choose_file, command_line, focus, key, menu, run, start, stop,
                      type_text, visible_windows, wait_for, wait_for_window)
@@ -43,16 +44,6 @@ def answer(program, keys):
              program)
 
 
-def contents(path):
-    with open(path, "rb") as f:
-        return f.read()
-
-
-def write(path, data):
-    with open(path, "wb") as f:
-        f.write(data)
-
-
 def save_then_exit(program, main, path, backup):
     """Ctrl+S, waits for the backup that the save makes, then File > Exit."""
     key("ctrl+s")
@@ -72,7 +63,7 @@ def exits(program, answers):
 
 def close_during_load(mervan, folder):
     big = os.path.join(folder, "big.dat")
-    write(big, b"1.2345\t-2.3456\t3.4567\n" * 300000)
+    Path(big).write_bytes(b"1.2345\t-2.3456\t3.4567\n" * 300000)
     program, main = launch(mervan, folder, MERVAN_LOAD_PAUSE_MS="1500")
     try:
         key("ctrl+n")
@@ -103,17 +94,17 @@ def close_during_load(mervan, folder):
 
 def changed_on_disk(mervan, folder):
     path = os.path.join(folder, "changed.dat")
-    write(path, b"1\n")
+    Path(path).write_bytes(b"1\n")
     program, main = launch(mervan, folder)
     try:
         open_file(program, main, path)
-        write(path, b"1\n2\n")
+        Path(path).write_bytes(b"1\n2\n")
         answer(program, "alt+y")  # reload
         key("ctrl+End")
         type_text("x")
         save_then_exit(program, main, path, os.path.join(folder, "changed.BAK"))
-        if contents(path) != b"1\n2\nx":
-            raise Failure("after the reload the file holds %r" % contents(path))
+        if Path(path).read_bytes() != b"1\n2\nx":
+            raise Failure("after the reload the file holds %r" % Path(path).read_bytes())
         print("ok: a change on disk was reported and reloaded before the next save")
     finally:
         stop(program)
@@ -126,13 +117,13 @@ def saved_unchanged(mervan, folder):
     }
     for name, data in files.items():
         path = os.path.join(folder, name)
-        write(path, data)
+        Path(path).write_bytes(data)
         program, main = launch(mervan, folder)
         try:
             open_file(program, main, path)
             save_then_exit(program, main, path, os.path.join(folder, name[:-4] + ".BAK"))
-            if contents(path) != data:
-                raise Failure("%s changed on an unchanged save: %r" % (name, contents(path)))
+            if Path(path).read_bytes() != data:
+                raise Failure("%s changed on an unchanged save: %r" % (name, Path(path).read_bytes()))
         finally:
             stop(program)
     print("ok: a UTF-16 file and a CR-only file saved byte for byte")
@@ -141,7 +132,7 @@ def saved_unchanged(mervan, folder):
 def hard_link_kept(mervan, folder):
     path = os.path.join(folder, "linked.dat")
     other = os.path.join(folder, "other-name.dat")
-    write(path, b"1\n")
+    Path(path).write_bytes(b"1\n")
     os.link(path, other)
     program, main = launch(mervan, folder)
     try:
@@ -149,7 +140,7 @@ def hard_link_kept(mervan, folder):
         key("ctrl+End")
         type_text("9")
         save_then_exit(program, main, path, os.path.join(folder, "linked.BAK"))
-        if os.stat(path).st_ino != os.stat(other).st_ino or contents(other) != b"1\n9":
+        if os.stat(path).st_ino != os.stat(other).st_ino or Path(other).read_bytes() != b"1\n9":
             raise Failure("the hard link was broken by the save")
         print("ok: a hard-linked file is still one file after a save")
     finally:

@@ -419,10 +419,7 @@ void TestEditorWindows::exitAsksEveryQuestionFirst()
 void TestEditorWindows::openingAHeldFileBringsItsWindow()
 {
     const QString path = m_dir->filePath(QStringLiteral("held.dat"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("1 2 3\n");
-    file.close();
+    QVERIFY(WriteBytes(path, "1 2 3\n"));
     m_prompts->answerOpen(path);
     Action(mainWindow, "actionOpen")->trigger();
     QMdiSubWindow *held = mainWindow->activeSubWindow();
