@@ -1,11 +1,14 @@
-// Opening a 20 MB data file in an editor window, and searching it from the top
-// for a string it does not hold. Prints the time of each (both should stay
-// under 2 s; the open under 0.8 s) and the memory the open took (it should stay
-// under 5 times the file's size).
+// Opening a 20 MB tab-separated data file (about 370,000 lines) the way
+// File > Open does, through the main window, and searching it from the top
+// for a string it does not hold. Prints the wall and processor time of each
+// (aims: the open under 0.5 s of processor time, the search under 0.3 s) and
+// the memory the open took against the file's size (aim: under 3 times at
+// the peak).
 
 #include "benchclock.h"
 #include "gui/common/prompts.h"
 #include "gui/editor/editorwindow.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +30,8 @@ public:
     void information(const QString &) override { ++shown; }
     QMessageBox::StandardButton confirm(const QString &) override { return QMessageBox::No; }
     void error(const QString &) override { ++shown; }
-    QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    QString file; // what the open dialog answers
+    QString openFileName(QWidget *, const FileDialogRequest &) override { return file; }
     QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     bool printDialog(QWidget *, QPrinter &) override { return false; }
     bool printerSetup(QWidget *, QPrinter &) override { return false; }
@@ -35,12 +39,11 @@ public:
     bool openUrl(const QUrl &) override { return false; }
 };
 
-// Numbers separated by tabs, blanks and commas, a few per line.
+// Numbers separated by tabs, six to a line.
 QByteArray DataFile(qsizetype size)
 {
     std::mt19937 random(20240601);
     std::uniform_real_distribution<double> value(-1000.0, 1000.0);
-    const char *separators[] = {"\t", " ", ", "};
     QByteArray bytes;
     bytes.reserve(size + 100);
     char number[32];
@@ -52,7 +55,7 @@ QByteArray DataFile(qsizetype size)
             bytes.append("\r\n");
             onLine = 0;
         } else {
-            bytes.append(separators[random() % 3]);
+            bytes.append('\t');
         }
     }
     return bytes;
@@ -84,7 +87,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.dat"));
-    const QByteArray bytes = DataFile(20 * 1024 * 1024);
+    QByteArray bytes = DataFile(20 * 1024 * 1024);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -92,23 +95,30 @@ int main(int argc, char **argv)
     }
     file.close();
 
-    EditorWindow editor;
-    editor.resize(800, 600);
-    editor.show();
+    const qsizetype fileBytes = bytes.size();
+    bytes = QByteArray();
+
+    MainWindow window;
+    window.show();
     QCoreApplication::processEvents();
+    prompts.file = path;
     const long long rssBefore = StatusKilobytes("VmRSS");
     QElapsedTimer timer;
     timer.start();
     double cpu = ProcessMilliseconds();
-    editor.load(path);
+    window.open();
     QCoreApplication::processEvents();
     const qint64 openMs = timer.elapsed();
+    EditorWindow *opened = window.activeEditor();
+    if (!opened) {
+        std::fprintf(stderr, "the file did not open\n");
+        return 1;
+    }
+    EditorWindow &editor = *opened;
     std::printf("open 20 MB data file: %lld ms wall, %.0f ms processor (%d lines)\n",
                 static_cast<long long>(openMs), ProcessMilliseconds() - cpu,
                 editor.document()->blockCount());
-    // The file's bytes were written before the first reading, so the peak
-    // less that reading is what the open took at its busiest.
-    const double fileMb = bytes.size() / (1024.0 * 1024.0);
+    const double fileMb = fileBytes / (1024.0 * 1024.0);
     const double heldMb = (StatusKilobytes("VmRSS") - rssBefore) / 1024.0;
     const double peakMb = (StatusKilobytes("VmHWM") - rssBefore) / 1024.0;
     std::printf("memory for the open: %.0f MB held, %.0f MB at peak (%.1f and %.1f times the "
@@ -127,6 +137,7 @@ int main(int argc, char **argv)
                     ProcessMilliseconds() - cpu,
                     prompts.shown == before + 1 ? "" : " (no not-found message!)");
     }
+    editor.document()->setModified(false);
     Prompts::install(nullptr);
     return 0;
 }

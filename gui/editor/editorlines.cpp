@@ -52,6 +52,28 @@ QString RawText(const QTextDocument *document)
     return text;
 }
 
+QString TextWithLineEnds(const QTextDocument *document, int newLine)
+{
+    const QString ends[] = {QStringLiteral("\n"), QStringLiteral("\r\n"), QStringLiteral("\r"),
+                            QString(QChar(QChar::ParagraphSeparator))};
+    QString text;
+    text.reserve(document->characterCount() + document->blockCount());
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        text += block.text();
+        if (block.next().isValid()) {
+            const int end = block.userState();
+            text += ends[end >= 0 && end < 4 ? end : newLine];
+        }
+    }
+    return text;
+}
+
+void SetLineEnds(QTextDocument *document, int newLine)
+{
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        block.setUserState(newLine);
+}
+
 EditorLines::EditorLines(QPlainTextEdit *editor)
     : m_document(editor->document())
     , m_cursor(m_document)

@@ -24,6 +24,11 @@ QStringList Lines(const QTextDocument *document);
 // The whole text with '\n' between lines, character for character (the
 // document's own plain-text export would turn no-break spaces into blanks).
 QString RawText(const QTextDocument *document);
+// The whole text with each line's own line end: the one kept in its block's
+// user state (a LineEnd), newLine for lines that have none yet.
+QString TextWithLineEnds(const QTextDocument *document, int newLine);
+// Gives every line the line end newLine.
+void SetLineEnds(QTextDocument *document, int newLine);
 
 // The editor's lines for the search functions. Lines are fetched in order, so
 // the last block is remembered; replacements go into one undo step.

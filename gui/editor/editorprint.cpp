@@ -73,7 +73,8 @@ qsizetype Fitting(const QFontMetricsF &fm, const QString &text, qreal room, bool
 
 // The printed rows of one line of text, width device units wide: tabs expanded
 // to stops every tab units, the rest of a line too wide going on in rows that
-// begin with the continuation mark.
+// begin with the continuation mark, at a field or word boundary where the
+// field or word fits on a row.
 QList<Row> LayOut(const QString &line, const QFontMetricsF &fm, qreal width, qreal tab)
 {
     const QString mark = QString::fromUtf16(ContinuationMark);
@@ -96,7 +97,19 @@ QList<Row> LayOut(const QString &line, const QFontMetricsF &fm, qreal width, qre
         QString run = runs.at(i);
         while (!run.isEmpty()) {
             const bool rowHasText = rows.last().size() > (rows.size() > 1 ? 1 : 0);
-            const qsizetype count = Fitting(fm, run, width - x, !rowHasText);
+            qsizetype count = Fitting(fm, run, width - x, !rowHasText);
+            // A field (between tabs) or a word is not split across rows
+            // when it fits whole on the next one: numbers stay readable.
+            if (count < run.size()) {
+                const qsizetype blank = run.lastIndexOf(QLatin1Char(' '), count);
+                const qsizetype word = run.indexOf(QLatin1Char(' '), blank + 1);
+                const QString whole = run.mid(blank + 1, word < 0 ? -1 : word - blank - 1);
+                const bool fitsNext = fm.horizontalAdvance(whole) <= width - indent + 1e-6;
+                if (blank >= 0 && fitsNext)
+                    count = blank + 1;
+                else if (rowHasText && fitsNext)
+                    count = 0;
+            }
             if (count == 0) {
                 wrap();
                 continue;

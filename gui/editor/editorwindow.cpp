@@ -30,60 +30,11 @@ namespace {
 constexpr qsizetype ProgressFromBytes = qsizetype(4) * 1024 * 1024;
 constexpr qsizetype LoadPieceBytes = qsizetype(1) * 1024 * 1024;
 
-// Sizes larger than this are kept for printing but not shown on screen, where
-// glyphs of that size would only make the window crawl.
-constexpr int LargestScreenPoints = 500;
-
-// A leading run of blanks skipped, a sign accepted. A character that does not
-// belong ends the number; the digits before it count and a minus sign is
-// dropped. No digits give 0.
-int SizeFromText(const QString &text)
+// For tests of what happens while a load is under way: MERVAN_LOAD_PAUSE_MS
+// holds the load that long after every piece, events still running.
+int LoadPauseMilliseconds()
 {
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i) == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    long long value = 0;
-    bool clean = true;
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            clean = false;
-            break;
-        }
-        const long long next = value * 10 + (c.unicode() - u'0');
-        if (next > INT_MAX) { // too many digits: stop where it overflowed
-            clean = false;
-            break;
-        }
-        value = next;
-    }
-    return static_cast<int>(clean && negative ? -value : value);
-}
-
-QString SelectedText(const QPlainTextEdit *editor)
-{
-    QString text = editor->textCursor().selectedText();
-    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
-    return text;
-}
-
-void BringUp(QDialog *dialog)
-{
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
-// Runs a command; what escapes it goes to the application's error box.
-template <typename Command>
-auto Guarded(Command command)
-{
-    return [command] { RunGuarded(command); };
+    return qEnvironmentVariableIntValue("MERVAN_LOAD_PAUSE_MS");
 }
 
 } // namespace
@@ -107,6 +58,12 @@ EditorWindow::EditorWindow(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     document()->setModified(false);
+    m_disk = new DiskWatch(this);
+    connect(m_disk, &DiskWatch::changedOnDisk, this, [this] {
+        m_diskChangePending = true;
+        if (hasFocus())
+            QMetaObject::invokeMethod(this, &EditorWindow::checkDiskChange, Qt::QueuedConnection);
+    });
     connect(document(), &QTextDocument::modificationChanged, this, &QWidget::setWindowModified);
 }
 
@@ -120,43 +77,86 @@ void EditorWindow::setFilePath(const QString &path)
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     m_fileName = path.mid(slash + 1);
     m_fileDir = path.left(slash + 1);
+    // A leading dot starts a name, not an extension: ".profile" keeps its
+    // own backup ".profile.BAK" rather than share ".BAK" with every dot-file.
     const qsizetype dot = m_fileName.lastIndexOf(QLatin1Char('.'));
-    m_fileExt = dot < 0 ? QString() : m_fileName.mid(dot);
-    m_backupName = (dot < 0 ? m_fileName : m_fileName.left(dot)) + QStringLiteral(".BAK");
+    const bool hasExt = dot > 0;
+    m_fileExt = hasExt ? m_fileName.mid(dot) : QString();
+    m_backupName = (hasExt ? m_fileName.left(dot) : m_fileName) + QStringLiteral(".BAK");
     emit filePathAssigned(path);
 }
 
-void EditorWindow::load(const QString &path)
+bool EditorWindow::load(const QString &path)
 {
     EditorTextReader reader(path);
+    if (reader.invalidUtf8()) {
+        const QMessageBox::StandardButton answer = Prompts::current().confirm(
+            QStringLiteral("\"%1\" is not valid UTF-8 text. Which encoding shall it be read "
+                           "with?\nYes: UTF-8, keeping each byte that is not UTF-8 as it is\nNo: "
+                           "Windows-1252")
+                .arg(path));
+        if (answer == QMessageBox::Cancel)
+            return false;
+        reader.setEncoding(answer == QMessageBox::Yes ? TextEncoding::Utf8
+                                                      : TextEncoding::Windows1252);
+    }
     setFilePath(path);
+    m_loading = true;
+    m_loadCancelled = false;
     LoadingGuard guard(this,
                        reader.size() > ProgressFromBytes
                            ? QStringLiteral("Opening %1...").arg(m_fileName)
                            : QString());
+    const int pause = LoadPauseMilliseconds();
 
-    m_utf8 = reader.format().utf8;
-    m_byteOrderMark = reader.format().byteOrderMark;
-    m_crlf = reader.format().crlf;
     // The text goes in piece by piece, without undo steps, so that a large
-    // file is never held twice over and the progress bar moves.
+    // file is never held twice over and the progress bar moves. Each line's
+    // end goes into its block, so that it is written back as it was.
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     clear();
     QTextCursor cursor(doc);
-    while (!reader.atEnd()) {
-        cursor.insertText(reader.next(LoadPieceBytes));
-        guard.progress(reader.size() == 0
-                           ? 100
-                           : int(std::min<qint64>(100, reader.bytesRead() * 100 / reader.size())));
+    std::vector<LineEnd> ends;
+    try {
+        while (!reader.atEnd() && !m_loadCancelled) {
+            ends.clear();
+            QTextBlock block = cursor.block();
+            cursor.insertText(reader.next(LoadPieceBytes, ends));
+            for (const LineEnd end : ends) {
+                block.setUserState(static_cast<int>(end));
+                block = block.next();
+            }
+            guard.progress(reader.size() == 0 ? 100
+                                              : int(std::min<qint64>(
+                                                  100, reader.bytesRead() * 100 / reader.size())));
+            if (pause > 0)
+                guard.hold(pause);
+        }
+    } catch (...) {
+        m_loading = false;
+        throw;
     }
+    m_loading = false;
     doc->setUndoRedoEnabled(true);
-    setWindowTitle(m_fileName);
+    if (m_loadCancelled)
+        return false;
+    m_encoding = reader.encoding();
+    m_newLine = reader.commonLineEnd();
+    m_mixedEnds = reader.mixedLineEnds();
+    emit formatChanged();
+    setCaption(m_fileName);
     moveCursor(QTextCursor::Start);
     doc->setModified(false);
     m_untitled = false;
     m_search.MatchCase = false;
     m_closing = false;
+    m_disk->remember(path);
+    m_diskChangePending = false;
+    if (m_closeWhenLoaded) {
+        m_closeWhenLoaded = false;
+        QMetaObject::invokeMethod(this, &EditorWindow::closeFile, Qt::QueuedConnection);
+    }
+    return true;
 }
 
 bool EditorWindow::isModified() const
@@ -169,23 +169,46 @@ bool EditorWindow::save()
     if (m_untitled)
         return saveAs();
     const QString path = m_fileDir + m_fileName;
-    bool utf8 = m_utf8;
-    const QByteArray bytes = EncodeEditorText(RawText(document()), utf8, m_byteOrderMark, m_crlf);
+    // Another program's text is not replaced (nor made the only copy, as the
+    // backup) without the user's word.
+    if (path == m_disk->path() && QFileInfo::exists(path) && m_disk->changedSinceRead()
+        && Prompts::current().confirm(
+               QStringLiteral("The file \"%1\" was changed by another program since it was "
+                              "read. Save your text over it? Its text becomes the backup \"%2\".")
+                   .arg(path, m_backupName))
+            != QMessageBox::Yes)
+        return false;
+    TextEncoding encoding = m_encoding;
+    const QByteArray bytes
+        = EncodeEditorText(TextWithLineEnds(document(), static_cast<int>(m_newLine)), encoding);
     const bool existed = QFileInfo::exists(path);
     QString reason;
-    if (!SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason)) {
+    bool backupImpossible = false;
+    bool saved = SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason, &backupImpossible);
+    if (!saved && backupImpossible
+        && Prompts::current().confirm(
+               QStringLiteral("%1\nSave \"%2\" without a backup?").arg(reason, path))
+            == QMessageBox::Yes)
+        saved = SaveWithBackup(path, path, bytes, &reason);
+    else if (!saved && backupImpossible)
+        return false;
+    if (!saved) {
         Prompts::current().error(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
         return false;
     }
     // Say so when an 8-bit file changes its encoding: other programs that
     // read it as 8-bit text would see its accented letters change.
-    if (utf8 && !m_utf8 && existed)
+    if (encoding != m_encoding && existed)
         showInfo(QStringLiteral(
                      "\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
                      "as UTF-8.")
                      .arg(m_fileName));
-    m_utf8 = utf8;
+    if (encoding != m_encoding) {
+        m_encoding = encoding;
+        emit formatChanged();
+    }
     document()->setModified(false);
+    m_disk->remember(path);
     return true;
 }
 
@@ -200,18 +223,22 @@ bool EditorWindow::saveAs()
     request.fileName = m_fileName;
     request.directory = m_fileDir;
     const QString chosen = Prompts::current().saveFileName(this, request);
+    // The keyboard comes back to the text, whatever questions the dialog
+    // asked on the way (such as whether to replace a file).
+    if (isVisible()) {
+        window()->activateWindow();
+        setFocus(Qt::OtherFocusReason);
+    }
     if (chosen.isEmpty())
         return false;
     setFilePath(chosen);
-    setWindowTitle(m_fileName);
+    setCaption(m_fileName);
     m_untitled = false;
     return save();
 }
 
-bool EditorWindow::maybeSave()
+QMessageBox::StandardButton EditorWindow::askToSave()
 {
-    if (!document()->isModified())
-        return true;
     // The question is about the text the user can see.
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
         if (sub->isMinimized())
@@ -220,11 +247,28 @@ bool EditorWindow::maybeSave()
             area->setActiveSubWindow(sub);
         sub->raise();
     }
-    const QMessageBox::StandardButton answer = Prompts::current().confirm(
-        QStringLiteral("Save changes to ") + m_fileName + QStringLiteral("? "));
+    return Prompts::current().confirm(QStringLiteral("Save changes to ") + m_fileName
+                                      + QStringLiteral("? "));
+}
+
+bool EditorWindow::maybeSave()
+{
+    if (!document()->isModified())
+        return true;
+    const QMessageBox::StandardButton answer = askToSave();
     if (answer == QMessageBox::Yes)
         return save(); // a failed save keeps the window, so that the text is not lost
     return answer == QMessageBox::No;
+}
+
+bool EditorWindow::closeWithoutAsking()
+{
+    m_closing = true;
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    const bool closed = sub ? sub->close() : close();
+    if (!closed)
+        m_closing = false;
+    return closed;
 }
 
 void EditorWindow::closeFile()
@@ -243,6 +287,13 @@ void EditorWindow::closeFile()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_loading) {
+        // The text is still coming in: the close waits for it, and asks then.
+        m_closeWhenLoaded = true;
+        m_closing = false;
+        event->ignore();
+        return;
+    }
     if (m_printing) {
         showInfo(QStringLiteral("The window is printing. Close it when printing has finished."));
         // A Close command whose question was already answered is over: the
@@ -259,320 +310,65 @@ void EditorWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// ---------------------------------------------------------------------------
-// Editing
-
-void EditorWindow::cutSelection()
+void EditorWindow::focusInEvent(QFocusEvent *event)
 {
-    QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection())
+    QPlainTextEdit::focusInEvent(event);
+    if (m_diskChangePending)
+        QMetaObject::invokeMethod(this, &EditorWindow::checkDiskChange, Qt::QueuedConnection);
+}
+
+void EditorWindow::checkDiskChange()
+{
+    if (!m_diskChangePending || m_askingAboutDisk || m_loading)
         return;
-    CopyTextToClipboard(SelectedText(this));
-    cursor.removeSelectedText();
-}
-
-void EditorWindow::copySelection()
-{
-    if (textCursor().hasSelection())
-        CopyTextToClipboard(SelectedText(this));
-}
-
-void EditorWindow::pasteText()
-{
-    const QString text = ClipboardText();
-    if (!text.isEmpty())
-        textCursor().insertText(text);
-}
-
-QMimeData *EditorWindow::createMimeDataFromSelection() const
-{
-    auto *mime = new QMimeData;
-    mime->setText(SelectedText(this));
-    return mime;
-}
-
-void EditorWindow::deleteSelection()
-{
-    textCursor().removeSelectedText();
-}
-
-Qt::Alignment EditorWindow::textAlignment() const
-{
-    return m_alignment;
-}
-
-void EditorWindow::setTextAlignment(Qt::Alignment alignment)
-{
-    QTextOption option = document()->defaultTextOption();
-    option.setAlignment(alignment);
-    document()->setDefaultTextOption(option);
-    viewport()->update();
-    m_alignment = alignment;
-    emit textAlignmentChanged(alignment);
-}
-
-bool EditorWindow::wordWrap() const
-{
-    return lineWrapMode() != QPlainTextEdit::NoWrap;
-}
-
-void EditorWindow::toggleWordWrap()
-{
-    const bool wrap = !wordWrap();
-    setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-    emit wordWrapChanged(wrap);
-}
-
-void EditorWindow::applyFont(const QFont &font)
-{
-    QFont shown = font;
-    const int points = std::abs(m_fontPoints);
-    if (points == 0)
-        shown.setPointSize(QApplication::font().pointSize() > 0 ? QApplication::font().pointSize()
-                                                                : 10);
-    else
-        shown.setPointSize(std::min(points, LargestScreenPoints));
-    setFont(shown);
-}
-
-void EditorWindow::chooseFont()
-{
-    const QPalette colours = palette();
-    // The dialog starts at the window's font, style and size as the user set them.
-    QFont chosen = font();
-    if (m_fontPoints > 0)
-        chosen.setPointSize(m_fontPoints);
-    if (Prompts::current().chooseFont(this, chosen)) {
-        if (chosen.pointSize() > 0)
-            m_fontPoints = chosen.pointSize();
-        else if (chosen.pixelSize() > 0)
-            m_fontPoints = static_cast<int>(std::lrint(chosen.pixelSize() * 72.0 / logicalDpiY()));
-        applyFont(chosen);
-    }
-    // The text keeps its colour whatever the dialog offered.
-    setPalette(colours);
-}
-
-void EditorWindow::setFontFamily(const QString &family)
-{
-    QFont shown = font();
-    shown.setFamily(family);
-    applyFont(shown);
-}
-
-void EditorWindow::setFontSizeText(const QString &text)
-{
-    m_fontPoints = SizeFromText(text);
-    applyFont(font());
-}
-
-// ---------------------------------------------------------------------------
-// Find and replace
-
-void EditorWindow::showInfo(const QString &text)
-{
-    Prompts::current().information(text);
-}
-
-// The match is selected and in view; the keyboard stays where it was (in the
-// dialog), so that Enter searches again instead of typing over the match.
-void EditorWindow::showSearchResult()
-{
-    ensureCursorVisible();
-    viewport()->update();
-}
-
-void EditorWindow::showFindDialog()
-{
-    if (document()->isEmpty()) {
-        showInfo(QStringLiteral("No text to search"));
+    m_diskChangePending = false;
+    if (!m_disk->changed())
         return;
-    }
-    if (m_findDialog)
-        m_findDialog->close();
-    m_findDialog = new FindDialog(this);
-    connect(m_findDialog, &FindDialog::findNext, this,
-            Guarded([this] { findTyped(m_findDialog->findText(), m_findDialog->matchCase()); }));
-    m_findDialog->setFindText(SelectedText(this));
-    m_searchText = m_findDialog->findText();
-    m_search.ToTop();
-    BringUp(m_findDialog);
-}
-
-void EditorWindow::showReplaceDialog()
-{
-    if (document()->isEmpty()) {
-        showInfo(QStringLiteral("No text to search/replace."));
-        return;
-    }
-    if (m_replaceDialog)
-        m_replaceDialog->close();
-    m_replaceDialog = new ReplaceDialog(this);
-    connect(m_replaceDialog, &ReplaceDialog::findNext, this, Guarded([this] {
-                findTyped(m_replaceDialog->findText(), m_replaceDialog->matchCase());
-            }));
-    connect(m_replaceDialog, &ReplaceDialog::replace, this,
-            [this](bool all) { RunGuarded([this, all] { replaceFromDialog(all); }); });
-    m_replaceDialog->setFindText(SelectedText(this));
-    m_searchText = m_replaceDialog->findText();
-    m_search.ToTop();
-    BringUp(m_replaceDialog);
-}
-
-// Find Next from either dialog: a changed pattern starts again at the top.
-void EditorWindow::findTyped(const QString &pattern, bool matchCase)
-{
-    m_search.MatchCase = matchCase;
-    if (pattern != m_searchText) {
-        m_searchText = pattern;
-        m_search.ToTop();
-    }
-    findNext(pattern);
-}
-
-void EditorWindow::replaceFromDialog(bool all)
-{
-    m_search.MatchCase = m_replaceDialog->matchCase();
-    const QString pattern = m_replaceDialog->findText();
-    if (pattern != m_searchText) {
-        m_searchText = pattern;
-        m_search.ToTop();
-    }
-    if (all)
-        replaceAll(pattern, m_replaceDialog->replaceText());
-    else
-        replaceFirst(pattern, m_replaceDialog->replaceText());
-}
-
-bool EditorWindow::replaceSelection(const QString &pattern, const QString &replacement)
-{
-    QTextCursor cursor = textCursor();
-    if (pattern.isEmpty() || !cursor.hasSelection())
-        return false;
-    const QString selected = SelectedText(this);
-    if (SearchLine(View(pattern), View(selected), 1, m_search.MatchCase, QtUpperCase) != 1
-        || selected.size() != pattern.size())
-        return false;
-    const QTextBlock block = document()->findBlock(cursor.selectionStart());
-    const long column = cursor.selectionStart() - block.position() + 1;
-    cursor.insertText(replacement);
-    // The search goes on after the replacement, in the same line.
-    m_search.LineIndex = block.blockNumber();
-    m_search.LineStart = 0;
-    for (QTextBlock b = document()->firstBlock(); b.isValid() && b != block; b = b.next())
-        m_search.LineStart += b.length() + 1;
-    m_search.MatchColumn = column + static_cast<long>(replacement.size()) - 1;
-    return true;
-}
-
-void EditorWindow::restartSearch(bool matchCase)
-{
-    m_search.ToTop();
-    m_search.MatchCase = matchCase;
-}
-
-void EditorWindow::findNext(const QString &pattern)
-{
-    EditorLines lines(this);
-    const FindResult found = ::FindNext(m_search, lines, View(pattern), QtUpperCase);
-    if (found.found) {
-        QTextCursor cursor = textCursor();
-        const int start = lines.position(found.line) + static_cast<int>(found.column) - 1;
-        cursor.setPosition(start);
-        cursor.setPosition(start + static_cast<int>(pattern.size()), QTextCursor::KeepAnchor);
-        setTextCursor(cursor);
-        ensureCursorVisible();
+    m_askingAboutDisk = true;
+    const QString path = m_disk->path();
+    if (m_disk->gone()) {
+        showInfo(QStringLiteral("The file \"%1\" was deleted or moved by another program. Your "
+                                "text is kept; Save writes the file again.")
+                     .arg(path));
+        // Closing the window now asks, so that the text is not lost.
+        document()->setModified(true);
+        m_disk->acknowledge();
     } else {
-        showInfo(QStringLiteral("String \"") + pattern + QStringLiteral("\" was not found."));
+        const QString question = document()->isModified()
+            ? QStringLiteral("The file \"%1\" was changed by another program.\nYes: Reload "
+                             "it (your unsaved changes are lost)\nNo: Keep yours")
+            : QStringLiteral("The file \"%1\" was changed by another program.\nYes: Reload it\nNo: "
+                             "Keep yours");
+        if (Prompts::current().confirm(question.arg(path)) == QMessageBox::Yes)
+            reloadFromDisk();
+        else
+            m_disk->acknowledge();
     }
-    showSearchResult();
+    m_askingAboutDisk = false;
 }
 
-// Replace acts on the occurrence Find Next selected, then selects the next one;
-// without a selected occurrence it finds one first.
-void EditorWindow::replaceFirst(const QString &pattern, const QString &replacement)
+void EditorWindow::reloadFromDisk()
 {
-    replaceSelection(pattern, replacement);
-    findNext(pattern);
+    const QString title = caption();
+    const QString path = m_disk->path();
+    RunGuarded([this, &path] { load(path); });
+    setCaption(title);
 }
 
-void EditorWindow::replaceAll(const QString &pattern, const QString &replacement)
+void EditorWindow::setEncoding(TextEncoding encoding)
 {
-    long replaced = 0;
-    {
-        EditorLines lines(this);
-        replaced = ::ReplaceAll(lines, View(pattern), View(replacement), m_search.MatchCase,
-                                QtUpperCase);
-    }
-    m_search.ToTop();
-    showSearchResult();
-    showInfo(replaced == 1 ? QStringLiteral("1 occurrence replaced.")
-                           : QStringLiteral("%1 occurrences replaced.").arg(replaced));
-}
-
-void EditorWindow::findAgain()
-{
-    if (m_searchText.isEmpty()) {
-        showFindDialog();
+    if (encoding == m_encoding)
         return;
-    }
-    findNext(m_searchText);
+    m_encoding = encoding;
+    document()->setModified(true);
+    emit formatChanged();
 }
 
-// ---------------------------------------------------------------------------
-// Printing
-
-void EditorWindow::printSetup()
+void EditorWindow::setLineEnds(LineEnd end)
 {
-    Prompts::current().printerSetup(this, ProgramPrinter());
-}
-
-void EditorWindow::print()
-{
-    if (document()->isEmpty())
-        return;
-    EditorPrintJob job;
-    job.title = windowTitle();
-    job.font = font();
-    job.points = m_fontPoints;
-    job.colour = palette().color(QPalette::Text);
-    job.screenDpi = logicalDpiX();
-    job.tabStop = tabStopDistance();
-    job.window = this;
-    job.lines = Lines(document());
-
-    // Events run while the pages are built; the window stays open meanwhile.
-    // A Print that arrives during the job is refused, and must not lift the
-    // running job's hold on the window.
-    const QPointer<EditorWindow> self(this);
-    const bool alreadyPrinting = m_printing;
-    m_printing = true;
-    EditorPrintResult result;
-    try {
-        result = PrintEditorText(ProgramPrinter(), job);
-    } catch (...) {
-        if (self)
-            m_printing = alreadyPrinting;
-        throw;
-    }
-    if (!self)
-        return;
-    m_printing = alreadyPrinting;
-    switch (result) {
-    case EditorPrintResult::FontUnusable:
-        Prompts::current().message(
-            QStringLiteral("Cannot print in a font of %1 points: no line fits on a page. "
-                           "Choose another font size.")
-                .arg(m_fontPoints));
-        break;
-    case EditorPrintResult::Busy:
-        Prompts::current().message(
-            QStringLiteral("Another text is being printed. Try again when it has finished."));
-        break;
-    case EditorPrintResult::Printed:
-    case EditorPrintResult::NothingToPrint:
-    case EditorPrintResult::Cancelled:
-        break;
-    }
+    SetLineEnds(document(), static_cast<int>(end));
+    m_newLine = end;
+    m_mixedEnds = false;
+    document()->setModified(true);
+    emit formatChanged();
 }

@@ -38,10 +38,10 @@ FindDialog::FindDialog(QWidget *parent)
     m_matchCase = new QCheckBox(tr("Match &case"), this);
     m_matchCase->setObjectName(QStringLiteral("matchCase"));
 
-    // Offered, but searches always run down.
     auto *direction = new QGroupBox(tr("Direction"), this);
     auto *up = new QRadioButton(tr("&Up"), direction);
     up->setObjectName(QStringLiteral("upButton"));
+    m_up = up;
     auto *down = new QRadioButton(tr("&Down"), direction);
     down->setObjectName(QStringLiteral("downButton"));
     down->setChecked(true);
@@ -85,4 +85,9 @@ void FindDialog::setFindText(const QString &text)
 bool FindDialog::matchCase() const
 {
     return m_matchCase->isChecked();
+}
+
+bool FindDialog::searchUp() const
+{
+    return m_up->isChecked();
 }

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QRadioButton;
 
 // The search fields take one line; a line break pasted into them would never
 // match a line of the text, so line breaks become blanks.
@@ -20,6 +21,8 @@ public:
     QString findText() const;
     void setFindText(const QString &text);
     bool matchCase() const;
+    // The Up button is chosen: Find Next goes towards the top.
+    bool searchUp() const;
 
 signals:
     void findNext();
@@ -27,4 +30,5 @@ signals:
 private:
     QLineEdit *m_findEdit = nullptr;
     QCheckBox *m_matchCase = nullptr;
+    QRadioButton *m_up = nullptr;
 };

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QProgressDialog>
+#include <QTimer>
 #include <QWidget>
 
 LoadingGuard::LoadingGuard(QWidget *editor, const QString &caption)
@@ -36,6 +38,13 @@ void LoadingGuard::progress(int percent)
     if (m_progress)
         m_progress->setValue(percent);
     QCoreApplication::processEvents();
+}
+
+void LoadingGuard::hold(int milliseconds)
+{
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 bool LoadingGuard::eventFilter(QObject *, QEvent *event)

@@ -20,6 +20,8 @@ public:
 
     // Moves the bar and lets the screen catch up.
     void progress(int percent);
+    // Lets events run for the given time, input still held back.
+    void hold(int milliseconds);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

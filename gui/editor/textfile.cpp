@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -14,33 +15,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <sys/stat.h>
-
-namespace {
-
-// Turns CR LF and lone CR into '\n', in place. A CR at the end of a piece is
-// followed by a LF only when the piece ends in CR LF, as pieces end after LF.
-void UnifyLineBreaks(QString &text)
-{
-    const qsizetype size = text.size();
-    if (!text.contains(QLatin1Char('\r')))
-        return;
-    QChar *out = text.data();
-    const QChar *in = out;
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = in[i].unicode();
-        if (c == u'\r') {
-            out[n++] = QLatin1Char('\n');
-            if (i + 1 < size && in[i + 1].unicode() == u'\n')
-                ++i;
-        } else {
-            out[n++] = in[i];
-        }
-    }
-    text.truncate(n);
-}
-
-} // namespace
+#include <unistd.h>
 
 namespace {
 
@@ -67,15 +42,180 @@ qsizetype WholeSequencesEnd(const QByteArray &bytes)
     return n;
 }
 
+// The length of the valid UTF-8 sequence at p (at most n bytes there), or 0.
+int Utf8Sequence(const unsigned char *p, qsizetype n, char32_t &code)
+{
+    const unsigned char c = p[0];
+    int length = 0;
+    char32_t least = 0;
+    if (c < 0x80) {
+        code = c;
+        return 1;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+        length = 2, code = c & 0x1F, least = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3, code = c & 0x0F, least = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4, code = c & 0x07, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (n < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (p[i] & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+// UTF-8 where it is valid; each other byte b becomes U+DC00 + b, which valid
+// UTF-8 never holds, so that it can be written back unchanged.
+QString DecodeUtf8Keeping(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        char32_t code = 0;
+        const int length = Utf8Sequence(p + i, n - i, code);
+        if (length == 0) {
+            text += QChar(char16_t(0xDC00 + p[i]));
+            ++i;
+            continue;
+        }
+        if (code > 0xFFFF) {
+            text += QChar(QChar::highSurrogate(code));
+            text += QChar(QChar::lowSurrogate(code));
+        } else {
+            text += QChar(char16_t(code));
+        }
+        i += length;
+    }
+    return text;
+}
+
+bool IsKeptByte(const QChar *text, qsizetype i)
+{
+    const char16_t c = text[i].unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+QByteArray EncodeUtf8Keeping(const QString &text)
+{
+    const QChar *chars = text.constData();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && !IsKeptByte(chars, i))
+        ++i;
+    if (i == n)
+        return text.toUtf8();
+    QByteArray bytes;
+    bytes.reserve(n + n / 2);
+    qsizetype from = 0;
+    for (i = 0; i < n; ++i) {
+        if (!IsKeptByte(chars, i))
+            continue;
+        bytes += QStringView(chars + from, i - from).toUtf8();
+        bytes += char(chars[i].unicode() - 0xDC00);
+        from = i + 1;
+    }
+    bytes += QStringView(chars + from, n - from).toUtf8();
+    return bytes;
+}
+
+// Turns every line end into '\n', in place, and notes each one. A CR at the
+// end of a piece is a line end of its own: pieces end after LF.
+void SplitLineEnds(QString &text, std::vector<LineEnd> &ends, std::array<qint64, 4> &counts)
+{
+    const qsizetype size = text.size();
+    QChar *out = text.data();
+    const QChar *in = out;
+    qsizetype n = 0;
+    const auto end = [&](LineEnd kind) {
+        out[n++] = QLatin1Char('\n');
+        ends.push_back(kind);
+        ++counts[static_cast<int>(kind)];
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = in[i].unicode();
+        if (c == u'\n') {
+            end(LineEnd::Lf);
+        } else if (c == u'\r') {
+            const bool crlf = i + 1 < size && in[i + 1].unicode() == u'\n';
+            end(crlf ? LineEnd::CrLf : LineEnd::Cr);
+            i += crlf ? 1 : 0;
+        } else if (c == QChar::ParagraphSeparator) {
+            end(LineEnd::Paragraph);
+        } else {
+            out[n++] = in[i];
+        }
+    }
+    text.truncate(n);
+}
+
+QStringConverter::Encoding ConverterFor(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf16Le:
+        return QStringConverter::Utf16LE;
+    case TextEncoding::Utf16Be:
+        return QStringConverter::Utf16BE;
+    case TextEncoding::Utf32Le:
+        return QStringConverter::Utf32LE;
+    case TextEncoding::Utf32Be:
+        return QStringConverter::Utf32BE;
+    default:
+        return QStringConverter::Utf8;
+    }
+}
+
 } // namespace
+
+QString EncodingName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8Bom:
+        return QStringLiteral("UTF-8 with BOM");
+    case TextEncoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    case TextEncoding::Utf16Le:
+        return QStringLiteral("UTF-16 LE");
+    case TextEncoding::Utf16Be:
+        return QStringLiteral("UTF-16 BE");
+    case TextEncoding::Utf32Le:
+        return QStringLiteral("UTF-32 LE");
+    case TextEncoding::Utf32Be:
+        return QStringLiteral("UTF-32 BE");
+    }
+    return QString();
+}
+
+QString LineEndName(LineEnd end)
+{
+    static const char *const names[] = {"LF", "CR LF", "CR", "U+2029"};
+    return QString::fromLatin1(names[static_cast<int>(end)]);
+}
+
+QString LineEndChars(LineEnd end)
+{
+    static const char16_t *const chars[] = {u"\n", u"\r\n", u"\r", u"\u2029"};
+    return QString::fromUtf16(chars[static_cast<int>(end)]);
+}
 
 struct EditorTextReader::State
 {
     QString path;
     QFile file;
     // One decoder for the whole file: it drops a byte order mark at the start
-    // only (it is remembered and written back).
-    QStringDecoder utf8{QStringDecoder::Utf8};
+    // only.
+    QStringDecoder decoder{QStringDecoder::Utf8};
 };
 
 EditorTextReader::EditorTextReader(const QString &path)
@@ -92,28 +232,37 @@ EditorTextReader::EditorTextReader(const QString &path)
     if (m_size > EditorCapacity)
         throw std::runtime_error("Text exceeds memo capacity");
 
-    // Once through, a block at a time: is it UTF-8, and how does it break its
-    // lines? Plain ASCII reads the same either way; it is taken as UTF-8 so
-    // that letters typed into it later are stored as every other program here
-    // expects them.
+    // A byte order mark says it all (UTF-32 LE before UTF-16 LE: FF FE 00 00).
+    const QByteArray start = file.peek(4);
+    if (start.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
+        m_encoding = TextEncoding::Utf32Le;
+    else if (start.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        m_encoding = TextEncoding::Utf32Be;
+    else if (start.startsWith("\xFF\xFE"))
+        m_encoding = TextEncoding::Utf16Le;
+    else if (start.startsWith("\xFE\xFF"))
+        m_encoding = TextEncoding::Utf16Be;
+    m_wide = m_encoding != TextEncoding::Utf8;
+    if (m_wide) {
+        m_state->decoder = QStringDecoder(ConverterFor(m_encoding));
+        return;
+    }
+
+    // Once through, a block at a time: is it UTF-8? Plain ASCII reads the
+    // same either way; it is taken as UTF-8 so that letters typed into it
+    // later are stored as every other program here expects them.
     bool valid = true;
-    qint64 offset = 0;
-    qint64 firstBreak = -1;
-    qint64 firstReturn = -1;
     QByteArray carried; // the start of a sequence the last block cut short
+    bool first = true;
     for (;;) {
         QByteArray block = file.read(ScanBlockBytes);
         if (file.error() != QFileDevice::NoError)
             CannotOpen(path, file.errorString());
         if (block.isEmpty())
             break;
-        if (offset == 0)
-            m_format.byteOrderMark = block.startsWith("\xEF\xBB\xBF");
-        if (firstBreak < 0 && block.indexOf('\n') >= 0)
-            firstBreak = offset + block.indexOf('\n');
-        if (firstReturn < 0 && block.indexOf('\r') >= 0)
-            firstReturn = offset + block.indexOf('\r');
-        offset += block.size();
+        if (first && block.startsWith("\xEF\xBB\xBF"))
+            m_encoding = TextEncoding::Utf8Bom;
+        first = false;
         if (valid) {
             block.prepend(carried);
             const qsizetype whole = WholeSequencesEnd(block);
@@ -124,18 +273,43 @@ EditorTextReader::EditorTextReader(const QString &path)
             carried = block.mid(whole);
         }
     }
-    m_format.utf8 = valid && carried.isEmpty();
-    m_format.byteOrderMark = m_format.utf8 && m_format.byteOrderMark;
-    m_format.crlf = firstReturn >= 0 && (firstBreak < 0 || firstReturn < firstBreak);
+    m_invalidUtf8 = !(valid && carried.isEmpty());
+    if (m_invalidUtf8)
+        m_encoding = TextEncoding::Windows1252;
     if (!file.seek(0))
         CannotOpen(path, file.errorString());
 }
 
 EditorTextReader::~EditorTextReader() = default;
 
-QString EditorTextReader::next(qsizetype size)
+void EditorTextReader::setEncoding(TextEncoding encoding)
+{
+    if (!m_invalidUtf8)
+        return;
+    m_encoding = encoding == TextEncoding::Windows1252 ? encoding : TextEncoding::Utf8;
+    // A byte order mark before bytes that are not UTF-8 is kept as it was.
+    if (m_encoding == TextEncoding::Utf8 && m_state->file.peek(3) == "\xEF\xBB\xBF") {
+        m_encoding = TextEncoding::Utf8Bom;
+        m_state->file.read(3);
+        m_read = 3;
+    }
+}
+
+QString EditorTextReader::next(qsizetype size, std::vector<LineEnd> &ends)
 {
     QFile &file = m_state->file;
+    if (m_wide) {
+        // Few files are wide; they are read in one go, as their line ends
+        // take more than one byte.
+        const QByteArray all = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            CannotOpen(m_state->path, file.errorString());
+        m_read += all.size();
+        m_done = true;
+        QString text = m_state->decoder.decode(all);
+        SplitLineEnds(text, ends, m_endCounts);
+        return text;
+    }
     // Whole lines: read on to the next LF, a byte that is never part of a
     // longer character in either encoding.
     qsizetype lineEnd = -1;
@@ -159,25 +333,49 @@ QString EditorTextReader::next(qsizetype size)
     else
         lineEnd = m_pending.lastIndexOf('\n');
     const QByteArrayView piece(m_pending.constData(), lineEnd + 1);
-    QString text = m_format.utf8 ? m_state->utf8.decode(piece)
-                                 : FromCp1252(QByteArray::fromRawData(piece.data(), piece.size()));
+    QString text;
+    if (m_encoding == TextEncoding::Windows1252)
+        text = FromCp1252(QByteArray::fromRawData(piece.data(), piece.size()));
+    else if (m_invalidUtf8)
+        text = DecodeUtf8Keeping(piece);
+    else
+        text = m_state->decoder.decode(piece);
     m_pending.remove(0, lineEnd + 1);
-    UnifyLineBreaks(text);
+    SplitLineEnds(text, ends, m_endCounts);
     return text;
 }
 
-QByteArray EncodeEditorText(const QString &text, bool &utf8, bool byteOrderMark, bool crlf)
+LineEnd EditorTextReader::commonLineEnd() const
 {
-    QString withBreaks = text;
-    if (crlf)
-        withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    if (!utf8) {
-        QByteArray bytes = ToCp1252(withBreaks);
-        if (FromCp1252(bytes) == withBreaks)
+    const auto most = std::max_element(m_endCounts.begin(), m_endCounts.end());
+    return *most == 0 ? LineEnd::Lf : static_cast<LineEnd>(most - m_endCounts.begin());
+}
+
+bool EditorTextReader::mixedLineEnds() const
+{
+    return std::count_if(m_endCounts.begin(), m_endCounts.end(), [](qint64 n) { return n > 0; })
+        > 1;
+}
+
+QByteArray EncodeEditorText(const QString &text, TextEncoding &encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1252: {
+        QByteArray bytes = ToCp1252(text);
+        if (FromCp1252(bytes) == text)
             return bytes;
-        utf8 = true;
+        encoding = TextEncoding::Utf8;
+        return EncodeUtf8Keeping(text);
     }
-    return byteOrderMark ? QByteArray("\xEF\xBB\xBF") + withBreaks.toUtf8() : withBreaks.toUtf8();
+    case TextEncoding::Utf8:
+        return EncodeUtf8Keeping(text);
+    case TextEncoding::Utf8Bom:
+        return QByteArray("\xEF\xBB\xBF") + EncodeUtf8Keeping(text);
+    default: {
+        QStringEncoder encoder(ConverterFor(encoding), QStringConverter::Flag::WriteBom);
+        return encoder.encode(text);
+    }
+    }
 }
 
 namespace {
@@ -218,14 +416,64 @@ bool WriteWhole(QFileDevice &out, const QByteArray &bytes)
 
 } // namespace
 
-bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
-                    QString *error)
+namespace {
+
+// Keeps the previous version as a copy and writes the file in place: its
+// inode, and with it every hard link, owner, group and mode, stays. Used when
+// the file has more than one name or its folder takes no new files.
+bool SaveInPlace(const QString &path, const QString &backupPath, const QByteArray &bytes,
+                 QString *error, bool *backupImpossible)
 {
     const auto failed = [error](const QString &reason) {
         if (error)
             *error = reason;
         return false;
     };
+    const bool keepBackup = backupPath != path;
+    if (keepBackup) {
+        QFile previous(path);
+        QSaveFile copy(backupPath);
+        // A folder that takes no new file may still let a backup be replaced
+        // in place.
+        copy.setDirectWriteFallback(true);
+        if (!previous.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly)
+            || !WriteWhole(copy, previous.readAll()) || !copy.commit()) {
+            const QString folder = QFileInfo(backupPath).absolutePath();
+            if (backupImpossible)
+                *backupImpossible = true;
+            return failed(
+                ::access(QFile::encodeName(folder).constData(), W_OK) != 0
+                    ? QStringLiteral("The previous version could not be kept as \"%1\": the "
+                                     "folder \"%2\" does not let new files be made.")
+                          .arg(backupPath, folder)
+                    : QStringLiteral("The previous version could not be kept as \"%1\". %2")
+                          .arg(backupPath, copy.errorString()));
+        }
+    }
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return failed(out.errorString());
+    if (!WriteWhole(out, bytes)) {
+        QString reason = out.errorString();
+        if (keepBackup)
+            reason += QStringLiteral(" The previous version is in \"%1\".").arg(backupPath);
+        return failed(reason);
+    }
+    return true;
+}
+
+} // namespace
+
+bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteArray &bytes,
+                    QString *error, bool *backupImpossible)
+{
+    const auto failed = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (backupImpossible)
+        *backupImpossible = false;
 
     // A character device (such as /dev/null or /dev/full) cannot be replaced
     // by a new file: that would put a plain file in its place and hide a
@@ -253,6 +501,14 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
             return failed(device.errorString());
         return true;
     }
+
+    struct stat before
+    { };
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
+    const QString folder = target.absolutePath();
+    if (existed && S_ISREG(before.st_mode)
+        && (before.st_nlink > 1 || ::access(QFile::encodeName(folder).constData(), W_OK) != 0))
+        return SaveInPlace(path, backupPath, bytes, error, backupImpossible);
 
     // 1. The new text goes to a temporary file beside the file; nothing else
     //    has changed if that fails (missing folder, full disk, no rights).
@@ -287,6 +543,8 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
             moved = RenameReplacing(path, backupPath);
         }
         if (!moved && !copied) {
+            if (backupImpossible)
+                *backupImpossible = true;
             const QString reason
                 = QStringLiteral("The previous version could not be kept as \"%1\".")
                       .arg(backupPath);
@@ -310,5 +568,13 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     }
     if (!parked.isEmpty())
         QFile::remove(parked);
+    // The new file is the user's: owner and group as before, where the system
+    // lets them be given.
+    if (existed && !current.isSymLink()) {
+        // Refused when the user may not give the file away: it stays theirs.
+        const int refused
+            = ::chown(QFile::encodeName(path).constData(), before.st_uid, before.st_gid);
+        Q_UNUSED(refused);
+    }
     return true;
 }

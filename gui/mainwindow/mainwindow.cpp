@@ -6,9 +6,10 @@
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
+#include "gui/editor/editorcommands.h"
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/aboutdialog.h"
-#include "gui/mainwindow/editortoolbar.h"
+#include "gui/mainwindow/screensize.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,32 +23,16 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <cmath>
 #include <memory>
-
-namespace {
-
-// Sizes of windows are halves and fractions of a screen or of the main
-// window; a half goes to the even neighbour.
-int RoundHalfEven(double value)
-{
-    return static_cast<int>(std::lrint(value));
-}
-
-QSize PrimaryScreenSize()
-{
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        return screen->geometry().size();
-    return QSize(800, 600);
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -71,15 +56,17 @@ MainWindow::MainWindow(QWidget *parent)
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Closing a window brings back the one that was active before it.
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateMenus);
 
-    m_editorToolBar = new EditorToolBar(this);
-    connect(m_editorToolBar, &EditorToolBar::newRequested, this,
+    m_editorCommands = new EditorCommands(this);
+    connect(m_editorCommands, &EditorCommands::newRequested, this,
             [this] { RunGuarded([this] { newFile(); }); });
-    connect(m_editorToolBar, &EditorToolBar::openRequested, this,
+    connect(m_editorCommands, &EditorCommands::openRequested, this,
             [this] { RunGuarded([this] { open(); }); });
-    connect(m_editorToolBar, &EditorToolBar::exitRequested, this, &QWidget::close);
+    connect(m_editorCommands, &EditorCommands::exitRequested, this, &QWidget::close);
 
     createActions();
     createMenus();
@@ -225,8 +212,8 @@ void MainWindow::createToolBar()
     m_toolBar->addAction(m_helpAction);
 
     addToolBarBreak();
-    addToolBar(m_editorToolBar);
-    m_editorToolBar->setMovable(false);
+    addToolBar(m_editorCommands);
+    m_editorCommands->setMovable(false);
 }
 
 void MainWindow::createStatusBar()
@@ -250,6 +237,7 @@ void MainWindow::createStatusBar()
     m_dateLabel = label(QStringLiteral("clockDate"));
     m_timeLabel = label(QStringLiteral("clockTime"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    createFormatButtons();
     statusBar()->addPermanentWidget(clock);
 
     auto *timer = new QTimer(this);
@@ -283,116 +271,6 @@ void MainWindow::placeOnScreen()
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
-// --- editor windows -----------------------------------------------------------
-
-QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
-{
-    connect(editor, &EditorWindow::filePathAssigned, this,
-            [this](const QString &path) { m_lastFilePath = path; });
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(editor);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(windowIcon());
-    // The menus and the tool bar follow the windows that remain.
-    connect(window, &QObject::destroyed, this, &MainWindow::updateMenus, Qt::QueuedConnection);
-    window->show();
-    return window;
-}
-
-void MainWindow::newFile()
-{
-    // The name is only proposed (the first Save asks), and never one that a
-    // file in the folder already has.
-    QString name;
-    do {
-        name = QStringLiteral("DOC%1.dat").arg(m_nextDocument++);
-    } while (QFileInfo::exists(name) || QFileInfo(name).isSymLink());
-    auto *editor = new EditorWindow;
-    QMdiSubWindow *window = addEditor(editor);
-    editor->setFilePath(name);
-    editor->setUntitled(true);
-    editor->setWindowTitle(name);
-    window->resize(RoundHalfEven(width() * 0.7), RoundHalfEven(height() * 0.5));
-    bringForward(window);
-}
-
-void MainWindow::open()
-{
-    const QString path = Prompts::current().openFileName(this, m_openRequest);
-    if (path.isEmpty())
-        return;
-    // The dialog starts from the last choice next time.
-    const QFileInfo chosen(path);
-    m_openRequest.directory = chosen.absolutePath();
-    m_openRequest.fileName = chosen.fileName();
-
-    // A file that cannot be read ends the command here, before any window.
-    auto editor = std::make_unique<EditorWindow>();
-    editor->load(path);
-    editor->setWindowTitle(path);
-    m_lastFilePath = path;
-    QMdiSubWindow *window = addEditor(editor.release());
-    const QSize screen = PrimaryScreenSize();
-    window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
-    bringForward(window);
-}
-
-// A new editor window comes to the front with the keyboard in its text, one
-// title bar's height down and right from the window before it; a window that
-// would leave the area starts again at the top left.
-void MainWindow::bringForward(QMdiSubWindow *window)
-{
-    int others = 0;
-    for (QMdiSubWindow *other : m_mdiArea->subWindowList()) {
-        if (other != window && other->isVisible() && !other->isMinimized())
-            ++others;
-    }
-    QStyleOptionTitleBar option;
-    option.initFrom(m_mdiArea);
-    const int step
-        = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, m_mdiArea));
-    // Before the window is first shown the area has no size of its own yet.
-    const QSize area = m_mdiArea->isVisible() ? m_mdiArea->viewport()->size()
-                                              : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QSize size = window->size().boundedTo(area).expandedTo(window->minimumSizeHint());
-    int offset = others * step;
-    if (offset + size.width() > area.width() || offset + size.height() > area.height())
-        offset = 0;
-    window->setGeometry(QRect(QPoint(offset, offset), size));
-    window->show();
-    window->raise();
-    m_mdiArea->setActiveSubWindow(window);
-    window->widget()->setFocus();
-}
-
-QList<QMdiSubWindow *> MainWindow::editorWindows() const
-{
-    return m_mdiArea->subWindowList(QMdiArea::CreationOrder);
-}
-
-QMdiSubWindow *MainWindow::activeSubWindow() const
-{
-    return m_mdiArea->currentSubWindow();
-}
-
-EditorWindow *MainWindow::activeEditor() const
-{
-    QMdiSubWindow *window = activeSubWindow();
-    return window ? qobject_cast<EditorWindow *>(window->widget()) : nullptr;
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // Every editor window asks about its unsaved changes; one that the user
-    // keeps open keeps the program running.
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
-        if (!window->close()) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
-}
-
 // --- menus ----------------------------------------------------------------------
 
 // While an editor window is active, its File and Edit menus stand in for the
@@ -402,8 +280,9 @@ void MainWindow::updateMenus()
     if (m_destroying)
         return;
     EditorWindow *editor = activeEditor();
-    m_editorToolBar->setEditor(editor);
-    m_editorToolBar->setVisible(editor);
+    updateFormatButtons();
+    m_editorCommands->setEditor(editor);
+    m_editorCommands->setVisible(editor);
     // Both New and both Open commands answer Ctrl+N and Ctrl+O; only the
     // ones on the bar hold the keys.
     m_newAction->setShortcut(editor ? QKeySequence() : QKeySequence(QKeySequence::New));
@@ -411,8 +290,8 @@ void MainWindow::updateMenus()
 
     QList<QAction *> wanted;
     if (editor)
-        wanted << m_editorToolBar->fileMenu()->menuAction()
-               << m_editorToolBar->editMenu()->menuAction();
+        wanted << m_editorCommands->fileMenu()->menuAction()
+               << m_editorCommands->editMenu()->menuAction();
     else
         wanted << m_fileMenu->menuAction();
     wanted << m_statisticsMenu->menuAction() << m_windowMenu->menuAction()
@@ -435,6 +314,8 @@ void MainWindow::updateWindowMenu()
     int number = 0;
     for (QMdiSubWindow *window : windows) {
         QString caption = window->windowTitle();
+        caption.replace(QStringLiteral("[*]"),
+                        window->isWindowModified() ? QStringLiteral("*") : QString());
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         // Only 1 to 9 can be keys of their own.
         ++number;
@@ -455,14 +336,20 @@ void MainWindow::updateWindowMenu()
 
 // --- window arrangement ---------------------------------------------------------
 
+// Tile and Cascade place the windows in the order they were made, whatever
+// order closing follows.
 void MainWindow::tileSubWindows()
 {
+    m_mdiArea->setActivationOrder(QMdiArea::CreationOrder);
     m_mdiArea->tileSubWindows();
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
 }
 
 void MainWindow::cascadeSubWindows()
 {
+    m_mdiArea->setActivationOrder(QMdiArea::CreationOrder);
     m_mdiArea->cascadeSubWindows();
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
 }
 
 void MainWindow::arrangeIcons()

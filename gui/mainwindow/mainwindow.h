@@ -12,7 +12,7 @@
 #include <QRect>
 #include <QSize>
 
-class EditorToolBar;
+class EditorCommands;
 class EditorWindow;
 class QAction;
 class QLabel;
@@ -20,6 +20,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class QToolButton;
 
 class MainWindow : public QMainWindow
 {
@@ -70,17 +71,25 @@ private:
     void createToolBar();
     void createStatusBar();
     QMdiSubWindow *addEditor(EditorWindow *editor);
+    // The window that holds the file at path, if any.
+    QMdiSubWindow *windowHolding(const QString &path) const;
     void bringForward(QMdiSubWindow *window);
     void updateMenus();
     void updateWindowMenu();
+    // The encoding and line ends of the active editor window in the status bar.
+    void createFormatButtons();
+    void updateFormatButtons();
     // The window whose help file a help request from this window goes to.
     QWidget *helpWindow() const;
 
     QMdiArea *m_mdiArea = nullptr;
-    EditorToolBar *m_editorToolBar = nullptr;
+    EditorCommands *m_editorCommands = nullptr;
     QToolBar *m_toolBar = nullptr;
     QLabel *m_dateLabel = nullptr;
     QLabel *m_timeLabel = nullptr;
+    QToolButton *m_encodingButton = nullptr;
+    QToolButton *m_lineEndButton = nullptr;
+    QMetaObject::Connection m_formatConnection;
     QDate m_shownDate;
 
     QMenu *m_fileMenu = nullptr;
@@ -106,4 +115,7 @@ private:
     int m_nextDocument = 1;
     QString m_lastFilePath;
     bool m_destroying = false;
+    // The window a file is going into, and whether a close came meanwhile.
+    EditorWindow *m_loadingEditor = nullptr;
+    bool m_closeAfterLoad = false;
 };

@@ -3,8 +3,8 @@
 // window.
 
 #include "editortestutil.h"
+#include "gui/editor/editorcommands.h"
 #include "gui/editor/editorwindow.h"
-#include "gui/mainwindow/editortoolbar.h"
 #include "scriptedprompts.h"
 
 #include <QAction>
@@ -153,16 +153,16 @@ private slots:
         // The editor's File menu with its keys, and its tool bar, over an
         // editor window.
         QMainWindow host;
-        auto *bar = new EditorToolBar(&host);
+        auto *bar = new EditorCommands(&host);
         host.addToolBar(bar);
         host.menuBar()->addMenu(bar->fileMenu());
         auto *editor = new EditorWindow;
         host.setCentralWidget(editor);
         bar->setEditor(editor);
         int newCount = 0, openCount = 0, exitCount = 0;
-        connect(bar, &EditorToolBar::newRequested, this, [&] { ++newCount; });
-        connect(bar, &EditorToolBar::openRequested, this, [&] { ++openCount; });
-        connect(bar, &EditorToolBar::exitRequested, this, [&] { ++exitCount; });
+        connect(bar, &EditorCommands::newRequested, this, [&] { ++newCount; });
+        connect(bar, &EditorCommands::openRequested, this, [&] { ++openCount; });
+        connect(bar, &EditorCommands::exitRequested, this, [&] { ++exitCount; });
         host.show();
         QVERIFY(QTest::qWaitForWindowActive(&host));
         editor->setFocus();

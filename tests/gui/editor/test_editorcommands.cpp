@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
@@ -425,6 +426,12 @@ private slots:
         const QList<QAction *> edits
             = window->findChild<QMenu *>(QStringLiteral("editMenu"))->actions();
         QVERIFY(edits.contains(action("actionUndo")) && edits.contains(action("actionRedo")));
+        // Ctrl+Y redoes, as Ctrl+Shift+Z does.
+        QTest::keyClicks(child, QStringLiteral("c"));
+        QTest::keyClick(child, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(child->toPlainText(), QStringLiteral("ab ab"));
+        QTest::keyClick(child, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(child->toPlainText(), QStringLiteral("ab c"));
     }
 
     void overlappingOccurrences()
@@ -440,12 +447,10 @@ private slots:
         QCOMPARE(starts, (QList<int>{3, 4, 5}));
         QVERIFY(prompts.shown.isEmpty());
         QVERIFY(child->findDialog()->isVisible());
-        pressFind(QStringLiteral("aa"));
-        QCOMPARE(prompts.texts(PromptKind::Information),
-                 QStringList{"String \"aa\" was not found."});
-        // After the message the search starts over.
+        // Past the last one the search goes on from the top, without a message.
         pressFind(QStringLiteral("aa"));
         QCOMPARE(selectionStart(), 3);
+        QVERIFY(prompts.shown.isEmpty());
     }
 
     void matchCase()
@@ -463,9 +468,47 @@ private slots:
         control<QCheckBox>(child->findDialog(), "matchCase")->setChecked(true);
         pressFind(QStringLiteral("tree")); // a new pattern: from the top
         QCOMPARE(selectionStart(), 5);
-        pressFind(QStringLiteral("tree"));
+        pressFind(QStringLiteral("tree")); // the only one: found again
+        QCOMPARE(selectionStart(), 5);
+        pressFind(QStringLiteral("TREES"));
         QCOMPARE(prompts.texts(PromptKind::Information),
-                 QStringList{"String \"tree\" was not found."});
+                 QStringList{"String \"TREES\" was not found."});
+    }
+
+    // F3 and Shift+F3 (and the dialog's Up) go round the text, with a note.
+    void findBothWaysWraps_data()
+    {
+        QTest::addColumn<QString>("keys"); // n: F3, p: Shift+F3, u: the dialog with Up
+        QTest::addColumn<QList<int>>("starts");
+        QTest::addColumn<int>("notes");
+        QTest::newRow("F3 past the end") << "nnn" << QList<int>{3, 6, 0} << 1;
+        QTest::newRow("Shift+F3 past the top") << "ppp" << QList<int>{6, 3, 0} << 1;
+        QTest::newRow("back and forth") << "npn" << QList<int>{3, 0, 3} << 0;
+        QTest::newRow("dialog Up") << "uu" << QList<int>{6, 3} << 1;
+    }
+
+    void findBothWaysWraps()
+    {
+        QFETCH(QString, keys);
+        setText(QStringLiteral("ab ab\nab"));
+        action("actionFind")->trigger();
+        pressFind(QStringLiteral("ab")); // the first, at 0
+        QSignalSpy notes(child, &EditorWindow::statusNote);
+        QList<int> starts;
+        for (const QChar key : keys) {
+            if (key == QLatin1Char('u')) {
+                control<QRadioButton>(child->findDialog(), "upButton")->setChecked(true);
+                pressFind(QStringLiteral("ab"));
+            } else {
+                child->setFocus();
+                QTest::keyClick(child, Qt::Key_F3,
+                                key == QLatin1Char('p') ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+            starts.append(selectionStart());
+        }
+        QTEST(starts, "starts");
+        QTEST(int(notes.size()), "notes");
+        QVERIFY(prompts.shown.isEmpty());
     }
 
     void nonAsciiCaseInsensitive()

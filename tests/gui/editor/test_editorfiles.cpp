@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -126,6 +127,11 @@ private slots:
                                        << ".BAK"
                                        << "/d/"
                                        << "x.BAK";
+        QTest::newRow("dot-file") << "/h/.profile"
+                                  << ".profile"
+                                  << ""
+                                  << "/h/"
+                                  << ".profile.BAK";
         QTest::newRow("lower-case bak") << "/d/x.bak"
                                         << "x.bak"
                                         << ".bak"
@@ -355,6 +361,83 @@ private slots:
         QVERIFY(child.document()->isModified());
     }
 
+    // A file with a second name is written in place: both names still show
+    // one file, and the backup holds the previous text.
+    void hardLinksStayLinked()
+    {
+        const QString name = QStringLiteral("h.dat");
+        QVERIFY(WriteBytes(path(name), "1\n"));
+        QVERIFY(::link(QFile::encodeName(path(name)).constData(),
+                       QFile::encodeName(path("other")).constData())
+                == 0);
+        auto child = openWindow(path(name));
+        TypeAtEnd(*child, QStringLiteral("2"));
+        QVERIFY(child->save());
+        struct stat file
+        {
+        }, other{};
+        QCOMPARE(::stat(QFile::encodeName(path(name)).constData(), &file), 0);
+        QCOMPARE(::stat(QFile::encodeName(path("other")).constData(), &other), 0);
+        QCOMPARE(file.st_ino, other.st_ino);
+        QCOMPARE(ReadBytes(path("other")), QByteArray("1\n2"));
+        QCOMPARE(ReadBytes(path("h.BAK")), QByteArray("1\n"));
+    }
+
+    void backupThatCannotBeMadeAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::newRow("Yes saves without it") << int(QMessageBox::Yes) << QByteArray("12");
+        QTest::newRow("No saves nothing") << int(QMessageBox::No) << QByteArray("1");
+    }
+
+    void backupThatCannotBeMadeAsks()
+    {
+        QVERIFY(WriteBytes(path("b.dat"), "1"));
+        QVERIFY(::link(QFile::encodeName(path("b.dat")).constData(),
+                       QFile::encodeName(path("second")).constData())
+                == 0);
+        // The backup's name leads into a folder that is not there.
+        QVERIFY(QFile::link(path("missing/b.BAK"), path("b.BAK")));
+        auto child = openWindow(path("b.dat"));
+        TypeAtEnd(*child, QStringLiteral("2"));
+        QFETCH(int, answer);
+        prompts.answerConfirm(QMessageBox::StandardButton(answer));
+        child->save();
+        QVERIFY(prompts.texts(PromptKind::Confirm)
+                    .first()
+                    .endsWith(QStringLiteral("Save \"%1\" without a backup?").arg(path("b.dat"))));
+        QTEST(ReadBytes(path("b.dat")), "onDisk");
+        QVERIFY(prompts.texts(PromptKind::Error).isEmpty());
+    }
+
+    // Another program's text is not saved over without a word.
+    void saveOverAnotherProgramsChangeAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::newRow("Yes saves") << int(QMessageBox::Yes) << QByteArray("1x");
+        QTest::newRow("No keeps theirs") << int(QMessageBox::No) << QByteArray("theirs, longer");
+    }
+
+    void saveOverAnotherProgramsChangeAsks()
+    {
+        QVERIFY(WriteBytes(path("d.dat"), "1"));
+        auto child = openWindow(path("d.dat"));
+        TypeAtEnd(*child, QStringLiteral("x"));
+        QVERIFY(WriteBytes(path("d.dat"), "theirs, longer"));
+        QFETCH(int, answer);
+        prompts.answerConfirm(QMessageBox::StandardButton(answer));
+        QCOMPARE(child->save(), answer == QMessageBox::Yes);
+        QVERIFY(prompts.texts(PromptKind::Confirm)
+                    .first()
+                    .contains(QStringLiteral("was changed by another program")));
+        QTEST(ReadBytes(path("d.dat")), "onDisk");
+        // Saved once, the file is the window's again: no question next time.
+        if (answer == QMessageBox::Yes)
+            QVERIFY(child->save());
+    }
+
     void saveAs()
     {
         QVERIFY(WriteBytes(path("a.dat"), "1"));
@@ -375,7 +458,7 @@ private slots:
         QCOMPARE(request.filters.size(), 3);
         QCOMPARE(request.selectedFilter, 0);
 
-        QCOMPARE(child->windowTitle(), QStringLiteral("b.out"));
+        QCOMPARE(child->windowTitle(), QStringLiteral("b.out[*]"));
         QCOMPARE(assigned.size(), 1);
         QCOMPARE(assigned.first().at(0).toString(), target);
         QCOMPARE(ReadBytes(target), QByteArray("1"));
@@ -416,55 +499,103 @@ private slots:
 
     void roundTrip_data()
     {
+        // bytes, the encoding they are read in, and the answer to the question
+        // about bytes that are not UTF-8 (0: no question).
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<int>("answer");
+        const int cp1252 = QMessageBox::No, keep = QMessageBox::Yes;
         QByteArray every;
         for (int b = 0; b < 256; ++b)
-            if (b != '\r' && b != '\n')
-                every.append(static_cast<char>(b));
-        QTest::newRow("every 8-bit byte") << every << every << false;
-        QTest::newRow("cp1252 specials") << QByteArray("\xB1 \xA0 \x80 \xE9\r\n")
-                                         << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << false;
-        QTest::newRow("utf-8 with BOM") << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC")
-                                        << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << true;
+            every.append(static_cast<char>(b));
+        QTest::newRow("every byte, Windows-1252") << every << "Windows-1252" << cp1252;
+        QTest::newRow("every byte, UTF-8 kept") << every << "UTF-8" << keep;
+        QTest::newRow("cp1252 specials")
+            << QByteArray("\xB1 \xA0 \x80 \xE9\r\n") << "Windows-1252" << cp1252;
+        QTest::newRow("bad byte in UTF-8 kept")
+            << QByteArray("\xC3\xA9 \xE9 \xE2\x82\xAC\n") << "UTF-8" << keep;
+        QTest::newRow("bad byte after a BOM kept")
+            << QByteArray("\xEF\xBB\xBF\xFF 1\n") << "UTF-8 with BOM" << keep;
+        QTest::newRow("utf-8 with BOM")
+            << QByteArray("\xEF\xBB\xBF\xC2\xB1 \xE2\x82\xAC") << "UTF-8 with BOM" << 0;
         QTest::newRow("utf-8 no-break space") << QByteArray("a\xC2\xA0"
                                                             "b")
-                                              << QByteArray("a\xC2\xA0"
-                                                            "b")
-                                              << true;
-        // The first line break sets the style the file is written with.
-        QTest::newRow("mixed breaks, LF first")
-            << QByteArray("a\nb\rc\r\nd\n\re") << QByteArray("a\nb\nc\nd\n\ne") << true;
-        QTest::newRow("mixed breaks, CR LF first")
-            << QByteArray("a\r\nb\rc\nd") << QByteArray("a\r\nb\r\nc\r\nd") << true;
-        QTest::newRow("final break kept")
-            << QByteArray("1 2\r\n3 4\r\n") << QByteArray("1 2\r\n3 4\r\n") << true;
-        QTest::newRow("LF stays LF")
-            << QByteArray("1 2\n3 4\n") << QByteArray("1 2\n3 4\n") << true;
-        QTest::newRow("empty file") << QByteArray() << QByteArray() << true;
+                                              << "UTF-8" << 0;
+        // Every line keeps its own line end.
+        QTest::newRow("mixed, LF first") << QByteArray("a\nb\rc\r\nd\n\re") << "UTF-8" << 0;
+        QTest::newRow("mixed, CR LF first") << QByteArray("a\r\nb\rc\nd") << "UTF-8" << 0;
+        QTest::newRow("CR only") << QByteArray("1\r2\r\r3\r") << "UTF-8" << 0;
+        QTest::newRow("CR CR LF") << QByteArray("1\r\r\n2\r\r\n") << "UTF-8" << 0;
+        QTest::newRow("lone CR inside CR LF") << QByteArray("1\r\n2\r3\r\n") << "UTF-8" << 0;
+        QTest::newRow("U+2029") << QByteArray("1\xE2\x80\xA9"
+                                              "2\n")
+                                << "UTF-8" << 0;
+        QTest::newRow("final break kept") << QByteArray("1 2\r\n3 4\r\n") << "UTF-8" << 0;
+        QTest::newRow("empty file") << QByteArray() << "UTF-8" << 0;
+        const QString wide = QStringLiteral("\u00e9 1\r\n\u20ac 2\r3\n\U0001F600\r\n");
+        const QList<std::pair<QStringConverter::Encoding, const char *>> wideEncodings
+            = {{QStringConverter::Utf16LE, "UTF-16 LE"},
+               {QStringConverter::Utf16BE, "UTF-16 BE"},
+               {QStringConverter::Utf32LE, "UTF-32 LE"},
+               {QStringConverter::Utf32BE, "UTF-32 BE"}};
+        for (const auto &[converter, name] : wideEncodings)
+            QTest::newRow(name) << QByteArray(
+                QStringEncoder(converter, QStringConverter::Flag::WriteBom).encode(wide))
+                                << name << 0;
         // Files are read in blocks of 1 MiB: a character or a line across a
         // block's end is still one.
         const QByteArray block(1024 * 1024 - 1, 'x');
-        const QByteArray euroAcross = block + "\xE2\x82\xAC 1\r\n2";
-        QTest::newRow("utf-8 across blocks") << euroAcross << euroAcross << true;
-        const QByteArray e9Across = block + "\xE9 1\n" + block + "\xC3\xA9";
-        QTest::newRow("cp1252 found in a later block") << e9Across << e9Across << false;
+        QTest::newRow("utf-8 across blocks") << block + "\xE2\x82\xAC 1\r\n2"
+                                             << "UTF-8" << 0;
+        QTest::newRow("cp1252 found in a later block") << block + "\xE9 1\n" + block + "\xC3\xA9"
+                                                       << "Windows-1252" << cp1252;
     }
 
+    // Open and Save with no edit gives the same bytes; a bad byte asks once.
     void roundTrip()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, saved);
-        QFETCH(bool, utf8);
+        QFETCH(QString, encoding);
+        QFETCH(int, answer);
         const QString file = path("r.dat");
         QVERIFY(WriteBytes(file, bytes));
+        if (answer)
+            prompts.answerConfirm(QMessageBox::StandardButton(answer));
         auto child = openWindow(file);
-        QCOMPARE(child->isUtf8(), utf8);
+        QCOMPARE(EncodingName(child->encoding()), encoding);
         QVERIFY(!child->document()->isModified());
+        child->document()->setModified(true);
         child->save();
-        QCOMPARE(ReadBytes(file), saved);
-        QVERIFY(prompts.shown.isEmpty());
+        QCOMPARE(ReadBytes(file), bytes);
+        QCOMPARE(prompts.texts(PromptKind::Confirm).size(), answer ? 1 : 0);
+        QCOMPARE(prompts.shown.size(), answer ? 1 : 0);
+    }
+
+    void newLinesTakeTheCommonEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("CR LF most")
+            << QByteArray("1\n2\r\n3\r\n") << QByteArray("1\n2\r\n3\r\nx\r\n");
+        QTest::newRow("CR only") << QByteArray("1\r2\r") << QByteArray("1\r2\rx\r");
+        QTest::newRow("UTF-16: no text before the BOM") << QByteArray("\xFF\xFE"
+                                                                      "1\0\r\0\n\0",
+                                                                      8)
+                                                        << QByteArray("\xFF\xFE"
+                                                                      "1\0\r\0\n\0x\0\r\0\n\0",
+                                                                      14);
+    }
+
+    void newLinesTakeTheCommonEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(WriteBytes(path("n.dat"), bytes));
+        auto child = openWindow(path("n.dat"));
+        child->moveCursor(QTextCursor::End);
+        QTest::keyClicks(child.get(), QStringLiteral("x"));
+        QTest::keyClick(child.get(), Qt::Key_Return);
+        child->save();
+        QTEST(ReadBytes(path("n.dat")), "saved");
     }
 
     void encodingAfterEdits_data()
@@ -490,6 +621,8 @@ private slots:
         QFETCH(QString, typed);
         const QString file = path("e.dat");
         QVERIFY(WriteBytes(file, bytes));
+        if (QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter))
+            prompts.answerConfirm(QMessageBox::No); // Windows-1252
         auto child = openWindow(file);
         child->moveCursor(QTextCursor::End);
         child->insertPlainText(typed);
@@ -521,6 +654,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(WriteBytes(path("k.dat"), bytes));
+        if (QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter))
+            prompts.answerConfirm(QMessageBox::No); // Windows-1252
         auto child = openWindow(path("k.dat"));
         child->moveCursor(QTextCursor::End);
         child->insertPlainText(QStringLiteral("9"));
@@ -591,7 +726,7 @@ private slots:
         QSignalSpy assigned(&child, &EditorWindow::filePathAssigned);
         child.load(path("o.dat"));
         QCOMPARE(child.toPlainText(), QStringLiteral("a\nb"));
-        QCOMPARE(child.windowTitle(), QStringLiteral("o.dat"));
+        QCOMPARE(child.windowTitle(), QStringLiteral("o.dat[*]"));
         QCOMPARE(child.textCursor().position(), 0);
         QVERIFY(!child.searchState().MatchCase);
         QCOMPARE(assigned.size(), 1);

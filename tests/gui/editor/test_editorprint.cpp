@@ -226,6 +226,31 @@ private slots:
             QVERIFY(std::abs(words[i].x - words[0].x - i * stop) < 0.5);
     }
 
+    void fieldsAreNeverSplit_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("tabs") << QStringLiteral("\t");
+        QTest::newRow("blanks") << QStringLiteral(" ");
+    }
+
+    void fieldsAreNeverSplit()
+    {
+        QFETCH(QString, separator);
+        EditorWindow child;
+        child.setPlainText(QStringLiteral("-1234.5678").append(separator).repeated(40));
+        child.print();
+        // Words on paper are whole numbers (or the mark), never a piece of one.
+        const QString mark = QString::fromUtf16(ContinuationMark).trimmed();
+        const QString number = QStringLiteral("-1234.5678");
+        int numbers = 0;
+        for (const Word &word : PdfWords(pdf)) {
+            QString rest = word.text;
+            numbers += int(rest.count(number));
+            QVERIFY2(rest.remove(number).remove(mark).isEmpty(), qPrintable(word.text));
+        }
+        QCOMPARE(numbers, 40);
+    }
+
     void unusableFontSizeIsExplained_data()
     {
         QTest::addColumn<QString>("size");

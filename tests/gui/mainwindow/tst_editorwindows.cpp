@@ -50,6 +50,10 @@ private slots:
 
     void exitAsksAboutUnsavedWork_data();
     void exitAsksAboutUnsavedWork();
+    void exitAsksEveryQuestionFirst_data();
+    void exitAsksEveryQuestionFirst();
+    void openingAHeldFileBringsItsWindow();
+    void statusBarShowsAndChangesTheFormat();
 
 private:
     QMdiSubWindow *newWindow();
@@ -111,7 +115,7 @@ static QStringList Captions(const QList<QMdiSubWindow *> &windows)
 {
     QStringList captions;
     for (QMdiSubWindow *window : windows)
-        captions << window->windowTitle();
+        captions << qobject_cast<EditorWindow *>(window->widget())->caption();
     return captions;
 }
 
@@ -131,7 +135,7 @@ void TestEditorWindows::newWindowsAreNumbered()
     first->close();
     QTRY_COMPARE(mainWindow->editorWindows().size(), 1);
     QMdiSubWindow *third = newWindow();
-    QCOMPARE(third->windowTitle(), QStringLiteral("DOC3.dat"));
+    QCOMPARE(third->windowTitle(), QStringLiteral("DOC3.dat[*]"));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(EditorOf(third)));
 
     // The editor's own New continues the same count.
@@ -139,11 +143,11 @@ void TestEditorWindows::newWindowsAreNumbered()
     QCOMPARE(Captions(mainWindow->editorWindows()),
              (QStringList{"DOC2.dat", "DOC3.dat", "DOC4.dat"}));
     QCOMPARE(mainWindow->lastFilePath(), QStringLiteral("DOC4.dat"));
-    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC5.dat"));
+    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC5.dat[*]"));
     // A name held by a file in the folder is passed over.
     QVERIFY(QFile(QStringLiteral("DOC6.dat")).open(QIODevice::WriteOnly));
     QVERIFY(QDir().mkdir(QStringLiteral("DOC7.dat")));
-    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC8.dat"));
+    QCOMPARE(newWindow()->windowTitle(), QStringLiteral("DOC8.dat[*]"));
 
     // No file is made on disk for a new window.
     QVERIFY(!QFile::exists(QStringLiteral("DOC1.dat")));
@@ -176,7 +180,7 @@ void TestEditorWindows::openedFileNamesItsWindow()
     QCOMPARE(m_prompts->texts(), QStringList());
     const QList<QMdiSubWindow *> windows = mainWindow->editorWindows();
     QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows.first()->windowTitle(), path);
+    QCOMPARE(windows.first()->windowTitle(), path + QStringLiteral("[*]"));
     QCOMPARE(mainWindow->lastFilePath(), path);
     QVERIFY(EditorOf(windows.first())->toPlainText().contains(QStringLiteral("15 16")));
 
@@ -233,7 +237,7 @@ void TestEditorWindows::windowsAreSizedAndCascaded()
     Action(mainWindow, "actionOpen")->trigger();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     QMdiSubWindow *opened = mainWindow->activeSubWindow();
-    QCOMPARE(opened->windowTitle(), path);
+    QCOMPARE(opened->windowTitle(), path + QStringLiteral("[*]"));
     const QSize area = Area(mainWindow)->viewport()->size();
     QCOMPARE(opened->size(),
              QSize(qRound(screen.width() * 0.7), qRound(screen.height() * 0.5)).boundedTo(area));
@@ -290,6 +294,12 @@ void TestEditorWindows::windowMenuListsEditors()
         newWindow();
     emit windowMenu->aboutToShow();
     QCOMPARE(entries().mid(12), (QStringList{"&9 DOC10.dat", "10 DOC11.dat *"}));
+
+    // An unsaved window says so in its title bar and in the menu.
+    EditorOf(first)->insertPlainText(QStringLiteral("1"));
+    QVERIFY(first->isWindowModified());
+    emit windowMenu->aboutToShow();
+    QCOMPARE(entries().at(4), QStringLiteral("&1 DOC1.dat*"));
 }
 
 void TestEditorWindows::arrangeIconsLinesUpMinimisedWindows()
@@ -357,6 +367,91 @@ void TestEditorWindows::exitAsksAboutUnsavedWork()
     if (!frameCloses)
         QCOMPARE(mainWindow->editorWindows().size(), 1);
     QCOMPARE(QFile::exists(m_dir->filePath(QStringLiteral("DOC1.dat"))), saved);
+}
+
+void TestEditorWindows::exitAsksEveryQuestionFirst_data()
+{
+    // One letter per unsaved window: Yes, No, Cancel.
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<bool>("frameCloses");
+    QTest::newRow("Cancel at the last question") << "YNC" << false;
+    QTest::newRow("Cancel at the first question") << "CYY" << false;
+    QTest::newRow("every question answered") << "YNY" << true;
+}
+
+void TestEditorWindows::exitAsksEveryQuestionFirst()
+{
+    QFETCH(QString, answers);
+    QFETCH(bool, frameCloses);
+    mainWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow));
+    QStringList names;
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        EditorOf(newWindow())->insertPlainText(QStringLiteral("edit"));
+        names << QStringLiteral("DOC%1.dat").arg(i + 1);
+    }
+    const qsizetype asked = answers.contains(QLatin1Char('C'))
+        ? answers.indexOf(QLatin1Char('C')) + 1
+        : answers.size();
+    for (qsizetype i = 0; i < asked; ++i) {
+        const QChar answer = answers.at(i);
+        m_prompts->answerConfirm(answer == QLatin1Char('Y')       ? QMessageBox::Yes
+                                     : answer == QLatin1Char('N') ? QMessageBox::No
+                                                                  : QMessageBox::Cancel);
+        if (frameCloses && answer == QLatin1Char('Y'))
+            m_prompts->answerSave(m_dir->filePath(names.at(i)));
+    }
+    Action(mainWindow, "actionExit")->trigger();
+    QCOMPARE(m_prompts->texts(PromptKind::Confirm).size(), asked);
+    QCOMPARE(mainWindow->isVisible(), !frameCloses);
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        QCOMPARE(QFile::exists(m_dir->filePath(names.at(i))),
+                 frameCloses && answers.at(i) == QLatin1Char('Y'));
+    if (!frameCloses) {
+        // Cancel anywhere: every window still open, every edit still unsaved.
+        const QList<QMdiSubWindow *> windows = mainWindow->editorWindows();
+        QCOMPARE(windows.size(), answers.size());
+        for (QMdiSubWindow *window : windows)
+            QVERIFY(EditorOf(window)->isModified());
+    }
+}
+
+void TestEditorWindows::openingAHeldFileBringsItsWindow()
+{
+    const QString path = m_dir->filePath(QStringLiteral("held.dat"));
+    QVERIFY(WriteBytes(path, "1 2 3\n"));
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    QMdiSubWindow *held = mainWindow->activeSubWindow();
+    EditorOf(held)->insertPlainText(QStringLiteral("0 "));
+    newWindow();
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    QCOMPARE(mainWindow->editorWindows().size(), 2);
+    QCOMPARE(mainWindow->activeSubWindow(), held);
+    QVERIFY(EditorOf(held)->isModified());
+}
+
+void TestEditorWindows::statusBarShowsAndChangesTheFormat()
+{
+    const QString path = m_dir->filePath(QStringLiteral("wide.dat"));
+    QVERIFY(WriteBytes(path,
+                       QByteArray("\xFF\xFE"
+                                  "1\0\r\0\n\0"
+                                  "2\0\n\0",
+                                  12)));
+    m_prompts->answerOpen(path);
+    Action(mainWindow, "actionOpen")->trigger();
+    auto *encoding = mainWindow->findChild<QToolButton *>(QStringLiteral("encodingButton"));
+    auto *lineEnd = mainWindow->findChild<QToolButton *>(QStringLiteral("lineEndButton"));
+    QCOMPARE(encoding->text(), QStringLiteral("UTF-16 LE"));
+    QCOMPARE(lineEnd->text(), QStringLiteral("LF (mixed)"));
+    lineEnd->menu()->actions().at(1)->trigger();  // CR LF for every line
+    encoding->menu()->actions().at(0)->trigger(); // UTF-8
+    QCOMPARE(encoding->text(), QStringLiteral("UTF-8"));
+    QCOMPARE(lineEnd->text(), QStringLiteral("CR LF"));
+    QVERIFY(mainWindow->activeEditor()->save());
+    QCOMPARE(ReadBytes(path), QByteArray("1\r\n2\r\n"));
 }
 
 QTEST_MAIN(TestEditorWindows)

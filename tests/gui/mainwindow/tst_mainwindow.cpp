@@ -119,7 +119,7 @@ static QStringList Captions(const QList<QMdiSubWindow *> &windows)
 {
     QStringList captions;
     for (QMdiSubWindow *window : windows)
-        captions << window->windowTitle();
+        captions << window->windowTitle().remove(QStringLiteral("[*]"));
     return captions;
 }
 

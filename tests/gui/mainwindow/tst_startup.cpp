@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMap>
@@ -40,7 +39,7 @@ private slots:
     void helpFileBesideProgram();
     void splashGoes_data();
     void splashGoes();
-    void splashStaysAboutTwoSeconds();
+    void windowTakesInputUnderSplash();
     void nothingIsMadeBeforeItIsNeeded();
     void everyHelpContextHasATopic();
     void menuBar_data();
@@ -105,17 +104,24 @@ void TestStartUp::splashGoes()
     QVERIFY(window.isVisible());
 }
 
-void TestStartUp::splashStaysAboutTwoSeconds()
+void TestStartUp::windowTakesInputUnderSplash()
 {
+    PrepareApplication();
     MainWindow window;
     window.show();
-    QElapsedTimer clock;
-    clock.start();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     const QPointer<QWidget> splash = ShowSplash(&window);
     QVERIFY(QTest::qWaitForWindowExposed(splash));
-    QTRY_VERIFY_WITH_TIMEOUT(!splash, 5000);
-    const qint64 elapsed = clock.elapsed();
-    QVERIFY2(elapsed >= 1900 && elapsed <= 2600, qPrintable(QString::number(elapsed)));
+    // A click while the splash shows opens the main window's File menu.
+    QMenuBar *bar = window.menuBar();
+    QMenu *fileMenu = bar->actions().first()->menu();
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(fileMenu->menuAction()).center());
+    QTRY_VERIFY(fileMenu->isVisible());
+    QVERIFY(splash);
+    fileMenu->close();
+    // It then goes by itself (how long it stays is measured in bench_startup).
+    QTRY_VERIFY_WITH_TIMEOUT(!splash, 30000);
     QCOMPARE(SplashMilliseconds, 2000);
 }
 

@@ -1,4 +1,4 @@
-#include "gui/mainwindow/editortoolbar.h"
+#include "gui/editor/editorcommands.h"
 
 #include "gui/common/errorbox.h"
 #include "gui/common/help.h"
@@ -22,7 +22,7 @@ constexpr int EditHelp = 3;
 
 } // namespace
 
-EditorToolBar::EditorToolBar(QWidget *parent)
+EditorCommands::EditorCommands(QWidget *parent)
     : QToolBar(QStringLiteral("Editor"), parent)
 {
     setObjectName(QStringLiteral("editorToolBar"));
@@ -34,12 +34,12 @@ EditorToolBar::EditorToolBar(QWidget *parent)
     createMenus();
     createToolBar();
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &EditorToolBar::updateClipboardActions);
+            &EditorCommands::updateClipboardActions);
     setEditor(nullptr);
 }
 
-QAction *EditorToolBar::addCommand(const QString &name, const QString &caption, const QString &hint,
-                                   int context)
+QAction *EditorCommands::addCommand(const QString &name, const QString &caption,
+                                    const QString &hint, int context)
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(name);
@@ -53,7 +53,7 @@ QAction *EditorToolBar::addCommand(const QString &name, const QString &caption, 
 // Runs slot on the bound editor when the action is triggered; what escapes it
 // goes to the application's error box.
 template <typename Slot>
-void EditorToolBar::forEditor(QAction *action, Slot slot)
+void EditorCommands::forEditor(QAction *action, Slot slot)
 {
     connect(action, &QAction::triggered, this, [this, slot] {
         if (EditorWindow *editor = m_editor)
@@ -61,20 +61,20 @@ void EditorToolBar::forEditor(QAction *action, Slot slot)
     });
 }
 
-void EditorToolBar::createActions()
+void EditorCommands::createActions()
 {
     const QStyle *style = this->style();
     m_newAction = addCommand(QStringLiteral("actionEditorNew"), QStringLiteral("&New"),
                              QStringLiteral("Create a new file"), FileHelp);
     m_newAction->setShortcut(QKeySequence(QKeySequence::New));
-    connect(m_newAction, &QAction::triggered, this, &EditorToolBar::newRequested);
+    connect(m_newAction, &QAction::triggered, this, &EditorCommands::newRequested);
     m_openAction = addCommand(QStringLiteral("actionEditorOpen"), QStringLiteral("&Open"),
                               QStringLiteral("Open an existing file"), FileHelp);
     m_openAction->setShortcut(QKeySequence(QKeySequence::Open));
     m_openAction->setToolTip(QStringLiteral("Open a file"));
     m_openAction->setIcon(QIcon::fromTheme(QStringLiteral("document-open"),
                                            style->standardIcon(QStyle::SP_DialogOpenButton)));
-    connect(m_openAction, &QAction::triggered, this, &EditorToolBar::openRequested);
+    connect(m_openAction, &QAction::triggered, this, &EditorCommands::openRequested);
     m_closeAction = addCommand(QStringLiteral("actionClose"), QStringLiteral("&Close"),
                                QStringLiteral("Close current window"), FileHelp);
     m_closeAction->setToolTip(QStringLiteral("Close file"));
@@ -104,7 +104,7 @@ void EditorToolBar::createActions()
     m_exitAction = addCommand(QStringLiteral("actionEditorExit"), QStringLiteral("E&xit"),
                               QStringLiteral("Leave Ombrelay"), FileHelp);
     m_exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-    connect(m_exitAction, &QAction::triggered, this, &EditorToolBar::exitRequested);
+    connect(m_exitAction, &QAction::triggered, this, &EditorCommands::exitRequested);
 
     m_findAction = addCommand(QStringLiteral("actionFind"), QStringLiteral("&Find"),
                               QStringLiteral("Find a text string"), EditHelp);
@@ -114,13 +114,19 @@ void EditorToolBar::createActions()
                                   QStringLiteral("Find the next occurrence"), EditHelp);
     m_findNextAction->setShortcut(QKeySequence(QKeySequence::FindNext));
     forEditor(m_findNextAction, &EditorWindow::findAgain);
+    m_findPreviousAction
+        = addCommand(QStringLiteral("actionFindPrevious"), QStringLiteral("Find &Previous"),
+                     QStringLiteral("Find the previous occurrence"), EditHelp);
+    m_findPreviousAction->setShortcut(QKeySequence(QKeySequence::FindPrevious));
+    forEditor(m_findPreviousAction, &EditorWindow::findAgainUp);
     m_undoAction = addCommand(QStringLiteral("actionUndo"), QStringLiteral("&Undo"),
                               QStringLiteral("Undo the last change"), EditHelp);
     m_undoAction->setShortcut(QKeySequence(QKeySequence::Undo));
     forEditor(m_undoAction, &EditorWindow::undo);
     m_redoAction = addCommand(QStringLiteral("actionRedo"), QStringLiteral("R&edo"),
                               QStringLiteral("Redo the change last undone"), EditHelp);
-    m_redoAction->setShortcut(QKeySequence(QKeySequence::Redo));
+    m_redoAction->setShortcuts(
+        {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     forEditor(m_redoAction, &EditorWindow::redo);
     m_replaceAction = addCommand(QStringLiteral("actionReplace"), QStringLiteral("&Replace"),
                                  QStringLiteral("Replace one text string for another"), EditHelp);
@@ -188,7 +194,7 @@ void EditorToolBar::createActions()
     forEditor(m_selectAllAction, &EditorWindow::selectAll);
 }
 
-void EditorToolBar::createMenus()
+void EditorCommands::createMenus()
 {
     m_fileMenu = new QMenu(QStringLiteral("&File"), this);
     m_fileMenu->setObjectName(QStringLiteral("editorFileMenu"));
@@ -206,13 +212,14 @@ void EditorToolBar::createMenus()
     m_editMenu->setObjectName(QStringLiteral("editMenu"));
     m_editMenu->menuAction()->setObjectName(QStringLiteral("editMenu"));
     setMenuHelp(m_editMenu, QStringLiteral("File editting commands."), EditHelp);
-    connect(m_editMenu, &QMenu::aboutToShow, this, &EditorToolBar::updateClipboardActions);
+    connect(m_editMenu, &QMenu::aboutToShow, this, &EditorCommands::updateClipboardActions);
     m_editMenu->addActions({m_undoAction, m_redoAction});
     m_editMenu->addSeparator();
     m_searchMenu = m_editMenu->addMenu(QStringLiteral("&Search..."));
     m_searchMenu->setObjectName(QStringLiteral("searchMenu"));
     setMenuHelp(m_searchMenu, QStringLiteral("Find and/or replace text"), EditHelp);
-    m_searchMenu->addActions({m_findAction, m_findNextAction, m_replaceAction});
+    m_searchMenu->addActions(
+        {m_findAction, m_findNextAction, m_findPreviousAction, m_replaceAction});
     m_editMenu->addSeparator();
     m_characterMenu = m_editMenu->addMenu(QStringLiteral("&Character"));
     m_characterMenu->setObjectName(QStringLiteral("characterMenu"));
@@ -226,7 +233,7 @@ void EditorToolBar::createMenus()
     m_editMenu->addAction(m_selectAllAction);
 }
 
-void EditorToolBar::createToolBar()
+void EditorCommands::createToolBar()
 {
     addActions({m_saveAction, m_openAction, m_closeAction, m_printAction});
     addSeparator();
@@ -284,7 +291,7 @@ void EditorToolBar::createToolBar()
     connect(m_fontSizeBox, &QComboBox::textActivated, this, applySize);
 }
 
-void EditorToolBar::setEditor(EditorWindow *editor)
+void EditorCommands::setEditor(EditorWindow *editor)
 {
     for (const QMetaObject::Connection &connection : m_editorConnections)
         disconnect(connection);
@@ -310,7 +317,7 @@ void EditorToolBar::setEditor(EditorWindow *editor)
                            action->setEnabled(selected);
                    })
         << connect(editor, &EditorWindow::textAlignmentChanged, this,
-                   &EditorToolBar::updateAlignment)
+                   &EditorCommands::updateAlignment)
         << connect(editor, &EditorWindow::wordWrapChanged, m_wordWrapAction, &QAction::setChecked)
         << connect(editor, &QPlainTextEdit::undoAvailable, m_undoAction, &QAction::setEnabled)
         << connect(editor, &QPlainTextEdit::redoAvailable, m_redoAction, &QAction::setEnabled);
@@ -326,7 +333,7 @@ void EditorToolBar::setEditor(EditorWindow *editor)
     m_fontSizeBox->setEditText(QString::number(editor->fontPoints()));
 }
 
-void EditorToolBar::updateClipboardActions()
+void EditorCommands::updateClipboardActions()
 {
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
     m_pasteAction->setEnabled(m_editor && mime && mime->hasText());
@@ -335,7 +342,7 @@ void EditorToolBar::updateClipboardActions()
         action->setEnabled(selected);
 }
 
-void EditorToolBar::updateAlignment()
+void EditorCommands::updateAlignment()
 {
     const Qt::Alignment alignment = m_editor ? m_editor->textAlignment() : Qt::Alignment();
     m_alignLeftAction->setChecked(alignment == Qt::AlignLeft);

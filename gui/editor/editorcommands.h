@@ -1,5 +1,5 @@
 #pragma once
-// EditorToolBar: the editor commands of the main window. It holds the actions
+// EditorCommands: the editor commands of the main window. It holds the actions
 // of the editor's File and Edit menus, the tool bar that shares them, and the
 // font name and size boxes; every command acts on the editor window it is
 // bound to, the active one. The main window shows the menus and the bar while
@@ -13,11 +13,11 @@ class QAction;
 class QComboBox;
 class QMenu;
 
-class EditorToolBar : public QToolBar
+class EditorCommands : public QToolBar
 {
     Q_OBJECT
 public:
-    explicit EditorToolBar(QWidget *parent = nullptr);
+    explicit EditorCommands(QWidget *parent = nullptr);
 
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *editMenu() const { return m_editMenu; }
@@ -63,6 +63,7 @@ private:
     QAction *m_exitAction = nullptr;
     QAction *m_findAction = nullptr;
     QAction *m_findNextAction = nullptr;
+    QAction *m_findPreviousAction = nullptr;
     QAction *m_replaceAction = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
