@@ -11,6 +11,7 @@
 
 #include "gui/calculators/discretepicture.h"
 #include "gui/common/clipboard.h"
+#include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
@@ -46,6 +47,7 @@ DiscreteDialog::DiscreteDialog(DiscreteFamily family, QWidget *parent)
     setObjectName(family == DiscreteFamily::Binomial ? QStringLiteral("BinomialDialog")
                                                      : QStringLiteral("PoissonDialog"));
     setWindowTitle(Caption(family));
+    setHelpContext(this, 11);
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_form = new QFormLayout;

@@ -84,6 +84,14 @@ QIcon FRatio()
 {
     return ToolPicture(QStringLiteral("f-ratio"));
 }
+QIcon Binomial()
+{
+    return ToolPicture(QStringLiteral("binomial"));
+}
+QIcon Poisson()
+{
+    return ToolPicture(QStringLiteral("poisson"));
+}
 QIcon Help()
 {
     return ToolPicture(QStringLiteral("help"));

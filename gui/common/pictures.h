@@ -21,6 +21,8 @@ QIcon NormalCurve();
 QIcon ChiSquared();
 QIcon StudentT();
 QIcon FRatio();
+QIcon Binomial();
+QIcon Poisson();
 QIcon Help();
 
 QIcon Print();

@@ -2,6 +2,7 @@
 
 #include "gui/analysis/histogram.h"
 #include "gui/calculators/calculators.h"
+#include "gui/calculators/discretedialog.h"
 #include "gui/common/errorbox.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
@@ -152,6 +153,16 @@ void MainWindow::createActions()
                         &MainWindow::runFCalculator);
     m_fAction->setIcon(Pictures::FRatio());
     m_fAction->setToolTip(QStringLiteral("Compute critical value for F distribution"));
+    m_binomialAction
+        = command(QStringLiteral("actionBinomial"), QStringLiteral("&Binomial distribution"),
+                  QString(), 11, &MainWindow::runBinomialCalculator);
+    m_binomialAction->setIcon(Pictures::Binomial());
+    m_binomialAction->setToolTip(QStringLiteral("Compute binomial probabilities"));
+    m_poissonAction
+        = command(QStringLiteral("actionPoisson"), QStringLiteral("&Poisson distribution"),
+                  QString(), 11, &MainWindow::runPoissonCalculator);
+    m_poissonAction->setIcon(Pictures::Poisson());
+    m_poissonAction->setToolTip(QStringLiteral("Compute Poisson probabilities"));
 
     m_aboutAction = command(QStringLiteral("actionAbout"), QStringLiteral("&About"),
                             QStringLiteral("Read about the program, its version, and copyright."),
@@ -187,6 +198,8 @@ void MainWindow::createMenus()
     m_statisticsMenu->addAction(m_histogramAction);
     m_statisticsMenu->addSeparator();
     m_statisticsMenu->addActions({m_normalAction, m_chiSquaredAction, m_tAction, m_fAction});
+    m_statisticsMenu->addSeparator();
+    m_statisticsMenu->addActions({m_binomialAction, m_poissonAction});
 
     m_windowMenu = menu(QStringLiteral("windowMenu"), QStringLiteral("&Window"),
                         QStringLiteral("Select, tile, cascade and arrange edit windows."), 5);
@@ -208,6 +221,7 @@ void MainWindow::createToolBar()
     m_toolBar->addSeparator();
     m_toolBar->addActions(
         {m_histogramAction, m_normalAction, m_chiSquaredAction, m_tAction, m_fAction});
+    m_toolBar->addActions({m_binomialAction, m_poissonAction});
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_helpAction);
 
@@ -429,4 +443,14 @@ void MainWindow::runChiSquaredCalculator()
 void MainWindow::runFCalculator()
 {
     RunFCalculator(this);
+}
+
+void MainWindow::runBinomialCalculator()
+{
+    RunBinomialCalculator(this);
+}
+
+void MainWindow::runPoissonCalculator()
+{
+    RunPoissonCalculator(this);
 }

@@ -58,6 +58,8 @@ public slots:
     void runTCalculator();
     void runChiSquaredCalculator();
     void runFCalculator();
+    void runBinomialCalculator();
+    void runPoissonCalculator();
     // Shows the moment now in the clock: the date when the day has changed
     // since it was last shown, the time always.
     void showTime(const QDateTime &now);
@@ -107,6 +109,8 @@ private:
     QAction *m_chiSquaredAction = nullptr;
     QAction *m_tAction = nullptr;
     QAction *m_fAction = nullptr;
+    QAction *m_binomialAction = nullptr;
+    QAction *m_poissonAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_helpAction = nullptr;
 

@@ -180,6 +180,10 @@ void TestMainWindow::menuItems_data()
                              << "&t distribution" << none << "" << 9 << true;
     QTest::newRow("actionF") << "actionF"
                              << "&F distribution" << none << "" << 10 << true;
+    QTest::newRow("actionBinomial") << "actionBinomial"
+                                    << "&Binomial distribution" << none << "" << 11 << true;
+    QTest::newRow("actionPoisson") << "actionPoisson"
+                                   << "&Poisson distribution" << none << "" << 11 << true;
     QTest::newRow("windowMenu") << "windowMenu"
                                 << "&Window" << none
                                 << "Select, tile, cascade and arrange edit windows." << 5 << false;
@@ -240,6 +244,8 @@ void TestMainWindow::toolBar()
         {"actionChiSquared", "Compute critical value for chi\u00B2 distribution"},
         {"actionT", "Compute critical value for t distribution"},
         {"actionF", "Compute critical value for F distribution"},
+        {"actionBinomial", "Compute binomial probabilities"},
+        {"actionPoisson", "Compute Poisson probabilities"},
         {nullptr, nullptr},
         {"actionHelp", "Get help"},
     };
