@@ -56,9 +56,10 @@ def main():
                     raise Failure("the installed %s differs from the build's" % name)
         if not os.access(os.path.join(usr, "bin", "mervan"), os.X_OK):
             raise Failure("no program in usr/bin")
-        desktop = os.path.join(share, "applications", "mervan.desktop")
-        metainfo = os.path.join(share, "metainfo", "io.github.mervan_stats.mervan.metainfo.xml")
-        for path in (desktop, metainfo, os.path.join(share, "icons/hicolor/scalable/apps/mervan.svg"),
+        app_id = "io.github.mervan_stats.mervan"
+        desktop = os.path.join(share, "applications", app_id + ".desktop")
+        metainfo = os.path.join(share, "metainfo", app_id + ".metainfo.xml")
+        for path in (desktop, metainfo, os.path.join(share, "icons/hicolor/scalable/apps", app_id + ".svg"),
                      os.path.join(share, "man/man1/mervan-batch.1")):
             if not os.path.isfile(path):
                 raise Failure("the package lacks %s" % os.path.relpath(path, root))
