@@ -9,7 +9,8 @@ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
 qt6-svg-dev libqt6svg6
 libgtest-dev libboost-dev clang-format clang libclang-rt-14-dev
 fonts-liberation2 xvfb xauth xdotool xclip openbox poppler-utils locales
-dpkg-dev desktop-file-utils appstream man-db python3-numpy"
+dpkg-dev desktop-file-utils appstream man-db python3-numpy
+imagemagick x11-xserver-utils"
 
 missing=""
 for p in $PACKAGES; do

@@ -31,7 +31,7 @@ if(stray)
   message(FATAL_ERROR "help files left in ${bin}: ${stray}")
 endif()
 
-set(entry "${share}/applications/mervan.desktop")
+set(entry "${share}/applications/io.github.mervan_stats.mervan.desktop")
 if(NOT EXISTS "${entry}")
   message(FATAL_ERROR "no desktop entry at ${entry}")
 endif()
