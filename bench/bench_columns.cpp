@@ -66,12 +66,12 @@ bool Analyse(const std::string &path, Result &result)
         return false;
     const ColumnRead read = ReadColumnFile(path, layout, {"weight", ""});
     if (!read.ok()) {
-        std::fprintf(stderr, "%s\n", ColumnProblemText(read.Problem).c_str());
+        std::fprintf(stderr, "%s\n", ColumnProblemText(read.problem).c_str());
         return false;
     }
-    const Shape s = DescribeShape(SortSample(read.Data.Values));
-    result = {double(s.N),  double(s.Mean),   double(s.StdDev),
-              double(s.Q1), double(s.Median), double(s.Q3)};
+    const Shape s = DescribeShape(SortSample(read.data.values));
+    result = {double(s.n),  double(s.mean),   double(s.stdDev),
+              double(s.q1), double(s.median), double(s.q3)};
     return true;
 }
 

@@ -98,68 +98,68 @@ std::string Plural(std::size_t count, const char *one, const char *many)
 // reported once the column is known to hold numbers too.
 struct ColumnScan
 {
-    std::size_t Index = 0;
-    std::optional<std::size_t> Weights;
-    std::size_t FirstTextLine = 0;
-    std::string FirstText;
+    std::size_t index = 0;
+    std::optional<std::size_t> weights;
+    std::size_t firstTextLine = 0;
+    std::string firstText;
 };
 
 void ReadColumnarLine(const std::vector<Field> &fields, std::size_t lineNumber, ColumnScan &scan,
                       const DataLayout &layout, ColumnRead &result)
 {
-    ColumnData &data = result.Data;
+    ColumnData &data = result.data;
     double value = 0;
     double count = 1;
-    const FieldKind kind = ReadField(fields[scan.Index], layout.DecimalSign, value);
-    if (scan.Weights) {
-        const Field &field = fields[*scan.Weights];
-        const FieldKind countKind = ReadField(field, layout.DecimalSign, count);
+    const FieldKind kind = ReadField(fields[scan.index], layout.decimalSign, value);
+    if (scan.weights) {
+        const Field &field = fields[*scan.weights];
+        const FieldKind countKind = ReadField(field, layout.decimalSign, count);
         if (countKind == FieldKind::Missing) {
-            ++data.Missing;
+            ++data.missing;
             return;
         }
         if (countKind == FieldKind::Text || !(count >= 0) || count != std::floor(count)
             || count > 9007199254740992.0) {
-            result.Problem = {ColumnError::BadCount,   lineNumber, 0, 0, data.WeightsName,
-                              std::string(field.Text), {}};
+            result.problem = {ColumnError::BadCount,   lineNumber, 0, 0, data.weightsName,
+                              std::string(field.text), {}};
             return;
         }
     }
     if (kind == FieldKind::Number) {
-        data.Values.push_back(value);
-        if (scan.Weights)
-            data.Counts.push_back(count);
+        data.values.push_back(value);
+        if (scan.weights)
+            data.counts.push_back(count);
     } else if (kind == FieldKind::Missing) {
-        ++data.Missing;
-    } else if (scan.FirstTextLine == 0) {
-        scan.FirstTextLine = lineNumber;
-        scan.FirstText = fields[scan.Index].Text;
+        ++data.missing;
+    } else if (scan.firstTextLine == 0) {
+        scan.firstTextLine = lineNumber;
+        scan.firstText = fields[scan.index].text;
     }
-    if (scan.FirstTextLine != 0 && !data.Values.empty())
-        result.Problem = {ColumnError::NotANumber, scan.FirstTextLine, 0, 0,
-                          data.ColumnName,         scan.FirstText,     {}};
+    if (scan.firstTextLine != 0 && !data.values.empty())
+        result.problem = {ColumnError::NotANumber, scan.firstTextLine, 0, 0,
+                          data.columnName,         scan.firstText,     {}};
 }
 
 bool ResolveRequest(const DataLayout &layout, const ColumnRequest &request, ColumnScan &scan,
                     ColumnRead &result)
 {
     const auto noSuchColumn = [&](const std::string &text) {
-        result.Problem = {ColumnError::NoSuchColumn, 0, 0, 0, {}, text, layout.ColumnNames};
+        result.problem = {ColumnError::NoSuchColumn, 0, 0, 0, {}, text, layout.columnNames};
         return false;
     };
-    const std::optional<std::size_t> column = FindColumn(layout, request.Column);
+    const std::optional<std::size_t> column = FindColumn(layout, request.column);
     if (!column)
-        return noSuchColumn(request.Column);
-    scan.Index = *column;
-    result.Data.ColumnName = layout.ColumnNames[*column];
-    if (request.Weights.empty())
+        return noSuchColumn(request.column);
+    scan.index = *column;
+    result.data.columnName = layout.columnNames[*column];
+    if (request.weights.empty())
         return true;
-    scan.Weights = FindColumn(layout, request.Weights);
-    if (!scan.Weights)
-        return noSuchColumn(request.Weights);
-    result.Data.WeightsName = layout.ColumnNames[*scan.Weights];
-    if (*scan.Weights == *column) {
-        result.Problem = {ColumnError::SameColumn, 0, 0, 0, result.Data.ColumnName, {}, {}};
+    scan.weights = FindColumn(layout, request.weights);
+    if (!scan.weights)
+        return noSuchColumn(request.weights);
+    result.data.weightsName = layout.columnNames[*scan.weights];
+    if (*scan.weights == *column) {
+        result.problem = {ColumnError::SameColumn, 0, 0, 0, result.data.columnName, {}, {}};
         return false;
     }
     return true;
@@ -169,7 +169,7 @@ bool ResolveRequest(const DataLayout &layout, const ColumnRequest &request, Colu
 
 std::optional<std::size_t> FindColumn(const DataLayout &layout, const std::string &text)
 {
-    const auto &names = layout.ColumnNames;
+    const auto &names = layout.columnNames;
     const auto named = std::find(names.begin(), names.end(), text);
     if (named != names.end())
         return static_cast<std::size_t>(named - names.begin());
@@ -185,16 +185,16 @@ std::optional<std::size_t> FindColumn(const DataLayout &layout, const std::strin
 ColumnRead ReadColumn(std::istream &in, const DataLayout &layout, const ColumnRequest &request)
 {
     ColumnRead result;
-    ColumnData &data = result.Data;
+    ColumnData &data = result.data;
     ColumnScan scan;
-    if (layout.Columnar && !ResolveRequest(layout, request, scan, result))
+    if (layout.columnar && !ResolveRequest(layout, request, scan, result))
         return result;
 
     LineSource source(in);
     std::string_view line;
     std::vector<Field> fields;
     std::size_t lineNumber = 0;
-    bool headerPassed = !layout.Header;
+    bool headerPassed = !layout.header;
     while (result.ok() && source.next(line)) {
         if (++lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF")
             line.remove_prefix(3);
@@ -204,29 +204,29 @@ ColumnRead ReadColumn(std::istream &in, const DataLayout &layout, const ColumnRe
             headerPassed = true;
             continue;
         }
-        ++data.DataLines;
+        ++data.dataLines;
         SplitLine(line, layout, fields);
-        if (!layout.Columnar) {
+        if (!layout.columnar) {
             double value = 0;
             for (const Field &field : fields) {
-                const FieldKind kind = ReadField(field, layout.DecimalSign, value);
+                const FieldKind kind = ReadField(field, layout.decimalSign, value);
                 if (kind == FieldKind::Number)
-                    data.Values.push_back(value);
+                    data.values.push_back(value);
                 else if (kind == FieldKind::Missing)
-                    ++data.Missing;
+                    ++data.missing;
                 else {
-                    result.Problem = {ColumnError::NotANumber, lineNumber, 0, 0, {},
-                                      std::string(field.Text), {}};
+                    result.problem = {ColumnError::NotANumber, lineNumber, 0, 0, {},
+                                      std::string(field.text), {}};
                     break;
                 }
             }
             continue;
         }
-        if (fields.size() != layout.FieldCount) {
-            result.Problem = {ColumnError::UnevenFields,
+        if (fields.size() != layout.fieldCount) {
+            result.problem = {ColumnError::UnevenFields,
                               lineNumber,
                               fields.size(),
-                              layout.FieldCount,
+                              layout.fieldCount,
                               {},
                               {},
                               {}};
@@ -236,12 +236,12 @@ ColumnRead ReadColumn(std::istream &in, const DataLayout &layout, const ColumnRe
     }
     if (!result.ok())
         return result;
-    if (data.DataLines == 0)
-        result.Problem.Code = headerPassed && layout.Header && lineNumber > 0
+    if (data.dataLines == 0)
+        result.problem.code = headerPassed && layout.header && lineNumber > 0
             ? ColumnError::HeaderOnly
             : ColumnError::NoData;
-    else if (data.Values.empty())
-        result.Problem = {ColumnError::NoNumbers, 0, 0, 0, data.ColumnName, {}, {}};
+    else if (data.values.empty())
+        result.problem = {ColumnError::NoNumbers, 0, 0, 0, data.columnName, {}, {}};
     return result;
 }
 
@@ -251,7 +251,7 @@ ColumnRead ReadColumnFile(const std::string &path, const DataLayout &layout,
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         ColumnRead result;
-        result.Problem = {ColumnError::CannotOpen, 0, 0, 0, {}, path, {}};
+        result.problem = {ColumnError::CannotOpen, 0, 0, 0, {}, path, {}};
         return result;
     }
     return ReadColumn(in, layout, request);
@@ -277,32 +277,32 @@ bool DetectFileLayout(const std::string &path, const LayoutOverrides &overrides,
 
 std::string ColumnProblemText(const ColumnProblem &p)
 {
-    switch (p.Code) {
+    switch (p.code) {
     case ColumnError::None:
         return {};
     case ColumnError::CannotOpen:
-        return "Cannot open the data file " + p.Text + ".";
+        return "Cannot open the data file " + p.text + ".";
     case ColumnError::NoData:
         return "The data file holds no data.";
     case ColumnError::HeaderOnly:
         return "The data file has a header line and no data below it.";
     case ColumnError::UnevenFields:
-        return "Line " + std::to_string(p.Line) + " has " + Plural(p.Found, "field", "fields")
-            + " where the file's columns are " + std::to_string(p.Expected) + ".";
+        return "Line " + std::to_string(p.line) + " has " + Plural(p.found, "field", "fields")
+            + " where the file's columns are " + std::to_string(p.expected) + ".";
     case ColumnError::NoSuchColumn:
-        return "The data file has no column " + Quoted(p.Text) + "; its columns are "
-            + Joined(p.Columns) + ".";
+        return "The data file has no column " + Quoted(p.text) + "; its columns are "
+            + Joined(p.columns) + ".";
     case ColumnError::SameColumn:
-        return "The counts cannot be in the column of the values, " + Quoted(p.Column) + ".";
+        return "The counts cannot be in the column of the values, " + Quoted(p.column) + ".";
     case ColumnError::NoNumbers:
-        return "The column " + Quoted(p.Column) + " holds no numbers.";
+        return "The column " + Quoted(p.column) + " holds no numbers.";
     case ColumnError::NotANumber:
-        return "Line " + std::to_string(p.Line)
-            + (p.Column.empty() ? "" : ", column " + Quoted(p.Column)) + ": " + Quoted(p.Text)
+        return "Line " + std::to_string(p.line)
+            + (p.column.empty() ? "" : ", column " + Quoted(p.column)) + ": " + Quoted(p.text)
             + " is not a number.";
     case ColumnError::BadCount:
-        return "Line " + std::to_string(p.Line) + ", column " + Quoted(p.Column) + ": "
-            + Quoted(p.Text) + " is not a count (a whole number, 0 or more).";
+        return "Line " + std::to_string(p.line) + ", column " + Quoted(p.column) + ": "
+            + Quoted(p.text) + " is not a count (a whole number, 0 or more).";
     }
     return {};
 }

@@ -29,14 +29,14 @@ enum class ColumnError {
 
 struct ColumnProblem
 {
-    ColumnError Code = ColumnError::None;
-    std::size_t Line = 0; // 1-based, counting every line of the file
-    std::size_t Found = 0;
-    std::size_t Expected = 0;
-    std::string Column; // a column's name
-    std::string Text;   // the field or the name as written
+    ColumnError code = ColumnError::None;
+    std::size_t line = 0; // 1-based, counting every line of the file
+    std::size_t found = 0;
+    std::size_t expected = 0;
+    std::string column; // a column's name
+    std::string text;   // the field or the name as written
     // For NoSuchColumn: the file's columns.
-    std::vector<std::string> Columns;
+    std::vector<std::string> columns;
 };
 
 // The problem in one English sentence or two.
@@ -46,28 +46,28 @@ std::string ColumnProblemText(const ColumnProblem &problem);
 // from 1; and where the counts are, if anywhere (empty: every value once).
 struct ColumnRequest
 {
-    std::string Column;
-    std::string Weights;
+    std::string column;
+    std::string weights;
 };
 
 struct ColumnData
 {
     // The numbers of the column in file order (every number of a free list).
-    std::vector<double> Values;
+    std::vector<double> values;
     // With weights: the count of each value, a whole number >= 0; else empty.
-    std::vector<double> Counts;
-    std::string ColumnName;
-    std::string WeightsName;
+    std::vector<double> counts;
+    std::string columnName;
+    std::string weightsName;
     // Missing values (a missing count leaves its row out and is counted too).
-    std::size_t Missing = 0;
-    std::size_t DataLines = 0;
+    std::size_t missing = 0;
+    std::size_t dataLines = 0;
 };
 
 struct ColumnRead
 {
-    ColumnData Data;
-    ColumnProblem Problem;
-    bool ok() const { return Problem.Code == ColumnError::None; }
+    ColumnData data;
+    ColumnProblem problem;
+    bool ok() const { return problem.code == ColumnError::None; }
 };
 
 // The 0-based index of the column named or numbered by text, if the layout has it.

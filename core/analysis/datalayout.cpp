@@ -65,17 +65,17 @@ std::size_t AppendDigits(std::string_view text, std::size_t &i, std::string &out
 // same number of fields, how many, and how much of it reads as numbers.
 struct Assessment
 {
-    bool Even = false;
-    std::size_t Fields = 0;
-    bool Header = false;
-    std::size_t NumericDigits = 0; // digits in number fields, plus one per missing field
-    bool DelimiterSeen = false;
+    bool even = false;
+    std::size_t fields = 0;
+    bool header = false;
+    std::size_t numericDigits = 0; // digits in number fields, plus one per missing field
+    bool delimiterSeen = false;
 };
 
 struct Candidate
 {
-    char Delimiter;
-    char DecimalSign;
+    char delimiter;
+    char decimalSign;
 };
 
 // In the order a tie is decided.
@@ -102,19 +102,19 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
     std::vector<Field> fields;
     double value = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        SplitFields(lines[i], candidate.Delimiter, fields);
+        SplitFields(lines[i], candidate.delimiter, fields);
         for (const Field &field : fields) {
-            const FieldKind kind = ReadField(field, candidate.DecimalSign, value);
+            const FieldKind kind = ReadField(field, candidate.decimalSign, value);
             kinds[i].push_back(kind);
             if (kind == FieldKind::Number)
-                digits[i] += DigitCount(field.Text);
+                digits[i] += DigitCount(field.text);
             else if (kind == FieldKind::Missing)
                 digits[i] += 1;
         }
         // Blanks are always there to be seen: a file of one column is read by them.
-        if (candidate.Delimiter == ' '
-            || lines[i].find(candidate.Delimiter) != std::string_view::npos)
-            result.DelimiterSeen = true;
+        if (candidate.delimiter == ' '
+            || lines[i].find(candidate.delimiter) != std::string_view::npos)
+            result.delimiterSeen = true;
     }
     if (lines.empty())
         return result;
@@ -122,12 +122,12 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
     // A header: words in the first line over a column whose lines below all
     // hold numbers (or nothing).
     if (header) {
-        result.Header = *header;
+        result.header = *header;
     } else if (lines.size() == 1) {
-        result.Header = std::none_of(kinds[0].begin(), kinds[0].end(),
+        result.header = std::none_of(kinds[0].begin(), kinds[0].end(),
                                      [](FieldKind k) { return k == FieldKind::Number; });
     } else {
-        for (std::size_t j = 0; j < kinds[0].size() && !result.Header; ++j) {
+        for (std::size_t j = 0; j < kinds[0].size() && !result.header; ++j) {
             bool numbers = kinds[0][j] == FieldKind::Text;
             bool seen = false;
             for (std::size_t i = 1; i < lines.size() && numbers; ++i) {
@@ -135,18 +135,18 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
                 numbers = below != FieldKind::Text;
                 seen = seen || below == FieldKind::Number;
             }
-            result.Header = numbers && seen;
+            result.header = numbers && seen;
         }
     }
     // A header sets the number of columns; without one, the first line does.
-    const std::size_t first = result.Header ? 1 : 0;
-    result.Fields = kinds[0].size();
-    if (!result.Header && first < lines.size())
-        result.Fields = kinds[first].size();
-    result.Even = true;
+    const std::size_t first = result.header ? 1 : 0;
+    result.fields = kinds[0].size();
+    if (!result.header && first < lines.size())
+        result.fields = kinds[first].size();
+    result.even = true;
     for (std::size_t i = first; i < lines.size(); ++i) {
-        result.Even = result.Even && kinds[i].size() == result.Fields;
-        result.NumericDigits += digits[i];
+        result.even = result.even && kinds[i].size() == result.fields;
+        result.numericDigits += digits[i];
     }
     return result;
 }
@@ -156,34 +156,34 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
 // Candidates.
 auto RankKey(const Assessment &a)
 {
-    return std::make_tuple(a.Even, a.NumericDigits, a.Fields, a.DelimiterSeen);
+    return std::make_tuple(a.even, a.numericDigits, a.fields, a.delimiterSeen);
 }
 
 bool Allowed(Candidate candidate, const LayoutOverrides &overrides)
 {
-    if (overrides.Delimiter)
-        return candidate.Delimiter == *overrides.Delimiter
-            && (!overrides.DecimalSign || candidate.DecimalSign == *overrides.DecimalSign);
+    if (overrides.delimiter)
+        return candidate.delimiter == *overrides.delimiter
+            && (!overrides.decimalSign || candidate.decimalSign == *overrides.decimalSign);
     // A comma delimiter with decimal commas is only ever the user's choice.
-    if (candidate.Delimiter == ',' && candidate.DecimalSign == ',')
+    if (candidate.delimiter == ',' && candidate.decimalSign == ',')
         return false;
-    return !overrides.DecimalSign || candidate.DecimalSign == *overrides.DecimalSign;
+    return !overrides.decimalSign || candidate.decimalSign == *overrides.decimalSign;
 }
 
 std::vector<std::string> ColumnNamesOf(std::string_view headerLine, const DataLayout &layout)
 {
     std::vector<std::string> names;
     std::vector<Field> fields;
-    if (layout.Header)
-        SplitFields(headerLine, layout.Delimiter, fields);
-    for (std::size_t j = 0; j < layout.FieldCount; ++j) {
+    if (layout.header)
+        SplitFields(headerLine, layout.delimiter, fields);
+    for (std::size_t j = 0; j < layout.fieldCount; ++j) {
         std::string name;
         if (j < fields.size()) {
-            for (std::size_t i = 0; i < fields[j].Text.size(); ++i) {
-                name += fields[j].Text[i];
+            for (std::size_t i = 0; i < fields[j].text.size(); ++i) {
+                name += fields[j].text[i];
                 // A doubled quote inside a quoted name stands for one.
-                if (fields[j].Quoted && fields[j].Text[i] == '"' && i + 1 < fields[j].Text.size()
-                    && fields[j].Text[i + 1] == '"')
+                if (fields[j].quoted && fields[j].text[i] == '"' && i + 1 < fields[j].text.size()
+                    && fields[j].text[i + 1] == '"')
                     ++i;
             }
         }
@@ -241,7 +241,7 @@ void SplitFields(std::string_view line, char delimiter, std::vector<Field> &fiel
 
 FieldKind ReadField(const Field &field, char decimalSign, double &value)
 {
-    const std::string_view text = field.Quoted ? Trim(field.Text) : field.Text;
+    const std::string_view text = field.quoted ? Trim(field.text) : field.text;
     if (text.empty() || text == "NA" || text == "." || text == "NaN")
         return FieldKind::Missing;
     const char group = decimalSign == '.' ? ',' : '.';
@@ -252,7 +252,7 @@ FieldKind ReadField(const Field &field, char decimalSign, double &value)
         plain += text[i++];
     std::size_t digits = AppendDigits(text, i, plain);
     // Groups of three digits after the first, inside quotes only.
-    while (field.Quoted && digits > 0 && i + 3 < text.size() && text[i] == group
+    while (field.quoted && digits > 0 && i + 3 < text.size() && text[i] == group
            && DigitCount(text.substr(i + 1, 3)) == 3
            && (i + 4 == text.size() || !IsDigit(text[i + 4])))
         digits += AppendDigits(text, ++i, plain);
@@ -290,8 +290,8 @@ DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
     for (const Candidate candidate : Candidates) {
         if (!Allowed(candidate, overrides))
             continue;
-        const Assessment a = Assess(lines, candidate, overrides.Header);
-        const bool columnar = (a.Even && a.Fields >= 2) || a.Header;
+        const Assessment a = Assess(lines, candidate, overrides.header);
+        const bool columnar = (a.even && a.fields >= 2) || a.header;
         auto &slot = columnar ? best : bestUneven;
         if (!slot || RankKey(a) > RankKey(slot->second))
             slot = std::make_pair(candidate, a);
@@ -299,21 +299,21 @@ DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
     DataLayout layout;
     // A delimiter the user chose makes columns even where the lines are uneven:
     // the reader then names the first line that does not fit.
-    if (!best && overrides.Delimiter)
+    if (!best && overrides.delimiter)
         best = bestUneven;
     if (best) {
-        layout.Delimiter = best->first.Delimiter;
-        layout.DecimalSign = best->first.DecimalSign;
-        layout.Header = best->second.Header;
-        layout.Columnar = true;
-        layout.FieldCount = std::max<std::size_t>(best->second.Fields, 1);
-        layout.ColumnNames = ColumnNamesOf(lines.empty() ? "" : lines[0], layout);
+        layout.delimiter = best->first.delimiter;
+        layout.decimalSign = best->first.decimalSign;
+        layout.header = best->second.header;
+        layout.columnar = true;
+        layout.fieldCount = std::max<std::size_t>(best->second.fields, 1);
+        layout.columnNames = ColumnNamesOf(lines.empty() ? "" : lines[0], layout);
         return layout;
     }
     // A free list: decimal commas when they read more of it as numbers, or as
     // much of it with one number on every line.
-    layout.DecimalSign = overrides.DecimalSign.value_or('.');
-    if (!overrides.DecimalSign) {
+    layout.decimalSign = overrides.decimalSign.value_or('.');
+    if (!overrides.decimalSign) {
         std::size_t digits[2] = {0, 0};
         bool oneEach = true;
         std::vector<Field> fields;
@@ -323,12 +323,12 @@ DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
                 SplitFreeList(line, k == 0 ? '.' : ',', fields);
                 for (const Field &field : fields)
                     if (ReadField(field, k == 0 ? '.' : ',', value) == FieldKind::Number)
-                        digits[k] += DigitCount(field.Text);
+                        digits[k] += DigitCount(field.text);
             }
             oneEach = oneEach && fields.size() == 1;
         }
         if (digits[1] > digits[0] || (digits[1] == digits[0] && oneEach))
-            layout.DecimalSign = ',';
+            layout.decimalSign = ',';
     }
     return layout;
 }
@@ -353,10 +353,10 @@ void SplitFreeList(std::string_view line, char decimalSign, std::vector<Field> &
 
 void SplitLine(std::string_view line, const DataLayout &layout, std::vector<Field> &fields)
 {
-    if (layout.Columnar)
-        SplitFields(line, layout.Delimiter, fields);
+    if (layout.columnar)
+        SplitFields(line, layout.delimiter, fields);
     else
-        SplitFreeList(line, layout.DecimalSign, fields);
+        SplitFreeList(line, layout.decimalSign, fields);
 }
 
 std::string DefaultColumnName(std::size_t index)

@@ -18,24 +18,24 @@
 struct DataLayout
 {
     // ',', ';', '\t', or ' ' for runs of blanks and TABs.
-    char Delimiter = ' ';
+    char delimiter = ' ';
     // '.' or ','.
-    char DecimalSign = '.';
-    bool Header = false;
-    bool Columnar = false;
+    char decimalSign = '.';
+    bool header = false;
+    bool columnar = false;
     // Fields on every data line of a columnar file (1 for a free list).
-    std::size_t FieldCount = 1;
+    std::size_t fieldCount = 1;
     // The header's names, or "Column 1", "Column 2", ...; empty for a free list.
-    std::vector<std::string> ColumnNames;
+    std::vector<std::string> columnNames;
 };
 
 // The user's choices, each taking the place of what detection would find.
 // A chosen delimiter makes the file columnar.
 struct LayoutOverrides
 {
-    std::optional<char> Delimiter;
-    std::optional<char> DecimalSign;
-    std::optional<bool> Header;
+    std::optional<char> delimiter;
+    std::optional<char> decimalSign;
+    std::optional<bool> header;
 };
 
 // The layout of a file that begins with head (its first lines; a last line
@@ -49,8 +49,8 @@ inline constexpr std::size_t LayoutSampleBytes = 64 * 1024;
 // quotes, and whether it was quoted.
 struct Field
 {
-    std::string_view Text;
-    bool Quoted = false;
+    std::string_view text;
+    bool quoted = false;
 };
 
 // Cuts line into its fields by delimiter (' ': runs of blanks and TABs, with

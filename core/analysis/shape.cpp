@@ -8,9 +8,9 @@ namespace {
 
 std::uint64_t CountOf(const SortedSample &sample, std::size_t i)
 {
-    if (sample.Cumulative.empty())
+    if (sample.cumulative.empty())
         return 1;
-    return sample.Cumulative[i] - (i == 0 ? 0 : sample.Cumulative[i - 1]);
+    return sample.cumulative[i] - (i == 0 ? 0 : sample.cumulative[i - 1]);
 }
 
 // Quantile type 7 of the observations as transform maps them; transform
@@ -18,11 +18,11 @@ std::uint64_t CountOf(const SortedSample &sample, std::size_t i)
 template <class Transform>
 long double QuantileOf(const SortedSample &sample, long double p, Transform transform)
 {
-    const long double h = static_cast<long double>(sample.N - 1) * p;
+    const long double h = static_cast<long double>(sample.n - 1) * p;
     const long double low = std::floor(h);
     const auto rank = static_cast<std::uint64_t>(low);
     const long double x = transform(OrderStatistic(sample, rank));
-    if (h == low || rank + 1 >= sample.N)
+    if (h == low || rank + 1 >= sample.n)
         return x;
     const long double next = transform(OrderStatistic(sample, rank + 1));
     // Between the two observations, also where far apart values round the step.
@@ -52,8 +52,8 @@ SortedSample SortSample(std::vector<double> values, const std::vector<double> &c
     SortedSample sample;
     if (counts.empty()) {
         std::sort(values.begin(), values.end());
-        sample.N = values.size();
-        sample.Values = std::move(values);
+        sample.n = values.size();
+        sample.values = std::move(values);
         return sample;
     }
     std::vector<std::size_t> order(values.size());
@@ -63,19 +63,19 @@ SortedSample SortSample(std::vector<double> values, const std::vector<double> &c
     for (std::size_t i : order) {
         if (!(counts[i] > 0))
             continue;
-        sample.N += static_cast<std::uint64_t>(counts[i]);
-        sample.Values.push_back(values[i]);
-        sample.Cumulative.push_back(sample.N);
+        sample.n += static_cast<std::uint64_t>(counts[i]);
+        sample.values.push_back(values[i]);
+        sample.cumulative.push_back(sample.n);
     }
     return sample;
 }
 
 double OrderStatistic(const SortedSample &sample, std::uint64_t rank)
 {
-    if (sample.Cumulative.empty())
-        return sample.Values[rank];
-    const auto at = std::upper_bound(sample.Cumulative.begin(), sample.Cumulative.end(), rank);
-    return sample.Values[static_cast<std::size_t>(at - sample.Cumulative.begin())];
+    if (sample.cumulative.empty())
+        return sample.values[rank];
+    const auto at = std::upper_bound(sample.cumulative.begin(), sample.cumulative.end(), rank);
+    return sample.values[static_cast<std::size_t>(at - sample.cumulative.begin())];
 }
 
 long double Quantile(const SortedSample &sample, long double p)
@@ -86,44 +86,44 @@ long double Quantile(const SortedSample &sample, long double p)
 Shape DescribeShape(const SortedSample &sample)
 {
     Shape s;
-    s.N = sample.N;
-    const auto n = static_cast<long double>(sample.N);
+    s.n = sample.n;
+    const auto n = static_cast<long double>(sample.n);
     long double sum = 0;
-    for (std::size_t i = 0; i < sample.Values.size(); ++i)
-        sum += static_cast<long double>(CountOf(sample, i)) * sample.Values[i];
-    s.Mean = sum / n;
+    for (std::size_t i = 0; i < sample.values.size(); ++i)
+        sum += static_cast<long double>(CountOf(sample, i)) * sample.values[i];
+    s.mean = sum / n;
     // Central sums about the mean, in a second pass so that a large mean
     // does not swallow the spread.
     long double m2 = 0;
     long double m3 = 0;
     long double m4 = 0;
-    for (std::size_t i = 0; i < sample.Values.size(); ++i) {
-        const long double d = sample.Values[i] - s.Mean;
+    for (std::size_t i = 0; i < sample.values.size(); ++i) {
+        const long double d = sample.values[i] - s.mean;
         const auto c = static_cast<long double>(CountOf(sample, i));
         m2 += c * d * d;
         m3 += c * d * d * d;
         m4 += c * d * d * d * d;
     }
-    s.StdDev = sample.N > 1 ? std::sqrt(m2 / (n - 1)) : 0;
-    s.Minimum = sample.Values.front();
-    s.Maximum = sample.Values.back();
-    s.Q1 = Quantile(sample, 0.25L);
-    s.Median = Quantile(sample, 0.5L);
-    s.Q3 = Quantile(sample, 0.75L);
-    s.IQR = s.Q3 - s.Q1;
+    s.stdDev = sample.n > 1 ? std::sqrt(m2 / (n - 1)) : 0;
+    s.minimum = sample.values.front();
+    s.maximum = sample.values.back();
+    s.q1 = Quantile(sample, 0.25L);
+    s.median = Quantile(sample, 0.5L);
+    s.q3 = Quantile(sample, 0.75L);
+    s.iqr = s.q3 - s.q1;
     if (m2 > 0) {
         m2 /= n;
         m3 /= n;
         m4 /= n;
-        if (sample.N > 2) {
+        if (sample.n > 2) {
             const long double g1 = m3 / std::pow(m2, 1.5L);
-            s.Skewness = g1 * std::sqrt(n * (n - 1)) / (n - 2);
-            s.HasSkewness = true;
+            s.skewness = g1 * std::sqrt(n * (n - 1)) / (n - 2);
+            s.hasSkewness = true;
         }
-        if (sample.N > 3) {
+        if (sample.n > 3) {
             const long double g2 = m4 / (m2 * m2) - 3;
-            s.Kurtosis = ((n + 1) * g2 + 6) * (n - 1) / ((n - 2) * (n - 3));
-            s.HasKurtosis = true;
+            s.kurtosis = ((n + 1) * g2 + 6) * (n - 1) / ((n - 2) * (n - 3));
+            s.hasKurtosis = true;
         }
     }
     return s;
@@ -132,11 +132,11 @@ Shape DescribeShape(const SortedSample &sample)
 ClassSuggestions SuggestClasses(const SortedSample &sample, const Shape &shape)
 {
     ClassSuggestions k;
-    const auto n = static_cast<long double>(sample.N);
-    k.Sturges = Ceiling(std::log2(n) + 1);
-    const long double range = shape.Maximum - shape.Minimum;
-    const long double scott = 3.5L * shape.StdDev * std::pow(n, -1.0L / 3);
-    k.Scott = scott > 0 ? std::max(1LL, Ceiling(range / scott)) : 1;
+    const auto n = static_cast<long double>(sample.n);
+    k.sturges = Ceiling(std::log2(n) + 1);
+    const long double range = shape.maximum - shape.minimum;
+    const long double scott = 3.5L * shape.stdDev * std::pow(n, -1.0L / 3);
+    k.scott = scott > 0 ? std::max(1LL, Ceiling(range / scott)) : 1;
 
     const auto rounded = [](double x) { return Significant(x, 5); };
     long double h = 2 * (QuantileOf(sample, 0.75L, rounded) - QuantileOf(sample, 0.25L, rounded));
@@ -144,29 +144,29 @@ ClassSuggestions SuggestClasses(const SortedSample &sample, const Shape &shape)
     for (long double a = 0.125L; h == 0 && a >= 1.0L / 512; a /= 2)
         h = (QuantileOf(sample, 1 - a, rounded) - QuantileOf(sample, a, rounded)) / (1 - 2 * a);
     if (h == 0)
-        h = 3.5L * shape.StdDev;
-    k.FreedmanDiaconis = h > 0 ? Ceiling(range / h * std::cbrt(n)) : 1;
+        h = 3.5L * shape.stdDev;
+    k.freedmanDiaconis = h > 0 ? Ceiling(range / h * std::cbrt(n)) : 1;
     return k;
 }
 
 BoxPlotNumbers BoxPlot(const SortedSample &sample, const Shape &shape)
 {
-    BoxPlotNumbers box{shape.Q1, shape.Median, shape.Q3, 0, 0, {}};
-    const long double lowFence = shape.Q1 - 1.5L * shape.IQR;
-    const long double highFence = shape.Q3 + 1.5L * shape.IQR;
-    const std::vector<double> &v = sample.Values;
+    BoxPlotNumbers box{shape.q1, shape.median, shape.q3, 0, 0, {}};
+    const long double lowFence = shape.q1 - 1.5L * shape.iqr;
+    const long double highFence = shape.q3 + 1.5L * shape.iqr;
+    const std::vector<double> &v = sample.values;
     // The median lies within the fences, so both whiskers exist.
     const auto low = std::find_if(v.begin(), v.end(), [&](double x) { return x >= lowFence; });
     const auto high = std::find_if(v.rbegin(), v.rend(), [&](double x) { return x <= highFence; });
-    box.LowerWhisker = *low;
-    box.UpperWhisker = *high;
+    box.lowerWhisker = *low;
+    box.upperWhisker = *high;
     for (std::size_t i = 0; i < v.size(); ++i) {
         if (v[i] >= lowFence && v[i] <= highFence)
             continue;
-        if (!box.Outliers.empty() && box.Outliers.back().first == v[i])
-            box.Outliers.back().second += CountOf(sample, i);
+        if (!box.outliers.empty() && box.outliers.back().first == v[i])
+            box.outliers.back().second += CountOf(sample, i);
         else
-            box.Outliers.emplace_back(v[i], CountOf(sample, i));
+            box.outliers.emplace_back(v[i], CountOf(sample, i));
     }
     return box;
 }
@@ -174,7 +174,7 @@ BoxPlotNumbers BoxPlot(const SortedSample &sample, const Shape &shape)
 QQPlot NormalQQ(const SortedSample &sample, std::size_t maxPoints)
 {
     QQPlot plot;
-    const std::uint64_t n = sample.N;
+    const std::uint64_t n = sample.n;
     const long double a = n <= 10 ? 3.0L / 8 : 0.5L;
     const std::uint64_t shown = std::max<std::uint64_t>(2, std::min<std::uint64_t>(n, maxPoints));
     for (std::uint64_t k = 0; k < shown && n > 0; ++k) {
@@ -185,13 +185,13 @@ QQPlot NormalQQ(const SortedSample &sample, std::size_t maxPoints)
         if (rank >= n)
             break;
         const long double p = (static_cast<long double>(rank + 1) - a) / (n + 1 - 2 * a);
-        plot.Points.push_back({NormalQuantile(p), OrderStatistic(sample, rank)});
+        plot.points.push_back({NormalQuantile(p), OrderStatistic(sample, rank)});
     }
     const long double x1 = NormalQuantile(0.25L);
     const long double x3 = NormalQuantile(0.75L);
     const long double y1 = Quantile(sample, 0.25L);
-    plot.Slope = (Quantile(sample, 0.75L) - y1) / (x3 - x1);
-    plot.Intercept = y1 - plot.Slope * x1;
+    plot.slope = (Quantile(sample, 0.75L) - y1) / (x3 - x1);
+    plot.intercept = y1 - plot.slope * x1;
     return plot;
 }
 

@@ -14,9 +14,9 @@
 // number of observations up to and including Values[i] (empty: one each).
 struct SortedSample
 {
-    std::vector<double> Values;
-    std::vector<std::uint64_t> Cumulative;
-    std::uint64_t N = 0;
+    std::vector<double> values;
+    std::vector<std::uint64_t> cumulative;
+    std::uint64_t n = 0;
 };
 
 // Sorts values (with their counts, whole numbers >= 0, when counts is not
@@ -32,36 +32,36 @@ long double Quantile(const SortedSample &sample, long double p);
 
 struct Shape
 {
-    std::uint64_t N = 0;
-    long double Mean = 0;
-    long double StdDev = 0; // with n - 1; 0 for a single value
-    long double Minimum = 0;
-    long double Q1 = 0;
-    long double Median = 0;
-    long double Q3 = 0;
-    long double Maximum = 0;
-    long double IQR = 0;
+    std::uint64_t n = 0;
+    long double mean = 0;
+    long double stdDev = 0; // with n - 1; 0 for a single value
+    long double minimum = 0;
+    long double q1 = 0;
+    long double median = 0;
+    long double q3 = 0;
+    long double maximum = 0;
+    long double iqr = 0;
     // Sample estimates: G1 = g1 sqrt(n (n - 1)) / (n - 2) and
     // G2 = ((n + 1) g2 + 6) (n - 1) / ((n - 2) (n - 3)), where g1 = m3 / m2^1.5,
     // g2 = m4 / m2^2 - 3 and m_r are the central moments with divisor n. They
     // need n > 2 (n > 3 for kurtosis) and values that are not all equal.
-    long double Skewness = 0;
-    long double Kurtosis = 0;
-    bool HasSkewness = false;
-    bool HasKurtosis = false;
+    long double skewness = 0;
+    long double kurtosis = 0;
+    bool hasSkewness = false;
+    bool hasKurtosis = false;
 };
 
 // Needs N >= 1.
 Shape DescribeShape(const SortedSample &sample);
 
-// Suggested numbers of classes, as R's nclass.Sturges, nclass.scott and
+// Suggested numbers of classes, as R's nclass.sturges, nclass.scott and
 // nclass.FD (which takes the quartiles of the values rounded to 5
 // significant digits, and narrower central ranges when they coincide).
 struct ClassSuggestions
 {
-    long long Sturges = 1;
-    long long Scott = 1;
-    long long FreedmanDiaconis = 1;
+    long long sturges = 1;
+    long long scott = 1;
+    long long freedmanDiaconis = 1;
 };
 ClassSuggestions SuggestClasses(const SortedSample &sample, const Shape &shape);
 
@@ -72,12 +72,12 @@ ClassSuggestions SuggestClasses(const SortedSample &sample, const Shape &shape);
 // never ends beyond the median.
 struct BoxPlotNumbers
 {
-    long double Q1 = 0;
-    long double Median = 0;
-    long double Q3 = 0;
-    double LowerWhisker = 0;
-    double UpperWhisker = 0;
-    std::vector<std::pair<double, std::uint64_t>> Outliers;
+    long double q1 = 0;
+    long double median = 0;
+    long double q3 = 0;
+    double lowerWhisker = 0;
+    double upperWhisker = 0;
+    std::vector<std::pair<double, std::uint64_t>> outliers;
 };
 BoxPlotNumbers BoxPlot(const SortedSample &sample, const Shape &shape);
 
@@ -88,14 +88,14 @@ BoxPlotNumbers BoxPlot(const SortedSample &sample, const Shape &shape);
 // the last are shown.
 struct QQPoint
 {
-    long double Theoretical = 0;
-    double Sample = 0;
+    long double theoretical = 0;
+    double sample = 0;
 };
 struct QQPlot
 {
-    std::vector<QQPoint> Points;
-    long double Intercept = 0;
-    long double Slope = 0;
+    std::vector<QQPoint> points;
+    long double intercept = 0;
+    long double slope = 0;
 };
 QQPlot NormalQQ(const SortedSample &sample, std::size_t maxPoints = 4000);
 

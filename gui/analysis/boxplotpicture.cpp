@@ -21,9 +21,9 @@ void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &bo
     painter.setPen(QPen(Qt::black, 0));
     const double line = QFontMetricsF(painter.font()).height();
 
-    double low = box.LowerWhisker;
-    double high = box.UpperWhisker;
-    for (const auto &outlier : box.Outliers) {
+    double low = box.lowerWhisker;
+    double high = box.upperWhisker;
+    for (const auto &outlier : box.outliers) {
         low = std::min(low, outlier.first);
         high = std::max(high, outlier.first);
     }
@@ -50,22 +50,22 @@ void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &bo
                          QPointF(axes.x(end), middle + half / 2));
     };
     // A whisker that ends inside the box (very few values) is not drawn.
-    if (box.LowerWhisker < box.Q1)
-        whisker(box.LowerWhisker, double(box.Q1));
-    if (box.UpperWhisker > box.Q3)
-        whisker(box.UpperWhisker, double(box.Q3));
+    if (box.lowerWhisker < box.q1)
+        whisker(box.lowerWhisker, double(box.q1));
+    if (box.upperWhisker > box.q3)
+        whisker(box.upperWhisker, double(box.q3));
     painter.setBrush(BoxFill);
-    painter.drawRect(QRectF(QPointF(axes.x(double(box.Q1)), middle - half),
-                            QPointF(axes.x(double(box.Q3)), middle + half)));
+    painter.drawRect(QRectF(QPointF(axes.x(double(box.q1)), middle - half),
+                            QPointF(axes.x(double(box.q3)), middle + half)));
     painter.setPen(QPen(BoxEdge, std::max(2.0, line / 5)));
-    painter.drawLine(QPointF(axes.x(double(box.Median)), middle - half),
-                     QPointF(axes.x(double(box.Median)), middle + half));
+    painter.drawLine(QPointF(axes.x(double(box.median)), middle - half),
+                     QPointF(axes.x(double(box.median)), middle + half));
 
     // The values beyond the whiskers, one mark each; several equal ones say how many.
     painter.setPen(QPen(Qt::black, std::max(1.0, line / 12)));
     painter.setBrush(Qt::NoBrush);
     const double radius = line * 0.3;
-    for (const auto &[value, count] : box.Outliers) {
+    for (const auto &[value, count] : box.outliers) {
         const QPointF at(axes.x(value), middle);
         painter.drawEllipse(at, radius, radius);
         if (count > 1)

@@ -91,7 +91,7 @@ void DrawPlotTitle(QPainter &painter, const QRectF &area, const QString &title, 
 void DrawXAxis(QPainter &painter, const PlotAxes &axes, const std::vector<double> &ticks,
                const QString &label, double line)
 {
-    const QRectF &plot = axes.Plot;
+    const QRectF &plot = axes.plot;
     const double tick = line * 0.35;
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     for (double value : ticks) {
@@ -108,7 +108,7 @@ void DrawXAxis(QPainter &painter, const PlotAxes &axes, const std::vector<double
 void DrawYAxis(QPainter &painter, const PlotAxes &axes, const std::vector<double> &ticks,
                const QString &label, double line)
 {
-    const QRectF &plot = axes.Plot;
+    const QRectF &plot = axes.plot;
     const double tick = line * 0.35;
     painter.drawLine(plot.topLeft(), plot.bottomLeft());
     for (double value : ticks) {

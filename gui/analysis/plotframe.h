@@ -29,13 +29,13 @@ void PadRange(double &low, double &high);
 // Maps data units to the plot rectangle.
 struct PlotAxes
 {
-    QRectF Plot;
-    double XLow = 0;
-    double XHigh = 1;
-    double YLow = 0;
-    double YHigh = 1;
-    double x(double v) const { return Plot.left() + (v - XLow) / (XHigh - XLow) * Plot.width(); }
-    double y(double v) const { return Plot.bottom() - (v - YLow) / (YHigh - YLow) * Plot.height(); }
+    QRectF plot;
+    double xLow = 0;
+    double xHigh = 1;
+    double yLow = 0;
+    double yHigh = 1;
+    double x(double v) const { return plot.left() + (v - xLow) / (xHigh - xLow) * plot.width(); }
+    double y(double v) const { return plot.bottom() - (v - yLow) / (yHigh - yLow) * plot.height(); }
 };
 
 // The font the pictures write with, sized for area.

@@ -16,17 +16,17 @@ const QColor LineColour(0, 0, 255);
 void DrawQQ(QPainter &painter, const QRectF &area, const QQPlot &qq, const QString &title,
             const QString &variable)
 {
-    if (qq.Points.empty())
+    if (qq.points.empty())
         return;
     painter.save();
     painter.setFont(PlotFont(area));
     painter.setPen(QPen(Qt::black, 0));
     const double line = QFontMetricsF(painter.font()).height();
 
-    double xLow = double(qq.Points.front().Theoretical);
-    double xHigh = double(qq.Points.back().Theoretical);
-    double yLow = qq.Points.front().Sample;
-    double yHigh = qq.Points.back().Sample;
+    double xLow = double(qq.points.front().theoretical);
+    double xHigh = double(qq.points.back().theoretical);
+    double yLow = qq.points.front().sample;
+    double yHigh = qq.points.back().sample;
     PadRange(xLow, xHigh);
     PadRange(yLow, yHigh);
     const std::vector<double> xTicks = RoundTicks(xLow, xHigh, 6);
@@ -49,15 +49,15 @@ void DrawQQ(QPainter &painter, const QRectF &area, const QQPlot &qq, const QStri
     painter.save();
     painter.setClipRect(plot);
     painter.setPen(QPen(LineColour, std::max(1.0, line / 8)));
-    const auto lineAt = [&](double x) { return double(qq.Intercept + qq.Slope * x); };
+    const auto lineAt = [&](double x) { return double(qq.intercept + qq.slope * x); };
     painter.drawLine(QPointF(axes.x(xLow), axes.y(lineAt(xLow))),
                      QPointF(axes.x(xHigh), axes.y(lineAt(xHigh))));
     painter.restore();
 
     painter.setPen(QPen(PointColour, std::max(1.0, line / 12)));
     const double radius = std::clamp(plot.width() / 150, 1.0, line * 0.25);
-    for (const QQPoint &point : qq.Points)
-        painter.drawEllipse(QPointF(axes.x(double(point.Theoretical)), axes.y(point.Sample)),
+    for (const QQPoint &point : qq.points)
+        painter.drawEllipse(QPointF(axes.x(double(point.theoretical)), axes.y(point.sample)),
                             radius, radius);
 
     painter.setPen(QPen(Qt::black, 0));

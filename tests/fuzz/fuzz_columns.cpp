@@ -26,63 +26,63 @@ void CheckRoundTrip(const std::vector<double> &values)
         text += buffer;
     }
     const DataLayout layout = DetectLayout(text);
-    FUZZ_CHECK(layout.Columnar && layout.Header && layout.FieldCount == 1);
+    FUZZ_CHECK(layout.columnar && layout.header && layout.fieldCount == 1);
     std::istringstream in(text);
     const ColumnRead again = ReadColumn(in, layout, {"x", ""});
     FUZZ_CHECK(again.ok());
-    FUZZ_CHECK(again.Data.Values.size() == values.size());
+    FUZZ_CHECK(again.data.values.size() == values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
-        FUZZ_CHECK(SameDouble(again.Data.Values[i], values[i]) || values[i] == 0);
+        FUZZ_CHECK(SameDouble(again.data.values[i], values[i]) || values[i] == 0);
 }
 
 // The shape's numbers keep their order whatever the values and counts.
 void CheckShape(const ColumnData &data)
 {
-    const SortedSample sample = SortSample(data.Values, data.Counts);
-    if (sample.N == 0)
+    const SortedSample sample = SortSample(data.values, data.counts);
+    if (sample.n == 0)
         return;
     const Shape s = DescribeShape(sample);
-    FUZZ_CHECK(s.Minimum <= s.Q1 && s.Q1 <= s.Median && s.Median <= s.Q3 && s.Q3 <= s.Maximum);
-    FUZZ_CHECK(s.StdDev >= 0);
+    FUZZ_CHECK(s.minimum <= s.q1 && s.q1 <= s.median && s.median <= s.q3 && s.q3 <= s.maximum);
+    FUZZ_CHECK(s.stdDev >= 0);
     const ClassSuggestions k = SuggestClasses(sample, s);
-    FUZZ_CHECK(k.Sturges >= 1 && k.Scott >= 1 && k.FreedmanDiaconis >= 1);
+    FUZZ_CHECK(k.sturges >= 1 && k.scott >= 1 && k.freedmanDiaconis >= 1);
     const BoxPlotNumbers box = BoxPlot(sample, s);
-    FUZZ_CHECK(s.Minimum <= box.LowerWhisker && box.LowerWhisker <= s.Median);
-    FUZZ_CHECK(s.Median <= box.UpperWhisker && box.UpperWhisker <= s.Maximum);
+    FUZZ_CHECK(s.minimum <= box.lowerWhisker && box.lowerWhisker <= s.median);
+    FUZZ_CHECK(s.median <= box.upperWhisker && box.upperWhisker <= s.maximum);
     std::uint64_t outside = 0;
-    for (const auto &[value, count] : box.Outliers) {
-        FUZZ_CHECK(value < box.LowerWhisker || value > box.UpperWhisker);
+    for (const auto &[value, count] : box.outliers) {
+        FUZZ_CHECK(value < box.lowerWhisker || value > box.upperWhisker);
         outside += count;
     }
-    FUZZ_CHECK(outside < sample.N);
+    FUZZ_CHECK(outside < sample.n);
     const QQPlot qq = NormalQQ(sample, 50);
-    FUZZ_CHECK(!qq.Points.empty() && qq.Points.size() <= std::max<std::uint64_t>(sample.N, 2));
-    for (std::size_t i = 1; i < qq.Points.size(); ++i)
-        FUZZ_CHECK(qq.Points[i - 1].Theoretical < qq.Points[i].Theoretical
-                   && qq.Points[i - 1].Sample <= qq.Points[i].Sample);
+    FUZZ_CHECK(!qq.points.empty() && qq.points.size() <= std::max<std::uint64_t>(sample.n, 2));
+    for (std::size_t i = 1; i < qq.points.size(); ++i)
+        FUZZ_CHECK(qq.points[i - 1].theoretical < qq.points[i].theoretical
+                   && qq.points[i - 1].sample <= qq.points[i].sample);
 }
 
 void CheckColumn(const std::string &text, const DataLayout &layout, const ColumnRequest &request)
 {
     std::istringstream in(text);
     const ColumnRead read = ReadColumn(in, layout, request);
-    FUZZ_CHECK(read.ok() == ColumnProblemText(read.Problem).empty());
+    FUZZ_CHECK(read.ok() == ColumnProblemText(read.problem).empty());
     if (!read.ok())
         return;
-    const ColumnData &data = read.Data;
-    FUZZ_CHECK(!data.Values.empty());
-    for (double value : data.Values)
+    const ColumnData &data = read.data;
+    FUZZ_CHECK(!data.values.empty());
+    for (double value : data.values)
         FUZZ_CHECK(std::isfinite(value));
     CheckShape(data);
-    if (request.Weights.empty()) {
-        FUZZ_CHECK(data.Counts.empty());
-        if (layout.Columnar)
-            FUZZ_CHECK(data.Values.size() + data.Missing == data.DataLines);
-        CheckRoundTrip(data.Values);
+    if (request.weights.empty()) {
+        FUZZ_CHECK(data.counts.empty());
+        if (layout.columnar)
+            FUZZ_CHECK(data.values.size() + data.missing == data.dataLines);
+        CheckRoundTrip(data.values);
     } else {
-        FUZZ_CHECK(data.Counts.size() == data.Values.size());
-        FUZZ_CHECK(data.Values.size() + data.Missing == data.DataLines);
-        for (double count : data.Counts)
+        FUZZ_CHECK(data.counts.size() == data.values.size());
+        FUZZ_CHECK(data.values.size() + data.missing == data.dataLines);
+        for (double count : data.counts)
             FUZZ_CHECK(count >= 0 && count == std::floor(count));
     }
 }
@@ -93,19 +93,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t siz
 {
     const std::string text(reinterpret_cast<const char *>(bytes), size);
     const DataLayout layout = DetectLayout(text);
-    FUZZ_CHECK(layout.FieldCount >= 1);
-    FUZZ_CHECK(layout.DecimalSign == '.' || layout.DecimalSign == ',');
-    if (!layout.Columnar) {
-        FUZZ_CHECK(layout.ColumnNames.empty() && !layout.Header);
+    FUZZ_CHECK(layout.fieldCount >= 1);
+    FUZZ_CHECK(layout.decimalSign == '.' || layout.decimalSign == ',');
+    if (!layout.columnar) {
+        FUZZ_CHECK(layout.columnNames.empty() && !layout.header);
         CheckColumn(text, layout, {});
         return 0;
     }
-    FUZZ_CHECK(layout.ColumnNames.size() == layout.FieldCount);
+    FUZZ_CHECK(layout.columnNames.size() == layout.fieldCount);
     const DataLayout again
-        = DetectLayout(text, {layout.Delimiter, layout.DecimalSign, layout.Header});
-    FUZZ_CHECK(again.Columnar && again.FieldCount == layout.FieldCount);
-    FUZZ_CHECK(again.ColumnNames == layout.ColumnNames);
-    const std::size_t columns = std::min<std::size_t>(layout.FieldCount, 4);
+        = DetectLayout(text, {layout.delimiter, layout.decimalSign, layout.header});
+    FUZZ_CHECK(again.columnar && again.fieldCount == layout.fieldCount);
+    FUZZ_CHECK(again.columnNames == layout.columnNames);
+    const std::size_t columns = std::min<std::size_t>(layout.fieldCount, 4);
     for (std::size_t j = 0; j < columns; ++j) {
         CheckColumn(text, layout, {std::to_string(j + 1), ""});
         if (j + 1 < columns)

@@ -154,41 +154,41 @@ TEST_F(ColumnsTest, FilesGiveTheStatisticsOfR)
         ColumnProblem problem;
         const std::string path = write("case.csv", c.content);
         ASSERT_TRUE(DetectFileLayout(path, {}, layout, problem));
-        EXPECT_EQ(layout.Delimiter, c.delimiter);
-        EXPECT_EQ(layout.DecimalSign, c.decimalSign);
-        EXPECT_TRUE(layout.Header && layout.Columnar);
+        EXPECT_EQ(layout.delimiter, c.delimiter);
+        EXPECT_EQ(layout.decimalSign, c.decimalSign);
+        EXPECT_TRUE(layout.header && layout.columnar);
         const ColumnRead read = ReadColumnFile(path, layout, c.request);
-        ASSERT_TRUE(read.ok()) << ColumnProblemText(read.Problem);
-        const SortedSample sample = SortSample(read.Data.Values, read.Data.Counts);
+        ASSERT_TRUE(read.ok()) << ColumnProblemText(read.problem);
+        const SortedSample sample = SortSample(read.data.values, read.data.counts);
         const Shape s = DescribeShape(sample);
-        EXPECT_EQ(s.N, c.n);
+        EXPECT_EQ(s.n, c.n);
         const long double tolerance = 1e-13L;
         const auto near = [&](long double actual, long double expected) {
             EXPECT_NEAR(actual, expected, tolerance * std::max(1.0L, std::fabs(expected)));
         };
-        near(s.Mean, c.mean);
-        near(s.StdDev, c.sd);
-        near(s.Q1, c.q1);
-        near(s.Median, c.median);
-        near(s.Q3, c.q3);
-        near(s.IQR, c.q3 - c.q1);
-        near(s.Skewness, c.skewness);
-        near(s.Kurtosis, c.kurtosis);
+        near(s.mean, c.mean);
+        near(s.stdDev, c.sd);
+        near(s.q1, c.q1);
+        near(s.median, c.median);
+        near(s.q3, c.q3);
+        near(s.iqr, c.q3 - c.q1);
+        near(s.skewness, c.skewness);
+        near(s.kurtosis, c.kurtosis);
         const ClassSuggestions k = SuggestClasses(sample, s);
-        EXPECT_EQ(std::vector<long long>({k.Sturges, k.Scott, k.FreedmanDiaconis}),
+        EXPECT_EQ(std::vector<long long>({k.sturges, k.scott, k.freedmanDiaconis}),
                   std::vector<long long>({c.sturges, c.scott, c.fd}));
         const QQPlot qq = NormalQQ(sample);
-        near(qq.Intercept, c.qqIntercept);
-        near(qq.Slope, c.qqSlope);
-        ASSERT_EQ(qq.Points.size(), c.n);
-        near(qq.Points.front().Theoretical, c.firstQuantile);
-        near(qq.Points.back().Theoretical, -c.firstQuantile);
-        EXPECT_EQ(qq.Points.back().Sample, s.Maximum);
+        near(qq.intercept, c.qqIntercept);
+        near(qq.slope, c.qqSlope);
+        ASSERT_EQ(qq.points.size(), c.n);
+        near(qq.points.front().theoretical, c.firstQuantile);
+        near(qq.points.back().theoretical, -c.firstQuantile);
+        EXPECT_EQ(qq.points.back().sample, s.maximum);
         const BoxPlotNumbers box = BoxPlot(sample, s);
-        EXPECT_EQ(box.LowerWhisker, c.lowerWhisker);
-        EXPECT_EQ(box.UpperWhisker, c.upperWhisker);
+        EXPECT_EQ(box.lowerWhisker, c.lowerWhisker);
+        EXPECT_EQ(box.upperWhisker, c.upperWhisker);
         std::vector<double> outliers;
-        for (const auto &[value, count] : box.Outliers)
+        for (const auto &[value, count] : box.outliers)
             outliers.insert(outliers.end(), count, value);
         EXPECT_EQ(outliers, c.outliers);
     }
@@ -232,13 +232,13 @@ TEST_F(ColumnsTest, CommasAreDecimalSignsOnlyWhereTheLayoutSaysSo)
     for (const LayoutCase &c : cases) {
         SCOPED_TRACE(c.text);
         const DataLayout layout = DetectLayout(c.text);
-        EXPECT_EQ(layout.Columnar, c.columnar);
-        EXPECT_EQ(layout.Delimiter, c.delimiter);
-        EXPECT_EQ(layout.DecimalSign, c.decimalSign);
-        EXPECT_EQ(layout.Header, c.header);
-        EXPECT_EQ(layout.FieldCount, c.fields);
+        EXPECT_EQ(layout.columnar, c.columnar);
+        EXPECT_EQ(layout.delimiter, c.delimiter);
+        EXPECT_EQ(layout.decimalSign, c.decimalSign);
+        EXPECT_EQ(layout.header, c.header);
+        EXPECT_EQ(layout.fieldCount, c.fields);
         std::istringstream in(c.text);
-        EXPECT_EQ(ReadColumn(in, layout, {"1", ""}).Data.Values, c.firstColumn);
+        EXPECT_EQ(ReadColumn(in, layout, {"1", ""}).data.values, c.firstColumn);
     }
 }
 
@@ -271,15 +271,15 @@ TEST_F(ColumnsTest, RandomTablesAreDetectedAndReadBack)
         }
         SCOPED_TRACE(text);
         const DataLayout layout = DetectLayout(text);
-        EXPECT_TRUE(layout.Columnar);
-        EXPECT_EQ(layout.Delimiter, delimiter);
-        EXPECT_EQ(layout.DecimalSign, decimal);
-        EXPECT_EQ(layout.Header, header);
-        ASSERT_EQ(layout.FieldCount, columns);
+        EXPECT_TRUE(layout.columnar);
+        EXPECT_EQ(layout.delimiter, delimiter);
+        EXPECT_EQ(layout.decimalSign, decimal);
+        EXPECT_EQ(layout.header, header);
+        ASSERT_EQ(layout.fieldCount, columns);
         const std::size_t j = random() % columns;
         std::istringstream in(text);
-        const ColumnRead read = ReadColumn(in, layout, {layout.ColumnNames[j], ""});
-        EXPECT_EQ(read.Data.Values, expected[j]);
+        const ColumnRead read = ReadColumn(in, layout, {layout.columnNames[j], ""});
+        EXPECT_EQ(read.data.values, expected[j]);
     }
 }
 
@@ -303,9 +303,9 @@ TEST_F(ColumnsTest, BadFilesGetOneMessage)
     for (const auto &[text, request, message] : cases) {
         std::istringstream in(text);
         const ColumnRead read = ReadColumn(in, DetectLayout(text), request);
-        EXPECT_EQ(ColumnProblemText(read.Problem), message) << text;
+        EXPECT_EQ(ColumnProblemText(read.problem), message) << text;
     }
-    EXPECT_EQ(ReadColumnFile((folder / "none.csv").string(), {}, {}).Problem.Code,
+    EXPECT_EQ(ReadColumnFile((folder / "none.csv").string(), {}, {}).problem.code,
               ColumnError::CannotOpen);
 }
 
@@ -313,11 +313,11 @@ TEST_F(ColumnsTest, UserChoicesOverrideDetection)
 {
     const std::string text = "1,5\n2,25\n";
     const DataLayout plain = DetectLayout(text);
-    EXPECT_EQ(plain.FieldCount, 2u);
+    EXPECT_EQ(plain.fieldCount, 2u);
     const DataLayout one = DetectLayout(text, {' ', ',', std::nullopt});
     std::istringstream in(text);
-    EXPECT_EQ(ReadColumn(in, one, {"1", ""}).Data.Values, std::vector<double>({1.5, 2.25}));
-    EXPECT_EQ(DetectLayout("x,y\n1,2\n", {std::nullopt, std::nullopt, false}).ColumnNames,
+    EXPECT_EQ(ReadColumn(in, one, {"1", ""}).data.values, std::vector<double>({1.5, 2.25}));
+    EXPECT_EQ(DetectLayout("x,y\n1,2\n", {std::nullopt, std::nullopt, false}).columnNames,
               std::vector<std::string>({"Column 1", "Column 2"}));
 }
 
@@ -326,7 +326,7 @@ TEST_F(ColumnsTest, LinesLongerThanTheReadBufferAreWhole)
     const std::string name(3 << 20, 'n');
     const std::string text = "name,x\n" + name + ",1.5\nb,2.5\n" + name + ",3.5";
     std::istringstream in(text);
-    EXPECT_EQ(ReadColumn(in, DetectLayout(text), {"x", ""}).Data.Values,
+    EXPECT_EQ(ReadColumn(in, DetectLayout(text), {"x", ""}).data.values,
               std::vector<double>({1.5, 2.5, 3.5}));
 }
 
