@@ -26,12 +26,14 @@ constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
 // P(X > x) for a density on (0, infinity) with its mode at mode: the mass
 // above x at or above the mode, 1 less the mass below x under it (where the
-// upper tail is large and the lower one small).
+// upper tail is large).
 template <class PieceIntegral>
 TailSum PositiveTail(const Integrand &density, const PieceIntegral &integral, long double x,
                      long double mode)
 {
-    if (x >= mode)
+    // Below 1 (when the mode is lower) the upper tail is large for every
+    // accepted density, and the way down to 0 is the shorter one.
+    if (x >= std::max(mode, 1.0L))
         return MassBeyond(density, integral, x, true);
     // Near 0 the density rises at most like x^(-1/2), so the mass below x is
     // less than 2 x f(x); below the last digit of 1 it leaves the tail at 1
