@@ -57,6 +57,13 @@ bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome 
 {
     const ReadResult<std::int32_t> read = ReadIntegerField(text);
     value = read.value;
+    // "2.5" is one number, just not a whole one: say that, not that the
+    // field holds more than one.
+    const ReadResult<double> real = read.ok() ? ReadResult<double>{} : ReadRealField(text);
+    if (!read.ok() && real.ok() && real.value != std::floor(real.value)) {
+        outcome.messages.push_back("Please enter a whole number.");
+        return false;
+    }
     return Accept(read, outcome);
 }
 

@@ -134,7 +134,7 @@ TEST(ChiValidation, MessagesInOrder)
         {"0.05", "201", {DegreesMessage}, false},
         {"0.05", "-3", {DegreesMessage}, false},
         {"0.05", "12abc", {IntegerReadError("12abc", 2, true), DegreesMessage}, false},
-        {"0.05", "7.5", {IntegerReadError("7.5", 1, true), DegreesMessage}, false},
+        {"0.05", "7.5", {WholeNumberMessage, DegreesMessage}, false},
         {"0.0001", "1", {}, true},
         {"0.999999", "200", {}, true},
     };
