@@ -47,7 +47,7 @@ inline constexpr long double NarrowestPiece = 1e-12L;
 // numbers that the extended type holds only with fewer digits (and computes
 // slowly).
 inline constexpr long double IntegrandFloor = 1e-4920L;
-// Far more than any accepted tail needs (about 2,500 for the heaviest).
+// Far more than any accepted tail needs (about 4,000 for the steepest).
 inline constexpr long MaxTailEvaluations = 200000;
 inline constexpr int MaxTailPieces = 2000;
 

@@ -19,9 +19,9 @@ namespace {
 
 enum class Field { Alpha, Degrees, Percent, T, Positive, Z };
 
-// The most values of the density that any probability request needs (the
-// heaviest tails and the steepest take some 25,000), well below the point
-// where a tail gives up.
+// Ten times the most values of the density that a probability request was
+// seen to need (some 4,000 for the steepest tails), and well below the
+// point where a tail gives up.
 constexpr long WorkBound = 40000;
 
 bool FieldIsGood(Field kind, const std::string &text)
