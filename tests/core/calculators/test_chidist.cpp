@@ -227,9 +227,8 @@ TEST(ChiSearch, EndsWithoutAValueWhenTheTargetIsOutOfReach)
 
 TEST(ChiSearch, FindsTheQuantileOfAClosedForm)
 {
-    // Exponential with rate 1: F(x) = 1 - exp(-x), quantile -ln(upper). The
-    // marching search brackets it; with the tails given exactly, the whole
-    // search finds it to the last digits of the extended type.
+    // Exponential, quantile -ln(upper): the marching search brackets it, and
+    // with exact tails the whole search finds it to the extended type's end.
     const Integrand exponential = [](long double x) { return std::exp(-x); };
     const Integral integral
         = [&](long double a, long double b) { return Romberg(exponential, a, b, QuantileEps, 31); };

@@ -117,9 +117,7 @@ TEST(TailProbability, RequestsSayWhichWayTheyWent)
 
 TEST(TailProbability, HardTailsTakeBoundedWork)
 {
-    // Tiny statistics with one degree of freedom, where the density has a
-    // pole at 0, and a statistic far out: right, and within a bound on the
-    // values of the density computed.
+    // Tiny statistics (a pole at 0) and one far out: right, with bounded work.
     const bm::fisher_f_distribution<long double> f11(1, 1);
     const bm::chi_squared_distribution<long double> chi1(1);
     const std::pair<TailProbability, long double> cases[] = {
