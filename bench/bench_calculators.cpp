@@ -1,5 +1,6 @@
-// Time per t request and per normal request over the accepted range: the
-// median and the worst request, and which request was the worst. Each request
+// Time per t request and per normal request over the accepted range, and
+// of the probability requests with the hardest tails: the median and the
+// worst request, and which request was the worst. Each request
 // goes through RunTRequest / RunNormalRequest as the dialogs call it
 // (reading the typed text, computing, building the report).
 //
@@ -77,5 +78,26 @@ int main(int argc, char **argv)
         }
     }
     Report("normal", normal);
+
+    // The probability requests with the hardest tails: tiny statistics with
+    // one degree of freedom (a pole at 0), and statistics far out.
+    const char *const hard[][4] = {
+        {"f", "1e-9", "1", "1"},       {"f", "1e-300", "1", "1"}, {"f", "1e-50", "200", "1"},
+        {"chi", "22697.985", "8", ""}, {"chi", "1e-10", "1", ""}, {"chi", "22700", "28", ""},
+        {"t", "1e-200", "199", ""},    {"t", "1000000", "1", ""},
+    };
+    std::vector<Timing> probability;
+    for (const auto &r : hard) {
+        const std::string name = std::string("p ") + r[0] + " " + r[1] + " " + r[2] + " " + r[3];
+        const long evaluations = Timed(probability, name, [&] {
+                                     return r[0][0] == 'f'
+                                         ? RunFProbabilityRequest(r[1], r[2], r[3])
+                                         : r[0][0] == 'c' ? RunChiProbabilityRequest(r[1], r[2])
+                                                          : RunTProbabilityRequest(r[1], r[2]);
+                                 }).evaluations;
+        std::printf("%s: %8.3f ms cpu, %ld density values\n", name.c_str(), probability.back().cpu,
+                    evaluations);
+    }
+    Report("hard probabilities", probability);
     return 0;
 }

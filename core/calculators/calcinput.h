@@ -24,6 +24,9 @@ struct CalcOutcome
     // The fields accepted, in the dialog's order; a refused request stops at
     // the first bad field, so this is also the index of the field in error.
     int fieldsAccepted = 0;
+    // The values of the density that a probability request computed; never
+    // more than MaxTailEvaluations (tailsum.h).
+    long evaluations = 0;
 };
 
 CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText);

@@ -2,7 +2,34 @@
 
 #include "core/numeric/strings.h"
 
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+
 namespace {
+
+// Whether text, which the field reader refused, is a number written
+// correctly but beyond the range of a double ("1e999"): that deserves to be
+// called too large rather than not a number.
+bool TooLarge(const std::string &text)
+{
+    std::string token = text;
+    StripLeading(token, MakeCharSet(" \t"));
+    StripTrailing(token, MakeCharSet(" \t"));
+    if (!token.empty() && (token[0] == '+' || token[0] == '-'))
+        token.erase(0, 1);
+    const std::size_t comma = token.find(',');
+    if (comma != std::string::npos)
+        token[comma] = '.';
+    long double value = 0.0L;
+    const char *end = token.data() + token.size();
+    const auto [ptr, error] = std::from_chars(token.data(), end, value);
+    if (token.empty() || ptr != end)
+        return false;
+    if (error == std::errc::result_out_of_range) // beyond the extended type too, either way
+        return token.find("e-") == std::string::npos && token.find("E-") == std::string::npos;
+    return error == std::errc() && std::fabs(value) > DBL_MAX;
+}
 
 template <class Result>
 bool Accept(const Result &read, CalcOutcome &outcome)
@@ -19,6 +46,10 @@ bool ReadRealField(const std::string &text, double &value, CalcOutcome &outcome)
 {
     const ReadResult<double> read = ReadRealField(text);
     value = read.value;
+    if (!read.ok() && TooLarge(text)) {
+        outcome.messages.push_back("The number " + text + " is too large.");
+        return false;
+    }
     return Accept(read, outcome);
 }
 
@@ -26,6 +57,13 @@ bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome 
 {
     const ReadResult<std::int32_t> read = ReadIntegerField(text);
     value = read.value;
+    // "2.5" is one number, just not a whole one: say that, not that the
+    // field holds more than one.
+    const ReadResult<double> real = read.ok() ? ReadResult<double>{} : ReadRealField(text);
+    if (!read.ok() && real.ok() && real.value != std::floor(real.value)) {
+        outcome.messages.push_back("Please enter a whole number.");
+        return false;
+    }
     return Accept(read, outcome);
 }
 

@@ -1,13 +1,5 @@
-// Chi-squared critical values by Romberg integration of the density and a
-// marching bisection (see chidist.h for the outline).
-//
-// Precision: the search compares K = F(A) with p and stops when they agree
-// to 1e-12 of the smaller tail min(p, 1 - p) instead of to an absolute 1e-10,
-// which would leave only six correct digits of the tail at alpha = 0.0001 and
-// none to spare for the two or five decimals shown. The result is the lower
-// end A of the bracket, the one point whose distribution function is known to
-// be that close to p; the midpoint that follows it lies up to several bracket
-// widths further right.
+// Chi-squared critical values by Romberg integration of the density and the
+// quantile search of quantile.h.
 
 #include "core/calculators/chidist.h"
 
@@ -27,89 +19,10 @@ namespace {
 // Romberg rows of a chi-squared integral: the row test stops after row 31.
 constexpr int ChiRows = 31;
 
-long double Tail(long double p)
-{
-    return std::min(p, 1.0L - p);
-}
-
-// How close F(A) must come to p. Relative to the smaller tail, so that small
-// upper tails (p near 1) and small lower tails (p near 0) keep their digits;
-// never below a few units of rounding of K itself, which would be out of reach.
-long double SearchTolerance(long double p)
-{
-    return std::max(1e-12L * Tail(p), 32.0L * LDBL_EPSILON * p);
-}
-
 constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
-} // namespace
-
-void FindStartInterval(const Integrand &density, long double &A, long double &B, long double mass)
-{
-    long double d = B - A;
-    long double m = (density(A) + density(B)) * 0.5L;
-    // Ends also if B overflows, which only a density that is 0 everywhere
-    // could bring about; the search then finds no finite integral and gives up.
-    while (mass > m * d && std::isfinite(B)) {
-        A = B;
-        B = 100.0L * B;
-        d = B - A;
-        m = (density(A) + density(B)) * 0.5L;
-    }
-}
-
-QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral, long double p,
-                              const std::function<bool()> &stopEarly)
-{
-    QuantileSearch search;
-    const long double tolerance = SearchTolerance(p);
-
-    // The mass below the first A counts in full against a small tail, so the
-    // start moves lower for small tails (down to 1e-30 at most).
-    long double A = 1e-30L;
-    long double B = 100.0L * A;
-    FindStartInterval(density, A, B, std::min(StartIntervalMass, 1e-12L * Tail(p)));
-    long double d = B - A;
-    long double x = (A + B) / 2.0L;
-    long double K = 0.0L; // F(A); the mass below the first A is neglected
-
-    while (search.passes < MaxSearchPasses) {
-        const long double I = integral(A, x);
-        ++search.passes;
-        if (stopEarly && stopEarly())
-            return search;
-        const long double F = K + I;
-        if (!std::isfinite(F))
-            return search;
-        if (F == p) {
-            search.value = x;
-            search.found = true;
-            return search;
-        }
-        if (F < p) {
-            // Still left of the quantile: move right and widen.
-            K = F;
-            A = x;
-            B = B + 10.0L * d;
-        } else {
-            B = x;
-        }
-        x = (A + B) / 2.0L;
-        d = x - A;
-        // Once the bracket is a single step of the extended type wide, no
-        // midpoint is left to try and A is as close as the type allows.
-        if (std::fabs(K - p) <= tolerance || !(A < x && x < B)) {
-            search.value = A;
-            search.found = true;
-            return search;
-        }
-    }
-    return search;
-}
-
-// The function objects below are named types outside the anonymous
-// namespace, so that their type information is shared read-only data rather
-// than data of this file.
+// 2 x 11000: exp(-x/2) is a normal extended number well below this.
+constexpr long double ExpRangeEnd = 22000.0L;
 
 // The density with its parameters; a failed power appends to messages.
 struct ChiDensityFunction
@@ -120,6 +33,11 @@ struct ChiDensityFunction
 
     long double operator()(long double x) const
     {
+        // Far out, exp(-x/2) alone falls below the extended range (into
+        // numbers with few digits) while the power of x keeps the density
+        // inside it: there the density is taken through its logarithm.
+        if (x > ExpRangeEnd)
+            return std::exp(std::log(constant) + exponent * std::log(x) - x / 2.0L);
         return PowerOrZero(x, exponent, messages) * constant * std::exp(-x / 2.0L);
     }
 };
@@ -135,6 +53,19 @@ struct ChiIntegralFunction
     }
 };
 
+// The mass above or below x to full relative precision.
+struct ChiTailFunction
+{
+    const Integrand &density;
+
+    TailSum operator()(long double x, bool above) const
+    {
+        return MassBeyond(density, RombergPiece{}, x, above);
+    }
+};
+
+} // namespace
+
 std::optional<Integrand> ChiDensity(std::int32_t v, std::vector<std::string> &messages)
 {
     const long double half = v / 2.0L;
@@ -146,13 +77,19 @@ std::optional<Integrand> ChiDensity(std::int32_t v, std::vector<std::string> &me
     return Integrand(ChiDensityFunction{exponent, constant, messages});
 }
 
-QuantileSearch ChiQuantile(std::int32_t v, long double p)
+long double ChiMode(std::int32_t v)
+{
+    return std::max(v - 2.0L, 0.0L);
+}
+
+QuantileSearch ChiQuantile(std::int32_t v, long double upper)
 {
     std::vector<std::string> messages;
     const std::optional<Integrand> density = ChiDensity(v, messages);
     QuantileSearch search;
     if (density) {
-        search = MarchingSearch(*density, ChiIntegralFunction{*density}, p);
+        search = FindQuantile(*density, ChiIntegralFunction{*density}, ChiTailFunction{*density},
+                              upper);
     }
     search.messages = std::move(messages);
     if (!search.found)
@@ -162,7 +99,7 @@ QuantileSearch ChiQuantile(std::int32_t v, long double p)
 
 QuantileSearch ChiCriticalValue(double alpha, std::int32_t v)
 {
-    return ChiQuantile(v, 1.0L - alpha);
+    return ChiQuantile(v, alpha);
 }
 
 std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals)

@@ -22,6 +22,9 @@
 
 namespace {
 
+// ln of a number safely inside the normal range of the extended type.
+constexpr long double LogSmallestPower = -11000.0L;
+
 constexpr char DensityMessage[] = "Sorry, error in computations.";
 constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
@@ -30,12 +33,6 @@ void CheckFloatingPoint(const char *where)
     if (std::fetestexcept(FloatingPointErrors))
         throw FloatingPointError(where);
 }
-
-} // namespace
-
-// The function objects below are named types outside the anonymous
-// namespace, so that their type information is shared read-only data rather
-// than data of this file.
 
 // The density with its parameters. A density that fails once usually fails
 // at every point of the integral, so its failure is reported once and the
@@ -56,6 +53,13 @@ struct FDensityFunction
         // finite, which is cheaper to test than the status flags at each of
         // the thousands of points of a search; Power deals with its own
         // errors.
+        // Near 0 a large numerator's power of x alone falls below the
+        // extended range (into numbers with few digits, or 0) while the
+        // density, with its large constant, does not: there the density is
+        // taken through its logarithm.
+        if (x > 0.0L && x < 1.0L && numeratorExponent * std::log(x) < LogSmallestPower)
+            return std::exp(std::log(constant) + numeratorExponent * std::log(x)
+                            - denominatorExponent * std::log1p(numerator * x / denominator));
         const long double power1 = PowerOrZero(x, numeratorExponent, guard.messages);
         const long double base = 1.0L + numerator * x / denominator;
         if (std::isfinite(base)) {
@@ -107,6 +111,20 @@ struct FSearchFailed
     bool operator()() const { return guard.densityFailed || guard.integralFailed; }
 };
 
+// The mass above or below x to full relative precision, guarded.
+struct FTailFunction
+{
+    const Integrand &density;
+    FGuard &guard;
+
+    TailSum operator()(long double x, bool above) const
+    {
+        return MassBeyond(density, GuardedPiece{guard}, x, above);
+    }
+};
+
+} // namespace
+
 std::optional<Integrand> FDensity(std::int32_t n1, std::int32_t n2, FGuard &guard)
 {
     const long double numerator = n1;
@@ -133,7 +151,13 @@ std::optional<Integrand> FDensity(std::int32_t n1, std::int32_t n2, FGuard &guar
                                       denominatorExponent, guard});
 }
 
-long double GuardedRomberg(const Integrand &f, long double a, long double b, FGuard &guard)
+long double FMode(std::int32_t v1, std::int32_t v2)
+{
+    return v1 > 2 ? (v1 - 2.0L) / v1 * v2 / (v2 + 2.0L) : 0.0L;
+}
+
+long double GuardedRomberg(const Integrand &f, long double a, long double b, FGuard &guard,
+                           long double eps)
 {
     // An integrand value that is not a finite number ends the integral at
     // once: no row test can pass after it, and the rows would go on doubling
@@ -141,7 +165,7 @@ long double GuardedRomberg(const Integrand &f, long double a, long double b, FGu
     const Integrand checked = FiniteIntegrand{f};
     try {
         std::feclearexcept(FloatingPointErrors);
-        const long double value = Settle(Romberg(checked, a, b, QuantileEps, FRows));
+        const long double value = Settle(Romberg(checked, a, b, eps, FRows));
         CheckFloatingPoint("F integral");
         if (!std::isfinite(value))
             throw FloatingPointError("F integral");
@@ -154,14 +178,14 @@ long double GuardedRomberg(const Integrand &f, long double a, long double b, FGu
     }
 }
 
-QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, double p)
+QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, long double upper)
 {
     FGuard guard;
     QuantileSearch search;
     const std::optional<Integrand> density = FDensity(n1, n2, guard);
     if (density) {
-        search
-            = MarchingSearch(*density, FIntegralFunction{*density, guard}, p, FSearchFailed{guard});
+        search = FindQuantile(*density, FIntegralFunction{*density, guard},
+                              FTailFunction{*density, guard}, upper, FSearchFailed{guard});
     } else {
         std::feclearexcept(FloatingPointErrors);
     }
@@ -175,11 +199,11 @@ QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, double p)
 QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2)
 {
     if (alpha <= 0.5)
-        return FQuantile(v1, v2, 1.0 - alpha);
+        return FQuantile(v1, v2, alpha);
 
     // 1/F has the F(v2, v1) distribution, so the upper alpha point of
     // F(v1, v2) is the reciprocal of the alpha-quantile of F(v2, v1).
-    QuantileSearch search = FQuantile(v2, v1, alpha);
+    QuantileSearch search = FQuantile(v2, v1, 1.0 - alpha); // exact above one half
     if (search.found)
         search.value = 1.0L / search.value;
     return search;
@@ -188,7 +212,7 @@ QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2)
 std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f)
 {
     std::string text = "          F distribution:\r\n          Alpha = ";
-    text += FormatNumber(0, 3, alpha);
+    text += AlphaText(alpha);
     text += " with v1 = ";
     text += FormatNumber(0, 0, v1);
     text += " and v2 = ";

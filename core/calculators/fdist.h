@@ -3,8 +3,8 @@
 // numerator and v2 denominator degrees of freedom, and the report text of the
 // F calculator.
 //
-// The quantile is found by the marching bisection of the chi-squared
-// calculator over the Romberg integral of the F density. For alpha above one
+// The quantile is found by the search of quantile.h over the Romberg integral
+// of the F density. For alpha above one
 // half the lower-tail quantile of the swapped distribution is searched and
 // its reciprocal taken, so that every search looks for p >= 1/2.
 //
@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/calculators/chidist.h"
+#include "core/calculators/tailsum.h"
 
 // Romberg rows of an F integral: the row test stops after row 51.
 inline constexpr int FRows = 51;
@@ -41,14 +42,29 @@ struct FGuard
 // computations." and marks the density failed. guard must outlive the density.
 std::optional<Integrand> FDensity(std::int32_t n1, std::int32_t n2, FGuard &guard);
 
-// Romberg of f from a to b with the F calculator's tolerance and row limit.
+// Romberg of f from a to b with the F calculator's row limit and tolerance eps.
 // An error inside, or a result that is not a finite number, appends "Sorry,
 // unable to compute value.", marks the integral failed and gives 0.
-long double GuardedRomberg(const Integrand &f, long double a, long double b, FGuard &guard);
+long double GuardedRomberg(const Integrand &f, long double a, long double b, FGuard &guard,
+                           long double eps = QuantileEps);
 
-// The x with P(F <= x) = p for (n1, n2) degrees of freedom, 0 < p < 1. Any
-// failure ends the search with found false, after its message.
-QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, double p);
+// GuardedRomberg over one piece of a tail (tailsum.h).
+struct GuardedPiece
+{
+    FGuard &guard;
+
+    long double operator()(const Integrand &g, long double a, long double b) const
+    {
+        return GuardedRomberg(g, a, b, guard, PieceTolerance);
+    }
+};
+
+// The mode of the F density (0 for v1 <= 2).
+long double FMode(std::int32_t v1, std::int32_t v2);
+
+// The x with P(F > x) = upper for (n1, n2) degrees of freedom, 0 < upper <
+// 1. Any failure ends the search with found false, after its message.
+QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, long double upper);
 
 // The value that the distribution exceeds with probability alpha: for alpha
 // above one half the reciprocal of the alpha-quantile of F(v2, v1), and not

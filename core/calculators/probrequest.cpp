@@ -41,6 +41,9 @@ std::string ProbabilityLine(const char *label, const TailProbability &tail)
 {
     if (!tail.found)
         return NotComputedLine;
+    // Too small for the extended type to carry its digits: say how small.
+    if (tail.belowRange)
+        return std::string("          ") + label + " < " + SmallestProbabilityText();
     return std::string("          ") + label + " = " + ProbabilityText(tail.value);
 }
 
@@ -48,6 +51,7 @@ void Accept(const TailProbability &tail, std::string report, CalcOutcome &outcom
 {
     outcome.messages.insert(outcome.messages.end(), tail.messages.begin(), tail.messages.end());
     outcome.value = tail.value;
+    outcome.evaluations = tail.evaluations;
     outcome.report = std::move(report);
     outcome.accepted = true;
 }

@@ -7,3 +7,7 @@
 
 // The first four lines of a t or chi-squared report, each ending in CR LF.
 std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v);
+
+// alpha with as many decimals as it needs to show the number typed: three at
+// least, six at most ("0.050", "0.0001", "0.999999").
+std::string AlphaText(double alpha);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "core/calculators/resulttext.h"
 #include "core/calculators/tailprob.h"
 #include "core/numeric/strings.h"
 #include "gui/common/clipboard.h"
@@ -238,7 +239,7 @@ VectorDrawing CalculatorDialog::densityDrawing(const CalcOutcome &outcome) const
             return {};
         plot.value = static_cast<double>(outcome.value);
         plot.areaText = normal ? QString::number(first, 'f', 4) + " %"
-                               : QStringLiteral("\u03b1 = ") + QString::number(first, 'g', 6);
+                               : QStringLiteral("\u03b1 = ") + FromCore(AlphaText(first));
     }
     plot.valueText = symbol + " = " + QString::number(plot.value, 'g', 6);
     return DensityDrawing(plot);

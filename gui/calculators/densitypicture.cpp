@@ -145,7 +145,9 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     }
     if (!(top > 0.0))
         top = 1.0;
-    top *= 1.08;
+    // Room above the peak for the mark's label, which must not sit on the
+    // curve.
+    top *= 1.25;
 
     const auto toScreen = [&](double x, double y) {
         return QPointF(plotArea.left() + (x - low) / (high - low) * plotArea.width(),
@@ -177,6 +179,13 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(20, 40, 120), std::max(1.0, area.height() / 200.0)));
     painter.drawPath(curve);
+    // A density that rises without bound is cut at the top: an arrow says so.
+    const auto clipped = std::find_if(samples.begin(), samples.end(),
+                                      [top](const QPointF &s) { return s.y() > top; });
+    if (clipped != samples.end()) {
+        const QPointF at = toScreen(clipped->x(), top);
+        painter.drawText(QPointF(at.x() + 2.0, at.y() + line * 0.8), QStringLiteral("\u2191"));
+    }
 
     // The axis with its ticks.
     painter.setPen(QPen(Qt::black, 1.0));
@@ -196,11 +205,18 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     for (double x : central ? std::vector<double>{-std::fabs(mark), std::fabs(mark)}
                             : std::vector<double>{mark})
         painter.drawLine(toScreen(x, 0.0), QPointF(toScreen(x, 0.0).x(), markTop));
-    const double markX = toScreen(central ? std::fabs(mark) : mark, 0.0).x();
-    const double labelWidth = metrics.horizontalAdvance(plot.valueText);
+    // The label stands over the mark of its own sign; a value beyond the
+    // axis is marked at its edge, with an arrow pointing on to it.
+    const double markX = toScreen(mark, 0.0).x();
+    QString label = plot.valueText;
+    if (plot.value > high)
+        label += QStringLiteral(" \u2192");
+    else if (plot.value < low)
+        label = QStringLiteral("\u2190 ") + label;
+    const double labelWidth = metrics.horizontalAdvance(label);
     const double labelX
         = std::clamp(markX - labelWidth / 2.0, area.left() + 2.0, area.right() - labelWidth - 2.0);
-    painter.drawText(QPointF(labelX, markTop - line * 0.25), plot.valueText);
+    painter.drawText(QPointF(labelX, markTop - line * 0.25), label);
     painter.setPen(Qt::black);
     painter.drawText(QPointF(area.left() + line, area.bottom() - line * 0.4),
                      QStringLiteral("Shaded: %1").arg(plot.areaText));

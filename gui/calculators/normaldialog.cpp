@@ -12,7 +12,7 @@ CalculatorDialog::Design normalDesign()
     CalculatorDialog::Design design;
     design.caption = QStringLiteral("Normal Distribution");
     design.resultCaption = QStringLiteral("Normal Distribution");
-    design.helpContext = 0; // none of its own: F1 on the dialog finds nothing
+    design.helpContext = 7; // F1 shows the calculator's topic, as Help does
     design.helpButtonContext = 7;
     design.showHints = true;
     return design;

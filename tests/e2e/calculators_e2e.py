@@ -34,7 +34,7 @@ CALCULATORS = [
     ("f", "Critical Values for F distribution", ["0.05", "5", "10"],
      "F Distribution", ["f", "0.05", "5", "10"], b"Critical value = 3.33"),
     ("n", "Normal Distribution", ["95"],
-     "Normal Distribution", ["normal", "95"], b"t-value = 1.960"),
+     "Normal Distribution", ["normal", "95"], b"z-value = 1.960"),
 ]
 
 

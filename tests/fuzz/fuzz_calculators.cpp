@@ -1,12 +1,13 @@
 // The calculator requests on typed fields. The first byte chooses the
-// calculator, the rest is cut into its fields at line breaks. A request must
-// accept exactly the fields that hold one number within their bounds, stop
-// at the first field that does not, and give a report for every accepted
-// request.
+// calculator and its direction, the rest is cut into its fields at line
+// breaks. A request must accept exactly the fields that hold one number within
+// their bounds, stop at the first field that does not, and give a report for
+// every accepted request; a probability within a bound on the work.
 
 #include "fuzzcheck.h"
 
 #include "core/calculators/calcinput.h"
+#include "core/calculators/tailsum.h"
 #include "core/numeric/strings.h"
 
 #include <cstdint>
@@ -15,7 +16,11 @@
 
 namespace {
 
-enum class Field { Alpha, Degrees, Percent };
+enum class Field { Degrees, Alpha, Percent, T, Positive, Z };
+
+// Ten times the most values of the density that a probability request was
+// seen to need (some 4,000), well below where a tail gives up.
+constexpr long WorkBound = 40000;
 
 bool FieldIsGood(Field kind, const std::string &text)
 {
@@ -23,11 +28,12 @@ bool FieldIsGood(Field kind, const std::string &text)
         const ReadResult<std::int32_t> v = ReadIntegerField(text);
         return v.ok() && v.value >= 1 && v.value <= 200;
     }
+    // The bounds of Alpha, Percent, T, Positive and Z, in that order.
+    constexpr long double bounds[][2]
+        = {{0.0001L, 0.999999L}, {0.0001L, 99.9999L}, {-1e6L, 1e6L}, {0.0L, 1e6L}, {-100, 100}};
+    const auto &[low, high] = bounds[static_cast<int>(kind) - 1];
     const ReadResult<double> x = ReadRealField(text);
-    const long double value = x.value;
-    if (kind == Field::Alpha)
-        return x.ok() && value >= 0.0001L && value <= 0.999999L;
-    return x.ok() && value >= 0.0001L && value <= 99.9999L;
+    return x.ok() && x.value >= low && x.value <= high;
 }
 
 CalcOutcome Run(int calculator, const std::vector<std::string> &f)
@@ -39,8 +45,16 @@ CalcOutcome Run(int calculator, const std::vector<std::string> &f)
         return RunChiRequest(f[0], f[1]);
     case 2:
         return RunFRequest(f[0], f[1], f[2]);
-    default:
+    case 3:
         return RunNormalRequest(f[0]);
+    case 4:
+        return RunTProbabilityRequest(f[0], f[1]);
+    case 5:
+        return RunChiProbabilityRequest(f[0], f[1]);
+    case 6:
+        return RunFProbabilityRequest(f[0], f[1], f[2]);
+    default:
+        return RunNormalProbabilityRequest(f[0]);
     }
 }
 
@@ -50,11 +64,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0 || size > 256)
         return 0;
-    const int calculator = data[0] % 4;
-    const std::vector<std::vector<Field>> layouts = {{Field::Alpha, Field::Degrees},
-                                                     {Field::Alpha, Field::Degrees},
-                                                     {Field::Alpha, Field::Degrees, Field::Degrees},
-                                                     {Field::Percent}};
+    const int calculator = data[0] % 8;
+    const std::vector<std::vector<Field>> layouts
+        = {{Field::Alpha, Field::Degrees},
+           {Field::Alpha, Field::Degrees},
+           {Field::Alpha, Field::Degrees, Field::Degrees},
+           {Field::Percent},
+           {Field::T, Field::Degrees},
+           {Field::Positive, Field::Degrees},
+           {Field::Positive, Field::Degrees, Field::Degrees},
+           {Field::Z}};
+    const bool probability = calculator >= 4;
     const std::vector<Field> &layout = layouts[static_cast<std::size_t>(calculator)];
 
     std::vector<std::string> fields(layout.size());
@@ -84,7 +104,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(std::isfinite(outcome.value));
         // Critical values of chi-squared and F are never negative, nor the
         // normal's z; t is positive exactly when alpha is below one half.
-        if (calculator == 0) {
+        if (probability) {
+            FUZZ_CHECK(outcome.evaluations <= WorkBound);
+            FUZZ_CHECK(outcome.value >= 0 && outcome.value <= (calculator == 7 ? 100 : 1));
+            FUZZ_CHECK(outcome.report.find("could not be computed") == std::string::npos);
+        } else if (calculator == 0) {
             const double alpha = ReadRealField(fields[0]).value;
             FUZZ_CHECK(alpha < 0.5 ? outcome.value > 0 : outcome.value <= 0);
         } else {

@@ -11,6 +11,7 @@
 inline const std::string AlphaEmptyMessage
     = "Please enter the desired probability in percentage points.";
 inline const std::string AlphaMessage = "Alpha must be between 0.0001 and 0.999999";
+inline const std::string WholeNumberMessage = "Please enter a whole number.";
 inline const std::string DegreesEmptyMessage = "Please enter the degrees of freedom.";
 inline const std::string DegreesMessage = "The degrees of freedom must be between 1 and 200.";
 // The messages about a field that holds no real or no integer: the field as

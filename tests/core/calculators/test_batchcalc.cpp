@@ -46,7 +46,7 @@ TEST(CalculatorCommand, AcceptedRequestsPrintTheReport)
     EXPECT_EQ(normal.status, 0);
     EXPECT_EQ(normal.err, "");
     EXPECT_EQ(normal.out, RunNormalRequest("95").report + "\n");
-    EXPECT_NE(normal.out.find("t-value = 1.960"), std::string::npos);
+    EXPECT_NE(normal.out.find("z-value = 1.960"), std::string::npos);
 }
 
 TEST(CalculatorCommand, RefusedInput)
@@ -65,7 +65,7 @@ TEST(CalculatorCommand, RefusedInput)
          {"abc", "10"},
          "Double expected in read\n\nProcessing Line : \nabc\n^\n"
          "Alpha must be between 0.0001 and 0.999999\n"},
-        {"normal", {"100"}, "Alpha must be between 0.0001 and 99.9999\n"},
+        {"normal", {"100"}, "The percent probability must be between 0.0001 and 99.9999\n"},
         {"t", {"0.05"}, "usage: mervan-batch t ALPHA V\n"},
         {"t", {"0.05", "10", "3"}, "usage: mervan-batch t ALPHA V\n"},
         {"normal", {}, "usage: mervan-batch normal P\n"},

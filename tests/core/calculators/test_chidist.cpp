@@ -134,7 +134,7 @@ TEST(ChiValidation, MessagesInOrder)
         {"0.05", "201", {DegreesMessage}, false},
         {"0.05", "-3", {DegreesMessage}, false},
         {"0.05", "12abc", {IntegerReadError("12abc", 2, true), DegreesMessage}, false},
-        {"0.05", "7.5", {IntegerReadError("7.5", 1, true), DegreesMessage}, false},
+        {"0.05", "7.5", {WholeNumberMessage, DegreesMessage}, false},
         {"0.0001", "1", {}, true},
         {"0.999999", "200", {}, true},
     };
@@ -227,16 +227,23 @@ TEST(ChiSearch, EndsWithoutAValueWhenTheTargetIsOutOfReach)
 
 TEST(ChiSearch, FindsTheQuantileOfAClosedForm)
 {
-    // Exponential with rate 1: F(x) = 1 - exp(-x), quantile -ln(1 - p).
+    // Exponential, quantile -ln(upper): the marching search brackets it, and
+    // with exact tails the whole search finds it to the extended type's end.
     const Integrand exponential = [](long double x) { return std::exp(-x); };
     const Integral integral
         = [&](long double a, long double b) { return Romberg(exponential, a, b, QuantileEps, 31); };
-    for (long double p : {1e-6L, 0.01L, 0.5L, 0.9999L}) {
-        const QuantileSearch search = MarchingSearch(exponential, integral, p);
+    const TailMass tail = [](long double x, bool above) {
+        return TailSum{above ? std::exp(-x) : -std::expm1(-x), true, 0};
+    };
+    for (long double upper : {1e-4L, 0.01L, 0.5L, 0.75L, 0.999999L}) {
+        const long double exact = -std::log(upper);
+        const QuantileSearch bracket = MarchingSearch(exponential, integral, 1.0L - upper);
+        ASSERT_TRUE(bracket.found);
+        EXPECT_NEAR(static_cast<double>(bracket.value / exact), 1.0, 1e-8) << (double)upper;
+        EXPECT_LT(bracket.passes, 200);
+        const QuantileSearch search = FindQuantile(exponential, integral, tail, upper);
         ASSERT_TRUE(search.found);
-        const long double exact = -std::log1p(-p);
-        EXPECT_NEAR(static_cast<double>(search.value / exact), 1.0, 1e-10) << "p " << (double)p;
-        EXPECT_LT(search.passes, 200);
+        EXPECT_LT(std::fabs(search.value / exact - 1.0L), 1e-16L) << (double)upper;
     }
 }
 

@@ -17,7 +17,7 @@
 namespace {
 
 const std::string NoPercent = "Please enter the desired percent probability.";
-const std::string PercentRange = "Alpha must be between 0.0001 and 99.9999";
+const std::string PercentRange = "The percent probability must be between 0.0001 and 99.9999";
 
 std::string ShownValue(double percent)
 {
@@ -110,14 +110,14 @@ TEST(NormalCalculator, Report)
               "          Normal distribution:\r\n"
               "          For probable error = 95.0%\r\n"
               "\r\n"
-              "          t-value = 1.960");
+              "          z-value = 1.960");
     const CalcOutcome extreme = RunNormalRequest("99.9999");
     ASSERT_TRUE(extreme.accepted);
     EXPECT_EQ(extreme.report,
               "          Normal distribution:\r\n"
               "          For probable error = 100.0%\r\n"
               "\r\n"
-              "          t-value = 4.892");
+              "          z-value = 4.892");
     EXPECT_NEAR(extreme.value, 4.892, 5e-4);
     double percent = 99.9999;
     NormalCriticalValue(percent);

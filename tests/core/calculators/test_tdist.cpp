@@ -112,12 +112,12 @@ TEST(TCalculator, ValidationStopsAtTheFirstFailedCheck)
         {"0.05", "201", {DegreesMessage}},
         {"0.05", "-3", {DegreesMessage}},
         {"0.05", "12abc", {IntegerReadError("12abc", 2, true), DegreesMessage}},
-        {"0.05", "7.5", {IntegerReadError("7.5", 1, true), DegreesMessage}},
+        {"0.05", "7.5", {WholeNumberMessage, DegreesMessage}},
         {"0.05", "99999999999", {IntegerReadError("99999999999", 9), DegreesMessage}},
         {" 0.05x", "10", {RealReadError(" 0.05x", 5, true), AlphaMessage}},
         {"0.05 0.1", "10", {RealReadError("0.05 0.1", 4, true), AlphaMessage}},
         {"0,05,1", "10", {RealReadError("0,05,1", 4, true), AlphaMessage}},
-        {"0.05", "3,5", {IntegerReadError("3,5", 1, true), DegreesMessage}},
+        {"0.05", "3,5", {WholeNumberMessage, DegreesMessage}},
     };
     for (const Case &c : cases) {
         const CalcOutcome outcome = RunTRequest(c.alpha, c.v);

@@ -106,7 +106,7 @@ void CalcDesignTest::design_data()
                             << DialogDesign{QStringLiteral("Normal Distribution"),
                                             {{"Label1", "Percent probability:", "PEdit",
                                               "Enter the desired percent  probability", 49, 0}},
-                                            0,
+                                            7, // F1 shows the calculator's own topic
                                             7,
                                             true};
 }

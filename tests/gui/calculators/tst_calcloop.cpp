@@ -63,7 +63,7 @@ Accepted AcceptedCase(Calc calc)
                 QStringLiteral("          Normal distribution:\r\n"
                                "          For probable error = 95.0%\r\n"
                                "\r\n"
-                               "          t-value = 1.960")};
+                               "          z-value = 1.960")};
     }
     return {};
 }
@@ -235,7 +235,8 @@ void CalcLoopTest::validationMessages_data()
                                 << QStringList{"Please enter the denominator degrees of freedom."};
     QTest::newRow("F v2 201") << Calc::F << QStringList{"0.05", "5", "201"} << QStringList{vRange};
 
-    const QString percentRange = QStringLiteral("Alpha must be between 0.0001 and 99.9999");
+    const QString percentRange
+        = QStringLiteral("The percent probability must be between 0.0001 and 99.9999");
     QTest::newRow("normal empty") << Calc::Normal << QStringList{""}
                                   << QStringList{"Please enter the desired percent probability."};
     QTest::newRow("normal zero") << Calc::Normal << QStringList{"0"} << QStringList{percentRange};
@@ -307,7 +308,7 @@ void CalcLoopTest::readErrorShowsWhatWasTyped_data()
         << Calc::Normal << QStringList{"2x"}
         << QStringList{"Double expected in read\n\nProcessing Line : \n2x\n ^\n\n"
                        "Please enter one number only.",
-                       "Alpha must be between 0.0001 and 99.9999"};
+                       "The percent probability must be between 0.0001 and 99.9999"};
 }
 
 // A typed number that cannot be read shows what was typed, whatever data
