@@ -23,7 +23,12 @@ std::string NumberText(double x)
 {
     if (x == std::floor(x) && std::fabs(x) < 1e15)
         return std::to_string(static_cast<std::int64_t>(x));
-    char text[32];
+    // Plain decimals where they are short enough to read ("0.00001", not
+    // "1e-05"); the shortest exact form otherwise.
+    char text[64];
+    const auto fixed = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed);
+    if (fixed.ec == std::errc() && fixed.ptr - text <= 12)
+        return std::string(text, fixed.ptr);
     const auto written = std::to_chars(text, text + sizeof text, x);
     return std::string(text, written.ptr);
 }
@@ -37,8 +42,11 @@ bool ReadCount(const std::string &text, const char *emptyMessage, std::int64_t l
         outcome.messages.push_back(emptyMessage);
         return false;
     }
+    // Only the field's own message is shown: "2.5" is one number, just not
+    // a whole one, and the reader's notes about it would say otherwise.
     std::int32_t read = 0;
-    const bool ok = ReadIntegerField(text, read, outcome);
+    CalcOutcome reading;
+    const bool ok = ReadIntegerField(text, read, reading);
     value = read;
     if (!ok || value < low || value > high) {
         outcome.messages.push_back(message);
@@ -169,14 +177,6 @@ std::string QuestionText(const DiscreteRequest &request)
     return "Smallest k with P(X <= k) >= " + NumberText(static_cast<double>(request.probability));
 }
 
-// An approximation as the report shows it; one that underflows is said to be tiny.
-std::string ApproximationText(long double value, int digits)
-{
-    if (value < 1e-300L)
-        return "< 1e-300";
-    return DiscreteProbabilityText(std::log(value), digits);
-}
-
 } // namespace
 
 int QuestionFieldCount(DiscreteQuestion question)
@@ -249,16 +249,25 @@ DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
         normalLine += ": none (the variance is 0)";
     else if (request.question == DiscreteQuestion::Quantile)
         normalLine += ": k = " + std::to_string(static_cast<std::int64_t>(result.normal));
+    else if (result.normal < 1e-300L)
+        normalLine += " < 1e-300";
     else
-        normalLine += " = " + ApproximationText(result.normal, request.digits);
+        normalLine += " = " + DiscreteProbabilityText(std::log(result.normal), request.digits);
 
     const std::string heading = request.family == DiscreteFamily::Binomial
         ? std::string("Binomial distribution:") + LineBreak + Indent + "n = "
             + std::to_string(request.n) + " and p = " + NumberText(static_cast<double>(request.p))
         : std::string("Poisson distribution:") + LineBreak + Indent
             + "lambda = " + NumberText(static_cast<double>(request.lambda));
-    result.report = Indent + heading + LineBreak + LineBreak + Indent + answer + LineBreak + Indent
-        + normalLine;
+    // The comparison line goes on a line of its own when the digits make it
+    // too wide for an 80-column report.
+    const std::string joint = Indent + normalLine;
+    const std::size_t cut = normalLine.find(" with continuity correction");
+    const std::string normalLines = joint.size() <= 80 || cut == std::string::npos ? joint
+                                                                                   : Indent
+            + normalLine.substr(0, cut) + LineBreak + Indent + "  " + normalLine.substr(cut + 1);
+    result.report
+        = Indent + heading + LineBreak + LineBreak + Indent + answer + LineBreak + normalLines;
     return result;
 }
 

@@ -79,18 +79,33 @@ DiscreteDialog::DiscreteDialog(DiscreteFamily family, QWidget *parent)
     for (int digits = 4; digits <= 10; ++digits)
         m_digits->addItem(tr("%1 significant").arg(digits), digits);
     m_form->addRow(tr("&Digits:"), m_digits);
-    m_normalOverlay = new QCheckBox(tr("Draw the &normal approximation"), this);
+    m_normalOverlay = new QCheckBox(tr("Draw the normal appro&ximation"), this);
     m_normalOverlay->setObjectName(QStringLiteral("NormalOverlay"));
     layout->addWidget(m_normalOverlay);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkBtn"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
+    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpBtn"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { HelpSystem::current().showContext(HelpFileFor(this), helpContext(this)); });
     connect(m_question, &QComboBox::currentIndexChanged, this, &DiscreteDialog::showQuestionFields);
     showQuestionFields();
+}
+
+void DiscreteDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Centred over the window it belongs to the first time; after Retry it
+    // stays where the user left it.
+    if (!m_placed) {
+        m_placed = true;
+        CentreOverParent(this);
+    }
 }
 
 QLineEdit *DiscreteDialog::addField(const QString &name, const QString &label, const QString &hint)

@@ -35,6 +35,9 @@ public:
     // The request of the fields as they stand.
     DiscreteResult runRequest() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLineEdit *addField(const QString &name, const QString &label, const QString &hint);
     void showQuestionFields();
@@ -50,6 +53,7 @@ private:
     QComboBox *m_question = nullptr;
     QComboBox *m_digits = nullptr;
     QCheckBox *m_normalOverlay = nullptr;
+    bool m_placed = false;
 };
 
 // The commands of the Statistics menu and tool bar: one request each on a
