@@ -199,6 +199,9 @@ QString ColumnChooser::columnText(int index) const
 {
     if (index < 0 || std::size_t(index) >= m_layout.columnNames.size())
         return {};
+    // Without a header the number says it best: the names are made from it.
+    if (!m_layout.header)
+        return QString::number(index + 1);
     const std::string &name = m_layout.columnNames[std::size_t(index)];
     const auto same = std::count(m_layout.columnNames.begin(), m_layout.columnNames.end(), name);
     return same == 1 ? FromCore(name) : QString::number(index + 1);

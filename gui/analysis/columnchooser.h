@@ -32,7 +32,7 @@ public:
     // What the user changed of the detected layout.
     const LayoutOverrides &overrides() const { return m_overrides; }
     // The chosen column and column of counts as the core finds them: the
-    // name when no other column has it, else the number from 1; empty for a
+    // header's name when no other column has it, else the number from 1; empty for a
     // free list, and for the counts when there are none.
     QString column() const;
     QString weights() const;

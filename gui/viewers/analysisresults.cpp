@@ -61,6 +61,12 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_boxPlot->setObjectName(QStringLiteral("BoxPlotPanel"));
     m_qq = new PicturePanel(m_tabs);
     m_qq->setObjectName(QStringLiteral("QQPanel"));
+    // Names of their own for the shape pictures' parts, so that each part
+    // of the window is found by one name.
+    for (auto [panel, prefix] : {std::pair{m_boxPlot, "BoxPlot"}, {m_qq, "QQ"}})
+        for (QWidget *part : panel->findChildren<QWidget *>())
+            if (part->objectName().startsWith(QLatin1String("Picture")))
+                part->setObjectName(part->objectName().replace(0, 7, QLatin1String(prefix)));
     m_tabs->addTab(m_picture, QStringLiteral("&Histogram"));
     m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
     m_tabs->addTab(m_qq, QStringLiteral("&Normal Q-Q plot"));

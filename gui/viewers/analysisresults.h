@@ -7,7 +7,8 @@
 //
 // Object names: the window AnalysisResults, the splitter ResultsSplitter,
 // the tabs PictureTabs holding the histogram PicturePanel (see
-// vectorpicture.h), BoxPlotPanel and QQPanel, and the report
+// vectorpicture.h), BoxPlotPanel and QQPanel (their parts named as the
+// histogram's with BoxPlot and QQ for Picture: BoxPlotSaveBtn), and the report
 // OutputViewer (embedded, see outputviewer.h).
 
 #include "gui/common/vectorpicture.h"
