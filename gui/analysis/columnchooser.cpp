@@ -71,6 +71,13 @@ ColumnChooser::ColumnChooser(QWidget *parent)
     m_column->setObjectName(QStringLiteral("ColumnBox"));
     m_weights = new QComboBox(this);
     m_weights->setObjectName(QStringLiteral("WeightsBox"));
+    // Long names are cut rather than widening the dialog.
+    for (QComboBox *box : {m_column, m_weights}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
+    }
+    m_preview->horizontalHeader()->setMaximumSectionSize(10 * fontMetrics().averageCharWidth());
+    m_preview->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto *form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);

@@ -18,12 +18,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -151,9 +155,11 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     // their labels on the left; the column step beside them once a file with
     // columns is known; the buttons in a column on the right. Only one of
     // the two entry labels shows at a time, in the same place.
-    auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(Border, Border, Border, Border);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The body scrolls where the screen is too small for it (a large
+    // scale factor on a small screen); the buttons stay in view.
+    m_body = new QWidget(this);
+    auto *layout = new QGridLayout(m_body);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setVerticalSpacing(8);
     layout->setHorizontalSpacing(12);
     layout->addWidget(m_intervalsBox, 0, 0, 1, 2);
@@ -170,9 +176,22 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     layout->addWidget(m_scale, 6, 1, Qt::AlignLeft);
     layout->addWidget(m_decimalCommaBox, 7, 0, 1, 2);
     layout->addWidget(m_chooser, 0, 2, 8, 1, Qt::AlignTop);
-    layout->addWidget(buttons, 0, 3, 8, 1, Qt::AlignTop);
     layout->setColumnMinimumWidth(1, 41);
-    layout->setColumnStretch(4, 1);
+    layout->setRowStretch(8, 1);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("DialogScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_body);
+    m_buttons = buttons;
+
+    auto *outer = new QHBoxLayout(this);
+    outer->setContentsMargins(Border, Border, Border, Border);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->setSpacing(12);
+    outer->addWidget(m_scroll);
+    outer->addWidget(buttons, 0, Qt::AlignTop);
+    fitToScreen();
 
     QWidget *order[] = {m_intervalsBox,
                         m_centreBox,
@@ -249,6 +268,7 @@ bool HistogramDialog::setDataFile(const QString &path)
     // The column step's decimal sign takes the place of the box.
     m_decimalCommaBox->setVisible(!columnar);
     m_suggestions->setVisible(columnar);
+    fitToScreen();
     return columnar;
 }
 
@@ -312,6 +332,25 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
     request.layout = m_dataFile.isEmpty() ? LayoutOverrides{} : m_chooser->overrides();
     request.decimalComma = columnar ? m_chooser->layout().decimalSign == ',' : decimalComma();
     return problems;
+}
+
+void HistogramDialog::fitToScreen()
+{
+    m_body->adjustSize();
+    const QSize wanted = m_body->sizeHint();
+    QSize size = wanted;
+    if (const QScreen *shown = screen()) {
+        // Room for the buttons, the margins and the window's frame and title.
+        const QSize room = shown->availableGeometry().size()
+            - QSize(m_buttons->sizeHint().width() + 3 * Border + 16, 2 * Border + 48);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        size = wanted.boundedTo(room);
+        if (size.width() < wanted.width())
+            size.rheight() = std::min(size.height() + bar, room.height());
+        if (size.height() < wanted.height())
+            size.rwidth() = std::min(size.width() + bar, room.width());
+    }
+    m_scroll->setFixedSize(size);
 }
 
 void HistogramDialog::swapEntryLabels()

@@ -29,6 +29,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 class HistogramDialog : public QDialog
 {
@@ -65,6 +66,10 @@ public:
 private slots:
     void suggestClasses();
 
+private:
+    // Gives the body its size, scrolled where the screen has less room.
+    void fitToScreen();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -80,6 +85,9 @@ private:
     QComboBox *m_closedEnd = nullptr;
     QComboBox *m_scale = nullptr;
     ColumnChooser *m_chooser = nullptr;
+    QWidget *m_body = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_buttons = nullptr;
     QString m_dataFile;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
