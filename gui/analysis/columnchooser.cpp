@@ -124,6 +124,9 @@ bool ColumnChooser::setFile(const QString &path, QString &error)
             m_head.truncate(end + 1);
     }
     m_overrides = {};
+    // A new file starts from its first column.
+    m_column->clear();
+    m_weights->clear();
     detect();
     return true;
 }

@@ -168,7 +168,7 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     layout->addWidget(m_widthLabel, 2, 0);
     layout->addWidget(m_entry, 2, 1, Qt::AlignLeft);
     layout->addWidget(m_suggestions, 3, 0, 1, 2);
-    layout->addWidget(LabelFor(m_anchor, QStringLiteral("&Start of first class:"), this), 4, 0);
+    layout->addWidget(LabelFor(m_anchor, QStringLiteral("Start of &first class:"), this), 4, 0);
     layout->addWidget(m_anchor, 4, 1, Qt::AlignLeft);
     layout->addWidget(LabelFor(m_closedEnd, QStringLiteral("Class closed at &the:"), this), 5, 0);
     layout->addWidget(m_closedEnd, 5, 1, Qt::AlignLeft);
@@ -359,6 +359,9 @@ void HistogramDialog::swapEntryLabels()
     // label in step with the check mark.
     m_intervalsLabel->setVisible(m_intervalsLabel->isHidden());
     m_widthLabel->setVisible(m_widthLabel->isHidden());
+    m_entry->setAccessibleName(m_intervalsLabel->isHidden()
+                                   ? QStringLiteral("Size of class width")
+                                   : QStringLiteral("Number of Intervals"));
 }
 
 void HistogramDialog::showEvent(QShowEvent *event)
