@@ -1,19 +1,34 @@
 #include "gui/analysis/histogramdialog.h"
 
+#include "core/analysis/analysisrequest.h"
+#include "core/analysis/classes.h"
+#include "core/analysis/columnreader.h"
+#include "core/analysis/shape.h"
+#include "core/numeric/strings.h"
+#include "gui/analysis/columnchooser.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
+#include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -25,6 +40,26 @@ QFont EntryFont()
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(13);
     return font;
+}
+
+QLabel *LabelFor(QWidget *field, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(field);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QString name = text;
+    name.remove(QLatin1Char('&'));
+    name.chop(1); // the colon
+    field->setAccessibleName(name);
+    return label;
+}
+
+QComboBox *Choices(const char *name, const QStringList &items, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems(items);
+    return box;
 }
 
 } // namespace
@@ -74,6 +109,28 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     black.setColor(QPalette::Text, Qt::black);
     m_entry->setPalette(black);
     m_entry->setFixedWidth(41);
+    m_entry->setAccessibleName(QStringLiteral("Number of Intervals"));
+
+    m_suggestions = new QLabel(this);
+    m_suggestions->setObjectName(QStringLiteral("SuggestionLabel"));
+    m_suggestions->setWordWrap(true);
+    m_suggestions->setVisible(false);
+
+    m_anchor = new QLineEdit(this);
+    m_anchor->setObjectName(QStringLiteral("AnchorText"));
+    m_anchor->setToolTip(QStringLiteral("Leave empty to place the classes automatically."));
+    m_anchor->setFont(EntryFont());
+    m_anchor->setPalette(black);
+    m_anchor->setFixedWidth(82);
+    m_closedEnd = Choices("ClosedEndBox", {QStringLiteral("left"), QStringLiteral("right")}, this);
+    m_scale = Choices(
+        "ScaleBox",
+        {QStringLiteral("counts"), QStringLiteral("percent"), QStringLiteral("density")}, this);
+
+    m_chooser = new ColumnChooser(this);
+    m_chooser->setObjectName(QStringLiteral("ColumnChooser"));
+    m_chooser->setVisible(false);
+    connect(m_chooser, &ColumnChooser::choiceChanged, this, &HistogramDialog::suggestClasses);
 
     auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
     m_okButton = buttons->addButton(QDialogButtonBox::Ok);
@@ -93,31 +150,67 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     for (QPushButton *button : {m_okButton, m_cancelButton, m_helpButton})
         button->setFixedSize(75, 25);
 
-    // Two check boxes above the entry field with its label, the decimal comma
-    // box below it; the buttons
-    // in a column on the right. Only one of the two labels shows at a time,
-    // in the same place.
-    auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(Border, Border, Border, Border);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setVerticalSpacing(15);
+    // The boxes above the entry field with its label and the suggested
+    // numbers of classes, the other choices of the classes below it with
+    // their labels on the left; the column step beside them once a file with
+    // columns is known; the buttons in a column on the right. Only one of
+    // the two entry labels shows at a time, in the same place.
+    // The body scrolls where the screen is too small for it (a large
+    // scale factor on a small screen); the buttons stay in view.
+    m_body = new QWidget(this);
+    auto *layout = new QGridLayout(m_body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setVerticalSpacing(8);
     layout->setHorizontalSpacing(12);
     layout->addWidget(m_intervalsBox, 0, 0, 1, 2);
     layout->addWidget(m_centreBox, 1, 0, 1, 2);
     layout->addWidget(m_intervalsLabel, 2, 0);
     layout->addWidget(m_widthLabel, 2, 0);
     layout->addWidget(m_entry, 2, 1, Qt::AlignLeft);
-    layout->addWidget(m_decimalCommaBox, 3, 0, 1, 2);
-    layout->addWidget(buttons, 0, 2, 4, 1, Qt::AlignTop);
+    layout->addWidget(m_suggestions, 3, 0, 1, 2);
+    layout->addWidget(LabelFor(m_anchor, QStringLiteral("Start of &first class:"), this), 4, 0);
+    layout->addWidget(m_anchor, 4, 1, Qt::AlignLeft);
+    layout->addWidget(LabelFor(m_closedEnd, QStringLiteral("Class closed at &the:"), this), 5, 0);
+    layout->addWidget(m_closedEnd, 5, 1, Qt::AlignLeft);
+    layout->addWidget(LabelFor(m_scale, QStringLiteral("&Y axis:"), this), 6, 0);
+    layout->addWidget(m_scale, 6, 1, Qt::AlignLeft);
+    layout->addWidget(m_decimalCommaBox, 7, 0, 1, 2);
+    layout->addWidget(m_chooser, 0, 2, 8, 1, Qt::AlignTop);
     layout->setColumnMinimumWidth(1, 41);
-    layout->setColumnStretch(3, 1);
+    layout->setRowStretch(8, 1);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("DialogScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_body);
+    m_buttons = buttons;
 
-    setTabOrder(m_intervalsBox, m_centreBox);
-    setTabOrder(m_centreBox, m_entry);
-    setTabOrder(m_entry, m_decimalCommaBox);
-    setTabOrder(m_decimalCommaBox, m_okButton);
-    setTabOrder(m_okButton, m_cancelButton);
-    setTabOrder(m_cancelButton, m_helpButton);
+    auto *outer = new QHBoxLayout(this);
+    outer->setContentsMargins(Border, Border, Border, Border);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->setSpacing(12);
+    outer->addWidget(m_scroll);
+    outer->addWidget(buttons, 0, Qt::AlignTop);
+    fitToScreen();
+
+    QWidget *order[] = {m_intervalsBox,
+                        m_centreBox,
+                        m_entry,
+                        m_anchor,
+                        m_closedEnd,
+                        m_scale,
+                        m_decimalCommaBox,
+                        m_chooser->findChild<QWidget *>(QStringLiteral("DelimiterBox")),
+                        m_chooser->findChild<QWidget *>(QStringLiteral("DecimalSignBox")),
+                        m_chooser->findChild<QWidget *>(QStringLiteral("HeaderBox")),
+                        m_chooser->findChild<QWidget *>(QStringLiteral("PreviewTable")),
+                        m_chooser->findChild<QWidget *>(QStringLiteral("ColumnBox")),
+                        m_chooser->findChild<QWidget *>(QStringLiteral("WeightsBox")),
+                        m_okButton,
+                        m_cancelButton,
+                        m_helpButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(m_intervalsBox, &QCheckBox::clicked, this, &HistogramDialog::swapEntryLabels);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -166,12 +259,109 @@ FileDialogRequest HistogramDialog::dataFileRequest(const QString &fileName) cons
     return request;
 }
 
+bool HistogramDialog::setDataFile(const QString &path)
+{
+    m_dataFile = path;
+    QString error;
+    const bool columnar = m_chooser->setFile(path, error) && m_chooser->layout().columnar;
+    m_chooser->setVisible(columnar);
+    // The column step's decimal sign takes the place of the box.
+    m_decimalCommaBox->setVisible(!columnar);
+    m_suggestions->setVisible(columnar);
+    fitToScreen();
+    return columnar;
+}
+
+// The numbers of classes Sturges', Scott's and Freedman-Diaconis' rules give
+// for the chosen column, or why the column cannot be analysed.
+void HistogramDialog::suggestClasses()
+{
+    if (m_dataFile.isEmpty() || !m_chooser->layout().columnar)
+        return;
+    ColumnRequest request;
+    request.column = ToCore(m_chooser->column());
+    request.weights = ToCore(m_chooser->weights());
+    const ColumnRead read
+        = ReadColumnFile(QFile::encodeName(m_dataFile).toStdString(), m_chooser->layout(), request);
+    if (!read.ok()) {
+        m_suggestions->setText(CoreMessageText(ColumnProblemText(read.problem)));
+        return;
+    }
+    const SortedSample sample = SortSample(read.data.values, read.data.counts);
+    if (sample.n == 0) {
+        m_suggestions->clear();
+        return;
+    }
+    const ClassSuggestions suggested = SuggestClasses(sample, DescribeShape(sample));
+    m_suggestions->setText(QStringLiteral("Suggested: %1 (Sturges), %2 (Scott), %3 (Freedman-"
+                                          "Diaconis)")
+                               .arg(suggested.sturges)
+                               .arg(suggested.scott)
+                               .arg(suggested.freedmanDiaconis));
+}
+
+std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) const
+{
+    const std::string entry = ToCore(entryText());
+    std::vector<std::string> problems;
+    if (intervalsEntered()) {
+        problems = ReadIntervalEntry(entry, request.classCount);
+        request.classWidth = 0.0;
+    } else {
+        problems = ReadWidthEntry(entry, request.classWidth);
+        request.classCount = 0;
+    }
+    request.centred = centred();
+
+    const QString anchor = m_anchor->text().trimmed();
+    long double start = 0;
+    request.anchor.reset();
+    if (!anchor.isEmpty()) {
+        if (ConvertReal(ToCore(anchor), start))
+            request.anchor = static_cast<double>(start);
+        else
+            problems.push_back("The start of the first class is not a number.");
+    }
+    request.rightClosed = m_closedEnd->currentIndex() == 1;
+    request.scale = static_cast<HistogramScale>(m_scale->currentIndex());
+
+    request.dataFileName = QFile::encodeName(m_dataFile).toStdString();
+    const bool columnar = !m_dataFile.isEmpty() && m_chooser->layout().columnar;
+    request.column = columnar ? ToCore(m_chooser->column()) : std::string();
+    request.weights = columnar ? ToCore(m_chooser->weights()) : std::string();
+    request.layout = m_dataFile.isEmpty() ? LayoutOverrides{} : m_chooser->overrides();
+    request.decimalComma = columnar ? m_chooser->layout().decimalSign == ',' : decimalComma();
+    return problems;
+}
+
+void HistogramDialog::fitToScreen()
+{
+    m_body->adjustSize();
+    const QSize wanted = m_body->sizeHint();
+    QSize size = wanted;
+    if (const QScreen *shown = screen()) {
+        // Room for the buttons, the margins and the window's frame and title.
+        const QSize room = shown->availableGeometry().size()
+            - QSize(m_buttons->sizeHint().width() + 3 * Border + 16, 2 * Border + 48);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        size = wanted.boundedTo(room);
+        if (size.width() < wanted.width())
+            size.rheight() = std::min(size.height() + bar, room.height());
+        if (size.height() < wanted.height())
+            size.rwidth() = std::min(size.width() + bar, room.width());
+    }
+    m_scroll->setFixedSize(size);
+}
+
 void HistogramDialog::swapEntryLabels()
 {
     // Every run starts from the first state, so flipping keeps the visible
     // label in step with the check mark.
     m_intervalsLabel->setVisible(m_intervalsLabel->isHidden());
     m_widthLabel->setVisible(m_widthLabel->isHidden());
+    m_entry->setAccessibleName(m_intervalsLabel->isHidden()
+                                   ? QStringLiteral("Size of class width")
+                                   : QStringLiteral("Number of Intervals"));
 }
 
 void HistogramDialog::showEvent(QShowEvent *event)

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,9 +53,28 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("ResultsSplitter"));
     m_splitter->setChildrenCollapsible(false);
-    m_picture = new PicturePanel(m_splitter);
+    m_tabs = new QTabWidget(m_splitter);
+    m_tabs->setObjectName(QStringLiteral("PictureTabs"));
+    m_tabs->setAccessibleName(QStringLiteral("Pictures"));
+    m_picture = new PicturePanel(m_tabs);
+    m_boxPlot = new PicturePanel(m_tabs);
+    m_boxPlot->setObjectName(QStringLiteral("BoxPlotPanel"));
+    m_qq = new PicturePanel(m_tabs);
+    m_qq->setObjectName(QStringLiteral("QQPanel"));
+    // Names of their own for the shape pictures' parts, so that each part
+    // of the window is found by one name.
+    for (auto [panel, prefix] : {std::pair{m_boxPlot, "BoxPlot"}, {m_qq, "QQ"}})
+        for (QWidget *part : panel->findChildren<QWidget *>())
+            if (part->objectName().startsWith(QLatin1String("Picture")))
+                part->setObjectName(part->objectName().replace(0, 7, QLatin1String(prefix)));
+    m_tabs->addTab(m_picture, QStringLiteral("&Histogram"));
+    m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
+    m_tabs->addTab(m_qq, QStringLiteral("&Normal Q-Q plot"));
+    // The two pictures of the shape show once they are given.
+    m_tabs->setTabVisible(1, false);
+    m_tabs->setTabVisible(2, false);
     m_report = new OutputViewer(m_splitter, OutputViewer::Frame::Embedded);
-    m_splitter->addWidget(m_picture);
+    m_splitter->addWidget(m_tabs);
     m_splitter->addWidget(m_report);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 1);
@@ -85,6 +105,8 @@ bool AnalysisResultsWindow::showResults(VectorDrawing drawing, const QSizeF &pic
         return false;
     m_picture->setDrawing(std::move(drawing), pictureSize);
     m_picture->setSuggestedName(pictureName);
+    m_pictureName = pictureName;
+    nameShapePictures();
     setWindowTitle(reportPath);
 
     // Most of the window it belongs to (of the screen without one). The
@@ -113,4 +135,20 @@ bool AnalysisResultsWindow::showResults(VectorDrawing drawing, const QSizeF &pic
     activateWindow();
     m_picture->setFocus();
     return true;
+}
+
+void AnalysisResultsWindow::setShapePictures(VectorDrawing boxPlot, const QSizeF &boxPlotSize,
+                                             VectorDrawing qq, const QSizeF &qqSize)
+{
+    m_boxPlot->setDrawing(std::move(boxPlot), boxPlotSize);
+    m_qq->setDrawing(std::move(qq), qqSize);
+    nameShapePictures();
+    m_tabs->setTabVisible(1, true);
+    m_tabs->setTabVisible(2, true);
+}
+
+void AnalysisResultsWindow::nameShapePictures()
+{
+    m_boxPlot->setSuggestedName(m_pictureName + QStringLiteral("-boxplot"));
+    m_qq->setSuggestedName(m_pictureName + QStringLiteral("-qq"));
 }

@@ -1,11 +1,14 @@
 #pragma once
 // AnalysisResultsWindow: the end of a data analysis, a window of its own
-// that shows the picture and the report side by side in a splitter, each
-// with its Print, Copy and Save. It is not modal: the program's other windows
-// stay usable, and it stays until it is closed.
+// that shows the pictures of the variable (in tabs: the histogram, the box
+// plot and the normal Q-Q plot) and the report side by side in a splitter,
+// each picture and the report with its Print, Copy and Save. It is not modal: the program's other
+// windows stay usable, and it stays until it is closed.
 //
 // Object names: the window AnalysisResults, the splitter ResultsSplitter,
-// the picture PicturePanel (see vectorpicture.h) and the report
+// the tabs PictureTabs holding the histogram PicturePanel (see
+// vectorpicture.h), BoxPlotPanel and QQPanel (their parts named as the
+// histogram's with BoxPlot and QQ for Picture: BoxPlotSaveBtn), and the report
 // OutputViewer (embedded, see outputviewer.h).
 
 #include "gui/common/vectorpicture.h"
@@ -14,6 +17,7 @@
 
 class OutputViewer;
 class QSplitter;
+class QTabWidget;
 
 class AnalysisResultsWindow : public QWidget
 {
@@ -28,11 +32,26 @@ public:
     bool showResults(VectorDrawing drawing, const QSizeF &pictureSize, const QString &reportPath,
                      const QString &pictureName);
 
+    // The box plot and the normal Q-Q plot of the same variable, each with
+    // its natural size; their tabs show from then on. Before or after
+    // showResults; the names proposed on saving follow pictureName.
+    void setShapePictures(VectorDrawing boxPlot, const QSizeF &boxPlotSize, VectorDrawing qq,
+                          const QSizeF &qqSize);
+
     PicturePanel *picture() const { return m_picture; }
+    PicturePanel *boxPlot() const { return m_boxPlot; }
+    PicturePanel *qqPlot() const { return m_qq; }
+    QTabWidget *pictureTabs() const { return m_tabs; }
     OutputViewer *report() const { return m_report; }
 
 private:
     QSplitter *m_splitter = nullptr;
+    void nameShapePictures();
+
+    QTabWidget *m_tabs = nullptr;
     PicturePanel *m_picture = nullptr;
+    PicturePanel *m_boxPlot = nullptr;
+    PicturePanel *m_qq = nullptr;
+    QString m_pictureName;
     OutputViewer *m_report = nullptr;
 };

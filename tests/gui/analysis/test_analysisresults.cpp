@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,6 +68,8 @@ private slots:
     void printedPageShowsTheWholePicture_data();
     void printedPageShowsTheWholePicture();
     void reportIsSavedAsACopy();
+    void everyPictureTabSavesAValidFile_data();
+    void everyPictureTabSavesAValidFile();
     void everyButtonHasAnAltKeyOfItsOwn();
     void reportPaneShowsEightyColumns_data();
     void reportPaneShowsEightyColumns();
@@ -179,12 +182,59 @@ void AnalysisResultsTest::reportIsSavedAsACopy()
     QVERIFY(m_prompts.texts().isEmpty());
 }
 
+void AnalysisResultsTest::everyPictureTabSavesAValidFile_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("start"); // what every file of the kind begins with
+    const QByteArray png("\x89PNG\r\n\x1a\n", 8), svg("<?xml"), pdf("%PDF-");
+    const QList<QPair<QString, QString>> panels{
+        {"PicturePanel", "Sample"}, {"BoxPlotPanel", "Sample-boxplot"}, {"QQPanel", "Sample-qq"}};
+    for (const auto &[panel, name] : panels)
+        for (const auto &[extension, start] :
+             {std::pair{".png", png}, {".svg", svg}, {".pdf", pdf}})
+            QTest::addRow("%s %s", qPrintable(panel), extension)
+                << panel << name + QLatin1String(extension) << start;
+}
+
+// The box plot and the Q-Q plot show in tabs of their own once given, each
+// saved, under a name of its own, like the histogram.
+void AnalysisResultsTest::everyPictureTabSavesAValidFile()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, start);
+    QTabWidget *tabs = m_results->findChild<QTabWidget *>(QStringLiteral("PictureTabs"));
+    QVERIFY(tabs->count() == 3 && !tabs->isTabVisible(1) && !tabs->isTabVisible(2));
+    const auto square = [](QPainter &painter, const QRectF &area) {
+        painter.fillRect(area.adjusted(10, 10, -10, -10), Qt::black);
+        painter.drawText(area, QStringLiteral("12.5"));
+    };
+    m_results->setShapePictures(square, QSizeF(300, 200), square, QSizeF(200, 300));
+    QVERIFY(tabs->isTabVisible(1) && tabs->isTabVisible(2));
+
+    auto *page = m_results->findChild<PicturePanel *>(panel);
+    tabs->setCurrentWidget(page);
+    const QString path = m_dir.filePath(file);
+    m_prompts.answerSave(path);
+    // PictureSaveBtn, BoxPlotSaveBtn, QQSaveBtn
+    m_results->findChild<QPushButton *>(panel.chopped(5) + QStringLiteral("SaveBtn"))->click();
+    QCOMPARE(m_prompts.saveRequests.value(0).fileName,
+             QFileInfo(file).completeBaseName() + QStringLiteral(".png"));
+    QVERIFY(ReadBytes(path).startsWith(start));
+    if (file.endsWith(QLatin1String(".svg")) && page != m_results->picture())
+        QVERIFY(ReadBytes(path).contains("12.5"));
+}
+
 // Alt and a letter clicks one button: with two buttons of the same letter
 // it would only move the focus between them.
 void AnalysisResultsTest::everyButtonHasAnAltKeyOfItsOwn()
 {
     QStringList letters;
+    // The buttons of the pictures in hidden tabs do not take their keys.
     for (const QPushButton *button : m_results->findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(m_results.get()))
+            continue;
         const QString text = button->text();
         const qsizetype amp = text.indexOf(QLatin1Char('&'));
         QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
