@@ -100,12 +100,20 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
     std::vector<std::vector<FieldKind>> kinds(lines.size());
     std::vector<std::size_t> digits(lines.size(), 0);
     std::vector<Field> fields;
+    // The first line's fields that are words: not numbers with either decimal
+    // sign, so that "1.5" is never taken for a column's name just because
+    // this candidate reads decimal commas.
+    std::vector<bool> words;
+    const char otherSign = candidate.decimalSign == '.' ? ',' : '.';
     double value = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SplitFields(lines[i], candidate.delimiter, fields);
         for (const Field &field : fields) {
             const FieldKind kind = ReadField(field, candidate.decimalSign, value);
             kinds[i].push_back(kind);
+            if (i == 0)
+                words.push_back(kind == FieldKind::Text
+                                && ReadField(field, otherSign, value) == FieldKind::Text);
             if (kind == FieldKind::Number)
                 digits[i] += DigitCount(field.text);
             else if (kind == FieldKind::Missing)
@@ -128,7 +136,7 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
                                      [](FieldKind k) { return k == FieldKind::Number; });
     } else {
         for (std::size_t j = 0; j < kinds[0].size() && !result.header; ++j) {
-            bool numbers = kinds[0][j] == FieldKind::Text;
+            bool numbers = words[j];
             bool seen = false;
             for (std::size_t i = 1; i < lines.size() && numbers; ++i) {
                 const FieldKind below = j < kinds[i].size() ? kinds[i][j] : FieldKind::Missing;

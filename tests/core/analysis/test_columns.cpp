@@ -226,6 +226,7 @@ TEST_F(ColumnsTest, CommasAreDecimalSignsOnlyWhereTheLayoutSaysSo)
         {"weight\n1,5\n2,25\n", true, ' ', ',', true, 1, {1.5, 2.25}},
         {"1,5;2\n3;4,75\n", true, ';', ',', false, 2, {1.5, 3}},
         {"1 2 3\n4 5\n6\n", false, ' ', '.', false, 1, {1, 2, 3, 4, 5, 6}},
+        {"1.5 2.5\n3.5\n4 5 6\n", false, ' ', '.', false, 1, {1.5, 2.5, 3.5, 4, 5, 6}},
         {"\xEF\xBB\xBFx y\n1.5  2\n  3 4\n", true, ' ', '.', true, 2, {1.5, 3}},
         {"a,b\n\"1,234\",5\n7,8\n", true, ',', '.', true, 2, {1234, 7}},
     };
