@@ -35,7 +35,7 @@ bool SameFile(const QString &a, const QString &b)
 } // namespace
 
 Settings::Settings()
-    : m_settings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
                  QCoreApplication::applicationName())
 { }
 
