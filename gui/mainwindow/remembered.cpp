@@ -92,12 +92,19 @@ void MainWindow::updateRecentFilesMenu()
         QAction *entry = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(number).arg(caption));
         entry->setObjectName(QStringLiteral("recentFile%1").arg(number));
         entry->setData(path);
-        connect(entry, &QAction::triggered, this,
-                [this, path] { RunGuarded([this, path] { openRecentFile(path); }); });
+        // Both commands rebuild this menu, so they run once the entry that
+        // started them has finished.
+        connect(entry, &QAction::triggered, this, [this, path] {
+            QMetaObject::invokeMethod(
+                this, [this, path] { RunGuarded([this, path] { openRecentFile(path); }); },
+                Qt::QueuedConnection);
+        });
     }
     m_recentMenu->addSeparator();
-    QAction *clear = m_recentMenu->addAction(QStringLiteral("Clear list"), this,
-                                             &MainWindow::clearRecentFiles);
+    QAction *clear = m_recentMenu->addAction(QStringLiteral("Clear list"));
+    connect(clear, &QAction::triggered, this, [this] {
+        QMetaObject::invokeMethod(this, &MainWindow::clearRecentFiles, Qt::QueuedConnection);
+    });
     clear->setObjectName(QStringLiteral("actionClearRecentFiles"));
     clear->setEnabled(!files.isEmpty());
 }
