@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """Settings last between runs: a first run opens two files from the command line (a
 missing third gets a message), is moved and resized, and exits; the second comes back
-at the same place, and choosing its deleted recent file takes that file off the list.
-Run: xvfb-run -a -s "-screen 0 1366x768x24" python3 settings_e2e.py MERVAN MERVAN_BATCH"""
+at the same place, and choosing its deleted recent file takes that file off the list."""
 
 import configparser
 import os
@@ -48,15 +47,13 @@ def main():
     work = tempfile.mkdtemp(prefix="mervan-settings-")
     config, first, second = (os.path.join(work, n) for n in ("config", "first.dat", "second.dat"))
     for path in (first, second):
-        with open(path, "w") as f:
-            f.write("1 2 3\n")
+        open(path, "w").write("1 2 3\n")
     placed = session(mervan, config, [first, os.path.join(work, "missing.dat"), second],
                      "windowsize {} 700 500", "windowmove {} 120 90")
     if recent_files(config) != [second, first]:
         raise Failure("recent files after the first run: %r" % recent_files(config))
     os.remove(first)
-    # File > Recent Files > 2: the deleted file.
-    if session(mervan, config, [], "alt+f", "f", "2") != placed:
+    if session(mervan, config, [], "alt+f", "f", "2") != placed:  # Recent Files > 2, deleted
         raise Failure("the main window did not come back at %r" % (placed,))
     if recent_files(config) != [second]:
         raise Failure("recent files after choosing the deleted one: %r" % recent_files(config))

@@ -4,7 +4,6 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "scriptedprompts.h"
 
-#include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
