@@ -2,12 +2,14 @@
 
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
+#include "gui/common/settings.h"
 #include "gui/common/text.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLabel>
 #include <QPrintDialog>
@@ -90,12 +92,30 @@ void Configure(QFileDialog &dialog, const FileDialogRequest &request)
     }
 }
 
-QString RunFileDialog(QFileDialog &dialog)
+QString PurposeOf(const FileDialogRequest &request)
+{
+    return request.purpose.isEmpty() ? request.title : request.purpose;
+}
+
+// A dialog without a folder of its own starts where the last one with the
+// same purpose was left.
+FileDialogRequest WithRememberedFolder(const FileDialogRequest &request)
+{
+    FileDialogRequest remembered = request;
+    if (remembered.directory.isEmpty())
+        remembered.directory = Settings().lastFolder(PurposeOf(request));
+    return remembered;
+}
+
+QString RunFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
 {
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    if (files.isEmpty())
+        return QString();
+    Settings().setLastFolder(PurposeOf(request), QFileInfo(files.first()).absolutePath());
+    return files.first();
 }
 
 } // namespace
@@ -142,8 +162,8 @@ QString DialogPrompts::openFileName(QWidget *parent, const FileDialogRequest &re
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    Configure(dialog, request);
-    return RunFileDialog(dialog);
+    Configure(dialog, WithRememberedFolder(request));
+    return RunFileDialog(dialog, request);
 }
 
 QString DialogPrompts::saveFileName(QWidget *parent, const FileDialogRequest &request)
@@ -151,8 +171,8 @@ QString DialogPrompts::saveFileName(QWidget *parent, const FileDialogRequest &re
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    Configure(dialog, request);
-    return RunFileDialog(dialog);
+    Configure(dialog, WithRememberedFolder(request));
+    return RunFileDialog(dialog, request);
 }
 
 bool DialogPrompts::printDialog(QWidget *parent, QPrinter &printer)

@@ -26,6 +26,10 @@ struct FileDialogRequest
     QString defaultSuffix;  // appended to a typed name without extension
     bool mustExist = false; // open dialogs: refuse names of missing files
     int helpContext = 0;    // non-zero: a Help button and F1 show this topic
+    // What the dialog is for: the dialogs with the same purpose share the
+    // folder they last left, which an empty directory starts in. Empty: the
+    // title stands for the purpose.
+    QString purpose;
 };
 
 class Prompts

@@ -1,6 +1,8 @@
 // The main window's editor windows: making, opening, finding and closing
 // them, and the status bar's view of the active one's file format.
 
+#include "gui/common/errorbox.h"
+#include "gui/common/settings.h"
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/screensize.h"
@@ -74,6 +76,15 @@ QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
 {
     connect(editor, &EditorWindow::filePathAssigned, this,
             [this](const QString &path) { m_lastFilePath = path; });
+    // A file saved under a new name joins the recent files once it is on
+    // disk; a new window's proposed name does not.
+    connect(
+        editor, &EditorWindow::filePathAssigned, this,
+        [this, editor](const QString &path) {
+            if (!editor->isUntitled() && QFileInfo(path).isFile())
+                rememberFile(path);
+        },
+        Qt::QueuedConnection);
     connect(editor, &EditorWindow::statusNote, this,
             [this](const QString &note) { statusBar()->showMessage(note, 10000); });
     QMdiSubWindow *window = m_mdiArea->addSubWindow(editor);
@@ -111,7 +122,11 @@ void MainWindow::open()
     const QFileInfo chosen(path);
     m_openRequest.directory = chosen.absolutePath();
     m_openRequest.fileName = chosen.fileName();
+    openFile(path);
+}
 
+bool MainWindow::openFile(const QString &path)
+{
     // A file that a window holds already: that window comes forward rather
     // than a second copy that could overwrite the first one's edits.
     if (QMdiSubWindow *holder = windowHolding(path)) {
@@ -120,7 +135,8 @@ void MainWindow::open()
         m_mdiArea->setActiveSubWindow(holder);
         holder->raise();
         holder->widget()->setFocus();
-        return;
+        rememberFile(path);
+        return true;
     }
 
     // A file that cannot be read ends the command here, before any window.
@@ -140,16 +156,31 @@ void MainWindow::open()
         // command is over.
         m_closeAfterLoad = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-        return;
+        return false;
     }
     if (!loaded)
-        return;
+        return false;
     editor->setCaption(path);
+    rememberFile(path);
     m_lastFilePath = path;
     QMdiSubWindow *window = addEditor(editor.release());
     const QSize screen = PrimaryScreenSize();
     window->resize(RoundHalfEven(screen.width() * 0.7), RoundHalfEven(screen.height() * 0.5));
     bringForward(window);
+    return true;
+}
+
+void MainWindow::openFiles(const QStringList &paths)
+{
+    // Each file on its own: one that is missing or cannot be read says so,
+    // and the others still open.
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isFile()) {
+            Prompts::current().error(QStringLiteral("Cannot find the file \"%1\".").arg(path));
+            continue;
+        }
+        RunGuarded([this, &path] { openFile(QFileInfo(path).absoluteFilePath()); });
+    }
 }
 
 QMdiSubWindow *MainWindow::windowHolding(const QString &path) const
@@ -254,5 +285,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    Settings().setMainWindowGeometry(saveGeometry(), frameGeometry());
     event->accept();
 }

@@ -53,6 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
            QStringLiteral("Output files (*.out)"), QStringLiteral("all files (*)")};
     m_openRequest.selectedFilter = 0;
     m_openRequest.mustExist = false;
+    m_openRequest.purpose = QStringLiteral("open");
 
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -74,6 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     createToolBar();
     createStatusBar();
     updateMenus();
+    setAcceptDrops(true);
 
     resize(initialGeometry(PrimaryScreenSize()).size());
 }
@@ -190,6 +192,9 @@ void MainWindow::createMenus()
     m_fileMenu = menu(QStringLiteral("fileMenu"), QStringLiteral("&File"),
                       QStringLiteral("Create, open, close, print files."), 2);
     m_fileMenu->addActions({m_newAction, m_openAction});
+    m_fileMenu->addSeparator();
+    createRecentFilesMenu();
+    m_fileMenu->addMenu(m_recentMenu);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_exitAction);
 

@@ -34,6 +34,20 @@ public:
     static QRect initialGeometry(const QSize &screen);
     // Centres the window on the primary screen.
     void placeOnScreen();
+    // Gives the window the place and size it had when it last closed, if
+    // that still fits on one of the screens; false when it left it alone.
+    bool restorePlace();
+    // Whether a window at geometry fits inside one of the available areas.
+    static bool fitsOn(const QRect &geometry, const QList<QRect> &available);
+
+    // Opens the file at path in an editor window (or brings forward the one
+    // that holds it already); false when it was not opened.
+    bool openFile(const QString &path);
+    // Opens each file in turn, as the command line and a drop hand them over;
+    // a missing file gets a message and the others still open.
+    void openFiles(const QStringList &paths);
+    // File > Recent Files: the files last opened or saved, most recent first.
+    QStringList recentFiles() const;
 
     // The editor windows, in the order they were created, and the active one
     // (it stays active while another program has the focus).
@@ -60,18 +74,28 @@ public slots:
     void runFCalculator();
     void runBinomialCalculator();
     void runPoissonCalculator();
+    // Opens a recent file; one that no longer exists leaves the list, with a
+    // message.
+    void openRecentFile(const QString &path);
+    void clearRecentFiles();
     // Shows the moment now in the clock: the date when the day has changed
     // since it was last shown, the time always.
     void showTime(const QDateTime &now);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createActions();
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void createRecentFilesMenu();
+    void updateRecentFilesMenu();
+    // Puts path at the top of the recent files.
+    void rememberFile(const QString &path);
     QMdiSubWindow *addEditor(EditorWindow *editor);
     // The window that holds the file at path, if any.
     QMdiSubWindow *windowHolding(const QString &path) const;
@@ -98,6 +122,7 @@ private:
     QMenu *m_statisticsMenu = nullptr;
     QMenu *m_windowMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QMenu *m_recentMenu = nullptr;
     QAction *m_newAction = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_exitAction = nullptr;

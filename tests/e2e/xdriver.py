@@ -7,6 +7,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 
@@ -48,13 +49,18 @@ def start_window_manager():
         raise Failure("openbox ended at once (status %d)" % _window_manager.returncode)
 
 
-def start(mervan, cwd=None):
+def start(mervan, cwd=None, args=(), config=None):
     """Starts the program on the X server under the window manager, whatever
-    platform the test runner chose for Qt."""
+    platform the test runner chose for Qt. Its settings live in config, by
+    default a folder of its own that no other run sees."""
     start_window_manager()
     env = dict(os.environ)
     env.pop("QT_QPA_PLATFORM", None)
-    return subprocess.Popen([mervan], env=env, cwd=cwd)
+    if config is None:
+        config = tempfile.mkdtemp(prefix="mervan-config-")
+        atexit.register(shutil.rmtree, config, True)
+    env["XDG_CONFIG_HOME"] = config
+    return subprocess.Popen([mervan] + list(args), env=env, cwd=cwd)
 
 
 def run(args, timeout=10, check=True):
