@@ -6,16 +6,35 @@ it holds an unnamed file in the folder, then killed.
 import os, random, signal, subprocess, sys, tempfile
 
 
-def stopped_while_writing(pid, folder):
+def writing(pid, folder):
     fds = f"/proc/{pid}/fd"
-    while True:
+    try:
+        numbers = os.listdir(fds)
+    except OSError:
+        return None  # the run has ended
+    for fd in numbers:
         try:
-            targets = [os.readlink(f"{fds}/{fd}") for fd in os.listdir(fds)]
+            target = os.readlink(f"{fds}/{fd}")
         except OSError:
-            return False  # the run ended first
-        if any(t.startswith(folder + "/#") and t.endswith(" (deleted)") for t in targets):
-            os.kill(pid, signal.SIGSTOP)
+            continue  # closed since the listing
+        if target.startswith(folder + "/#") and target.endswith(" (deleted)"):
             return True
+    return False
+
+
+def stopped_while_writing(pid, folder):
+    while True:
+        now = writing(pid, folder)
+        if now is None:
+            return False
+        if now:
+            os.kill(pid, signal.SIGSTOP)
+            # It may have given the file its name between the look and the
+            # stop: then it is let finish, and the attempt does not count.
+            if writing(pid, folder):
+                return True
+            os.kill(pid, signal.SIGCONT)
+            return False
 
 
 with tempfile.TemporaryDirectory() as folder:
@@ -30,7 +49,9 @@ with tempfile.TemporaryDirectory() as folder:
             run = subprocess.Popen([sys.argv[1], "histogram", "--intervals", "10", data],
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             caught = stopped_while_writing(run.pid, folder)
-            run.kill(), run.wait()
+            if caught:
+                run.kill()
+            run.wait()
             if caught:
                 break
         else:
