@@ -9,8 +9,9 @@
 //   mervan-batch p binom [--exact|--lower|--upper] K N P   (or --between A B N P)
 //   mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA   (or --between A B LAMBDA)
 //   mervan-batch q binom PROB N P, q poisson PROB LAMBDA  (the smallest k with P(X <= k) >= PROB)
-//   mervan-batch histogram (--intervals K | --width W) [--no-center] [--decimal-comma]
-//                          [--picture FILE] DATAFILE
+//   mervan-batch histogram (--intervals K | --width W) [--no-center]
+//                          [--column NAME|N [--weights NAME|N]] [--delimiter C]
+//                          [--decimal-comma | --decimal-point] [--picture FILE] DATAFILE
 //
 // The picture FILE is written as PNG, SVG or PDF by its extension (.png, .svg,
 // .pdf).
@@ -56,8 +57,10 @@ int Usage()
                "       mervan-batch p poisson --between A B LAMBDA\n"
                "       mervan-batch q binom PROB N P\n"
                "       mervan-batch q poisson PROB LAMBDA\n"
-               "       mervan-batch histogram (--intervals K | --width W) [--no-center]"
-               " [--decimal-comma] [--picture FILE.png|.svg|.pdf] DATAFILE\n",
+               "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+               "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+               "                [--decimal-comma | --decimal-point] [--picture FILE.png|.svg|.pdf]"
+               " DATAFILE\n",
                stderr);
     return 2;
 }
