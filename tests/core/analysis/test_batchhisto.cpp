@@ -273,4 +273,60 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
     EXPECT_TRUE(fs::exists(folder / "p.OUT"));
 }
 
+// One column of five kinds of files with columns. The expected numbers are
+// R's (read.csv, read.csv2, read.delim; quantile type 7; the sample skewness
+// and excess kurtosis of e1071's type 2) rounded to the report's digits.
+TEST_F(BatchHistogramTest, OneColumnGivesRsDescription)
+{
+    struct Case
+    {
+        std::string file;
+        std::vector<std::string> options;
+        std::vector<std::string> lines; // each found in the report
+    };
+    const std::vector<Case> cases = {
+        {"heights.csv",
+         {"--column", "weight"},
+         {"Column \"weight\" of heights.csv", "Number of data elements: 8\n",
+          "mean = 69.94 \u00B113.09\n", "Q1 = 63.250, Q3 = 74.375 ",
+          "(sample estimate G1) = 0.7065\n", "(sample estimate G2) = 0.5466\n"}},
+        {"temperatures-semicolon.csv",
+         {"--column", "Temperatur"},
+         {"Number of data elements: 6\n", "mean = 11.500 \u00B11.235\n",
+          "Q1 = 10.6875, Q3 = 12.3750 ", "G1) = -0.2987\n", "G2) = -1.2812\n"}},
+        {"scores.tsv",
+         {"--column", "2"},
+         {"Column \"score\"", "Number of data elements: 6\n", "mean = 12.833 \u00B12.386\n",
+          "Q1 = 11.3750, Q3 = 13.9375 ", "G1) = -0.0219\n", "G2) = -0.3380\n"}},
+        {"cities-quoted.csv",
+         {"--column", "population"},
+         {"Number of data elements: 5\n", "mean = 206149.4 \u00B195710.1\n",
+          "Q1 = 114024.00, Q3 = 249070.00 ", "G1) = 0.3050\n", "G2) = -1.3400\n"}},
+        {"dice-table.csv",
+         {"--column", "value", "--weights", "count"},
+         {"Number of data elements: 36\n", "mean = 3.2 \u00B11.2\n", "Q1 = 2.00, Q3 = 4.00 ",
+          "G1) = 0.1116\n", "G2) = -0.2822\n", "Five-number summary: 1, 2.00, 3, 4.00, 6\n"}},
+    };
+    const std::string data = std::string(MERVAN_ANALYSIS_DATA) + "/";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = write(c.file, read(data + c.file));
+        std::vector<std::string> args = {"--intervals", "4"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(path);
+        ASSERT_EQ(run(args), 0) << ::testing::PrintToString(last.messages);
+        const std::string report
+            = read((folder / fs::path(c.file).replace_extension(".OUT")).string());
+        for (const std::string &line : c.lines)
+            EXPECT_NE(report.find(line), std::string::npos) << line << "\n" << report;
+    }
+
+    // Two columns and no choice: refused, with the columns named.
+    const std::string path = write("two.csv", read(data + "heights.csv"));
+    EXPECT_EQ(run({"--intervals", "4", path}), 2);
+    ASSERT_EQ(last.messages.size(), 1u);
+    EXPECT_NE(last.messages[0].find("\"height\", \"weight\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "two.OUT"));
+}
+
 } // namespace
