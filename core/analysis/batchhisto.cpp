@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -14,7 +15,8 @@ namespace {
 const char *const Usage
     = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
       "         [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
-      "         [--decimal-comma | --decimal-point] [--picture FILE.png|.svg|.pdf] DATAFILE";
+      "         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]\n"
+      "         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)";
 
 // The run ended with status after the message.
 HistogramRun End(HistogramRun &run, int status, const std::string &message)
@@ -83,19 +85,30 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
         choice.status = 2;
         choice.message = "\"" + dataFile + "\" has the columns " + names
             + "; choose one with --column NAME or --column N";
+        return choice;
+    }
+    for (const std::string &name : {column, weights}) {
+        if (!name.empty() && !FindColumn(layout, name)) {
+            problem = {ColumnError::NoSuchColumn, 0, 0, 0, {}, name, layout.columnNames};
+            choice.status = 2;
+            choice.message = ColumnProblemText(problem);
+            return choice;
+        }
     }
     return choice;
 }
 
 } // namespace
 
-HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriter &writePicture)
+HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers)
 {
     HistogramRun run;
     AnalysisState &analysis = run.analysis;
     std::optional<std::string> intervals;
     std::optional<std::string> width;
     std::optional<std::string> picture;
+    std::optional<std::string> boxPlot;
+    std::optional<std::string> qq;
     std::optional<std::string> dataFile;
     std::optional<std::string> column;
     std::optional<std::string> weights;
@@ -120,6 +133,10 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             problem = value(width);
         else if (arg == "--picture")
             problem = value(picture);
+        else if (arg == "--boxplot")
+            problem = value(boxPlot);
+        else if (arg == "--qq")
+            problem = value(qq);
         else if (arg == "--no-center")
             center = false;
         else if (arg == "--column")
@@ -155,8 +172,14 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             return Refuse(
                 run, "the delimiter \"" + *delimiter + "\" is not one of \",\", \";\", tab, blank");
     }
-    if (picture && !writePicture)
-        return Refuse(run, "this build cannot write pictures (--picture)");
+    // Each picture asked for, with the writer that draws it.
+    const std::vector<std::tuple<const char *, std::optional<std::string> &, const PictureWriter &>>
+        pictures = {{"--picture", picture, writers.histogram},
+                    {"--boxplot", boxPlot, writers.boxPlot},
+                    {"--qq", qq, writers.qq}};
+    for (const auto &[option, path, writer] : pictures)
+        if (path && !writer)
+            return Refuse(run, std::string("this build cannot write pictures (") + option + ")");
 
     // The entry is read and checked exactly as the histogram dialog does.
     run.messages = intervals ? ReadIntervalEntry(*intervals, analysis.ClassCount)
@@ -172,13 +195,13 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     std::string error = ReportReplacesDataFile(*dataFile);
     if (!error.empty())
         return End(run, 1, error);
-    // Nor may the picture take the place of the data file or of its report.
-    if (picture
-        && (SameFile(*picture, *dataFile) || SameFile(*picture, ReportFileName(*dataFile)))) {
-        return End(run, 1,
-                   "The picture \"" + *picture
-                       + "\" would replace the data file or its report."
-                         " Please give the picture a name of its own.");
+    // Nor may a picture take the place of the data file or of its report.
+    for (const auto &[option, path, writer] : pictures) {
+        if (path && (SameFile(*path, *dataFile) || SameFile(*path, ReportFileName(*dataFile))))
+            return End(run, 1,
+                       "The picture \"" + *path
+                           + "\" would replace the data file or its report."
+                             " Please give the picture a name of its own.");
     }
     std::string columnName = column.value_or("");
     const LayoutChoice layout
@@ -198,20 +221,24 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     if (!analysed)
         return End(run, 1, error);
 
-    PictureStep pictureStep;
-    if (picture) {
-        pictureStep = [&](const AnalysisState &state, std::string &why) {
-            return writePicture(state, *picture, why);
-        };
-    }
+    // One picture that fails costs neither the others nor the report.
+    bool picturesFailed = false;
+    const PictureStep pictureStep = [&](const AnalysisState &state, std::string &) {
+        for (const auto &[option, path, writer] : pictures) {
+            std::string why;
+            if (path && !writer(state, *path, why)) {
+                picturesFailed = true;
+                run.messages.push_back("Cannot write the picture \"" + *path + "\": "
+                                       + (why.empty() ? "the picture could not be made." : why));
+            }
+        }
+        return true;
+    };
     const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
-    if (!outputs.pictureError.empty())
-        run.messages.push_back("Cannot write the picture \"" + *picture
-                               + "\": " + outputs.pictureError);
     if (!outputs.reportError.empty())
         return End(run, 1, outputs.reportError);
     run.reportName = outputs.reportName;
-    run.status = outputs.pictureError.empty() ? 0 : 1;
+    run.status = picturesFailed ? 1 : 0;
     return run;
 }
 
@@ -226,7 +253,7 @@ int ShowHistogramRun(const HistogramRun &run)
     return run.status;
 }
 
-int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriter &writePicture)
+int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriters &writers)
 {
-    return ShowHistogramRun(RunHistogram(args, writePicture));
+    return ShowHistogramRun(RunHistogram(args, writers));
 }

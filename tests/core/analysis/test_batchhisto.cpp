@@ -19,9 +19,9 @@ class BatchHistogramTest : public AnalysisTest
 protected:
     // Runs the command; returns its exit status and keeps the run and what it
     // printed, checking that standard error shows the run's messages.
-    int run(const std::vector<std::string> &args, const PictureWriter &writer = PictureWriter())
+    int run(const std::vector<std::string> &args, const PictureWriters &writers = PictureWriters())
     {
-        last = RunHistogram(args, writer);
+        last = RunHistogram(args, writers);
         ::testing::internal::CaptureStdout();
         ::testing::internal::CaptureStderr();
         const int status = ShowHistogramRun(last);
@@ -53,7 +53,11 @@ TEST_F(BatchHistogramTest, RefusedInput)
         {{"--intervals", "3"}, {"the data file is missing"}},
         {{"--bins", "3", data}, {"unknown option --bins"}},
         {{"--intervals", "3", data, data}, {"only one data file"}},
-        {{"--intervals", "3", "--picture", "p.png", data}, {"cannot write pictures"}},
+        {{"--intervals", "3", "--picture", "p.png", data}, {"cannot write pictures (--picture)"}},
+        {{"--intervals", "3", "--qq", "q.svg", data}, {"cannot write pictures (--qq)"}},
+        {{"--intervals", "3", "--weights", "2", data}, {"--weights needs --column"}},
+        {{"--intervals", "3", "--delimiter", "|", data}, {"is not one of"}},
+        {{"--intervals", "3", "--column", "4", data}, {"no column \"4\"; its columns are"}},
         {{"--intervals", "", data}, {"Please enter the number of class intervals."}},
         {{"--intervals", "21", data}, {"Interval entry must be integer between 1 and 20."}},
         {{"--intervals", "2.5", data},
@@ -257,6 +261,13 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
           };
     EXPECT_EQ(run({"--intervals", "3", "--no-center", "--picture", picture, path}, writer), 0);
     EXPECT_EQ(calls, std::vector<std::string>{picture});
+    // The box plot and the Q-Q plot are drawn after the histogram.
+    calls.clear();
+    EXPECT_EQ(run({"--qq", "q.svg", "--intervals", "3", "--no-center", "--boxplot", "b.pdf",
+                   "--picture", picture, path},
+                  {writer, writer, writer}),
+              0);
+    EXPECT_EQ(calls, (std::vector<std::string>{picture, "b.pdf", "q.svg"}));
     EXPECT_EQ(printed, (folder / "p.OUT").string() + "\n");
 
     // A picture that cannot be written fails the run but keeps the report.
