@@ -9,10 +9,12 @@
 //   mervan-batch p binom [--exact|--lower|--upper] K N P   (or --between A B N P)
 //   mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA   (or --between A B LAMBDA)
 //   mervan-batch q binom PROB N P, q poisson PROB LAMBDA  (the smallest k with P(X <= k) >= PROB)
-//   mervan-batch histogram (--intervals K | --width W) [--no-center] [--decimal-comma]
-//                          [--picture FILE] DATAFILE
+//   mervan-batch histogram (--intervals K | --width W) [--no-center]
+//                          [--column NAME|N [--weights NAME|N]] [--delimiter C]
+//                          [--decimal-comma | --decimal-point] [--picture FILE]
+//                          [--boxplot FILE] [--qq FILE] DATAFILE
 //
-// The picture FILE is written as PNG, SVG or PDF by its extension (.png, .svg,
+// Each picture FILE is written as PNG, SVG or PDF by its extension (.png, .svg,
 // .pdf).
 //
 // Messages go to standard error; results to standard output. Exit status 0 on
@@ -22,16 +24,23 @@
 #include "core/analysis/batchhisto.h"
 #include "core/calculators/batchcalc.h"
 #include "core/calculators/batchdiscrete.h"
+#include "gui/analysis/boxplotpicture.h"
 #include "gui/analysis/histopicture.h"
+#include "gui/analysis/qqpicture.h"
+#include "gui/common/fonts.h"
 #include "gui/common/vectorpicture.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,8 +65,11 @@ int Usage()
                "       mervan-batch p poisson --between A B LAMBDA\n"
                "       mervan-batch q binom PROB N P\n"
                "       mervan-batch q poisson PROB LAMBDA\n"
-               "       mervan-batch histogram (--intervals K | --width W) [--no-center]"
-               " [--decimal-comma] [--picture FILE.png|.svg|.pdf] DATAFILE\n",
+               "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+               "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+               "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
+               "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
+               " or .pdf)\n",
                stderr);
     return 2;
 }
@@ -118,6 +130,41 @@ int Finish(int status, int writeError)
     return status;
 }
 
+// The analysed sample as the shape's functions take it: sorted, one each.
+SortedSample SampleOf(const AnalysisState &state)
+{
+    SortedSample sample;
+    sample.values = state.DataValues;
+    sample.n = state.ValueCount;
+    return sample;
+}
+
+// What the pictures call the variable: its column, or the data file.
+QString VariableOf(const AnalysisState &state)
+{
+    const QString file
+        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
+    return state.ColumnName.empty() ? file : QString::fromStdString(state.ColumnName);
+}
+
+QString TitleOf(const char *picture, const AnalysisState &state)
+{
+    return QStringLiteral("%1 of %2").arg(QString::fromLatin1(picture), VariableOf(state));
+}
+
+bool WriteBoxPlotOf(const AnalysisState &state, const std::string &path, std::string &error)
+{
+    const SortedSample sample = SampleOf(state);
+    return WriteBoxPlotPicture(BoxPlot(sample, DescribeShape(sample)), TitleOf("Box plot", state),
+                               VariableOf(state), path, error);
+}
+
+bool WriteQQOf(const AnalysisState &state, const std::string &path, std::string &error)
+{
+    return WriteQQPicture(NormalQQ(SampleOf(state)), TitleOf("Normal Q-Q plot", state),
+                          VariableOf(state), path, error);
+}
+
 int Run(int argc, char **argv)
 {
     if (argc < 2)
@@ -126,8 +173,12 @@ int Run(int argc, char **argv)
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "histogram") {
         // A picture name without a known kind is refused before any work.
+        bool pictures = false;
         for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-            if (args[i] == "--picture" && !IsPictureFileName(QString::fromLocal8Bit(args[i + 1]))) {
+            const bool picture
+                = args[i] == "--picture" || args[i] == "--boxplot" || args[i] == "--qq";
+            pictures = pictures || picture;
+            if (picture && !IsPictureFileName(QString::fromLocal8Bit(args[i + 1]))) {
                 std::fprintf(stderr, "mervan-batch histogram: %s\n",
                              PictureFileNameProblem(QString::fromLocal8Bit(args[i + 1]))
                                  .toLocal8Bit()
@@ -135,7 +186,20 @@ int Run(int argc, char **argv)
                 return Usage();
             }
         }
-        return RunHistogramCommand(args, WriteHistogramPicture);
+        // One window-less application draws every picture of the run: Qt
+        // paints no text without one, and takes its options out of argv, so
+        // a second one made from the same arguments would find no platform.
+        static int appArgc = 3;
+        static char name[] = "mervan-batch";
+        static char option[] = "-platform";
+        static char platform[] = "offscreen";
+        static char *appArgv[] = {name, option, platform, nullptr};
+        std::unique_ptr<QGuiApplication> app;
+        if (pictures) {
+            app = std::make_unique<QGuiApplication>(appArgc, appArgv);
+            InstallFontSubstitutes();
+        }
+        return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf});
     }
     if (const int status = RunDiscreteCommand(command, args); status >= 0)
         return status;

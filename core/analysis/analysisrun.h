@@ -2,6 +2,7 @@
 // The analysis part of a histogram run.
 
 #include "core/analysis/analysisstate.h"
+#include "core/analysis/columnreader.h"
 
 #include <functional>
 #include <string>
@@ -20,6 +21,14 @@
 // (the entered width or count does not suit the data) rather than the file.
 bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
                      bool *classesRefused = nullptr);
+
+// AnalyseDataFile of one column of a file with columns (see ReadColumnFile).
+// With counts, each value stands in the sample as often as its count says,
+// so that n, the statistics, the classes, the fit test and the pictures all
+// follow the counts. Every problem of the reading fails with its text.
+bool AnalyseColumn(AnalysisState &state, const std::string &fileName, const DataLayout &layout,
+                   const ColumnRequest &request, std::string &error,
+                   bool *classesRefused = nullptr);
 
 // The message of an analysis or a report that ran out of memory.
 std::string NotEnoughMemory();

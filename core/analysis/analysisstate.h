@@ -24,8 +24,10 @@
 
 struct AnalysisState
 {
-    // The data file; after the report is written, the report file.
+    // The data file, and the column analysed when the file has columns
+    // (empty for a free list of numbers).
     std::string DataFileName;
+    std::string ColumnName;
     // Classes are centred on the mean.
     bool CenterData = false;
     // Exactly one of these two comes from the user; the other is derived by

@@ -7,12 +7,16 @@
 
 #include <cstdio>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace {
 
-const char *const Usage = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]"
-                          " [--decimal-comma] [--picture FILE.png|.svg|.pdf] DATAFILE";
+const char *const Usage
+    = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+      "         [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+      "         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]\n"
+      "         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)";
 
 // The run ended with status after the message.
 HistogramRun End(HistogramRun &run, int status, const std::string &message)
@@ -27,16 +31,89 @@ HistogramRun Refuse(HistogramRun &run, const std::string &why)
     return End(run, 2, "mervan-batch histogram: " + why + "\n" + Usage);
 }
 
+// The delimiter given to --delimiter: one character of ",;" or a TAB or a
+// blank, or the words "tab" and "blank".
+std::optional<char> DelimiterOption(const std::string &text)
+{
+    if (text == "tab" || text == "\t")
+        return '\t';
+    if (text == "blank" || text == "space" || text == " ")
+        return ' ';
+    if (text == "," || text == ";")
+        return text[0];
+    return std::nullopt;
+}
+
+// The file's layout as detected and as the options correct it; a message
+// (with status 2 for a refusal of the input) when it cannot be used.
+struct LayoutChoice
+{
+    DataLayout layout;
+    int status = 0;
+    std::string message;
+};
+
+LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &overrides,
+                          std::string &column, const std::string &weights)
+{
+    LayoutChoice choice;
+    ColumnProblem problem;
+    if (!DetectFileLayout(dataFile, overrides, choice.layout, problem))
+        return choice; // the free list's reader says why the file cannot be read
+    DataLayout &layout = choice.layout;
+    // Lines of numbers between blanks, with no names above them, are the
+    // classic data file: a sample written some numbers to a line, pooled
+    // unless a column is asked for.
+    if (layout.columnar && !layout.header && layout.delimiter == ' ' && column.empty()
+        && !overrides.delimiter)
+        layout.columnar = false;
+    if (!layout.columnar) {
+        if (!column.empty() || !weights.empty()) {
+            choice.status = 2;
+            choice.message = "\"" + dataFile
+                + "\" is a list of numbers without columns; leave out --column and --weights";
+        }
+        return choice;
+    }
+    // One column leaves nothing to choose.
+    if (column.empty() && layout.fieldCount == 1)
+        column = "1";
+    if (column.empty()) {
+        std::string names;
+        for (const std::string &name : layout.columnNames)
+            names += (names.empty() ? "\"" : ", \"") + name + "\"";
+        choice.status = 2;
+        choice.message = "\"" + dataFile + "\" has the columns " + names
+            + "; choose one with --column NAME or --column N";
+        return choice;
+    }
+    for (const std::string &name : {column, weights}) {
+        if (!name.empty() && !FindColumn(layout, name)) {
+            problem = {ColumnError::NoSuchColumn, 0, 0, 0, {}, name, layout.columnNames};
+            choice.status = 2;
+            choice.message = ColumnProblemText(problem);
+            return choice;
+        }
+    }
+    return choice;
+}
+
 } // namespace
 
-HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriter &writePicture)
+HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers)
 {
     HistogramRun run;
     AnalysisState &analysis = run.analysis;
     std::optional<std::string> intervals;
     std::optional<std::string> width;
     std::optional<std::string> picture;
+    std::optional<std::string> boxPlot;
+    std::optional<std::string> qq;
     std::optional<std::string> dataFile;
+    std::optional<std::string> column;
+    std::optional<std::string> weights;
+    std::optional<std::string> delimiter;
+    LayoutOverrides overrides;
     bool center = true;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -56,11 +133,25 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             problem = value(width);
         else if (arg == "--picture")
             problem = value(picture);
+        else if (arg == "--boxplot")
+            problem = value(boxPlot);
+        else if (arg == "--qq")
+            problem = value(qq);
         else if (arg == "--no-center")
             center = false;
-        else if (arg == "--decimal-comma")
-            analysis.DecimalComma = true;
-        else if (arg.size() > 1 && arg[0] == '-')
+        else if (arg == "--column")
+            problem = value(column);
+        else if (arg == "--weights")
+            problem = value(weights);
+        else if (arg == "--delimiter")
+            problem = value(delimiter);
+        else if (arg == "--decimal-comma" || arg == "--decimal-point") {
+            const char sign = arg == "--decimal-comma" ? ',' : '.';
+            if (overrides.decimalSign && *overrides.decimalSign != sign)
+                problem = "give only one of --decimal-comma and --decimal-point";
+            overrides.decimalSign = sign;
+            analysis.DecimalComma = sign == ',';
+        } else if (arg.size() > 1 && arg[0] == '-')
             problem = "unknown option " + arg;
         else if (dataFile)
             problem = "only one data file can be analysed";
@@ -73,8 +164,22 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         return Refuse(run, "give either --intervals or --width");
     if (!dataFile)
         return Refuse(run, "the data file is missing");
-    if (picture && !writePicture)
-        return Refuse(run, "this build cannot write pictures (--picture)");
+    if (weights && !column)
+        return Refuse(run, "--weights needs --column");
+    if (delimiter) {
+        overrides.delimiter = DelimiterOption(*delimiter);
+        if (!overrides.delimiter)
+            return Refuse(
+                run, "the delimiter \"" + *delimiter + "\" is not one of \",\", \";\", tab, blank");
+    }
+    // Each picture asked for, with the writer that draws it.
+    const std::vector<std::tuple<const char *, std::optional<std::string> &, const PictureWriter &>>
+        pictures = {{"--picture", picture, writers.histogram},
+                    {"--boxplot", boxPlot, writers.boxPlot},
+                    {"--qq", qq, writers.qq}};
+    for (const auto &[option, path, writer] : pictures)
+        if (path && !writer)
+            return Refuse(run, std::string("this build cannot write pictures (") + option + ")");
 
     // The entry is read and checked exactly as the histogram dialog does.
     run.messages = intervals ? ReadIntervalEntry(*intervals, analysis.ClassCount)
@@ -90,17 +195,25 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     std::string error = ReportReplacesDataFile(*dataFile);
     if (!error.empty())
         return End(run, 1, error);
-    // Nor may the picture take the place of the data file or of its report.
-    if (picture
-        && (SameFile(*picture, *dataFile) || SameFile(*picture, ReportFileName(*dataFile)))) {
-        return End(run, 1,
-                   "The picture \"" + *picture
-                       + "\" would replace the data file or its report."
-                         " Please give the picture a name of its own.");
+    // Nor may a picture take the place of the data file or of its report.
+    for (const auto &[option, path, writer] : pictures) {
+        if (path && (SameFile(*path, *dataFile) || SameFile(*path, ReportFileName(*dataFile))))
+            return End(run, 1,
+                       "The picture \"" + *path
+                           + "\" would replace the data file or its report."
+                             " Please give the picture a name of its own.");
     }
-    const bool analysed = AnalyseDataFile(analysis, *dataFile, error);
+    std::string columnName = column.value_or("");
+    const LayoutChoice layout
+        = ChooseLayout(*dataFile, overrides, columnName, weights.value_or(""));
+    if (layout.status != 0)
+        return Refuse(run, layout.message);
+    const bool analysed = layout.layout.columnar
+        ? AnalyseColumn(analysis, *dataFile, layout.layout,
+                        ColumnRequest{columnName, weights.value_or("")}, error)
+        : AnalyseDataFile(analysis, *dataFile, error);
     run.messages = analysis.ReadErrors;
-    if (analysis.CommaDecimalsSeen) {
+    if (analysis.CommaDecimalsSeen && !overrides.decimalSign) {
         run.messages.push_back("mervan-batch histogram: \"" + *dataFile
                                + "\" has commas between digits and no decimal point;"
                                  " give --decimal-comma to read them as decimal signs");
@@ -108,20 +221,24 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     if (!analysed)
         return End(run, 1, error);
 
-    PictureStep pictureStep;
-    if (picture) {
-        pictureStep = [&](const AnalysisState &state, std::string &why) {
-            return writePicture(state, *picture, why);
-        };
-    }
+    // One picture that fails costs neither the others nor the report.
+    bool picturesFailed = false;
+    const PictureStep pictureStep = [&](const AnalysisState &state, std::string &) {
+        for (const auto &[option, path, writer] : pictures) {
+            std::string why;
+            if (path && !writer(state, *path, why)) {
+                picturesFailed = true;
+                run.messages.push_back("Cannot write the picture \"" + *path + "\": "
+                                       + (why.empty() ? "the picture could not be made." : why));
+            }
+        }
+        return true;
+    };
     const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
-    if (!outputs.pictureError.empty())
-        run.messages.push_back("Cannot write the picture \"" + *picture
-                               + "\": " + outputs.pictureError);
     if (!outputs.reportError.empty())
         return End(run, 1, outputs.reportError);
     run.reportName = outputs.reportName;
-    run.status = outputs.pictureError.empty() ? 0 : 1;
+    run.status = picturesFailed ? 1 : 0;
     return run;
 }
 
@@ -136,7 +253,7 @@ int ShowHistogramRun(const HistogramRun &run)
     return run.status;
 }
 
-int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriter &writePicture)
+int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriters &writers)
 {
-    return ShowHistogramRun(RunHistogram(args, writePicture));
+    return ShowHistogramRun(RunHistogram(args, writers));
 }

@@ -3,12 +3,28 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Paints the analysed sample's histogram picture (see picturelayout.h) into
 // an image file at path. Returns false with the reason in error.
 using PictureWriter
     = std::function<bool(const AnalysisState &state, const std::string &path, std::string &error)>;
+
+// The writers of the histogram (--picture), the box plot (--boxplot) and the
+// normal Q-Q plot (--qq); a picture without its writer is refused.
+struct PictureWriters
+{
+    PictureWriters(PictureWriter histogramWriter = {}, PictureWriter boxPlotWriter = {},
+                   PictureWriter qqWriter = {})
+        : histogram(std::move(histogramWriter))
+        , boxPlot(std::move(boxPlotWriter))
+        , qq(std::move(qqWriter))
+    { }
+    PictureWriter histogram;
+    PictureWriter boxPlot;
+    PictureWriter qq;
+};
 
 // What a histogram command did.
 struct HistogramRun
@@ -20,11 +36,13 @@ struct HistogramRun
 };
 
 // mervan-batch histogram (--intervals K | --width W) [--no-center]
-//                        [--decimal-comma] [--picture FILE.png] DATAFILE
-// The same analysis and report file as the windowed run. writePicture makes
-// the --picture file; without one, --picture is refused.
+//                        [--column NAME|N [--weights NAME|N]] [--delimiter C]
+//                        [--decimal-comma | --decimal-point] [--picture FILE]
+//                        [--boxplot FILE] [--qq FILE] DATAFILE
+// The same analysis and report file as the windowed run; the writers make
+// the picture files.
 HistogramRun RunHistogram(const std::vector<std::string> &args,
-                          const PictureWriter &writePicture = PictureWriter());
+                          const PictureWriters &writers = PictureWriters());
 
 // Writes the run's messages to standard error and the report's name to
 // standard output; returns the exit status.
@@ -32,4 +50,4 @@ int ShowHistogramRun(const HistogramRun &run);
 
 // ShowHistogramRun of RunHistogram.
 int RunHistogramCommand(const std::vector<std::string> &args,
-                        const PictureWriter &writePicture = PictureWriter());
+                        const PictureWriters &writers = PictureWriters());

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Reads lines through one buffer that grows only for a line longer than it.
@@ -94,6 +96,32 @@ std::string Plural(std::size_t count, const char *one, const char *many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+// The digits after the decimal sign of a number's text, before any exponent.
+int Decimals(std::string_view text, char decimalSign)
+{
+    const std::size_t sign = text.find(decimalSign);
+    if (sign == std::string_view::npos)
+        return 0;
+    int digits = 0;
+    for (std::size_t i = sign + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        ++digits;
+    return digits;
+}
+
+void KeepValue(ColumnData &data, const Field &field, char decimalSign, double value)
+{
+    data.values.push_back(value);
+    data.decimals = std::max(data.decimals, Decimals(field.text, decimalSign));
+}
+
+// Only a regular file is opened: a pipe would wait for a writer, a device
+// could never end.
+bool IsRegularFile(const std::string &path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 // What the columnar reading has seen of its column so far; a text in it is
 // reported once the column is known to hold numbers too.
 struct ColumnScan
@@ -126,7 +154,7 @@ void ReadColumnarLine(const std::vector<Field> &fields, std::size_t lineNumber, 
         }
     }
     if (kind == FieldKind::Number) {
-        data.values.push_back(value);
+        KeepValue(data, fields[scan.index], layout.decimalSign, value);
         if (scan.weights)
             data.counts.push_back(count);
     } else if (kind == FieldKind::Missing) {
@@ -211,7 +239,7 @@ ColumnRead ReadColumn(std::istream &in, const DataLayout &layout, const ColumnRe
             for (const Field &field : fields) {
                 const FieldKind kind = ReadField(field, layout.decimalSign, value);
                 if (kind == FieldKind::Number)
-                    data.values.push_back(value);
+                    KeepValue(data, field, layout.decimalSign, value);
                 else if (kind == FieldKind::Missing)
                     ++data.missing;
                 else {
@@ -248,8 +276,10 @@ ColumnRead ReadColumn(std::istream &in, const DataLayout &layout, const ColumnRe
 ColumnRead ReadColumnFile(const std::string &path, const DataLayout &layout,
                           const ColumnRequest &request)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::ifstream in;
+    if (IsRegularFile(path))
+        in.open(path, std::ios::binary);
+    if (!in.is_open()) {
         ColumnRead result;
         result.problem = {ColumnError::CannotOpen, 0, 0, 0, {}, path, {}};
         return result;
@@ -260,8 +290,10 @@ ColumnRead ReadColumnFile(const std::string &path, const DataLayout &layout,
 bool DetectFileLayout(const std::string &path, const LayoutOverrides &overrides, DataLayout &layout,
                       ColumnProblem &problem)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::ifstream in;
+    if (IsRegularFile(path))
+        in.open(path, std::ios::binary);
+    if (!in.is_open()) {
         problem = {ColumnError::CannotOpen, 0, 0, 0, {}, path, {}};
         return false;
     }

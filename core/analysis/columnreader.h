@@ -61,6 +61,8 @@ struct ColumnData
     // Missing values (a missing count leaves its row out and is counted too).
     std::size_t missing = 0;
     std::size_t dataLines = 0;
+    // The most digits after the decimal sign among the values read.
+    int decimals = 0;
 };
 
 struct ColumnRead

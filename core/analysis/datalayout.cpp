@@ -93,6 +93,15 @@ std::size_t DigitCount(std::string_view text)
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsDigit));
 }
 
+// A letter of the Latin alphabet, or any character beyond ASCII.
+bool HasLetter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 0x80 || ((u | 0x20) >= 'a' && (u | 0x20) <= 'z');
+    });
+}
+
 Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidate,
                   std::optional<bool> header)
 {
@@ -134,9 +143,15 @@ Assessment Assess(const std::vector<std::string_view> &lines, Candidate candidat
     } else if (lines.size() == 1) {
         result.header = std::none_of(kinds[0].begin(), kinds[0].end(),
                                      [](FieldKind k) { return k == FieldKind::Number; });
-    } else {
+    } else if (std::none_of(kinds[0].begin(), kinds[0].end(),
+                            [](FieldKind k) { return k == FieldKind::Number; })) {
+        // Names are words: a first line with a number among its fields, or
+        // whose only text has no letter ("3,600 1,800" cut by semicolons),
+        // is data.
+        std::vector<Field> names;
+        SplitFields(lines[0], candidate.delimiter, names);
         for (std::size_t j = 0; j < kinds[0].size() && !result.header; ++j) {
-            bool numbers = words[j];
+            bool numbers = words[j] && HasLetter(names[j].text);
             bool seen = false;
             for (std::size_t i = 1; i < lines.size() && numbers; ++i) {
                 const FieldKind below = j < kinds[i].size() ? kinds[i][j] : FieldKind::Missing;

@@ -2,6 +2,7 @@
 
 #include "core/analysis/goodness.h"
 #include "core/analysis/reportformat.h"
+#include "core/analysis/shape.h"
 #include "core/analysis/statistics.h"
 
 #include "core/files/safewrite.h"
@@ -133,6 +134,52 @@ std::string ModeText(const AnalysisState &s)
     return text;
 }
 
+// The file's name after its last "/".
+std::string BaseName(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ShapeNumber(long double x, int decimals)
+{
+    return ReportNumber(static_cast<double>(x), 0, decimals);
+}
+
+// The quartiles, the interquartile range, skewness, excess kurtosis and the
+// five-number summary of the sorted values. A quartile of R's type 7 lies a
+// fraction of the way between two values: two more decimals than the data
+// show the quarters exactly.
+void WriteShape(const AnalysisState &s, std::string &out)
+{
+    SortedSample sample;
+    sample.values = s.DataValues;
+    sample.n = s.ValueCount;
+    const Shape shape = DescribeShape(sample);
+    const int d = s.MaxDecimals;
+    const int q = d + 2;
+    out += WrappedLines(20,
+                        "Q1 = " + ShapeNumber(shape.q1, q) + ", Q3 = " + ShapeNumber(shape.q3, q)
+                            + " (R's quantile type 7)");
+    out += WrappedLines(20, "Interquartile range Q3 - Q1 = " + ShapeNumber(shape.iqr, q));
+    const auto estimate = [&](const char *name, bool known, long double x, const char *needs) {
+        out += WrappedLines(
+            20,
+            std::string(name) + " = "
+                + (known ? ShapeNumber(x, 4) : std::string("none (needs ") + needs + ")"));
+    };
+    estimate("Skewness (sample estimate G1)", shape.hasSkewness, shape.skewness,
+             "3 values, not all equal");
+    estimate("Excess kurtosis (sample estimate G2)", shape.hasKurtosis, shape.kurtosis,
+             "4 values, not all equal");
+    out += WrappedLines(20,
+                        "Five-number summary: " + ShapeNumber(shape.minimum, d) + ", "
+                            + ShapeNumber(shape.q1, q) + ", "
+                            + ShapeNumber(shape.median, MedianDecimals(s)) + ", "
+                            + ShapeNumber(shape.q3, q) + ", " + ShapeNumber(shape.maximum, d));
+    End(out);
+}
+
 using Spill = std::function<bool(std::string &text)>;
 
 // Composes the whole report into text, handing it to spill whenever it has
@@ -150,6 +197,8 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     End(out);
     Line(out, 20, "Data Analysis");
     Line(out, 20, "-------------");
+    if (!s.ColumnName.empty())
+        out += WrappedLines(20, "Column \"" + s.ColumnName + "\" of " + BaseName(s.DataFileName));
     Blanks(out, 20);
     out += "Number of data elements: ";
     Integer(out, n, 0);
@@ -184,6 +233,7 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     LabelledNumber(out, 29, "Median = ", s.Median, MedianDecimals(s));
     out += WrappedLines(31, ModeText(s));
     End(out);
+    WriteShape(s, out);
 
     Line(out, 14, "Data, Residuals, and Normal Distribution Curve Point");
     Line(out, 14, std::string(52, '~'));

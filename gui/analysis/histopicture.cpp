@@ -248,7 +248,10 @@ VectorDrawing HistogramDrawing(const AnalysisState &state)
 {
     const QString name
         = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
-    const QString title = QStringLiteral("Histogram of %1").arg(name);
+    const QString title = state.ColumnName.empty()
+        ? QStringLiteral("Histogram of %1").arg(name)
+        : QStringLiteral("Histogram of %1 in %2")
+              .arg(QString::fromStdString(state.ColumnName), name);
     auto geometry = std::make_shared<const HistogramGeometry>(HistogramPicture(state));
     return [geometry, title](QPainter &painter, const QRectF &area) {
         DrawHistogram(painter, area, *geometry, title);

@@ -19,9 +19,9 @@ class BatchHistogramTest : public AnalysisTest
 protected:
     // Runs the command; returns its exit status and keeps the run and what it
     // printed, checking that standard error shows the run's messages.
-    int run(const std::vector<std::string> &args, const PictureWriter &writer = PictureWriter())
+    int run(const std::vector<std::string> &args, const PictureWriters &writers = PictureWriters())
     {
-        last = RunHistogram(args, writer);
+        last = RunHistogram(args, writers);
         ::testing::internal::CaptureStdout();
         ::testing::internal::CaptureStderr();
         const int status = ShowHistogramRun(last);
@@ -53,7 +53,11 @@ TEST_F(BatchHistogramTest, RefusedInput)
         {{"--intervals", "3"}, {"the data file is missing"}},
         {{"--bins", "3", data}, {"unknown option --bins"}},
         {{"--intervals", "3", data, data}, {"only one data file"}},
-        {{"--intervals", "3", "--picture", "p.png", data}, {"cannot write pictures"}},
+        {{"--intervals", "3", "--picture", "p.png", data}, {"cannot write pictures (--picture)"}},
+        {{"--intervals", "3", "--qq", "q.svg", data}, {"cannot write pictures (--qq)"}},
+        {{"--intervals", "3", "--weights", "2", data}, {"--weights needs --column"}},
+        {{"--intervals", "3", "--delimiter", "|", data}, {"is not one of"}},
+        {{"--intervals", "3", "--column", "4", data}, {"no column \"4\"; its columns are"}},
         {{"--intervals", "", data}, {"Please enter the number of class intervals."}},
         {{"--intervals", "21", data}, {"Interval entry must be integer between 1 and 20."}},
         {{"--intervals", "2.5", data},
@@ -257,6 +261,13 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
           };
     EXPECT_EQ(run({"--intervals", "3", "--no-center", "--picture", picture, path}, writer), 0);
     EXPECT_EQ(calls, std::vector<std::string>{picture});
+    // The box plot and the Q-Q plot are drawn after the histogram.
+    calls.clear();
+    EXPECT_EQ(run({"--qq", "q.svg", "--intervals", "3", "--no-center", "--boxplot", "b.pdf",
+                   "--picture", picture, path},
+                  {writer, writer, writer}),
+              0);
+    EXPECT_EQ(calls, (std::vector<std::string>{picture, "b.pdf", "q.svg"}));
     EXPECT_EQ(printed, (folder / "p.OUT").string() + "\n");
 
     // A picture that cannot be written fails the run but keeps the report.
@@ -271,6 +282,62 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
     EXPECT_NE(last.messages[0].find(picture), std::string::npos);
     EXPECT_NE(last.messages[0].find("disk full"), std::string::npos);
     EXPECT_TRUE(fs::exists(folder / "p.OUT"));
+}
+
+// One column of five kinds of files with columns. The expected numbers are
+// R's (read.csv, read.csv2, read.delim; quantile type 7; the sample skewness
+// and excess kurtosis of e1071's type 2) rounded to the report's digits.
+TEST_F(BatchHistogramTest, OneColumnGivesRsDescription)
+{
+    struct Case
+    {
+        std::string file;
+        std::vector<std::string> options;
+        std::vector<std::string> lines; // each found in the report
+    };
+    const std::vector<Case> cases = {
+        {"heights.csv",
+         {"--column", "weight"},
+         {"Column \"weight\" of heights.csv", "Number of data elements: 8\n",
+          "mean = 69.94 \u00B113.09\n", "Q1 = 63.250, Q3 = 74.375 ",
+          "(sample estimate G1) = 0.7065\n", "(sample estimate G2) = 0.5466\n"}},
+        {"temperatures-semicolon.csv",
+         {"--column", "Temperatur"},
+         {"Number of data elements: 6\n", "mean = 11.500 \u00B11.235\n",
+          "Q1 = 10.6875, Q3 = 12.3750 ", "G1) = -0.2987\n", "G2) = -1.2812\n"}},
+        {"scores.tsv",
+         {"--column", "2"},
+         {"Column \"score\"", "Number of data elements: 6\n", "mean = 12.833 \u00B12.386\n",
+          "Q1 = 11.3750, Q3 = 13.9375 ", "G1) = -0.0219\n", "G2) = -0.3380\n"}},
+        {"cities-quoted.csv",
+         {"--column", "population"},
+         {"Number of data elements: 5\n", "mean = 206149.4 \u00B195710.1\n",
+          "Q1 = 114024.00, Q3 = 249070.00 ", "G1) = 0.3050\n", "G2) = -1.3400\n"}},
+        {"dice-table.csv",
+         {"--column", "value", "--weights", "count"},
+         {"Number of data elements: 36\n", "mean = 3.2 \u00B11.2\n", "Q1 = 2.00, Q3 = 4.00 ",
+          "G1) = 0.1116\n", "G2) = -0.2822\n", "Five-number summary: 1, 2.00, 3, 4.00, 6\n"}},
+    };
+    const std::string data = std::string(MERVAN_ANALYSIS_DATA) + "/";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = write(c.file, read(data + c.file));
+        std::vector<std::string> args = {"--intervals", "4"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(path);
+        ASSERT_EQ(run(args), 0) << ::testing::PrintToString(last.messages);
+        const std::string report
+            = read((folder / fs::path(c.file).replace_extension(".OUT")).string());
+        for (const std::string &line : c.lines)
+            EXPECT_NE(report.find(line), std::string::npos) << line << "\n" << report;
+    }
+
+    // Two columns and no choice: refused, with the columns named.
+    const std::string path = write("two.csv", read(data + "heights.csv"));
+    EXPECT_EQ(run({"--intervals", "4", path}), 2);
+    ASSERT_EQ(last.messages.size(), 1u);
+    EXPECT_NE(last.messages[0].find("\"height\", \"weight\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "two.OUT"));
 }
 
 } // namespace

@@ -95,13 +95,19 @@ TEST_F(ReportTest, WholeNumbersKeepTheirExtraDecimals)
     EXPECT_EQ(lines[16], "                             Median = 2.5");
     EXPECT_EQ(lines[17],
               "                               Mode = none (no value occurs more than once)");
-    EXPECT_EQ(lines[24], "                      1       1               -1.5      0.15734");
-    EXPECT_EQ(lines[32], "                    Selected Class Interval: 1.0");
-    EXPECT_EQ(lines[36], "                                  1              2         1");
+    // Quartiles of R's type 7 are quarters of a step: two decimals more.
+    EXPECT_EQ(lines[19], "                    Q1 = 1.75, Q3 = 3.25 (R's quantile type 7)");
+    EXPECT_EQ(lines[20], "                    Interquartile range Q3 - Q1 = 1.50");
+    EXPECT_EQ(lines[21], "                    Skewness (sample estimate G1) = 0.0000");
+    EXPECT_EQ(lines[22], "                    Excess kurtosis (sample estimate G2) = -1.2000");
+    EXPECT_EQ(lines[23], "                    Five-number summary: 1, 1.75, 2.5, 3.25, 4");
+    EXPECT_EQ(lines[30], "                      1       1               -1.5      0.15734");
+    EXPECT_EQ(lines[38], "                    Selected Class Interval: 1.0");
+    EXPECT_EQ(lines[42], "                                  1              2         1");
     // Five lines about the goodness of fit stand between the classes and the histogram.
-    EXPECT_EQ(lines[47], "             ---------");
-    EXPECT_EQ(lines[49], "            1.0|");
-    EXPECT_EQ(lines[50], "               |*");
+    EXPECT_EQ(lines[53], "             ---------");
+    EXPECT_EQ(lines[55], "            1.0|");
+    EXPECT_EQ(lines[56], "               |*");
     EXPECT_EQ(lines.back(), "            4.0|");
 }
 

@@ -101,6 +101,11 @@ void HistoPictureTest::svgHoldsTheLabelsAsText()
                              ">n = 6   mean = 2.167   standard deviation = 1.472<"})
         QVERIFY2(svg.contains(text), text);
     QVERIFY(!svg.contains(">3<")); // no count tick above the fullest class
+    // A column of a file is named in the title.
+    AnalysisState column = Analyse(m_dir, Example, 4);
+    column.ColumnName = "weight";
+    QVERIFY(WriteHistogramPicture(column, path.toStdString(), error));
+    QVERIFY(ReadBytes(path).contains(">Histogram of weight in picture.dat<"));
     // Bounds, mean and standard deviation rounded as the report has them.
     QVERIFY(WriteHistogramPicture(Analyse(m_dir, "1.5 2.5 7.3\n", 3), path.toStdString(), error));
     const QByteArray rounded = ReadBytes(path);
