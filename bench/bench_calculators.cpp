@@ -1,7 +1,7 @@
 // Time per t request and per normal request over the accepted range, and
 // of the probability requests with the hardest tails: the median and the
 // worst request, and which request was the worst. Each request
-// goes through RunTRequest / RunNormalRequest as the dialogs call it
+// goes through RunCalcRequest as the dialogs call it
 // (reading the typed text, computing, building the report).
 //
 // Times are taken on the wall clock and as the CPU time of this thread, which
@@ -24,7 +24,7 @@ namespace {
 template <class Request>
 void Time(std::vector<Timing> &timings, const std::string &name, Request request)
 {
-    if (!Timed(timings, name, request).accepted)
+    if (!Timed(timings, name, request).accepted())
         std::fprintf(stderr, "refused: %s\n", name.c_str());
 }
 
@@ -63,7 +63,9 @@ int main(int argc, char **argv)
     for (double alpha : alphas)
         for (int v = 1; v <= 200; v += quick ? 5 : 1) {
             const std::string a = Text(alpha), d = std::to_string(v);
-            Time(t, "t " + a + " " + d, [&] { return RunTRequest(a, d); });
+            Time(t, "t " + a + " " + d, [&] {
+                return RunCalcRequest(CalcKind::T, CalcDirection::CriticalValue, {a, d});
+            });
         }
     Report("t", t);
 
@@ -74,7 +76,9 @@ int main(int argc, char **argv)
         const double tail = 100.0 - std::pow(10.0, -4.0 + 5.0 * i / steps); // up to 99.9999
         for (double p : {linear, tail}) {
             const std::string text = Text(p);
-            Time(normal, "normal " + text, [&] { return RunNormalRequest(text); });
+            Time(normal, "normal " + text, [&] {
+                return RunCalcRequest(CalcKind::Normal, CalcDirection::CriticalValue, {text});
+            });
         }
     }
     Report("normal", normal);
@@ -89,12 +93,15 @@ int main(int argc, char **argv)
     std::vector<Timing> probability;
     for (const auto &r : hard) {
         const std::string name = std::string("p ") + r[0] + " " + r[1] + " " + r[2] + " " + r[3];
-        const long evaluations = Timed(probability, name, [&] {
-                                     return r[0][0] == 'f'
-                                         ? RunFProbabilityRequest(r[1], r[2], r[3])
-                                         : r[0][0] == 'c' ? RunChiProbabilityRequest(r[1], r[2])
-                                                          : RunTProbabilityRequest(r[1], r[2]);
-                                 }).evaluations;
+        const long evaluations
+            = Timed(probability, name, [&] {
+                  const CalcKind kind = r[0][0] == 'f' ? CalcKind::F
+                      : r[0][0] == 'c'                 ? CalcKind::ChiSquared
+                                                       : CalcKind::T;
+                  std::vector<std::string> fields{r[1], r[2], r[3]};
+                  fields.resize(kind == CalcKind::F ? 3 : 2);
+                  return RunCalcRequest(kind, CalcDirection::Probability, fields);
+              }).evaluations;
         std::printf("%s: %8.3f ms cpu, %ld density values\n", name.c_str(), probability.back().cpu,
                     evaluations);
     }

@@ -1,8 +1,8 @@
 #include "core/calculators/batchcalc.h"
 
 #include "core/calculators/calcinput.h"
-#include "core/numeric/messages.h"
 
+#include <clocale>
 #include <cstddef>
 #include <cstdio>
 #include <iterator>
@@ -32,22 +32,7 @@ constexpr CalculatorCommand ProbabilityCommands[] = {
     {"normal", "usage: mervan-batch p normal Z", 1},
 };
 
-// The request of Commands[which] (or ProbabilityCommands[which]) with its
-// arguments.
-CalcOutcome RunRequest(std::size_t which, bool probability, const std::vector<std::string> &a)
-{
-    switch (which) {
-    case 0:
-        return probability ? RunTProbabilityRequest(a[0], a[1]) : RunTRequest(a[0], a[1]);
-    case 1:
-        return probability ? RunChiProbabilityRequest(a[0], a[1]) : RunChiRequest(a[0], a[1]);
-    case 2:
-        return probability ? RunFProbabilityRequest(a[0], a[1], a[2])
-                           : RunFRequest(a[0], a[1], a[2]);
-    default:
-        return probability ? RunNormalProbabilityRequest(a[0]) : RunNormalRequest(a[0]);
-    }
-}
+constexpr CalcKind Kinds[] = {CalcKind::T, CalcKind::ChiSquared, CalcKind::F, CalcKind::Normal};
 
 void WriteText(std::FILE *stream, const std::string &text)
 {
@@ -74,12 +59,16 @@ int RunCalculatorCommand(const std::string &command, const std::vector<std::stri
             WriteText(stderr, calculator.usage);
             return 2;
         }
-        const CalcOutcome outcome = RunRequest(which, probability, fields);
-        for (const std::string &message : outcome.messages)
-            WriteToStandardError(message);
-        if (!outcome.accepted)
+        // The console reads numbers as the C library's locale writes them.
+        const char decimalSign = *std::localeconv()->decimal_point == ',' ? ',' : '.';
+        const CalcResult result = RunCalcRequest(
+            Kinds[which], probability ? CalcDirection::Probability : CalcDirection::CriticalValue,
+            fields, decimalSign);
+        for (const CalcError &error : result.errors)
+            WriteText(stderr, error.text);
+        if (!result.accepted())
             return 2;
-        WriteText(stdout, outcome.report);
+        WriteText(stdout, result.report);
         return 0;
     }
     return -1;

@@ -1,44 +1,115 @@
 #pragma once
-// One calculator request without windows: validate what the user typed, in
-// the dialog's order, and compute. The dialogs and the console companion share
-// these steps.
-//
-// Messages are returned in the order they are to be shown (a read error from
-// ReadReal or ReadInteger first, then the dialog's own message; or a numerical
-// routine's failure message) instead of being shown here.
-//
-// A typed number that cannot be read is reported with the field as typed.
+// One request of the t, chi-squared, F and normal calculators, without
+// windows. The typed fields are read once into a CalcRequest (or refused,
+// with the field and the reason), and an accepted request is computed into a
+// CalcResult: the value, whether it could be computed, and the report. The
+// dialogs and the console companion share these steps.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-struct CalcOutcome
+enum class CalcKind { T, ChiSquared, F, Normal };
+
+// From alpha (or the normal's percentage) to the critical value, or from a
+// typed statistic to the probability beyond it.
+enum class CalcDirection { CriticalValue, Probability };
+
+// The area that alpha or the probability measures. Every calculator answers
+// today for its own area (Standard): the upper tail of t, chi-squared and F,
+// the central area between -z and z of the normal. The others name the areas
+// a request will be able to ask for; no reader produces them yet.
+enum class CalcArea { Standard, Lower, Upper, TwoSided, Between };
+
+struct CalcRequest
 {
-    bool accepted = false;             // false: show the messages, then the dialog again
-    std::vector<std::string> messages; // in order, 8-bit text with CR line breaks
-    // Accepted: the critical value (z for the normal), 0 when none was found;
-    // for a probability request the upper-tail probability (the central
-    // percentage for the normal); and the report, lines joined by CR LF with no final line break.
+    CalcKind kind = CalcKind::T;
+    CalcDirection direction = CalcDirection::CriticalValue;
+    CalcArea area = CalcArea::Standard;
+    // alpha, the normal's percentage, or the statistic, as taken from the
+    // field, and the decimals the report shows of a statistic (those typed,
+    // three at least and eight at most).
+    double first = 0.0;
+    std::uint8_t firstDecimals = 3;
+    std::int32_t v1 = 0; // degrees of freedom (numerator of F); 0 for the normal
+    std::int32_t v2 = 0; // denominator degrees of freedom of F
+    // The normal distribution's own mean and standard deviation; absent: the
+    // standard normal, the only one computed today.
+    std::optional<long double> mean;
+    std::optional<long double> sd;
+};
+
+enum class CalcStatus {
+    Computed,   // value and report hold the answer
+    Refused,    // a field was refused: fieldInError and errors say which and why
+    NotComputed // accepted, but the numerical routine found no value; the report says so
+};
+
+enum class CalcErrorCode {
+    Empty,      // the field is empty; arguments: the field's name
+    NotANumber, // arguments: the field as typed
+    TooLarge,   // beyond the range of a double; arguments: the field as typed
+    NotWhole,   // a whole number was asked for; arguments: the field as typed
+    Ambiguous,  // can be read as two numbers; arguments: the field, the decimal sign
+    OutOfRange, // arguments: the field's name, the lowest and the highest value
+    FieldCount, // arguments: the number of fields needed
+    Numerical   // a numerical routine's failure; arguments: its English text
+};
+
+// An error as a value: the code and its arguments, and the English text made
+// from them (plain text, lines separated by "\n").
+struct CalcError
+{
+    CalcErrorCode code = CalcErrorCode::NotANumber;
+    std::vector<std::string> arguments;
+    std::string text;
+};
+
+struct CalcResult
+{
+    CalcStatus status = CalcStatus::Refused;
+    // Refused: the index of the field in error in the typed fields' order.
+    int fieldInError = -1;
+    // To be shown in order: a refusal's reasons, or what a computation had to
+    // tell the user.
+    std::vector<CalcError> errors;
+    CalcRequest request;
+    // Computed: the critical value (z for the normal), or the upper-tail
+    // probability (the central percentage for the normal). The report's
+    // lines are joined by CR LF with no final line break.
     long double value = 0.0L;
     std::string report;
-    // The fields accepted, in the dialog's order; a refused request stops at
-    // the first bad field, so this is also the index of the field in error.
-    int fieldsAccepted = 0;
     // The values of the density that a probability request computed; never
     // more than MaxTailEvaluations (tailsum.h).
     long evaluations = 0;
+
+    bool accepted() const { return status != CalcStatus::Refused; }
+    std::vector<std::string> messages() const;
 };
 
-CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText);
-CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText);
-CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
-                        const std::string &v2Text);
-CalcOutcome RunNormalRequest(const std::string &pText);
+// Reads the typed fields in the dialog's order: alpha (or P, or the
+// statistic), then the degrees of freedom (two for F, none for the normal).
+// decimalSign is the user's: '.' or ','. An accepted request has status
+// Computed and no value yet.
+CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction,
+                           const std::vector<std::string> &fields, char decimalSign = '.');
 
-// The other direction: the first field holds a statistic instead of alpha
-// (z instead of P), and the request finds the probability beyond it.
-CalcOutcome RunTProbabilityRequest(const std::string &tText, const std::string &vText);
-CalcOutcome RunChiProbabilityRequest(const std::string &chiText, const std::string &vText);
-CalcOutcome RunFProbabilityRequest(const std::string &fText, const std::string &v1Text,
-                                   const std::string &v2Text);
-CalcOutcome RunNormalProbabilityRequest(const std::string &zText);
+// Computes an accepted request.
+CalcResult ComputeCalc(const CalcRequest &request);
+
+// ReadCalcRequest, then ComputeCalc when the fields were accepted.
+CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction,
+                          const std::vector<std::string> &fields, char decimalSign = '.');
+
+// What the field readers of calcread.h gather while reading one request's
+// fields (the binomial and Poisson requests read theirs with it too).
+struct CalcOutcome
+{
+    std::vector<std::string> messages; // in order, 8-bit text with CR line breaks
+    std::vector<CalcError> errors;     // the same as values, for the four calculators
+    // The fields accepted, in the dialog's order; a refused request stops at
+    // the first bad field, so this is also the index of the field in error.
+    int fieldsAccepted = 0;
+    char decimalSign = '.';
+};

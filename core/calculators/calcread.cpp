@@ -1,7 +1,9 @@
 #include "core/calculators/calcread.h"
 
+#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -31,40 +33,145 @@ bool TooLarge(const std::string &text)
     return error == std::errc() && std::fabs(value) > DBL_MAX;
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether token (blanks stripped) is a number whose integer part is grouped
+// by the separator in threes ("12,345,678.5" with ',' and '.'): a sign, one
+// to three digits not starting with 0, one or more groups of a separator and
+// exactly three digits, then perhaps the decimal sign and digits, and an
+// exponent.
+bool Grouped(const std::string &token, char separator, char decimalSign)
+{
+    std::size_t i = (!token.empty() && (token[0] == '+' || token[0] == '-')) ? 1 : 0;
+    const std::size_t first = i;
+    while (i < token.size() && IsDigit(token[i]))
+        ++i;
+    if (i == first || i - first > 3 || token[first] == '0')
+        return false;
+    int groups = 0;
+    while (i + 3 < token.size() && token[i] == separator && IsDigit(token[i + 1])
+           && IsDigit(token[i + 2]) && IsDigit(token[i + 3])
+           && (i + 4 == token.size() || !IsDigit(token[i + 4]))) {
+        i += 4;
+        ++groups;
+    }
+    if (groups == 0)
+        return false;
+    if (i < token.size() && token[i] == decimalSign)
+        for (++i; i < token.size() && IsDigit(token[i]);)
+            ++i;
+    if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
+        ++i;
+        if (i < token.size() && (token[i] == '+' || token[i] == '-'))
+            ++i;
+        const std::size_t digits = i;
+        while (i < token.size() && IsDigit(token[i]))
+            ++i;
+        if (i == digits)
+            return false;
+    }
+    return i == token.size();
+}
+
+// The shortest text that reads back as x, for an error's arguments.
+std::string ArgumentText(long double x)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, static_cast<double>(x));
+    return std::string(text, written.ptr);
+}
+
 template <class Result>
-bool Accept(const Result &read, CalcOutcome &outcome)
+bool Accept(const Result &read, CalcOutcome &outcome, const std::string &typed)
 {
     if (read.ok())
         return true;
-    outcome.messages.push_back(*read.error);
+    Refuse(outcome, CalcErrorCode::NotANumber, {typed}, *read.error);
     return false;
 }
 
 } // namespace
 
+void Refuse(CalcOutcome &outcome, CalcErrorCode code, std::vector<std::string> arguments,
+            const std::string &message)
+{
+    outcome.messages.push_back(message);
+    outcome.errors.push_back({code, std::move(arguments), ConsoleMessageText(message)});
+}
+
+std::optional<std::string> FieldNumberText(const std::string &text, char decimalSign)
+{
+    const char separator = decimalSign == ',' ? '.' : ',';
+    std::string token = text;
+    StripLeading(token, MakeCharSet(" \t"));
+    StripTrailing(token, MakeCharSet(" \t"));
+    if (token.find(separator) == std::string::npos)
+        return text;
+    if (Grouped(token, separator, decimalSign)) {
+        std::string number;
+        for (char c : token) {
+            if (c != separator)
+                number += c == decimalSign ? '.' : c;
+        }
+        return number;
+    }
+    // One separator and no decimal sign cannot be a grouping: it is the
+    // decimal sign of the other convention ("0,05" or "1.5"), which the
+    // field reader takes either way.
+    const auto count = [&token](char c) { return std::count(token.begin(), token.end(), c); };
+    if (count(separator) == 1 && count(decimalSign) == 0)
+        return text;
+    // A separator before exactly three digits may group thousands or not
+    // ("1,000,5"): that entry can mean two numbers. Any other is no number,
+    // and the reader says so.
+    for (std::size_t i = 0; i < token.size(); ++i) {
+        std::size_t digits = 0;
+        while (token[i] == separator && i + 1 + digits < token.size()
+               && IsDigit(token[i + 1 + digits]))
+            ++digits;
+        if (digits == 3)
+            return std::nullopt;
+    }
+    return text;
+}
+
 bool ReadRealField(const std::string &text, double &value, CalcOutcome &outcome)
 {
-    const ReadResult<double> read = ReadRealField(text);
-    value = read.value;
-    if (!read.ok() && TooLarge(text)) {
-        outcome.messages.push_back("The number " + text + " is too large.");
+    const std::optional<std::string> number = FieldNumberText(text, outcome.decimalSign);
+    if (!number) {
+        value = 0.0;
+        Refuse(outcome, CalcErrorCode::Ambiguous, {text, std::string(1, outcome.decimalSign)},
+               "The entry " + text
+                   + " can be read as more than one number. Please type it without thousands "
+                     "separators, with \""
+                   + std::string(1, outcome.decimalSign) + "\" as the decimal sign.");
         return false;
     }
-    return Accept(read, outcome);
+    const ReadResult<double> read = ReadRealField(*number);
+    value = read.value;
+    if (!read.ok() && TooLarge(*number)) {
+        Refuse(outcome, CalcErrorCode::TooLarge, {text}, "The number " + text + " is too large.");
+        return false;
+    }
+    return Accept(read, outcome, text);
 }
 
 bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome &outcome)
 {
-    const ReadResult<std::int32_t> read = ReadIntegerField(text);
+    const std::string number = FieldNumberText(text, outcome.decimalSign).value_or(text);
+    const ReadResult<std::int32_t> read = ReadIntegerField(number);
     value = read.value;
     // "2.5" is one number, just not a whole one: say that, not that the
     // field holds more than one.
-    const ReadResult<double> real = read.ok() ? ReadResult<double>{} : ReadRealField(text);
+    const ReadResult<double> real = read.ok() ? ReadResult<double>{} : ReadRealField(number);
     if (!read.ok() && real.ok() && real.value != std::floor(real.value)) {
-        outcome.messages.push_back("Please enter a whole number.");
+        Refuse(outcome, CalcErrorCode::NotWhole, {text}, "Please enter a whole number.");
         return false;
     }
-    return Accept(read, outcome);
+    return Accept(read, outcome, text);
 }
 
 bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, long double low,
@@ -72,13 +179,14 @@ bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, lon
                           CalcOutcome &outcome)
 {
     if (text.empty()) {
-        outcome.messages.push_back(emptyMessage);
+        Refuse(outcome, CalcErrorCode::Empty, {}, emptyMessage);
         return false;
     }
     const bool read = ReadRealField(text, value, outcome);
     const long double a = value;
     if (!read || !(a >= low && a <= high)) {
-        outcome.messages.push_back(rangeMessage);
+        Refuse(outcome, CalcErrorCode::OutOfRange, {text, ArgumentText(low), ArgumentText(high)},
+               rangeMessage);
         return false;
     }
     ++outcome.fieldsAccepted;
@@ -96,18 +204,18 @@ bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::in
                       CalcOutcome &outcome)
 {
     if (text.empty()) {
-        outcome.messages.push_back(emptyMessage);
+        Refuse(outcome, CalcErrorCode::Empty, {}, emptyMessage);
         return false;
     }
     const bool read = ReadIntegerField(text, v, outcome);
     if (v < 1 || v > 200 || !read) {
-        outcome.messages.push_back("The degrees of freedom must be between 1 and 200.");
+        Refuse(outcome, CalcErrorCode::OutOfRange, {text, "1", "200"},
+               "The degrees of freedom must be between 1 and 200.");
         return false;
     }
     ++outcome.fieldsAccepted;
     return true;
 }
-
 bool ReadDegreesField(const std::string &text, std::int32_t &v, CalcOutcome &outcome)
 {
     return ReadDegreesField(text, "Please enter the degrees of freedom.", v, outcome);

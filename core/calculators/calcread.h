@@ -8,11 +8,27 @@
 #include "core/calculators/calcinput.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+// Appends message to outcome, and the error as a value (its text with "\n"
+// line breaks).
+void Refuse(CalcOutcome &outcome, CalcErrorCode code, std::vector<std::string> arguments,
+            const std::string &message);
+
+// The typed text as the number reader takes it, given the user's decimal
+// sign ('.' or ','). The other sign followed by groups of exactly three
+// digits is a thousands separator ("1,000" is one thousand where the decimal
+// sign is a point, "1.000" where it is a comma) and is dropped; once, and
+// not grouping ("0,05", "12345,678"), it is a decimal sign either way. An
+// entry where it stands before three digits more than once without grouping
+// ("1,000,5" where the decimal sign is a point) can mean two numbers:
+// nothing. Any other text is returned as typed, for the reader to judge.
+std::optional<std::string> FieldNumberText(const std::string &text, char decimalSign);
+
 // True when the text held a number; otherwise the read error message is
-// appended.
+// appended. The outcome's decimal sign decides what a comma or point means.
 bool ReadRealField(const std::string &text, double &value, CalcOutcome &outcome);
 bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome &outcome);
 

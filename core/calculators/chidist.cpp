@@ -3,8 +3,6 @@
 
 #include "core/calculators/chidist.h"
 
-#include "core/calculators/calcinput.h"
-#include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
@@ -115,20 +113,4 @@ std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &ch
     std::string text = AlphaDegreesHeading("Chi-squared distribution:", alpha, v);
     text += CriticalValueLine(chi, chi.value < 0.001L ? 5 : (chi.value > 10.0L ? 2 : 3));
     return text;
-}
-
-CalcOutcome RunChiRequest(const std::string &alphaText, const std::string &vText)
-{
-    CalcOutcome outcome;
-    double alpha = 0.0;
-    std::int32_t v = 0;
-    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome))
-        return outcome;
-
-    const QuantileSearch chi = ChiCriticalValue(alpha, v);
-    outcome.messages.insert(outcome.messages.end(), chi.messages.begin(), chi.messages.end());
-    outcome.value = chi.value;
-    outcome.report = ChiReportText(alpha, v, chi);
-    outcome.accepted = true;
-    return outcome;
 }

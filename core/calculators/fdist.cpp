@@ -10,8 +10,6 @@
 
 #include "core/calculators/fdist.h"
 
-#include "core/calculators/calcinput.h"
-#include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
@@ -221,23 +219,4 @@ std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const Qu
     text += "\r\n";
     text += CriticalValueLine(f, f.value < 0.001L ? 5 : 2);
     return text;
-}
-
-CalcOutcome RunFRequest(const std::string &alphaText, const std::string &v1Text,
-                        const std::string &v2Text)
-{
-    CalcOutcome outcome;
-    double alpha = 0.0;
-    std::int32_t v1 = 0;
-    std::int32_t v2 = 0;
-    if (!ReadAlphaField(alphaText, alpha, outcome)
-        || !ReadDegreePair(v1Text, v2Text, v1, v2, outcome))
-        return outcome;
-
-    const QuantileSearch f = FCriticalValue(alpha, v1, v2);
-    outcome.messages.insert(outcome.messages.end(), f.messages.begin(), f.messages.end());
-    outcome.value = f.value;
-    outcome.report = FReportText(alpha, v1, v2, f);
-    outcome.accepted = true;
-    return outcome;
 }

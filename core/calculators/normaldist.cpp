@@ -14,8 +14,6 @@
 
 #include "core/calculators/normaldist.h"
 
-#include "core/calculators/calcinput.h"
-#include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
 #include "core/numeric/strings.h"
 
@@ -98,19 +96,4 @@ std::string NormalReportText(double percent, double z)
     return "          Normal distribution:\r\n          For probable error = "
         + FormatNumber(0, 1, percent) + "%" + "\r\n" + "\r\n"
         + "          z-value = " + FormatNumber(0, 3, z);
-}
-
-CalcOutcome RunNormalRequest(const std::string &pText)
-{
-    CalcOutcome outcome;
-    double percent = 0.0;
-    if (!ReadBoundedRealField(
-            pText, "Please enter the desired percent probability.", 0.0001L, 99.9999L,
-            "The percent probability must be between 0.0001 and 99.9999", percent, outcome))
-        return outcome;
-    const double z = NormalCriticalValue(percent);
-    outcome.value = z;
-    outcome.report = NormalReportText(percent, z);
-    outcome.accepted = true;
-    return outcome;
 }

@@ -5,8 +5,6 @@
 
 #include "core/calculators/tdist.h"
 
-#include "core/calculators/calcinput.h"
-#include "core/calculators/calcread.h"
 #include "core/calculators/resulttext.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
@@ -121,20 +119,4 @@ std::string TReportText(double alpha, std::int32_t v, long double t)
     const double shown = static_cast<double>(t);
     return AlphaDegreesHeading("Students t distribution:", alpha, v)
         + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
-}
-
-CalcOutcome RunTRequest(const std::string &alphaText, const std::string &vText)
-{
-    CalcOutcome outcome;
-    double alpha = 0.0;
-    std::int32_t v = 0;
-    if (!ReadAlphaAndDegrees(alphaText, vText, alpha, v, outcome))
-        return outcome;
-
-    QuantileSearch t = TCriticalValue(alpha, static_cast<std::uint16_t>(v));
-    outcome.messages.insert(outcome.messages.end(), t.messages.begin(), t.messages.end());
-    outcome.value = t.value;
-    outcome.report = TReportText(alpha, v, t.value);
-    outcome.accepted = true;
-    return outcome;
 }

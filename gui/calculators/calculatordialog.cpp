@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,7 +16,6 @@
 
 #include "core/calculators/resulttext.h"
 #include "core/calculators/tailprob.h"
-#include "core/numeric/strings.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
@@ -217,29 +217,46 @@ void CalculatorDialog::showDirection()
         m_firstUnit->setVisible(!probabilityMode());
 }
 
-VectorDrawing CalculatorDialog::densityDrawing(const CalcOutcome &outcome) const
+CalcResult CalculatorDialog::runRequest() const
 {
-    static const QString NotComputed = QStringLiteral("could not be computed");
-    if (!outcome.accepted || FromCore(outcome.report).contains(NotComputed))
+    std::vector<std::string> fields;
+    for (const QLineEdit *edit : m_fieldEdits)
+        fields.push_back(ToCore(edit->text()));
+    const QString decimalPoint = locale().decimalPoint();
+    const char sign = decimalPoint == QStringLiteral(",") ? ',' : '.';
+    return RunCalcRequest(m_design.kind,
+                          probabilityMode() ? CalcDirection::Probability
+                                            : CalcDirection::CriticalValue,
+                          fields, sign);
+}
+
+VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result)
+{
+    if (result.status != CalcStatus::Computed)
         return {};
-    DensityPlot plot = densityPlot();
-    const bool normal = plot.kind == DensityPlot::Kind::Normal;
-    // The first field has been read by the request that accepted it.
-    const double first = ReadRealField(ToCore(m_fieldEdits.first()->text())).value;
-    const QString symbol = normal           ? QStringLiteral("z")
-        : plot.kind == DensityPlot::Kind::T ? QStringLiteral("t")
-        : plot.kind == DensityPlot::Kind::F ? QStringLiteral("F")
-                                            : QStringLiteral("\u03c7\u00b2");
-    if (probabilityMode()) {
-        plot.value = first;
-        plot.areaText = normal ? QString::number(static_cast<double>(outcome.value), 'f', 4) + " %"
-                               : "P = " + FromCore(ProbabilityText(outcome.value));
+    const CalcRequest &request = result.request;
+    DensityPlot plot;
+    plot.kind = request.kind == CalcKind::T    ? DensityPlot::Kind::T
+        : request.kind == CalcKind::ChiSquared ? DensityPlot::Kind::ChiSquared
+        : request.kind == CalcKind::F          ? DensityPlot::Kind::F
+                                               : DensityPlot::Kind::Normal;
+    plot.v1 = request.v1;
+    plot.v2 = request.v2;
+    const bool normal = request.kind == CalcKind::Normal;
+    const QString symbol = normal     ? QStringLiteral("z")
+        : request.kind == CalcKind::T ? QStringLiteral("t")
+        : request.kind == CalcKind::F ? QStringLiteral("F")
+                                      : QStringLiteral("\u03c7\u00b2");
+    if (request.direction == CalcDirection::Probability) {
+        plot.value = request.first;
+        plot.areaText = normal ? QString::number(static_cast<double>(result.value), 'f', 4) + " %"
+                               : "P = " + FromCore(ProbabilityText(result.value));
     } else {
-        if (!normal && plot.kind != DensityPlot::Kind::T && outcome.value <= 0.0L)
+        if (!normal && request.kind != CalcKind::T && result.value <= 0.0L)
             return {};
-        plot.value = static_cast<double>(outcome.value);
-        plot.areaText = normal ? QString::number(first, 'f', 4) + " %"
-                               : QStringLiteral("\u03b1 = ") + FromCore(AlphaText(first));
+        plot.value = static_cast<double>(result.value);
+        plot.areaText = normal ? QString::number(request.first, 'f', 4) + " %"
+                               : QStringLiteral("\u03b1 = ") + FromCore(AlphaText(request.first));
     }
     plot.valueText = symbol + " = " + QString::number(plot.value, 'g', 6);
     return DensityDrawing(plot);
@@ -281,18 +298,16 @@ void CalculatorDialog::run()
         if (exec() != QDialog::Accepted)
             return;
 
-        const CalcOutcome outcome = runRequest();
-        // Shown like every other message of the core: the read error's ETX
-        // marks left out and its CR breaks as line breaks.
-        for (const std::string &text : outcome.messages)
-            Prompts::current().message(CoreMessageText(text));
-        if (!outcome.accepted) {
-            m_fieldInError = m_fieldEdits.value(outcome.fieldsAccepted, nullptr);
+        const CalcResult result = runRequest();
+        for (const CalcError &error : result.errors)
+            Prompts::current().message(FromCore(error.text));
+        if (!result.accepted()) {
+            m_fieldInError = m_fieldEdits.value(result.fieldInError, nullptr);
             continue;
         }
 
-        const QString report = FromCore(outcome.report);
-        switch (results.showReport(m_design.resultCaption, report, densityDrawing(outcome))) {
+        const QString report = FromCore(result.report);
+        switch (results.showReport(m_design.resultCaption, report, densityDrawing(result))) {
         case ResultsDialog::Retry:
             continue;
         case ResultsDialog::Clipboard:

@@ -10,7 +10,9 @@
 // report, Print prints it with a banner). The caller destroys the dialog when
 // the request ends, however it ends.
 //
-// A calculator adds only its fields, its design and its request function.
+// A calculator adds only its fields and its design. The fields are read once,
+// in the order added, with the user's locale's decimal sign; what the dialog
+// does next follows from the result's status.
 //
 // Every calculator works in two directions, chosen by two radio buttons above
 // the fields (object names CriticalMode, the default, and ProbabilityMode):
@@ -40,6 +42,7 @@ public:
     // What tells the calculators' dialogs apart besides their fields.
     struct Design
     {
+        CalcKind kind = CalcKind::T;
         QString caption;       // the dialog's own caption
         QString resultCaption; // the results window's caption
         int helpContext = 0;   // the dialog's own context; 0 for none
@@ -67,14 +70,6 @@ protected:
     // The label and hint of the first field in the probability direction.
     void setValueTexts(const QString &labelText, const QString &hint);
 
-    // Validates the fields' texts and computes in the chosen direction; on
-    // acceptance the outcome holds the report.
-    virtual CalcOutcome runRequest() = 0;
-
-    // The distribution of the request as typed: its kind and degrees of
-    // freedom, for the picture in the results window.
-    virtual DensityPlot densityPlot() const = 0;
-
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -83,9 +78,11 @@ private:
     QLabel *makeLabel(const QString &name, const QString &text);
     void showHelp();
     void showDirection();
-    // The picture of an accepted outcome: the density with the critical value
+    // Reads the fields' texts and computes in the chosen direction.
+    CalcResult runRequest() const;
+    // The picture of a computed result: the density with the critical value
     // or the typed statistic marked; empty when there is no value to show.
-    VectorDrawing densityDrawing(const CalcOutcome &outcome) const;
+    static VectorDrawing densityDrawing(const CalcResult &result);
 
     Design m_design;
     QFormLayout *m_fields = nullptr;

@@ -2,21 +2,15 @@
 
 #include <QLineEdit>
 
-#include "core/numeric/strings.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
 
-// The degrees of freedom of a field that the request has accepted.
-int DegreesIn(const QLineEdit *edit)
-{
-    return ReadIntegerField(ToCore(edit->text())).value;
-}
-
 CalculatorDialog::Design chiDesign()
 {
     CalculatorDialog::Design design;
+    design.kind = CalcKind::ChiSquared;
     design.caption = QStringLiteral("Critical Value for Chi-squared distribution");
     design.resultCaption = QStringLiteral("X\u00B2 Distribution");
     design.helpContext = 8;
@@ -39,19 +33,4 @@ ChiSquaredDialog::ChiSquaredDialog(QWidget *parent)
     setValueTexts(
         QStringLiteral("V&alue of chi-squared:"),
         QStringLiteral("Enter the value of chi-squared to find its upper-tail probability"));
-}
-
-CalcOutcome ChiSquaredDialog::runRequest()
-{
-    return probabilityMode()
-        ? RunChiProbabilityRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()))
-        : RunChiRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
-}
-
-DensityPlot ChiSquaredDialog::densityPlot() const
-{
-    DensityPlot plot;
-    plot.kind = DensityPlot::Kind::ChiSquared;
-    plot.v1 = DegreesIn(m_degreesEdit);
-    return plot;
 }

@@ -12,10 +12,6 @@ class ChiSquaredDialog : public CalculatorDialog
 public:
     explicit ChiSquaredDialog(QWidget *parent = nullptr);
 
-protected:
-    CalcOutcome runRequest() override;
-    DensityPlot densityPlot() const override;
-
 private:
     QLineEdit *m_alphaEdit = nullptr;
     QLineEdit *m_degreesEdit = nullptr;

@@ -21,10 +21,13 @@
 namespace {
 
 constexpr int Samples = 400;
-// The widest range shown: a mark further out stands at the edge.
-constexpr double WidestRange = 60.0;
 
 using Curve = std::function<double(double)>;
+
+bool Symmetric(DensityPlot::Kind kind)
+{
+    return kind == DensityPlot::Kind::T || kind == DensityPlot::Kind::Normal;
+}
 
 // The calculators' own densities; the messages a density may leave live as
 // long as the curve.
@@ -54,31 +57,61 @@ Curve DensityOf(const DensityPlot &plot)
     };
 }
 
-bool Symmetric(DensityPlot::Kind kind)
-{
-    return kind == DensityPlot::Kind::T || kind == DensityPlot::Kind::Normal;
-}
-
-// The x range: the bulk of the distribution and the mark.
+// The x range: the bulk of the distribution, widened to the mark up to three
+// times the bulk's width; a mark further out stands at the edge with an arrow,
+// so that the curve keeps its shape.
 void Range(const DensityPlot &plot, double &low, double &high)
 {
     const double mark = std::fabs(plot.value);
+    double bulk = 4.0;
     switch (plot.kind) {
     case DensityPlot::Kind::T:
     case DensityPlot::Kind::Normal:
-        high = std::min(std::max(4.0, 1.15 * mark), WidestRange);
-        low = -high;
-        return;
+        bulk = 4.0;
+        break;
     case DensityPlot::Kind::ChiSquared:
-        low = 0.0;
-        high = std::max(plot.v1 + 4.0 * std::sqrt(2.0 * plot.v1), 1.15 * mark);
-        high = std::min(high, std::max(WidestRange, 2.0 * plot.v1 + 20.0));
-        return;
+        bulk = plot.v1 + 4.0 * std::sqrt(2.0 * plot.v1);
+        break;
     case DensityPlot::Kind::F:
-        low = 0.0;
-        high = std::min(std::max(5.0, 1.15 * mark), WidestRange);
-        return;
+        bulk = 5.0;
+        break;
     }
+    high = std::min(std::max(bulk, 1.15 * mark), 3.0 * bulk);
+    low = Symmetric(plot.kind) ? -high : 0.0;
+}
+
+// Whether the density rises without bound at 0 (chi-squared with one degree
+// of freedom, F with one numerator degree): its top is then cut.
+bool Unbounded(const DensityPlot &plot)
+{
+    return (plot.kind == DensityPlot::Kind::ChiSquared || plot.kind == DensityPlot::Kind::F)
+        && plot.v1 < 2;
+}
+
+struct Sampled
+{
+    std::vector<QPointF> samples;
+    double top = 1.0; // the height shown, with room above the peak
+};
+
+Sampled Sample(const DensityPlot &plot, const Curve &density, double low, double high)
+{
+    // Where the density rises without bound at 0 the top is taken a little
+    // way in, and the curve is cut there.
+    Sampled sampled;
+    sampled.samples.reserve(Samples + 1);
+    double top = 0.0;
+    for (int i = 0; i <= Samples; ++i) {
+        const double x = low + (high - low) * i / Samples;
+        const double y = (!Symmetric(plot.kind) && x <= 0.0) ? 0.0 : density(x);
+        sampled.samples.emplace_back(x, y);
+        if (!Unbounded(plot) || x - low >= 0.02 * (high - low))
+            top = std::max(top, y);
+    }
+    // Room above the peak for the mark's label, which must not sit on the
+    // curve.
+    sampled.top = top > 0.0 ? 1.25 * top : 1.0;
+    return sampled;
 }
 
 // A round step for about five ticks over span.
@@ -126,28 +159,13 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
 
     // The plot between a title line above and two label lines below.
     const QRectF plotArea = area.adjusted(line, 1.5 * line, -line, -2.5 * line);
-    double low = 0.0;
-    double high = 1.0;
-    Range(plot, low, high);
+    const DensityAxis axis = DensityLayout(plot);
+    const double low = axis.low;
+    const double high = axis.high;
     const Curve density = DensityOf(plot);
-
-    // Sample the density; where it rises without bound at 0 (one or two
-    // degrees of freedom) the top is taken a little way in.
-    std::vector<QPointF> samples;
-    samples.reserve(Samples + 1);
-    double top = 0.0;
-    for (int i = 0; i <= Samples; ++i) {
-        const double x = low + (high - low) * i / Samples;
-        const double y = (!Symmetric(plot.kind) && x <= 0.0) ? 0.0 : density(x);
-        samples.emplace_back(x, y);
-        if (x - low >= 0.02 * (high - low))
-            top = std::max(top, y);
-    }
-    if (!(top > 0.0))
-        top = 1.0;
-    // Room above the peak for the mark's label, which must not sit on the
-    // curve.
-    top *= 1.25;
+    const Sampled sampled = Sample(plot, density, low, high);
+    const std::vector<QPointF> &samples = sampled.samples;
+    const double top = sampled.top;
 
     const auto toScreen = [&](double x, double y) {
         return QPointF(plotArea.left() + (x - low) / (high - low) * plotArea.width(),
@@ -155,7 +173,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     };
 
     // The shaded area under the curve.
-    const double mark = std::clamp(plot.value, low, high);
+    const double mark = axis.mark;
     const bool central = plot.kind == DensityPlot::Kind::Normal;
     const double from = central ? -std::fabs(mark) : mark;
     const double to = central ? std::fabs(mark) : high;
@@ -179,12 +197,14 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(20, 40, 120), std::max(1.0, area.height() / 200.0)));
     painter.drawPath(curve);
-    // A density that rises without bound is cut at the top: an arrow says so.
-    const auto clipped = std::find_if(samples.begin(), samples.end(),
-                                      [top](const QPointF &s) { return s.y() > top; });
-    if (clipped != samples.end()) {
-        const QPointF at = toScreen(clipped->x(), top);
-        painter.drawText(QPointF(at.x() + 2.0, at.y() + line * 0.8), QStringLiteral("\u2191"));
+    // A density that rises without bound is cut at the top: an arrow beside
+    // the cut says so.
+    if (axis.clipped) {
+        const auto last = std::find_if(samples.rbegin(), samples.rend(),
+                                       [top](const QPointF &s) { return s.y() > top; });
+        const QPointF at = toScreen(last->x(), top);
+        painter.drawText(QPointF(at.x() + line * 0.3, at.y() + line * 0.8),
+                         QStringLiteral("\u2191"));
     }
 
     // The axis with its ticks.
@@ -208,11 +228,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     // The label stands over the mark of its own sign; a value beyond the
     // axis is marked at its edge, with an arrow pointing on to it.
     const double markX = toScreen(mark, 0.0).x();
-    QString label = plot.valueText;
-    if (plot.value > high)
-        label += QStringLiteral(" \u2192");
-    else if (plot.value < low)
-        label = QStringLiteral("\u2190 ") + label;
+    const QString &label = axis.label;
     const double labelWidth = metrics.horizontalAdvance(label);
     const double labelX
         = std::clamp(markX - labelWidth / 2.0, area.left() + 2.0, area.right() - labelWidth - 2.0);
@@ -222,6 +238,22 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
                      QStringLiteral("Shaded: %1").arg(plot.areaText));
     painter.drawText(QPointF(area.left() + line, area.top() + line), Title(plot));
     painter.restore();
+}
+
+DensityAxis DensityLayout(const DensityPlot &plot)
+{
+    DensityAxis axis;
+    Range(plot, axis.low, axis.high);
+    axis.mark = std::clamp(plot.value, axis.low, axis.high);
+    axis.label = plot.valueText;
+    if (plot.value > axis.high)
+        axis.label += QStringLiteral(" \u2192");
+    else if (plot.value < axis.low)
+        axis.label = QStringLiteral("\u2190 ") + axis.label;
+    const Sampled sampled = Sample(plot, DensityOf(plot), axis.low, axis.high);
+    axis.clipped = std::any_of(sampled.samples.begin(), sampled.samples.end(),
+                               [&sampled](const QPointF &s) { return s.y() > sampled.top; });
+    return axis;
 }
 
 VectorDrawing DensityDrawing(const DensityPlot &plot)

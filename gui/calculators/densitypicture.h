@@ -26,6 +26,20 @@ struct DensityPlot
 // shaded area, the mark and its labels, and a title naming the distribution.
 void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot);
 
+// Where the picture puts things along its axis: the x range shown, the mark
+// (at the value, or at the edge the value lies beyond) and its label (with an
+// arrow towards a value beyond the edge), and whether the density is cut at
+// the top, where it rises without bound (the cut is then marked).
+struct DensityAxis
+{
+    double low = 0.0;
+    double high = 1.0;
+    double mark = 0.0;
+    QString label;
+    bool clipped = false;
+};
+DensityAxis DensityLayout(const DensityPlot &plot);
+
 // DrawDensity as a drawing that a PicturePanel shows, prints and saves.
 VectorDrawing DensityDrawing(const DensityPlot &plot);
 

@@ -2,21 +2,15 @@
 
 #include <QLineEdit>
 
-#include "core/numeric/strings.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
 
-// The degrees of freedom of a field that the request has accepted.
-int DegreesIn(const QLineEdit *edit)
-{
-    return ReadIntegerField(ToCore(edit->text())).value;
-}
-
 CalculatorDialog::Design fDesign()
 {
     CalculatorDialog::Design design;
+    design.kind = CalcKind::F;
     design.caption = QStringLiteral("Critical Values for F distribution");
     design.resultCaption = QStringLiteral("F Distribution");
     design.helpContext = 10;
@@ -42,22 +36,4 @@ FDistributionDialog::FDistributionDialog(QWidget *parent)
                    QStringLiteral("V2Text"), degreesHint, 65);
     setValueTexts(QStringLiteral("V&alue of F:"),
                   QStringLiteral("Enter the value of F to find its upper-tail probability"));
-}
-
-CalcOutcome FDistributionDialog::runRequest()
-{
-    return probabilityMode()
-        ? RunFProbabilityRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
-                                 ToCore(m_denominatorEdit->text()))
-        : RunFRequest(ToCore(m_alphaEdit->text()), ToCore(m_numeratorEdit->text()),
-                      ToCore(m_denominatorEdit->text()));
-}
-
-DensityPlot FDistributionDialog::densityPlot() const
-{
-    DensityPlot plot;
-    plot.kind = DensityPlot::Kind::F;
-    plot.v1 = DegreesIn(m_numeratorEdit);
-    plot.v2 = DegreesIn(m_denominatorEdit);
-    return plot;
 }

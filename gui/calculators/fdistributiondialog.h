@@ -13,10 +13,6 @@ class FDistributionDialog : public CalculatorDialog
 public:
     explicit FDistributionDialog(QWidget *parent = nullptr);
 
-protected:
-    CalcOutcome runRequest() override;
-    DensityPlot densityPlot() const override;
-
 private:
     QLineEdit *m_alphaEdit = nullptr;
     QLineEdit *m_numeratorEdit = nullptr;

@@ -10,6 +10,7 @@ namespace {
 CalculatorDialog::Design normalDesign()
 {
     CalculatorDialog::Design design;
+    design.kind = CalcKind::Normal;
     design.caption = QStringLiteral("Normal Distribution");
     design.resultCaption = QStringLiteral("Normal Distribution");
     design.helpContext = 7; // F1 shows the calculator's topic, as Help does
@@ -29,18 +30,4 @@ NormalDialog::NormalDialog(QWidget *parent)
                              QStringLiteral("Label2"), QStringLiteral("%"));
     setValueTexts(QStringLiteral("Value of z:"),
                   QStringLiteral("Enter z to find the percent probability between -z and z"));
-}
-
-CalcOutcome NormalDialog::runRequest()
-{
-    return probabilityMode() ? RunNormalProbabilityRequest(ToCore(m_percentEdit->text()))
-                             : RunNormalRequest(ToCore(m_percentEdit->text()));
-}
-
-DensityPlot NormalDialog::densityPlot() const
-{
-    DensityPlot plot;
-    plot.kind = DensityPlot::Kind::Normal;
-
-    return plot;
 }

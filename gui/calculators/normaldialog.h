@@ -12,10 +12,6 @@ class NormalDialog : public CalculatorDialog
 public:
     explicit NormalDialog(QWidget *parent = nullptr);
 
-protected:
-    CalcOutcome runRequest() override;
-    DensityPlot densityPlot() const override;
-
 private:
     QLineEdit *m_percentEdit = nullptr;
 };

@@ -2,21 +2,15 @@
 
 #include <QLineEdit>
 
-#include "core/numeric/strings.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 
 namespace {
 
-// The degrees of freedom of a field that the request has accepted.
-int DegreesIn(const QLineEdit *edit)
-{
-    return ReadIntegerField(ToCore(edit->text())).value;
-}
-
 CalculatorDialog::Design tDesign()
 {
     CalculatorDialog::Design design;
+    design.kind = CalcKind::T;
     design.caption = QStringLiteral("Critical Values for t distribution");
     design.resultCaption = QStringLiteral("Students t Distribution");
     design.helpContext = 9;
@@ -39,19 +33,4 @@ TDistributionDialog::TDistributionDialog(QWidget *parent)
                              QStringLiteral("Enter number of redundant measurements"), 65, 9);
     setValueTexts(QStringLiteral("V&alue of t:"),
                   QStringLiteral("Enter the value of t to find its upper-tail probability"));
-}
-
-CalcOutcome TDistributionDialog::runRequest()
-{
-    return probabilityMode()
-        ? RunTProbabilityRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()))
-        : RunTRequest(ToCore(m_alphaEdit->text()), ToCore(m_degreesEdit->text()));
-}
-
-DensityPlot TDistributionDialog::densityPlot() const
-{
-    DensityPlot plot;
-    plot.kind = DensityPlot::Kind::T;
-    plot.v1 = DegreesIn(m_degreesEdit);
-    return plot;
 }

@@ -12,10 +12,6 @@ class TDistributionDialog : public CalculatorDialog
 public:
     explicit TDistributionDialog(QWidget *parent = nullptr);
 
-protected:
-    CalcOutcome runRequest() override;
-    DensityPlot densityPlot() const override;
-
 private:
     QLineEdit *m_alphaEdit = nullptr;
     QLineEdit *m_degreesEdit = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
-// The messages of the calculator requests.
+// The messages of the calculator requests, and each calculator's request
+// from its typed fields.
 
 #include "core/calculators/calcinput.h"
 
@@ -20,9 +21,8 @@ inline const std::string DegreesMessage = "The degrees of freedom must be betwee
 inline std::string ReadError(const char *kind, const std::string &typed, std::size_t caret,
                              bool afterNumber)
 {
-    return std::string("\x03") + kind + " expected in read\r\r\x03Processing Line : \r" + typed
-        + "\r" + std::string(caret, ' ') + "^"
-        + (afterNumber ? "\r\r\x03Please enter one number only." : "");
+    return std::string(kind) + " expected in read\n\nProcessing Line : \n" + typed + "\n"
+        + std::string(caret, ' ') + "^" + (afterNumber ? "\n\nPlease enter one number only." : "");
 }
 inline std::string RealReadError(const std::string &typed, std::size_t caret,
                                  bool afterNumber = false)
@@ -33,4 +33,39 @@ inline std::string IntegerReadError(const std::string &typed, std::size_t caret,
                                     bool afterNumber = false)
 {
     return ReadError("Integer", typed, caret, afterNumber);
+}
+
+inline CalcResult RunTRequest(const std::string &alpha, const std::string &v)
+{
+    return RunCalcRequest(CalcKind::T, CalcDirection::CriticalValue, {alpha, v});
+}
+inline CalcResult RunChiRequest(const std::string &alpha, const std::string &v)
+{
+    return RunCalcRequest(CalcKind::ChiSquared, CalcDirection::CriticalValue, {alpha, v});
+}
+inline CalcResult RunFRequest(const std::string &alpha, const std::string &v1,
+                              const std::string &v2)
+{
+    return RunCalcRequest(CalcKind::F, CalcDirection::CriticalValue, {alpha, v1, v2});
+}
+inline CalcResult RunNormalRequest(const std::string &percent)
+{
+    return RunCalcRequest(CalcKind::Normal, CalcDirection::CriticalValue, {percent});
+}
+inline CalcResult RunTProbabilityRequest(const std::string &t, const std::string &v)
+{
+    return RunCalcRequest(CalcKind::T, CalcDirection::Probability, {t, v});
+}
+inline CalcResult RunChiProbabilityRequest(const std::string &chi, const std::string &v)
+{
+    return RunCalcRequest(CalcKind::ChiSquared, CalcDirection::Probability, {chi, v});
+}
+inline CalcResult RunFProbabilityRequest(const std::string &f, const std::string &v1,
+                                         const std::string &v2)
+{
+    return RunCalcRequest(CalcKind::F, CalcDirection::Probability, {f, v1, v2});
+}
+inline CalcResult RunNormalProbabilityRequest(const std::string &z)
+{
+    return RunCalcRequest(CalcKind::Normal, CalcDirection::Probability, {z});
 }

@@ -4,6 +4,7 @@
 #include "core/calculators/batchcalc.h"
 #include "core/calculators/calcinput.h"
 #include "core/numeric/strings.h"
+#include "outcomecheck.h"
 
 #include <gtest/gtest.h>
 
@@ -90,21 +91,21 @@ TEST(CalculatorCommand, UnknownCommandIsLeftToTheCaller)
 
 TEST(CalculatorCommand, ProbabilityOfAStatistic)
 {
-    const std::pair<std::vector<std::string>, CalcOutcome> cases[] = {
+    const std::pair<std::vector<std::string>, CalcResult> cases[] = {
         {{"t", "2.3", "12"}, RunTProbabilityRequest("2.3", "12")},
         {{"normal", "1.96"}, RunNormalProbabilityRequest("1.96")},
         {{"chi", "-1", "3"}, RunChiProbabilityRequest("-1", "3")},
     };
     for (const auto &[args, request] : cases) {
         const CommandRun run = RunCommand("p", args);
-        EXPECT_EQ(run.status, request.accepted ? 0 : 2) << args[1];
-        EXPECT_EQ(run.out, request.accepted ? request.report + "\n" : "") << args[1];
-        if (request.accepted) // the last line ends with the number
+        EXPECT_EQ(run.status, request.accepted() ? 0 : 2) << args[1];
+        EXPECT_EQ(run.out, request.accepted() ? request.report + "\n" : "") << args[1];
+        if (request.accepted()) // the last line ends with the number
             EXPECT_NEAR(std::stod(run.out.substr(run.out.rfind(' ') + 1)),
                         static_cast<double>(request.value),
                         1e-3 * static_cast<double>(request.value));
         else
-            EXPECT_NE(run.err.find(request.messages.back()), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find(request.messages().back()), std::string::npos) << run.err;
     }
     EXPECT_EQ(RunCommand("p", {"f", "4", "3"}).err, "usage: mervan-batch p f VALUE V1 V2\n");
     EXPECT_EQ(RunCommand("p", {"median", "1"}).status, -1); // the caller shows the usage

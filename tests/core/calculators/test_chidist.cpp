@@ -62,9 +62,9 @@ std::string Where(double alpha, int v)
 
 TEST(ChiReport, FullTextOfARequest)
 {
-    const CalcOutcome outcome = RunChiRequest("0.05", "10");
-    EXPECT_TRUE(outcome.accepted);
-    EXPECT_TRUE(outcome.messages.empty());
+    const CalcResult outcome = RunChiRequest("0.05", "10");
+    EXPECT_TRUE(outcome.accepted());
+    EXPECT_TRUE(outcome.messages().empty());
     EXPECT_EQ(outcome.report,
               "          Chi-squared distribution:\r\n"
               "          For alpha = 0.050\r\n"
@@ -94,9 +94,9 @@ TEST(ChiReport, CriticalValuesAndTheirDecimals)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha ") + c.alpha + ", v " + c.v);
-        const CalcOutcome outcome = RunChiRequest(c.alpha, c.v);
-        ASSERT_TRUE(outcome.accepted);
-        EXPECT_TRUE(outcome.messages.empty());
+        const CalcResult outcome = RunChiRequest(c.alpha, c.v);
+        ASSERT_TRUE(outcome.accepted());
+        EXPECT_TRUE(outcome.messages().empty());
         EXPECT_EQ(LastLine(outcome.report), std::string("          Critical value = ") + c.shown);
     }
 }
@@ -140,9 +140,9 @@ TEST(ChiValidation, MessagesInOrder)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha '") + c.alpha + "', v '" + c.v + "'");
-        const CalcOutcome outcome = RunChiRequest(c.alpha, c.v);
-        EXPECT_EQ(outcome.accepted, c.accepted);
-        EXPECT_EQ(outcome.messages, c.messages);
+        const CalcResult outcome = RunChiRequest(c.alpha, c.v);
+        EXPECT_EQ(outcome.accepted(), c.accepted);
+        EXPECT_EQ(outcome.messages(), c.messages);
         if (!c.accepted) {
             EXPECT_EQ(outcome.report, "");
         }
@@ -151,8 +151,8 @@ TEST(ChiValidation, MessagesInOrder)
 
 TEST(ChiValidation, HexadecimalDegreesAreRead)
 {
-    const CalcOutcome outcome = RunChiRequest("0.05", "$A");
-    ASSERT_TRUE(outcome.accepted);
+    const CalcResult outcome = RunChiRequest("0.05", "$A");
+    ASSERT_TRUE(outcome.accepted());
     EXPECT_NE(outcome.report.find("and 10 degrees of freedom"), std::string::npos);
 }
 

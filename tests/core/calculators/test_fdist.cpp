@@ -63,9 +63,9 @@ std::string Where(double alpha, int v1, int v2)
 
 TEST(FReport, FullTextOfARequest)
 {
-    const CalcOutcome outcome = RunFRequest("0.05", "5", "10");
-    EXPECT_TRUE(outcome.accepted);
-    EXPECT_TRUE(outcome.messages.empty());
+    const CalcResult outcome = RunFRequest("0.05", "5", "10");
+    EXPECT_TRUE(outcome.accepted());
+    EXPECT_TRUE(outcome.messages().empty());
     EXPECT_EQ(outcome.report,
               "          F distribution:\r\n"
               "          Alpha = 0.050 with v1 = 5 and v2 = 10\r\n"
@@ -98,9 +98,9 @@ TEST(FReport, CriticalValues)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha ") + c.alpha + ", v1 " + c.v1 + ", v2 " + c.v2);
-        const CalcOutcome outcome = RunFRequest(c.alpha, c.v1, c.v2);
-        ASSERT_TRUE(outcome.accepted);
-        EXPECT_TRUE(outcome.messages.empty());
+        const CalcResult outcome = RunFRequest(c.alpha, c.v1, c.v2);
+        ASSERT_TRUE(outcome.accepted());
+        EXPECT_TRUE(outcome.messages().empty());
         EXPECT_EQ(LastLine(outcome.report), std::string("          Critical value = ") + c.shown);
     }
 }
@@ -151,9 +151,9 @@ TEST(FValidation, MessagesInOrder)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string("alpha '") + c.alpha + "', v1 '" + c.v1 + "', v2 '" + c.v2 + "'");
-        const CalcOutcome outcome = RunFRequest(c.alpha, c.v1, c.v2);
-        EXPECT_EQ(outcome.accepted, c.accepted);
-        EXPECT_EQ(outcome.messages, c.messages);
+        const CalcResult outcome = RunFRequest(c.alpha, c.v1, c.v2);
+        EXPECT_EQ(outcome.accepted(), c.accepted);
+        EXPECT_EQ(outcome.messages(), c.messages);
         if (!c.accepted) {
             EXPECT_EQ(outcome.report, "");
         }

@@ -90,29 +90,29 @@ TEST(NormalCalculator, Validation)
         {" ", {RealReadError(" ", 1), PercentRange}},
     };
     for (const Case &c : cases) {
-        const CalcOutcome outcome = RunNormalRequest(c.text);
-        EXPECT_FALSE(outcome.accepted) << '"' << c.text << '"';
-        EXPECT_EQ(outcome.messages, c.messages) << '"' << c.text << '"';
+        const CalcResult outcome = RunNormalRequest(c.text);
+        EXPECT_FALSE(outcome.accepted()) << '"' << c.text << '"';
+        EXPECT_EQ(outcome.messages(), c.messages) << '"' << c.text << '"';
         EXPECT_EQ(outcome.report, "");
     }
     for (const char *text : {"0.0001", "99.9999", "1e1"}) {
-        const CalcOutcome outcome = RunNormalRequest(text);
-        EXPECT_TRUE(outcome.accepted) << text;
-        EXPECT_TRUE(outcome.messages.empty()) << text;
+        const CalcResult outcome = RunNormalRequest(text);
+        EXPECT_TRUE(outcome.accepted()) << text;
+        EXPECT_TRUE(outcome.messages().empty()) << text;
     }
 }
 
 TEST(NormalCalculator, Report)
 {
-    const CalcOutcome outcome = RunNormalRequest("95");
-    ASSERT_TRUE(outcome.accepted);
+    const CalcResult outcome = RunNormalRequest("95");
+    ASSERT_TRUE(outcome.accepted());
     EXPECT_EQ(outcome.report,
               "          Normal distribution:\r\n"
               "          For probable error = 95.0%\r\n"
               "\r\n"
               "          z-value = 1.960");
-    const CalcOutcome extreme = RunNormalRequest("99.9999");
-    ASSERT_TRUE(extreme.accepted);
+    const CalcResult extreme = RunNormalRequest("99.9999");
+    ASSERT_TRUE(extreme.accepted());
     EXPECT_EQ(extreme.report,
               "          Normal distribution:\r\n"
               "          For probable error = 100.0%\r\n"

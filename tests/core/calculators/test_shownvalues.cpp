@@ -3,6 +3,7 @@
 
 #include "core/calculators/calcinput.h"
 #include "core/numeric/strings.h"
+#include "outcomecheck.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/fisher_f.hpp>
@@ -42,11 +43,11 @@ struct Sweep
     int compared = 0;
     std::vector<std::string> differences;
 
-    void check(const CalcOutcome &outcome, const std::string &expected, const std::string &what)
+    void check(const CalcResult &outcome, const std::string &expected, const std::string &what)
     {
         ++compared;
         const std::string last = outcome.report.substr(outcome.report.rfind('\n') + 1);
-        if (!outcome.accepted || last != expected)
+        if (!outcome.accepted() || last != expected)
             differences.push_back(what + ": " + last + " instead of " + expected);
     }
     ~Sweep()

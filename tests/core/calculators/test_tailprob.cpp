@@ -76,14 +76,14 @@ TEST(TailProbability, AgreesWithReference)
 
 TEST(TailProbability, RequestsSayWhichWayTheyWent)
 {
-    const CalcOutcome t = RunTProbabilityRequest("2.3", "12");
+    const CalcResult t = RunTProbabilityRequest("2.3", "12");
     EXPECT_EQ(t.report,
               "          Students t distribution:\r\n"
               "          Probability from the value t = 2.300\r\n"
               "          and 12 degrees of freedom\r\n\r\n"
               "          P(T > t) = "
                   + ProbabilityText(t.value));
-    const std::pair<CalcOutcome, const char *> cases[] = {
+    const std::pair<CalcResult, const char *> cases[] = {
         {RunNormalProbabilityRequest("1.96"), "Percent between -z and z = 95.0004"},
         // sum of exp(-200) 200^k / k! for k < 5: tiny tails keep their digits
         {RunChiProbabilityRequest("400", "10"), "P(X > chi-squared) = 9.413e-80"},
@@ -92,14 +92,14 @@ TEST(TailProbability, RequestsSayWhichWayTheyWent)
         {RunChiProbabilityRequest("1000000", "1"), "P(X > chi-squared) < 1.000e-4900"},
     };
     for (const auto &[outcome, line] : cases) {
-        EXPECT_TRUE(outcome.accepted && outcome.messages.empty()) << line;
+        EXPECT_TRUE(outcome.accepted() && outcome.messages().empty()) << line;
         EXPECT_EQ(outcome.report.substr(outcome.report.rfind("\r\n") + 2),
                   std::string(10, ' ') + line);
     }
 
     const std::string empty = "Please enter the value of the statistic.";
     const std::string chiRange = "The value of chi-squared must be between 0 and 1000000";
-    const std::pair<CalcOutcome, std::vector<std::string>> refused[] = {
+    const std::pair<CalcResult, std::vector<std::string>> refused[] = {
         {RunTProbabilityRequest("", "5"), {empty}},
         {RunChiProbabilityRequest("-1", "5"), {chiRange}},
         {RunChiProbabilityRequest("x", "5"), {RealReadError("x", 0), chiRange}},
@@ -110,8 +110,43 @@ TEST(TailProbability, RequestsSayWhichWayTheyWent)
          {"The number 1e999 is too large.", "The value of t must be between -1000000 and 1000000"}},
     };
     for (const auto &[outcome, messages] : refused) {
-        EXPECT_FALSE(outcome.accepted);
-        EXPECT_EQ(outcome.messages, messages);
+        EXPECT_FALSE(outcome.accepted());
+        EXPECT_EQ(outcome.messages(), messages);
+    }
+}
+
+// A comma or point is read by the user's decimal sign; an entry that could be
+// two numbers is refused on its field, and the report shows the value taken.
+TEST(TailProbability, EntriesFollowTheDecimalSign)
+{
+    const struct
+    {
+        const char *typed;
+        char decimalSign;
+        const char *shown; // nullptr: refused as ambiguous
+    } cases[] = {
+        {"1,000", '.', "1,000.000"},   {"1,000", ',', "1.000"},
+        {"1.000", ',', "1,000.000"},   {"0,05", '.', "0.050"},
+        {"0,050", '.', "0.050"},       {"-1,234.5", '.', "-1,234.500"},
+        {"1.000,5", ',', "1,000.500"}, {"2e1", '.', "20.000"},
+        {"1,000,5", '.', nullptr},     {"12345,678", '.', "12,345.678"},
+        {"1.000.5", ',', nullptr},
+    };
+    for (const auto &c : cases) {
+        const CalcResult result = RunCalcRequest(CalcKind::T, CalcDirection::Probability,
+                                                 {c.typed, "5"}, c.decimalSign);
+        const std::string where = std::string(c.typed) + ' ' + c.decimalSign;
+        if (!c.shown) {
+            EXPECT_EQ(result.status, CalcStatus::Refused) << where;
+            EXPECT_EQ(result.fieldInError, 0) << where;
+            ASSERT_FALSE(result.errors.empty()) << where;
+            EXPECT_EQ(result.errors[0].code, CalcErrorCode::Ambiguous) << where;
+            continue;
+        }
+        EXPECT_EQ(result.status, CalcStatus::Computed) << where;
+        EXPECT_NE(result.report.find(std::string("t = ") + c.shown + "\r\n"), std::string::npos)
+            << where << '\n'
+            << result.report;
     }
 }
 

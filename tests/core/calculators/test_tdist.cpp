@@ -79,9 +79,9 @@ TEST(TCalculator, EdgeCases)
 
 TEST(TCalculator, ReportOfAlphaFiveHundredthsTenDegrees)
 {
-    const CalcOutcome outcome = RunTRequest("0.05", "10");
-    ASSERT_TRUE(outcome.accepted);
-    EXPECT_TRUE(outcome.messages.empty());
+    const CalcResult outcome = RunTRequest("0.05", "10");
+    ASSERT_TRUE(outcome.accepted());
+    EXPECT_TRUE(outcome.messages().empty());
     EXPECT_EQ(outcome.report,
               "          Students t distribution:\r\n"
               "          For alpha = 0.050\r\n"
@@ -120,9 +120,9 @@ TEST(TCalculator, ValidationStopsAtTheFirstFailedCheck)
         {"0.05", "3,5", {WholeNumberMessage, DegreesMessage}},
     };
     for (const Case &c : cases) {
-        const CalcOutcome outcome = RunTRequest(c.alpha, c.v);
-        EXPECT_FALSE(outcome.accepted) << '"' << c.alpha << "\", \"" << c.v << '"';
-        EXPECT_EQ(outcome.messages, c.messages) << '"' << c.alpha << "\", \"" << c.v << '"';
+        const CalcResult outcome = RunTRequest(c.alpha, c.v);
+        EXPECT_FALSE(outcome.accepted()) << '"' << c.alpha << "\", \"" << c.v << '"';
+        EXPECT_EQ(outcome.messages(), c.messages) << '"' << c.alpha << "\", \"" << c.v << '"';
         EXPECT_EQ(outcome.report, "");
     }
 }
@@ -149,9 +149,9 @@ TEST(TCalculator, AcceptedInputs)
          "          and 10 degrees of freedom\r\n\r\n          Critical value = 1.81"},
     };
     for (const Case &c : cases) {
-        const CalcOutcome outcome = RunTRequest(c.alpha, c.v);
-        ASSERT_TRUE(outcome.accepted) << c.alpha << ' ' << c.v;
-        EXPECT_TRUE(outcome.messages.empty());
+        const CalcResult outcome = RunTRequest(c.alpha, c.v);
+        ASSERT_TRUE(outcome.accepted()) << c.alpha << ' ' << c.v;
+        EXPECT_TRUE(outcome.messages().empty());
         const std::string tail = c.lastLines;
         ASSERT_GE(outcome.report.size(), tail.size());
         EXPECT_EQ(outcome.report.substr(outcome.report.size() - tail.size()), tail)

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "calcfixture.h"
+#include "gui/calculators/densitypicture.h"
 #include "gui/common/text.h"
 #include "gui/viewers/resultsdialog.h"
 #include "modalscript.h"
@@ -41,6 +42,8 @@ private slots:
     void init() { Problems.clear(); }
     void direction_data();
     void direction();
+    void markAgreesWithAxis_data();
+    void markAgreesWithAxis();
 };
 
 void CalcDirectionTest::direction_data()
@@ -116,6 +119,56 @@ void CalcDirectionTest::direction()
     VERIFY_SCRIPT_RAN_CLEAN(script);
     QVERIFY(prompts.texts().isEmpty());
     QCOMPARE(QApplication::clipboard()->text(), WithLineFeeds(report));
+}
+
+// The mark stands at its value when the axis reaches it, else at the edge
+// with an arrow in its label; only a density without bound at 0 is cut.
+void CalcDirectionTest::markAgreesWithAxis_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("v1");
+    QTest::addColumn<int>("v2");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("clipped");
+    using K = DensityPlot::Kind;
+    QTest::newRow("t 100, 5 df") << int(K::T) << 5 << 1 << 100.0 << false;
+    QTest::newRow("t -100, 5 df") << int(K::T) << 5 << 1 << -100.0 << false;
+    QTest::newRow("chi 300, 3 df") << int(K::ChiSquared) << 3 << 1 << 300.0 << false;
+    QTest::newRow("F 100, 2 and 5 df") << int(K::F) << 2 << 5 << 100.0 << false;
+    QTest::newRow("z -1.96") << int(K::Normal) << 1 << 1 << -1.96 << false;
+    QTest::newRow("t 6.31, 1 df") << int(K::T) << 1 << 1 << 6.31375 << false;
+    QTest::newRow("chi 3.84, 1 df") << int(K::ChiSquared) << 1 << 1 << 3.84146 << true;
+    QTest::newRow("F 161, 1 and 1 df") << int(K::F) << 1 << 1 << 161.4 << true;
+    QTest::newRow("chi 0.1, 2 df") << int(K::ChiSquared) << 2 << 1 << 0.1 << false;
+}
+
+void CalcDirectionTest::markAgreesWithAxis()
+{
+    QFETCH(int, kind);
+    QFETCH(int, v1);
+    QFETCH(int, v2);
+    QFETCH(double, value);
+    QFETCH(bool, clipped);
+    DensityPlot plot;
+    plot.kind = static_cast<DensityPlot::Kind>(kind);
+    plot.v1 = v1;
+    plot.v2 = v2;
+    plot.value = value;
+    plot.valueText = QStringLiteral("x = ") + QString::number(value);
+    const DensityAxis axis = DensityLayout(plot);
+    QVERIFY(axis.low <= axis.mark && axis.mark <= axis.high);
+    QVERIFY(axis.label.contains(plot.valueText));
+    if (value > axis.high) {
+        QCOMPARE(axis.mark, axis.high);
+        QCOMPARE(axis.label, plot.valueText + QStringLiteral(" \u2192"));
+    } else if (value < axis.low) {
+        QCOMPARE(axis.mark, axis.low);
+        QCOMPARE(axis.label, QStringLiteral("\u2190 ") + plot.valueText);
+    } else {
+        QCOMPARE(axis.mark, value);
+        QCOMPARE(axis.label, plot.valueText);
+    }
+    QCOMPARE(axis.clipped, clipped);
 }
 
 QTEST_MAIN(CalcDirectionTest)

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -137,6 +138,8 @@ class CalcLoopTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The dialogs read numbers with their locale's decimal sign: a point here.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init()
     {
         Problems.clear();
@@ -233,6 +236,11 @@ void CalcLoopTest::validationMessages_data()
                                        << QStringList{IntegerReadError("five", 0), vRange};
     QTest::newRow("F v2 empty") << Calc::F << QStringList{"0.05", "5", ""}
                                 << QStringList{"Please enter the denominator degrees of freedom."};
+    QTest::newRow("F alpha can mean two numbers")
+        << Calc::F << QStringList{"0,000,5", "5", "10"}
+        << QStringList{"The entry 0,000,5 can be read as more than one number. Please type it "
+                       "without thousands separators, with \".\" as the decimal sign.",
+                       alphaRange};
     QTest::newRow("F v2 201") << Calc::F << QStringList{"0.05", "5", "201"} << QStringList{vRange};
 
     const QString percentRange
