@@ -61,11 +61,7 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
     if (!DetectFileLayout(dataFile, overrides, choice.layout, problem))
         return choice; // the free list's reader says why the file cannot be read
     DataLayout &layout = choice.layout;
-    // Lines of numbers between blanks, with no names above them, are the
-    // classic data file: a sample written some numbers to a line, pooled
-    // unless a column is asked for.
-    if (layout.columnar && !layout.header && layout.delimiter == ' ' && column.empty()
-        && !overrides.delimiter)
+    if (column.empty() && IsPooledBlankList(layout, overrides))
         layout.columnar = false;
     if (!layout.columnar) {
         if (!column.empty() || !weights.empty()) {

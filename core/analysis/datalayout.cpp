@@ -305,6 +305,11 @@ FieldKind ReadField(const Field &field, char decimalSign, double &value)
     return FieldKind::Number;
 }
 
+bool IsPooledBlankList(const DataLayout &layout, const LayoutOverrides &overrides)
+{
+    return layout.columnar && !layout.header && layout.delimiter == ' ' && !overrides.delimiter;
+}
+
 DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides)
 {
     const std::vector<std::string_view> lines = SampleOf(head);

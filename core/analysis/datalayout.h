@@ -42,6 +42,11 @@ struct LayoutOverrides
 // without its end is taken as it is). A UTF-8 byte order mark is passed over.
 DataLayout DetectLayout(std::string_view head, const LayoutOverrides &overrides = {});
 
+// Lines of numbers between blanks, with no names above them, are the classic
+// data file: a sample written some numbers to a line. It is pooled as one
+// list unless the user chose a delimiter or a column.
+bool IsPooledBlankList(const DataLayout &layout, const LayoutOverrides &overrides);
+
 // How many bytes of a file's beginning the detection looks at at most.
 inline constexpr std::size_t LayoutSampleBytes = 64 * 1024;
 

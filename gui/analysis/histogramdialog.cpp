@@ -263,7 +263,8 @@ bool HistogramDialog::setDataFile(const QString &path)
 {
     m_dataFile = path;
     QString error;
-    const bool columnar = m_chooser->setFile(path, error) && m_chooser->layout().columnar;
+    const bool columnar = m_chooser->setFile(path, error) && m_chooser->layout().columnar
+        && !IsPooledBlankList(m_chooser->layout(), {});
     m_chooser->setVisible(columnar);
     // The column step's decimal sign takes the place of the box.
     m_decimalCommaBox->setVisible(!columnar);

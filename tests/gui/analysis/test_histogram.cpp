@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -142,6 +144,7 @@ private slots:
     void messagesComeInOrderAndTheDialogKeepsTheEntry();
     void cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh();
     void runEndsInOneResultsWindowWithPictureAndReport();
+    void fileWithColumnsAsksForTheVariable();
     void widthNeedingTooManyClassesSendsTheUserBackToTheDialog();
     void unusableFileEndsTheRunWithOneMessage_data();
     void unusableFileEndsTheRunWithOneMessage();
@@ -452,6 +455,36 @@ void HistogramTest::runEndsInOneResultsWindowWithPictureAndReport()
     viewer->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!results);
+}
+
+void HistogramTest::fileWithColumnsAsksForTheVariable()
+{
+    // A spreadsheet's export: the dialog comes back for the column, and the
+    // report, the histogram and the two pictures of one variable follow it.
+    const QString data = WriteFile(m_dir.filePath(QStringLiteral("body.csv")),
+                                   "height,weight\n170,65\n180,70\n175,72\n160,55\n");
+    m_prompts.answerOpen(data);
+    RunScript script;
+    script.dialogSteps << RunScript::enter(QStringLiteral("2"), true, false)
+                       << [](HistogramDialog &dialog) {
+                              auto *columns = dialog.findChild<QComboBox *>("ColumnBox");
+                              QVERIFY(columns);
+                              columns->setCurrentIndex(columns->findText("weight"));
+                              Button(dialog, "OkBtn")->click();
+                          };
+    RunHistogramAnalysis(data, nullptr);
+
+    QCOMPARE(script.dialogShowings, 2);
+    QPointer<AnalysisResultsWindow> results = Results();
+    QVERIFY(results);
+    QCOMPARE(results->pictureTabs()->count(), 3);
+    QFile written(m_dir.filePath(QStringLiteral("body.OUT")));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.contains("Column \"weight\" of body.csv"));
+    QVERIFY2(bytes.contains("Arithmetic mean = 65.5"),
+             bytes.constData()); // R: mean(c(65,70,72,55))
+    delete results;
 }
 
 void HistogramTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
