@@ -99,7 +99,7 @@ void QuietToolkitMessages(QtMsgType type, const QMessageLogContext &, const QStr
     // Written past the standard library, which may have closed the stream
     // by the time the toolkit ends.
     if (type == QtCriticalMsg || type == QtFatalMsg) {
-        const QByteArray text = "mervan-batch: " + message.toLocal8Bit() + "\n";
+        const QByteArray text = "mervan-batch: " + message.toUtf8() + "\n";
         if (::write(STDERR_FILENO, text.constData(), static_cast<std::size_t>(text.size())) < 0)
             return;
     }
@@ -178,11 +178,10 @@ int Run(int argc, char **argv)
             const bool picture
                 = args[i] == "--picture" || args[i] == "--boxplot" || args[i] == "--qq";
             pictures = pictures || picture;
-            if (picture && !IsPictureFileName(QString::fromLocal8Bit(args[i + 1]))) {
+            const QString name = QFile::decodeName(QByteArray::fromStdString(args[i + 1]));
+            if (picture && !IsPictureFileName(name)) {
                 std::fprintf(stderr, "mervan-batch histogram: %s\n",
-                             PictureFileNameProblem(QString::fromLocal8Bit(args[i + 1]))
-                                 .toLocal8Bit()
-                                 .constData());
+                             PictureFileNameProblem(name).toUtf8().constData());
                 return Usage();
             }
         }

@@ -152,6 +152,6 @@ bool WritePlotFile(const VectorDrawing &drawing, const QSizeF &size, const std::
     QString reason;
     if (SavePicture(drawing, size, QFile::decodeName(QByteArray::fromStdString(path)), reason))
         return true;
-    error = reason.toLocal8Bit().toStdString();
+    error = reason.toUtf8().toStdString();
     return false;
 }
