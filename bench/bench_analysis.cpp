@@ -68,7 +68,7 @@ bool RunOnce(const std::string &data, Steps &steps, AnalysisState &s)
     const auto t0 = WallMilliseconds();
     ResetAnalysis(s);
     s.ClassCount = 20;
-    s.CenterData = true;
+    s.CentreData = true;
     if (!ReadDataFile(s, data, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;

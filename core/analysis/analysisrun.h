@@ -8,7 +8,7 @@
 #include <string>
 
 // In its order: ReadDataFile, SortData, ComputeStatistics, FindMedian,
-// FindMode, ComputeResiduals, BuildClasses, ComputeOrdinates. CenterData,
+// FindMode, ComputeResiduals, BuildClasses, ComputeOrdinates. CentreData,
 // ClassCount or ClassWidth (and DecimalComma) must be set beforehand. On failure
 // returns false with a message for the user in error (a file that cannot be
 // opened, is not text or holds no numbers; a class width that cannot be

@@ -29,7 +29,7 @@ struct AnalysisState
     std::string DataFileName;
     std::string ColumnName;
     // Classes are centred on the mean.
-    bool CenterData = false;
+    bool CentreData = false;
     // Exactly one of these two comes from the user; the other is derived by
     // BuildClasses. Centred classes can need one class more or fewer than
     // that: BuildClasses then leaves the number of classes shown in

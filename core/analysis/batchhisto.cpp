@@ -110,7 +110,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     std::optional<std::string> weights;
     std::optional<std::string> delimiter;
     LayoutOverrides overrides;
-    bool center = true;
+    bool centre = true;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -134,7 +134,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         else if (arg == "--qq")
             problem = value(qq);
         else if (arg == "--no-center")
-            center = false;
+            centre = false;
         else if (arg == "--column")
             problem = value(column);
         else if (arg == "--weights")
@@ -184,7 +184,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         run.status = 2;
         return run;
     }
-    analysis.CenterData = center;
+    analysis.CentreData = centre;
 
     // A data file that its own report would replace is refused before it
     // is read.

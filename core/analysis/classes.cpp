@@ -143,7 +143,7 @@ bool BuildClasses(AnalysisState &state, std::string &error)
     const std::size_t classes = static_cast<std::size_t>(k);
     std::int32_t shown = k;
     std::vector<double> &bounds = state.ClassBounds;
-    if (state.CenterData && w > 0.0) {
+    if (state.CentreData && w > 0.0) {
         // The grid of bounds holds the class from half a width below the mean
         // to half a width above it. Shown are the classes from the one that
         // holds the minimum to the one that holds the maximum.

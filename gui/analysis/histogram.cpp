@@ -53,7 +53,7 @@ bool AcceptEntry(const HistogramDialog &dialog, AnalysisRequest &request, Analys
     ResetAnalysis(analysis);
     analysis.ClassCount = request.classCount;
     analysis.ClassWidth = request.classWidth;
-    analysis.CenterData = request.centred;
+    analysis.CentreData = request.centred;
     analysis.DecimalComma = request.decimalComma;
     return true;
 }

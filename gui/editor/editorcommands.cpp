@@ -151,7 +151,7 @@ void EditorCommands::createActions()
     m_alignRightAction = alignment(QStringLiteral("actionAlignRight"), QStringLiteral("&Right"),
                                    QStringLiteral("Select right justification."),
                                    QStringLiteral("Right Justify"), Qt::AlignRight);
-    m_alignCenterAction = alignment(QStringLiteral("actionAlignCenter"), QStringLiteral("&Center"),
+    m_alignCentreAction = alignment(QStringLiteral("actionAlignCenter"), QStringLiteral("&Center"),
                                     QStringLiteral("Select center justification."),
                                     QStringLiteral("Center Text"), Qt::AlignHCenter);
     m_fontAction = addCommand(QStringLiteral("actionFont"), QStringLiteral("&Font"),
@@ -225,7 +225,7 @@ void EditorCommands::createMenus()
     m_characterMenu->setObjectName(QStringLiteral("characterMenu"));
     setMenuHelp(m_characterMenu,
                 QStringLiteral("Select text alignment, font, and toggle wordwrap."), EditHelp);
-    m_characterMenu->addActions({m_alignLeftAction, m_alignRightAction, m_alignCenterAction,
+    m_characterMenu->addActions({m_alignLeftAction, m_alignRightAction, m_alignCentreAction,
                                  m_fontAction, m_wordWrapAction});
     m_editMenu->addSeparator();
     m_editMenu->addActions({m_cutAction, m_copyAction, m_pasteAction, m_deleteAction});
@@ -241,7 +241,7 @@ void EditorCommands::createToolBar()
     addSeparator();
     addActions({m_copyAction, m_pasteAction, m_cutAction, m_deleteAction});
     addSeparator();
-    addActions({m_alignLeftAction, m_alignCenterAction, m_alignRightAction});
+    addActions({m_alignLeftAction, m_alignCentreAction, m_alignRightAction});
     addSeparator();
 
     QFont boxFont(QStringLiteral("Times New Roman"));
@@ -347,5 +347,5 @@ void EditorCommands::updateAlignment()
     const Qt::Alignment alignment = m_editor ? m_editor->textAlignment() : Qt::Alignment();
     m_alignLeftAction->setChecked(alignment == Qt::AlignLeft);
     m_alignRightAction->setChecked(alignment == Qt::AlignRight);
-    m_alignCenterAction->setChecked(alignment == Qt::AlignHCenter);
+    m_alignCentreAction->setChecked(alignment == Qt::AlignHCenter);
 }

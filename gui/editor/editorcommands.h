@@ -69,7 +69,7 @@ private:
     QAction *m_redoAction = nullptr;
     QAction *m_alignLeftAction = nullptr;
     QAction *m_alignRightAction = nullptr;
-    QAction *m_alignCenterAction = nullptr;
+    QAction *m_alignCentreAction = nullptr;
     QAction *m_fontAction = nullptr;
     QAction *m_wordWrapAction = nullptr;
     QAction *m_cutAction = nullptr;

@@ -63,8 +63,8 @@ void CheckAnalysis(const AnalysisState &s, bool widthEntered)
     const std::vector<double> &b = s.ClassBounds;
     // One value under an entered width too small to tell apart from it
     // gives one class lying on that value.
-    const bool widthLost = s.CenterData && widthEntered && s.Range == 0 && b[0] == b[k];
-    const bool spread = s.Range > 0 || (widthEntered && s.CenterData && !widthLost);
+    const bool widthLost = s.CentreData && widthEntered && s.Range == 0 && b[0] == b[k];
+    const bool spread = s.Range > 0 || (widthEntered && s.CentreData && !widthLost);
     for (std::size_t j = 0; j < k; ++j)
         FUZZ_CHECK(spread ? b[j] < b[j + 1] : b[j] == b[j + 1]);
     FUZZ_CHECK(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.begin() + k, std::size_t{0})
@@ -72,7 +72,7 @@ void CheckAnalysis(const AnalysisState &s, bool widthEntered)
     // Every class holds exactly the values from its lower bound to below its
     // upper one, the last one closed; plain classes run from the minimum to
     // the maximum, centred ones cover both.
-    FUZZ_CHECK(s.CenterData ? b[0] <= low && b[k] >= high : b[0] == low && b[k] == high);
+    FUZZ_CHECK(s.CentreData ? b[0] <= low && b[k] >= high : b[0] == low && b[k] == high);
     const auto &v = s.DataValues;
     for (std::size_t j = 0; j < k; ++j) {
         const auto from = std::lower_bound(v.begin(), v.end(), b[j]);
@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         .write(reinterpret_cast<const char *>(data + 3), static_cast<std::streamsize>(size - 3));
 
     AnalysisState state;
-    state.CenterData = (data[0] & 1) != 0;
+    state.CentreData = (data[0] & 1) != 0;
     state.DecimalComma = (data[0] & 2) != 0;
     const bool widthEntered = (data[0] & 4) != 0;
     if (widthEntered)

@@ -63,7 +63,7 @@ protected:
         AnalysisState state;
         state.ClassCount = count;
         state.ClassWidth = width;
-        state.CenterData = center;
+        state.CentreData = center;
         std::string error;
         const bool done = AnalyseDataFile(state, write("sample.dat", content), error);
         EXPECT_TRUE(done) << error;

@@ -92,10 +92,10 @@ TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
 {
     const std::string path = write("five.dat", "1 2 3 4 5");
     EXPECT_EQ(run({"--intervals", "4", path}), 0);
-    EXPECT_TRUE(last.analysis.CenterData);
+    EXPECT_TRUE(last.analysis.CentreData);
     EXPECT_EQ(last.analysis.ClassBounds.front(), 0.5);
     EXPECT_EQ(run({"--width", "1.5", "--no-center", path}), 0);
-    EXPECT_FALSE(last.analysis.CenterData);
+    EXPECT_FALSE(last.analysis.CentreData);
     EXPECT_EQ(last.analysis.ClassCount, 3);
     EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
 }

@@ -168,7 +168,7 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
             s.DataValues.push_back((round % 3 ? incomes(random) * 100 : random() % 1100) / 100.0);
         SortData(s);
         const double min = s.DataValues.front(), max = s.DataValues.back();
-        s.CenterData = round % 2 == 1;
+        s.CentreData = round % 2 == 1;
         s.ClassCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
         s.ClassWidth = s.ClassCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
         std::string error;
@@ -187,7 +187,7 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
         EXPECT_TRUE(min == max || (b[1] > min && b[k - 1] < max));
         // Centred classes: one from half a width below the mean to half above.
         const double low = s.Mean - s.ClassWidth / 2;
-        EXPECT_TRUE(!s.CenterData || min == max || std::any_of(b.begin(), b.end(), [&](double x) {
+        EXPECT_TRUE(!s.CentreData || min == max || std::any_of(b.begin(), b.end(), [&](double x) {
             return std::fabs(x - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
         }));
     }
@@ -216,7 +216,7 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
             AnalysisState s;
             s.ClassCount = c.count;
             s.ClassWidth = c.width;
-            s.CenterData = center;
+            s.CentreData = center;
             std::string error;
             EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
             EXPECT_NE(error.find("The class width is too small for values of this size"),
@@ -231,7 +231,7 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
     // A width whose centred grid would run past the largest double.
     AnalysisState wide;
     wide.ClassWidth = 1.7e308;
-    wide.CenterData = true;
+    wide.CentreData = true;
     std::string error;
     EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1E308 1E308"), error));
     EXPECT_EQ(error,

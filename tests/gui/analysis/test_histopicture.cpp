@@ -23,7 +23,7 @@ AnalysisState Analyse(const QTemporaryDir &dir, const QByteArray &content, int i
     AnalysisState state;
     ResetAnalysis(state);
     state.ClassCount = intervals;
-    state.CenterData = centred;
+    state.CentreData = centred;
     const QString path = dir.filePath(QStringLiteral("picture.dat"));
     std::string error;
     if (!WriteBytes(path, content) || !AnalyseDataFile(state, path.toStdString(), error))
