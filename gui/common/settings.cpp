@@ -35,8 +35,8 @@ bool SameFile(const QString &a, const QString &b)
 } // namespace
 
 Settings::Settings()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
-                 QCoreApplication::applicationName())
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope,
+                 QCoreApplication::organizationName(), QCoreApplication::applicationName())
 { }
 
 QByteArray Settings::mainWindowGeometry() const
