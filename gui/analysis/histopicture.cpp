@@ -1,5 +1,6 @@
 #include "gui/analysis/histopicture.h"
 
+#include "gui/analysis/plotframe.h"
 #include "gui/common/fonts.h"
 
 #include <QFile>
@@ -51,15 +52,6 @@ QString Number(double value)
 QString Label(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-QFont LabelFont(const QRectF &area)
-{
-    QFont font(QStringLiteral("Univers"));
-    font.setStyleHint(QFont::SansSerif);
-    const double side = std::min(area.width(), area.height() * 4 / 3);
-    font.setPixelSize(std::clamp(static_cast<int>(side / 48), 9, 20));
-    return font;
 }
 
 // Maps data units (x, counts) to the plot's rectangle.
@@ -183,7 +175,7 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
                    const QString &title)
 {
     painter.save();
-    painter.setFont(LabelFont(area));
+    painter.setFont(PlotFont(area));
     painter.setPen(QPen(Qt::black, 0));
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
