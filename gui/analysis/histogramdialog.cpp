@@ -168,12 +168,20 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     layout->addWidget(m_widthLabel, 2, 0);
     layout->addWidget(m_entry, 2, 1, Qt::AlignLeft);
     layout->addWidget(m_suggestions, 3, 0, 1, 2);
-    layout->addWidget(LabelFor(m_anchor, QStringLiteral("Start of &first class:"), this), 4, 0);
-    layout->addWidget(m_anchor, 4, 1, Qt::AlignLeft);
-    layout->addWidget(LabelFor(m_closedEnd, QStringLiteral("Class closed at &the:"), this), 5, 0);
-    layout->addWidget(m_closedEnd, 5, 1, Qt::AlignLeft);
-    layout->addWidget(LabelFor(m_scale, QStringLiteral("&Y axis:"), this), 6, 0);
-    layout->addWidget(m_scale, 6, 1, Qt::AlignLeft);
+    // The classes and the picture do not follow the start, the closed end
+    // and the y axis yet: the three rows stay out of sight until they do, so
+    // that no choice is offered that changes nothing.
+    const QList<QWidget *> classRows{
+        LabelFor(m_anchor, QStringLiteral("Start of &first class:"), this),
+        m_anchor,
+        LabelFor(m_closedEnd, QStringLiteral("Class closed at &the:"), this),
+        m_closedEnd,
+        LabelFor(m_scale, QStringLiteral("&Y axis:"), this),
+        m_scale};
+    for (int i = 0; i < classRows.size(); ++i) {
+        layout->addWidget(classRows[i], 4 + i / 2, i % 2, Qt::AlignLeft);
+        classRows[i]->setVisible(false);
+    }
     layout->addWidget(m_decimalCommaBox, 7, 0, 1, 2);
     layout->addWidget(m_chooser, 0, 2, 8, 1, Qt::AlignTop);
     layout->setColumnMinimumWidth(1, 41);
