@@ -179,7 +179,10 @@ QUrl AboutDialog::updatePage()
 void AboutDialog::openUpdatePage()
 {
     if (!Prompts::current().openUrl(updatePage()))
-        Prompts::current().message(QStringLiteral("Sorry, can not connect to server."));
+        // Nothing was asked of the network: no program took the address.
+        Prompts::current().message(QStringLiteral("No web browser could be started to open %1.\n"
+                                                  "Please open that address in a browser yourself.")
+                                       .arg(updatePage().toString()));
 }
 
 bool AboutDialog::eventFilter(QObject *watched, QEvent *event)

@@ -200,7 +200,10 @@ void TestAbout::link_data()
     QTest::addColumn<bool>("browserAnswers");
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("browser opens the page") << true << QStringList();
-    QTest::newRow("no browser") << false << QStringList{"Sorry, can not connect to server."};
+    QTest::newRow("no browser") << false
+                                << QStringList{"No web browser could be started to open "
+                                               "https://github.com/mervan-stats/mervan.\n"
+                                               "Please open that address in a browser yourself."};
 }
 
 void TestAbout::link()
