@@ -77,9 +77,10 @@ QMdiSubWindow *MainWindow::addEditor(EditorWindow *editor)
     connect(editor, &EditorWindow::filePathAssigned, this,
             [this](const QString &path) { m_lastFilePath = path; });
     // A file saved under a new name joins the recent files once it is on
-    // disk; a new window's proposed name does not.
+    // disk; a new window's proposed name does not. Queued, so the editor is
+    // the context: a window closed before the call comes takes it along.
     connect(
-        editor, &EditorWindow::filePathAssigned, this,
+        editor, &EditorWindow::filePathAssigned, editor,
         [this, editor](const QString &path) {
             if (!editor->isUntitled() && QFileInfo(path).isFile())
                 rememberFile(path);
