@@ -195,11 +195,9 @@ int main(int argc, char **argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const long count = argc > 2 ? std::max(1L, std::atol(argv[2])) : 10000000L;
-    std::string folder = (std::filesystem::temp_directory_path() / "mervan-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const std::string folder = MakeBenchFolder();
+    if (folder.empty())
         return 1;
-    }
     const std::string data = folder + "/values.dat";
     WriteDataFile(data, count);
     double width = 0.0;

@@ -152,11 +152,9 @@ int main(int argc, char **argv)
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const long rows = argc > 2 ? std::max(1L, std::atol(argv[2])) : 1000000L;
-    std::string folder = (std::filesystem::temp_directory_path() / "mervan-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
-        std::perror("mkdtemp");
+    const std::string folder = MakeBenchFolder();
+    if (folder.empty())
         return 1;
-    }
     const std::string path = folder + "/columns.csv";
     WriteCsv(path, rows);
     std::printf("data file: %ld rows, 5 columns with a header, %ju bytes; column \"weight\"\n",

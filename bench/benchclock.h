@@ -7,9 +7,23 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <stdlib.h>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
+
+// A new folder under the system's temporary folder for a benchmark's files;
+// empty (after a message) when none can be made.
+inline std::string MakeBenchFolder()
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "mervan-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return {};
+    }
+    return folder;
+}
 
 inline double ThreadMilliseconds()
 {
