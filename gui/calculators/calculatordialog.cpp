@@ -1,4 +1,5 @@
 #include "gui/calculators/calculatordialog.h"
+#include "gui/calculators/densitytext.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -230,7 +231,7 @@ CalcResult CalculatorDialog::runRequest() const
                           fields, sign);
 }
 
-VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result)
+VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result, QString *text)
 {
     if (result.status != CalcStatus::Computed)
         return {};
@@ -259,6 +260,8 @@ VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result)
                                : QStringLiteral("\u03b1 = ") + FromCore(AlphaText(request.first));
     }
     plot.valueText = symbol + " = " + QString::number(plot.value, 'g', 6);
+    if (text)
+        *text = DensityText(plot);
     return DensityDrawing(plot);
 }
 
@@ -307,7 +310,9 @@ void CalculatorDialog::run()
         }
 
         const QString report = FromCore(result.report);
-        switch (results.showReport(m_design.resultCaption, report, densityDrawing(result))) {
+        QString pictureText;
+        const VectorDrawing drawing = densityDrawing(result, &pictureText);
+        switch (results.showReport(m_design.resultCaption, report, drawing, pictureText)) {
         case ResultsDialog::Retry:
             continue;
         case ResultsDialog::Clipboard:

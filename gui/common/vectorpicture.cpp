@@ -18,6 +18,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -106,7 +108,9 @@ public:
         setObjectName(QStringLiteral("PictureCanvas"));
         setMinimumSize(150, 120);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setFocusPolicy(Qt::ClickFocus);
+        // Reached by Tab too, so that a screen reader reads its description;
+        // it shows the focus with the style's focus frame.
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -119,6 +123,12 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         m_drawing(painter, QRectF(rect()));
+        if (hasFocus()) {
+            QStyleOptionFocusRect frame;
+            frame.initFrom(this);
+            frame.rect = rect().adjusted(1, 1, -1, -1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+        }
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "gui/viewers/analysisresults.h"
 
 #include "gui/common/help.h"
+#include "gui/common/picturetext.h"
 #include "gui/viewers/outputviewer.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -50,6 +51,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     setObjectName(QStringLiteral("AnalysisResults"));
     setWindowTitle(QStringLiteral("Analysis results"));
     setHelpContext(this, HelpContext);
+    InstallPictureAccessibility();
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("ResultsSplitter"));
     m_splitter->setChildrenCollapsible(false);
@@ -61,6 +63,8 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_boxPlot->setObjectName(QStringLiteral("BoxPlotPanel"));
     m_qq = new PicturePanel(m_tabs);
     m_qq->setObjectName(QStringLiteral("QQPanel"));
+    for (PicturePanel *panel : {m_picture, m_boxPlot, m_qq})
+        AddDescribeButton(*panel);
     // Names of their own for the shape pictures' parts, so that each part
     // of the window is found by one name.
     for (auto [panel, prefix] : {std::pair{m_boxPlot, "BoxPlot"}, {m_qq, "QQ"}})
@@ -71,6 +75,9 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
     m_tabs->addTab(m_qq, QStringLiteral("&Normal Q-Q plot"));
     // The two pictures of the shape show once they are given.
+    for (int i = 0; i < m_tabs->count(); ++i)
+        NamePicture(*static_cast<PicturePanel *>(m_tabs->widget(i)),
+                    QString(m_tabs->tabText(i)).remove(QLatin1Char('&')));
     m_tabs->setTabVisible(1, false);
     m_tabs->setTabVisible(2, false);
     m_report = new OutputViewer(m_splitter, OutputViewer::Frame::Embedded);
@@ -89,6 +96,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
         findChild<QWidget *>(QStringLiteral("PicturePrintBtn")),
         findChild<QWidget *>(QStringLiteral("PictureCopyBtn")),
         findChild<QWidget *>(QStringLiteral("PictureSaveBtn")),
+        findChild<QWidget *>(QStringLiteral("PictureDescribeBtn")),
         findChild<QWidget *>(QStringLiteral("Text")),
         findChild<QWidget *>(QStringLiteral("ReportCopyBtn")),
         findChild<QWidget *>(QStringLiteral("ReportSaveBtn")),

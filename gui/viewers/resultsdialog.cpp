@@ -3,6 +3,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
+#include "gui/common/picturetext.h"
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -34,6 +35,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     setWindowTitle(QStringLiteral("Computation Resuts"));
     setFont(PixelFont(QStringLiteral("Courier New"), 11));
     setHelpContext(this, HelpContext);
+    InstallPictureAccessibility();
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
@@ -46,6 +48,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     m_picture->setFixedSize(PictureSide, PictureSide);
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setPixmap(Pictures::Report());
+    m_picture->setAccessibleName(tr("Report"));
 
     // Created in tab order: Retry, Print, Close, Clipboard; shown from the
     // left as Retry, Clipboard, Print, Close.
@@ -67,6 +70,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(false);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_text->setAccessibleDescription(tr("The report of the computation"));
 
     // The picture at the top left with the row of buttons beside it, centred
     // on it; the report below, indented.
@@ -136,7 +140,7 @@ void ResultsDialog::showMessageText()
 }
 
 int ResultsDialog::showReport(const QString &caption, const QString &text,
-                              const VectorDrawing &drawing)
+                              const VectorDrawing &drawing, const QString &pictureText)
 {
     setWindowTitle(caption);
     m_messageText = text;
@@ -145,6 +149,7 @@ int ResultsDialog::showReport(const QString &caption, const QString &text,
     if (m_density) {
         m_density->setDrawing(drawing, QSizeF(480, 280));
         m_density->setSuggestedName(caption);
+        SetPictureText(*m_density, pictureText);
         m_density->setVisible(static_cast<bool>(drawing));
     }
     return exec();
@@ -158,6 +163,8 @@ void ResultsDialog::addDensityPicture()
     m_density->setFont(QApplication::font()); // as in the saved and copied pictures
     m_density->setAutoFillBackground(true);
     m_density->setPalette(QPalette(Qt::white));
+    NamePicture(*m_density, tr("Picture of the distribution"));
+    AddDescribeButton(*m_density);
     auto *layout = static_cast<QBoxLayout *>(this->layout());
     layout->addSpacing(Border);
     layout->addWidget(m_density);

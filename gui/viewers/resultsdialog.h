@@ -35,9 +35,11 @@ public:
     void showMessageText();
 
     // The calculators' protocol: caption, text, modal showing; returns the
-    // result. A drawing, when given, is shown below the report.
+    // result. A drawing, when given, is shown below the report, with
+    // pictureText saying what it shows.
     int showReport(const QString &caption, const QString &text,
-                   const VectorDrawing &drawing = VectorDrawing());
+                   const VectorDrawing &drawing = VectorDrawing(),
+                   const QString &pictureText = QString());
 
     // The font the report is shown in; printed reports use it too.
     QFont displayFont() const;

@@ -1,0 +1,128 @@
+#!/usr/bin/env python3
+"""Reads the real program as a screen reader does, through AT-SPI.
+
+Opens each window of WINDOWS with the keyboard alone and walks its accessible
+tree: every shown push button, field, check box, combo box and picture must
+have a name, and the window's picture a description that says what it shows,
+which its "Describe picture" (Alt+D) puts on the clipboard.
+
+Run it under an X server and a D-Bus session of its own, with the system's
+Python (Debian's pyatspi):
+    xvfb-run -a dbus-run-session -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \\
+        /usr/bin/python3 accessibility_e2e.py MERVAN MERVAN_BATCH
+"""
+
+import os
+import shutil
+import sys
+import tempfile
+
+import pyatspi
+
+from xdriver import (Failure, choose_file, clipboard, command_line, exit_by_menu, focus, key, menu,
+                     start, stop, type_text, visible_windows, wait_for, wait_for_window)
+
+ROLES = {"push button", "text", "check box", "combo box", "image", "radio button", "page tab"}
+
+
+def typed(*steps):
+    """Types texts and presses keys (names in brackets) in turn."""
+    def act(work):
+        for step in steps:
+            if step.startswith("<"):
+                key(*step[1:-1].split())
+            else:
+                type_text(step.format(work=work))
+    return act
+
+
+# Title; the menu keys that open it, the window that comes first and the
+# typing there; the keys that close it; what its picture's description says.
+WINDOWS = [
+    ("Mervan", "fn", None, typed(), None, None),
+    ("Histogram data", "sh", None, typed(), "Escape", None),
+    ("Students t Distribution", "st", "Critical Values for t distribution",
+     typed("0.05", "<Tab>", "10", "<Return>"), "alt+c", "Student's t, 10 degrees of freedom"),
+    ("Binomial Distribution", "sb", "Binomial Distribution",
+     typed("20", "<Tab>", "0.5", "<Tab Tab>", "15", "<Return>"), "alt+c", "Binomial, n = 20"),
+    ("{work}/Survey.OUT", "sh", "Histogram data", typed("3", "<Return>"), "alt+c",
+     "Histogram of 9 values in 4 classes"),
+]
+
+
+def shown_window(title):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Mervan":
+            for window in app:
+                if window is not None and window.name == title \
+                        and window.getState().contains(pyatspi.STATE_SHOWING):
+                    return window
+    return None
+
+
+def controls(node):
+    for child in node:
+        if child is not None and child.getState().contains(pyatspi.STATE_SHOWING):
+            if child.getRoleName() in ROLES:
+                yield child
+            yield from controls(child)
+
+
+def read_window(title, described):
+    """The window's unnamed controls and its picture's description, once
+    the tree shows both the controls and the picture."""
+    window = shown_window(title)
+    found = list(controls(window)) if window is not None else []
+    unnamed = ["%s (%s)" % (c.getRoleName(), c.description) for c in found if not c.name.strip()]
+    texts = [c.description for c in found if c.getRoleName() == "image" and described
+             and described in c.description]
+    return (found, unnamed, texts) if found and (texts or not described) else None
+
+
+def main():
+    mervan, _ = command_line(__doc__)
+    work = tempfile.mkdtemp(prefix="mervan-a11y-")
+    with open(os.path.join(work, "Survey.dat"), "wb") as f:
+        f.write(b"1.2 2.4 2.4 3.1 4.0\r\n2.9 3.3\r\n1.7, 2.2\r\n")
+    pyatspi.Registry.getDesktop(0)  # the registry must run before the program joins it
+    program = start(mervan, cwd=work)
+    try:
+        frame = wait_for("the main window", lambda: visible_windows("Mervan"), 30, program)[0]
+        wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
+        for title, keys, first, typing, closing, described in WINDOWS:
+            title = title.format(work=work)
+            menu(frame, keys[0], keys[1])
+            if first:
+                wait_for_window(first, program)
+            typing(work)
+            if title.endswith(".OUT"):
+                choose_file("Open Data File", os.path.join(work, "Survey.dat"), program)
+            window = wait_for_window(title, program)
+            found, unnamed, texts = wait_for("AT-SPI to read \"%s\"" % title,
+                                             lambda: read_window(title, described), 20, program)
+            if unnamed:
+                raise Failure("%s: controls without a name: %s" % (title, "; ".join(unnamed)))
+            print("ok: %s: %d controls named" % (title, len(found)))
+            if texts:
+                focus(window)
+                key("alt+d")
+                wait_for("the description on the clipboard",
+                         lambda: (clipboard("UTF8_STRING") or b"").decode() == texts[0], 10, program)
+                key("Return")
+                print("ok: the picture reads and copies as \"%s...\"" % texts[0][:60])
+            if closing:
+                focus(window)
+                key(closing)
+                wait_for("\"%s\" to close" % title, lambda: not shown_window(title), 10, program)
+        exit_by_menu(program, frame)
+        return 0
+    except Failure as failure:
+        print("FAIL: %s" % failure)
+        return 1
+    finally:
+        stop(program)
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
