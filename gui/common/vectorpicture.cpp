@@ -18,8 +18,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyle>
-#include <QStyleOption>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -109,7 +107,7 @@ public:
         setMinimumSize(150, 120);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         // Reached by Tab too, so that a screen reader reads its description;
-        // it shows the focus with the style's focus frame.
+        // a frame in the highlight colour shows the focus.
         setFocusPolicy(Qt::StrongFocus);
     }
 
@@ -124,10 +122,9 @@ protected:
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         m_drawing(painter, QRectF(rect()));
         if (hasFocus()) {
-            QStyleOptionFocusRect frame;
-            frame.initFrom(this);
-            frame.rect = rect().adjusted(1, 1, -1, -1);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
         }
     }
 

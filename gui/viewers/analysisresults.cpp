@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -63,8 +64,6 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_boxPlot->setObjectName(QStringLiteral("BoxPlotPanel"));
     m_qq = new PicturePanel(m_tabs);
     m_qq->setObjectName(QStringLiteral("QQPanel"));
-    for (PicturePanel *panel : {m_picture, m_boxPlot, m_qq})
-        AddDescribeButton(*panel);
     // Names of their own for the shape pictures' parts, so that each part
     // of the window is found by one name.
     for (auto [panel, prefix] : {std::pair{m_boxPlot, "BoxPlot"}, {m_qq, "QQ"}})
@@ -78,6 +77,14 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     for (int i = 0; i < m_tabs->count(); ++i)
         NamePicture(*static_cast<PicturePanel *>(m_tabs->widget(i)),
                     QString(m_tabs->tabText(i)).remove(QLatin1Char('&')));
+    // One "Describe picture" beside the tabs, for the picture shown.
+    auto *describe = new QPushButton(tr("&Describe picture"), m_tabs);
+    describe->setObjectName(QStringLiteral("DescribeBtn"));
+    describe->setToolTip(tr("Copy a description of the picture to the clipboard."));
+    describe->setAutoDefault(false);
+    m_tabs->setCornerWidget(describe, Qt::TopRightCorner);
+    connect(describe, &QPushButton::clicked, this,
+            [this] { CopyPictureText(*static_cast<PicturePanel *>(m_tabs->currentWidget())); });
     m_tabs->setTabVisible(1, false);
     m_tabs->setTabVisible(2, false);
     m_report = new OutputViewer(m_splitter, OutputViewer::Frame::Embedded);
@@ -96,7 +103,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
         findChild<QWidget *>(QStringLiteral("PicturePrintBtn")),
         findChild<QWidget *>(QStringLiteral("PictureCopyBtn")),
         findChild<QWidget *>(QStringLiteral("PictureSaveBtn")),
-        findChild<QWidget *>(QStringLiteral("PictureDescribeBtn")),
+        findChild<QWidget *>(QStringLiteral("DescribeBtn")),
         findChild<QWidget *>(QStringLiteral("Text")),
         findChild<QWidget *>(QStringLiteral("ReportCopyBtn")),
         findChild<QWidget *>(QStringLiteral("ReportSaveBtn")),
