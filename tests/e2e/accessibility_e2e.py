@@ -1,15 +1,10 @@
 #!/usr/bin/env python3
-"""Reads the real program as a screen reader does, through AT-SPI.
-
-Opens each window of WINDOWS with the keyboard alone and walks its accessible
-tree: every shown push button, field, check box, combo box and picture must
-have a name, and the window's picture a description that says what it shows,
-which its "Describe picture" (Alt+D) puts on the clipboard.
-
-Run it under an X server and a D-Bus session of its own, with the system's
-Python (Debian's pyatspi):
-    xvfb-run -a dbus-run-session -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \\
-        /usr/bin/python3 accessibility_e2e.py MERVAN MERVAN_BATCH
+"""Reads the real program as a screen reader does, through AT-SPI: opens each
+window of WINDOWS with the keyboard alone; every shown button, field, check
+box, combo box and picture must have a name, and the picture a description
+that "Describe picture" (Alt+D) copies. Run under xvfb-run and
+dbus-run-session with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and Debian's
+/usr/bin/python3 (for pyatspi): accessibility_e2e.py MERVAN MERVAN_BATCH
 """
 
 import os
@@ -27,13 +22,7 @@ ROLES = {"push button", "text", "check box", "combo box", "image", "radio button
 
 def typed(*steps):
     """Types texts and presses keys (names in brackets) in turn."""
-    def act(work):
-        for step in steps:
-            if step.startswith("<"):
-                key(*step[1:-1].split())
-            else:
-                type_text(step.format(work=work))
-    return act
+    return lambda: [key(*s[1:-1].split()) if s.startswith("<") else type_text(s) for s in steps]
 
 
 # Title; the menu keys that open it, the window that comes first and the
@@ -41,6 +30,7 @@ def typed(*steps):
 WINDOWS = [
     ("Mervan", "fn", None, typed(), None, None),
     ("Histogram data", "sh", None, typed(), "Escape", None),
+    ("Critical Values for t distribution", "st", None, typed(), "Escape", None),
     ("Students t Distribution", "st", "Critical Values for t distribution",
      typed("0.05", "<Tab>", "10", "<Return>"), "alt+c", "Student's t, 10 degrees of freedom"),
     ("Binomial Distribution", "sb", "Binomial Distribution",
@@ -51,13 +41,9 @@ WINDOWS = [
 
 
 def shown_window(title):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Mervan":
-            for window in app:
-                if window is not None and window.name == title \
-                        and window.getState().contains(pyatspi.STATE_SHOWING):
-                    return window
-    return None
+    return next((w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Mervan"
+                 for w in app if w and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)),
+                None)
 
 
 def controls(node):
@@ -69,10 +55,8 @@ def controls(node):
 
 
 def read_window(title, described):
-    """The window's unnamed controls and its picture's description, once
-    the tree shows both the controls and the picture."""
-    window = shown_window(title)
-    found = list(controls(window)) if window is not None else []
+    """The window's controls, the unnamed ones and the picture's description."""
+    found = list(controls(shown_window(title) or []))
     unnamed = ["%s (%s)" % (c.getRoleName(), c.description) for c in found if not c.name.strip()]
     texts = [c.description for c in found if c.getRoleName() == "image" and described
              and described in c.description]
@@ -94,7 +78,7 @@ def main():
             menu(frame, keys[0], keys[1])
             if first:
                 wait_for_window(first, program)
-            typing(work)
+            typing()
             if title.endswith(".OUT"):
                 choose_file("Open Data File", os.path.join(work, "Survey.dat"), program)
             window = wait_for_window(title, program)
