@@ -158,6 +158,8 @@ QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &l
     // The hint travels with the field; it is displayed only by dialogs that
     // switch hints on.
     edit->setProperty("hint", hint);
+    // A screen reader reads the hint whether or not the dialog shows it.
+    edit->setAccessibleDescription(hint);
     if (m_design.showHints)
         edit->setToolTip(hint);
     if (helpContext != 0)
@@ -212,6 +214,7 @@ void CalculatorDialog::showDirection()
     m_firstLabel->setText(texts[0]);
     QLineEdit *edit = m_fieldEdits.first();
     edit->setProperty("hint", texts[1]);
+    edit->setAccessibleDescription(texts[1]);
     if (m_design.showHints)
         edit->setToolTip(texts[1]);
     if (m_firstUnit)

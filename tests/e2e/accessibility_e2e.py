@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
-"""Reads the real program as a screen reader does, through AT-SPI: opens each
-window of WINDOWS with the keyboard alone; every shown button, field, check
-box, combo box and picture must have a name, and the picture a description
-that "Describe picture" (Alt+D) copies. Run under xvfb-run and
-dbus-run-session with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 and Debian's
-/usr/bin/python3 (for pyatspi): accessibility_e2e.py MERVAN MERVAN_BATCH
-"""
+"""Reads the program through AT-SPI as a screen reader does: in each window of
+WINDOWS, opened by keyboard, every shown control must have a name and the
+picture a description that "Describe picture" (Alt+D) copies. Run under
+xvfb-run and dbus-run-session with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1:
+/usr/bin/python3 accessibility_e2e.py MERVAN MERVAN_BATCH"""
 
 import os
 import shutil
