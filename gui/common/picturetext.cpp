@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -90,8 +91,8 @@ QString QQText(const QQPlot &plot, const QString &variable)
     const QQPoint &first = plot.points.front();
     const QQPoint &last = plot.points.back();
     return Tr("Normal Q-Q plot of %1: %2 points of the sorted values against the normal "
-              "quantiles, from the value %3 at quantile %4 to the value %5 at quantile %6. The line through the quartiles has "
-              "intercept %7 and slope %8.")
+              "quantiles, from the value %3 at quantile %4 to the value %5 at quantile %6. "
+              "The line through the quartiles has intercept %7 and slope %8.")
         .arg(variable)
         .arg(plot.points.size())
         .arg(Number(first.sample), Number(first.theoretical), Number(last.sample),

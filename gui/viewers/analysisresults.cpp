@@ -73,7 +73,6 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_tabs->addTab(m_picture, QStringLiteral("&Histogram"));
     m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
     m_tabs->addTab(m_qq, QStringLiteral("&Normal Q-Q plot"));
-    // The two pictures of the shape show once they are given.
     for (int i = 0; i < m_tabs->count(); ++i)
         NamePicture(*static_cast<PicturePanel *>(m_tabs->widget(i)),
                     QString(m_tabs->tabText(i)).remove(QLatin1Char('&')));
@@ -85,6 +84,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_tabs->setCornerWidget(describe, Qt::TopRightCorner);
     connect(describe, &QPushButton::clicked, this,
             [this] { CopyPictureText(*static_cast<PicturePanel *>(m_tabs->currentWidget())); });
+    // The two pictures of the shape show once they are given.
     m_tabs->setTabVisible(1, false);
     m_tabs->setTabVisible(2, false);
     m_report = new OutputViewer(m_splitter, OutputViewer::Frame::Embedded);

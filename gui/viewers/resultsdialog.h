@@ -7,7 +7,7 @@
 // CloseBtn and Clip; the report is the label DisplayText and the picture
 // beside the buttons Image1. Below the report a calculator's picture of its
 // distribution (DensityPicture, a PicturePanel) can be shown with its own
-// Print, Copy and Save buttons.
+// Print, Copy and Save buttons and "Describe picture" (PictureDescribeBtn).
 
 #include <QDialog>
 #include <QString>
