@@ -12,28 +12,24 @@ import tempfile
 
 import pyatspi
 
-from xdriver import (Failure, choose_file, clipboard, command_line, exit_by_menu, focus, key, menu,
+from xdriver import (Failure, choose_file, clipboard, command_line, exit_by_menu, key, menu,
                      start, stop, type_text, visible_windows, wait_for, wait_for_window)
 
 ROLES = {"push button", "text", "check box", "combo box", "image", "radio button", "page tab"}
 
 
-def typed(*steps):
-    """Types texts and presses keys (names in brackets) in turn."""
-    return lambda: [key(*s[1:-1].split()) if s.startswith("<") else type_text(s) for s in steps]
-
-
-# Title; the menu keys that open it, the window that comes first and the
-# typing there; the keys that close it; what its picture's description says.
+# Title; the menu keys that open it, the window that comes first and what is
+# typed there (keys in brackets); the key that closes it; what its picture's
+# description says.
 WINDOWS = [
-    ("Mervan", "fn", None, typed(), None, None),
-    ("Histogram data", "sh", None, typed(), "Escape", None),
-    ("Critical Values for t distribution", "st", None, typed(), "Escape", None),
+    ("Mervan", "fn", None, (), None, None),
+    ("Histogram data", "sh", None, (), "Escape", None),
+    ("Critical Values for t distribution", "st", None, (), "Escape", None),
     ("Students t Distribution", "st", "Critical Values for t distribution",
-     typed("0.05", "<Tab>", "10", "<Return>"), "alt+c", "Student's t, 10 degrees of freedom"),
+     ("0.05", "<Tab>", "10", "<Return>"), "alt+c", "Student's t, 10 degrees of freedom"),
     ("Binomial Distribution", "sb", "Binomial Distribution",
-     typed("20", "<Tab>", "0.5", "<Tab Tab>", "15", "<Return>"), "alt+c", "Binomial, n = 20"),
-    ("{work}/Survey.OUT", "sh", "Histogram data", typed("3", "<Return>"), "alt+c",
+     ("20", "<Tab>", "0.5", "<Tab Tab>", "15", "<Return>"), "alt+c", "Binomial, n = 20"),
+    ("{work}/Survey.OUT", "sh", "Histogram data", ("3", "<Return>"), "alt+c",
      "Histogram of 9 values in 4 classes"),
 ]
 
@@ -76,24 +72,23 @@ def main():
             menu(frame, keys[0], keys[1])
             if first:
                 wait_for_window(first, program)
-            typing()
+            for step in typing:
+                key(*step[1:-1].split()) if step.startswith("<") else type_text(step)
             if title.endswith(".OUT"):
                 choose_file("Open Data File", os.path.join(work, "Survey.dat"), program)
-            window = wait_for_window(title, program)
+            wait_for_window(title, program)
             found, unnamed, texts = wait_for("AT-SPI to read \"%s\"" % title,
                                              lambda: read_window(title, described), 20, program)
             if unnamed:
                 raise Failure("%s: controls without a name: %s" % (title, "; ".join(unnamed)))
             print("ok: %s: %d controls named" % (title, len(found)))
             if texts:
-                focus(window)
                 key("alt+d")
                 wait_for("the description on the clipboard",
                          lambda: (clipboard("UTF8_STRING") or b"").decode() == texts[0], 10, program)
                 key("Return")
                 print("ok: the picture reads and copies as \"%s...\"" % texts[0][:60])
             if closing:
-                focus(window)
                 key(closing)
                 wait_for("\"%s\" to close" % title, lambda: not shown_window(title), 10, program)
         exit_by_menu(program, frame)
