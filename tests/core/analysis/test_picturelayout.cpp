@@ -4,6 +4,7 @@
 #include "analysistest.h"
 #include "core/analysis/picturelayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -74,6 +75,34 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
         EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.Mean));
         EXPECT_LE(g.XLow, s.Mean - 3 * s.StdDev);
         EXPECT_GE(g.XHigh, s.Mean + 3 * s.StdDev);
+    }
+}
+
+// Percent bars add up to 100 and density bars' areas to 1; the density
+// curve is the normal density whatever the class width.
+TEST_F(PictureLayoutTest, PercentAndDensityScales)
+{
+    for (std::int32_t classes : {7, 20}) {
+        for (HistogramScale scale : {HistogramScale::Percent, HistogramScale::Density}) {
+            SCOPED_TRACE(::testing::Message() << classes << " classes, scale " << int(scale));
+            AnalysisState s = analyse(NormalQuantiles(1000), classes);
+            s.Scale = scale;
+            const HistogramGeometry g = HistogramPicture(s);
+            double total = 0, highest = 0;
+            for (const HistogramBar &bar : g.Bars) {
+                total += scale == HistogramScale::Percent ? bar.Height
+                                                          : bar.Height * (bar.High - bar.Low);
+                highest = std::max(highest, bar.Height);
+            }
+            EXPECT_NEAR(total, scale == HistogramScale::Percent ? 100 : 1, 1e-9);
+            const double peak = scale == HistogramScale::Density
+                ? 1 / (s.StdDev * std::sqrt(2 * M_PI))
+                : 100 * s.ClassWidth / (s.StdDev * std::sqrt(2 * M_PI));
+            EXPECT_NEAR(CurveAt(g, s.Mean), peak, peak * 1e-4);
+            EXPECT_GE(g.CountTicks.back(), std::max(highest, peak));
+            // Steps below one count for a density of about 0.04.
+            EXPECT_TRUE(scale != HistogramScale::Density || g.CountTicks[1] < 0.05);
+        }
     }
 }
 
