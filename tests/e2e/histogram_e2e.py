@@ -2,8 +2,7 @@
 """Runs "Histogram data" in the real program under an X server, as a user would.
 
 Starts bin/mervan, picks Statistics > Histogram data, unchecks the centring,
-types 3 intervals starting at 1, closed at the right, drawn as density, and
-names a data file in the open dialog, then finds one
+types 3 intervals from 1, right-closed, as density, opens a data file, finds one
 results window, captioned with the report's path, that holds the picture and
 the report. The report file beside the data file must equal the console
 companion's for the same file; the picture saved from the window with Ctrl+S
@@ -105,8 +104,7 @@ def main():
         time.sleep(0.5)
         key("Return")
         wait_for_window("Histogram data", program)
-        # Tab goes on to the start of the first class, which the unchecked
-        # centring lets be typed, and to the lists, which take the arrow keys.
+        # Tab on to the start of the first class and the lists below it.
         type_text("3")
         key("shift+Tab", "space", "Tab", "Tab")
         type_text("1")

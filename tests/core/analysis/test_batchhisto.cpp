@@ -107,10 +107,9 @@ TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
               0);
     EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 3, 5}));
     EXPECT_EQ(last.analysis.ClassCounts, (std::vector<std::size_t>{3, 2}));
-    EXPECT_EQ(last.analysis.Scale, HistogramScale::Density);
-    const std::string report = read((folder / "five.OUT").string());
-    for (const char *line : {"Class bounds anchored at 1\n", "closed at the right: (lower, upper]"})
-        EXPECT_NE(report.find(line), std::string::npos) << line;
+    EXPECT_NE(read((folder / "five.OUT").string())
+                  .find("anchored at 1\n" + std::string(20, ' ') + "Classes closed at the right"),
+              std::string::npos);
 }
 
 TEST_F(BatchHistogramTest, BadTokensAreLeftOutWithOneMessage)

@@ -19,9 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -169,8 +167,7 @@ void HistogramTest::initTestCase()
 
 void HistogramTest::init()
 {
-    // Every test starts from the dialog's first state.
-    QSettings().clear();
+    QSettings().clear(); // the dialog's first state
     m_prompts.clear();
     m_use = std::make_unique<ScopedPrompts>(m_prompts);
 }
