@@ -59,6 +59,10 @@ QString HistogramText(const HistogramGeometry &g)
                        .arg(Values(g.ValueCount))
                        .arg(g.Bars.size())
                        .arg(classes.join(QStringLiteral("; ")));
+    if (g.Scale == HistogramScale::Percent)
+        text += QLatin1Char(' ') + Tr("The bars' heights are percent of the values.");
+    else if (g.Scale == HistogramScale::Density)
+        text += QLatin1Char(' ') + Tr("The bars' heights are densities.");
     if (g.Curve.size() > 1)
         text += QLatin1Char(' ')
             + Tr("Normal curve with mean %1 and standard deviation %2.")
