@@ -71,7 +71,7 @@ std::vector<std::string> ReadEntry(const std::string &text, const char *refusal,
         const auto result = read(line);
         if (result.ok())
             return messages;
-        messages.push_back(*result.error);
+        messages.push_back(result.error->text());
     }
     messages.emplace_back(refusal);
     return messages;

@@ -28,7 +28,7 @@ protected:
         printed = ::testing::internal::GetCapturedStdout();
         std::string shown;
         for (const std::string &message : last.messages)
-            shown += ConsoleMessageText(message) + "\n";
+            shown += message + "\n";
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), shown);
         return status;
     }

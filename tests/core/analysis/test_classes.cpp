@@ -310,7 +310,7 @@ TEST_F(ClassesTest, EntryChecks)
             EXPECT_NE(messages[0].find(c.intervals ? "Integer expected" : "Double expected"),
                       std::string::npos);
             // Shown as typed.
-            EXPECT_NE(messages[0].find(std::string("\r") + c.text + "\r"), std::string::npos)
+            EXPECT_NE(messages[0].find(std::string("\n") + c.text + "\n"), std::string::npos)
                 << messages[0];
         }
     }
