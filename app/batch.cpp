@@ -131,38 +131,38 @@ int Finish(int status, int writeError)
 }
 
 // The analysed sample as the shape's functions take it: sorted, one each.
-SortedSample SampleOf(const AnalysisState &state)
+SortedSample SampleOf(const AnalysisResult &analysis)
 {
     SortedSample sample;
-    sample.values = state.DataValues;
-    sample.n = state.ValueCount;
+    sample.values = analysis.sample.values;
+    sample.n = analysis.sample.n();
     return sample;
 }
 
 // What the pictures call the variable: its column, or the data file.
-QString VariableOf(const AnalysisState &state)
+QString VariableOf(const AnalysisResult &analysis)
 {
+    const Sample &sample = analysis.sample;
     const QString file
-        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
-    return state.ColumnName.empty() ? file : QString::fromStdString(state.ColumnName);
+        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(sample.dataFileName))).fileName();
+    return sample.columnName.empty() ? file : QString::fromStdString(sample.columnName);
 }
 
-QString TitleOf(const char *picture, const AnalysisState &state)
+QString TitleOf(const char *picture, const AnalysisResult &analysis)
 {
-    return QStringLiteral("%1 of %2").arg(QString::fromLatin1(picture), VariableOf(state));
+    return QStringLiteral("%1 of %2").arg(QString::fromLatin1(picture), VariableOf(analysis));
 }
 
-bool WriteBoxPlotOf(const AnalysisState &state, const std::string &path, std::string &error)
+bool WriteBoxPlotOf(const AnalysisResult &analysis, const std::string &path, std::string &error)
 {
-    const SortedSample sample = SampleOf(state);
-    return WriteBoxPlotPicture(BoxPlot(sample, DescribeShape(sample)), TitleOf("Box plot", state),
-                               VariableOf(state), path, error);
+    return WriteBoxPlotPicture(BoxPlot(SampleOf(analysis), analysis.description.shape),
+                               TitleOf("Box plot", analysis), VariableOf(analysis), path, error);
 }
 
-bool WriteQQOf(const AnalysisState &state, const std::string &path, std::string &error)
+bool WriteQQOf(const AnalysisResult &analysis, const std::string &path, std::string &error)
 {
-    return WriteQQPicture(NormalQQ(SampleOf(state)), TitleOf("Normal Q-Q plot", state),
-                          VariableOf(state), path, error);
+    return WriteQQPicture(NormalQQ(SampleOf(analysis)), TitleOf("Normal Q-Q plot", analysis),
+                          VariableOf(analysis), path, error);
 }
 
 int Run(int argc, char **argv)

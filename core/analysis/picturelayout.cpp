@@ -30,41 +30,43 @@ double NormalExpectedCount(double x, std::size_t n, double classWidth, double me
     return static_cast<double>(static_cast<long double>(n) * classWidth * density);
 }
 
-HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoints)
+HistogramGeometry HistogramPicture(const AnalysisResult &analysis, std::size_t curvePoints)
 {
     HistogramGeometry g;
-    g.ValueCount = s.ValueCount;
-    g.Mean = s.Mean;
-    g.StdDev = s.StdDev;
-    const int d = s.MaxDecimals;
-    g.MeanLabel = ReportNumber(s.Mean, 0, d + 1);
-    g.StdDevLabel = ReportNumber(s.StdDev, 0, d + 1);
-    const std::size_t k = ClassesOf(s);
-    if (s.ValueCount == 0 || k == 0 || !HasClasses(s))
+    const Description &s = analysis.description;
+    const Classes &classes = analysis.classes;
+    g.ValueCount = s.n;
+    g.Mean = s.mean;
+    g.StdDev = s.stdDev;
+    const int d = analysis.sample.decimals;
+    g.MeanLabel = ReportNumber(s.mean, 0, d + 1);
+    g.StdDevLabel = ReportNumber(s.stdDev, 0, d + 1);
+    const std::size_t k = classes.size();
+    if (s.n == 0 || k == 0 || classes.bounds.size() <= k)
         return g;
 
     double fullest = 0.0;
     for (std::size_t j = 0; j < k; ++j) {
-        g.Bars.push_back({s.ClassBounds[j], s.ClassBounds[j + 1], s.ClassCounts[j]});
-        g.BoundLabels.push_back(ReportNumber(s.ClassBounds[j], 0, d));
-        fullest = std::max(fullest, static_cast<double>(s.ClassCounts[j]));
+        g.Bars.push_back({classes.bounds[j], classes.bounds[j + 1], classes.counts[j]});
+        g.BoundLabels.push_back(ReportNumber(classes.bounds[j], 0, d));
+        fullest = std::max(fullest, static_cast<double>(classes.counts[j]));
     }
-    g.BoundLabels.push_back(ReportNumber(s.ClassBounds[k], 0, d));
+    g.BoundLabels.push_back(ReportNumber(classes.bounds[k], 0, d));
     g.XLow = g.Bars.front().Low;
     g.XHigh = g.Bars.back().High;
     const double width = (g.XHigh - g.XLow) / static_cast<double>(k);
 
     double peak = 0.0;
-    const bool spread = s.StdDev > 0.0 && std::isfinite(s.StdDev) && width > 0.0;
+    const bool spread = s.stdDev > 0.0 && std::isfinite(s.stdDev) && width > 0.0;
     if (spread) {
-        g.XLow = std::min(g.XLow, s.Mean - 3.0 * s.StdDev);
-        g.XHigh = std::max(g.XHigh, s.Mean + 3.0 * s.StdDev);
+        g.XLow = std::min(g.XLow, s.mean - 3.0 * s.stdDev);
+        g.XHigh = std::max(g.XHigh, s.mean + 3.0 * s.stdDev);
         const std::size_t points = std::max<std::size_t>(curvePoints, 2);
         for (std::size_t i = 0; i < points; ++i) {
             const double x = g.XLow + (g.XHigh - g.XLow) * static_cast<double>(i) / (points - 1);
-            g.Curve.push_back({x, NormalExpectedCount(x, s.ValueCount, width, s.Mean, s.StdDev)});
+            g.Curve.push_back({x, NormalExpectedCount(x, s.n, width, s.mean, s.stdDev)});
         }
-        peak = NormalExpectedCount(s.Mean, s.ValueCount, width, s.Mean, s.StdDev);
+        peak = NormalExpectedCount(s.mean, s.n, width, s.mean, s.stdDev);
     }
     if (!(g.XHigh > g.XLow)) {
         // All the values equal and classes without width: a unit around them.

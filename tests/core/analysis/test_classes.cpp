@@ -20,7 +20,7 @@ struct ClassCase
     const char *values;
     std::int32_t count;
     double width;
-    bool center;
+    bool centred;
     std::int32_t classes;
     double classWidth;
     std::vector<double> bounds;
@@ -79,13 +79,13 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
     };
     for (const ClassCase &c : cases) {
         SCOPED_TRACE(c.name);
-        const AnalysisState s = analyse(c.values, c.count, c.width, c.center);
-        EXPECT_EQ(s.ClassCount, c.classes);
-        EXPECT_DOUBLE_EQ(s.ClassWidth, c.classWidth);
-        ASSERT_EQ(s.ClassBounds.size(), c.bounds.size());
+        const AnalysisResult s = analyse(c.values, c.count, c.width, c.centred);
+        EXPECT_EQ(s.classes.count, c.classes);
+        EXPECT_DOUBLE_EQ(s.classes.width, c.classWidth);
+        ASSERT_EQ(s.classes.bounds.size(), c.bounds.size());
         for (std::size_t j = 0; j < c.bounds.size(); ++j)
-            EXPECT_DOUBLE_EQ(s.ClassBounds[j], c.bounds[j]) << "bound " << j;
-        EXPECT_EQ(s.ClassCounts, c.counts);
+            EXPECT_DOUBLE_EQ(s.classes.bounds[j], c.bounds[j]) << "bound " << j;
+        EXPECT_EQ(s.classes.counts, c.counts);
     }
 }
 
@@ -106,50 +106,35 @@ TEST_F(ClassesTest, UnusableWidthsAreRefused)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.values);
-        AnalysisState state;
-        state.ClassWidth = c.width;
-        std::string error;
-        EXPECT_FALSE(AnalyseDataFile(state, write("w.dat", c.values), error));
+        const std::string error = refusal(c.values, 0, c.width);
         EXPECT_NE(error.find(c.message), std::string::npos) << error;
     }
-    const AnalysisState s = analyse("0 999", 0, 1);
-    EXPECT_EQ(s.ClassCount, 999);
-    EXPECT_EQ(s.ClassCounts.size(), 999u);
-    EXPECT_EQ(s.ClassCounts.back(), 1u);
+    const AnalysisResult s = analyse("0 999", 0, 1);
+    EXPECT_EQ(s.classes.count, 999);
+    EXPECT_EQ(s.classes.counts.size(), 999u);
+    EXPECT_EQ(s.classes.counts.back(), 1u);
 }
 
 // The steps after reading refuse a state whose values are missing, and say
 // which file holds values too large for them.
 TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
 {
-    AnalysisState empty;
-    empty.ClassCount = 3;
-    AnalysisState shortOfValues = empty;
-    shortOfValues.ValueCount = 2;
-    shortOfValues.DataValues = {1.0};
-    for (AnalysisState *state : {&empty, &shortOfValues}) {
-        std::string error;
-        EXPECT_FALSE(ComputeStatistics(*state, error));
-        EXPECT_EQ(error, "There are no values to analyse.");
-        error.clear();
-        EXPECT_FALSE(BuildClasses(*state, error));
-        EXPECT_EQ(error, "There are no values to analyse.");
-    }
+    AnalysisRequest request;
+    request.classCount = 3;
+    const Sample empty;
+    Description d;
+    EXPECT_EQ(ComputeStatistics(empty, d)->text(), "There are no values to analyse.");
+    EXPECT_EQ(BuildClasses(empty, d, request).error->text(), "There are no values to analyse.");
 
-    AnalysisState huge;
-    huge.DataFileName = "huge.dat";
-    huge.ClassCount = 3;
-    huge.DataValues = {-1.7e308, 1.7e308};
-    huge.ValueCount = 2;
-    std::string error;
-    EXPECT_FALSE(BuildClasses(huge, error));
-    EXPECT_EQ(error, "The values of \"huge.dat\" are too large to analyse.");
+    Sample huge;
+    huge.dataFileName = "huge.dat";
+    huge.values = {-1.7e308, 1.7e308};
+    EXPECT_EQ(BuildClasses(huge, d, request).error->text(),
+              "The values of \"huge.dat\" are too large to analyse.");
 
     // The variance of these still fits a double; their summation of
     // residuals squared, which the report shows, does not.
-    AnalysisState spread;
-    error.clear();
-    EXPECT_FALSE(AnalyseDataFile(spread, write("spread.dat", "0 0 2.12E154"), error));
+    const std::string error = refusal("0 0 2.12E154", 3);
     EXPECT_NE(error.find("are too large to analyse."), std::string::npos) << error;
 }
 
@@ -162,34 +147,40 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
     std::lognormal_distribution<double> incomes(10.0, 0.6);
     for (int round = 0; round < 4000; ++round) {
         SCOPED_TRACE(::testing::Message() << "round " << round);
-        AnalysisState s;
-        s.ValueCount = 1 + random() % (round % 3 == 0 ? 8 : 300);
-        for (std::size_t i = 0; i < s.ValueCount; ++i) // whole hundredths
-            s.DataValues.push_back((round % 3 ? incomes(random) * 100 : random() % 1100) / 100.0);
-        SortData(s);
-        const double min = s.DataValues.front(), max = s.DataValues.back();
-        s.CentreData = round % 2 == 1;
-        s.ClassCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
-        s.ClassWidth = s.ClassCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
-        std::string error;
-        ASSERT_TRUE(ComputeStatistics(s, error) && BuildClasses(s, error)) << error;
+        Sample sample;
+        const std::size_t n = 1 + random() % (round % 3 == 0 ? 8 : 300);
+        for (std::size_t i = 0; i < n; ++i) // whole hundredths
+            sample.values.push_back((round % 3 ? incomes(random) * 100 : random() % 1100) / 100.0);
+        SortData(sample);
+        const double min = sample.values.front(), max = sample.values.back();
+        AnalysisRequest request;
+        request.centred = round % 2 == 1;
+        request.classCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
+        request.classWidth
+            = request.classCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
+        const Checked<Description> d = DescribeSample(sample);
+        ASSERT_TRUE(d.ok());
+        const Checked<Classes> classes = BuildClasses(sample, d.value, request);
+        ASSERT_TRUE(classes.ok()) << classes.error->text();
+        const Classes &c = classes.value;
 
-        const std::vector<double> &b = s.ClassBounds;
-        const std::size_t k = static_cast<std::size_t>(s.ClassCount);
+        const std::vector<double> &b = c.bounds;
+        const std::size_t k = static_cast<std::size_t>(c.count);
         ASSERT_EQ(b.size(), k + 1);
-        ASSERT_EQ(s.ClassCounts.size(), k);
+        ASSERT_EQ(c.counts.size(), k);
         for (std::size_t j = 0; j < k; ++j)
-            EXPECT_EQ(s.ClassCounts[j],
-                      std::count_if(s.DataValues.begin(), s.DataValues.end(), [&](double x) {
+            EXPECT_EQ(c.counts[j],
+                      std::count_if(sample.values.begin(), sample.values.end(), [&](double x) {
                           return b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
                       }));
-        EXPECT_EQ(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.end(), 0u), s.ValueCount);
+        EXPECT_EQ(std::accumulate(c.counts.begin(), c.counts.end(), 0u), n);
         EXPECT_TRUE(min == max || (b[1] > min && b[k - 1] < max));
         // Centred classes: one from half a width below the mean to half above.
-        const double low = s.Mean - s.ClassWidth / 2;
-        EXPECT_TRUE(!s.CentreData || min == max || std::any_of(b.begin(), b.end(), [&](double x) {
-            return std::fabs(x - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
-        }));
+        const double low = d.value.mean - c.width / 2;
+        EXPECT_TRUE(!request.centred || min == max
+                    || std::any_of(b.begin(), b.end(), [&](double x) {
+                           return std::fabs(x - low) < 1e-9 * (std::fabs(low) + c.width);
+                       }));
     }
 }
 
@@ -211,14 +202,9 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
         {"1000000000000000 1000000000000000.5", 0, 0.001},
     };
     for (const Case &c : cases) {
-        for (bool center : {false, true}) {
-            SCOPED_TRACE(std::string(c.values) + (center ? " centred" : " plain"));
-            AnalysisState s;
-            s.ClassCount = c.count;
-            s.ClassWidth = c.width;
-            s.CentreData = center;
-            std::string error;
-            EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
+        for (bool centred : {false, true}) {
+            SCOPED_TRACE(std::string(c.values) + (centred ? " centred" : " plain"));
+            const std::string error = refusal(c.values, c.count, c.width, centred);
             EXPECT_NE(error.find("The class width is too small for values of this size"),
                       std::string::npos)
                 << error;
@@ -229,18 +215,13 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
         }
     }
     // A width whose centred grid would run past the largest double.
-    AnalysisState wide;
-    wide.ClassWidth = 1.7e308;
-    wide.CentreData = true;
-    std::string error;
-    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1E308 1E308"), error));
-    EXPECT_EQ(error,
+    EXPECT_EQ(refusal("1E308 1E308", 0, 1.7e308, true),
               "The class width is too large: the class limits go beyond the largest number."
               " Please enter a smaller class width.");
     // A width the values can carry is still laid out near the same size.
-    const AnalysisState s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
-    EXPECT_EQ(s.ClassCount, 4);
-    EXPECT_EQ(s.ClassCounts, (std::vector<std::size_t>{1, 0, 0, 1}));
+    const AnalysisResult s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
+    EXPECT_EQ(s.classes.count, 4);
+    EXPECT_EQ(s.classes.counts, (std::vector<std::size_t>{1, 0, 0, 1}));
 }
 
 TEST_F(ClassesTest, NormalOrdinates)
@@ -258,10 +239,15 @@ TEST_F(ClassesTest, NormalOrdinates)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.values);
-        const AnalysisState s = analyse(c.values, 2);
-        ASSERT_EQ(s.Ordinates.size(), c.ordinates.size());
+        const AnalysisResult s = analyse(c.values, 2);
+        const std::vector<double> &v = s.sample.values;
+        std::vector<double> ordinates;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (i == 0 || v[i] != v[i - 1])
+                ordinates.push_back(NormalOrdinate(Residual(v[i], s.description), s.description));
+        ASSERT_EQ(ordinates.size(), c.ordinates.size());
         for (std::size_t i = 0; i < c.ordinates.size(); ++i)
-            EXPECT_NEAR(s.Ordinates[i], c.ordinates[i], 5e-6);
+            EXPECT_NEAR(ordinates[i], c.ordinates[i], 5e-6);
     }
 }
 
@@ -310,8 +296,7 @@ TEST_F(ClassesTest, EntryChecks)
             EXPECT_NE(messages[0].find(c.intervals ? "Integer expected" : "Double expected"),
                       std::string::npos);
             // Shown as typed.
-            EXPECT_NE(messages[0].find(std::string("\n") + c.text + "\n"), std::string::npos)
-                << messages[0];
+            EXPECT_NE(messages[0].find(std::string("\n") + c.text + "\n"), std::string::npos) << messages[0];
         }
     }
 }

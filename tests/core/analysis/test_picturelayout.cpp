@@ -50,18 +50,18 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
     {
         int n;
         std::int32_t classes;
-        bool center;
+        bool centred;
     };
     for (const Case c : {Case{2000, 20, false}, Case{5000, 20, true}, Case{400, 10, false}}) {
         SCOPED_TRACE(c.n);
-        const AnalysisState s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.center);
+        const AnalysisResult s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.centred);
         const HistogramGeometry g = HistogramPicture(s);
-        ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.ClassCount));
+        ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.classes.count));
         std::size_t total = 0;
         for (std::size_t j = 0; j < g.Bars.size(); ++j) {
             const HistogramBar &bar = g.Bars[j];
-            EXPECT_EQ(bar.Low, s.ClassBounds[j]);
-            EXPECT_EQ(bar.High, s.ClassBounds[j + 1]);
+            EXPECT_EQ(bar.Low, s.classes.bounds[j]);
+            EXPECT_EQ(bar.High, s.classes.bounds[j + 1]);
             const double centre = (bar.Low + bar.High) / 2;
             // Curvature of the density over a class and the rounding of
             // counts: a few counts at most.
@@ -69,11 +69,11 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
                 << "class " << j << " at " << centre;
             total += bar.Count;
         }
-        EXPECT_EQ(total, s.ValueCount);
+        EXPECT_EQ(total, s.description.n);
         // The count axis holds the fullest bar and the curve's peak.
-        EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.Mean));
-        EXPECT_LE(g.XLow, s.Mean - 3 * s.StdDev);
-        EXPECT_GE(g.XHigh, s.Mean + 3 * s.StdDev);
+        EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.description.mean));
+        EXPECT_LE(g.XLow, s.description.mean - 3 * s.description.stdDev);
+        EXPECT_GE(g.XHigh, s.description.mean + 3 * s.description.stdDev);
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(PictureLayoutTest, SamplesWithoutSpreadOrValuesDrawNoCurve)
     EXPECT_TRUE(flat.Curve.empty());
     EXPECT_LT(flat.XLow, 5.0);
     EXPECT_GT(flat.XHigh, 5.0);
-    const HistogramGeometry none = HistogramPicture(AnalysisState());
+    const HistogramGeometry none = HistogramPicture(AnalysisResult());
     EXPECT_TRUE(none.Bars.empty());
     EXPECT_TRUE(none.Curve.empty());
 }
