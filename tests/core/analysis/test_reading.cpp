@@ -99,14 +99,11 @@ TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        AnalysisRequest request;
-        request.dataFileName = write("case.dat", c.content);
-        request.classCount = 3;
-        const AnalysisRun run = AnalyseDataFile(request);
+        const AnalysisRun run = AnalyseDataFile(request(c.content, 3, 0, false));
         ASSERT_FALSE(run.ok());
         const std::string error = run.error->text();
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
-        EXPECT_NE(error.find(request.dataFileName), std::string::npos) << error;
+        EXPECT_NE(error.find((folder / "sample.dat").string()), std::string::npos) << error;
         EXPECT_TRUE(run.result.sample.notes.empty());
     }
 
@@ -476,13 +473,8 @@ TEST_F(ReadingTest, MeanKeepsTheDigitsTheSumLoses)
 
 TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)
 {
-    AnalysisRequest request;
-    request.dataFileName = write("huge.dat", "1.7E308 1.7E308 -1E300");
-    request.classCount = 3;
-    const AnalysisRun run = AnalyseDataFile(request);
-    ASSERT_FALSE(run.ok());
-    EXPECT_EQ(run.error->code, AnalysisErrorCode::TooLarge);
-    EXPECT_NE(run.error->text().find("too large"), std::string::npos);
+    const std::string error = refusal("1.7E308 1.7E308 -1E300", 3);
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
 }
 
 } // namespace
