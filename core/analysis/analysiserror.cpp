@@ -49,6 +49,12 @@ std::string AnalysisErrorText(const AnalysisError &error)
     case AnalysisErrorCode::WidthTooLarge:
         return "The class width is too large: the class limits go beyond the largest number."
                " Please enter a smaller class width.";
+    case AnalysisErrorCode::AnchorWithCentred:
+        return "Centred classes are placed around the mean and have no start of their own."
+               " Please leave the start of the first class empty or do not center the data.";
+    case AnalysisErrorCode::AnchorAboveMinimum:
+        return "The start of the first class lies above the smallest value, " + arg(0)
+            + ". Please enter a start at or below it.";
     case AnalysisErrorCode::ReportReplacesData:
         return "The report " + Quoted(arg(0))
             + " would replace the data file. Please give the data file an extension other than "

@@ -26,6 +26,8 @@ enum class AnalysisErrorCode {
     TooManyClasses,      // arguments: the most classes a width may give
     WidthTooFine,        // arguments: the entry made, "width" or "intervals"
     WidthTooLarge,       // no arguments
+    AnchorWithCentred,   // centred classes have no start of their own; no arguments
+    AnchorAboveMinimum,  // arguments: the smallest value as the report shows it
     // The report.
     ReportReplacesData, // arguments: the report
     ReportLinksToData,  // arguments: the report, the data file

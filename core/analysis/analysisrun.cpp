@@ -51,6 +51,7 @@ Checked<Sample> ReadColumnSample(const std::string &fileName, const DataLayout &
 void Analyse(const AnalysisRequest &request, const DataLayout *layout, AnalysisRun &run)
 {
     AnalysisResult &result = run.result;
+    result.scale = request.scale;
     Checked<Sample> read = layout && layout->columnar
         ? ReadColumnSample(request.dataFileName, *layout,
                            ColumnRequest{request.column, request.weights})

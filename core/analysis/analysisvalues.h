@@ -5,14 +5,16 @@
 // these alone.
 //
 // Classes: class j runs from bounds[j] (included) to bounds[j + 1]
-// (excluded); the last class is closed above. The first bound is at or below
-// the minimum and the last at or above the maximum, so every value lies in
-// exactly one class.
+// (excluded); the last class is closed above (rightClosed turns this round).
+// The first bound is at or below the minimum and the last at or above the
+// maximum, so every value lies in exactly one class.
 
+#include "core/analysis/analysisrequest.h"
 #include "core/analysis/shape.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,11 @@ struct Classes
     // centred classes can need one more or one fewer.
     std::int32_t count = 0;
     std::int32_t asked = 0;
+    // The rule they were made by: bounds at anchor plus whole widths (none:
+    // from the minimum, or centred on the mean), and classes closed at the
+    // right end, (lower, upper], the first closed below as well.
+    std::optional<double> anchor;
+    bool rightClosed = false;
 
     std::size_t size() const { return counts.size(); }
 };
@@ -97,11 +104,13 @@ struct GoodnessOfFit
     std::size_t expectedBelowFive = 0;
 };
 
-// Everything the report and the pictures are made from.
+// Everything the report and the pictures are made from, and the y axis the
+// histogram picture was asked for.
 struct AnalysisResult
 {
     Sample sample;
     Description description;
     Classes classes;
     GoodnessOfFit fit;
+    HistogramScale scale = HistogramScale::Counts;
 };

@@ -1,10 +1,12 @@
 #include "core/analysis/classes.h"
 
+#include "core/analysis/reportformat.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -43,16 +45,41 @@ AnalysisError WidthTooFine(bool widthEntered)
 
 // The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
 // and the last class when there is none (the maximum, where the last class
-// is closed above).
-std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x)
+// is closed above). Right-closed: the first j with x <= ClassBounds[j + 1].
+std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x, bool rightClosed)
 {
     const auto first = bounds.begin() + 1;
     const auto last = bounds.begin() + static_cast<std::ptrdiff_t>(k) + 1;
-    const auto above = std::upper_bound(first, last, x);
+    const auto above
+        = rightClosed ? std::lower_bound(first, last, x) : std::upper_bound(first, last, x);
     if (above == last)
         return k - 1;
     const std::size_t j = static_cast<std::size_t>(above - first);
-    return bounds[j] <= x ? j : k - 1;
+    return rightClosed || bounds[j] <= x ? j : k - 1;
+}
+
+// The bounds a + j * w for whole j from the largest at or below min to the
+// smallest at or above max, at least one class. The quotients are rounded;
+// one step either way puts the ends right.
+void AnchoredBounds(double a, double w, double min, double max, std::vector<double> &bounds)
+{
+    const auto bound
+        = [&](long double j) { return static_cast<double>(static_cast<long double>(a) + j * w); };
+    long double low = std::floor((static_cast<long double>(min) - a) / w);
+    long double high = std::ceil((static_cast<long double>(max) - a) / w);
+    if (bound(low) > min)
+        --low;
+    else if (bound(low + 1) <= min)
+        ++low;
+    if (bound(high) < max)
+        ++high;
+    else if (high - 1 > low && bound(high - 1) >= max)
+        --high;
+    high = std::max(high, low + 1);
+    bounds.clear();
+    // A grid of too many classes is refused by the caller after one more.
+    for (long double j = low; j <= high && bounds.size() <= MaxClassCount + 1; ++j)
+        bounds.push_back(bound(j));
 }
 
 // Reads the first token of text with read; the messages of an entry that is
@@ -119,6 +146,15 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
         return built;
     }
 
+    const std::optional<double> anchor = request.anchor;
+    if (anchor && request.centred) {
+        built.error = ClassError(AnalysisErrorCode::AnchorWithCentred);
+        return built;
+    }
+    if (anchor && !std::isfinite(*anchor)) {
+        built.error = tooLarge;
+        return built;
+    }
     std::int32_t k = request.classCount;
     double w = request.classWidth;
     if (k != 0) {
@@ -126,7 +162,13 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
             built.error = ClassError(AnalysisErrorCode::IntervalsOutOfRange);
             return built;
         }
-        w = static_cast<double>(static_cast<long double>(range) / k);
+        if (anchor && *anchor > min) {
+            built.error = ClassError(AnalysisErrorCode::AnchorAboveMinimum,
+                                     {ReportNumber(min, 0, sample.decimals)});
+            return built;
+        }
+        const double start = anchor.value_or(min);
+        w = static_cast<double>((static_cast<long double>(max) - start) / k);
     } else {
         if (!(w > 0.0) || !std::isfinite(w)) {
             built.error = ClassError(AnalysisErrorCode::WidthNotPositive);
@@ -168,11 +210,15 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
         if (bounds.size() == 1)
             bounds.push_back(bounds.back() + w);
         shown = static_cast<std::int32_t>(bounds.size() - 1);
+    } else if (anchor && request.classCount == 0) {
+        AnchoredBounds(*anchor, w, min, max, bounds);
+        shown = static_cast<std::int32_t>(bounds.size() - 1);
+        k = shown;
     } else {
         // Plain classes, and the classes of no width that values all equal
         // give with an entered number of classes.
         bounds.assign(asked + 1, 0.0);
-        bounds[0] = min;
+        bounds[0] = anchor.value_or(min);
         for (std::size_t i = 1; i < asked; ++i)
             bounds[i] = bounds[i - 1] + w;
         bounds[asked] = max;
@@ -189,7 +235,9 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
             = request.classCount == 0 ? ClassError(AnalysisErrorCode::WidthTooLarge) : tooLarge;
         return built;
     }
-    if ((range > 0.0
+    // An anchored grid of one class must have width too.
+    const bool ascending = range > 0.0 || (anchor && request.classCount == 0);
+    if ((ascending
          && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>())
              != bounds.end())
         || bounds.back() < max) {
@@ -202,10 +250,25 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
     const std::size_t rows = static_cast<std::size_t>(shown);
     classes.counts.assign(rows, 0);
     for (double x : sample.values)
-        ++classes.counts[ClassOf(bounds, rows, x)];
+        ++classes.counts[ClassOf(bounds, rows, x, request.rightClosed)];
 
     classes.width = w;
     classes.asked = k;
     classes.count = shown;
+    classes.anchor = anchor;
+    classes.rightClosed = request.rightClosed;
     return built;
+}
+
+std::vector<std::string> ClassRuleLines(const Classes &classes)
+{
+    std::vector<std::string> lines;
+    if (classes.anchor) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.15g", *classes.anchor);
+        lines.push_back(std::string("Class bounds anchored at ") + text);
+    }
+    if (classes.rightClosed)
+        lines.emplace_back("Classes closed at the right: (lower, upper]");
+    return lines;
 }

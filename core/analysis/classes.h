@@ -27,13 +27,29 @@ std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 
 // The classes of the sorted sample described by description, as request
 // asks for them: a number of classes (classCount) or a class width
-// (classWidth), plain or centred on the mean. Plain classes run from the
-// minimum to the maximum. Centred classes are as many as it takes to cover
-// the minimum and the maximum, with one of them centred on the mean and none
-// wholly below the minimum or above the maximum; count then tells how many
-// there are, asked how many the entry gave. Needs at least one value. Fails
-// when an entered width is not positive or would need more than
+// (classWidth), plain, anchored or centred on the mean. Plain classes run
+// from the minimum to the maximum. Centred classes are as many as it takes to
+// cover the minimum and the maximum, with one of them centred on the mean
+// and none wholly below the minimum or above the maximum; count then tells
+// how many there are, asked how many the entry gave. Needs at least one
+// value. Fails when an entered width is not positive or would need more than
 // MaxClassCount classes; a width wider than the range gives one class (two
 // when centred classes need them).
+//
+// An anchor A places the bounds at A + j * w for whole j:
+// - with a width w, the first bound is the largest of them at or below the
+//   minimum and the last the smallest at or above the maximum (at least one
+//   class);
+// - with a number of classes k, the first class starts at A and the k classes
+//   end at the maximum, w = (maximum - A) / k; an anchor above the minimum is
+//   refused, as it would leave values outside every class;
+// - centred classes take their place from the mean, so an anchor with them is
+//   refused.
+// rightClosed counts a value on the bound between two classes in the lower
+// one, and the minimum in the first class.
 Checked<Classes> BuildClasses(const Sample &sample, const Description &description,
                               const AnalysisRequest &request);
+
+// The report's lines about the class rule when one is chosen: the anchor and
+// the right-closed classes; none for the classes as placed by default.
+std::vector<std::string> ClassRuleLines(const Classes &classes);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <random>
 
 namespace {
@@ -89,6 +90,49 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
     }
 }
 
+// Classes closed at either end counted as R's hist(x, breaks, right = FALSE /
+// TRUE, include.lowest = TRUE); anchors refused with centring or above the minimum.
+TEST_F(ClassesTest, AnchorAndClosedEndCountAsR)
+{
+    struct Case
+    {
+        const char *values;
+        std::int32_t count;
+        double width;
+        std::optional<double> anchor;
+        bool centred;
+        std::vector<double> bounds;
+        std::vector<std::size_t> left, right;
+        const char *refusal = nullptr;
+    };
+    const std::vector<Case> cases = {
+        {"0 1 2 3 4 5 6", 0, 2, 0.0, false, {0, 2, 4, 6}, {2, 2, 3}, {3, 2, 2}},
+        {"0 1 2 3 4 5 6", 0, 2, 13.0, false, {-1, 1, 3, 5, 7}, {1, 2, 2, 2}, {2, 2, 2, 1}},
+        {"1 1.5 4.5 6", 0, 1.5, 0.0, false, {0, 1.5, 3, 4.5, 6}, {1, 1, 0, 2}, {2, 0, 1, 1}},
+        {"2.5 2.5", 0, 0.5, 0.0, false, {2.5, 3}, {2}, {2}},
+        {"1 2 2.5 4", 3, 0, -0.5, false, {-0.5, 1, 2.5, 4}, {0, 2, 2}, {1, 2, 1}},
+        {"0 1 2 3 4", 0, 2, std::nullopt, true, {-1, 1, 3, 5}, {1, 2, 2}, {2, 2, 1}},
+        {"1 2 3", 2, 0, 1.5, true, {}, {}, {}, "Centred classes"},
+        {"1 2 3", 2, 0, 1.5, false, {}, {}, {}, "above the smallest value, 1."},
+    };
+    for (const Case &c : cases) {
+        for (bool right : {false, true}) {
+            SCOPED_TRACE(std::string(c.values) + (right ? ", right-closed" : ", left-closed"));
+            AnalysisRequest request = this->request(c.values, c.count, c.width, c.centred);
+            request.anchor = c.anchor;
+            request.rightClosed = right;
+            const AnalysisRun run = AnalyseDataFile(request);
+            const std::string error = run.ok() ? std::string() : run.error->text();
+            EXPECT_EQ(run.ok(), !c.refusal);
+            EXPECT_EQ(error.find(c.refusal ? c.refusal : "~") != std::string::npos, !!c.refusal);
+            const Classes &classes = run.result.classes;
+            EXPECT_EQ(classes.bounds, c.bounds);
+            EXPECT_EQ(classes.counts, right ? c.right : c.left);
+            EXPECT_TRUE(c.centred || c.refusal || classes.count == classes.asked);
+        }
+    }
+}
+
 TEST_F(ClassesTest, UnusableWidthsAreRefused)
 {
     struct Case
@@ -139,8 +183,8 @@ TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
 }
 
 // Thousands of random samples, plain and centred, by number and by width:
-// every class holds exactly the values within its bounds (the last closed
-// above), the counts add up to n, and no class lies wholly outside the data.
+// every class holds exactly the values within its bounds (anchored or not,
+// closed at either end), the counts add up to n, and no class lies wholly outside the data.
 TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
 {
     std::mt19937_64 random(20261208);
@@ -158,6 +202,10 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
         request.classCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
         request.classWidth
             = request.classCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
+        request.rightClosed = round % 4 >= 2;
+        if (!request.centred && request.classWidth > 0
+            && round % 7 < 3) // a bound on a value or not
+            request.anchor = round % 7 ? sample.values[random() % n] - 50 : -3.3;
         const Checked<Description> d = DescribeSample(sample);
         ASSERT_TRUE(d.ok());
         const Checked<Classes> classes = BuildClasses(sample, d.value, request);
@@ -171,7 +219,9 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
         for (std::size_t j = 0; j < k; ++j)
             EXPECT_EQ(c.counts[j],
                       std::count_if(sample.values.begin(), sample.values.end(), [&](double x) {
-                          return b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
+                          return request.rightClosed
+                              ? (b[j] < x || (j == 0 && x == b[0])) && x <= b[j + 1]
+                              : b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
                       }));
         EXPECT_EQ(std::accumulate(c.counts.begin(), c.counts.end(), 0u), n);
         EXPECT_TRUE(min == max || (b[1] > min && b[k - 1] < max));
@@ -296,7 +346,8 @@ TEST_F(ClassesTest, EntryChecks)
             EXPECT_NE(messages[0].find(c.intervals ? "Integer expected" : "Double expected"),
                       std::string::npos);
             // Shown as typed.
-            EXPECT_NE(messages[0].find(std::string("\n") + c.text + "\n"), std::string::npos) << messages[0];
+            EXPECT_NE(messages[0].find(std::string("\n") + c.text + "\n"), std::string::npos)
+                << messages[0];
         }
     }
 }
