@@ -31,6 +31,7 @@
 #include "gui/common/vectorpicture.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -148,21 +149,20 @@ QString VariableOf(const AnalysisResult &analysis)
     return sample.columnName.empty() ? file : QString::fromStdString(sample.columnName);
 }
 
-QString TitleOf(const char *picture, const AnalysisResult &analysis)
-{
-    return QStringLiteral("%1 of %2").arg(QString::fromLatin1(picture), VariableOf(analysis));
-}
-
 bool WriteBoxPlotOf(const AnalysisResult &analysis, const std::string &path, std::string &error)
 {
-    return WriteBoxPlotPicture(BoxPlot(SampleOf(analysis), analysis.description.shape),
-                               TitleOf("Box plot", analysis), VariableOf(analysis), path, error);
+    return WriteBoxPlotPicture(
+        BoxPlot(SampleOf(analysis), analysis.description.shape),
+        QCoreApplication::translate("Batch", "Box plot of %1").arg(VariableOf(analysis)),
+        VariableOf(analysis), path, error);
 }
 
 bool WriteQQOf(const AnalysisResult &analysis, const std::string &path, std::string &error)
 {
-    return WriteQQPicture(NormalQQ(SampleOf(analysis)), TitleOf("Normal Q-Q plot", analysis),
-                          VariableOf(analysis), path, error);
+    return WriteQQPicture(
+        NormalQQ(SampleOf(analysis)),
+        QCoreApplication::translate("Batch", "Normal Q-Q plot of %1").arg(VariableOf(analysis)),
+        VariableOf(analysis), path, error);
 }
 
 int Run(int argc, char **argv)
