@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <utility>
 
@@ -89,6 +90,13 @@ void Configure(QFileDialog &dialog, const FileDialogRequest &request)
                                  HelpSystem::current().showContext(HelpFileFor(&dialog), context);
                              });
         }
+    }
+    // No larger than the screen, less a title bar and a border, so that the
+    // file type box and the buttons show on a small or highly scaled screen.
+    if (const QScreen *screen = dialog.screen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        dialog.setMinimumSize(dialog.minimumSizeHint().boundedTo(room));
+        dialog.resize(dialog.sizeHint().boundedTo(room));
     }
 }
 
