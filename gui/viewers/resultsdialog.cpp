@@ -63,7 +63,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("DisplayText"));
-    m_text->setFont(PixelFont(QStringLiteral("Courier New"), 13));
+    FollowZoom(m_text, PixelFont(QStringLiteral("Courier New"), 13));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(false);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -90,6 +90,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     report->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);
+    m_layout = layout;
     layout->setContentsMargins(Border, Border, Border, Border);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -125,14 +126,14 @@ QPushButton *ResultsDialog::addButton(const QString &name, const QString &captio
 
 QFont ResultsDialog::displayFont() const
 {
-    return m_text->font();
+    return UnzoomedFont(m_text);
 }
 
 void ResultsDialog::showMessageText()
 {
     m_text->setText(WithLineFeeds(m_messageText)); // the label breaks lines at LF
     m_text->adjustSize();
-    layout()->activate();
+    m_layout->activate();
 }
 
 int ResultsDialog::showReport(const QString &caption, const QString &text,
@@ -157,10 +158,9 @@ void ResultsDialog::addDensityPicture()
     m_density->setFixedSize(DensitySize);
     m_density->setFont(QApplication::font()); // as in the saved and copied pictures
     m_density->setAutoFillBackground(true);
-    m_density->setPalette(QPalette(Qt::white));
-    auto *layout = static_cast<QBoxLayout *>(this->layout());
-    layout->addSpacing(Border);
-    layout->addWidget(m_density);
+    m_density->setBackgroundRole(QPalette::Base);
+    m_layout->addSpacing(Border);
+    m_layout->addWidget(m_density);
 }
 
 void ResultsDialog::retry()
