@@ -8,13 +8,23 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QStatusBar>
+
+namespace {
+
+// The help topic of the View menu.
+constexpr int HelpContext = 12;
+
+} // namespace
 
 void MainWindow::createViewMenu()
 {
     m_viewMenu = new QMenu(QStringLiteral("&View"), this);
     m_viewMenu->setObjectName(QStringLiteral("viewMenu"));
     m_viewMenu->menuAction()->setObjectName(QStringLiteral("viewMenu"));
-    m_viewMenu->setStatusTip(QStringLiteral("Enlarge or reduce the text and the pictures."));
+    const QString menuHint = QStringLiteral("Enlarge or reduce the text and the pictures.");
+    m_viewMenu->setStatusTip(menuHint);
+    setMenuHelp(m_viewMenu, menuHint, HelpContext);
 
     const auto item = [this](const QString &name, const QString &caption, const QString &hint,
                              const QList<QKeySequence> &keys, void (MainWindow::*slot)()) {
@@ -22,6 +32,7 @@ void MainWindow::createViewMenu()
         action->setObjectName(name);
         action->setStatusTip(hint);
         action->setShortcuts(keys);
+        setHelpContext(action, HelpContext);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
@@ -48,6 +59,7 @@ void MainWindow::setZoomPercent(int percent)
         return;
     m_zoomPercent = bounded;
     ApplyZoom(bounded);
+    statusBar()->showMessage(QStringLiteral("Zoom %1 %").arg(bounded), 3000);
     emit zoomChanged(bounded);
 }
 
