@@ -8,7 +8,6 @@
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/viewers/outputviewer.h"
-#include "gui/viewers/resultsdialog.h"
 #include "testfiles.h"
 
 #include <QAction>
@@ -20,29 +19,13 @@
 
 namespace {
 
-struct DarkDesktop // the application's palette is dark while it lives
-{
-    const QPalette old = QApplication::palette();
-    DarkDesktop()
-    {
-        QPalette dark(QColor(35, 35, 40), QColor(25, 25, 30));
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(role, QColor(225, 225, 225));
-        dark.setColor(QPalette::ToolTipBase, QColor(35, 35, 40));
-        dark.setColor(QPalette::ToolTipText, QColor(225, 225, 225));
-        QApplication::setPalette(dark);
-    }
-    ~DarkDesktop() { QApplication::setPalette(old); }
-};
-
-// The most frequent colour (the background) and the one that stands out
-// from it most (text or lines), with the count of pixels that stand out.
+// The most frequent colour (the background), the one that stands out from
+// it most (text or lines) and the count of pixels that stand out.
 std::tuple<QColor, QColor, int> Colours(const QImage &image)
 {
     QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
+    for (int i = 0; i < image.width() * image.height(); ++i)
+        ++counts[image.pixel(i % image.width(), i / image.width())];
     QColor back = QColor::fromRgb(counts.cbegin().key()), ink = back;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         back = it.value() > counts[back.rgb()] ? QColor::fromRgb(it.key()) : back;
@@ -55,17 +38,15 @@ std::tuple<QColor, QColor, int> Colours(const QImage &image)
     return {back, ink, inked};
 }
 
-VectorDrawing TDensity()
-{
-    return DensityDrawing({DensityPlot::Kind::T, 10, 1, 1.812, "t = 1.812", "alpha = 0.05"});
-}
+const VectorDrawing TDensity
+    = DensityDrawing({DensityPlot::Kind::T, 10, 1, 1.812, "t = 1.812", "alpha = 0.05"});
 
-QImage Canvas(PicturePanel &panel)
+QImage Canvas()
 {
-    return panel.findChild<QWidget *>(QStringLiteral("PictureCanvas"))->grab().toImage();
+    static auto *panel = new PicturePanel; // one panel, following the zoom between grabs
+    panel->setDrawing(TDensity, DensityPictureSize());
+    return panel->findChild<QWidget *>(QStringLiteral("PictureCanvas"))->grab().toImage();
 }
-
-using Shown = std::function<QImage()>;
 
 } // namespace
 
@@ -74,88 +55,63 @@ class DisplayTest : public QObject
     Q_OBJECT
 
 private slots:
-    void readableOnDarkDesktop_data();
-    void readableOnDarkDesktop();
-    void zoomGrowsTextAndPicturesOnScreenOnly();
-};
-
-void DisplayTest::readableOnDarkDesktop_data()
-{
-    QTest::addColumn<Shown>("shown");
-    QTest::newRow("report view") << Shown([] {
-        QTemporaryDir dir;
-        const QString path
-            = WriteFile(dir.filePath("r.OUT"), "Mean      12.5\r\nVariance   3.1\r\n");
-        OutputViewer viewer(nullptr, OutputViewer::Frame::Embedded);
-        viewer.viewFile(path);
-        return viewer.findChild<QPlainTextEdit *>("Text")->viewport()->grab().toImage();
-    });
-    QTest::newRow("results report") << Shown([] {
-        ResultsDialog results;
-        results.setMessageText(QStringLiteral("t = 1.812 for alpha = 0.05"));
-        results.showMessageText();
-        return results.findChild<QLabel *>(QStringLiteral("DisplayText"))->grab().toImage();
-    });
-    QTest::newRow("dialog label") << Shown(
-        [] { return TDistributionDialog().findChild<QLabel *>("Label2")->grab().toImage(); });
-    QTest::newRow("picture") << Shown([] {
-        PicturePanel panel;
-        panel.setDrawing(TDensity(), DensityPictureSize());
-        return Canvas(panel);
-    });
-}
-
-void DisplayTest::readableOnDarkDesktop()
-{
-    QFETCH(Shown, shown);
-    QImage image, paper;
+    void readableOnDarkDesktop_data()
     {
-        DarkDesktop dark;
-        image = shown();
-        paper = RenderPicture(TDensity(), DensityPictureSize());
+        QTest::addColumn<std::function<QImage()>>("shown");
+        QTest::newRow("report view") << std::function([] {
+            QTemporaryDir dir;
+            OutputViewer viewer(nullptr, OutputViewer::Frame::Embedded);
+            viewer.viewFile(WriteFile(dir.filePath("r.OUT"), "Mean      12.5\r\n"));
+            return viewer.findChild<QPlainTextEdit *>("Text")->viewport()->grab().toImage();
+        });
+        QTest::newRow("dialog label") << std::function(
+            [] { return TDistributionDialog().findChild<QLabel *>("Label2")->grab().toImage(); });
+        QTest::newRow("picture") << std::function(Canvas);
     }
-    const auto [back, ink, inked] = Colours(image);
-    QVERIFY2(ContrastRatio(back, Qt::white) >= 4.5, qPrintable(back.name()));
-    QVERIFY2(ContrastRatio(back, ink) >= 4.5, qPrintable(back.name() + ' ' + ink.name()));
-    QCOMPARE(std::get<0>(Colours(paper)), QColor(Qt::white));
-}
 
-void DisplayTest::zoomGrowsTextAndPicturesOnScreenOnly()
-{
-    Settings().setZoomPercent(100);
-    MainWindow window;
-    window.newFile();
-    EditorWindow *editor = window.activeEditor();
-    const QFont before = editor->font();
-    PicturePanel panel;
-    panel.setDrawing(TDensity(), DensityPictureSize());
-    const int inkBefore = std::get<2>(Colours(Canvas(panel)));
-    const QImage saved = RenderPicture(panel.drawing(), panel.logicalSize());
+    void readableOnDarkDesktop()
+    {
+        QFETCH(std::function<QImage()>, shown);
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(35, 35, 40), QColor(25, 25, 30));
+        dark.setColor(QPalette::WindowText, QColor(225, 225, 225));
+        dark.setColor(QPalette::Text, QColor(225, 225, 225));
+        QApplication::setPalette(dark);
+        const QImage image = shown(), paper = RenderPicture(TDensity, DensityPictureSize());
+        QApplication::setPalette(light);
 
-    auto *zoomIn = window.findChild<QAction *>(QStringLiteral("actionZoomIn"));
-    for (int i = 0; i < 20; ++i)
-        zoomIn->trigger();
-    QCOMPARE(window.zoomPercent(), MaxZoomPercent);
-    window.findChild<QAction *>(QStringLiteral("actionActualSize"))->trigger();
-    zoomIn->trigger();
-    zoomIn->trigger();
-    const int zoom = window.zoomPercent();
-    QVERIFY(zoom > 100);
-    QCOMPARE(editor->font().pointSizeF(), before.pointSizeF() * zoom / 100);
-    QVERIFY(std::get<2>(Colours(Canvas(panel))) > inkBefore);
-    QCOMPARE(RenderPicture(panel.drawing(), panel.logicalSize()), saved);
-    QCOMPARE(UnzoomedFont(editor), before);
+        const auto [back, ink, inked] = Colours(image);
+        QVERIFY2(ContrastRatio(back, Qt::white) >= 4.5, qPrintable(back.name()));
+        QVERIFY2(ContrastRatio(back, ink) >= 4.5, qPrintable(back.name() + ' ' + ink.name()));
+        QCOMPARE(std::get<0>(Colours(paper)), QColor(Qt::white));
+    }
 
-    // Remembered: a new window opens at it; Zoom Out stops at the smallest.
-    MainWindow next;
-    QCOMPARE(next.zoomPercent(), zoom);
-    OutputViewer viewer;
-    const auto *text = viewer.findChild<QPlainTextEdit *>(QStringLiteral("Text"));
-    QCOMPARE(text->font().pixelSize(), qRound(UnzoomedFont(text).pixelSize() * zoom / 100.0));
-    for (int i = 0; i < 20; ++i)
-        next.findChild<QAction *>(QStringLiteral("actionZoomOut"))->trigger();
-    QCOMPARE(Settings().zoomPercent(), MinZoomPercent);
-}
+    void zoomGrowsTextAndPicturesOnScreenOnly()
+    {
+        Settings().setZoomPercent(100);
+        ApplyZoom(100);
+        MainWindow window;
+        window.newFile();
+        const QFont before = window.activeEditor()->font();
+        const int inkBefore = std::get<2>(Colours(Canvas()));
+        const QImage saved = RenderPicture(TDensity, DensityPictureSize());
+        const auto press = [&window](const char *name, int times) {
+            for (int i = 0; i < times; ++i)
+                window.findChild<QAction *>(QLatin1String(name))->trigger();
+            return window.zoomPercent();
+        };
+        QCOMPARE(press("actionZoomOut", 20), MinZoomPercent);
+        QCOMPARE(press("actionZoomIn", 20), MaxZoomPercent);
+        press("actionActualSize", 1);
+        const int zoom = press("actionZoomIn", 2);
+        QVERIFY(zoom > 100);
+        QCOMPARE(window.activeEditor()->font().pointSizeF(), before.pointSizeF() * zoom / 100);
+        QCOMPARE(UnzoomedFont(window.activeEditor()), before);
+        QVERIFY(std::get<2>(Colours(Canvas())) > inkBefore);
+        QCOMPARE(RenderPicture(TDensity, DensityPictureSize()), saved);
+        QCOMPARE(MainWindow().zoomPercent(), zoom); // remembered for the next run
+    }
+};
 
 QTEST_MAIN(DisplayTest)
 #include "tst_display.moc"
