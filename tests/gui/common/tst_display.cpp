@@ -4,7 +4,6 @@
 #include "gui/calculators/densitypicture.h"
 #include "gui/calculators/tdistributiondialog.h"
 #include "gui/common/fonts.h"
-#include "gui/common/settings.h"
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/viewers/outputviewer.h"
@@ -88,18 +87,17 @@ private slots:
 
     void zoomGrowsTextAndPicturesOnScreenOnly()
     {
-        Settings().setZoomPercent(100);
-        ApplyZoom(100);
         MainWindow window;
         window.newFile();
-        const QFont before = window.activeEditor()->font();
-        const int inkBefore = std::get<2>(Colours(Canvas()));
-        const QImage saved = RenderPicture(TDensity, DensityPictureSize());
         const auto press = [&window](const char *name, int times) {
             for (int i = 0; i < times; ++i)
                 window.findChild<QAction *>(QLatin1String(name))->trigger();
             return window.zoomPercent();
         };
+        QCOMPARE(press("actionActualSize", 1), 100);
+        const QFont before = window.activeEditor()->font();
+        const int inkBefore = std::get<2>(Colours(Canvas()));
+        const QImage saved = RenderPicture(TDensity, DensityPictureSize());
         QCOMPARE(press("actionZoomOut", 20), MinZoomPercent);
         QCOMPARE(press("actionZoomIn", 20), MaxZoomPercent);
         press("actionActualSize", 1);
