@@ -7,13 +7,11 @@
 #include "gui/editor/editorwindow.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/viewers/outputviewer.h"
-#include "testfiles.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -58,9 +56,9 @@ private slots:
     {
         QTest::addColumn<std::function<QImage()>>("shown");
         QTest::newRow("report view") << std::function([] {
-            QTemporaryDir dir;
             OutputViewer viewer(nullptr, OutputViewer::Frame::Embedded);
-            viewer.viewFile(WriteFile(dir.filePath("r.OUT"), "Mean      12.5\r\n"));
+            viewer.viewFile(qEnvironmentVariable("MERVAN_SOURCE_DIR")
+                            + "/tests/core/analysis/data/example.OUT");
             return viewer.findChild<QPlainTextEdit *>("Text")->viewport()->grab().toImage();
         });
         QTest::newRow("dialog label") << std::function(
