@@ -111,7 +111,9 @@ public:
         setMinimumSize(150, 120);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setFocusPolicy(Qt::ClickFocus);
-        FollowZoom(this, font());
+        // The drawings write in the application's font, as on paper, not
+        // in the font of the window the panel stands in.
+        FollowZoom(this, QFont());
     }
 
     PictureStyle style() const { return ScreenStyle(palette(), ZoomPercentOf(this) / 100.0); }
