@@ -153,7 +153,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     const PictureStyle style = PictureStyleOf(painter);
     painter.fillRect(area, style.background);
     QFont font = painter.font();
-    font.setPointSizeF(std::max(7.0, area.height() / 28.0) * style.zoom);
+    font.setPointSizeF(std::max(7.0, area.height() / 28.0));
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
@@ -196,7 +196,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     for (const QPointF &s : samples)
         curve.lineTo(toScreen(s.x(), s.y()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0) * style.zoom));
+    painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0)));
     painter.drawPath(curve);
     // A density that rises without bound is cut at the top: an arrow beside
     // the cut says so.
@@ -209,7 +209,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     }
 
     // The axis with its ticks.
-    painter.setPen(QPen(style.ink, style.zoom));
+    painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(low, 0.0), toScreen(high, 0.0));
     const double step = TickStep(high - low);
     for (double x = std::ceil(low / step) * step; x <= high + 1e-9 * step; x += step) {
@@ -221,7 +221,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     }
 
     // The mark (both ends of the central area for the normal) and its labels.
-    painter.setPen(QPen(style.mark, std::max(1.0, area.height() / 250.0) * style.zoom));
+    painter.setPen(QPen(style.mark, std::max(1.0, area.height() / 250.0)));
     const double markTop = plotArea.top() + line;
     for (double x : central ? std::vector<double>{-std::fabs(mark), std::fabs(mark)}
                             : std::vector<double>{mark})

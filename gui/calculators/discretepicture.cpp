@@ -98,7 +98,7 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
     const PictureStyle style = PictureStyleOf(painter);
     painter.fillRect(area, style.background);
     QFont font = painter.font();
-    font.setPointSizeF(std::max(7.0, area.height() / 28.0) * style.zoom);
+    font.setPointSizeF(std::max(7.0, area.height() / 28.0));
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
@@ -153,11 +153,11 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
             i == 0 ? curve.moveTo(at) : curve.lineTo(at);
         }
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0) * style.zoom));
+        painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0)));
         painter.drawPath(curve);
     }
 
-    painter.setPen(QPen(style.ink, style.zoom));
+    painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(left, 0.0), toScreen(left + span, 0.0));
     const double step = TickStep(span);
     for (double x = std::ceil(static_cast<double>(low) / step) * step;

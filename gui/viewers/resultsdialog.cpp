@@ -3,6 +3,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
+#include "gui/common/settings.h"
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -155,7 +156,8 @@ void ResultsDialog::addDensityPicture()
 {
     m_density = new PicturePanel(this);
     m_density->setObjectName(QStringLiteral("DensityPicture"));
-    m_density->setFixedSize(DensitySize);
+    // Zoomed, the picture grows with its text, so that it keeps its layout.
+    m_density->setFixedSize(DensitySize * (BoundedZoom(Settings().zoomPercent()) / 100.0));
     m_density->setFont(QApplication::font()); // as in the saved and copied pictures
     m_density->setAutoFillBackground(true);
     m_density->setBackgroundRole(QPalette::Base);

@@ -1,7 +1,7 @@
 // A dark desktop gives readable text and pictures (paper stays dark on
 // white); View > Zoom grows the editor text and the pictures on screen only.
 
-#include "gui/calculators/densitypicture.h"
+#include "gui/analysis/boxplotpicture.h"
 #include "gui/calculators/tdistributiondialog.h"
 #include "gui/common/fonts.h"
 #include "gui/editor/editorwindow.h"
@@ -35,13 +35,12 @@ std::tuple<QColor, QColor, int> Colours(const QImage &image)
     return {back, ink, inked};
 }
 
-const VectorDrawing TDensity
-    = DensityDrawing({DensityPlot::Kind::T, 10, 1, 1.812, "t = 1.812", "alpha = 0.05"});
+const VectorDrawing Box = BoxPlotDrawing({1, 2, 3, 0.5, 4.5, {{8, 1}}}, "Heights", "cm");
 
 QImage Canvas()
 {
     static auto *panel = new PicturePanel; // one panel, following the zoom between grabs
-    panel->setDrawing(TDensity, DensityPictureSize());
+    panel->setDrawing(Box, BoxPlotPictureSize());
     return panel->findChild<QWidget *>(QStringLiteral("PictureCanvas"))->grab().toImage();
 }
 
@@ -74,7 +73,7 @@ private slots:
         dark.setColor(QPalette::WindowText, QColor(225, 225, 225));
         dark.setColor(QPalette::Text, QColor(225, 225, 225));
         QApplication::setPalette(dark);
-        const QImage image = shown(), paper = RenderPicture(TDensity, DensityPictureSize());
+        const QImage image = shown(), paper = RenderPicture(Box, BoxPlotPictureSize());
         QApplication::setPalette(light);
 
         const auto [back, ink, inked] = Colours(image);
@@ -95,7 +94,7 @@ private slots:
         QCOMPARE(press("actionActualSize", 1), 100);
         const QFont before = window.activeEditor()->font();
         const int inkBefore = std::get<2>(Colours(Canvas()));
-        const QImage saved = RenderPicture(TDensity, DensityPictureSize());
+        const QImage saved = RenderPicture(Box, BoxPlotPictureSize());
         QCOMPARE(press("actionZoomOut", 20), MinZoomPercent);
         QCOMPARE(press("actionZoomIn", 20), MaxZoomPercent);
         press("actionActualSize", 1);
@@ -104,7 +103,7 @@ private slots:
         QCOMPARE(window.activeEditor()->font().pointSizeF(), before.pointSizeF() * zoom / 100);
         QCOMPARE(UnzoomedFont(window.activeEditor()), before);
         QVERIFY(std::get<2>(Colours(Canvas())) > inkBefore);
-        QCOMPARE(RenderPicture(TDensity, DensityPictureSize()), saved);
+        QCOMPARE(RenderPicture(Box, BoxPlotPictureSize()), saved);
         QCOMPARE(MainWindow().zoomPercent(), zoom); // remembered for the next run
     }
 };
