@@ -32,6 +32,9 @@ void MainWindow::createViewMenu()
         action->setObjectName(name);
         action->setStatusTip(hint);
         action->setShortcuts(keys);
+        // The keys work in the analysis results and the report viewer too,
+        // the windows a projector shows.
+        action->setShortcutContext(Qt::ApplicationShortcut);
         setHelpContext(action, HelpContext);
         connect(action, &QAction::triggered, this, slot);
         return action;

@@ -69,10 +69,7 @@ private slots:
     {
         QFETCH(std::function<QImage()>, shown);
         const QPalette light = QApplication::palette();
-        QPalette dark(QColor(35, 35, 40), QColor(25, 25, 30));
-        dark.setColor(QPalette::WindowText, QColor(225, 225, 225));
-        dark.setColor(QPalette::Text, QColor(225, 225, 225));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(QPalette(QColor(35, 35, 40), QColor(25, 25, 30))); // white text
         const QImage image = shown(), paper = RenderPicture(Box, BoxPlotPictureSize());
         QApplication::setPalette(light);
 
