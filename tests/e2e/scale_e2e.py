@@ -20,8 +20,7 @@ CALCULATORS = [
 ]
 
 
-def check_on_screen(title, program, besides=()):
-    """The frame of each window called title (once one not in besides shows) lies on the screen."""
+def check_on_screen(title, program, besides=()):  # once a window not in besides shows
     windows = wait_for(title, lambda: set(visible_windows(title)) - set(besides) and visible_windows(title),
                        15, program)
     sw, sh = (int(v) for v in run(["xdotool", "getdisplaygeometry"]).stdout.split())

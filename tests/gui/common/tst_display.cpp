@@ -16,21 +16,17 @@
 
 namespace {
 
-// The most frequent colour (the background), the one that stands out from
-// it most (text or lines) and the count of pixels that stand out.
+// The background (a corner's colour), the colour that stands out from it
+// most (text or lines) and how many pixels stand out.
 std::tuple<QColor, QColor, int> Colours(const QImage &image)
 {
-    QHash<QRgb, int> counts;
-    for (int i = 0; i < image.width() * image.height(); ++i)
-        ++counts[image.pixel(i % image.width(), i / image.width())];
-    QColor back = QColor::fromRgb(counts.cbegin().key()), ink = back;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        back = it.value() > counts[back.rgb()] ? QColor::fromRgb(it.key()) : back;
+    const QColor back = image.pixelColor(0, 0);
+    QColor ink = back;
     int inked = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const QColor colour = QColor::fromRgb(it.key());
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QColor colour = image.pixelColor(i % image.width(), i / image.width());
         ink = ContrastRatio(colour, back) > ContrastRatio(ink, back) ? colour : ink;
-        inked += ContrastRatio(colour, back) > 2 ? it.value() : 0;
+        inked += ContrastRatio(colour, back) > 2;
     }
     return {back, ink, inked};
 }
