@@ -10,7 +10,6 @@
 #include "core/calculators/normaldist.h"
 #include "core/calculators/tailprob.h"
 #include "core/calculators/tdist.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
@@ -69,7 +68,7 @@ std::size_t FieldCount(CalcKind kind)
 void TakeMessages(const std::vector<std::string> &messages, CalcResult &result)
 {
     for (const std::string &message : messages)
-        result.errors.push_back({CalcErrorCode::Numerical, {message}, ConsoleMessageText(message)});
+        result.errors.push_back({CalcErrorCode::Numerical, {message}, message});
 }
 
 void CriticalValue(const CalcRequest &request, CalcResult &result)
