@@ -1,5 +1,6 @@
 #include "gui/common/helpviewer.h"
 
+#include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/prompts.h"
 
@@ -212,6 +213,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     m_browser = new QTextBrowser;
     m_browser->setOpenLinks(false);
     m_browser->setAccessibleName(tr("Help topic"));
+    FollowZoom(m_browser, m_browser->font());
 
     auto *splitter = new QSplitter;
     splitter->addWidget(m_tabs);
