@@ -10,7 +10,7 @@ qt6-svg-dev libqt6svg6
 libgtest-dev libboost-dev clang-format clang libclang-rt-14-dev
 fonts-liberation2 xvfb xauth xdotool xclip openbox poppler-utils locales
 dpkg-dev desktop-file-utils appstream man-db python3-numpy
-imagemagick x11-xserver-utils"
+imagemagick x11-xserver-utils at-spi2-core python3-pyatspi dbus-daemon"
 
 missing=""
 for p in $PACKAGES; do

@@ -8,6 +8,7 @@
 #include "gui/analysis/histogramdialog.h"
 #include "gui/analysis/histopicture.h"
 #include "gui/analysis/shapepictures.h"
+#include "gui/common/picturetext.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
 #include "gui/viewers/analysisresults.h"
@@ -119,6 +120,7 @@ void ShowResults(QWidget *window, const AnalysisResult &analysis, const VectorDr
             : QCoreApplication::translate("Histogram", "%1 in %2").arg(variable, file);
         ShowShapePictures(*results, sample, title, variable);
     }
+    SetPictureText(*results->picture(), HistogramText(HistogramPicture(analysis)));
     if (!results->showResults(picture, HistogramPictureSize(), reportName, pictureName))
         delete results;
 }

@@ -1,4 +1,5 @@
 #include "gui/calculators/calculatordialog.h"
+#include "gui/calculators/densitytext.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -160,6 +161,8 @@ QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &l
     // The hint travels with the field; it is displayed only by dialogs that
     // switch hints on.
     edit->setProperty("hint", hint);
+    // A screen reader reads the hint whether or not the dialog shows it.
+    edit->setAccessibleDescription(hint);
     if (m_design.showHints)
         edit->setToolTip(hint);
     if (helpContext != 0)
@@ -214,6 +217,7 @@ void CalculatorDialog::showDirection()
     m_firstLabel->setText(texts[0]);
     QLineEdit *edit = m_fieldEdits.first();
     edit->setProperty("hint", texts[1]);
+    edit->setAccessibleDescription(texts[1]);
     if (m_design.showHints)
         edit->setToolTip(texts[1]);
     if (m_firstUnit)
@@ -233,7 +237,7 @@ CalcResult CalculatorDialog::runRequest() const
                           fields, sign);
 }
 
-VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result)
+VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result, QString *text)
 {
     if (result.status != CalcStatus::Computed)
         return {};
@@ -262,6 +266,8 @@ VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result)
                                : QStringLiteral("\u03b1 = ") + FromCore(AlphaText(request.first));
     }
     plot.valueText = symbol + " = " + QString::number(plot.value, 'g', 6);
+    if (text)
+        *text = DensityText(plot);
     return DensityDrawing(plot);
 }
 
@@ -310,7 +316,9 @@ void CalculatorDialog::run()
         }
 
         const QString report = FromCore(result.report);
-        switch (results.showReport(m_design.resultCaption, report, densityDrawing(result))) {
+        QString pictureText;
+        const VectorDrawing drawing = densityDrawing(result, &pictureText);
+        switch (results.showReport(m_design.resultCaption, report, drawing, pictureText)) {
         case ResultsDialog::Retry:
             continue;
         case ResultsDialog::Clipboard:

@@ -82,7 +82,8 @@ private:
     CalcResult runRequest() const;
     // The picture of a computed result: the density with the critical value
     // or the typed statistic marked; empty when there is no value to show.
-    static VectorDrawing densityDrawing(const CalcResult &result);
+    // text, when given, receives what the picture shows in words.
+    static VectorDrawing densityDrawing(const CalcResult &result, QString *text = nullptr);
 
     Design m_design;
     QFormLayout *m_fields = nullptr;

@@ -261,3 +261,8 @@ VectorDrawing DensityDrawing(const DensityPlot &plot)
 {
     return [plot](QPainter &painter, const QRectF &area) { DrawDensity(painter, area, plot); };
 }
+
+QString DensityTitle(const DensityPlot &plot)
+{
+    return Title(plot);
+}

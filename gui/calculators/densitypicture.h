@@ -45,3 +45,6 @@ VectorDrawing DensityDrawing(const DensityPlot &plot);
 
 // The picture's natural size, for copies and files.
 QSizeF DensityPictureSize();
+
+// The title the picture shows, naming the distribution.
+QString DensityTitle(const DensityPlot &plot);

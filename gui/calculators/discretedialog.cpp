@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "gui/calculators/densitytext.h"
 #include "gui/calculators/discretepicture.h"
 #include "gui/common/clipboard.h"
 #include "gui/common/help.h"
@@ -170,8 +171,9 @@ void DiscreteDialog::run()
             continue;
         }
         const QString report = FromCore(result.report);
-        const VectorDrawing drawing = DiscreteDrawing(PlotOf(result, m_normalOverlay->isChecked()));
-        switch (results.showReport(Caption(m_family), report, drawing)) {
+        const DiscretePlot plot = PlotOf(result, m_normalOverlay->isChecked());
+        switch (results.showReport(Caption(m_family), report, DiscreteDrawing(plot),
+                                   DiscreteText(plot))) {
         case ResultsDialog::Retry:
             continue;
         case ResultsDialog::Clipboard:

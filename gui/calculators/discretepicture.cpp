@@ -187,3 +187,8 @@ VectorDrawing DiscreteDrawing(const DiscretePlot &plot)
 {
     return [plot](QPainter &painter, const QRectF &area) { DrawDiscrete(painter, area, plot); };
 }
+
+QString DiscreteTitle(const DiscreteRequest &request)
+{
+    return Title(request);
+}

@@ -26,3 +26,6 @@ DiscretePlot PlotOf(const DiscreteResult &result, bool normalOverlay);
 
 void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plot);
 VectorDrawing DiscreteDrawing(const DiscretePlot &plot);
+
+// The title the picture shows, naming the distribution.
+QString DiscreteTitle(const DiscreteRequest &request);

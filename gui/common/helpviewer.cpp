@@ -191,9 +191,11 @@ HelpViewer::HelpViewer(QWidget *parent)
     resize(760, 520);
 
     m_contents = new QListWidget;
+    m_contents->setAccessibleName(tr("Contents"));
     m_indexField = new QLineEdit;
     m_indexField->setPlaceholderText(QStringLiteral("Type the first letters of a word"));
     m_indexList = new QListWidget;
+    m_indexList->setAccessibleName(tr("Index"));
 
     auto *indexPage = new QWidget;
     auto *indexLayout = new QVBoxLayout(indexPage);
@@ -204,11 +206,13 @@ HelpViewer::HelpViewer(QWidget *parent)
     static_cast<QLabel *>(indexLayout->itemAt(0)->widget())->setBuddy(m_indexField);
 
     m_tabs = new QTabWidget;
+    m_tabs->setAccessibleName(tr("Contents and index"));
     m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
     m_tabs->addTab(indexPage, QStringLiteral("&Index"));
 
     m_browser = new QTextBrowser;
     m_browser->setOpenLinks(false);
+    m_browser->setAccessibleName(tr("Help topic"));
     FollowZoom(m_browser, m_browser->font());
 
     auto *splitter = new QSplitter;

@@ -110,7 +110,9 @@ public:
         setObjectName(QStringLiteral("PictureCanvas"));
         setMinimumSize(150, 120);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        setFocusPolicy(Qt::ClickFocus);
+        // Reached by Tab too, so that a screen reader reads its description;
+        // a frame in the highlight colour shows the focus.
+        setFocusPolicy(Qt::StrongFocus);
         // The drawings write in the application's font, as on paper, not
         // in the font of the window the panel stands in.
         FollowZoom(this, QFont());
@@ -136,6 +138,11 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         m_drawing(painter, QRectF(rect()));
+        if (hasFocus()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
     }
 
 private:

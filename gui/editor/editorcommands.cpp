@@ -247,9 +247,10 @@ void EditorCommands::createToolBar()
     QFont boxFont(QStringLiteral("Times New Roman"));
     boxFont.setPixelSize(12);
     boxFont.setBold(true);
-    const auto box = [this, &boxFont](const QString &name, int width) {
+    const auto box = [this, &boxFont](const QString &name, int width, const QString &label) {
         auto *b = new QComboBox(this);
         b->setObjectName(name);
+        b->setAccessibleName(label);
         b->setEditable(true);
         b->setInsertPolicy(QComboBox::NoInsert);
         b->setFixedWidth(width);
@@ -261,12 +262,13 @@ void EditorCommands::createToolBar()
         colours.setColor(QPalette::Text, Qt::black);
         b->setPalette(colours);
         b->lineEdit()->setPalette(colours);
+        b->lineEdit()->setAccessibleName(label);
         addWidget(b);
         return b;
     };
-    m_fontFamilyBox = box(QStringLiteral("fontFamilyBox"), 180);
+    m_fontFamilyBox = box(QStringLiteral("fontFamilyBox"), 180, tr("Font name"));
     m_fontFamilyBox->addItems(QFontDatabase::families());
-    m_fontSizeBox = box(QStringLiteral("fontSizeBox"), 44);
+    m_fontSizeBox = box(QStringLiteral("fontSizeBox"), 44, tr("Font size"));
     for (int size = 6; size <= 72; ++size)
         m_fontSizeBox->addItem(QString::number(size));
 

@@ -45,6 +45,7 @@ EditorWindow::EditorWindow(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("editor"));
+    setAccessibleName(tr("Text"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(437, 275);
     setHelpContext(this, 1);

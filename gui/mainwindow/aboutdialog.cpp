@@ -87,6 +87,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     // The picture at the top left, the name and version beside it.
     auto *programIcon = new QLabel(inner);
     programIcon->setObjectName(QStringLiteral("programIcon"));
+    programIcon->setAccessibleName(tr("Program icon"));
     programIcon->setFixedSize(PictureSize, PictureSize);
     programIcon->setPixmap(Pictures::ProgramPicture(PictureSize, PictureSize));
 

@@ -56,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_openRequest.purpose = QStringLiteral("open");
 
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setAccessibleName(tr("Editor windows"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Closing a window brings back the one that was active before it.
@@ -254,6 +255,8 @@ void MainWindow::createStatusBar()
     };
     m_dateLabel = label(QStringLiteral("clockDate"));
     m_timeLabel = label(QStringLiteral("clockTime"));
+    m_dateLabel->setAccessibleName(tr("Date"));
+    m_timeLabel->setAccessibleName(tr("Time"));
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     createFormatButtons();
     statusBar()->addPermanentWidget(clock);

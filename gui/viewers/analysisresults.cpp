@@ -1,12 +1,14 @@
 #include "gui/viewers/analysisresults.h"
 
 #include "gui/common/help.h"
+#include "gui/common/picturetext.h"
 #include "gui/viewers/outputviewer.h"
 #include "gui/viewers/windowplacement.h"
 
 #include <QFontMetricsF>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -50,6 +52,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     setObjectName(QStringLiteral("AnalysisResults"));
     setWindowTitle(QStringLiteral("Analysis results"));
     setHelpContext(this, HelpContext);
+    InstallPictureAccessibility();
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("ResultsSplitter"));
     m_splitter->setChildrenCollapsible(false);
@@ -70,6 +73,17 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_tabs->addTab(m_picture, QStringLiteral("&Histogram"));
     m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
     m_tabs->addTab(m_qq, QStringLiteral("&Normal Q-Q plot"));
+    for (int i = 0; i < m_tabs->count(); ++i)
+        NamePicture(*static_cast<PicturePanel *>(m_tabs->widget(i)),
+                    QString(m_tabs->tabText(i)).remove(QLatin1Char('&')));
+    // One "Describe picture" beside the tabs, for the picture shown.
+    auto *describe = new QPushButton(tr("&Describe picture"), m_tabs);
+    describe->setObjectName(QStringLiteral("DescribeBtn"));
+    describe->setToolTip(tr("Copy a description of the picture to the clipboard."));
+    describe->setAutoDefault(false);
+    m_tabs->setCornerWidget(describe, Qt::TopRightCorner);
+    connect(describe, &QPushButton::clicked, this,
+            [this] { CopyPictureText(*static_cast<PicturePanel *>(m_tabs->currentWidget())); });
     // The two pictures of the shape show once they are given.
     m_tabs->setTabVisible(1, false);
     m_tabs->setTabVisible(2, false);
@@ -89,6 +103,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
         findChild<QWidget *>(QStringLiteral("PicturePrintBtn")),
         findChild<QWidget *>(QStringLiteral("PictureCopyBtn")),
         findChild<QWidget *>(QStringLiteral("PictureSaveBtn")),
+        findChild<QWidget *>(QStringLiteral("DescribeBtn")),
         findChild<QWidget *>(QStringLiteral("Text")),
         findChild<QWidget *>(QStringLiteral("ReportCopyBtn")),
         findChild<QWidget *>(QStringLiteral("ReportSaveBtn")),

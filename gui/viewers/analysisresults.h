@@ -8,8 +8,9 @@
 // Object names: the window AnalysisResults, the splitter ResultsSplitter,
 // the tabs PictureTabs holding the histogram PicturePanel (see
 // vectorpicture.h), BoxPlotPanel and QQPanel (their parts named as the
-// histogram's with BoxPlot and QQ for Picture: BoxPlotSaveBtn), and the report
-// OutputViewer (embedded, see outputviewer.h).
+// histogram's with BoxPlot and QQ for Picture: BoxPlotSaveBtn), beside the
+// tabs DescribeBtn ("Describe picture", which copies the shown picture's
+// description), and the report OutputViewer (embedded, see outputviewer.h).
 
 #include "gui/common/vectorpicture.h"
 

@@ -61,6 +61,7 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text"));
+    m_text->setAccessibleName(tr("Report"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

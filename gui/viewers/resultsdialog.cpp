@@ -3,6 +3,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
+#include "gui/common/picturetext.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
@@ -35,6 +36,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     setWindowTitle(QStringLiteral("Computation Resuts"));
     setFont(PixelFont(QStringLiteral("Courier New"), 11));
     setHelpContext(this, HelpContext);
+    InstallPictureAccessibility();
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
@@ -47,6 +49,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     m_picture->setFixedSize(PictureSide, PictureSide);
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setPixmap(Pictures::Report());
+    m_picture->setAccessibleName(tr("Report"));
 
     // Created in tab order: Retry, Print, Close, Clipboard; shown from the
     // left as Retry, Clipboard, Print, Close.
@@ -68,6 +71,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(false);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_text->setAccessibleDescription(tr("The report of the computation"));
 
     // The picture at the top left with the row of buttons beside it, centred
     // on it; the report below, indented.
@@ -138,7 +142,7 @@ void ResultsDialog::showMessageText()
 }
 
 int ResultsDialog::showReport(const QString &caption, const QString &text,
-                              const VectorDrawing &drawing)
+                              const VectorDrawing &drawing, const QString &pictureText)
 {
     setWindowTitle(caption);
     m_messageText = text;
@@ -147,6 +151,7 @@ int ResultsDialog::showReport(const QString &caption, const QString &text,
     if (m_density) {
         m_density->setDrawing(drawing, QSizeF(480, 280));
         m_density->setSuggestedName(caption);
+        SetPictureText(*m_density, pictureText);
         m_density->setVisible(static_cast<bool>(drawing));
     }
     return exec();
@@ -161,6 +166,8 @@ void ResultsDialog::addDensityPicture()
     m_density->setFont(QApplication::font()); // as in the saved and copied pictures
     m_density->setAutoFillBackground(true);
     m_density->setBackgroundRole(QPalette::Base);
+    NamePicture(*m_density, tr("Picture of the distribution"));
+    AddDescribeButton(*m_density);
     m_layout->addSpacing(Border);
     m_layout->addWidget(m_density);
 }

@@ -7,7 +7,7 @@
 // CloseBtn and Clip; the report is the label DisplayText and the picture
 // beside the buttons Image1. Below the report a calculator's picture of its
 // distribution (DensityPicture, a PicturePanel) can be shown with its own
-// Print, Copy and Save buttons.
+// Print, Copy and Save buttons and "Describe picture" (PictureDescribeBtn).
 
 #include <QDialog>
 #include <QString>
@@ -36,9 +36,11 @@ public:
     void showMessageText();
 
     // The calculators' protocol: caption, text, modal showing; returns the
-    // result. A drawing, when given, is shown below the report.
+    // result. A drawing, when given, is shown below the report, with
+    // pictureText saying what it shows.
     int showReport(const QString &caption, const QString &text,
-                   const VectorDrawing &drawing = VectorDrawing());
+                   const VectorDrawing &drawing = VectorDrawing(),
+                   const QString &pictureText = QString());
 
     // The font the report is shown in; printed reports use it too.
     QFont displayFont() const;

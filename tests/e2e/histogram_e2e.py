@@ -166,9 +166,10 @@ def main():
             raise Failure("the copied picture is %d x %d" % struct.unpack(">II", copied[16:24]))
         print("ok: picture copied at twice its size")
 
-        # On past Save and the report's text to the report's Copy button.
+        # On past Save, Describe picture and the report's text to the
+        # report's Copy button.
         focus(results)
-        key("Tab", "Tab", "Tab", "space")
+        key("Tab", "Tab", "Tab", "Tab", "space")
         text = wait_for("the report on the clipboard",
                         lambda: (lambda t: t if t and t.startswith(b" ") else None)(clipboard("UTF8_STRING")),
                         10, program)

@@ -1,0 +1,43 @@
+#include "gui/calculators/densitytext.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace {
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("DensityText", text);
+}
+
+QString Number(double value)
+{
+    return QString::number(value == 0.0 ? 0.0 : value, 'g', 6);
+}
+
+} // namespace
+
+QString DensityText(const DensityPlot &plot)
+{
+    // The normal's shaded area is the central one between -|z| and |z|; the
+    // others' the upper tail from the mark on.
+    const QString area = plot.kind == DensityPlot::Kind::Normal
+        ? Tr("the central area between %1 and %2")
+              .arg(Number(-std::fabs(plot.value)), Number(std::fabs(plot.value)))
+        : Tr("the upper tail above %1").arg(Number(plot.value));
+    return Tr("%1: the density, marked at %2. Shaded: %3, %4.")
+        .arg(DensityTitle(plot), plot.valueText, area, plot.areaText);
+}
+
+QString DiscreteText(const DiscretePlot &plot)
+{
+    const QString asked = plot.first == plot.last
+        ? Tr("the bar of %1 is coloured").arg(plot.first)
+        : Tr("the bars from %1 to %2 are coloured").arg(plot.first).arg(plot.last);
+    QString text = Tr("%1: the probabilities as bars; %2. %3.")
+                       .arg(DiscreteTitle(plot.request), asked, plot.answerText);
+    if (plot.normalOverlay)
+        text += QLatin1Char(' ') + Tr("The normal approximation's density is drawn over the bars.");
+    return text;
+}
