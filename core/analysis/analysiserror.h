@@ -51,7 +51,7 @@ struct AnalysisError
 std::string AnalysisErrorText(const AnalysisError &error);
 
 // A step's value, or what stopped it. The value keeps what the step found
-// before it stopped (the notes of a file that holds no numbers).
+// before it stopped (the tokens left out of a file that holds no numbers).
 template <class T>
 struct Checked
 {

@@ -2,6 +2,7 @@
 
 #include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
+#include "core/analysis/datafile.h"
 #include "core/analysis/report.h"
 #include "core/numeric/messages.h"
 
@@ -239,7 +240,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     AnalysisRun analysed = AnalyseDataFile(request, &layout.layout);
     run.analysis = std::move(analysed.result);
     const AnalysisResult &analysis = run.analysis;
-    run.messages = analysis.sample.notes;
+    run.messages = SampleNotes(analysis.sample);
     if (analysis.sample.commaDecimalsSeen && !overrides.decimalSign) {
         run.messages.push_back("mervan-batch histogram: \"" + *dataFile
                                + "\" has commas between digits and no decimal point;"
