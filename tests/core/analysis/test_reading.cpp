@@ -70,6 +70,10 @@ TEST_F(ReadingTest, TokensLeftOutAreShownInOneMessage)
     const Sample state = readSample(write("bad.dat", content));
     EXPECT_EQ(state.values, (std::vector<double>{41, 12, 1, 2}));
     EXPECT_EQ(state.skippedTokens, 8u);
+    ASSERT_EQ(state.leftOut.size(), 5u);
+    EXPECT_EQ(state.leftOut[4].line, 4u);
+    EXPECT_EQ(state.leftOut[4].token, "NaN");
+    EXPECT_EQ(state.leftOut[4].column, 6u);
     ASSERT_EQ(SampleNotes(state).size(), 1u);
     const std::string text = SampleNotes(state)[0];
     EXPECT_EQ(text.find("8 tokens that are not numbers were left out of"), 0u) << text;
