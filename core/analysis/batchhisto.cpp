@@ -209,9 +209,18 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             return Refuse(run, std::string("this build cannot write pictures (") + option + ")");
 
     // The entry is read and checked exactly as the histogram dialog does.
-    run.messages = intervals ? ReadIntervalEntry(*intervals, request.classCount)
-                             : ReadWidthEntry(*width, request.classWidth);
-    if (!run.messages.empty()) {
+    std::optional<EntryError> entryError;
+    if (intervals) {
+        const EntryRead<std::int32_t> read = ReadIntervalEntry(*intervals);
+        request.classCount = read.value;
+        entryError = read.error;
+    } else {
+        const EntryRead<double> read = ReadWidthEntry(*width);
+        request.classWidth = read.value;
+        entryError = read.error;
+    }
+    if (entryError) {
+        run.messages = entryError->texts();
         run.status = 2;
         return run;
     }
