@@ -150,7 +150,8 @@ QSizeF DensityPictureSize()
 void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
 {
     painter.save();
-    painter.fillRect(area, Qt::white);
+    const PictureStyle style = PictureStyleOf(painter);
+    painter.fillRect(area, style.background);
     QFont font = painter.font();
     font.setPointSizeF(std::max(7.0, area.height() / 28.0));
     painter.setFont(font);
@@ -186,7 +187,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     shade.lineTo(toScreen(to, 0.0));
     shade.closeSubpath();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(70, 130, 200, 110));
+    painter.setBrush(style.shade);
     painter.drawPath(shade);
 
     // The curve.
@@ -195,7 +196,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     for (const QPointF &s : samples)
         curve.lineTo(toScreen(s.x(), s.y()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(20, 40, 120), std::max(1.0, area.height() / 200.0)));
+    painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0)));
     painter.drawPath(curve);
     // A density that rises without bound is cut at the top: an arrow beside
     // the cut says so.
@@ -208,7 +209,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     }
 
     // The axis with its ticks.
-    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(low, 0.0), toScreen(high, 0.0));
     const double step = TickStep(high - low);
     for (double x = std::ceil(low / step) * step; x <= high + 1e-9 * step; x += step) {
@@ -220,7 +221,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     }
 
     // The mark (both ends of the central area for the normal) and its labels.
-    painter.setPen(QPen(QColor(180, 30, 30), std::max(1.0, area.height() / 250.0)));
+    painter.setPen(QPen(style.mark, std::max(1.0, area.height() / 250.0)));
     const double markTop = plotArea.top() + line;
     for (double x : central ? std::vector<double>{-std::fabs(mark), std::fabs(mark)}
                             : std::vector<double>{mark})
@@ -233,7 +234,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     const double labelX
         = std::clamp(markX - labelWidth / 2.0, area.left() + 2.0, area.right() - labelWidth - 2.0);
     painter.drawText(QPointF(labelX, markTop - line * 0.25), label);
-    painter.setPen(Qt::black);
+    painter.setPen(style.ink);
     painter.drawText(QPointF(area.left() + line, area.bottom() - line * 0.4),
                      QStringLiteral("Shaded: %1").arg(plot.areaText));
     painter.drawText(QPointF(area.left() + line, area.top() + line), Title(plot));
