@@ -204,8 +204,6 @@ int main(int argc, char **argv)
         return 1;
     const std::string data = folder + "/values.dat";
     WriteDataFile(data, count);
-    double width = 0.0;
-    std::int32_t intervals = 0;
     std::printf("data file: %ld values, %ju bytes\n", count,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(data)));
 
@@ -268,9 +266,8 @@ int main(int argc, char **argv)
     for (const std::size_t length : {1000u, 10000u, 100000u}) {
         const std::string digits(length, '7');
         const double start = ProcessMilliseconds();
-        const bool refused = !ReadWidthEntry(digits, width).empty()
-            && !ReadWidthEntry(digits + "x", width).empty()
-            && !ReadIntervalEntry(digits, intervals).empty();
+        const bool refused = !ReadWidthEntry(digits).ok() && !ReadWidthEntry(digits + "x").ok()
+            && !ReadIntervalEntry(digits).ok();
         std::printf("entries of %zu characters refused: %s, %.2f ms of processor time\n", length,
                     refused ? "yes" : "NO", ProcessMilliseconds() - start);
     }

@@ -35,6 +35,10 @@ std::string AnalysisErrorText(const AnalysisError &error)
         return ColumnProblemText(error.column);
     case AnalysisErrorCode::CountsAddUpToZero:
         return "The counts in the column " + Quoted(arg(0)) + " add up to 0.";
+    case AnalysisErrorCode::IntervalsMissing:
+        return "Please enter the number of class intervals.";
+    case AnalysisErrorCode::WidthMissing:
+        return "Please enter the size of class width.";
     case AnalysisErrorCode::IntervalsOutOfRange:
         return "Interval entry must be integer between 1 and 20.";
     case AnalysisErrorCode::WidthNotPositive:

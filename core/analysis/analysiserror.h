@@ -20,14 +20,17 @@ enum class AnalysisErrorCode {
     NoNumbers,         // arguments: the data file
     Column,            // a file with columns that cannot be read so: see column
     CountsAddUpToZero, // arguments: the column of counts
-    // The classes: the entry does not suit the data.
+    // The classes' entry: empty or not a number, or out of range.
+    IntervalsMissing,    // no arguments
+    WidthMissing,        // no arguments
     IntervalsOutOfRange, // no arguments
     WidthNotPositive,    // no arguments
-    TooManyClasses,      // arguments: the most classes a width may give
-    WidthTooFine,        // arguments: the entry made, "width" or "intervals"
-    WidthTooLarge,       // no arguments
-    AnchorWithCentred,   // centred classes have no start of their own; no arguments
-    AnchorAboveMinimum,  // arguments: the smallest value as the report shows it
+    // The classes: the entry does not suit the data.
+    TooManyClasses,     // arguments: the most classes a width may give
+    WidthTooFine,       // arguments: the entry made, "width" or "intervals"
+    WidthTooLarge,      // no arguments
+    AnchorWithCentred,  // centred classes have no start of their own; no arguments
+    AnchorAboveMinimum, // arguments: the smallest value as the report shows it
     // The report.
     ReportReplacesData, // arguments: the report
     ReportLinksToData,  // arguments: the report, the data file
@@ -51,7 +54,7 @@ struct AnalysisError
 std::string AnalysisErrorText(const AnalysisError &error);
 
 // A step's value, or what stopped it. The value keeps what the step found
-// before it stopped (the notes of a file that holds no numbers).
+// before it stopped (the tokens left out of a file that holds no numbers).
 template <class T>
 struct Checked
 {

@@ -31,7 +31,7 @@ struct AnalysisRun
 // often as its count says, so that n, the statistics, the classes, the fit
 // test and the pictures all follow the counts. Otherwise the file is a free
 // list of numbers, read with request.decimalComma. Tokens that are not
-// numbers leave one note in result.sample.notes, to be shown before the
+// numbers are kept in result.sample (see SampleNotes), to be shown before the
 // error, and do not stop the analysis. Running out of memory gives back
 // what the analysis held and fails with NotEnoughMemory.
 AnalysisRun AnalyseDataFile(const AnalysisRequest &request, const DataLayout *layout = nullptr);

@@ -18,6 +18,18 @@
 #include <string>
 #include <vector>
 
+// A token of the data file that is not a number, as the note about the
+// tokens left out shows it: the token and the piece of its line (both with
+// their invisible characters written out) and the column of the token in
+// that piece, from 0.
+struct LeftOutToken
+{
+    std::size_t line = 0;
+    std::string token;
+    std::string piece;
+    std::size_t column = 0;
+};
+
 struct Sample
 {
     // The data file, and the column analysed when the file has columns
@@ -33,10 +45,10 @@ struct Sample
     // The file has commas between digits and no decimal point at all, so
     // they may be decimal signs (found when they were not read as such).
     bool commaDecimalsSeen = false;
-    // The tokens of the file that are not numbers, left out of the values,
-    // and the message about them (one for the file), or none.
+    // How many tokens of the file are not numbers and were left out of the
+    // values, and the first few of them (see SampleNotes).
     std::size_t skippedTokens = 0;
-    std::vector<std::string> notes;
+    std::vector<LeftOutToken> leftOut;
 
     std::size_t n() const { return values.size(); }
 };

@@ -2,6 +2,7 @@
 
 #include "core/analysis/analysisrun.h"
 #include "core/analysis/classes.h"
+#include "core/analysis/datafile.h"
 #include "core/analysis/report.h"
 #include "core/numeric/messages.h"
 
@@ -208,9 +209,18 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             return Refuse(run, std::string("this build cannot write pictures (") + option + ")");
 
     // The entry is read and checked exactly as the histogram dialog does.
-    run.messages = intervals ? ReadIntervalEntry(*intervals, request.classCount)
-                             : ReadWidthEntry(*width, request.classWidth);
-    if (!run.messages.empty()) {
+    std::optional<EntryError> entryError;
+    if (intervals) {
+        const EntryRead<std::int32_t> read = ReadIntervalEntry(*intervals);
+        request.classCount = read.value;
+        entryError = read.error;
+    } else {
+        const EntryRead<double> read = ReadWidthEntry(*width);
+        request.classWidth = read.value;
+        entryError = read.error;
+    }
+    if (entryError) {
+        run.messages = entryError->texts();
         run.status = 2;
         return run;
     }
@@ -239,7 +249,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     AnalysisRun analysed = AnalyseDataFile(request, &layout.layout);
     run.analysis = std::move(analysed.result);
     const AnalysisResult &analysis = run.analysis;
-    run.messages = analysis.sample.notes;
+    run.messages = SampleNotes(analysis.sample);
     if (analysis.sample.commaDecimalsSeen && !overrides.decimalSign) {
         run.messages.push_back("mervan-batch histogram: \"" + *dataFile
                                + "\" has commas between digits and no decimal point;"

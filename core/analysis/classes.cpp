@@ -21,16 +21,6 @@ AnalysisError ClassError(AnalysisErrorCode code, std::vector<std::string> argume
     return {code, std::move(arguments), {}};
 }
 
-std::string IntervalRefusal()
-{
-    return ClassError(AnalysisErrorCode::IntervalsOutOfRange).text();
-}
-
-std::string WidthRefusal()
-{
-    return ClassError(AnalysisErrorCode::WidthNotPositive).text();
-}
-
 AnalysisError TooManyClasses()
 {
     return ClassError(AnalysisErrorCode::TooManyClasses, {std::to_string(MaxClassCount)});
@@ -82,49 +72,60 @@ void AnchoredBounds(double a, double w, double min, double max, std::vector<doub
         bounds.push_back(bound(j));
 }
 
-// Reads the first token of text with read; the messages of an entry that is
-// empty or not a number (its read error, then refusal).
-template <class Read>
-std::vector<std::string> ReadEntry(const std::string &text, const char *refusal, Read read)
+// Reads text with read. An entry that is empty or not a number is refused
+// with missing (after its read error); a number that fails inRange with
+// outOfRange.
+template <class T, class Read, class InRange>
+EntryRead<T> ReadEntry(const std::string &text, AnalysisErrorCode missing,
+                       AnalysisErrorCode outOfRange, Read read, InRange inRange)
 {
-    std::vector<std::string> messages;
+    EntryRead<T> entry;
+    std::optional<NumberError> readError;
     if (!text.empty()) {
         std::string line = text;
-        const auto result = read(line);
-        if (result.ok())
-            return messages;
-        messages.push_back(result.error->text());
+        const ReadResult<T> result = read(line);
+        entry.value = result.value;
+        if (result.ok()) {
+            if (!inRange(entry.value))
+                entry.error = EntryError{std::nullopt, ClassError(outOfRange)};
+            return entry;
+        }
+        readError = result.error;
     }
-    messages.emplace_back(refusal);
-    return messages;
+    entry.error = EntryError{readError, ClassError(missing)};
+    return entry;
 }
 
 } // namespace
 
-std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count)
+std::vector<std::string> EntryErrorTexts(const EntryError &error)
 {
-    std::vector<std::string> messages
-        = ReadEntry(text, "Please enter the number of class intervals.", [&](std::string &line) {
-              const ReadResult<std::int32_t> read = ReadIntegerField(line);
-              count = read.value;
-              return read;
-          });
-    if (messages.empty() && (count < MinIntervalEntry || count > MaxIntervalEntry))
-        messages.push_back(IntervalRefusal());
-    return messages;
+    std::vector<std::string> texts;
+    if (error.readError)
+        texts.push_back(error.readError->text());
+    texts.push_back(error.refusal.text());
+    return texts;
 }
 
-std::vector<std::string> ReadWidthEntry(const std::string &text, double &width)
+std::vector<std::string> EntryError::texts() const
 {
-    std::vector<std::string> messages
-        = ReadEntry(text, "Please enter the size of class width.", [&](std::string &line) {
-              const ReadResult<double> read = ReadRealField(line);
-              width = read.value;
-              return read;
-          });
-    if (messages.empty() && !(width > 0.0))
-        messages.push_back(WidthRefusal());
-    return messages;
+    return EntryErrorTexts(*this);
+}
+
+EntryRead<std::int32_t> ReadIntervalEntry(const std::string &text)
+{
+    return ReadEntry<std::int32_t>(
+        text, AnalysisErrorCode::IntervalsMissing, AnalysisErrorCode::IntervalsOutOfRange,
+        [](std::string &line) { return ReadIntegerField(line); },
+        [](std::int32_t count) { return count >= MinIntervalEntry && count <= MaxIntervalEntry; });
+}
+
+EntryRead<double> ReadWidthEntry(const std::string &text)
+{
+    return ReadEntry<double>(
+        text, AnalysisErrorCode::WidthMissing, AnalysisErrorCode::WidthNotPositive,
+        [](std::string &line) { return ReadRealField(line); },
+        [](double width) { return width > 0.0; });
 }
 
 Checked<Classes> BuildClasses(const Sample &sample, const Description &description,

@@ -5,8 +5,10 @@
 #include "core/analysis/analysiserror.h"
 #include "core/analysis/analysisrequest.h"
 #include "core/analysis/analysisvalues.h"
+#include "core/numeric/strings.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,14 +18,35 @@ constexpr std::int32_t MaxClassCount = 999;
 constexpr std::int32_t MinIntervalEntry = 1;
 constexpr std::int32_t MaxIntervalEntry = 20;
 
-// Reads the typed number of intervals, the one number of text. Returns
-// nothing when it is a whole number from 1 to 20, otherwise the messages to
-// show in order: the read error of a field that is not one number (see
-// ReadIntegerField), then the refusal.
-std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t &count);
+// What is wrong with a typed class entry: the read error of a field that is
+// not one number (see ReadIntegerField), if any, then the refusal.
+struct EntryError
+{
+    std::optional<NumberError> readError;
+    AnalysisError refusal;
+
+    std::vector<std::string> texts() const;
+};
+
+// The English texts of error, to be shown in order.
+std::vector<std::string> EntryErrorTexts(const EntryError &error);
+
+// A typed class entry's value, or what is wrong with it.
+template <class T>
+struct EntryRead
+{
+    T value = 0;
+    std::optional<EntryError> error;
+
+    bool ok() const { return !error.has_value(); }
+};
+
+// Reads the typed number of intervals, the one number of text: a whole
+// number from 1 to 20.
+EntryRead<std::int32_t> ReadIntervalEntry(const std::string &text);
 
 // The same for a typed class width; a width must be greater than 0.
-std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
+EntryRead<double> ReadWidthEntry(const std::string &text);
 
 // The classes of the sorted sample described by description, as request
 // asks for them: a number of classes (classCount) or a class width

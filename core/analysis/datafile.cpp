@@ -56,7 +56,7 @@ public:
 
     // lineNumber counts the file's lines from 1, blank ones included.
     void readLine(std::string_view line, std::size_t lineNumber);
-    // Counts the values and puts the message about the tokens left out.
+    // Notes whether the commas found may be decimal signs.
     void finish();
 
 private:
@@ -90,8 +90,6 @@ private:
     std::array<bool, 256> m_delimiter;
     // Where the piece of the current line that a message shows begins.
     std::size_t m_pieceStart = 0;
-    // The first few tokens left out, as the message shows them.
-    std::string m_leftOut;
     bool m_sawPoint = false;
     bool m_sawDigitComma = false;
 };
@@ -149,14 +147,10 @@ void DataReader::leaveOut(std::string_view line, std::size_t lineNumber, std::si
     // The line is shown from where the piece begins, so the caret stands
     // under the token as the shown text places it.
     const std::string_view piece = pieceAt(line, m_pieceStart);
-    m_leftOut += "Line " + std::to_string(lineNumber) + ": \"";
-    m_leftOut += ShownText(line.substr(tokenStart, tokenLength), ShownTokenLength);
-    m_leftOut += "\"\n";
-    m_leftOut += ShownText(piece, ShownLineLength);
-    m_leftOut += '\n';
-    m_leftOut += std::string(
-        Columns(ShownText(piece.substr(0, tokenStart - m_pieceStart), ShownLineLength)), ' ');
-    m_leftOut += "^\n";
+    m_sample.leftOut.push_back(
+        {lineNumber, ShownText(line.substr(tokenStart, tokenLength), ShownTokenLength),
+         ShownText(piece, ShownLineLength),
+         Columns(ShownText(piece.substr(0, tokenStart - m_pieceStart), ShownLineLength))});
 }
 
 void DataReader::readLine(std::string_view line, std::size_t lineNumber)
@@ -197,18 +191,6 @@ void DataReader::readLine(std::string_view line, std::size_t lineNumber)
 void DataReader::finish()
 {
     m_sample.commaDecimalsSeen = !m_decimalComma && m_sawDigitComma && !m_sawPoint;
-    const std::size_t skipped = m_sample.skippedTokens;
-    if (skipped > 0) {
-        std::string text = std::to_string(skipped)
-            + (skipped == 1 ? " token that is not a number was"
-                            : " tokens that are not numbers were")
-            + " left out of \"" + m_sample.dataFileName + "\"";
-        text += skipped > ShownLeftOut ? "; the first " + std::to_string(ShownLeftOut) + ":\n\n"
-                                       : ":\n\n";
-        text += m_leftOut;
-        text.pop_back();
-        m_sample.notes.push_back(text);
-    }
 }
 
 // The index of the first CR or LF of data from i on, or size.
@@ -393,4 +375,22 @@ Checked<Sample> ReadDataFile(const std::string &fileName, bool decimalComma)
     else if (sample.values.empty())
         return fail(AnalysisErrorCode::NoNumbers);
     return read;
+}
+
+std::vector<std::string> SampleNotes(const Sample &sample)
+{
+    const std::size_t skipped = sample.skippedTokens;
+    if (skipped == 0)
+        return {};
+    std::string text = std::to_string(skipped)
+        + (skipped == 1 ? " token that is not a number was" : " tokens that are not numbers were")
+        + " left out of \"" + sample.dataFileName + "\"";
+    text += skipped > sample.leftOut.size()
+        ? "; the first " + std::to_string(sample.leftOut.size()) + ":\n"
+        : ":\n";
+    for (const LeftOutToken &left : sample.leftOut) {
+        text += "\nLine " + std::to_string(left.line) + ": \"" + left.token + "\"\n";
+        text += left.piece + '\n' + std::string(left.column, ' ') + '^';
+    }
+    return {text};
 }

@@ -35,27 +35,27 @@ HistogramGeometry HistogramPicture(const AnalysisResult &analysis, std::size_t c
     HistogramGeometry g;
     const Description &s = analysis.description;
     const Classes &classes = analysis.classes;
-    g.ValueCount = s.n;
-    g.Mean = s.mean;
-    g.StdDev = s.stdDev;
-    g.Scale = analysis.scale;
+    g.valueCount = s.n;
+    g.mean = s.mean;
+    g.stdDev = s.stdDev;
+    g.scale = analysis.scale;
     const int d = analysis.sample.decimals;
-    g.MeanLabel = ReportNumber(s.mean, 0, d + 1);
-    g.StdDevLabel = ReportNumber(s.stdDev, 0, d + 1);
+    g.meanLabel = ReportNumber(s.mean, 0, d + 1);
+    g.stdDevLabel = ReportNumber(s.stdDev, 0, d + 1);
     const std::size_t k = classes.size();
     if (s.n == 0 || k == 0 || classes.bounds.size() <= k)
         return g;
 
-    g.XLow = classes.bounds.front();
-    g.XHigh = classes.bounds[k];
-    const double width = (g.XHigh - g.XLow) / static_cast<double>(k);
+    g.xLow = classes.bounds.front();
+    g.xHigh = classes.bounds[k];
+    const double width = (g.xHigh - g.xLow) / static_cast<double>(k);
     // Counts to the y axis's units; a class without width (all values
     // equal) has no density and shows its share of n.
     const long double n = static_cast<long double>(s.n);
     const auto scaled = [&](long double count, double classWidth) {
-        if (g.Scale == HistogramScale::Percent)
+        if (g.scale == HistogramScale::Percent)
             return static_cast<double>(count * 100 / n);
-        if (g.Scale == HistogramScale::Density)
+        if (g.scale == HistogramScale::Density)
             return static_cast<double>(count / (classWidth > 0.0 ? n * classWidth : n));
         return static_cast<double>(count);
     };
@@ -64,35 +64,35 @@ HistogramGeometry HistogramPicture(const AnalysisResult &analysis, std::size_t c
         const double low = classes.bounds[j];
         const double high = classes.bounds[j + 1];
         const std::size_t count = classes.counts[j];
-        g.Bars.push_back({low, high, count, scaled(count, high - low)});
-        g.BoundLabels.push_back(ReportNumber(low, 0, d));
-        fullest = std::max(fullest, g.Bars.back().Height);
+        g.bars.push_back({low, high, count, scaled(count, high - low)});
+        g.boundLabels.push_back(ReportNumber(low, 0, d));
+        fullest = std::max(fullest, g.bars.back().height);
     }
-    g.BoundLabels.push_back(ReportNumber(classes.bounds[k], 0, d));
+    g.boundLabels.push_back(ReportNumber(classes.bounds[k], 0, d));
 
     double peak = 0.0;
     const bool spread = s.stdDev > 0.0 && std::isfinite(s.stdDev) && width > 0.0;
     if (spread) {
-        g.XLow = std::min(g.XLow, s.mean - 3.0 * s.stdDev);
-        g.XHigh = std::max(g.XHigh, s.mean + 3.0 * s.stdDev);
+        g.xLow = std::min(g.xLow, s.mean - 3.0 * s.stdDev);
+        g.xHigh = std::max(g.xHigh, s.mean + 3.0 * s.stdDev);
         const std::size_t points = std::max<std::size_t>(curvePoints, 2);
         for (std::size_t i = 0; i < points; ++i) {
-            const double x = g.XLow + (g.XHigh - g.XLow) * static_cast<double>(i) / (points - 1);
-            g.Curve.push_back(
+            const double x = g.xLow + (g.xHigh - g.xLow) * static_cast<double>(i) / (points - 1);
+            g.curve.push_back(
                 {x, scaled(NormalExpectedCount(x, s.n, width, s.mean, s.stdDev), width)});
         }
         peak = scaled(NormalExpectedCount(s.mean, s.n, width, s.mean, s.stdDev), width);
     }
-    if (!(g.XHigh > g.XLow)) {
+    if (!(g.xHigh > g.xLow)) {
         // All the values equal and classes without width: a unit around them.
-        g.XLow -= 0.5;
-        g.XHigh += 0.5;
+        g.xLow -= 0.5;
+        g.xHigh += 0.5;
     }
 
     const double step
-        = CountStep(std::max(fullest, peak), g.Scale == HistogramScale::Counts ? 1.0 : 1e-300);
-    g.CountTicks = {0.0};
-    while (g.CountTicks.back() < std::max(fullest, peak) || g.CountTicks.size() < 2)
-        g.CountTicks.push_back(step * static_cast<double>(g.CountTicks.size()));
+        = CountStep(std::max(fullest, peak), g.scale == HistogramScale::Counts ? 1.0 : 1e-300);
+    g.countTicks = {0.0};
+    while (g.countTicks.back() < std::max(fullest, peak) || g.countTicks.size() < 2)
+        g.countTicks.push_back(step * static_cast<double>(g.countTicks.size()));
     return g;
 }

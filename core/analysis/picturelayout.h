@@ -16,43 +16,43 @@
 
 struct HistogramBar
 {
-    double Low = 0.0;  // the class's lower bound
-    double High = 0.0; // its upper bound
-    std::size_t Count = 0;
-    double Height = 0.0; // on the y axis's scale
+    double low = 0.0;  // the class's lower bound
+    double high = 0.0; // its upper bound
+    std::size_t count = 0;
+    double height = 0.0; // on the y axis's scale
 };
 
 struct CurvePoint
 {
-    double X = 0.0;
-    // The expected count of a class of the bars' width centred on X, on the
+    double x = 0.0;
+    // The expected count of a class of the bars' width centred on x, on the
     // y axis's scale.
-    double Count = 0.0;
+    double count = 0.0;
 };
 
 struct HistogramGeometry
 {
-    std::vector<HistogramBar> Bars;
+    std::vector<HistogramBar> bars;
     // Evenly spaced across the x range; empty when the sample has no spread.
-    std::vector<CurvePoint> Curve;
+    std::vector<CurvePoint> curve;
     // The x range holds every bar and the curve to three standard deviations
     // either side of the mean.
-    double XLow = 0.0;
-    double XHigh = 1.0;
-    // The y axis runs from 0 to CountTicks.back() in steps of 1, 2 or 5
+    double xLow = 0.0;
+    double xHigh = 1.0;
+    // The y axis runs from 0 to countTicks.back() in steps of 1, 2 or 5
     // times a power of ten (at least 1 for counts), above the highest bar and
     // the curve's peak.
-    std::vector<double> CountTicks{0.0, 1.0};
-    HistogramScale Scale = HistogramScale::Counts;
-    std::size_t ValueCount = 0;
-    double Mean = 0.0;
-    double StdDev = 0.0;
+    std::vector<double> countTicks{0.0, 1.0};
+    HistogramScale scale = HistogramScale::Counts;
+    std::size_t valueCount = 0;
+    double mean = 0.0;
+    double stdDev = 0.0;
     // The numbers as the report's tables write them: the class bounds (each
     // bar's lower bound, then the last one's upper bound) with the data's
     // decimals, the mean and the standard deviation with one more.
-    std::vector<std::string> BoundLabels;
-    std::string MeanLabel;
-    std::string StdDevLabel;
+    std::vector<std::string> boundLabels;
+    std::string meanLabel;
+    std::string stdDevLabel;
 };
 
 // The expected count of a class of width classWidth centred on x among n

@@ -3,6 +3,7 @@
 #include "core/analysis/analysisrequest.h"
 #include "core/analysis/analysisrun.h"
 #include "core/analysis/columnreader.h"
+#include "core/analysis/datafile.h"
 #include "core/analysis/report.h"
 #include "core/analysis/shape.h"
 #include "gui/analysis/histogramdialog.h"
@@ -91,7 +92,7 @@ Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &
         run = AnalyseDataFile(request);
         request.decimalComma = false;
     }
-    for (const std::string &note : run.result.sample.notes)
+    for (const std::string &note : SampleNotes(run.result.sample))
         Show(note);
     if (run.ok())
         return Outcome::Analysed;

@@ -314,13 +314,20 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
 {
     const std::string entry = ToCore(entryText());
     std::vector<std::string> problems;
+    std::optional<EntryError> entryError;
     if (intervalsEntered()) {
-        problems = ReadIntervalEntry(entry, request.classCount);
+        const EntryRead<std::int32_t> read = ReadIntervalEntry(entry);
+        request.classCount = read.value;
         request.classWidth = 0.0;
+        entryError = read.error;
     } else {
-        problems = ReadWidthEntry(entry, request.classWidth);
+        const EntryRead<double> read = ReadWidthEntry(entry);
+        request.classWidth = read.value;
         request.classCount = 0;
+        entryError = read.error;
     }
+    if (entryError)
+        problems = entryError->texts();
     request.centred = centred();
 
     // Centred classes have no start of their own; the field keeps its text

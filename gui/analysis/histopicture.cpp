@@ -97,12 +97,12 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
 
     // Swatches for the bars and the curve, then the sample's numbers.
     const QFontMetricsF metrics(painter.font());
-    const QString bars = BarsName(g.Scale);
+    const QString bars = BarsName(g.scale);
     const QString curve = QCoreApplication::translate("HistogramPicture", "normal curve");
     QString numbers = QCoreApplication::translate("HistogramPicture",
                                                   "n = %1   mean = %2   standard deviation = %3")
-                          .arg(g.ValueCount)
-                          .arg(Label(g.MeanLabel), Label(g.StdDevLabel));
+                          .arg(g.valueCount)
+                          .arg(Label(g.meanLabel), Label(g.stdDevLabel));
     const double swatch = line;
     const double gap = line * 0.4;
     const double swatches = 2 * (swatch + gap + 2 * line) + metrics.horizontalAdvance(bars)
@@ -110,8 +110,8 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
     // In a narrow window the standard deviation goes by its short name.
     if (swatches + metrics.horizontalAdvance(numbers) > area.width())
         numbers = QCoreApplication::translate("HistogramPicture", "n = %1   mean = %2   s.d. = %3")
-                      .arg(g.ValueCount)
-                      .arg(Label(g.MeanLabel), Label(g.StdDevLabel));
+                      .arg(g.valueCount)
+                      .arg(Label(g.meanLabel), Label(g.stdDevLabel));
     const double width = swatches + metrics.horizontalAdvance(numbers);
     double x = area.center().x() - width / 2;
     const double y = area.top() + line * 1.5;
@@ -147,11 +147,11 @@ void DrawXAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, 
     // A label that would touch the last one drawn is left out, so with many
     // narrow classes every other bound or fewer is written.
     double free = -1e300;
-    for (std::size_t i = 0; i < g.BoundLabels.size(); ++i) {
-        const double bound = i < g.Bars.size() ? g.Bars[i].Low : g.Bars.back().High;
+    for (std::size_t i = 0; i < g.boundLabels.size(); ++i) {
+        const double bound = i < g.bars.size() ? g.bars[i].low : g.bars.back().high;
         const double x = axes.x(bound);
         painter.drawLine(QPointF(x, axes.plot.bottom()), QPointF(x, axes.plot.bottom() + tick));
-        const QString label = Label(g.BoundLabels[i]);
+        const QString label = Label(g.boundLabels[i]);
         const double half = metrics.horizontalAdvance(label) / 2;
         const double middle = std::min(x, right - half);
         if (middle - half < free)
@@ -172,7 +172,7 @@ void DrawYAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, 
     const double tick = line * 0.35;
     painter.drawLine(QPointF(axes.plot.left(), axes.plot.top()),
                      QPointF(axes.plot.left(), axes.plot.bottom()));
-    for (double count : g.CountTicks) {
+    for (double count : g.countTicks) {
         const double y = axes.y(count);
         painter.drawLine(QPointF(axes.plot.left() - tick, y), QPointF(axes.plot.left(), y));
         painter.drawText(QRectF(0, y - line / 2, axes.plot.left() - tick * 1.8, line),
@@ -182,7 +182,7 @@ void DrawYAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, 
     painter.translate(line * 0.2, axes.plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-axes.plot.height() / 2, 0, axes.plot.height(), line),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, AxisTitle(g.Scale));
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, AxisTitle(g.scale));
     painter.restore();
 }
 
@@ -203,50 +203,50 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
     double labelWidth = 0;
-    for (double count : g.CountTicks)
+    for (double count : g.countTicks)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Number(count)));
 
     // Room on the right for half of the last bound's label, which stands
     // under the plot's right end when the bars reach it.
     const double lastHalf
-        = g.BoundLabels.empty() ? 0.0 : metrics.horizontalAdvance(Label(g.BoundLabels.back())) / 2;
+        = g.boundLabels.empty() ? 0.0 : metrics.horizontalAdvance(Label(g.boundLabels.back())) / 2;
     const double margin = std::max(line * 1.5, lastHalf + line * 0.5);
 
-    const double top = g.CountTicks.back();
+    const double top = g.countTicks.back();
     const QRectF plot = area.adjusted(labelWidth + line * 2, line * 3.6, -margin, -line * 3);
     if (plot.width() <= 0 || plot.height() <= 0 || !(top > 0)) {
         painter.restore();
         return;
     }
     painter.translate(area.topLeft());
-    const Axes axes{plot.translated(-area.topLeft()), g.XLow, g.XHigh, top};
+    const Axes axes{plot.translated(-area.topLeft()), g.xLow, g.xHigh, top};
 
     DrawTitleAndLegend(painter, QRectF(QPointF(0, 0), area.size()), g, title, line, style);
 
     // Faint lines across at the count ticks.
     painter.setPen(QPen(style.faint, style.hairline()));
-    for (double count : g.CountTicks)
+    for (double count : g.countTicks)
         painter.drawLine(QPointF(axes.plot.left(), axes.y(count)),
                          QPointF(axes.plot.right(), axes.y(count)));
 
     // The bars touch: each stands from its lower to its upper class bound.
     painter.setPen(QPen(style.edge, std::max(0.5, line / 14)));
     painter.setBrush(style.fill);
-    for (const HistogramBar &bar : g.Bars) {
-        if (bar.Count == 0)
+    for (const HistogramBar &bar : g.bars) {
+        if (bar.count == 0)
             continue;
         // Classes without width (every value equal) still show as a narrow bar.
-        const double middle = (axes.x(bar.Low) + axes.x(bar.High)) / 2;
-        const double half = std::max(axes.x(bar.High) - middle, line / 2);
+        const double middle = (axes.x(bar.low) + axes.x(bar.high)) / 2;
+        const double half = std::max(axes.x(bar.high) - middle, line / 2);
         painter.drawRect(
-            QRectF(QPointF(middle - half, axes.y(bar.Height)), QPointF(middle + half, axes.y(0))));
+            QRectF(QPointF(middle - half, axes.y(bar.height)), QPointF(middle + half, axes.y(0))));
     }
 
-    if (g.Curve.size() > 1) {
+    if (g.curve.size() > 1) {
         QPainterPath curve;
-        curve.moveTo(axes.x(g.Curve.front().X), axes.y(g.Curve.front().Count));
-        for (const CurvePoint &point : g.Curve)
-            curve.lineTo(axes.x(point.X), axes.y(point.Count));
+        curve.moveTo(axes.x(g.curve.front().x), axes.y(g.curve.front().count));
+        for (const CurvePoint &point : g.curve)
+            curve.lineTo(axes.x(point.x), axes.y(point.count));
         painter.setPen(QPen(style.curve, std::max(1.0, line / 7)));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve);

@@ -251,19 +251,5 @@ bool DialogPrompts::openUrl(const QUrl &url)
 
 QString CoreMessageText(const std::string &text)
 {
-    std::string shown;
-    shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\x03')
-            continue;
-        if (c == '\r') {
-            shown += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            continue;
-        }
-        shown += c;
-    }
-    return FromCore(shown);
+    return FromCore(text);
 }

@@ -80,6 +80,6 @@ public:
     bool openUrl(const QUrl &url) override;
 };
 
-// A core message as the message box shows it: decoded from UTF-8,
-// every CR (or CR LF) a line break, the ETX marks dropped.
+// A core message as the message box shows it: plain UTF-8 text with its
+// lines separated by "\n".
 QString CoreMessageText(const std::string &text);

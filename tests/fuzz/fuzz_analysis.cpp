@@ -7,6 +7,7 @@
 #include "fuzzcheck.h"
 
 #include "core/analysis/analysisrun.h"
+#include "core/analysis/datafile.h"
 #include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
 
@@ -48,7 +49,7 @@ void CheckAnalysis(const AnalysisResult &a, bool widthEntered, bool centred)
     FUZZ_CHECK(std::is_sorted(v.begin(), v.end()));
     const double low = v.front();
     const double high = v.back();
-    FUZZ_CHECK(sample.notes.size() == (sample.skippedTokens > 0 ? 1U : 0U));
+    FUZZ_CHECK(SampleNotes(sample).size() == (sample.skippedTokens > 0 ? 1U : 0U));
 
     // The mean may round a little beyond the values, never further.
     const double scale = std::max(std::fabs(low), std::fabs(high));

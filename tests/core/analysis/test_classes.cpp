@@ -9,6 +9,8 @@
 #include <numeric>
 #include <optional>
 #include <random>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -329,12 +331,17 @@ TEST_F(ClassesTest, EntryChecks)
         SCOPED_TRACE(c.text);
         std::vector<std::string> messages;
         double value = 0;
+        std::optional<EntryError> error;
         if (c.intervals) {
-            std::int32_t count = 0;
-            messages = ReadIntervalEntry(c.text, count);
-            value = count;
+            const EntryRead<std::int32_t> read = ReadIntervalEntry(c.text);
+            std::tie(value, error) = std::pair(read.value, read.error);
         } else {
-            messages = ReadWidthEntry(c.text, value);
+            const EntryRead<double> read = ReadWidthEntry(c.text);
+            std::tie(value, error) = std::pair(read.value, read.error);
+        }
+        if (error) {
+            messages = EntryErrorTexts(*error);
+            EXPECT_EQ(error->readError.has_value(), c.readErrors > 0);
         }
         const std::string message = messages.empty() ? "" : messages.back();
         EXPECT_EQ(message, c.message);

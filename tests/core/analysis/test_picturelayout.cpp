@@ -35,11 +35,11 @@ protected:
 // The curve's count at x, read off its polyline.
 double CurveAt(const HistogramGeometry &g, double x)
 {
-    for (std::size_t i = 1; i < g.Curve.size(); ++i) {
-        const CurvePoint &a = g.Curve[i - 1];
-        const CurvePoint &b = g.Curve[i];
-        if (x >= a.X && x <= b.X)
-            return a.Count + (b.Count - a.Count) * (x - a.X) / (b.X - a.X);
+    for (std::size_t i = 1; i < g.curve.size(); ++i) {
+        const CurvePoint &a = g.curve[i - 1];
+        const CurvePoint &b = g.curve[i];
+        if (x >= a.x && x <= b.x)
+            return a.count + (b.count - a.count) * (x - a.x) / (b.x - a.x);
     }
     return NAN;
 }
@@ -64,25 +64,25 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
         const double unit = c.scale == HistogramScale::Percent ? 100.0 / c.n
             : c.scale == HistogramScale::Density               ? 1 / (c.n * s.classes.width)
                                                                : 1.0;
-        ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.classes.count));
+        ASSERT_EQ(g.bars.size(), static_cast<std::size_t>(s.classes.count));
         std::size_t total = 0;
-        for (std::size_t j = 0; j < g.Bars.size(); ++j) {
-            const HistogramBar &bar = g.Bars[j];
-            EXPECT_EQ(bar.Low, s.classes.bounds[j]);
-            EXPECT_EQ(bar.High, s.classes.bounds[j + 1]);
-            const double centre = (bar.Low + bar.High) / 2;
+        for (std::size_t j = 0; j < g.bars.size(); ++j) {
+            const HistogramBar &bar = g.bars[j];
+            EXPECT_EQ(bar.low, s.classes.bounds[j]);
+            EXPECT_EQ(bar.high, s.classes.bounds[j + 1]);
+            const double centre = (bar.low + bar.high) / 2;
             // Curvature of the density over a class and the rounding of
             // counts: a few counts at most.
-            EXPECT_NEAR(bar.Height, CurveAt(g, centre), (c.n / 600.0 + 1.5) * unit)
+            EXPECT_NEAR(bar.height, CurveAt(g, centre), (c.n / 600.0 + 1.5) * unit)
                 << "class " << j << " at " << centre;
-            total += bar.Count;
+            total += bar.count;
         }
         EXPECT_EQ(total, s.description.n);
         // The count axis holds the fullest bar and the curve's peak.
-        EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.description.mean));
-        EXPECT_GT(g.CountTicks.size(), 3u); // steps below one for a density
-        EXPECT_LE(g.XLow, s.description.mean - 3 * s.description.stdDev);
-        EXPECT_GE(g.XHigh, s.description.mean + 3 * s.description.stdDev);
+        EXPECT_GE(g.countTicks.back(), CurveAt(g, s.description.mean));
+        EXPECT_GT(g.countTicks.size(), 3u); // steps below one for a density
+        EXPECT_LE(g.xLow, s.description.mean - 3 * s.description.stdDev);
+        EXPECT_GE(g.xHigh, s.description.mean + 3 * s.description.stdDev);
     }
 }
 
@@ -99,19 +99,19 @@ TEST_F(PictureLayoutTest, CountTicksAreRoundSteps)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.values);
-        EXPECT_EQ(HistogramPicture(analyse(c.values, 3)).CountTicks, c.ticks);
+        EXPECT_EQ(HistogramPicture(analyse(c.values, 3)).countTicks, c.ticks);
     }
 }
 
 TEST_F(PictureLayoutTest, SamplesWithoutSpreadOrValuesDrawNoCurve)
 {
     const HistogramGeometry flat = HistogramPicture(analyse("5 5 5", 2));
-    EXPECT_TRUE(flat.Curve.empty());
-    EXPECT_LT(flat.XLow, 5.0);
-    EXPECT_GT(flat.XHigh, 5.0);
+    EXPECT_TRUE(flat.curve.empty());
+    EXPECT_LT(flat.xLow, 5.0);
+    EXPECT_GT(flat.xHigh, 5.0);
     const HistogramGeometry none = HistogramPicture(AnalysisResult());
-    EXPECT_TRUE(none.Bars.empty());
-    EXPECT_TRUE(none.Curve.empty());
+    EXPECT_TRUE(none.bars.empty());
+    EXPECT_TRUE(none.curve.empty());
 }
 
 } // namespace

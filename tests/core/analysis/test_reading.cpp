@@ -59,7 +59,7 @@ TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
         EXPECT_EQ(state.values, c.values);
         EXPECT_EQ(state.decimals, c.maxDecimals);
         EXPECT_EQ(state.skippedTokens, c.readErrors);
-        EXPECT_EQ(state.notes.size(), c.readErrors > 0 ? 1u : 0u);
+        EXPECT_EQ(SampleNotes(state).size(), c.readErrors > 0 ? 1u : 0u);
     }
 }
 
@@ -70,8 +70,12 @@ TEST_F(ReadingTest, TokensLeftOutAreShownInOneMessage)
     const Sample state = readSample(write("bad.dat", content));
     EXPECT_EQ(state.values, (std::vector<double>{41, 12, 1, 2}));
     EXPECT_EQ(state.skippedTokens, 8u);
-    ASSERT_EQ(state.notes.size(), 1u);
-    const std::string &text = state.notes[0];
+    ASSERT_EQ(state.leftOut.size(), 5u);
+    EXPECT_EQ(state.leftOut[4].line, 4u);
+    EXPECT_EQ(state.leftOut[4].token, "NaN");
+    EXPECT_EQ(state.leftOut[4].column, 6u);
+    ASSERT_EQ(SampleNotes(state).size(), 1u);
+    const std::string text = SampleNotes(state)[0];
     EXPECT_EQ(text.find("8 tokens that are not numbers were left out of"), 0u) << text;
     EXPECT_NE(text.find("; the first 5:"), std::string::npos);
     for (const char *shown :
@@ -104,7 +108,7 @@ TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
         const std::string error = run.error->text();
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
         EXPECT_NE(error.find((folder / "sample.dat").string()), std::string::npos) << error;
-        EXPECT_TRUE(run.result.sample.notes.empty());
+        EXPECT_TRUE(SampleNotes(run.result.sample).empty());
     }
 
     const std::string missing = (folder / "missing.dat").string();
@@ -136,10 +140,10 @@ TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
     ASSERT_EQ(state.n(), 701u);
     EXPECT_EQ(state.values[4], 1.0);
     EXPECT_EQ(state.values[700], 9.5);
-    ASSERT_EQ(state.notes.size(), 1u);
+    ASSERT_EQ(SampleNotes(state).size(), 1u);
     // The message shows the piece of the line that holds the token, short
     // enough for the caret to stand under it.
-    const std::string &text = state.notes[0];
+    const std::string text = SampleNotes(state)[0];
     const std::size_t lineStart = text.find("\"oops\"\n") + 7;
     const std::size_t lineEnd = text.find('\n', lineStart);
     const std::string shown = text.substr(lineStart, lineEnd - lineStart);
@@ -509,7 +513,7 @@ TEST_F(ReadingTest, RealFilesWithWordsCommasAndAByteOrderMark)
         ASSERT_FALSE(ComputeStatistics(state, d));
         EXPECT_EQ(state.n(), c.n);
         EXPECT_EQ(state.skippedTokens, c.skipped);
-        EXPECT_EQ(state.notes.size(), c.skipped > 0 ? 1u : 0u);
+        EXPECT_EQ(SampleNotes(state).size(), c.skipped > 0 ? 1u : 0u);
         EXPECT_NEAR(d.mean, c.mean, 5e-6);
         EXPECT_NEAR(d.stdDev, c.sd, 5e-6);
         EXPECT_EQ(state.commaDecimalsSeen, c.commasSeen);
@@ -540,8 +544,8 @@ TEST_F(ReadingTest, LeftOutTokensAreShownShortAndVisible)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shown);
         const Sample state = readSample(write("shown.dat", "1 " + c.token + " 2\n"));
-        ASSERT_EQ(state.notes.size(), 1u);
-        const std::string &text = state.notes[0];
+        ASSERT_EQ(SampleNotes(state).size(), 1u);
+        const std::string text = SampleNotes(state)[0];
         EXPECT_NE(text.find("Line 1: \"" + c.shown + "\"\n"), std::string::npos) << text;
         EXPECT_LT(text.size(), 1000u);
     }

@@ -1,147 +1,18 @@
-// The histogram dialog and the analysis run from the dialog to the results
-// window, with every dialog answered by script.
+// The analysis run from the histogram dialog to the results window: the
+// files it reads, the messages it shows and the windows it leaves, with
+// every dialog answered by script.
 
-#include "core/analysis/analysisrun.h"
-#include "gui/analysis/histogram.h"
-#include "gui/analysis/histogramdialog.h"
-#include "gui/common/help.h"
-#include "gui/viewers/analysisresults.h"
-#include "gui/viewers/outputviewer.h"
-#include "scriptedprompts.h"
-#include "testfiles.h"
+#include "histogramfixture.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSplitter>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-
-#include <functional>
-
-namespace {
-
-QCheckBox *Box(HistogramDialog &dialog, const char *name)
-{
-    return dialog.findChild<QCheckBox *>(QLatin1String(name));
-}
-
-QPushButton *Button(QDialog &dialog, const char *name)
-{
-    return dialog.findChild<QPushButton *>(QLatin1String(name));
-}
-
-QLineEdit *Entry(HistogramDialog &dialog)
-{
-    return dialog.findChild<QLineEdit *>(QStringLiteral("EntryText"));
-}
-
-QLabel *Label(HistogramDialog &dialog, const char *name)
-{
-    return dialog.findChild<QLabel *>(QLatin1String(name));
-}
-
-// What a test does each time the histogram dialog appears during a run, and
-// how often the results window appeared. A dialog that appears with no step
-// left is cancelled, so a faulty run cannot hang the test.
-class RunScript : public QObject
-{
-public:
-    using DialogStep = std::function<void(HistogramDialog &)>;
-
-    RunScript() { qApp->installEventFilter(this); }
-    ~RunScript() override { qApp->removeEventFilter(this); }
-
-    QList<DialogStep> dialogSteps;
-    int dialogShowings = 0;
-    int graphShowings = 0;
-
-    // Types the entry and presses OK, after setting the two check boxes.
-    static DialogStep enter(const QString &text, bool intervals = true, bool centred = true)
-    {
-        return [=](HistogramDialog &dialog) {
-            if (Box(dialog, "EntryBox")->isChecked() != intervals)
-                Box(dialog, "EntryBox")->click();
-            Box(dialog, "CenterBox")->setChecked(centred);
-            Entry(dialog)->setText(text);
-            Button(dialog, "OkBtn")->click();
-        };
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Show)
-            return false;
-        if (auto *dialog = qobject_cast<HistogramDialog *>(watched)) {
-            ++dialogShowings;
-            QPointer<HistogramDialog> guard(dialog);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (!guard)
-                    return;
-                if (dialogSteps.isEmpty()) {
-                    Button(*guard, "EscBtn")->click();
-                    return;
-                }
-                dialogSteps.takeFirst()(*guard);
-            });
-        } else if (qobject_cast<AnalysisResultsWindow *>(watched)) {
-            ++graphShowings;
-        }
-        return false;
-    }
-};
-
-template <class Window>
-int LiveWindows()
-{
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (qobject_cast<Window *>(widget))
-            ++count;
-    return count;
-}
-
-// The results window a run left on screen, if any.
-AnalysisResultsWindow *Results()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *results = qobject_cast<AnalysisResultsWindow *>(widget);
-            results && results->isVisible())
-            return results;
-    return nullptr;
-}
-
-const QString IntervalsMissing = QStringLiteral("Please enter the number of class intervals.");
-const QString IntervalsOutOfRange
-    = QStringLiteral("Interval entry must be integer between 1 and 20.");
-const QString WidthMissing = QStringLiteral("Please enter the size of class width.");
-
-} // namespace
-
-class HistogramTest : public QObject
+class HistogramRunTest : public QObject, HistogramFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { prepare(); }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
-    void labelsSwapWithTheEntryKind();
-    void arrangementAndTabOrder();
-    void helpButtonAsksForTheDialogsTopic();
-    void entryIsCheckedBeforeTheFileIsAskedFor_data();
-    void entryIsCheckedBeforeTheFileIsAskedFor();
-    void messagesComeInOrderAndTheDialogKeepsTheEntry();
     void cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh();
     void runEndsInOneResultsWindowWithPictureAndReport();
     void fileWithColumnsAsksForTheVariable();
@@ -152,208 +23,9 @@ private slots:
     void messagesNameAnAccentedFolderAndShowInvisibleCharacters();
     void decimalCommasAreAskedAboutOnce_data();
     void decimalCommasAreAskedAboutOnce();
-
-private:
-    QTemporaryDir m_dir;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<ScopedPrompts> m_use;
 };
 
-void HistogramTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void HistogramTest::init()
-{
-    QSettings().clear(); // the dialog's first state
-    m_prompts.clear();
-    m_use = std::make_unique<ScopedPrompts>(m_prompts);
-}
-
-void HistogramTest::cleanup()
-{
-    m_use.reset();
-    // A run leaves nothing behind but the results window, which goes when
-    // it is closed.
-    if (AnalysisResultsWindow *results = Results())
-        results->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(LiveWindows<HistogramDialog>(), 0);
-    QCOMPARE(LiveWindows<AnalysisResultsWindow>(), 0);
-    QCOMPARE(LiveWindows<OutputViewer>(), 0);
-}
-
-void HistogramTest::labelsSwapWithTheEntryKind()
-{
-    HistogramDialog dialog;
-    dialog.show();
-    QVERIFY(Box(dialog, "EntryBox")->isChecked());
-    QVERIFY(Box(dialog, "CenterBox")->isChecked());
-    QVERIFY(Entry(dialog)->text().isEmpty());
-    QVERIFY(Label(dialog, "Label1")->isVisible());
-    QVERIFY(!Label(dialog, "Label2")->isVisible());
-
-    QTest::mouseClick(Box(dialog, "EntryBox"), Qt::LeftButton);
-    QVERIFY(!Box(dialog, "EntryBox")->isChecked());
-    QVERIFY(!Label(dialog, "Label1")->isVisible());
-    QVERIFY(Label(dialog, "Label2")->isVisible());
-    QCOMPARE(Label(dialog, "Label2")->text(), QStringLiteral("Size of class width:"));
-
-    QTest::mouseClick(Box(dialog, "EntryBox"), Qt::LeftButton);
-    QVERIFY(Label(dialog, "Label1")->isVisible());
-    QVERIFY(!Label(dialog, "Label2")->isVisible());
-    QCOMPARE(Label(dialog, "Label1")->text(), QStringLiteral("Number of Intervals:"));
-}
-
-void HistogramTest::arrangementAndTabOrder()
-{
-    HistogramDialog dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Histogram data"));
-
-    // The focus starts in the entry field; Tab goes through the boxes, the
-    // entry fields, the lists and the buttons in this order.
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EntryText"));
-    const QStringList order{"EntryBox",     "CenterBox", "EntryText",       "AnchorText",
-                            "ClosedEndBox", "ScaleBox",  "DecimalCommaBox", "OkBtn",
-                            "EscBtn",       "HelpBtn"};
-    QStringList visited;
-    QWidget *widget = Box(dialog, "EntryBox");
-    for (int step = 0; step < order.size(); ++step) {
-        visited << widget->objectName();
-        widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible())
-            widget = widget->nextInFocusChain();
-    }
-    QCOMPARE(visited, order);
-
-    // The boxes one above the other, the entry below them with its label on
-    // its left; OK, Cancel and Help in a column on the right.
-    auto at = [&](QWidget *child) { return child->mapTo(&dialog, QPoint()); };
-    QCheckBox *intervals = Box(dialog, "EntryBox");
-    QCheckBox *centre = Box(dialog, "CenterBox");
-    QLineEdit *entry = Entry(dialog);
-    QVERIFY(at(intervals).y() < at(centre).y() && at(centre).y() < at(entry).y());
-    QVERIFY(Label(dialog, "Label1")->geometry().right() < at(entry).x());
-    QPushButton *ok = Button(dialog, "OkBtn");
-    QPushButton *cancel = Button(dialog, "EscBtn");
-    QPushButton *help = Button(dialog, "HelpBtn");
-    QVERIFY(at(ok).y() < at(cancel).y() && at(cancel).y() < at(help).y());
-    for (QPushButton *button : {ok, cancel, help})
-        QVERIFY(at(button).x() > intervals->geometry().right()
-                && at(button).x() > entry->geometry().right());
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QVERIFY(ok->isDefault());
-    QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
-    QCOMPARE(help->text(), QStringLiteral("Help"));
-}
-
-void HistogramTest::helpButtonAsksForTheDialogsTopic()
-{
-    struct Recorder : HelpSystem
-    {
-        QList<int> contexts;
-        void showTopics(const QString &) override { }
-        void showContext(const QString &, int context) override { contexts << context; }
-    } recorder;
-    HelpSystem *previous = HelpSystem::install(&recorder);
-    HistogramDialog dialog;
-    Button(dialog, "HelpBtn")->click();
-    HelpSystem::install(previous);
-    QCOMPARE(recorder.contexts, QList<int>{6});
-    QCOMPARE(helpContext(&dialog), 6);
-}
-
-void HistogramTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
-{
-    QTest::addColumn<bool>("intervals");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("messages"); // "*" stands for the read-error message
-    QTest::addColumn<bool>("accepted");
-
-    QTest::newRow("no intervals typed") << true << "" << QStringList{IntervalsMissing} << false;
-    QTest::newRow("0 intervals") << true << "0" << QStringList{IntervalsOutOfRange} << false;
-    QTest::newRow("21 intervals") << true << "21" << QStringList{IntervalsOutOfRange} << false;
-    QTest::newRow("20 intervals") << true << "20" << QStringList{} << true;
-    QTest::newRow("1 interval") << true << "1" << QStringList{} << true;
-    QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{"*", IntervalsMissing} << false;
-    QTest::newRow("words after the number")
-        << true << "5 abc" << QStringList{"*", IntervalsMissing} << false;
-    QTest::newRow("no width typed") << false << "" << QStringList{WidthMissing} << false;
-    QTest::newRow("width not a number")
-        << false << "wide" << QStringList{"*", WidthMissing} << false;
-    QTest::newRow("width 0") << false << "0" << QStringList{"?"} << false;
-    QTest::newRow("negative width") << false << "-1.5" << QStringList{"?"} << false;
-    QTest::newRow("width 1.5") << false << "1.5" << QStringList{} << true;
-}
-
-void HistogramTest::entryIsCheckedBeforeTheFileIsAskedFor()
-{
-    QFETCH(bool, intervals);
-    QFETCH(QString, text);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, accepted);
-
-    RunScript script;
-    script.dialogSteps << RunScript::enter(text, intervals);
-    RunHistogramAnalysis(QString(), nullptr);
-
-    const QStringList shown = m_prompts.texts();
-    QCOMPARE(shown.size(), messages.size());
-    for (int i = 0; i < messages.size(); ++i) {
-        if (messages[i] == QLatin1String("*"))
-            QVERIFY2(shown[i].contains(intervals ? QStringLiteral("Integer expected in read")
-                                                 : QStringLiteral("Double expected in read")),
-                     qPrintable(shown[i]));
-        else if (messages[i] == QLatin1String("?"))
-            QVERIFY2(!shown[i].isEmpty(), "a refused width must be explained");
-        else
-            QCOMPARE(shown[i], messages[i]);
-    }
-    // A refused entry shows the dialog again (cancelled here by the script);
-    // an accepted one goes on to the open dialog (cancelled too).
-    QCOMPARE(script.dialogShowings, accepted ? 1 : 2);
-    QCOMPARE(m_prompts.openRequests.size(), accepted ? 1 : 0);
-    QCOMPARE(script.graphShowings, 0);
-}
-
-void HistogramTest::messagesComeInOrderAndTheDialogKeepsTheEntry()
-{
-    RunScript script;
-    QStringList entriesSeen;
-    auto retype = [&](const QString &text) {
-        return [&, text](HistogramDialog &dialog) {
-            entriesSeen << Entry(dialog)->text();
-            // Typing goes to the entry, its old text selected to be typed over.
-            QLineEdit *entry = Entry(dialog);
-            if (dialog.focusWidget() != entry || entry->selectedText() != entry->text())
-                entriesSeen << QStringLiteral("(not focused and selected)");
-            Box(dialog, "CenterBox")->setFocus();
-            Entry(dialog)->setText(text);
-            Button(dialog, "OkBtn")->click();
-        };
-    };
-    script.dialogSteps << retype(QString()) << retype(QStringLiteral("0"))
-                       << retype(QStringLiteral("21")) << retype(QStringLiteral("2.5"))
-                       << retype(QStringLiteral("4"));
-    RunHistogramAnalysis(QString(), nullptr);
-
-    const QStringList shown = m_prompts.texts();
-    QCOMPARE(shown.size(), 5);
-    QCOMPARE(shown[0], IntervalsMissing);
-    QCOMPARE(shown[1], IntervalsOutOfRange);
-    QCOMPARE(shown[2], IntervalsOutOfRange);
-    QVERIFY(shown[3].contains(QStringLiteral("Integer expected in read")));
-    QCOMPARE(shown[4], IntervalsMissing);
-    // Each showing after a message still holds what was typed before it.
-    QCOMPARE(entriesSeen, (QStringList{"", "", "0", "21", "2.5"}));
-    QCOMPARE(m_prompts.openRequests.size(), 1);
-}
-
-void HistogramTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
+void HistogramRunTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
 {
     const QString data = WriteFile(m_dir.filePath(QStringLiteral("cancel.dat")), "1 2 3 4\r\n");
     const QString proposed = m_dir.filePath(QStringLiteral("Proposed.dat"));
@@ -390,7 +62,7 @@ void HistogramTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     QCOMPARE(m_prompts.openRequests.size(), 1); // cancelled dialog: no second file request
 }
 
-void HistogramTest::runEndsInOneResultsWindowWithPictureAndReport()
+void HistogramRunTest::runEndsInOneResultsWindowWithPictureAndReport()
 {
     // A folder with accented letters must open like any other.
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("Messungen Äß")));
@@ -459,7 +131,7 @@ void HistogramTest::runEndsInOneResultsWindowWithPictureAndReport()
     QVERIFY(!results);
 }
 
-void HistogramTest::fileWithColumnsAsksForTheVariable()
+void HistogramRunTest::fileWithColumnsAsksForTheVariable()
 {
     // A spreadsheet's export: the dialog comes back for the column, and the
     // report, the histogram and the two pictures of one variable follow it.
@@ -489,7 +161,7 @@ void HistogramTest::fileWithColumnsAsksForTheVariable()
     delete results;
 }
 
-void HistogramTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
+void HistogramRunTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
 {
     const QString data = WriteFile(m_dir.filePath(QStringLiteral("narrow.dat")), "1 2 3 4\r\n");
     m_prompts.answerOpen(data);
@@ -505,7 +177,7 @@ void HistogramTest::widthNeedingTooManyClassesSendsTheUserBackToTheDialog()
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("narrow.OUT"))));
 }
 
-void HistogramTest::unusableFileEndsTheRunWithOneMessage_data()
+void HistogramRunTest::unusableFileEndsTheRunWithOneMessage_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("create");
@@ -514,7 +186,7 @@ void HistogramTest::unusableFileEndsTheRunWithOneMessage_data()
     QTest::newRow("gone before reading") << QByteArray() << false;
 }
 
-void HistogramTest::unusableFileEndsTheRunWithOneMessage()
+void HistogramRunTest::unusableFileEndsTheRunWithOneMessage()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, create);
@@ -535,7 +207,7 @@ void HistogramTest::unusableFileEndsTheRunWithOneMessage()
     QVERIFY(!Results());
 }
 
-void HistogramTest::reportThatCannotBeWrittenIsExplained()
+void HistogramRunTest::reportThatCannotBeWrittenIsExplained()
 {
     // A data file that is itself named .OUT would be overwritten by its
     // report; the run refuses at once and says so, naming the file, without
@@ -561,7 +233,7 @@ void HistogramTest::reportThatCannotBeWrittenIsExplained()
 // File names and data lines reach the message box as UTF-8: the folder
 // reads "données", a no-break space inside a token is written out, and a
 // byte that is no UTF-8 (Windows-1252's no-break space) shows as its code.
-void HistogramTest::messagesNameAnAccentedFolderAndShowInvisibleCharacters()
+void HistogramRunTest::messagesNameAnAccentedFolderAndShowInvisibleCharacters()
 {
     const QString folder = m_dir.filePath(QStringLiteral("donn\u00e9es"));
     QVERIFY(QDir().mkpath(folder));
@@ -582,7 +254,7 @@ void HistogramTest::messagesNameAnAccentedFolderAndShowInvisibleCharacters()
     QCOMPARE(script.graphShowings, 1);
 }
 
-void HistogramTest::decimalCommasAreAskedAboutOnce_data()
+void HistogramRunTest::decimalCommasAreAskedAboutOnce_data()
 {
     QTest::addColumn<bool>("boxChecked");
     QTest::addColumn<int>("answer");
@@ -595,7 +267,7 @@ void HistogramTest::decimalCommasAreAskedAboutOnce_data()
 
 // Commas between digits and no decimal point in the file: unless the
 // Decimal comma box says so, the user is asked once how to read them.
-void HistogramTest::decimalCommasAreAskedAboutOnce()
+void HistogramRunTest::decimalCommasAreAskedAboutOnce()
 {
     QFETCH(bool, boxChecked);
     QFETCH(int, answer);
@@ -624,5 +296,5 @@ void HistogramTest::decimalCommasAreAskedAboutOnce()
         results->findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
 }
 
-QTEST_MAIN(HistogramTest)
+QTEST_MAIN(HistogramRunTest)
 #include "test_histogram.moc"

@@ -24,8 +24,8 @@ private slots:
     void detectsUtf8_data();
     void detectsUtf8();
     void coreStringsUseTheProgramsSet();
-    void coreMessageTextShowsLineBreaksWithoutEtx_data();
-    void coreMessageTextShowsLineBreaksWithoutEtx();
+    void coreMessageTextKeepsLinesAndDecodesUtf8_data();
+    void coreMessageTextKeepsLinesAndDecodesUtf8();
 
     void recordsEveryBoxWithItsKindInOrder();
     void answersConfirmFromQueueThenCancel();
@@ -130,19 +130,21 @@ void TextPromptsTest::coreStringsUseTheProgramsSet()
                          "es"));
 }
 
-void TextPromptsTest::coreMessageTextShowsLineBreaksWithoutEtx_data()
+void TextPromptsTest::coreMessageTextKeepsLinesAndDecodesUtf8_data()
 {
     QTest::addColumn<QByteArray>("core");
     QTest::addColumn<QString>("shown");
     QTest::newRow("read error")
-        << QByteArray("\x03"
-                      "Double expected in read\r\r\x03Processing Line : \r\x03No line read in file")
+        << QByteArray("Double expected in read\n\nProcessing Line : \nNo line read in file")
         << QStringLiteral("Double expected in read\n\nProcessing Line : \nNo line read in file");
-    QTest::newRow("CR LF is one break") << QByteArray("a\r\nb") << QStringLiteral("a\nb");
-    QTest::newRow("UTF-8 character") << QByteArray("\xC2\xB1\x03") << QStringLiteral("\u00B1");
+    QTest::newRow("line breaks kept") << QByteArray("a\n\nb\n") << QStringLiteral("a\n\nb\n");
+    QTest::newRow("UTF-8 character") << QByteArray("\xC2\xB1") << QStringLiteral("\u00B1");
+    QTest::newRow("accented folder") << QByteArray("/tmp/donn\xC3\xA9"
+                                                   "es/x.dat")
+                                     << QStringLiteral("/tmp/donn\u00E9es/x.dat");
 }
 
-void TextPromptsTest::coreMessageTextShowsLineBreaksWithoutEtx()
+void TextPromptsTest::coreMessageTextKeepsLinesAndDecodesUtf8()
 {
     QFETCH(QByteArray, core);
     QFETCH(QString, shown);
@@ -247,8 +249,7 @@ void TextPromptsTest::scopedPromptsInstallAndRestore()
         ScriptedPrompts prompts;
         ScopedPrompts use(prompts);
         QCOMPARE(&Prompts::current(), static_cast<Prompts *>(&prompts));
-        Prompts::current().message(CoreMessageText("\x03"
-                                                   "Integer expected in read\r\rok"));
+        Prompts::current().message(CoreMessageText("Integer expected in read\n\nok"));
         QCOMPARE(prompts.texts(PromptKind::Message),
                  QStringList{QStringLiteral("Integer expected in read\n\nok")});
     }
@@ -266,9 +267,8 @@ void TextPromptsTest::readErrorBoxLinesUpItsCaret()
     // The caret under a read error's data line points at the bad token only
     // in a font of equal widths; other messages keep the box's own font.
     InstallFontSubstitutes();
-    const QString readError = CoreMessageText("\x03"
-                                              "Double expected in read\r\r\x03"
-                                              "Processing Line : \r1 2 abc 4\r     ^");
+    const QString readError = CoreMessageText("Double expected in read\n\n"
+                                              "Processing Line : \n1 2 abc 4\n     ^");
     struct Seen
     {
         bool shown = false;
