@@ -114,6 +114,14 @@ std::vector<std::string> EntryError::texts() const
 
 EntryRead<std::int32_t> ReadIntervalEntry(const std::string &text)
 {
+    // "2.5" is one number, just not a whole one: say what the entry takes,
+    // not that it holds more than one number.
+    if (!ReadIntegerField(text).ok()) {
+        const ReadResult<double> real = ReadRealField(text);
+        if (real.ok() && real.value != std::floor(real.value))
+            return {0,
+                    EntryError{std::nullopt, ClassError(AnalysisErrorCode::IntervalsOutOfRange)}};
+    }
     return ReadEntry<std::int32_t>(
         text, AnalysisErrorCode::IntervalsMissing, AnalysisErrorCode::IntervalsOutOfRange,
         [](std::string &line) { return ReadIntegerField(line); },

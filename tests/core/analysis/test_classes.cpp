@@ -320,7 +320,7 @@ TEST_F(ClassesTest, EntryChecks)
         {"20", true, "", 20, 0},
         {"5 abc", true, "Please enter the number of class intervals.", 0, 1},
         {"1,5", false, "", 1.5, 0},
-        {"2.5", true, "Please enter the number of class intervals.", 0, 1},
+        {"2.5", true, "Interval entry must be integer between 1 and 20.", 0, 0},
         {"", false, "Please enter the size of class width.", 0, 0},
         {"abc", false, "Please enter the size of class width.", 0, 1},
         {"0", false, "The class width must be greater than 0.", 0, 0},

@@ -114,7 +114,7 @@ void HistogramEntryTest::entryIsCheckedBeforeTheFileIsAskedFor_data()
     QTest::newRow("21 intervals") << true << "21" << QStringList{IntervalsOutOfRange} << false;
     QTest::newRow("20 intervals") << true << "20" << QStringList{} << true;
     QTest::newRow("1 interval") << true << "1" << QStringList{} << true;
-    QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{"*", IntervalsMissing} << false;
+    QTest::newRow("2.5 intervals") << true << "2.5" << QStringList{IntervalsOutOfRange} << false;
     QTest::newRow("words after the number")
         << true << "5 abc" << QStringList{"*", IntervalsMissing} << false;
     QTest::newRow("no width typed") << false << "" << QStringList{WidthMissing} << false;
