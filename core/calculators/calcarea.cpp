@@ -33,6 +33,10 @@ constexpr char LineBreak[] = "\r\n";
 // The widest line of a report; a normal's z moves to a line of its own
 // rather than pass it.
 constexpr std::size_t ReportWidth = 80;
+// The smallest tail of chi-squared or F whose end the picture marks, half
+// the smallest alpha: a smaller one has no area to see, and its far-out
+// end can take long to find.
+constexpr long double SmallestMarkedTail = 0.00005L;
 
 bool Symmetric(CalcKind kind)
 {
@@ -342,9 +346,9 @@ void AreaProbabilityReport(const CalcRequest &r, CalcResult &result, std::string
     if (r.area == CalcArea::TwoSided) {
         if (Symmetric(r.kind)) {
             result.marks = {-std::fabs(a), std::fabs(a)};
-        } else {
+        } else if (p.value / 2.0L >= SmallestMarkedTail && p.value < 1.0L) {
             const QuantileSearch other = Quantile(r, p.value / 2.0L, lowerSide);
-            if (other.found && p.value < 1.0L)
+            if (other.found)
                 result.marks = {std::min(a, other.value), std::max(a, other.value)};
         }
     }
