@@ -39,7 +39,11 @@ class CalcDirectionTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Problems.clear(); }
+    void init()
+    {
+        Problems.clear();
+        ForgetChoices();
+    }
     void direction_data();
     void direction();
     void markAgreesWithAxis_data();

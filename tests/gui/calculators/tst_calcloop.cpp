@@ -143,6 +143,7 @@ private slots:
     void init()
     {
         Problems.clear();
+        ForgetChoices();
         CopyTextToClipboard(Sentinel);
         QVERIFY(m_dir.isValid());
         // Anything printed by mistake lands here instead of on a real printer.
