@@ -10,15 +10,19 @@
 //   ClassBounds[j]                              j = 0 .. ClassCount
 //   ClassCounts[j]                              j = 0 .. ClassCount - 1
 // Class j runs from ClassBounds[j] (included) to ClassBounds[j + 1]
-// (excluded); the last class is closed above. The first bound is at or below
+// (excluded); the last class is closed above. RightClosed turns this round:
+// (lower, upper], the first class closed below as well. The first bound is at or below
 // the minimum and the last at or above the maximum, so every value lies in
 // exactly one class.
 //
 // Values are stored as double; formulas are evaluated in long double and
 // rounded when stored.
 
+#include "core/analysis/analysisrequest.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +41,12 @@ struct AnalysisState
     std::int32_t ClassCount = 0;
     double ClassWidth = 0.0;
     std::int32_t ClassesAsked = 0;
+    // Class bounds at Anchor plus whole class widths (none: from the minimum,
+    // or centred on the mean), classes closed at the right end, and the y
+    // axis of the picture.
+    std::optional<double> Anchor;
+    bool RightClosed = false;
+    HistogramScale Scale = HistogramScale::Counts;
 
     std::size_t ValueCount = 0;
     // In file order while reading, ascending after SortData.

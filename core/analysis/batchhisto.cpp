@@ -5,7 +5,12 @@
 #include "core/analysis/report.h"
 #include "core/numeric/messages.h"
 
+#include "core/numeric/strings.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -15,6 +20,7 @@ namespace {
 const char *const Usage
     = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
       "         [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+      "         [--anchor X] [--right-closed] [--scale counts|percent|density]\n"
       "         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]\n"
       "         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)";
 
@@ -109,6 +115,8 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     std::optional<std::string> column;
     std::optional<std::string> weights;
     std::optional<std::string> delimiter;
+    std::optional<std::string> anchor;
+    std::optional<std::string> scale;
     LayoutOverrides overrides;
     bool centre = true;
 
@@ -135,6 +143,12 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             problem = value(qq);
         else if (arg == "--no-center")
             centre = false;
+        else if (arg == "--anchor")
+            problem = value(anchor);
+        else if (arg == "--right-closed")
+            analysis.RightClosed = true;
+        else if (arg == "--scale")
+            problem = value(scale);
         else if (arg == "--column")
             problem = value(column);
         else if (arg == "--weights")
@@ -167,6 +181,22 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         if (!overrides.delimiter)
             return Refuse(
                 run, "the delimiter \"" + *delimiter + "\" is not one of \",\", \";\", tab, blank");
+    }
+    if (anchor) {
+        long double start = 0;
+        if (!ConvertReal(*anchor, start) || !std::isfinite(static_cast<double>(start)))
+            return Refuse(run, "the anchor \"" + *anchor + "\" is not a number");
+        // Centred classes take their place from the mean.
+        if (centre)
+            return Refuse(run, "--anchor places plain classes; give --no-center with it");
+        analysis.Anchor = static_cast<double>(start);
+    }
+    if (scale) {
+        const char *const names[] = {"counts", "percent", "density"};
+        const auto *found = std::find(std::begin(names), std::end(names), *scale);
+        if (found == std::end(names))
+            return Refuse(run, "the scale \"" + *scale + "\" is not counts, percent or density");
+        analysis.Scale = static_cast<HistogramScale>(found - std::begin(names));
     }
     // Each picture asked for, with the writer that draws it.
     const std::vector<std::tuple<const char *, std::optional<std::string> &, const PictureWriter &>>

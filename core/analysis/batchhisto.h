@@ -37,6 +37,8 @@ struct HistogramRun
 
 // mervan-batch histogram (--intervals K | --width W) [--no-center]
 //                        [--column NAME|N [--weights NAME|N]] [--delimiter C]
+//                        [--anchor X] [--right-closed]
+//                        [--scale counts|percent|density]
 //                        [--decimal-comma | --decimal-point] [--picture FILE]
 //                        [--boxplot FILE] [--qq FILE] DATAFILE
 // The same analysis and report file as the windowed run; the writers make

@@ -1,10 +1,12 @@
 #include "core/analysis/classes.h"
 
+#include "core/analysis/reportformat.h"
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -48,16 +50,54 @@ std::string WidthTooLarge()
 
 // The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
 // and the last class when there is none (the maximum, where the last class
-// is closed above).
-std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x)
+// is closed above). Right-closed: the first j with x <= ClassBounds[j + 1].
+std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x, bool rightClosed)
 {
     const auto first = bounds.begin() + 1;
     const auto last = bounds.begin() + static_cast<std::ptrdiff_t>(k) + 1;
-    const auto above = std::upper_bound(first, last, x);
+    const auto above
+        = rightClosed ? std::lower_bound(first, last, x) : std::upper_bound(first, last, x);
     if (above == last)
         return k - 1;
     const std::size_t j = static_cast<std::size_t>(above - first);
-    return bounds[j] <= x ? j : k - 1;
+    return rightClosed || bounds[j] <= x ? j : k - 1;
+}
+
+std::string AnchorWithCentre()
+{
+    return "Centred classes are placed around the mean and have no start of their own."
+           " Please leave the start of the first class empty or do not center the data.";
+}
+
+std::string AnchorAboveMinimum(const AnalysisState &state)
+{
+    return "The start of the first class lies above the smallest value, "
+        + ReportNumber(state.DataValues.front(), 0, state.MaxDecimals)
+        + ". Please enter a start at or below it.";
+}
+
+// The bounds a + j * w for whole j from the largest at or below min to the
+// smallest at or above max, at least one class. The quotients are rounded;
+// one step either way puts the ends right.
+void AnchoredBounds(double a, double w, double min, double max, std::vector<double> &bounds)
+{
+    const auto bound
+        = [&](long double j) { return static_cast<double>(static_cast<long double>(a) + j * w); };
+    long double low = std::floor((static_cast<long double>(min) - a) / w);
+    long double high = std::ceil((static_cast<long double>(max) - a) / w);
+    if (bound(low) > min)
+        --low;
+    else if (bound(low + 1) <= min)
+        ++low;
+    if (bound(high) < max)
+        ++high;
+    else if (high - 1 > low && bound(high - 1) >= max)
+        --high;
+    high = std::max(high, low + 1);
+    bounds.clear();
+    // A grid of too many classes is refused by the caller after one more.
+    for (long double j = low; j <= high && bounds.size() <= MaxClassCount + 1; ++j)
+        bounds.push_back(bound(j));
 }
 
 // Reads the first token of text with read; the messages of an entry that is
@@ -118,6 +158,15 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         return false;
     }
 
+    const std::optional<double> anchor = state.Anchor;
+    if (anchor && state.CentreData) {
+        error = AnchorWithCentre();
+        return false;
+    }
+    if (anchor && !std::isfinite(*anchor)) {
+        error = TooLargeToAnalyse(state);
+        return false;
+    }
     std::int32_t k = state.ClassCount;
     double w = state.ClassWidth;
     if (k != 0) {
@@ -125,7 +174,12 @@ bool BuildClasses(AnalysisState &state, std::string &error)
             error = IntervalRefusal();
             return false;
         }
-        w = static_cast<double>(static_cast<long double>(state.Range) / k);
+        if (anchor && *anchor > min) {
+            error = AnchorAboveMinimum(state);
+            return false;
+        }
+        const double start = anchor.value_or(min);
+        w = static_cast<double>((static_cast<long double>(max) - start) / k);
     } else {
         if (!(w > 0.0) || !std::isfinite(w)) {
             error = WidthRefusal();
@@ -166,11 +220,15 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         if (bounds.size() == 1)
             bounds.push_back(bounds.back() + w);
         shown = static_cast<std::int32_t>(bounds.size() - 1);
+    } else if (anchor && state.ClassCount == 0) {
+        AnchoredBounds(*anchor, w, min, max, bounds);
+        shown = static_cast<std::int32_t>(bounds.size() - 1);
+        k = shown;
     } else {
         // Plain classes, and the classes of no width that values all equal
         // give with an entered number of classes.
         bounds.assign(classes + 1, 0.0);
-        bounds[0] = min;
+        bounds[0] = anchor.value_or(min);
         for (std::size_t i = 1; i < classes; ++i)
             bounds[i] = bounds[i - 1] + w;
         bounds[classes] = max;
@@ -186,7 +244,9 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         error = state.ClassCount == 0 ? WidthTooLarge() : TooLargeToAnalyse(state);
         return false;
     }
-    if ((state.Range > 0.0
+    // An anchored grid of one class must have width too.
+    const bool ascending = state.Range > 0.0 || (anchor && state.ClassCount == 0);
+    if ((ascending
          && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>())
              != bounds.end())
         || bounds.back() < max) {
@@ -199,12 +259,25 @@ bool BuildClasses(AnalysisState &state, std::string &error)
     const std::size_t rows = static_cast<std::size_t>(shown);
     state.ClassCounts.assign(rows, 0);
     for (std::size_t i = 0; i < n; ++i)
-        ++state.ClassCounts[ClassOf(bounds, rows, state.DataValues[i])];
+        ++state.ClassCounts[ClassOf(bounds, rows, state.DataValues[i], state.RightClosed)];
 
     state.ClassWidth = w;
     state.ClassesAsked = k;
     state.ClassCount = shown;
     return true;
+}
+
+std::vector<std::string> ClassRuleLines(const AnalysisState &state)
+{
+    std::vector<std::string> lines;
+    if (state.Anchor) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.15g", *state.Anchor);
+        lines.push_back(std::string("Class bounds anchored at ") + text);
+    }
+    if (state.RightClosed)
+        lines.emplace_back("Classes closed at the right: (lower, upper]");
+    return lines;
 }
 
 void ComputeOrdinates(AnalysisState &state)

@@ -24,16 +24,32 @@ std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t
 std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 
 // Computes Range, completes ClassCount or ClassWidth (whichever was not
-// entered), and fills ClassBounds and ClassCounts, plain or centred on the
-// mean. Plain classes run from the minimum to the maximum. Centred classes
-// are as many as it takes to cover the minimum and the maximum, with one of
-// them centred on the mean and none wholly below the minimum or above the
-// maximum; ClassCount then tells how many there are. Needs sorted values,
+// entered), and fills ClassBounds and ClassCounts, plain, anchored or centred
+// on the mean. Plain classes run from the minimum to the maximum. Centred
+// classes are as many as it takes to cover the minimum and the maximum, with
+// one of them centred on the mean and none wholly below the minimum or above
+// the maximum; ClassCount then tells how many there are. Needs sorted values,
 // Mean and at least one value. Returns false with a message when an entered
 // width is not positive or would need more than MaxClassCount classes; a
 // width wider than the range gives one class (two when centred classes need
 // them).
+//
+// An Anchor A places the bounds at A + j * w for whole j:
+// - with a width w, the first bound is the largest of them at or below the
+//   minimum and the last the smallest at or above the maximum (at least one
+//   class);
+// - with a number of classes k, the first class starts at A and the k classes
+//   end at the maximum, w = (maximum - A) / k; an anchor above the minimum is
+//   refused, as it would leave values outside every class;
+// - centred classes take their place from the mean, so an anchor with them is
+//   refused.
+// RightClosed counts a value on the bound between two classes in the lower
+// one, and the minimum in the first class.
 bool BuildClasses(AnalysisState &state, std::string &error);
+
+// The report's lines about the class rule when one is chosen: the anchor and
+// the right-closed classes; none for the classes as placed by default.
+std::vector<std::string> ClassRuleLines(const AnalysisState &state);
 
 // Ordinates: for each distinct value, in ascending order (the report's
 // rows), the normal density with mean 0 and the sample's standard deviation

@@ -9,10 +9,10 @@
 namespace {
 
 // The step of about six ticks up to top: 1, 2 or 5 times a power of ten,
-// never less than one count.
-double CountStep(double top)
+// never less than least.
+double CountStep(double top, double least)
 {
-    const double rough = std::max(1.0, top / 6.0);
+    const double rough = std::max(least, top / 6.0);
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     for (double factor : {1.0, 2.0, 5.0}) {
         if (factor * power >= rough)
@@ -36,6 +36,7 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
     g.ValueCount = s.ValueCount;
     g.Mean = s.Mean;
     g.StdDev = s.StdDev;
+    g.Scale = s.Scale;
     const int d = s.MaxDecimals;
     g.MeanLabel = ReportNumber(s.Mean, 0, d + 1);
     g.StdDevLabel = ReportNumber(s.StdDev, 0, d + 1);
@@ -43,16 +44,29 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
     if (s.ValueCount == 0 || k == 0 || !HasClasses(s))
         return g;
 
+    g.XLow = s.ClassBounds.front();
+    g.XHigh = s.ClassBounds[k];
+    const double width = (g.XHigh - g.XLow) / static_cast<double>(k);
+    // Counts to the y axis's units; a class without width (all values
+    // equal) has no density and shows its share of n.
+    const long double n = static_cast<long double>(s.ValueCount);
+    const auto scaled = [&](long double count, double classWidth) {
+        if (s.Scale == HistogramScale::Percent)
+            return static_cast<double>(count * 100 / n);
+        if (s.Scale == HistogramScale::Density)
+            return static_cast<double>(count / (classWidth > 0.0 ? n * classWidth : n));
+        return static_cast<double>(count);
+    };
     double fullest = 0.0;
     for (std::size_t j = 0; j < k; ++j) {
-        g.Bars.push_back({s.ClassBounds[j], s.ClassBounds[j + 1], s.ClassCounts[j]});
-        g.BoundLabels.push_back(ReportNumber(s.ClassBounds[j], 0, d));
-        fullest = std::max(fullest, static_cast<double>(s.ClassCounts[j]));
+        const double low = s.ClassBounds[j];
+        const double high = s.ClassBounds[j + 1];
+        const std::size_t count = s.ClassCounts[j];
+        g.Bars.push_back({low, high, count, scaled(count, high - low)});
+        g.BoundLabels.push_back(ReportNumber(low, 0, d));
+        fullest = std::max(fullest, g.Bars.back().Height);
     }
     g.BoundLabels.push_back(ReportNumber(s.ClassBounds[k], 0, d));
-    g.XLow = g.Bars.front().Low;
-    g.XHigh = g.Bars.back().High;
-    const double width = (g.XHigh - g.XLow) / static_cast<double>(k);
 
     double peak = 0.0;
     const bool spread = s.StdDev > 0.0 && std::isfinite(s.StdDev) && width > 0.0;
@@ -62,9 +76,10 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
         const std::size_t points = std::max<std::size_t>(curvePoints, 2);
         for (std::size_t i = 0; i < points; ++i) {
             const double x = g.XLow + (g.XHigh - g.XLow) * static_cast<double>(i) / (points - 1);
-            g.Curve.push_back({x, NormalExpectedCount(x, s.ValueCount, width, s.Mean, s.StdDev)});
+            g.Curve.push_back(
+                {x, scaled(NormalExpectedCount(x, s.ValueCount, width, s.Mean, s.StdDev), width)});
         }
-        peak = NormalExpectedCount(s.Mean, s.ValueCount, width, s.Mean, s.StdDev);
+        peak = scaled(NormalExpectedCount(s.Mean, s.ValueCount, width, s.Mean, s.StdDev), width);
     }
     if (!(g.XHigh > g.XLow)) {
         // All the values equal and classes without width: a unit around them.
@@ -72,9 +87,10 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
         g.XHigh += 0.5;
     }
 
-    const double step = CountStep(std::max(fullest, peak));
+    const double step
+        = CountStep(std::max(fullest, peak), s.Scale == HistogramScale::Counts ? 1.0 : 1e-300);
     g.CountTicks = {0.0};
     while (g.CountTicks.back() < std::max(fullest, peak) || g.CountTicks.size() < 2)
-        g.CountTicks.push_back(g.CountTicks.back() + step);
+        g.CountTicks.push_back(step * static_cast<double>(g.CountTicks.size()));
     return g;
 }

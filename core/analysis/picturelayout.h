@@ -3,8 +3,10 @@
 // drawing library: one bar per class standing on its true bounds with its
 // count, and the normal curve with the sample's mean and standard deviation
 // scaled to expected counts (n * class width * density), so that bars and
-// curve share one count axis. The window, the printout and the picture files
-// all draw exactly this.
+// curve share one count axis. The axis can show percent of n instead
+// (counts * 100 / n) or density (counts / (n * class width)), the curve
+// scaled alike; density fits the curve to any class width. The window, the printout and the picture
+// files all draw exactly this.
 
 #include "core/analysis/analysisstate.h"
 
@@ -17,12 +19,15 @@ struct HistogramBar
     double Low = 0.0;  // the class's lower bound
     double High = 0.0; // its upper bound
     std::size_t Count = 0;
+    double Height = 0.0; // on the y axis's scale
 };
 
 struct CurvePoint
 {
     double X = 0.0;
-    double Count = 0.0; // the expected count of a class of the bars' width centred on X
+    // The expected count of a class of the bars' width centred on X, on the
+    // y axis's scale.
+    double Count = 0.0;
 };
 
 struct HistogramGeometry
@@ -34,9 +39,11 @@ struct HistogramGeometry
     // either side of the mean.
     double XLow = 0.0;
     double XHigh = 1.0;
-    // The count axis runs from 0 to CountTicks.back() in steps of 1, 2 or 5
-    // times a power of ten, above the fullest bar and the curve's peak.
+    // The y axis runs from 0 to CountTicks.back() in steps of 1, 2 or 5
+    // times a power of ten (at least 1 for counts), above the highest bar and
+    // the curve's peak.
     std::vector<double> CountTicks{0.0, 1.0};
+    HistogramScale Scale = HistogramScale::Counts;
     std::size_t ValueCount = 0;
     double Mean = 0.0;
     double StdDev = 0.0;

@@ -1,5 +1,6 @@
 #include "core/analysis/report.h"
 
+#include "core/analysis/classes.h"
 #include "core/analysis/goodness.h"
 #include "core/analysis/reportformat.h"
 #include "core/analysis/shape.h"
@@ -276,6 +277,8 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
         out += " (centred on the mean)";
         End(out);
     }
+    for (const std::string &rule : ClassRuleLines(s))
+        Line(out, 20, rule);
     End(out);
     Blanks(out, 20);
     Right(out, "Lower Value", 15);

@@ -54,6 +54,9 @@ bool AcceptEntry(const HistogramDialog &dialog, AnalysisRequest &request, Analys
     analysis.ClassCount = request.classCount;
     analysis.ClassWidth = request.classWidth;
     analysis.CentreData = request.centred;
+    analysis.Anchor = request.anchor;
+    analysis.RightClosed = request.rightClosed;
+    analysis.Scale = request.scale;
     analysis.DecimalComma = request.decimalComma;
     return true;
 }

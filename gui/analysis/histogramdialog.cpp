@@ -8,6 +8,7 @@
 #include "gui/analysis/columnchooser.h"
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
+#include "gui/common/settings.h"
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -28,12 +29,15 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
 
 constexpr int Border = 10;
 constexpr int HelpContext = 6;
+// The key of the dialog's last choices in the settings.
+const QString ChoicesName = QStringLiteral("histogram");
 
 QFont EntryFont()
 {
@@ -67,7 +71,7 @@ QComboBox *Choices(const char *name, const QStringList &items, QWidget *parent)
 HistogramDialog::HistogramDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Histogram data"));
+    setWindowTitle(tr("Histogram data"));
     setHelpContext(this, HelpContext);
     setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true));
     QPalette navy = palette();
@@ -75,41 +79,35 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
     setPalette(navy);
 
-    m_intervalsBox = new QCheckBox(QStringLiteral("Number of Intervals Entry"), this);
+    m_intervalsBox = new QCheckBox(tr("Number of Intervals Entry"), this);
     m_intervalsBox->setObjectName(QStringLiteral("EntryBox"));
-    m_intervalsBox->setChecked(true);
 
-    m_centreBox = new QCheckBox(QStringLiteral("Check to center data"), this);
+    m_centreBox = new QCheckBox(tr("Check to center data"), this);
     m_centreBox->setObjectName(QStringLiteral("CenterBox"));
-    m_centreBox->setToolTip(QStringLiteral("Center data around arithmetic mean."));
-    m_centreBox->setChecked(true);
+    m_centreBox->setToolTip(tr("Center data around arithmetic mean."));
 
     // On where the user's locale writes numbers with a decimal comma.
-    m_decimalCommaBox = new QCheckBox(QStringLiteral("Decimal comma"), this);
+    m_decimalCommaBox = new QCheckBox(tr("Decimal comma"), this);
     m_decimalCommaBox->setObjectName(QStringLiteral("DecimalCommaBox"));
-    m_decimalCommaBox->setToolTip(
-        QStringLiteral("Read a comma between two digits as a decimal sign."));
-    m_decimalCommaBox->setChecked(QLocale().decimalPoint() == QStringLiteral(","));
+    m_decimalCommaBox->setToolTip(tr("Read a comma between two digits as a decimal sign."));
 
-    m_intervalsLabel = new QLabel(QStringLiteral("Number of Intervals:"), this);
+    m_intervalsLabel = new QLabel(tr("Number of Intervals:"), this);
     m_intervalsLabel->setObjectName(QStringLiteral("Label1"));
-    m_intervalsLabel->setToolTip(QStringLiteral("Enter number of intervals for histogram"));
+    m_intervalsLabel->setToolTip(tr("Enter number of intervals for histogram"));
     m_intervalsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_widthLabel = new QLabel(QStringLiteral("Size of class width:"), this);
+    m_widthLabel = new QLabel(tr("Size of class width:"), this);
     m_widthLabel->setObjectName(QStringLiteral("Label2"));
     m_widthLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_widthLabel->setVisible(false);
 
     m_entry = new QLineEdit(this);
     m_entry->setObjectName(QStringLiteral("EntryText"));
-    m_entry->setToolTip(QStringLiteral("Enter the classwidth or number of class intervals."));
+    m_entry->setToolTip(tr("Enter the classwidth or number of class intervals."));
     m_entry->setFont(EntryFont());
     QPalette black = m_entry->palette();
     black.setColor(QPalette::Text, Qt::black);
     m_entry->setPalette(black);
     m_entry->setFixedWidth(41);
-    m_entry->setAccessibleName(QStringLiteral("Number of Intervals"));
 
     m_suggestions = new QLabel(this);
     m_suggestions->setObjectName(QStringLiteral("SuggestionLabel"));
@@ -118,14 +116,23 @@ HistogramDialog::HistogramDialog(QWidget *parent)
 
     m_anchor = new QLineEdit(this);
     m_anchor->setObjectName(QStringLiteral("AnchorText"));
-    m_anchor->setToolTip(QStringLiteral("Leave empty to place the classes automatically."));
     m_anchor->setFont(EntryFont());
     m_anchor->setPalette(black);
     m_anchor->setFixedWidth(82);
-    m_closedEnd = Choices("ClosedEndBox", {QStringLiteral("left"), QStringLiteral("right")}, this);
-    m_scale = Choices(
-        "ScaleBox",
-        {QStringLiteral("counts"), QStringLiteral("percent"), QStringLiteral("density")}, this);
+    m_closedEnd = Choices("ClosedEndBox", {tr("left"), tr("right")}, this);
+    m_closedEnd->setToolTip(tr("Left: a value on a class bound counts in the upper class. Right: "
+                               "in the lower class."));
+    m_scale = Choices("ScaleBox", {tr("counts"), tr("percent"), tr("density")}, this);
+    m_scale->setToolTip(tr("The histogram's bars and normal curve as counts, percent of all "
+                           "values, or density."));
+    // Centred classes take their place from the mean: the start is for plain
+    // classes only.
+    connect(m_centreBox, &QCheckBox::toggled, this, [this](bool centred) {
+        m_anchor->setEnabled(!centred);
+        m_anchor->setToolTip(centred ? tr("Centred classes start where the mean places them; "
+                                          "uncheck centring to choose the start.")
+                                     : tr("Leave empty to place the classes automatically."));
+    });
 
     m_chooser = new ColumnChooser(this);
     m_chooser->setObjectName(QStringLiteral("ColumnChooser"));
@@ -135,16 +142,16 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
     m_okButton = buttons->addButton(QDialogButtonBox::Ok);
     m_okButton->setObjectName(QStringLiteral("OkBtn"));
-    m_okButton->setText(QStringLiteral("OK"));
+    m_okButton->setText(tr("OK"));
     m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     m_okButton->setDefault(true);
     m_cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
     m_cancelButton->setObjectName(QStringLiteral("EscBtn"));
-    m_cancelButton->setText(QStringLiteral("Cancel"));
+    m_cancelButton->setText(tr("Cancel"));
     m_cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     m_helpButton = buttons->addButton(QDialogButtonBox::Help);
     m_helpButton->setObjectName(QStringLiteral("HelpBtn"));
-    m_helpButton->setText(QStringLiteral("Help"));
+    m_helpButton->setText(tr("Help"));
     m_helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     setHelpContext(m_helpButton, HelpContext);
     for (QPushButton *button : {m_okButton, m_cancelButton, m_helpButton})
@@ -168,20 +175,12 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     layout->addWidget(m_widthLabel, 2, 0);
     layout->addWidget(m_entry, 2, 1, Qt::AlignLeft);
     layout->addWidget(m_suggestions, 3, 0, 1, 2);
-    // The classes and the picture do not follow the start, the closed end
-    // and the y axis yet: the three rows stay out of sight until they do, so
-    // that no choice is offered that changes nothing.
-    const QList<QWidget *> classRows{
-        LabelFor(m_anchor, QStringLiteral("Start of &first class:"), this),
-        m_anchor,
-        LabelFor(m_closedEnd, QStringLiteral("Class closed at &the:"), this),
-        m_closedEnd,
-        LabelFor(m_scale, QStringLiteral("&Y axis:"), this),
-        m_scale};
-    for (int i = 0; i < classRows.size(); ++i) {
-        layout->addWidget(classRows[i], 4 + i / 2, i % 2, Qt::AlignLeft);
-        classRows[i]->setVisible(false);
-    }
+    layout->addWidget(LabelFor(m_anchor, tr("Start of &first class:"), this), 4, 0);
+    layout->addWidget(m_anchor, 4, 1, Qt::AlignLeft);
+    layout->addWidget(LabelFor(m_closedEnd, tr("Class closed at &the:"), this), 5, 0);
+    layout->addWidget(m_closedEnd, 5, 1, Qt::AlignLeft);
+    layout->addWidget(LabelFor(m_scale, tr("&Y axis:"), this), 6, 0);
+    layout->addWidget(m_scale, 6, 1, Qt::AlignLeft);
     layout->addWidget(m_decimalCommaBox, 7, 0, 1, 2);
     layout->addWidget(m_chooser, 0, 2, 8, 1, Qt::AlignTop);
     layout->setColumnMinimumWidth(1, 41);
@@ -225,6 +224,7 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
             [this] { HelpSystem::current().showContext(HelpFileFor(this), HelpContext); });
+    restoreChoices();
 }
 
 bool HistogramDialog::intervalsEntered() const
@@ -250,10 +250,9 @@ QString HistogramDialog::entryText() const
 FileDialogRequest HistogramDialog::dataFileRequest(const QString &fileName) const
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Open Data File");
-    request.filters
-        = QStringList{QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
-                      QStringLiteral("Output files(*.out)"), QStringLiteral("all files (*.*)")};
+    request.title = tr("Open Data File");
+    request.filters = QStringList{tr("Data files (*.dat)"), tr("Text files (*.txt)"),
+                                  tr("Output files(*.out)"), tr("all files (*.*)")};
     request.selectedFilter = 0;
     request.defaultSuffix = QStringLiteral("dat");
     request.mustExist = true;
@@ -302,8 +301,7 @@ void HistogramDialog::suggestClasses()
         return;
     }
     const ClassSuggestions suggested = SuggestClasses(sample, DescribeShape(sample));
-    m_suggestions->setText(QStringLiteral("Suggested: %1 (Sturges), %2 (Scott), %3 (Freedman-"
-                                          "Diaconis)")
+    m_suggestions->setText(tr("Suggested: %1 (Sturges), %2 (Scott), %3 (Freedman-Diaconis)")
                                .arg(suggested.sturges)
                                .arg(suggested.scott)
                                .arg(suggested.freedmanDiaconis));
@@ -322,11 +320,13 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
     }
     request.centred = centred();
 
-    const QString anchor = m_anchor->text().trimmed();
+    // Centred classes have no start of their own; the field keeps its text
+    // for when centring is turned off.
+    const QString anchor = centred() ? QString() : m_anchor->text().trimmed();
     long double start = 0;
     request.anchor.reset();
     if (!anchor.isEmpty()) {
-        if (ConvertReal(ToCore(anchor), start))
+        if (ConvertReal(ToCore(anchor), start) && std::isfinite(static_cast<double>(start)))
             request.anchor = static_cast<double>(start);
         else
             problems.push_back("The start of the first class is not a number.");
@@ -364,13 +364,49 @@ void HistogramDialog::fitToScreen()
 
 void HistogramDialog::swapEntryLabels()
 {
-    // Every run starts from the first state, so flipping keeps the visible
-    // label in step with the check mark.
-    m_intervalsLabel->setVisible(m_intervalsLabel->isHidden());
-    m_widthLabel->setVisible(m_widthLabel->isHidden());
-    m_entry->setAccessibleName(m_intervalsLabel->isHidden()
-                                   ? QStringLiteral("Size of class width")
-                                   : QStringLiteral("Number of Intervals"));
+    const bool intervals = intervalsEntered();
+    m_intervalsLabel->setVisible(intervals);
+    m_widthLabel->setVisible(!intervals);
+    m_entry->setAccessibleName(intervals ? tr("Number of Intervals") : tr("Size of class width"));
+}
+
+void HistogramDialog::restoreChoices()
+{
+    const Settings settings;
+    const auto last = [&settings](const char *field, const QVariant &fallback) {
+        return settings.lastChoice(ChoicesName, QLatin1String(field), fallback);
+    };
+    m_intervalsBox->setChecked(last("intervals", true).toBool());
+    m_entry->setText(last("entry", QString()).toString());
+    m_centreBox->setChecked(last("centred", true).toBool());
+    m_anchor->setText(last("anchor", QString()).toString());
+    for (QComboBox *box : {m_closedEnd, m_scale}) {
+        const int index = last(box == m_scale ? "scale" : "closedEnd", 0).toInt();
+        box->setCurrentIndex(index >= 0 && index < box->count() ? index : 0);
+    }
+    m_decimalCommaBox->setChecked(
+        last("decimalComma", QLocale().decimalPoint() == QStringLiteral(",")).toBool());
+    // The labels and the start field follow the boxes.
+    swapEntryLabels();
+    emit m_centreBox->toggled(centred());
+}
+
+void HistogramDialog::done(int result)
+{
+    if (result == QDialog::Accepted) {
+        Settings settings;
+        const auto store = [&settings](const char *field, const QVariant &value) {
+            settings.setLastChoice(ChoicesName, QLatin1String(field), value);
+        };
+        store("intervals", intervalsEntered());
+        store("entry", entryText());
+        store("centred", centred());
+        store("anchor", m_anchor->text());
+        store("closedEnd", m_closedEnd->currentIndex());
+        store("scale", m_scale->currentIndex());
+        store("decimalComma", decimalComma());
+    }
+    QDialog::done(result);
 }
 
 void HistogramDialog::showEvent(QShowEvent *event)

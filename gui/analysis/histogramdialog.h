@@ -6,6 +6,9 @@
 // digits in the data file is a decimal sign. Once the data file is known
 // (setDataFile), a file with columns adds the column step (ColumnChooser)
 // and the numbers of classes the usual rules suggest for the chosen column.
+// Each dialog starts from the choices last accepted (Settings::lastChoice);
+// the start of the first class is for plain classes only, and is off while
+// the classes are centred.
 // The analysis run (RunHistogramAnalysis) creates one for every run.
 //
 // Object names: the check boxes EntryBox, CenterBox and DecimalCommaBox, the entry field
@@ -60,8 +63,12 @@ public:
     // that cannot be used, in order; empty when every entry is good.
     std::vector<std::string> fillRequest(AnalysisRequest &request) const;
 
-    // Swaps the two labels beside the entry field (a click on EntryBox).
+    // Shows the label beside the entry field that EntryBox's check asks for
+    // (a click on EntryBox).
     void swapEntryLabels();
+
+    // Accepting stores the choices; the next dialog starts from them.
+    void done(int result) override;
 
 private slots:
     void suggestClasses();
@@ -69,6 +76,8 @@ private slots:
 private:
     // Gives the body its size, scrolled where the screen has less room.
     void fitToScreen();
+    // The choices of the last accepted dialog, or the first state.
+    void restoreChoices();
 
 protected:
     void showEvent(QShowEvent *event) override;

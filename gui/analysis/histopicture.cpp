@@ -45,13 +45,35 @@ private:
 
 QString Number(double value)
 {
-    // Counts are whole; -0 shows as 0.
+    // Counts are whole, percent and density ticks short decimals; -0 shows
+    // as 0.
     return QString::number(value == 0.0 ? 0.0 : value, 'g', 6);
 }
 
 QString Label(const std::string &text)
 {
     return QString::fromStdString(text);
+}
+
+// What the bars stand for, in the legend and along the y axis.
+QString BarsName(HistogramScale scale)
+{
+    switch (scale) {
+    case HistogramScale::Percent:
+        return QCoreApplication::translate("HistogramPicture", "percent");
+    case HistogramScale::Density:
+        return QCoreApplication::translate("HistogramPicture", "density");
+    case HistogramScale::Counts:
+        break;
+    }
+    return QCoreApplication::translate("HistogramPicture", "counts");
+}
+
+QString AxisTitle(HistogramScale scale)
+{
+    return scale == HistogramScale::Counts
+        ? QCoreApplication::translate("HistogramPicture", "count")
+        : BarsName(scale);
 }
 
 // Maps data units (x, counts) to the plot's rectangle.
@@ -79,9 +101,10 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
 
     // Swatches for the bars and the curve, then the sample's numbers.
     const QFontMetricsF metrics(painter.font());
-    const QString bars = QStringLiteral("counts");
-    const QString curve = QStringLiteral("normal curve");
-    QString numbers = QStringLiteral("n = %1   mean = %2   standard deviation = %3")
+    const QString bars = BarsName(g.Scale);
+    const QString curve = QCoreApplication::translate("HistogramPicture", "normal curve");
+    QString numbers = QCoreApplication::translate("HistogramPicture",
+                                                  "n = %1   mean = %2   standard deviation = %3")
                           .arg(g.ValueCount)
                           .arg(Label(g.MeanLabel), Label(g.StdDevLabel));
     const double swatch = line;
@@ -90,7 +113,9 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
         + metrics.horizontalAdvance(curve);
     // In a narrow window the standard deviation goes by its short name.
     if (swatches + metrics.horizontalAdvance(numbers) > area.width())
-        numbers.replace(QStringLiteral("standard deviation"), QStringLiteral("s.d."));
+        numbers = QCoreApplication::translate("HistogramPicture", "n = %1   mean = %2   s.d. = %3")
+                      .arg(g.ValueCount)
+                      .arg(Label(g.MeanLabel), Label(g.StdDevLabel));
     const double width = swatches + metrics.horizontalAdvance(numbers);
     double x = area.center().x() - width / 2;
     const double y = area.top() + line * 1.5;
@@ -142,7 +167,8 @@ void DrawXAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, 
     }
     painter.drawText(
         QRectF(axes.plot.left(), axes.plot.bottom() + tick + line * 1.2, axes.plot.width(), line),
-        Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QStringLiteral("class bounds"));
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+        QCoreApplication::translate("HistogramPicture", "class bounds"));
 }
 
 void DrawYAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, double line)
@@ -160,7 +186,7 @@ void DrawYAxis(QPainter &painter, const Axes &axes, const HistogramGeometry &g, 
     painter.translate(line * 0.2, axes.plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-axes.plot.height() / 2, 0, axes.plot.height(), line),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, QStringLiteral("count"));
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, AxisTitle(g.Scale));
     painter.restore();
 }
 
@@ -215,8 +241,8 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
         // Classes without width (every value equal) still show as a narrow bar.
         const double middle = (axes.x(bar.Low) + axes.x(bar.High)) / 2;
         const double half = std::max(axes.x(bar.High) - middle, line / 2);
-        painter.drawRect(QRectF(QPointF(middle - half, axes.y(double(bar.Count))),
-                                QPointF(middle + half, axes.y(0))));
+        painter.drawRect(
+            QRectF(QPointF(middle - half, axes.y(bar.Height)), QPointF(middle + half, axes.y(0))));
     }
 
     if (g.Curve.size() > 1) {
@@ -241,8 +267,8 @@ VectorDrawing HistogramDrawing(const AnalysisState &state)
     const QString name
         = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
     const QString title = state.ColumnName.empty()
-        ? QStringLiteral("Histogram of %1").arg(name)
-        : QStringLiteral("Histogram of %1 in %2")
+        ? QCoreApplication::translate("HistogramPicture", "Histogram of %1").arg(name)
+        : QCoreApplication::translate("HistogramPicture", "Histogram of %1 in %2")
               .arg(QString::fromStdString(state.ColumnName), name);
     auto geometry = std::make_shared<const HistogramGeometry>(HistogramPicture(state));
     return [geometry, title](QPainter &painter, const QRectF &area) {

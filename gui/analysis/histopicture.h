@@ -1,8 +1,8 @@
 #pragma once
 // The histogram picture: the bars of the classes on their bounds, the normal
-// curve in expected counts on the same axes, a title with the data file's
-// name and a legend, drawn as vectors for the screen, the printer, the
-// clipboard and the picture files of the window and the console companion.
+// curve on the same axes (counts, percent or density, as the state asks), a title with the data
+// file's name and a legend, drawn as vectors for the screen, the printer, the clipboard and the
+// picture files of the window and the console companion.
 
 #include "core/analysis/analysisstate.h"
 #include "core/analysis/picturelayout.h"

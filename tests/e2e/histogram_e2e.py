@@ -2,7 +2,7 @@
 """Runs "Histogram data" in the real program under an X server, as a user would.
 
 Starts bin/mervan, picks Statistics > Histogram data, unchecks the centring,
-types 3 intervals and names a data file in the open dialog, then finds one
+types 3 intervals from 1, right-closed, as density, opens a data file, finds one
 results window, captioned with the report's path, that holds the picture and
 the report. The report file beside the data file must equal the console
 companion's for the same file; the picture saved from the window with Ctrl+S
@@ -87,8 +87,8 @@ def main():
 
     program = start(mervan, cwd=work)
     try:
-        run([batch, "histogram", "--intervals", "3", "--no-center", "--picture", batch_picture, batch_data],
-            timeout=30)
+        run([batch, "histogram", "--intervals", "3", "--no-center", "--anchor", "1", "--right-closed",
+             "--scale", "density", "--picture", batch_picture, batch_data], timeout=30)
         frame = wait_for("the main window", lambda: visible_windows("Mervan"), 30, program)[0]
         wait_for("the splash box to go", lambda: not visible_windows("About Mervan"), 10, program)
         focus(frame)
@@ -104,8 +104,11 @@ def main():
         time.sleep(0.5)
         key("Return")
         wait_for_window("Histogram data", program)
+        # Tab on to the start of the first class and the lists below it.
         type_text("3")
-        key("shift+Tab", "space", "Tab")
+        key("shift+Tab", "space", "Tab", "Tab")
+        type_text("1")
+        key("Tab", "Down", "Tab", "Down", "Down")
         key("Return")
 
         choose_file("Open Data File", data, program)

@@ -65,6 +65,9 @@ TEST_F(BatchHistogramTest, RefusedInput)
         {{"--width", "wide", data},
          {"Double expected in read", "Please enter the size of class width."}},
         {{"--width", "0", data}, {"The class width must be greater than 0."}},
+        {{"--width", "1", "--anchor", "x", "--no-center", data}, {"\"x\" is not a number"}},
+        {{"--width", "1", "--anchor", "0", data}, {"give --no-center with it"}},
+        {{"--width", "1", "--scale", "logs", data}, {"not counts, percent or density"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
@@ -98,6 +101,15 @@ TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
     EXPECT_FALSE(last.analysis.CentreData);
     EXPECT_EQ(last.analysis.ClassCount, 3);
     EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
+    // Anchored, right-closed classes; the report names the rule.
+    EXPECT_EQ(run({"--width", "2", "--no-center", "--anchor", "1", "--right-closed", "--scale",
+                   "density", path}),
+              0);
+    EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 3, 5}));
+    EXPECT_EQ(last.analysis.ClassCounts, (std::vector<std::size_t>{3, 2}));
+    EXPECT_NE(read((folder / "five.OUT").string())
+                  .find("anchored at 1\n" + std::string(20, ' ') + "Classes closed at the right"),
+              std::string::npos);
 }
 
 TEST_F(BatchHistogramTest, BadTokensAreLeftOutWithOneMessage)

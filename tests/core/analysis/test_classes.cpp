@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <random>
 
 namespace {
@@ -89,6 +90,50 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
     }
 }
 
+// Classes closed at either end counted as R's hist(x, breaks, right = FALSE /
+// TRUE, include.lowest = TRUE); anchors refused with centring or above the minimum.
+TEST_F(ClassesTest, AnchorAndClosedEndCountAsR)
+{
+    struct Case
+    {
+        const char *values;
+        std::int32_t count;
+        double width;
+        std::optional<double> anchor;
+        bool center;
+        std::vector<double> bounds;
+        std::vector<std::size_t> left, right;
+        const char *refusal = nullptr;
+    };
+    const std::vector<Case> cases = {
+        {"0 1 2 3 4 5 6", 0, 2, 0.0, false, {0, 2, 4, 6}, {2, 2, 3}, {3, 2, 2}},
+        {"0 1 2 3 4 5 6", 0, 2, 13.0, false, {-1, 1, 3, 5, 7}, {1, 2, 2, 2}, {2, 2, 2, 1}},
+        {"1 1.5 4.5 6", 0, 1.5, 0.0, false, {0, 1.5, 3, 4.5, 6}, {1, 1, 0, 2}, {2, 0, 1, 1}},
+        {"2.5 2.5", 0, 0.5, 0.0, false, {2.5, 3}, {2}, {2}},
+        {"1 2 2.5 4", 3, 0, -0.5, false, {-0.5, 1, 2.5, 4}, {0, 2, 2}, {1, 2, 1}},
+        {"0 1 2 3 4", 0, 2, std::nullopt, true, {-1, 1, 3, 5}, {1, 2, 2}, {2, 2, 1}},
+        {"1 2 3", 2, 0, 1.5, true, {}, {}, {}, "Centred classes"},
+        {"1 2 3", 2, 0, 1.5, false, {}, {}, {}, "above the smallest value, 1."},
+    };
+    for (const Case &c : cases) {
+        for (bool right : {false, true}) {
+            SCOPED_TRACE(std::string(c.values) + (right ? ", right-closed" : ", left-closed"));
+            AnalysisState s;
+            s.ClassCount = c.count;
+            s.ClassWidth = c.width;
+            s.Anchor = c.anchor;
+            s.CentreData = c.center;
+            s.RightClosed = right;
+            std::string error;
+            EXPECT_EQ(AnalyseDataFile(s, write("anchor.dat", c.values), error), !c.refusal);
+            EXPECT_EQ(error.find(c.refusal ? c.refusal : "~") != std::string::npos, !!c.refusal);
+            EXPECT_EQ(s.ClassBounds, c.bounds);
+            EXPECT_EQ(s.ClassCounts, right ? c.right : c.left);
+            EXPECT_TRUE(c.center || c.refusal || s.ClassCount == s.ClassesAsked);
+        }
+    }
+}
+
 TEST_F(ClassesTest, UnusableWidthsAreRefused)
 {
     struct Case
@@ -154,8 +199,8 @@ TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
 }
 
 // Thousands of random samples, plain and centred, by number and by width:
-// every class holds exactly the values within its bounds (the last closed
-// above), the counts add up to n, and no class lies wholly outside the data.
+// every class holds exactly the values within its bounds (anchored or not,
+// closed at either end), the counts add up to n, and no class lies wholly outside the data.
 TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
 {
     std::mt19937_64 random(20261208);
@@ -171,6 +216,9 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
         s.CentreData = round % 2 == 1;
         s.ClassCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
         s.ClassWidth = s.ClassCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
+        s.RightClosed = round % 4 >= 2;
+        if (!s.CentreData && s.ClassWidth > 0 && round % 7 < 3) // a bound on a value or not
+            s.Anchor = round % 7 ? s.DataValues[random() % s.ValueCount] - 50 : -3.3;
         std::string error;
         ASSERT_TRUE(ComputeStatistics(s, error) && BuildClasses(s, error)) << error;
 
@@ -181,7 +229,9 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
         for (std::size_t j = 0; j < k; ++j)
             EXPECT_EQ(s.ClassCounts[j],
                       std::count_if(s.DataValues.begin(), s.DataValues.end(), [&](double x) {
-                          return b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
+                          return s.RightClosed
+                              ? (b[j] < x || (j == 0 && x == b[0])) && x <= b[j + 1]
+                              : b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
                       }));
         EXPECT_EQ(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.end(), 0u), s.ValueCount);
         EXPECT_TRUE(min == max || (b[1] > min && b[k - 1] < max));

@@ -51,11 +51,19 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
         int n;
         std::int32_t classes;
         bool center;
+        HistogramScale scale;
     };
-    for (const Case c : {Case{2000, 20, false}, Case{5000, 20, true}, Case{400, 10, false}}) {
+    for (const Case c : {Case{2000, 20, false, HistogramScale::Counts}, Case{5000, 20, true, {}},
+                         Case{400, 10, false, {}}, Case{400, 10, false, HistogramScale::Percent},
+                         Case{2000, 20, false, HistogramScale::Density}}) {
         SCOPED_TRACE(c.n);
-        const AnalysisState s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.center);
+        AnalysisState s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.center);
+        s.Scale = c.scale;
         const HistogramGeometry g = HistogramPicture(s);
+        // One count in the units of the y axis: percent of n, or density.
+        const double unit = c.scale == HistogramScale::Percent ? 100.0 / c.n
+            : c.scale == HistogramScale::Density               ? 1 / (c.n * s.ClassWidth)
+                                                               : 1.0;
         ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.ClassCount));
         std::size_t total = 0;
         for (std::size_t j = 0; j < g.Bars.size(); ++j) {
@@ -65,13 +73,14 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
             const double centre = (bar.Low + bar.High) / 2;
             // Curvature of the density over a class and the rounding of
             // counts: a few counts at most.
-            EXPECT_NEAR(static_cast<double>(bar.Count), CurveAt(g, centre), c.n / 600.0 + 1.5)
+            EXPECT_NEAR(bar.Height, CurveAt(g, centre), (c.n / 600.0 + 1.5) * unit)
                 << "class " << j << " at " << centre;
             total += bar.Count;
         }
         EXPECT_EQ(total, s.ValueCount);
         // The count axis holds the fullest bar and the curve's peak.
         EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.Mean));
+        EXPECT_GT(g.CountTicks.size(), 3u); // steps below one for a density
         EXPECT_LE(g.XLow, s.Mean - 3 * s.StdDev);
         EXPECT_GE(g.XHigh, s.Mean + 3 * s.StdDev);
     }

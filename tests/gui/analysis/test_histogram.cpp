@@ -162,10 +162,12 @@ private:
 void HistogramTest::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 void HistogramTest::init()
 {
+    QSettings().clear(); // the dialog's first state
     m_prompts.clear();
     m_use = std::make_unique<ScopedPrompts>(m_prompts);
 }
@@ -215,8 +217,9 @@ void HistogramTest::arrangementAndTabOrder()
     // The focus starts in the entry field; Tab goes through the boxes, the
     // entry fields, the lists and the buttons in this order.
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("EntryText"));
-    const QStringList order{"EntryBox", "CenterBox", "EntryText", "DecimalCommaBox",
-                            "OkBtn",    "EscBtn",    "HelpBtn"};
+    const QStringList order{"EntryBox",     "CenterBox", "EntryText",       "AnchorText",
+                            "ClosedEndBox", "ScaleBox",  "DecimalCommaBox", "OkBtn",
+                            "EscBtn",       "HelpBtn"};
     QStringList visited;
     QWidget *widget = Box(dialog, "EntryBox");
     for (int step = 0; step < order.size(); ++step) {
@@ -373,12 +376,12 @@ void HistogramTest::cancellingTheOpenDialogEndsTheRunAndTheNextRunStartsAfresh()
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancel.OUT"))));
     QVERIFY(!Results());
 
-    // The next run's dialog does not remember the last one.
+    // The next run's dialog starts from the choices of the last one.
     RunScript again;
     bool fresh = false;
     again.dialogSteps << [&](HistogramDialog &dialog) {
-        fresh = Box(dialog, "EntryBox")->isChecked() && Box(dialog, "CenterBox")->isChecked()
-            && Entry(dialog)->text().isEmpty() && !Label(dialog, "Label1")->isHidden()
+        fresh = Box(dialog, "EntryBox")->isChecked() && !Box(dialog, "CenterBox")->isChecked()
+            && Entry(dialog)->text() == QLatin1String("3") && !Label(dialog, "Label1")->isHidden()
             && Label(dialog, "Label2")->isHidden();
         Button(dialog, "EscBtn")->click();
     };

@@ -5,6 +5,7 @@
 #include "gui/analysis/histogramdialog.h"
 #include "testfiles.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,9 @@ class HistogramDialogTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { QSettings().clear(); }
+    void nextDialogStartsFromTheAcceptedChoices();
     void columnStepFillsTheRequest_data();
     void columnStepFillsTheRequest();
     void changedDelimiterRefreshesTheColumns();
@@ -51,6 +55,32 @@ private slots:
 private:
     QTemporaryDir m_dir;
 };
+
+void HistogramDialogTest::nextDialogStartsFromTheAcceptedChoices()
+{
+    for (int result : {QDialog::Accepted, QDialog::Rejected}) { // a cancelled one changes nothing
+        HistogramDialog first;
+        Child<QCheckBox>(first, "EntryBox")->click();
+        Child<QLineEdit>(first, "EntryText")->setText(result ? "2.5" : "9");
+        Child<QCheckBox>(first, "CenterBox")->setChecked(false);
+        Child<QLineEdit>(first, "AnchorText")->setText(QStringLiteral("1"));
+        Pick(Child<QComboBox>(first, "ClosedEndBox"), QStringLiteral("right"));
+        Pick(Child<QComboBox>(first, "ScaleBox"), QStringLiteral("percent"));
+        Child<QCheckBox>(first, "DecimalCommaBox")->setChecked(true);
+        first.done(result);
+    }
+    HistogramDialog next;
+    AnalysisRequest request;
+    QCOMPARE(next.fillRequest(request), std::vector<std::string>{});
+    QCOMPARE(request.classWidth, 2.5);
+    QVERIFY(!request.centred && request.rightClosed && request.decimalComma);
+    QCOMPARE(request.anchor.value_or(99), 1.0);
+    QCOMPARE(request.scale, HistogramScale::Percent);
+    QVERIFY(Child<QLabel>(next, "Label1")->isHidden());
+    Child<QCheckBox>(next, "CenterBox")->setChecked(true); // the start is off and left out
+    QVERIFY(!Child<QLineEdit>(next, "AnchorText")->isEnabled() && next.fillRequest(request).empty()
+            && !request.anchor);
+}
 
 void HistogramDialogTest::columnStepFillsTheRequest_data()
 {
@@ -92,6 +122,7 @@ void HistogramDialogTest::columnStepFillsTheRequest()
     const QString path = WriteFile(m_dir.filePath(QStringLiteral("data.csv")), data);
     HistogramDialog dialog;
     Child<QLineEdit>(dialog, "EntryText")->setText(QStringLiteral("6"));
+    Child<QCheckBox>(dialog, "CenterBox")->setChecked(false);
     Child<QLineEdit>(dialog, "AnchorText")->setText(QStringLiteral(" -0.5 "));
     Pick(Child<QComboBox>(dialog, "ClosedEndBox"), QStringLiteral("right"));
     Pick(Child<QComboBox>(dialog, "ScaleBox"), QStringLiteral("density"));
@@ -140,6 +171,7 @@ void HistogramDialogTest::changedDelimiterRefreshesTheColumns()
     Pick(columnBox, QStringLiteral("q,r"));
 
     Child<QLineEdit>(dialog, "EntryText")->setText(QStringLiteral("x"));
+    Child<QCheckBox>(dialog, "CenterBox")->setChecked(false);
     Child<QLineEdit>(dialog, "AnchorText")->setText(QStringLiteral("start"));
     AnalysisRequest request;
     QCOMPARE(dialog.fillRequest(request).size(), std::size_t(3)); // read error, refusal, anchor
