@@ -167,33 +167,26 @@ std::string ProbabilityLine(const char *label, const TailProbability &tail)
     return std::string("          ") + label + " = " + ProbabilityText(tail.value);
 }
 
+// The probability reports of t, chi-squared and F, in the order of CalcKind:
+// the title, the name of the value and the statement of its upper tail.
+struct UpperTailReport
+{
+    const char *title;
+    const char *value;
+    const char *statement;
+};
+
+constexpr UpperTailReport UpperTailReports[] = {
+    {"Students t distribution:", "t", "P(T > t)"},
+    {"Chi-squared distribution:", "chi-squared", "P(X > chi-squared)"},
+    {"F distribution:", "F", "P(F > f)"},
+};
+
 void Probability(const CalcRequest &request, CalcResult &result)
 {
     const double x = request.first;
     const std::string value = FormatNumber(0, request.firstDecimals, x);
-    const std::string v1 = FormatNumber(0, 0, request.v1);
-    const std::string degrees = "\r\n          and " + v1 + " degrees of freedom\r\n\r\n";
-    TailProbability tail;
-    switch (request.kind) {
-    case CalcKind::T:
-        tail = TUpperTail(x, request.v1);
-        result.report = "          Students t distribution:\r\n          Probability from the "
-                        "value t = "
-            + value + degrees + ProbabilityLine("P(T > t)", tail);
-        break;
-    case CalcKind::ChiSquared:
-        tail = ChiUpperTail(x, request.v1);
-        result.report = "          Chi-squared distribution:\r\n          Probability from the "
-                        "value chi-squared = "
-            + value + degrees + ProbabilityLine("P(X > chi-squared)", tail);
-        break;
-    case CalcKind::F:
-        tail = FUpperTail(x, request.v1, request.v2);
-        result.report = "          F distribution:\r\n          Probability from the value F = "
-            + value + " with v1 = " + v1 + " and v2 = " + FormatNumber(0, 0, request.v2)
-            + "\r\n\r\n" + ProbabilityLine("P(F > f)", tail);
-        break;
-    case CalcKind::Normal: {
+    if (request.kind == CalcKind::Normal) {
         const long double percent = NormalCentralPercent(x);
         result.value = percent;
         result.marks = {x};
@@ -205,7 +198,18 @@ void Probability(const CalcRequest &request, CalcResult &result)
         ShowDigits(result, percent, false);
         return;
     }
-    }
+    const std::string v1 = FormatNumber(0, 0, request.v1);
+    const TailProbability tail = request.kind == CalcKind::T ? TUpperTail(x, request.v1)
+        : request.kind == CalcKind::ChiSquared               ? ChiUpperTail(x, request.v1)
+                                               : FUpperTail(x, request.v1, request.v2);
+    const UpperTailReport &text = UpperTailReports[static_cast<int>(request.kind)];
+    // F names both degrees of freedom on the value's line.
+    const std::string degrees = request.kind == CalcKind::F
+        ? " with v1 = " + v1 + " and v2 = " + FormatNumber(0, 0, request.v2) + "\r\n\r\n"
+        : "\r\n          and " + v1 + " degrees of freedom\r\n\r\n";
+    result.report = std::string("          ") + text.title
+        + "\r\n          Probability from the value " + text.value + " = " + value + degrees
+        + ProbabilityLine(text.statement, tail);
     TakeMessages(tail.messages, result);
     result.value = tail.value;
     result.marks = {x};

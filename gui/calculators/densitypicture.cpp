@@ -1,5 +1,7 @@
 #include "gui/calculators/densitypicture.h"
 
+#include "gui/calculators/pictureaxis.h"
+
 #include "core/calculators/chidist.h"
 #include "core/calculators/fdist.h"
 #include "core/calculators/tdist.h"
@@ -115,17 +117,6 @@ Sampled Sample(const DensityPlot &plot, const Curve &density, double low, double
     return sampled;
 }
 
-// A round step for about five ticks over span.
-double TickStep(double span)
-{
-    const double raw = span / 5.0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (raw <= factor * power)
-            return factor * power;
-    return 10.0 * power;
-}
-
 QString Title(const DensityPlot &plot)
 {
     switch (plot.kind) {
@@ -154,11 +145,7 @@ void PlaceMark(const DensityAxis &axis, double value, const QString &text, doubl
                QString &label)
 {
     mark = std::clamp(value, axis.low, axis.high);
-    label = text;
-    if (value > axis.high)
-        label += QStringLiteral(" \u2192");
-    else if (value < axis.low)
-        label = QStringLiteral("\u2190 ") + label;
+    label = EdgeArrowText(text, value > axis.high ? 1 : value < axis.low ? -1 : 0);
 }
 
 } // namespace
@@ -232,7 +219,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     painter.drawLine(toScreen(low, 0.0), toScreen(high, 0.0));
     const double unitLow = plot.mean + plot.sd * low;
     const double unitHigh = plot.mean + plot.sd * high;
-    const double step = TickStep(unitHigh - unitLow);
+    const double step = RoundTickStep(unitHigh - unitLow, 5.0);
     for (double u = std::ceil(unitLow / step) * step; u <= unitHigh + 1e-9 * step; u += step) {
         const QPointF at = toScreen((u - plot.mean) / plot.sd, 0.0);
         painter.drawLine(at, at + QPointF(0.0, line / 4.0));
