@@ -142,7 +142,10 @@ void CriticalValue(const CalcRequest &request, CalcResult &result)
         result.marks = {z};
         result.probability = 1.0L - percent / 100.0L;
         result.report = NormalReportText(percent, z);
-        ShowDigits(result, z, false);
+        // More digits than the table search's three: the extended search.
+        if (request.digits != 0)
+            ShowDigits(result, NormalUpperQuantile((1.0L - request.first / 100.0L) / 2.0L).value,
+                       false);
         return;
     }
     }
