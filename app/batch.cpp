@@ -31,6 +31,7 @@
 #include "gui/common/vectorpicture.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -131,38 +132,37 @@ int Finish(int status, int writeError)
 }
 
 // The analysed sample as the shape's functions take it: sorted, one each.
-SortedSample SampleOf(const AnalysisState &state)
+SortedSample SampleOf(const AnalysisResult &analysis)
 {
     SortedSample sample;
-    sample.values = state.DataValues;
-    sample.n = state.ValueCount;
+    sample.values = analysis.sample.values;
+    sample.n = analysis.sample.n();
     return sample;
 }
 
 // What the pictures call the variable: its column, or the data file.
-QString VariableOf(const AnalysisState &state)
+QString VariableOf(const AnalysisResult &analysis)
 {
+    const Sample &sample = analysis.sample;
     const QString file
-        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
-    return state.ColumnName.empty() ? file : QString::fromStdString(state.ColumnName);
+        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(sample.dataFileName))).fileName();
+    return sample.columnName.empty() ? file : QString::fromStdString(sample.columnName);
 }
 
-QString TitleOf(const char *picture, const AnalysisState &state)
+bool WriteBoxPlotOf(const AnalysisResult &analysis, const std::string &path, std::string &error)
 {
-    return QStringLiteral("%1 of %2").arg(QString::fromLatin1(picture), VariableOf(state));
+    return WriteBoxPlotPicture(
+        BoxPlot(SampleOf(analysis), analysis.description.shape),
+        QCoreApplication::translate("Batch", "Box plot of %1").arg(VariableOf(analysis)),
+        VariableOf(analysis), path, error);
 }
 
-bool WriteBoxPlotOf(const AnalysisState &state, const std::string &path, std::string &error)
+bool WriteQQOf(const AnalysisResult &analysis, const std::string &path, std::string &error)
 {
-    const SortedSample sample = SampleOf(state);
-    return WriteBoxPlotPicture(BoxPlot(sample, DescribeShape(sample)), TitleOf("Box plot", state),
-                               VariableOf(state), path, error);
-}
-
-bool WriteQQOf(const AnalysisState &state, const std::string &path, std::string &error)
-{
-    return WriteQQPicture(NormalQQ(SampleOf(state)), TitleOf("Normal Q-Q plot", state),
-                          VariableOf(state), path, error);
+    return WriteQQPicture(
+        NormalQQ(SampleOf(analysis)),
+        QCoreApplication::translate("Batch", "Normal Q-Q plot of %1").arg(VariableOf(analysis)),
+        VariableOf(analysis), path, error);
 }
 
 int Run(int argc, char **argv)

@@ -12,8 +12,9 @@
 // comparison.
 
 #include "benchclock.h"
-#include "core/analysis/analysisstate.h"
 #include "core/analysis/classes.h"
+#include "core/analysis/datafile.h"
+#include "core/analysis/goodness.h"
 #include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
 
@@ -62,31 +63,34 @@ struct Steps
     double read = 0, statistics = 0, classes = 0, report = 0, total = 0;
 };
 
-bool RunOnce(const std::string &data, Steps &steps, AnalysisState &s)
+bool RunOnce(const std::string &data, Steps &steps, AnalysisResult &s)
 {
-    std::string error;
+    AnalysisRequest request;
+    request.dataFileName = data;
+    request.classCount = 20;
+    request.centred = true;
     const auto t0 = WallMilliseconds();
-    ResetAnalysis(s);
-    s.ClassCount = 20;
-    s.CentreData = true;
-    if (!ReadDataFile(s, data, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    Checked<Sample> read = ReadDataFile(data);
+    if (read.error) {
+        std::fprintf(stderr, "%s\n", read.error->text().c_str());
         return false;
     }
+    s.sample = std::move(read.value);
     const auto t1 = WallMilliseconds();
-    SortData(s);
-    if (!ComputeStatistics(s, error))
+    SortData(s.sample);
+    Checked<Description> described = DescribeSample(s.sample);
+    if (described.error)
         return false;
-    FindMedian(s);
-    FindMode(s);
-    ComputeResiduals(s);
+    s.description = std::move(described.value);
     const auto t2 = WallMilliseconds();
-    if (!BuildClasses(s, error))
+    Checked<Classes> classes = BuildClasses(s.sample, s.description, request);
+    if (classes.error)
         return false;
-    ComputeOrdinates(s);
+    s.classes = std::move(classes.value);
+    s.fit = TestGoodnessOfFit(s.description, s.classes);
     const auto t3 = WallMilliseconds();
-    if (!WriteReport(s, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (const std::optional<AnalysisError> error = WriteReport(s, ReportFileName(data))) {
+        std::fprintf(stderr, "%s\n", error->text().c_str());
         return false;
     }
     const auto t4 = WallMilliseconds();
@@ -103,7 +107,7 @@ bool RunInChild(const std::string &data, Steps &steps, long &peakKiB)
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        AnalysisState s;
+        AnalysisResult s;
         Steps measured;
         const bool done = RunOnce(data, measured, s);
         const bool sent = ::write(channel[1], &measured, sizeof measured) == sizeof measured;

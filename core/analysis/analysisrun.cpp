@@ -1,124 +1,108 @@
 #include "core/analysis/analysisrun.h"
 
 #include "core/analysis/classes.h"
+#include "core/analysis/columnreader.h"
+#include "core/analysis/datafile.h"
+#include "core/analysis/goodness.h"
 #include "core/analysis/report.h"
 #include "core/analysis/statistics.h"
 
 #include <algorithm>
-#include <functional>
 #include <new>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace {
 
-using ReadStep = std::function<bool(AnalysisState &state, std::string &error)>;
-
-bool Analyse(AnalysisState &state, const ReadStep &read, std::string &error, bool *classesRefused)
+Checked<Sample> ReadColumnSample(const std::string &fileName, const DataLayout &layout,
+                                 const ColumnRequest &request)
 {
-    if (!read(state, error))
-        return false;
-    SortData(state);
-    if (!ComputeStatistics(state, error))
-        return false;
-    FindMedian(state);
-    FindMode(state);
-    ComputeResiduals(state);
-    if (!BuildClasses(state, error)) {
-        if (classesRefused)
-            *classesRefused = true;
-        return false;
-    }
-    ComputeOrdinates(state);
-    return true;
-}
-
-bool ReadColumnSample(AnalysisState &state, const std::string &fileName, const DataLayout &layout,
-                      const ColumnRequest &request, std::string &error)
-{
-    state.DataFileName = fileName;
+    Checked<Sample> checked;
+    Sample &sample = checked.value;
+    sample.dataFileName = fileName;
     ColumnRead read = ReadColumnFile(fileName, layout, request);
     if (!read.ok()) {
-        error = ColumnProblemText(read.problem);
-        return false;
+        checked.error = AnalysisError{AnalysisErrorCode::Column, {}, read.problem};
+        return checked;
     }
     ColumnData &data = read.data;
-    state.ColumnName = data.columnName;
-    state.MaxDecimals = static_cast<std::uint8_t>(std::min(data.decimals, 15));
+    sample.columnName = data.columnName;
+    sample.decimals = std::min(data.decimals, 15);
     if (data.counts.empty()) {
-        state.DataValues = std::move(data.values);
+        sample.values = std::move(data.values);
     } else {
         // The counts are whole numbers below 2^53; a sum beyond what memory
         // can hold ends as a shortage of memory.
         const long double total = std::accumulate(data.counts.begin(), data.counts.end(), 0.0L);
-        if (total > static_cast<long double>(state.DataValues.max_size()))
+        if (total > static_cast<long double>(sample.values.max_size()))
             throw std::bad_alloc();
-        state.DataValues.clear();
-        state.DataValues.reserve(static_cast<std::size_t>(total));
+        sample.values.reserve(static_cast<std::size_t>(total));
         for (std::size_t i = 0; i < data.values.size(); ++i)
-            state.DataValues.insert(state.DataValues.end(),
-                                    static_cast<std::size_t>(data.counts[i]), data.values[i]);
+            sample.values.insert(sample.values.end(), static_cast<std::size_t>(data.counts[i]),
+                                 data.values[i]);
     }
-    state.ValueCount = state.DataValues.size();
-    if (state.ValueCount == 0) {
-        error = "The counts in the column \"" + data.weightsName + "\" add up to 0.";
-        return false;
-    }
-    return true;
+    if (sample.values.empty())
+        checked.error = AnalysisError{AnalysisErrorCode::CountsAddUpToZero, {data.weightsName}, {}};
+    return checked;
 }
 
-bool Guarded(AnalysisState &state, const ReadStep &read, std::string &error, bool *classesRefused)
+// The run's steps in their order; the first that fails ends it.
+void Analyse(const AnalysisRequest &request, const DataLayout *layout, AnalysisRun &run)
 {
-    if (classesRefused)
-        *classesRefused = false;
-    try {
-        return Analyse(state, read, error, classesRefused);
-    } catch (const std::bad_alloc &) {
-        // Give back what the analysis held, so that the program can go on.
-        std::vector<double>().swap(state.DataValues);
-        std::vector<double>().swap(state.Residuals);
-        std::vector<double>().swap(state.Ordinates);
-        std::vector<double>().swap(state.ClassBounds);
-        std::vector<std::size_t>().swap(state.ClassCounts);
-        state.ValueCount = 0;
-        error = NotEnoughMemory();
-        return false;
+    AnalysisResult &result = run.result;
+    result.scale = request.scale;
+    Checked<Sample> read = layout && layout->columnar
+        ? ReadColumnSample(request.dataFileName, *layout,
+                           ColumnRequest{request.column, request.weights})
+        : ReadDataFile(request.dataFileName, request.decimalComma);
+    result.sample = std::move(read.value);
+    if ((run.error = std::move(read.error)))
+        return;
+    SortData(result.sample);
+    Checked<Description> described = DescribeSample(result.sample);
+    result.description = std::move(described.value);
+    if ((run.error = std::move(described.error)))
+        return;
+    Checked<Classes> classes = BuildClasses(result.sample, result.description, request);
+    result.classes = std::move(classes.value);
+    if ((run.error = std::move(classes.error))) {
+        run.classesRefused = true;
+        return;
     }
+    result.fit = TestGoodnessOfFit(result.description, result.classes);
 }
 
 } // namespace
 
-bool AnalyseDataFile(AnalysisState &state, const std::string &fileName, std::string &error,
-                     bool *classesRefused)
+AnalysisRun AnalyseDataFile(const AnalysisRequest &request, const DataLayout *layout)
 {
-    return Guarded(
-        state,
-        [&fileName](AnalysisState &s, std::string &why) { return ReadDataFile(s, fileName, why); },
-        error, classesRefused);
+    AnalysisRun run;
+    try {
+        Analyse(request, layout, run);
+    } catch (const std::bad_alloc &) {
+        // Give back what the analysis held, so that the program can go on;
+        // what was found about the file stays.
+        AnalysisResult &result = run.result;
+        std::vector<double>().swap(result.sample.values);
+        result.sample.dataFileName = request.dataFileName;
+        result.description = Description();
+        result.classes = Classes();
+        result.fit = GoodnessOfFit();
+        run.classesRefused = false;
+        run.error = AnalysisError{AnalysisErrorCode::NotEnoughMemory, {}, {}};
+    }
+    return run;
 }
 
-bool AnalyseColumn(AnalysisState &state, const std::string &fileName, const DataLayout &layout,
-                   const ColumnRequest &request, std::string &error, bool *classesRefused)
-{
-    return Guarded(
-        state,
-        [&](AnalysisState &s, std::string &why) {
-            return ReadColumnSample(s, fileName, layout, request, why);
-        },
-        error, classesRefused);
-}
-
-std::string NotEnoughMemory()
-{
-    return "Not enough memory to analyse this file.";
-}
-
-AnalysisOutputs FinishAnalysis(const AnalysisState &state, const PictureStep &picture)
+AnalysisOutputs FinishAnalysis(const AnalysisResult &analysis, const PictureStep &picture)
 {
     AnalysisOutputs outputs;
-    if (picture && !picture(state, outputs.pictureError) && outputs.pictureError.empty())
+    if (picture && !picture(analysis, outputs.pictureError) && outputs.pictureError.empty())
         outputs.pictureError = "the picture could not be made.";
-    if (WriteReport(state, outputs.reportError))
-        outputs.reportName = ReportFileName(state.DataFileName);
+    const std::string reportName = ReportFileName(analysis.sample.dataFileName);
+    outputs.reportError = WriteReport(analysis, reportName);
+    if (!outputs.reportError)
+        outputs.reportName = reportName;
     return outputs;
 }

@@ -105,7 +105,7 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
 HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers)
 {
     HistogramRun run;
-    AnalysisState &analysis = run.analysis;
+    AnalysisRequest request;
     std::optional<std::string> intervals;
     std::optional<std::string> width;
     std::optional<std::string> picture;
@@ -146,7 +146,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         else if (arg == "--anchor")
             problem = value(anchor);
         else if (arg == "--right-closed")
-            analysis.RightClosed = true;
+            request.rightClosed = true;
         else if (arg == "--scale")
             problem = value(scale);
         else if (arg == "--column")
@@ -160,7 +160,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             if (overrides.decimalSign && *overrides.decimalSign != sign)
                 problem = "give only one of --decimal-comma and --decimal-point";
             overrides.decimalSign = sign;
-            analysis.DecimalComma = sign == ',';
+            request.decimalComma = sign == ',';
         } else if (arg.size() > 1 && arg[0] == '-')
             problem = "unknown option " + arg;
         else if (dataFile)
@@ -189,14 +189,14 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         // Centred classes take their place from the mean.
         if (centre)
             return Refuse(run, "--anchor places plain classes; give --no-center with it");
-        analysis.Anchor = static_cast<double>(start);
+        request.anchor = static_cast<double>(start);
     }
     if (scale) {
         const char *const names[] = {"counts", "percent", "density"};
         const auto *found = std::find(std::begin(names), std::end(names), *scale);
         if (found == std::end(names))
             return Refuse(run, "the scale \"" + *scale + "\" is not counts, percent or density");
-        analysis.Scale = static_cast<HistogramScale>(found - std::begin(names));
+        request.scale = static_cast<HistogramScale>(found - std::begin(names));
     }
     // Each picture asked for, with the writer that draws it.
     const std::vector<std::tuple<const char *, std::optional<std::string> &, const PictureWriter &>>
@@ -208,19 +208,19 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             return Refuse(run, std::string("this build cannot write pictures (") + option + ")");
 
     // The entry is read and checked exactly as the histogram dialog does.
-    run.messages = intervals ? ReadIntervalEntry(*intervals, analysis.ClassCount)
-                             : ReadWidthEntry(*width, analysis.ClassWidth);
+    run.messages = intervals ? ReadIntervalEntry(*intervals, request.classCount)
+                             : ReadWidthEntry(*width, request.classWidth);
     if (!run.messages.empty()) {
         run.status = 2;
         return run;
     }
-    analysis.CentreData = centre;
+    request.centred = centre;
+    request.dataFileName = *dataFile;
 
     // A data file that its own report would replace is refused before it
     // is read.
-    std::string error = ReportReplacesDataFile(*dataFile);
-    if (!error.empty())
-        return End(run, 1, error);
+    if (const std::optional<AnalysisError> refusal = ReportReplacesDataFile(*dataFile))
+        return End(run, 1, refusal->text());
     // Nor may a picture take the place of the data file or of its report.
     for (const auto &[option, path, writer] : pictures) {
         if (path && (SameFile(*path, *dataFile) || SameFile(*path, ReportFileName(*dataFile))))
@@ -234,25 +234,26 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         = ChooseLayout(*dataFile, overrides, columnName, weights.value_or(""));
     if (layout.status != 0)
         return Refuse(run, layout.message);
-    const bool analysed = layout.layout.columnar
-        ? AnalyseColumn(analysis, *dataFile, layout.layout,
-                        ColumnRequest{columnName, weights.value_or("")}, error)
-        : AnalyseDataFile(analysis, *dataFile, error);
-    run.messages = analysis.ReadErrors;
-    if (analysis.CommaDecimalsSeen && !overrides.decimalSign) {
+    request.column = columnName;
+    request.weights = weights.value_or("");
+    AnalysisRun analysed = AnalyseDataFile(request, &layout.layout);
+    run.analysis = std::move(analysed.result);
+    const AnalysisResult &analysis = run.analysis;
+    run.messages = analysis.sample.notes;
+    if (analysis.sample.commaDecimalsSeen && !overrides.decimalSign) {
         run.messages.push_back("mervan-batch histogram: \"" + *dataFile
                                + "\" has commas between digits and no decimal point;"
                                  " give --decimal-comma to read them as decimal signs");
     }
-    if (!analysed)
-        return End(run, 1, error);
+    if (analysed.error)
+        return End(run, 1, analysed.error->text());
 
     // One picture that fails costs neither the others nor the report.
     bool picturesFailed = false;
-    const PictureStep pictureStep = [&](const AnalysisState &state, std::string &) {
+    const PictureStep pictureStep = [&](const AnalysisResult &result, std::string &) {
         for (const auto &[option, path, writer] : pictures) {
             std::string why;
-            if (path && !writer(state, *path, why)) {
+            if (path && !writer(result, *path, why)) {
                 picturesFailed = true;
                 run.messages.push_back("Cannot write the picture \"" + *path + "\": "
                                        + (why.empty() ? "the picture could not be made." : why));
@@ -261,8 +262,8 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         return true;
     };
     const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
-    if (!outputs.reportError.empty())
-        return End(run, 1, outputs.reportError);
+    if (outputs.reportError)
+        return End(run, 1, outputs.reportError->text());
     run.reportName = outputs.reportName;
     run.status = picturesFailed ? 1 : 0;
     return run;

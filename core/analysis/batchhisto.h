@@ -1,15 +1,15 @@
 #pragma once
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysisvalues.h"
 
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-// Paints the analysed sample's histogram picture (see picturelayout.h) into
+// Paints the analysis's histogram picture (see picturelayout.h) into
 // an image file at path. Returns false with the reason in error.
-using PictureWriter
-    = std::function<bool(const AnalysisState &state, const std::string &path, std::string &error)>;
+using PictureWriter = std::function<bool(const AnalysisResult &analysis, const std::string &path,
+                                         std::string &error)>;
 
 // The writers of the histogram (--picture), the box plot (--boxplot) and the
 // normal Q-Q plot (--qq); a picture without its writer is refused.
@@ -32,7 +32,7 @@ struct HistogramRun
     int status = 0;                    // 0 done, 2 input refused, 1 the analysis failed
     std::vector<std::string> messages; // in order, for standard error
     std::string reportName;            // the report written; empty when none was
-    AnalysisState analysis;            // as the run left it
+    AnalysisResult analysis;           // as the run left it
 };
 
 // mervan-batch histogram (--intervals K | --width W) [--no-center]

@@ -16,36 +16,31 @@ namespace {
 // change numbers of this size).
 constexpr std::int32_t ExtraCentredBounds = 3;
 
+AnalysisError ClassError(AnalysisErrorCode code, std::vector<std::string> arguments = {})
+{
+    return {code, std::move(arguments), {}};
+}
+
 std::string IntervalRefusal()
 {
-    return "Interval entry must be integer between 1 and 20.";
+    return ClassError(AnalysisErrorCode::IntervalsOutOfRange).text();
 }
 
 std::string WidthRefusal()
 {
-    return "The class width must be greater than 0.";
+    return ClassError(AnalysisErrorCode::WidthNotPositive).text();
 }
 
-std::string TooManyClasses()
+AnalysisError TooManyClasses()
 {
-    return "This class width gives more than " + std::to_string(MaxClassCount)
-        + " classes. Please enter a larger class width.";
+    return ClassError(AnalysisErrorCode::TooManyClasses, {std::to_string(MaxClassCount)});
 }
 
 // The class limits cannot be told apart: the width is lost against values
 // of this size. The advice names the entry that was made.
-std::string WidthTooFine(bool widthEntered)
+AnalysisError WidthTooFine(bool widthEntered)
 {
-    return std::string(
-               "The class width is too small for values of this size: the class limits cannot be"
-               " told apart. Please enter ")
-        + (widthEntered ? "a larger class width." : "fewer class intervals.");
-}
-
-std::string WidthTooLarge()
-{
-    return "The class width is too large: the class limits go beyond the largest number."
-           " Please enter a smaller class width.";
+    return ClassError(AnalysisErrorCode::WidthTooFine, {widthEntered ? "width" : "intervals"});
 }
 
 // The class of x: the first j with ClassBounds[j] <= x < ClassBounds[j + 1],
@@ -61,19 +56,6 @@ std::size_t ClassOf(const std::vector<double> &bounds, std::size_t k, double x, 
         return k - 1;
     const std::size_t j = static_cast<std::size_t>(above - first);
     return rightClosed || bounds[j] <= x ? j : k - 1;
-}
-
-std::string AnchorWithCentre()
-{
-    return "Centred classes are placed around the mean and have no start of their own."
-           " Please leave the start of the first class empty or do not center the data.";
-}
-
-std::string AnchorAboveMinimum(const AnalysisState &state)
-{
-    return "The start of the first class lies above the smallest value, "
-        + ReportNumber(state.DataValues.front(), 0, state.MaxDecimals)
-        + ". Please enter a start at or below it.";
 }
 
 // The bounds a + j * w for whole j from the largest at or below min to the
@@ -111,7 +93,7 @@ std::vector<std::string> ReadEntry(const std::string &text, const char *refusal,
         const auto result = read(line);
         if (result.ok())
             return messages;
-        messages.push_back(*result.error);
+        messages.push_back(result.error->text());
     }
     messages.emplace_back(refusal);
     return messages;
@@ -145,63 +127,71 @@ std::vector<std::string> ReadWidthEntry(const std::string &text, double &width)
     return messages;
 }
 
-bool BuildClasses(AnalysisState &state, std::string &error)
+Checked<Classes> BuildClasses(const Sample &sample, const Description &description,
+                              const AnalysisRequest &request)
 {
-    if (!HasValues(state, error))
-        return false;
-    const std::size_t n = state.ValueCount;
-    const double min = state.DataValues.front();
-    const double max = state.DataValues[n - 1];
-    state.Range = static_cast<double>(static_cast<long double>(max) - min);
-    if (!std::isfinite(state.Range)) {
-        error = TooLargeToAnalyse(state);
-        return false;
+    Checked<Classes> built;
+    Classes &classes = built.value;
+    const std::size_t n = sample.n();
+    if (n == 0) {
+        built.error = ClassError(AnalysisErrorCode::NoValues);
+        return built;
+    }
+    const AnalysisError tooLarge{AnalysisErrorCode::TooLarge, {sample.dataFileName}, {}};
+    const double min = sample.values.front();
+    const double max = sample.values[n - 1];
+    const double range = static_cast<double>(static_cast<long double>(max) - min);
+    if (!std::isfinite(range)) {
+        built.error = tooLarge;
+        return built;
     }
 
-    const std::optional<double> anchor = state.Anchor;
-    if (anchor && state.CentreData) {
-        error = AnchorWithCentre();
-        return false;
+    const std::optional<double> anchor = request.anchor;
+    if (anchor && request.centred) {
+        built.error = ClassError(AnalysisErrorCode::AnchorWithCentred);
+        return built;
     }
     if (anchor && !std::isfinite(*anchor)) {
-        error = TooLargeToAnalyse(state);
-        return false;
+        built.error = tooLarge;
+        return built;
     }
-    std::int32_t k = state.ClassCount;
-    double w = state.ClassWidth;
+    std::int32_t k = request.classCount;
+    double w = request.classWidth;
     if (k != 0) {
         if (k < 1 || k > MaxClassCount) {
-            error = IntervalRefusal();
-            return false;
+            built.error = ClassError(AnalysisErrorCode::IntervalsOutOfRange);
+            return built;
         }
         if (anchor && *anchor > min) {
-            error = AnchorAboveMinimum(state);
-            return false;
+            built.error = ClassError(AnalysisErrorCode::AnchorAboveMinimum,
+                                     {ReportNumber(min, 0, sample.decimals)});
+            return built;
         }
         const double start = anchor.value_or(min);
         w = static_cast<double>((static_cast<long double>(max) - start) / k);
     } else {
         if (!(w > 0.0) || !std::isfinite(w)) {
-            error = WidthRefusal();
-            return false;
+            built.error = ClassError(AnalysisErrorCode::WidthNotPositive);
+            return built;
         }
-        const long double classes = std::nearbyint(static_cast<long double>(state.Range) / w);
-        if (!(classes <= MaxClassCount)) {
-            error = TooManyClasses();
-            return false;
+        const long double count = std::nearbyint(static_cast<long double>(range) / w);
+        if (!(count <= MaxClassCount)) {
+            built.error = TooManyClasses();
+            return built;
         }
         // A width wider than twice the range still makes one class.
-        k = std::max<std::int32_t>(1, static_cast<std::int32_t>(classes));
+        k = std::max<std::int32_t>(1, static_cast<std::int32_t>(count));
     }
 
-    const std::size_t classes = static_cast<std::size_t>(k);
+    const std::size_t asked = static_cast<std::size_t>(k);
     std::int32_t shown = k;
-    std::vector<double> &bounds = state.ClassBounds;
-    if (state.CentreData && w > 0.0) {
+    std::vector<double> &bounds = classes.bounds;
+    if (request.centred && w > 0.0) {
         // The grid of bounds holds the class from half a width below the mean
         // to half a width above it. Shown are the classes from the one that
         // holds the minimum to the one that holds the maximum.
-        long double t = static_cast<long double>(state.Mean) - static_cast<long double>(w) / 2;
+        long double t
+            = static_cast<long double>(description.mean) - static_cast<long double>(w) / 2;
         for (std::int32_t steps = 0; t > min && steps <= k + ExtraCentredBounds; ++steps)
             t -= w;
         for (std::int32_t steps = 0; t + w <= min && steps <= k + ExtraCentredBounds; ++steps)
@@ -209,7 +199,7 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         bounds.assign(1, static_cast<double>(t));
         // The grid needs at most k + 2 classes; one that does not reach the
         // maximum by then cannot grow (see the check below).
-        while (bounds.back() < max && bounds.size() <= classes + ExtraCentredBounds) {
+        while (bounds.back() < max && bounds.size() <= asked + ExtraCentredBounds) {
             const double next = bounds.back() + w;
             // Rounding can leave the first class wholly below the minimum.
             if (bounds.size() == 1 && next <= min && next > bounds.back())
@@ -220,90 +210,65 @@ bool BuildClasses(AnalysisState &state, std::string &error)
         if (bounds.size() == 1)
             bounds.push_back(bounds.back() + w);
         shown = static_cast<std::int32_t>(bounds.size() - 1);
-    } else if (anchor && state.ClassCount == 0) {
+    } else if (anchor && request.classCount == 0) {
         AnchoredBounds(*anchor, w, min, max, bounds);
         shown = static_cast<std::int32_t>(bounds.size() - 1);
         k = shown;
     } else {
         // Plain classes, and the classes of no width that values all equal
         // give with an entered number of classes.
-        bounds.assign(classes + 1, 0.0);
+        bounds.assign(asked + 1, 0.0);
         bounds[0] = anchor.value_or(min);
-        for (std::size_t i = 1; i < classes; ++i)
+        for (std::size_t i = 1; i < asked; ++i)
             bounds[i] = bounds[i - 1] + w;
-        bounds[classes] = max;
+        bounds[asked] = max;
     }
     if (shown > MaxClassCount) {
-        error = TooManyClasses();
-        return false;
+        built.error = TooManyClasses();
+        return built;
     }
 
     // Values so large against the width that adding the width leaves a
     // bound unchanged give classes that cannot be told apart.
     if (!std::all_of(bounds.begin(), bounds.end(), [](double b) { return std::isfinite(b); })) {
-        error = state.ClassCount == 0 ? WidthTooLarge() : TooLargeToAnalyse(state);
-        return false;
+        built.error
+            = request.classCount == 0 ? ClassError(AnalysisErrorCode::WidthTooLarge) : tooLarge;
+        return built;
     }
     // An anchored grid of one class must have width too.
-    const bool ascending = state.Range > 0.0 || (anchor && state.ClassCount == 0);
+    const bool ascending = range > 0.0 || (anchor && request.classCount == 0);
     if ((ascending
          && std::adjacent_find(bounds.begin(), bounds.end(), std::greater_equal<double>())
              != bounds.end())
         || bounds.back() < max) {
-        error = WidthTooFine(state.ClassCount == 0);
-        return false;
+        built.error = WidthTooFine(request.classCount == 0);
+        return built;
     }
 
     // The limits now ascend (equal only when all values are), so each value's
     // class can be found by bisection.
     const std::size_t rows = static_cast<std::size_t>(shown);
-    state.ClassCounts.assign(rows, 0);
-    for (std::size_t i = 0; i < n; ++i)
-        ++state.ClassCounts[ClassOf(bounds, rows, state.DataValues[i], state.RightClosed)];
+    classes.counts.assign(rows, 0);
+    for (double x : sample.values)
+        ++classes.counts[ClassOf(bounds, rows, x, request.rightClosed)];
 
-    state.ClassWidth = w;
-    state.ClassesAsked = k;
-    state.ClassCount = shown;
-    return true;
+    classes.width = w;
+    classes.asked = k;
+    classes.count = shown;
+    classes.anchor = anchor;
+    classes.rightClosed = request.rightClosed;
+    return built;
 }
 
-std::vector<std::string> ClassRuleLines(const AnalysisState &state)
+std::vector<std::string> ClassRuleLines(const Classes &classes)
 {
     std::vector<std::string> lines;
-    if (state.Anchor) {
+    if (classes.anchor) {
         char text[32];
-        std::snprintf(text, sizeof text, "%.15g", *state.Anchor);
+        std::snprintf(text, sizeof text, "%.15g", *classes.anchor);
         lines.push_back(std::string("Class bounds anchored at ") + text);
     }
-    if (state.RightClosed)
+    if (classes.rightClosed)
         lines.emplace_back("Classes closed at the right: (lower, upper]");
     return lines;
-}
-
-void ComputeOrdinates(AnalysisState &state)
-{
-    const std::size_t n = state.ValueCount;
-    state.Ordinates.clear();
-    if (state.DataValues.size() < n)
-        return;
-    // One ordinate for each distinct value, the report's rows; equal values
-    // have equal residuals.
-    const std::vector<double> &v = state.DataValues;
-    std::size_t rows = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        rows += i == 0 || v[i] != v[i - 1];
-    state.Ordinates.assign(rows, 0.0);
-    // A sample without spread has no normal curve to speak of.
-    if (!(state.StdDev > 0.0) || !std::isfinite(state.StdDev) || state.Residuals.size() < n)
-        return;
-    const long double s = state.StdDev;
-    const long double s2 = s * s;
-    const long double c = 1.0L / (s * std::sqrt(TwoPi));
-    std::size_t row = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && v[i] == v[i - 1])
-            continue;
-        const long double r = state.Residuals[i];
-        state.Ordinates[row++] = static_cast<double>(c * std::exp(-r * r / (2 * s2)));
-    }
 }

@@ -2,7 +2,9 @@
 // Histogram classes and the normal curve, and the checks on what the user
 // enters for them.
 
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysiserror.h"
+#include "core/analysis/analysisrequest.h"
+#include "core/analysis/analysisvalues.h"
 
 #include <cstdint>
 #include <string>
@@ -23,18 +25,18 @@ std::vector<std::string> ReadIntervalEntry(const std::string &text, std::int32_t
 // The same for a typed class width; a width must be greater than 0.
 std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 
-// Computes Range, completes ClassCount or ClassWidth (whichever was not
-// entered), and fills ClassBounds and ClassCounts, plain, anchored or centred
-// on the mean. Plain classes run from the minimum to the maximum. Centred
-// classes are as many as it takes to cover the minimum and the maximum, with
-// one of them centred on the mean and none wholly below the minimum or above
-// the maximum; ClassCount then tells how many there are. Needs sorted values,
-// Mean and at least one value. Returns false with a message when an entered
-// width is not positive or would need more than MaxClassCount classes; a
-// width wider than the range gives one class (two when centred classes need
-// them).
+// The classes of the sorted sample described by description, as request
+// asks for them: a number of classes (classCount) or a class width
+// (classWidth), plain, anchored or centred on the mean. Plain classes run
+// from the minimum to the maximum. Centred classes are as many as it takes to
+// cover the minimum and the maximum, with one of them centred on the mean
+// and none wholly below the minimum or above the maximum; count then tells
+// how many there are, asked how many the entry gave. Needs at least one
+// value. Fails when an entered width is not positive or would need more than
+// MaxClassCount classes; a width wider than the range gives one class (two
+// when centred classes need them).
 //
-// An Anchor A places the bounds at A + j * w for whole j:
+// An anchor A places the bounds at A + j * w for whole j:
 // - with a width w, the first bound is the largest of them at or below the
 //   minimum and the last the smallest at or above the maximum (at least one
 //   class);
@@ -43,15 +45,11 @@ std::vector<std::string> ReadWidthEntry(const std::string &text, double &width);
 //   refused, as it would leave values outside every class;
 // - centred classes take their place from the mean, so an anchor with them is
 //   refused.
-// RightClosed counts a value on the bound between two classes in the lower
+// rightClosed counts a value on the bound between two classes in the lower
 // one, and the minimum in the first class.
-bool BuildClasses(AnalysisState &state, std::string &error);
+Checked<Classes> BuildClasses(const Sample &sample, const Description &description,
+                              const AnalysisRequest &request);
 
 // The report's lines about the class rule when one is chosen: the anchor and
 // the right-closed classes; none for the classes as placed by default.
-std::vector<std::string> ClassRuleLines(const AnalysisState &state);
-
-// Ordinates: for each distinct value, in ascending order (the report's
-// rows), the normal density with mean 0 and the sample's standard deviation
-// at its residual. All 0 when the standard deviation is 0.
-void ComputeOrdinates(AnalysisState &state);
+std::vector<std::string> ClassRuleLines(const Classes &classes);

@@ -44,12 +44,13 @@ unsigned char Byte(char c)
 
 bool IsDigit(char c);
 
-// Reads the tokens of one data file and appends them to the state.
+// Reads the tokens of one data file and appends them to the sample.
 class DataReader
 {
 public:
-    explicit DataReader(AnalysisState &state)
-        : m_state(state)
+    DataReader(Sample &sample, bool decimalComma)
+        : m_sample(sample)
+        , m_decimalComma(decimalComma)
         , m_delimiter(DelimiterTable())
     { }
 
@@ -76,7 +77,7 @@ private:
     }
     bool isDecimalComma(std::string_view line, std::size_t k) const
     {
-        return m_state.DecimalComma && line[k] == ',' && k > 0 && k + 1 < line.size()
+        return m_decimalComma && line[k] == ',' && k > 0 && k + 1 < line.size()
             && IsDigit(line[k - 1]) && IsDigit(line[k + 1]);
     }
     void noteCommas(std::string_view line);
@@ -84,7 +85,8 @@ private:
     void leaveOut(std::string_view line, std::size_t lineNumber, std::size_t tokenStart,
                   std::size_t tokenLength);
 
-    AnalysisState &m_state;
+    Sample &m_sample;
+    bool m_decimalComma;
     std::array<bool, 256> m_delimiter;
     // Where the piece of the current line that a message shows begins.
     std::size_t m_pieceStart = 0;
@@ -142,7 +144,7 @@ void DataReader::noteCommas(std::string_view line)
 void DataReader::leaveOut(std::string_view line, std::size_t lineNumber, std::size_t tokenStart,
                           std::size_t tokenLength)
 {
-    if (m_state.SkippedTokens++ >= ShownLeftOut)
+    if (m_sample.skippedTokens++ >= ShownLeftOut)
         return;
     // The line is shown from where the piece begins, so the caret stands
     // under the token as the shown text places it.
@@ -159,7 +161,7 @@ void DataReader::leaveOut(std::string_view line, std::size_t lineNumber, std::si
 
 void DataReader::readLine(std::string_view line, std::size_t lineNumber)
 {
-    if (!m_state.DecimalComma && !(m_sawPoint && m_sawDigitComma))
+    if (!m_decimalComma && !(m_sawPoint && m_sawDigitComma))
         noteCommas(line);
     m_pieceStart = 0;
     std::size_t k = 0;
@@ -173,7 +175,7 @@ void DataReader::readLine(std::string_view line, std::size_t lineNumber)
             m_pieceStart = tokenStart;
         std::string_view token = line.substr(tokenStart, k - tokenStart);
         std::string withPoint;
-        if (m_state.DecimalComma && token.find(',') != std::string_view::npos) {
+        if (m_decimalComma && token.find(',') != std::string_view::npos) {
             withPoint.assign(token);
             std::replace(withPoint.begin(), withPoint.end(), ',', '.');
             token = withPoint;
@@ -185,27 +187,27 @@ void DataReader::readLine(std::string_view line, std::size_t lineNumber)
             continue;
         }
         const std::int64_t decimals = TokenDecimals(token);
-        if (decimals > m_state.MaxDecimals)
-            m_state.MaxDecimals = static_cast<std::uint8_t>(decimals & 0xFF);
-        m_state.DataValues.push_back(x);
+        // The decimals are kept in a byte, as the report has always read them.
+        if (decimals > m_sample.decimals)
+            m_sample.decimals = static_cast<int>(decimals & 0xFF);
+        m_sample.values.push_back(x);
     }
 }
 
 void DataReader::finish()
 {
-    m_state.ValueCount = m_state.DataValues.size();
-    m_state.CommaDecimalsSeen = !m_state.DecimalComma && m_sawDigitComma && !m_sawPoint;
-    const std::size_t skipped = m_state.SkippedTokens;
+    m_sample.commaDecimalsSeen = !m_decimalComma && m_sawDigitComma && !m_sawPoint;
+    const std::size_t skipped = m_sample.skippedTokens;
     if (skipped > 0) {
         std::string text = std::to_string(skipped)
             + (skipped == 1 ? " token that is not a number was"
                             : " tokens that are not numbers were")
-            + " left out of \"" + m_state.DataFileName + "\"";
+            + " left out of \"" + m_sample.dataFileName + "\"";
         text += skipped > ShownLeftOut ? "; the first " + std::to_string(ShownLeftOut) + ":\n\n"
                                        : ":\n\n";
         text += m_leftOut;
         text.pop_back();
-        m_state.ReadErrors.push_back(text);
+        m_sample.notes.push_back(text);
     }
 }
 
@@ -223,12 +225,6 @@ struct FileCloser
     int fd;
     ~FileCloser() { ::close(fd); }
 };
-
-std::string NotARegularFile(const std::string &fileName)
-{
-    return "The data file \"" + fileName
-        + "\" is not a regular file: folders, pipes and devices cannot be analysed.";
-}
 
 } // namespace
 
@@ -287,35 +283,32 @@ bool TokenValue(std::string_view token, double &value)
     return true;
 }
 
-bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string &error)
+Checked<Sample> ReadDataFile(const std::string &fileName, bool decimalComma)
 {
-    state.DataFileName = fileName;
-    state.ValueCount = 0;
-    state.DataValues.clear();
-    state.MaxDecimals = 0;
-    state.ReadErrors.clear();
-    state.SkippedTokens = 0;
-    state.CommaDecimalsSeen = false;
+    Checked<Sample> read;
+    Sample &sample = read.value;
+    sample.dataFileName = fileName;
+    const auto fail = [&read, &fileName](AnalysisErrorCode code, std::string reason = {}) {
+        read.error = AnalysisError{code, {fileName}, {}};
+        if (!reason.empty())
+            read.error->arguments.push_back(std::move(reason));
+        return read;
+    };
 
     // A folder, a pipe or a device is refused before it is opened (a pipe
     // waits for a writer); and again once open, should the name have moved.
     struct stat info;
-    if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        error = NotARegularFile(fileName);
-        return false;
-    }
+    if (::stat(fileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return fail(AnalysisErrorCode::NotARegularFile);
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = "Cannot open the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
-        return false;
-    }
+    if (fd < 0)
+        return fail(AnalysisErrorCode::CannotOpen, std::strerror(errno));
     const FileCloser closer{fd};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = NotARegularFile(fileName);
-        return false;
-    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return fail(AnalysisErrorCode::NotARegularFile);
 
-    DataReader reader(state);
+    DataReader reader(sample, decimalComma);
+    std::optional<AnalysisError> failure;
     std::vector<char> block(ReadBlockSize);
     // A line that runs on past the end of a block.
     std::string pending;
@@ -323,7 +316,6 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
     bool afterCR = false;
     bool firstBlock = true;
     bool inLine = false;
-    bool failed = false;
     // After the first block, room for the whole file's values at that
     // block's density, so that they are not copied over and over.
     const std::size_t fileSize = static_cast<std::size_t>(info.st_size);
@@ -334,17 +326,16 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             reserved = true;
             if (fileSize > consumed) {
                 const long double perByte
-                    = static_cast<long double>(state.DataValues.size()) / consumed;
-                state.DataValues.reserve(static_cast<std::size_t>(perByte * fileSize * 1.02L)
-                                         + 1024);
+                    = static_cast<long double>(sample.values.size()) / consumed;
+                sample.values.reserve(static_cast<std::size_t>(perByte * fileSize * 1.02L) + 1024);
             }
         }
         const ssize_t got = ::read(fd, block.data(), block.size());
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            error = "Cannot read the data file \"" + fileName + "\": " + std::strerror(errno) + ".";
-            failed = true;
+            failure = AnalysisError{
+                AnalysisErrorCode::CannotRead, {fileName, std::strerror(errno)}, {}};
             break;
         }
         if (got == 0)
@@ -353,8 +344,7 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
         const std::size_t size = static_cast<std::size_t>(got);
         consumed += size;
         if (std::memchr(data, '\0', size) != nullptr) {
-            error = "The file \"" + fileName + "\" is not a text file of numbers.";
-            failed = true;
+            failure = AnalysisError{AnalysisErrorCode::NotText, {fileName}, {}};
             break;
         }
         std::size_t i = 0;
@@ -395,14 +385,12 @@ bool ReadDataFile(AnalysisState &state, const std::string &fileName, std::string
             i = j;
         }
     }
-    if (!failed && inLine)
+    if (!failure && inLine)
         reader.readLine(pending, lineNumber);
     reader.finish();
-    if (failed)
-        return false;
-    if (state.ValueCount == 0) {
-        error = "The data file \"" + fileName + "\" holds no numbers.";
-        return false;
-    }
-    return true;
+    if (failure)
+        read.error = std::move(failure);
+    else if (sample.values.empty())
+        return fail(AnalysisErrorCode::NoNumbers);
+    return read;
 }

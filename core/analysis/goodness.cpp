@@ -58,15 +58,15 @@ std::string Padded(const std::string &text, std::size_t width)
 
 } // namespace
 
-GoodnessOfFit TestGoodnessOfFit(const AnalysisState &state)
+GoodnessOfFit TestGoodnessOfFit(const Description &description, const Classes &classes)
 {
     GoodnessOfFit fit;
-    const std::size_t k = ClassesOf(state);
-    if (!HasClasses(state) || k == 0) {
+    const std::size_t k = classes.size();
+    if (k == 0 || classes.bounds.size() <= k) {
         fit.refusal = "No goodness-of-fit test: there are no classes.";
         return fit;
     }
-    if (!(state.StdDev > 0.0) || !std::isfinite(state.StdDev)) {
+    if (!(description.stdDev > 0.0) || !std::isfinite(description.stdDev)) {
         fit.refusal = "No goodness-of-fit test: the data have no spread.";
         return fit;
     }
@@ -76,24 +76,22 @@ GoodnessOfFit TestGoodnessOfFit(const AnalysisState &state)
         return fit;
     }
 
-    const long double n = static_cast<long double>(state.ValueCount);
+    const long double n = static_cast<long double>(description.n);
+    const long double mean = description.mean;
+    const long double sd = description.stdDev;
     const long double infinity = std::numeric_limits<long double>::infinity();
     // Each class's term (count - e)^2 / e is added as a logarithm, so that a
     // class that expects almost nothing still gives a finite statistic.
     long double logStatistic = -infinity;
     for (std::size_t j = 0; j < k; ++j) {
-        const long double low = j == 0
-            ? -infinity
-            : (state.ClassBounds[j] - static_cast<long double>(state.Mean)) / state.StdDev;
-        const long double high = j + 1 == k
-            ? infinity
-            : (state.ClassBounds[j + 1] - static_cast<long double>(state.Mean)) / state.StdDev;
+        const long double low = j == 0 ? -infinity : (classes.bounds[j] - mean) / sd;
+        const long double high = j + 1 == k ? infinity : (classes.bounds[j + 1] - mean) / sd;
         const long double logE = std::log(n) + LogClassProbability(low, high);
         const long double e = std::exp(logE);
         fit.expected.push_back(static_cast<double>(e));
         if (e < 5.0L)
             ++fit.expectedBelowFive;
-        const long double count = static_cast<long double>(state.ClassCounts[j]);
+        const long double count = static_cast<long double>(classes.counts[j]);
         const long double difference = std::fabs(count - e);
         if (difference > 0.0L)
             logStatistic = LogSum(logStatistic, 2 * std::log(difference) - logE);
@@ -108,11 +106,10 @@ GoodnessOfFit TestGoodnessOfFit(const AnalysisState &state)
     return fit;
 }
 
-std::string GoodnessOfFitText(const AnalysisState &state)
+std::string GoodnessOfFitText(const GoodnessOfFit &fit, const Classes &classes, int decimals)
 {
-    if (!HasClasses(state))
+    if (classes.size() == 0 || classes.bounds.size() <= classes.size())
         return "";
-    const GoodnessOfFit fit = TestGoodnessOfFit(state);
     constexpr std::size_t Indent = 20;
     const std::string indent(Indent, ' ');
     std::string text = "\n" + indent + "Goodness of Fit to the Normal Curve\n" + indent
@@ -120,15 +117,15 @@ std::string GoodnessOfFitText(const AnalysisState &state)
     if (!fit.refusal.empty())
         return text + WrappedLines(Indent, fit.refusal);
 
-    const int d = state.MaxDecimals;
+    const int d = decimals;
     text += indent + Padded("Lower Value", 15) + Padded("Upper Value", 15) + Padded("#", 10)
         + Padded("Expected", 12) + "\n";
     text += indent + std::string(52, '=') + "\n";
     for (std::size_t j = 0; j < fit.expected.size(); ++j)
-        text += indent + ReportNumber(state.ClassBounds[j], 15, d)
-            + ReportNumber(state.ClassBounds[j + 1], 15, d)
-            + Padded(std::to_string(state.ClassCounts[j]), 10)
-            + ReportNumber(fit.expected[j], 12, 2) + "\n";
+        text += indent + ReportNumber(classes.bounds[j], 15, d)
+            + ReportNumber(classes.bounds[j + 1], 15, d)
+            + Padded(std::to_string(classes.counts[j]), 10) + ReportNumber(fit.expected[j], 12, 2)
+            + "\n";
     text += WrappedLines(Indent, "(the first and last classes take the tails of the curve)");
     // The statistic and its P on one line where they fit, else P on the
     // next, so that "P = 1.536e-40" is never cut.

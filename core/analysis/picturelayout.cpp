@@ -30,56 +30,58 @@ double NormalExpectedCount(double x, std::size_t n, double classWidth, double me
     return static_cast<double>(static_cast<long double>(n) * classWidth * density);
 }
 
-HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoints)
+HistogramGeometry HistogramPicture(const AnalysisResult &analysis, std::size_t curvePoints)
 {
     HistogramGeometry g;
-    g.ValueCount = s.ValueCount;
-    g.Mean = s.Mean;
-    g.StdDev = s.StdDev;
-    g.Scale = s.Scale;
-    const int d = s.MaxDecimals;
-    g.MeanLabel = ReportNumber(s.Mean, 0, d + 1);
-    g.StdDevLabel = ReportNumber(s.StdDev, 0, d + 1);
-    const std::size_t k = ClassesOf(s);
-    if (s.ValueCount == 0 || k == 0 || !HasClasses(s))
+    const Description &s = analysis.description;
+    const Classes &classes = analysis.classes;
+    g.ValueCount = s.n;
+    g.Mean = s.mean;
+    g.StdDev = s.stdDev;
+    g.Scale = analysis.scale;
+    const int d = analysis.sample.decimals;
+    g.MeanLabel = ReportNumber(s.mean, 0, d + 1);
+    g.StdDevLabel = ReportNumber(s.stdDev, 0, d + 1);
+    const std::size_t k = classes.size();
+    if (s.n == 0 || k == 0 || classes.bounds.size() <= k)
         return g;
 
-    g.XLow = s.ClassBounds.front();
-    g.XHigh = s.ClassBounds[k];
+    g.XLow = classes.bounds.front();
+    g.XHigh = classes.bounds[k];
     const double width = (g.XHigh - g.XLow) / static_cast<double>(k);
     // Counts to the y axis's units; a class without width (all values
     // equal) has no density and shows its share of n.
-    const long double n = static_cast<long double>(s.ValueCount);
+    const long double n = static_cast<long double>(s.n);
     const auto scaled = [&](long double count, double classWidth) {
-        if (s.Scale == HistogramScale::Percent)
+        if (g.Scale == HistogramScale::Percent)
             return static_cast<double>(count * 100 / n);
-        if (s.Scale == HistogramScale::Density)
+        if (g.Scale == HistogramScale::Density)
             return static_cast<double>(count / (classWidth > 0.0 ? n * classWidth : n));
         return static_cast<double>(count);
     };
     double fullest = 0.0;
     for (std::size_t j = 0; j < k; ++j) {
-        const double low = s.ClassBounds[j];
-        const double high = s.ClassBounds[j + 1];
-        const std::size_t count = s.ClassCounts[j];
+        const double low = classes.bounds[j];
+        const double high = classes.bounds[j + 1];
+        const std::size_t count = classes.counts[j];
         g.Bars.push_back({low, high, count, scaled(count, high - low)});
         g.BoundLabels.push_back(ReportNumber(low, 0, d));
         fullest = std::max(fullest, g.Bars.back().Height);
     }
-    g.BoundLabels.push_back(ReportNumber(s.ClassBounds[k], 0, d));
+    g.BoundLabels.push_back(ReportNumber(classes.bounds[k], 0, d));
 
     double peak = 0.0;
-    const bool spread = s.StdDev > 0.0 && std::isfinite(s.StdDev) && width > 0.0;
+    const bool spread = s.stdDev > 0.0 && std::isfinite(s.stdDev) && width > 0.0;
     if (spread) {
-        g.XLow = std::min(g.XLow, s.Mean - 3.0 * s.StdDev);
-        g.XHigh = std::max(g.XHigh, s.Mean + 3.0 * s.StdDev);
+        g.XLow = std::min(g.XLow, s.mean - 3.0 * s.stdDev);
+        g.XHigh = std::max(g.XHigh, s.mean + 3.0 * s.stdDev);
         const std::size_t points = std::max<std::size_t>(curvePoints, 2);
         for (std::size_t i = 0; i < points; ++i) {
             const double x = g.XLow + (g.XHigh - g.XLow) * static_cast<double>(i) / (points - 1);
             g.Curve.push_back(
-                {x, scaled(NormalExpectedCount(x, s.ValueCount, width, s.Mean, s.StdDev), width)});
+                {x, scaled(NormalExpectedCount(x, s.n, width, s.mean, s.stdDev), width)});
         }
-        peak = scaled(NormalExpectedCount(s.Mean, s.ValueCount, width, s.Mean, s.StdDev), width);
+        peak = scaled(NormalExpectedCount(s.mean, s.n, width, s.mean, s.stdDev), width);
     }
     if (!(g.XHigh > g.XLow)) {
         // All the values equal and classes without width: a unit around them.
@@ -88,7 +90,7 @@ HistogramGeometry HistogramPicture(const AnalysisState &s, std::size_t curvePoin
     }
 
     const double step
-        = CountStep(std::max(fullest, peak), s.Scale == HistogramScale::Counts ? 1.0 : 1e-300);
+        = CountStep(std::max(fullest, peak), g.Scale == HistogramScale::Counts ? 1.0 : 1e-300);
     g.CountTicks = {0.0};
     while (g.CountTicks.back() < std::max(fullest, peak) || g.CountTicks.size() < 2)
         g.CountTicks.push_back(step * static_cast<double>(g.CountTicks.size()));

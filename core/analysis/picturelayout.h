@@ -8,7 +8,7 @@
 // scaled alike; density fits the curve to any class width. The window, the printout and the picture
 // files all draw exactly this.
 
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysisvalues.h"
 
 #include <cstddef>
 #include <string>
@@ -62,4 +62,4 @@ double NormalExpectedCount(double x, std::size_t n, double classWidth, double me
 
 // The picture of the analysed sample; curvePoints points along the curve.
 // Without values or classes there are no bars and no curve.
-HistogramGeometry HistogramPicture(const AnalysisState &state, std::size_t curvePoints = 241);
+HistogramGeometry HistogramPicture(const AnalysisResult &analysis, std::size_t curvePoints = 241);

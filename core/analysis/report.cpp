@@ -81,27 +81,25 @@ void LabelledNumber(std::string &out, int indent, const std::string &label, doub
 }
 
 // Appends the asterisk histogram, the report's last section, to out.
-void WriteHistogramText(const AnalysisState &s, std::string &out)
+void WriteHistogramText(const AnalysisResult &a, std::string &out)
 {
-    const int d = s.MaxDecimals;
+    const Classes &c = a.classes;
+    const int d = a.sample.decimals;
     const int indent = 13 - d;
     End(out);
     Line(out, indent, "---------");
     Line(out, indent, "Histogram");
     Line(out, indent, "---------");
 
-    const std::size_t k = ClassesOf(s);
-    if (!HasClasses(s)) {
+    const std::size_t k = c.size();
+    if (k == 0) {
         End(out);
         return;
     }
     // One asterisk per value; when the largest class has more values than a
     // line can sensibly show, each asterisk stands for several values and a
     // note says how many.
-    const std::size_t largest = k > 0
-        ? *std::max_element(s.ClassCounts.begin(),
-                            s.ClassCounts.begin() + static_cast<std::ptrdiff_t>(k))
-        : 0;
+    const std::size_t largest = *std::max_element(c.counts.begin(), c.counts.end());
     const std::size_t perAsterisk
         = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
     if (perAsterisk > 1)
@@ -109,29 +107,29 @@ void WriteHistogramText(const AnalysisState &s, std::string &out)
     End(out);
 
     for (std::size_t j = 0; j < k; ++j) {
-        Fixed(out, s.ClassBounds[j], 15, d + 1);
+        Fixed(out, c.bounds[j], 15, d + 1);
         out += '|';
         End(out);
         Blanks(out, 15);
         out += '|';
-        out.append((s.ClassCounts[j] + perAsterisk - 1) / perAsterisk, '*');
+        out.append((c.counts[j] + perAsterisk - 1) / perAsterisk, '*');
         End(out);
     }
-    Fixed(out, s.ClassBounds[k], 15, d + 1);
+    Fixed(out, c.bounds[k], 15, d + 1);
     out += '|';
     End(out);
 }
 
 // "Mode = " and the mode, with how many values share its count when more
 // than one does; no mode when no value repeats.
-std::string ModeText(const AnalysisState &s)
+std::string ModeText(const Description &s, int decimals)
 {
-    if (s.ModeFrequency < 2)
+    if (s.modeFrequency < 2)
         return "Mode = none (no value occurs more than once)";
-    std::string text = "Mode = " + ReportNumber(s.Mode, 0, s.MaxDecimals);
-    if (s.ModeTies > 1)
-        text += " (" + std::to_string(s.ModeTies) + " values tie, each "
-            + std::to_string(s.ModeFrequency) + " times)";
+    std::string text = "Mode = " + ReportNumber(s.mode, 0, decimals);
+    if (s.modeTies > 1)
+        text += " (" + std::to_string(s.modeTies) + " values tie, each "
+            + std::to_string(s.modeFrequency) + " times)";
     return text;
 }
 
@@ -151,13 +149,10 @@ std::string ShapeNumber(long double x, int decimals)
 // five-number summary of the sorted values. A quartile of R's type 7 lies a
 // fraction of the way between two values: two more decimals than the data
 // show the quarters exactly.
-void WriteShape(const AnalysisState &s, std::string &out)
+void WriteShape(const AnalysisResult &a, std::string &out)
 {
-    SortedSample sample;
-    sample.values = s.DataValues;
-    sample.n = s.ValueCount;
-    const Shape shape = DescribeShape(sample);
-    const int d = s.MaxDecimals;
+    const Shape &shape = a.description.shape;
+    const int d = a.sample.decimals;
     const int q = d + 2;
     out += WrappedLines(20,
                         "Q1 = " + ShapeNumber(shape.q1, q) + ", Q3 = " + ShapeNumber(shape.q3, q)
@@ -176,7 +171,7 @@ void WriteShape(const AnalysisState &s, std::string &out)
     out += WrappedLines(20,
                         "Five-number summary: " + ShapeNumber(shape.minimum, d) + ", "
                             + ShapeNumber(shape.q1, q) + ", "
-                            + ShapeNumber(shape.median, MedianDecimals(s)) + ", "
+                            + ShapeNumber(shape.median, a.description.medianDecimals) + ", "
                             + ShapeNumber(shape.q3, q) + ", " + ShapeNumber(shape.maximum, d));
     End(out);
 }
@@ -185,11 +180,14 @@ using Spill = std::function<bool(std::string &text)>;
 
 // Composes the whole report into text, handing it to spill whenever it has
 // grown large (spill empties it). Returns false when spill failed.
-bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
+bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill)
 {
-    const std::size_t n = s.ValueCount;
-    const int d = s.MaxDecimals;
-    const std::vector<double> &v = s.DataValues;
+    const Sample &sample = a.sample;
+    const Description &s = a.description;
+    const Classes &classes = a.classes;
+    const std::size_t n = sample.n();
+    const int d = sample.decimals;
+    const std::vector<double> &v = sample.values;
     const double squaredResiduals = SquaredResiduals(s);
 
     Line(out, 28, "Random Error Distribution");
@@ -198,16 +196,17 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     End(out);
     Line(out, 20, "Data Analysis");
     Line(out, 20, "-------------");
-    if (!s.ColumnName.empty())
-        out += WrappedLines(20, "Column \"" + s.ColumnName + "\" of " + BaseName(s.DataFileName));
+    if (!sample.columnName.empty())
+        out += WrappedLines(
+            20, "Column \"" + sample.columnName + "\" of " + BaseName(sample.dataFileName));
     Blanks(out, 20);
     out += "Number of data elements: ";
     Integer(out, n, 0);
     End(out);
-    if (s.SkippedTokens > 0) {
+    if (sample.skippedTokens > 0) {
         Blanks(out, 20);
         out += "Tokens left out (not numbers): ";
-        Integer(out, s.SkippedTokens, 0);
+        Integer(out, sample.skippedTokens, 0);
         End(out);
     }
     End(out);
@@ -216,25 +215,25 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     const double maximum = n > 0 ? v[n - 1] : 0.0;
     LabelledNumber(out, 20, "Minimum data = ", minimum, d);
     LabelledNumber(out, 20, "Maximum data = ", maximum, d);
-    LabelledNumber(out, 20, "       Range = ", s.Range, d);
+    LabelledNumber(out, 20, "       Range = ", s.range, d);
     End(out);
 
     Blanks(out, 20);
     out += "Arithmetic mean = ";
-    Fixed(out, s.Mean, 0, d + 1);
+    Fixed(out, s.mean, 0, d + 1);
     out += ' ';
     out += PlusMinus;
-    Fixed(out, s.StdDev, 0, d + 1);
+    Fixed(out, s.stdDev, 0, d + 1);
     End(out);
-    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.StdError,
+    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.stdError,
                    d + 1);
     LabelledNumber(out, 20, "Summation of Residuals Squared = ", squaredResiduals, d + 2);
     End(out);
 
-    LabelledNumber(out, 29, "Median = ", s.Median, MedianDecimals(s));
-    out += WrappedLines(31, ModeText(s));
+    LabelledNumber(out, 29, "Median = ", s.median, s.medianDecimals);
+    out += WrappedLines(31, ModeText(s, d));
     End(out);
-    WriteShape(s, out);
+    WriteShape(a, out);
 
     Line(out, 14, "Data, Residuals, and Normal Distribution Curve Point");
     Line(out, 14, std::string(52, '~'));
@@ -248,15 +247,16 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Line(out, 8, std::string(64, '='));
 
     // One row per distinct value with the number of times it occurs.
-    for (std::size_t i = 0, row = 0; i < n; ++row) {
+    for (std::size_t i = 0; i < n;) {
         std::size_t r = 1;
         while (i + r < n && v[i + r] == v[i])
             ++r;
+        const double residual = Residual(v[i], s);
         Blanks(out, 8);
         Fixed(out, v[i], 15, d);
         Integer(out, r, 8);
-        Fixed(out, i < s.Residuals.size() ? s.Residuals[i] : 0.0, 19, d + 1);
-        Fixed(out, row < s.Ordinates.size() ? s.Ordinates[row] : 0.0, 13, 5);
+        Fixed(out, residual, 19, d + 1);
+        Fixed(out, NormalOrdinate(residual, s), 13, 5);
         End(out);
         i += r;
         if (out.size() >= SpillSize && !spill(out))
@@ -267,17 +267,17 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
 
     Line(out, 20, "Histogram Information");
     Line(out, 20, std::string(21, '~'));
-    LabelledNumber(out, 20, "Selected Class Interval: ", s.ClassWidth, d + 1);
+    LabelledNumber(out, 20, "Selected Class Interval: ", classes.width, d + 1);
     // Centred classes may need one more class than the entry gave, or one
     // fewer: the reader is told how many there are.
-    if (s.ClassesAsked > 0 && s.ClassCount != s.ClassesAsked) {
+    if (classes.asked > 0 && classes.count != classes.asked) {
         Blanks(out, 20);
         out += "Number of classes: ";
-        Integer(out, ClassesOf(s), 0);
+        Integer(out, classes.size(), 0);
         out += " (centred on the mean)";
         End(out);
     }
-    for (const std::string &rule : ClassRuleLines(s))
+    for (const std::string &rule : ClassRuleLines(classes))
         Line(out, 20, rule);
     End(out);
     Blanks(out, 20);
@@ -286,28 +286,40 @@ bool ComposeReport(const AnalysisState &s, std::string &out, const Spill &spill)
     Right(out, "#", 10);
     End(out);
     Line(out, 20, std::string(41, '='));
-    const std::size_t k = ClassesOf(s);
-    const bool classesComplete = HasClasses(s);
-    for (std::size_t j = 0; classesComplete && j < k; ++j) {
+    for (std::size_t j = 0; j < classes.size(); ++j) {
         Blanks(out, 20);
-        Fixed(out, s.ClassBounds[j], 15, d);
-        Fixed(out, s.ClassBounds[j + 1], 15, d);
-        Integer(out, s.ClassCounts[j], 10);
+        Fixed(out, classes.bounds[j], 15, d);
+        Fixed(out, classes.bounds[j + 1], 15, d);
+        Integer(out, classes.counts[j], 10);
         End(out);
     }
-    out += GoodnessOfFitText(s);
+    out += GoodnessOfFitText(a.fit, classes, d);
 
-    WriteHistogramText(s, out);
+    WriteHistogramText(a, out);
     return spill(out);
+}
+
+// The report at reportName would be written over the data file itself.
+std::optional<AnalysisError> ReportReplaces(const std::string &reportName,
+                                            const std::string &dataFileName)
+{
+    if (!SameFile(reportName, dataFileName))
+        return std::nullopt;
+    // A link makes two names one file: the advice is about the link.
+    if (IsLink(reportName))
+        return AnalysisError{AnalysisErrorCode::ReportLinksToData, {reportName, dataFileName}, {}};
+    if (IsLink(dataFileName))
+        return AnalysisError{AnalysisErrorCode::DataLinksToReport, {dataFileName, reportName}, {}};
+    return AnalysisError{AnalysisErrorCode::ReportReplacesData, {reportName}, {}};
 }
 
 } // namespace
 
-std::string ReportText(const AnalysisState &state)
+std::string ReportText(const AnalysisResult &analysis)
 {
     std::string text;
     std::string piece;
-    ComposeReport(state, piece, [&text](std::string &more) {
+    ComposeReport(analysis, piece, [&text](std::string &more) {
         text += more;
         more.clear();
         return true;
@@ -325,47 +337,31 @@ std::string ReportFileName(const std::string &dataFileName)
     return dataFileName + ".OUT";
 }
 
-std::string ReportReplacesDataFile(const std::string &dataFileName)
+std::optional<AnalysisError> ReportReplacesDataFile(const std::string &dataFileName)
 {
-    const std::string reportName = ReportFileName(dataFileName);
-    if (!SameFile(reportName, dataFileName))
-        return std::string();
-    // A link makes two names one file: the advice is about the link.
-    if (IsLink(reportName))
-        return "The report \"" + reportName + "\" is a link to the data file \"" + dataFileName
-            + "\" and would replace it. Please remove the link.";
-    if (IsLink(dataFileName))
-        return "The data file \"" + dataFileName + "\" is a link to \"" + reportName
-            + "\", the place of its own report. Please analyse the file it leads to.";
-    return "The report \"" + reportName
-        + "\" would replace the data file. Please give the data file an extension other than \".OUT\".";
+    return ReportReplaces(ReportFileName(dataFileName), dataFileName);
 }
 
-bool WriteReport(const AnalysisState &state, std::string &error)
+std::optional<AnalysisError> WriteReport(const AnalysisResult &analysis,
+                                         const std::string &reportName)
 {
-    const std::string reportName = ReportFileName(state.DataFileName);
-    error = ReportReplacesDataFile(state.DataFileName);
-    if (!error.empty())
-        return false;
+    const std::optional<AnalysisError> replaces
+        = ReportReplaces(reportName, analysis.sample.dataFileName);
+    if (replaces)
+        return replaces;
     const FilePlace place = ExaminePlace(reportName);
-    if (place.problem == PlaceProblem::ReadOnly && !place.throughLink) {
-        error = "The report file \"" + reportName
-            + "\" is read-only and was not replaced. Please make it writable or remove it.";
-        return false;
-    }
-    if (place.problem != PlaceProblem::None) {
-        error = "Cannot write the report file \"" + reportName + "\": " + PlaceProblemText(place);
-        return false;
-    }
-    const int failure = WriteWholeFile(place, [&state](const PieceSink &sink) {
+    if (place.problem == PlaceProblem::ReadOnly && !place.throughLink)
+        return AnalysisError{AnalysisErrorCode::ReportReadOnly, {reportName}, {}};
+    if (place.problem != PlaceProblem::None)
+        return AnalysisError{
+            AnalysisErrorCode::ReportPlace, {reportName, PlaceProblemText(place)}, {}};
+    const int failure = WriteWholeFile(place, [&analysis](const PieceSink &sink) {
         std::string text;
         text.reserve(SpillSize + 4096);
-        return ComposeReport(state, text, sink);
+        return ComposeReport(analysis, text, sink);
     });
-    if (failure != 0) {
-        error = "Cannot write the report file \"" + reportName + "\": " + std::strerror(failure)
-            + ".";
-        return false;
-    }
-    return true;
+    if (failure != 0)
+        return AnalysisError{
+            AnalysisErrorCode::CannotWriteReport, {reportName, std::strerror(failure)}, {}};
+    return std::nullopt;
 }

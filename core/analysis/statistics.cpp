@@ -89,96 +89,100 @@ constexpr std::size_t RadixSortFrom = 4096;
 
 } // namespace
 
-void SortData(AnalysisState &state)
+void SortData(Sample &sample)
 {
-    std::vector<double> &values = state.DataValues;
-    if (values.size() < RadixSortFrom)
+    std::vector<double> &values = sample.values;
+    if (values.size() < RadixSortFrom) {
         std::sort(values.begin(), values.end());
-    else
-        RadixSort(values, state.Residuals);
+    } else {
+        std::vector<double> spare;
+        RadixSort(values, spare);
+    }
 }
 
-bool ComputeStatistics(AnalysisState &state, std::string &error)
+std::optional<AnalysisError> ComputeStatistics(const Sample &sample, Description &d)
 {
-    const std::size_t n = state.ValueCount;
-    state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
-    if (!HasValues(state, error))
-        return false;
-    const auto [low, high] = std::minmax_element(
-        state.DataValues.begin(), state.DataValues.begin() + static_cast<std::ptrdiff_t>(n));
+    const std::size_t n = sample.n();
+    d.n = n;
+    d.mean = d.variance = d.stdDev = d.stdError = 0.0;
+    if (n == 0)
+        return AnalysisError{AnalysisErrorCode::NoValues, {}, {}};
+    const AnalysisError tooLarge{AnalysisErrorCode::TooLarge, {sample.dataFileName}, {}};
+    const std::vector<double> &v = sample.values;
+    const auto [low, high] = std::minmax_element(v.begin(), v.end());
+    d.minimum = *low;
+    d.maximum = *high;
+    d.range = static_cast<double>(static_cast<long double>(*high) - *low);
     if (*low == *high) {
         // All values equal: the mean is that value and there is no spread.
-        state.Mean = *low;
-        return true;
+        d.mean = *low;
+        return std::nullopt;
     }
     // The exact sum keeps every digit of values that cancel (1E20 7 -1E20),
     // so the mean is the true one rounded once.
     ExactSum total;
-    for (std::size_t i = 0; i < n; ++i)
-        total.add(state.DataValues[i]);
+    for (double x : v)
+        total.add(x);
     const long double mean = total.value() / n;
     long double sum = 0.0L;
     long double squares = 0.0L;
-    for (std::size_t i = 0; i < n; ++i) {
-        const long double d = state.DataValues[i] - mean;
-        sum += d;
-        squares += d * d;
+    for (double x : v) {
+        const long double r = x - mean;
+        sum += r;
+        squares += r * r;
     }
-    state.Mean = static_cast<double>(mean);
+    d.mean = static_cast<double>(mean);
     // The residuals keep every digit where the values lie far from 0
     // compared with their spread; the second term allows for the rounding
     // of the mean, which the residuals about it then sum to.
     if (n > 1)
-        state.Variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
-    if (!std::isfinite(state.Mean) || !std::isfinite(state.Variance)) {
-        state.Mean = state.Variance = 0.0;
-        error = TooLargeToAnalyse(state);
-        return false;
+        d.variance = static_cast<double>((squares - sum * sum / n) / (n - 1));
+    if (!std::isfinite(d.mean) || !std::isfinite(d.variance) || !std::isfinite(d.range)) {
+        d.mean = d.variance = 0.0;
+        return tooLarge;
     }
-    if (state.Variance > 0.0) {
-        state.StdError
-            = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance) / n));
-        state.StdDev = static_cast<double>(std::sqrt(static_cast<long double>(state.Variance)));
+    if (d.variance > 0.0) {
+        d.stdError = static_cast<double>(std::sqrt(static_cast<long double>(d.variance) / n));
+        d.stdDev = static_cast<double>(std::sqrt(static_cast<long double>(d.variance)));
     }
     // A variance just inside the range of a double can still give a
     // summation of squares beyond it.
-    if (!std::isfinite(SquaredResiduals(state))) {
-        state.Mean = state.Variance = state.StdDev = state.StdError = 0.0;
-        error = TooLargeToAnalyse(state);
-        return false;
+    if (!std::isfinite(SquaredResiduals(d))) {
+        d.mean = d.variance = d.stdDev = d.stdError = 0.0;
+        return tooLarge;
     }
-    return true;
+    return std::nullopt;
 }
 
-double SquaredResiduals(const AnalysisState &state)
+double SquaredResiduals(const Description &d)
 {
-    const std::size_t n = state.ValueCount;
-    const long double deviation = state.StdDev;
-    return n > 0 ? static_cast<double>(deviation * deviation * (n - 1)) : 0.0;
+    const long double deviation = d.stdDev;
+    return d.n > 0 ? static_cast<double>(deviation * deviation * (d.n - 1)) : 0.0;
 }
 
-void FindMedian(AnalysisState &state)
+void FindMedian(const Sample &sample, Description &d)
 {
-    const std::size_t n = state.ValueCount;
+    const std::size_t n = sample.n();
     if (n == 0)
         return;
-    const std::vector<double> &v = state.DataValues;
+    const std::vector<double> &v = sample.values;
     if (n % 2 == 1)
-        state.Median = v[n / 2];
+        d.median = v[n / 2];
     else
-        state.Median = static_cast<double>((static_cast<long double>(v[n / 2 - 1]) + v[n / 2]) / 2);
+        d.median = static_cast<double>((static_cast<long double>(v[n / 2 - 1]) + v[n / 2]) / 2);
+    d.medianDecimals = MedianDecimals(sample);
 }
 
-int MedianDecimals(const AnalysisState &state)
+int MedianDecimals(const Sample &sample)
 {
-    const std::size_t n = state.ValueCount;
-    const int d = state.MaxDecimals;
-    if (n == 0 || n % 2 == 1 || state.DataValues.size() < n)
+    const std::size_t n = sample.n();
+    const int d = sample.decimals;
+    if (n == 0 || n % 2 == 1)
         return d;
     // Two values of d decimals have a sum of d decimals; half of it needs
     // one more exactly when that sum, in units of the last decimal, is odd.
-    const long double a = state.DataValues[n / 2 - 1];
-    const long double b = state.DataValues[n / 2];
+    const long double a = sample.values[n / 2 - 1];
+    const long double b = sample.values[n / 2];
     if (a == b)
         return d;
     if (d > ExactPowersOfTen)
@@ -189,15 +193,15 @@ int MedianDecimals(const AnalysisState &state)
     return onGrid && std::fmod(whole, 2.0L) == 0.0L ? d : d + 1;
 }
 
-void FindMode(AnalysisState &state)
+void FindMode(const Sample &sample, Description &d)
 {
-    const std::size_t n = state.ValueCount;
+    const std::size_t n = sample.n();
     if (n == 0)
         return;
-    const std::vector<double> &v = state.DataValues;
+    const std::vector<double> &v = sample.values;
     // A later run must be strictly longer to win, so ties go to the smaller
     // value; the runs as long as the best are counted.
-    state.Mode = v[0];
+    d.mode = v[0];
     std::size_t best = 0;
     std::size_t ties = 0;
     std::size_t c = 0;
@@ -206,7 +210,7 @@ void FindMode(AnalysisState &state)
         while (c + r < n && v[c + r] == v[c])
             ++r;
         if (r > best) {
-            state.Mode = v[c];
+            d.mode = v[c];
             best = r;
             ties = 1;
         } else if (r == best) {
@@ -214,15 +218,37 @@ void FindMode(AnalysisState &state)
         }
         c += r;
     }
-    state.ModeFrequency = best;
-    state.ModeTies = ties;
+    d.modeFrequency = best;
+    d.modeTies = ties;
 }
 
-void ComputeResiduals(AnalysisState &state)
+Checked<Description> DescribeSample(const Sample &sample)
 {
-    const std::size_t n = state.ValueCount;
-    state.Residuals.resize(n);
-    for (std::size_t i = 0; i < n; ++i)
-        state.Residuals[i]
-            = static_cast<double>(static_cast<long double>(state.DataValues[i]) - state.Mean);
+    Checked<Description> described;
+    Description &d = described.value;
+    described.error = ComputeStatistics(sample, d);
+    if (described.error)
+        return described;
+    FindMedian(sample, d);
+    FindMode(sample, d);
+    SortedSample sorted;
+    sorted.values = sample.values;
+    sorted.n = sample.n();
+    d.shape = DescribeShape(sorted);
+    return described;
+}
+
+double Residual(double value, const Description &d)
+{
+    return static_cast<double>(static_cast<long double>(value) - d.mean);
+}
+
+double NormalOrdinate(double residual, const Description &d)
+{
+    if (!(d.stdDev > 0.0) || !std::isfinite(d.stdDev))
+        return 0.0;
+    const long double s = d.stdDev;
+    const long double c = 1.0L / (s * std::sqrt(TwoPi));
+    const long double r = residual;
+    return static_cast<double>(c * std::exp(-r * r / (2 * (s * s))));
 }

@@ -1,38 +1,46 @@
 #pragma once
-// Describing the sample: mean,
-// variance, standard deviation, standard error, median, mode and residuals.
+// Describing the sample: mean, variance, standard deviation, standard error,
+// range, median, mode, and the quartiles, skewness and kurtosis.
 
-#include "core/analysis/analysisstate.h"
-#include "core/analysis/datafile.h"
+#include "core/analysis/analysiserror.h"
+#include "core/analysis/analysisvalues.h"
 
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include <optional>
 
-// DataValues ascending.
-void SortData(AnalysisState &state);
+// values ascending. Large samples are sorted by the bits of their values.
+void SortData(Sample &sample);
 
-// Mean, Variance (sample variance), StdDev and StdError. Needs at least one
-// value. Returns false with a message when the values are too large for the
-// statistics (the summation of residuals squared included) to be finite.
-bool ComputeStatistics(AnalysisState &state, std::string &error);
+// mean, variance (sample variance), stdDev, stdError, minimum, maximum and
+// range of the sample into description. Needs at least one value. Fails
+// when the values are too large for the statistics (the summation of
+// residuals squared included) to be finite.
+std::optional<AnalysisError> ComputeStatistics(const Sample &sample, Description &description);
 
-// The summation of residuals squared as the report shows it: StdDev squared
+// The summation of residuals squared as the report shows it: stdDev squared
 // times (n - 1).
-double SquaredResiduals(const AnalysisState &state);
+double SquaredResiduals(const Description &description);
 
-// On sorted values: the middle value, or the mean of the two middle values.
-void FindMedian(AnalysisState &state);
+// On sorted values: the middle value, or the mean of the two middle values,
+// and the decimals that show it (see MedianDecimals).
+void FindMedian(const Sample &sample, Description &description);
 
-// On sorted values: Mode, the smallest of the values that occur most often,
-// ModeFrequency, how often it occurs, and ModeTies, how many values occur
+// On sorted values: mode, the smallest of the values that occur most often,
+// modeFrequency, how often it occurs, and modeTies, how many values occur
 // that often.
-void FindMode(AnalysisState &state);
+void FindMode(const Sample &sample, Description &description);
 
 // The decimals that show the median exactly: the data's, or one more when it
 // is the mean of two middle values whose sum is odd in the data's last
 // decimal (31 and 32 give 31.5).
-int MedianDecimals(const AnalysisState &state);
+int MedianDecimals(const Sample &sample);
 
-// Residuals[i] = DataValues[i] - Mean.
-void ComputeResiduals(AnalysisState &state);
+// The whole description of a sorted sample: ComputeStatistics, FindMedian,
+// FindMode and the shape.
+Checked<Description> DescribeSample(const Sample &sample);
+
+// The residual of a value, value - mean, as the report shows it.
+double Residual(double value, const Description &description);
+
+// The normal density with mean 0 and the sample's standard deviation at
+// residual; 0 when the sample has no spread.
+double NormalOrdinate(double residual, const Description &description);

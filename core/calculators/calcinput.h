@@ -129,7 +129,7 @@ void ComputeCalcArea(const CalcRequest &request, CalcResult &result);
 // fields (the binomial and Poisson requests read theirs with it too).
 struct CalcOutcome
 {
-    std::vector<std::string> messages; // in order, 8-bit text with CR line breaks
+    std::vector<std::string> messages; // in order, lines separated by "\n"
     std::vector<CalcError> errors;     // the same as values, for the four calculators
     // The fields accepted, in the dialog's order; a refused request stops at
     // the first bad field, so this is also the index of the field in error.

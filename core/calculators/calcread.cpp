@@ -1,6 +1,5 @@
 #include "core/calculators/calcread.h"
 
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
@@ -89,7 +88,7 @@ bool Accept(const Result &read, CalcOutcome &outcome, const std::string &typed)
 {
     if (read.ok())
         return true;
-    Refuse(outcome, CalcErrorCode::NotANumber, {typed}, *read.error);
+    Refuse(outcome, CalcErrorCode::NotANumber, {typed}, read.error->text());
     return false;
 }
 
@@ -99,7 +98,7 @@ void Refuse(CalcOutcome &outcome, CalcErrorCode code, std::vector<std::string> a
             const std::string &message)
 {
     outcome.messages.push_back(message);
-    outcome.errors.push_back({code, std::move(arguments), ConsoleMessageText(message)});
+    outcome.errors.push_back({code, std::move(arguments), message});
 }
 
 std::optional<std::string> FieldNumberText(const std::string &text, char decimalSign)

@@ -11,7 +11,6 @@
 #include "core/calculators/resulttext.h"
 #include "core/calculators/tailprob.h"
 #include "core/calculators/tdist.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
@@ -115,7 +114,7 @@ void ShowDigits(CalcResult &result, long double value, bool probability)
 void TakeMessages(const std::vector<std::string> &messages, CalcResult &result)
 {
     for (const std::string &message : messages)
-        result.errors.push_back({CalcErrorCode::Numerical, {message}, ConsoleMessageText(message)});
+        result.errors.push_back({CalcErrorCode::Numerical, {message}, message});
 }
 
 void CriticalValue(const CalcRequest &request, CalcResult &result)

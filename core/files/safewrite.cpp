@@ -126,11 +126,7 @@ int KeepOwnerAndMode(int fd, const struct stat &old)
     return ::fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
-} // namespace
-
-// Writes a piece to fd and empties it; keeps errno of a failure in failure. A
-// named type outside the anonymous namespace, so that its type information is
-// shared read-only data rather than data of this file.
+// Writes a piece to fd and empties it; keeps errno of a failure in failure.
 struct FilePieceSink
 {
     int fd;
@@ -146,6 +142,8 @@ struct FilePieceSink
         return true;
     }
 };
+
+} // namespace
 
 bool SameFile(const std::string &a, const std::string &b)
 {

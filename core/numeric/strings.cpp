@@ -2,6 +2,7 @@
 
 #include "core/numeric/showntext.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -12,9 +13,6 @@
 #include <type_traits>
 
 namespace {
-
-constexpr char CR = '\r';
-constexpr char ETX = '\x03';
 
 // Columns and lengths of the token routines wrap at 256, as they did when the
 // program kept them in one byte.
@@ -292,40 +290,51 @@ ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set)
     return ReadInteger(line, set, noLine);
 }
 
-std::string ReadErrorMessage(char kind, const std::string &token, std::string &shownLine)
+NumberError ReadErrorMessage(char kind, const std::string &token, std::string &shownLine)
 {
-    std::string text(1, ETX);
-    if (kind == 'I')
-        text += "Integer expected in read";
-    else if (kind == 'R')
-        text += "Double expected in read";
-    else
-        text += "Unknown error occurred during read";
-    text += {CR, CR, ETX};
-    text += "Processing Line : ";
+    const std::string kindName = kind == 'I' ? "Integer" : kind == 'R' ? "Double" : "";
+    if (Length8(shownLine) == 0)
+        return {NumberErrorCode::NoLine, {kindName}};
+    const std::size_t found = token.empty() ? std::string::npos : shownLine.find(token);
+    const std::size_t position = found == std::string::npos ? 0 : found + 1;
+    std::uint8_t column = static_cast<std::uint8_t>((position + 1) % 256);
+    if (column == 0)
+        column = 2;
+    if (column <= 60)
+        return {NumberErrorCode::NotANumber, {kindName, shownLine, std::to_string(column)}};
+    std::string head = shownLine.substr(0, 60);
+    shownLine.erase(0, 60);
+    column -= 60;
+    return {NumberErrorCode::NotANumber,
+            {kindName, shownLine, std::to_string(column), std::move(head)}};
+}
 
-    if (Length8(shownLine) == 0) {
-        text += {CR, ETX};
-        text += "No line read in file";
-    } else {
-        const std::size_t found = token.empty() ? std::string::npos : shownLine.find(token);
-        const std::size_t position = found == std::string::npos ? 0 : found + 1;
-        std::uint8_t column = static_cast<std::uint8_t>((position + 1) % 256);
-        if (column == 0)
-            column = 2;
-        text += CR;
-        if (column > 60) {
-            text += shownLine.substr(0, 60);
-            text += CR;
-            shownLine.erase(0, 60);
-            column -= 60;
-        }
-        text += shownLine;
-        text += CR;
-        text += RepeatChar(' ', column - 1);
-        text += '^';
-    }
+std::string NumberErrorText(const NumberError &error)
+{
+    const std::vector<std::string> &a = error.arguments;
+    const auto argument = [&a](std::size_t i) { return i < a.size() ? a[i] : std::string(); };
+    if (error.code == NumberErrorCode::TooLarge)
+        return "The number " + argument(0) + " is too large: numbers must lie between -"
+            + FormatNumber(255, 0, DBL_MAX).substr(1) + " and" + FormatNumber(255, 0, DBL_MAX)
+            + ".";
+    std::string text = argument(0).empty() ? std::string("Unknown error occurred during read")
+                                           : argument(0) + " expected in read";
+    text += "\n\nProcessing Line : \n";
+    if (error.code == NumberErrorCode::NoLine)
+        return text + "No line read in file";
+    if (a.size() > 3)
+        text += a[3] + "\n";
+    const long column = std::strtol(argument(2).c_str(), nullptr, 10);
+    text += argument(1) + "\n"
+        + std::string(static_cast<std::size_t>(std::max(column, 1L) - 1), ' ') + "^";
+    if (error.code == NumberErrorCode::NotOneNumber)
+        text += "\n\nPlease enter one number only.";
     return text;
+}
+
+std::string NumberError::text() const
+{
+    return NumberErrorText(*this);
 }
 
 std::string RepeatChar(char c, std::uint8_t count)
@@ -501,15 +510,6 @@ std::size_t NumberPrefix(const std::string &token, char kind)
     return scan.hexadecimal && scan.firstDigit >= i + 2 ? i + 1 : 0;
 }
 
-// The message about a real that is written correctly but lies beyond the
-// range of a double.
-std::string TooLarge(const std::string &token)
-{
-    return "The number " + ShownText(token, ShownTokenLength)
-        + " is too large: numbers must lie between -" + FormatNumber(255, 0, DBL_MAX).substr(1)
-        + " and" + FormatNumber(255, 0, DBL_MAX) + ".";
-}
-
 template <class T>
 ReadResult<T> ReadField(const std::string &text, char kind)
 {
@@ -525,21 +525,12 @@ ReadResult<T> ReadField(const std::string &text, char kind)
     // follows it.
     const std::size_t good = NumberPrefix(token, kind);
     if (kind == 'R' && good > 0 && good == token.size())
-        return {0, TooLarge(token)};
-    std::string message(1, ETX);
-    message += kind == 'I' ? "Integer expected in read" : "Double expected in read";
-    message += {CR, CR, ETX};
-    message += "Processing Line : ";
-    message += CR;
-    message += text;
-    message += CR;
-    message += std::string((first == std::string::npos ? text.size() : first) + good, ' ');
-    message += '^';
-    if (good > 0 && !IsDigit(token[good])) {
-        message += {CR, CR, ETX};
-        message += "Please enter one number only.";
-    }
-    return {0, message};
+        return {0, NumberError{NumberErrorCode::TooLarge, {ShownText(token, ShownTokenLength)}}};
+    const std::size_t caret = (first == std::string::npos ? text.size() : first) + good + 1;
+    const bool more = good > 0 && !IsDigit(token[good]);
+    return {0,
+            NumberError{more ? NumberErrorCode::NotOneNumber : NumberErrorCode::NotANumber,
+                        {kind == 'I' ? "Integer" : "Double", text, std::to_string(caret)}}};
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A set over the 256 codes of an 8-bit character; passed by value.
 using CharSet = std::bitset<256>;
@@ -27,13 +28,41 @@ bool InSet(const CharSet &set, char c);
 // TAB, blank and comma: what separates the numbers of a data file.
 inline constexpr CharSet Delimiters{(1ULL << '\t') | (1ULL << ' ') | (1ULL << ',')};
 
-// What a read found: the value, or the message about a token that is not a
-// number (and then a value of 0).
+// Why a token or a field is not a number the program can take, as a value:
+// the code and its arguments, from which NumberErrorText makes the English
+// text (plain text, lines separated by "\n").
+enum class NumberErrorCode {
+    // Not a number of the kind expected. Arguments: the kind ("Double",
+    // "Integer", or empty when unknown), the line shown, the caret's column
+    // (from 1) under the token, and, for a long line shown in two parts, the
+    // first part.
+    NotANumber,
+    // NotANumber of an entry field that holds a number followed by more.
+    NotOneNumber,
+    // NotANumber without a line to show. Arguments: the kind.
+    NoLine,
+    // Written correctly but beyond the range of a double. Arguments: the
+    // number as shown.
+    TooLarge
+};
+
+struct NumberError
+{
+    NumberErrorCode code = NumberErrorCode::NotANumber;
+    std::vector<std::string> arguments;
+
+    std::string text() const;
+};
+
+std::string NumberErrorText(const NumberError &error);
+
+// What a read found: the value, or why the token is not a number (and then a
+// value of 0).
 template <class T>
 struct ReadResult
 {
     T value = 0;
-    std::optional<std::string> error;
+    std::optional<NumberError> error;
 
     bool ok() const { return !error.has_value(); }
 };
@@ -57,18 +86,18 @@ ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set);
 
 // An entry field that holds one number, blanks around it aside; for a real,
 // a comma between two digits is the decimal sign ("0,05" is 0.05). A field
-// that is not a number, or has anything after its number, is refused with a
-// message that shows the field as typed and a caret under the first
+// that is not a number, or has anything after its number, is refused with an
+// error whose text shows the field as typed and a caret under the first
 // character that is not part of the number.
 ReadResult<double> ReadRealField(const std::string &text);
 ReadResult<std::int32_t> ReadIntegerField(const std::string &text);
 
-// The message about token, which is not a number of kind ('R' a real, 'I' an
+// The error about token, which is not a number of kind ('R' a real, 'I' an
 // integer): the kind expected, then shownLine with a caret under the token,
-// or "No line read in file" when shownLine is empty. A line whose caret
-// would stand beyond column 60 is shown in two parts, and shownLine keeps
-// only the second, so that a further error on it is placed in that part.
-std::string ReadErrorMessage(char kind, const std::string &token, std::string &shownLine);
+// or no line when shownLine is empty. A line whose caret would stand beyond
+// column 60 is shown in two parts, and shownLine keeps only the second, so
+// that a further error on it is placed in that part.
+NumberError ReadErrorMessage(char kind, const std::string &token, std::string &shownLine);
 
 // The conversions behind ReadReal and ReadInteger, without any message.
 // ConvertReal accepts only the plain decimal syntax (no "inf", "nan" or

@@ -2,7 +2,6 @@
 
 #include "core/analysis/analysisrequest.h"
 #include "core/analysis/analysisrun.h"
-#include "core/analysis/classes.h"
 #include "core/analysis/columnreader.h"
 #include "core/analysis/report.h"
 #include "core/analysis/shape.h"
@@ -13,6 +12,7 @@
 #include "gui/common/text.h"
 #include "gui/viewers/analysisresults.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -41,99 +41,82 @@ void Show(const std::string &text)
     Prompts::current().message(CoreMessageText(text));
 }
 
-// Takes the dialog's choices into request and the analysis state; shows the
-// problems of the entries and returns false.
-bool AcceptEntry(const HistogramDialog &dialog, AnalysisRequest &request, AnalysisState &analysis)
+// Takes the dialog's choices into request; shows the problems of the
+// entries and returns false.
+bool AcceptEntry(const HistogramDialog &dialog, AnalysisRequest &request)
 {
     const std::vector<std::string> problems = dialog.fillRequest(request);
     for (const std::string &problem : problems)
-        Prompts::current().message(CoreMessageText(problem));
-    if (!problems.empty())
-        return false;
-    ResetAnalysis(analysis);
-    analysis.ClassCount = request.classCount;
-    analysis.ClassWidth = request.classWidth;
-    analysis.CentreData = request.centred;
-    analysis.Anchor = request.anchor;
-    analysis.RightClosed = request.rightClosed;
-    analysis.Scale = request.scale;
-    analysis.DecimalComma = request.decimalComma;
-    return true;
+        Show(problem);
+    return problems.empty();
 }
 
-// Reads the chosen column of a file with columns into the analysis state.
-bool AnalyseChosenColumn(AnalysisState &analysis, const AnalysisRequest &request,
-                         std::string &error, bool &classesRefused)
+// The layout of a file with columns, when the request names a column.
+bool ColumnLayout(const AnalysisRequest &request, DataLayout &layout)
 {
-    DataLayout layout;
     ColumnProblem problem;
-    if (!DetectFileLayout(analysis.DataFileName, request.layout, layout, problem)) {
-        error = ColumnProblemText(problem);
-        return false;
-    }
-    return AnalyseColumn(analysis, analysis.DataFileName, layout,
-                         ColumnRequest{request.column, request.weights}, error, &classesRefused);
+    if (DetectFileLayout(request.dataFileName, request.layout, layout, problem))
+        return true;
+    Show(AnalysisError{AnalysisErrorCode::Column, {}, problem}.text());
+    return false;
 }
 
-// Reads and analyses the chosen file into the analysis state. A file that
-// cannot be used ends the run; a class width that does not suit the data
-// sends the user back to the dialog.
-Outcome Analyse(AnalysisState &analysis, const QString &fileName, const AnalysisRequest &request)
+// Reads and analyses the chosen file. A file that cannot be used ends the
+// run; a class width that does not suit the data sends the user back to the
+// dialog.
+Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &run)
 {
-    analysis.DataFileName = CoreFileName(fileName);
+    request.dataFileName = CoreFileName(fileName);
     // Its report would replace the data file: one message, before the
     // file's read errors and its picture.
-    const std::string refusal = ReportReplacesDataFile(analysis.DataFileName);
-    if (!refusal.empty()) {
-        Show(refusal);
+    if (const std::optional<AnalysisError> refusal = ReportReplacesDataFile(request.dataFileName)) {
+        Show(refusal->text());
         return Outcome::Failed;
     }
-    // The run fills in the classes it made; a second reading starts again
-    // from the entry.
-    const AnalysisState entry = analysis;
-    std::string error;
-    bool classesRefused = false;
-    if (!request.column.empty()) {
-        if (AnalyseChosenColumn(analysis, request, error, classesRefused))
-            return Outcome::Analysed;
-        Show(error);
-        return classesRefused ? Outcome::AskAgain : Outcome::Failed;
-    }
-    bool analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
+    const bool columnar = !request.column.empty();
+    DataLayout layout;
+    if (columnar && !ColumnLayout(request, layout))
+        return Outcome::Failed;
+    run = AnalyseDataFile(request, columnar ? &layout : nullptr);
     // Commas between digits and no decimal point anywhere: the file may
     // have been written with decimal commas.
-    if (analysis.CommaDecimalsSeen
-        && Prompts::current().confirm(
-               QStringLiteral("The file has commas between digits and no decimal point.\n"
-                              "Read the commas as decimal signs?"))
+    if (!columnar && run.result.sample.commaDecimalsSeen
+        && Prompts::current().confirm(QCoreApplication::translate(
+               "Histogram",
+               "The file has commas between digits and no decimal point.\n"
+               "Read the commas as decimal signs?"))
             == QMessageBox::Yes) {
-        analysis = entry;
-        analysis.DecimalComma = true;
-        analysed = AnalyseDataFile(analysis, analysis.DataFileName, error, &classesRefused);
+        request.decimalComma = true;
+        run = AnalyseDataFile(request);
+        request.decimalComma = false;
     }
-    for (const std::string &text : analysis.ReadErrors)
-        Prompts::current().message(CoreMessageText(text));
-    if (analysed)
+    for (const std::string &note : run.result.sample.notes)
+        Show(note);
+    if (run.ok())
         return Outcome::Analysed;
-    Show(error);
-    return classesRefused ? Outcome::AskAgain : Outcome::Failed;
+    Show(run.error->text());
+    return run.classesRefused ? Outcome::AskAgain : Outcome::Failed;
 }
 
 // Opens the picture and the report side by side in a results window that
 // lives until it is closed; the rest of the program stays usable meanwhile.
 // The box plot and the normal Q-Q plot join the histogram in their tabs.
-void ShowResults(QWidget *window, const AnalysisState &analysis, const VectorDrawing &picture,
+void ShowResults(QWidget *window, const AnalysisResult &analysis, const VectorDrawing &picture,
                  const QString &pictureName, const QString &reportName)
 {
     auto *results = new AnalysisResultsWindow(window);
     results->setAttribute(Qt::WA_DeleteOnClose);
-    const SortedSample sample = SortSample(analysis.DataValues);
-    if (sample.n > 0) {
-        const QString file = QFileInfo(FileNameFromCore(analysis.DataFileName)).fileName();
+    const Sample &data = analysis.sample;
+    if (data.n() > 0) {
+        SortedSample sample;
+        sample.values = data.values;
+        sample.n = data.n();
+        const QString file = QFileInfo(FileNameFromCore(data.dataFileName)).fileName();
         const QString variable
-            = analysis.ColumnName.empty() ? file : QString::fromStdString(analysis.ColumnName);
-        const QString title
-            = analysis.ColumnName.empty() ? file : QStringLiteral("%1 in %2").arg(variable, file);
+            = data.columnName.empty() ? file : QString::fromStdString(data.columnName);
+        const QString title = data.columnName.empty()
+            ? file
+            : QCoreApplication::translate("Histogram", "%1 in %2").arg(variable, file);
         ShowShapePictures(*results, sample, title, variable);
     }
     if (!results->showResults(picture, HistogramPictureSize(), reportName, pictureName))
@@ -148,13 +131,12 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
     QWidget *window = parent ? parent->window() : nullptr;
     // A dialog of its own for every run, gone when the run ends on any path.
     HistogramDialog dialog(window);
-    AnalysisState analysis;
     AnalysisRequest request;
 
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return;
-        if (!AcceptEntry(dialog, request, analysis))
+        if (!AcceptEntry(dialog, request))
             continue;
 
         const QString chosen
@@ -168,11 +150,12 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
             while (!accepted) {
                 if (dialog.exec() != QDialog::Accepted)
                     return;
-                accepted = AcceptEntry(dialog, request, analysis);
+                accepted = AcceptEntry(dialog, request);
             }
         }
 
-        const Outcome outcome = Analyse(analysis, chosen, request);
+        AnalysisRun run;
+        const Outcome outcome = Analyse(request, chosen, run);
         if (outcome == Outcome::AskAgain)
             continue;
         if (outcome == Outcome::Failed)
@@ -182,15 +165,15 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
         // results window; the report is written beside the data file.
         VectorDrawing picture;
         const AnalysisOutputs outputs
-            = FinishAnalysis(analysis, [&picture](const AnalysisState &state, std::string &) {
-                  picture = HistogramDrawing(state);
+            = FinishAnalysis(run.result, [&picture](const AnalysisResult &result, std::string &) {
+                  picture = HistogramDrawing(result);
                   return true;
               });
-        if (!outputs.reportError.empty()) {
-            Show(outputs.reportError);
+        if (outputs.reportError) {
+            Show(outputs.reportError->text());
             return;
         }
-        ShowResults(window, analysis, picture, QFileInfo(chosen).completeBaseName(),
+        ShowResults(window, run.result, picture, QFileInfo(chosen).completeBaseName(),
                     FileNameFromCore(outputs.reportName));
         return;
     }

@@ -262,25 +262,27 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
     painter.restore();
 }
 
-VectorDrawing HistogramDrawing(const AnalysisState &state)
+VectorDrawing HistogramDrawing(const AnalysisResult &analysis)
 {
+    const Sample &sample = analysis.sample;
     const QString name
-        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state.DataFileName))).fileName();
-    const QString title = state.ColumnName.empty()
+        = QFileInfo(QFile::decodeName(QByteArray::fromStdString(sample.dataFileName))).fileName();
+    const QString title = sample.columnName.empty()
         ? QCoreApplication::translate("HistogramPicture", "Histogram of %1").arg(name)
         : QCoreApplication::translate("HistogramPicture", "Histogram of %1 in %2")
-              .arg(QString::fromStdString(state.ColumnName), name);
-    auto geometry = std::make_shared<const HistogramGeometry>(HistogramPicture(state));
+              .arg(QString::fromStdString(sample.columnName), name);
+    auto geometry = std::make_shared<const HistogramGeometry>(HistogramPicture(analysis));
     return [geometry, title](QPainter &painter, const QRectF &area) {
         DrawHistogram(painter, area, *geometry, title);
     };
 }
 
-bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, std::string &error)
+bool WriteHistogramPicture(const AnalysisResult &analysis, const std::string &path,
+                           std::string &error)
 {
     HeadlessApplication app;
     QString reason;
-    if (SavePicture(HistogramDrawing(state), HistogramPictureSize(),
+    if (SavePicture(HistogramDrawing(analysis), HistogramPictureSize(),
                     QFile::decodeName(QByteArray::fromStdString(path)), reason))
         return true;
     error = reason.toUtf8().toStdString();

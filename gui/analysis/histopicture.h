@@ -4,7 +4,6 @@
 // file's name and a legend, drawn as vectors for the screen, the printer, the clipboard and the
 // picture files of the window and the console companion.
 
-#include "core/analysis/analysisstate.h"
 #include "core/analysis/picturelayout.h"
 #include "gui/common/vectorpicture.h"
 
@@ -21,10 +20,11 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
 
 // The analysed sample's picture, titled with its data file's name. The
 // drawing keeps its own copy of what it shows.
-VectorDrawing HistogramDrawing(const AnalysisState &state);
+VectorDrawing HistogramDrawing(const AnalysisResult &analysis);
 
 // Writes the analysed sample's picture at path as PNG, SVG or PDF by its
 // extension; complete or not at all, an earlier file at path kept when it
 // fails. Works with or without an application object (the console companion
 // has none). Returns false with the reason in error.
-bool WriteHistogramPicture(const AnalysisState &state, const std::string &path, std::string &error);
+bool WriteHistogramPicture(const AnalysisResult &analysis, const std::string &path,
+                           std::string &error);

@@ -2,18 +2,16 @@
 
 #include "gui/common/fonts.h"
 #include "gui/common/prompts.h"
-#include "gui/common/text.h"
 
 #include <exception>
 #include <new>
 
 namespace {
 
+// Every text between the core and the windows is UTF-8, file names included.
 QString ExceptionText(const char *what)
 {
-    const QByteArray bytes(what ? what : "");
-    // Messages from the core are in the program's 8-bit set; others in UTF-8.
-    return DecodeText(bytes);
+    return QString::fromUtf8(what ? what : "");
 }
 
 // Shows the exception being handled in the standard error box.
@@ -22,11 +20,13 @@ void ShowCurrentException()
     try {
         throw;
     } catch (const std::bad_alloc &) {
-        Prompts::current().error(QStringLiteral("Out of memory."));
+        Prompts::current().error(
+            QCoreApplication::translate("MervanApplication", "Out of memory."));
     } catch (const std::exception &e) {
         Prompts::current().error(ExceptionText(e.what()));
     } catch (...) {
-        Prompts::current().error(QStringLiteral("An unexpected error stopped the command."));
+        Prompts::current().error(QCoreApplication::translate(
+            "MervanApplication", "An unexpected error stopped the command."));
     }
 }
 

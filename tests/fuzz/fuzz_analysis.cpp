@@ -8,6 +8,7 @@
 
 #include "core/analysis/analysisrun.h"
 #include "core/analysis/report.h"
+#include "core/analysis/statistics.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,59 +37,58 @@ bool ShowsNonFinite(const std::string &report)
     return false;
 }
 
-void CheckAnalysis(const AnalysisState &s, bool widthEntered)
+void CheckAnalysis(const AnalysisResult &a, bool widthEntered, bool centred)
 {
-    const std::size_t n = s.ValueCount;
-    FUZZ_CHECK(n > 0 && s.DataValues.size() == n);
-    FUZZ_CHECK(std::is_sorted(s.DataValues.begin(), s.DataValues.end()));
-    const double low = s.DataValues.front();
-    const double high = s.DataValues.back();
-    FUZZ_CHECK(s.ReadErrors.size() == (s.SkippedTokens > 0 ? 1U : 0U));
+    const Sample &sample = a.sample;
+    const Description &s = a.description;
+    const Classes &c = a.classes;
+    const std::size_t n = s.n;
+    FUZZ_CHECK(n > 0 && sample.values.size() == n);
+    const auto &v = sample.values;
+    FUZZ_CHECK(std::is_sorted(v.begin(), v.end()));
+    const double low = v.front();
+    const double high = v.back();
+    FUZZ_CHECK(sample.notes.size() == (sample.skippedTokens > 0 ? 1U : 0U));
 
     // The mean may round a little beyond the values, never further.
     const double scale = std::max(std::fabs(low), std::fabs(high));
-    FUZZ_CHECK(std::isfinite(s.Mean));
-    FUZZ_CHECK(s.Mean >= low - 1e-12 * scale && s.Mean <= high + 1e-12 * scale);
-    FUZZ_CHECK(s.Median >= low && s.Median <= high);
-    FUZZ_CHECK(std::binary_search(s.DataValues.begin(), s.DataValues.end(), s.Mode));
-    FUZZ_CHECK(std::isfinite(s.StdDev) && s.StdDev >= 0 && s.Variance >= 0);
-    FUZZ_CHECK(std::isfinite(s.Range) && s.Range >= 0);
+    FUZZ_CHECK(std::isfinite(s.mean));
+    FUZZ_CHECK(s.mean >= low - 1e-12 * scale && s.mean <= high + 1e-12 * scale);
+    FUZZ_CHECK(s.median >= low && s.median <= high);
+    FUZZ_CHECK(std::binary_search(v.begin(), v.end(), s.mode));
+    FUZZ_CHECK(std::isfinite(s.stdDev) && s.stdDev >= 0 && s.variance >= 0);
+    FUZZ_CHECK(std::isfinite(s.range) && s.range >= 0 && s.range == high - low);
 
-    FUZZ_CHECK(s.ClassCount >= 1 && HasClasses(s));
+    const std::size_t k = c.size();
+    FUZZ_CHECK(c.count >= 1 && k == static_cast<std::size_t>(c.count) && c.bounds.size() == k + 1);
     // Classes have a width, except over values that are all equal: counted
     // out, every class lies on that value, and a plain class ends at the
     // maximum.
-    FUZZ_CHECK(widthEntered || s.Range > 0 ? s.ClassWidth > 0 : s.ClassWidth == 0);
-    const std::size_t k = ClassesOf(s);
-    const std::vector<double> &b = s.ClassBounds;
+    FUZZ_CHECK(widthEntered || s.range > 0 ? c.width > 0 : c.width == 0);
+    const std::vector<double> &b = c.bounds;
     // One value under an entered width too small to tell apart from it
     // gives one class lying on that value.
-    const bool widthLost = s.CentreData && widthEntered && s.Range == 0 && b[0] == b[k];
-    const bool spread = s.Range > 0 || (widthEntered && s.CentreData && !widthLost);
+    const bool widthLost = centred && widthEntered && s.range == 0 && b[0] == b[k];
+    const bool spread = s.range > 0 || (widthEntered && centred && !widthLost);
     for (std::size_t j = 0; j < k; ++j)
         FUZZ_CHECK(spread ? b[j] < b[j + 1] : b[j] == b[j + 1]);
-    FUZZ_CHECK(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.begin() + k, std::size_t{0})
-               == n);
+    FUZZ_CHECK(std::accumulate(c.counts.begin(), c.counts.end(), std::size_t{0}) == n);
     // Every class holds exactly the values from its lower bound to below its
     // upper one, the last one closed; plain classes run from the minimum to
     // the maximum, centred ones cover both.
-    FUZZ_CHECK(s.CentreData ? b[0] <= low && b[k] >= high : b[0] == low && b[k] == high);
-    const auto &v = s.DataValues;
+    FUZZ_CHECK(centred ? b[0] <= low && b[k] >= high : b[0] == low && b[k] == high);
     for (std::size_t j = 0; j < k; ++j) {
         const auto from = std::lower_bound(v.begin(), v.end(), b[j]);
         const auto to = j + 1 == k ? std::upper_bound(v.begin(), v.end(), b[k])
                                    : std::lower_bound(v.begin(), v.end(), b[j + 1]);
-        FUZZ_CHECK(s.ClassCounts[j]
-                   == static_cast<std::size_t>(std::max<std::ptrdiff_t>(to - from, 0)));
+        FUZZ_CHECK(c.counts[j] == static_cast<std::size_t>(std::max<std::ptrdiff_t>(to - from, 0)));
     }
 
-    // One ordinate for each distinct value, a row of the report.
-    std::size_t distinct = 0;
-    for (std::size_t i = 0; i < v.size(); ++i)
-        distinct += i == 0 || v[i] != v[i - 1];
-    FUZZ_CHECK(s.Ordinates.size() == distinct);
-    for (double y : s.Ordinates)
+    // The normal curve's ordinates of the report's rows.
+    for (double x : v) {
+        const double y = NormalOrdinate(Residual(x, s), s);
         FUZZ_CHECK(std::isfinite(y) && y >= 0);
+    }
 }
 
 } // namespace
@@ -114,28 +114,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::ofstream(dataFile, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char *>(data + 3), static_cast<std::streamsize>(size - 3));
 
-    AnalysisState state;
-    state.CentreData = (data[0] & 1) != 0;
-    state.DecimalComma = (data[0] & 2) != 0;
+    AnalysisRequest request;
+    request.dataFileName = dataFile;
+    request.centred = (data[0] & 1) != 0;
+    request.decimalComma = (data[0] & 2) != 0;
     const bool widthEntered = (data[0] & 4) != 0;
     if (widthEntered)
-        state.ClassWidth = (1 + data[1]) / 16.0 * std::pow(10.0, data[2] % 16 - 8);
+        request.classWidth = (1 + data[1]) / 16.0 * std::pow(10.0, data[2] % 16 - 8);
     else
-        state.ClassCount = 1 + data[1] % 20;
+        request.classCount = 1 + data[1] % 20;
 
-    std::string error;
-    bool classesRefused = false;
-    if (!AnalyseDataFile(state, dataFile, error, &classesRefused)) {
-        FUZZ_CHECK(!error.empty());
+    const AnalysisRun run = AnalyseDataFile(request);
+    if (!run.ok()) {
+        FUZZ_CHECK(!run.error->text().empty());
         // Any number of classes from 1 to 20 can be laid over any data.
-        FUZZ_CHECK(widthEntered || !classesRefused);
+        FUZZ_CHECK(widthEntered || !run.classesRefused);
         return 0;
     }
-    CheckAnalysis(state, widthEntered);
+    CheckAnalysis(run.result, widthEntered, request.centred);
 
-    const std::size_t n = state.ValueCount;
-    FUZZ_CHECK(WriteReport(state, error));
-    std::ifstream in(ReportFileName(state.DataFileName), std::ios::binary);
+    const std::size_t n = run.result.description.n;
+    const std::string reportName = ReportFileName(dataFile);
+    FUZZ_CHECK(!WriteReport(run.result, reportName));
+    std::ifstream in(reportName, std::ios::binary);
     const std::string report{std::istreambuf_iterator<char>(in), {}};
     FUZZ_CHECK(report.find("Number of data elements: " + std::to_string(n) + "\n")
                != std::string::npos);

@@ -3,6 +3,7 @@
 // analysis run on given values.
 
 #include "core/analysis/analysisrun.h"
+#include "core/analysis/datafile.h"
 #include "core/numeric/strings.h"
 
 #include <gtest/gtest.h>
@@ -57,17 +58,40 @@ protected:
     }
 
     // A complete analysis of the file content with the given classes.
-    AnalysisState analyse(const std::string &content, std::int32_t count, double width = 0.0,
-                          bool center = false)
+    AnalysisResult analyse(const std::string &content, std::int32_t count, double width = 0.0,
+                           bool centred = false)
     {
-        AnalysisState state;
-        state.ClassCount = count;
-        state.ClassWidth = width;
-        state.CentreData = center;
-        std::string error;
-        const bool done = AnalyseDataFile(state, write("sample.dat", content), error);
-        EXPECT_TRUE(done) << error;
-        return state;
+        const AnalysisRun run = AnalyseDataFile(request(content, count, width, centred));
+        EXPECT_TRUE(run.ok()) << run.error->text();
+        return run.result;
+    }
+
+    // What stops the analysis of the file content with the given classes.
+    std::string refusal(const std::string &content, std::int32_t count, double width = 0.0,
+                        bool centred = false)
+    {
+        const AnalysisRun run = AnalyseDataFile(request(content, count, width, centred));
+        EXPECT_FALSE(run.ok());
+        return run.ok() ? std::string() : run.error->text();
+    }
+
+    AnalysisRequest request(const std::string &content, std::int32_t count, double width,
+                            bool centred)
+    {
+        AnalysisRequest request;
+        request.dataFileName = write("sample.dat", content);
+        request.classCount = count;
+        request.classWidth = width;
+        request.centred = centred;
+        return request;
+    }
+
+    // The sample of a data file, read as the analysis reads it.
+    static Sample readSample(const std::string &path, bool decimalComma = false)
+    {
+        Checked<Sample> read = ReadDataFile(path, decimalComma);
+        EXPECT_TRUE(read.ok()) << read.error->text();
+        return std::move(read.value);
     }
 
     fs::path folder;

@@ -28,7 +28,7 @@ protected:
         printed = ::testing::internal::GetCapturedStdout();
         std::string shown;
         for (const std::string &message : last.messages)
-            shown += ConsoleMessageText(message) + "\n";
+            shown += message + "\n";
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), shown);
         return status;
     }
@@ -95,18 +95,16 @@ TEST_F(BatchHistogramTest, ClassesAreCentredUnlessAskedNotTo)
 {
     const std::string path = write("five.dat", "1 2 3 4 5");
     EXPECT_EQ(run({"--intervals", "4", path}), 0);
-    EXPECT_TRUE(last.analysis.CentreData);
-    EXPECT_EQ(last.analysis.ClassBounds.front(), 0.5);
+    EXPECT_EQ(last.analysis.classes.bounds.front(), 0.5);
     EXPECT_EQ(run({"--width", "1.5", "--no-center", path}), 0);
-    EXPECT_FALSE(last.analysis.CentreData);
-    EXPECT_EQ(last.analysis.ClassCount, 3);
-    EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 2.5, 4, 5}));
+    EXPECT_EQ(last.analysis.classes.count, 3);
+    EXPECT_EQ(last.analysis.classes.bounds, (std::vector<double>{1, 2.5, 4, 5}));
     // Anchored, right-closed classes; the report names the rule.
     EXPECT_EQ(run({"--width", "2", "--no-center", "--anchor", "1", "--right-closed", "--scale",
                    "density", path}),
               0);
-    EXPECT_EQ(last.analysis.ClassBounds, (std::vector<double>{1, 3, 5}));
-    EXPECT_EQ(last.analysis.ClassCounts, (std::vector<std::size_t>{3, 2}));
+    EXPECT_EQ(last.analysis.classes.bounds, (std::vector<double>{1, 3, 5}));
+    EXPECT_EQ(last.analysis.classes.counts, (std::vector<std::size_t>{3, 2}));
     EXPECT_NE(read((folder / "five.OUT").string())
                   .find("anchored at 1\n" + std::string(20, ' ') + "Classes closed at the right"),
               std::string::npos);
@@ -131,11 +129,11 @@ TEST_F(BatchHistogramTest, DecimalCommasAreReadWhenAskedAndWarnedOfOtherwise)
 {
     const std::string path = write("comma.dat", "3,600 1,800\n3,333\n");
     EXPECT_EQ(run({"--intervals", "2", "--decimal-comma", path}), 0);
-    EXPECT_EQ(last.analysis.DataValues, (std::vector<double>{1.8, 3.333, 3.6}));
+    EXPECT_EQ(last.analysis.sample.values, (std::vector<double>{1.8, 3.333, 3.6}));
     EXPECT_TRUE(last.messages.empty());
 
     EXPECT_EQ(run({"--intervals", "2", path}), 0);
-    EXPECT_EQ(last.analysis.ValueCount, 6u);
+    EXPECT_EQ(last.analysis.description.n, 6u);
     ASSERT_EQ(last.messages.size(), 1u);
     EXPECT_NE(last.messages[0].find("--decimal-comma"), std::string::npos);
 }
@@ -174,7 +172,7 @@ TEST_F(BatchHistogramTest, FailuresEndTheRunWithoutAReport)
 
     // A picture named like the data file or its report would replace it.
     const std::string data = write("keep.dat", "1 2 3");
-    const PictureWriter writer = [](const AnalysisState &, const std::string &to, std::string &) {
+    const PictureWriter writer = [](const AnalysisResult &, const std::string &to, std::string &) {
         ADD_FAILURE() << "picture written to " << to;
         return true;
     };
@@ -265,10 +263,10 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
     const std::string picture = (folder / "p.png").string();
     std::vector<std::string> calls;
     const PictureWriter writer
-        = [&](const AnalysisState &state, const std::string &to, std::string &) {
+        = [&](const AnalysisResult &state, const std::string &to, std::string &) {
               calls.push_back(to);
               // The analysis is complete when the picture is drawn.
-              EXPECT_EQ(state.ClassCounts, (std::vector<std::size_t>{1, 1, 2}));
+              EXPECT_EQ(state.classes.counts, (std::vector<std::size_t>{1, 1, 2}));
               return true;
           };
     EXPECT_EQ(run({"--intervals", "3", "--no-center", "--picture", picture, path}, writer), 0);
@@ -285,7 +283,7 @@ TEST_F(BatchHistogramTest, PictureIsWrittenByTheGivenWriter)
     // A picture that cannot be written fails the run but keeps the report.
     fs::remove(folder / "p.OUT");
     const PictureWriter failing
-        = [](const AnalysisState &, const std::string &, std::string &error) {
+        = [](const AnalysisResult &, const std::string &, std::string &error) {
               error = "disk full";
               return false;
           };

@@ -21,7 +21,7 @@ struct ClassCase
     const char *values;
     std::int32_t count;
     double width;
-    bool center;
+    bool centred;
     std::int32_t classes;
     double classWidth;
     std::vector<double> bounds;
@@ -80,13 +80,13 @@ TEST_F(ClassesTest, PlainAndCentredLayouts)
     };
     for (const ClassCase &c : cases) {
         SCOPED_TRACE(c.name);
-        const AnalysisState s = analyse(c.values, c.count, c.width, c.center);
-        EXPECT_EQ(s.ClassCount, c.classes);
-        EXPECT_DOUBLE_EQ(s.ClassWidth, c.classWidth);
-        ASSERT_EQ(s.ClassBounds.size(), c.bounds.size());
+        const AnalysisResult s = analyse(c.values, c.count, c.width, c.centred);
+        EXPECT_EQ(s.classes.count, c.classes);
+        EXPECT_DOUBLE_EQ(s.classes.width, c.classWidth);
+        ASSERT_EQ(s.classes.bounds.size(), c.bounds.size());
         for (std::size_t j = 0; j < c.bounds.size(); ++j)
-            EXPECT_DOUBLE_EQ(s.ClassBounds[j], c.bounds[j]) << "bound " << j;
-        EXPECT_EQ(s.ClassCounts, c.counts);
+            EXPECT_DOUBLE_EQ(s.classes.bounds[j], c.bounds[j]) << "bound " << j;
+        EXPECT_EQ(s.classes.counts, c.counts);
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(ClassesTest, AnchorAndClosedEndCountAsR)
         std::int32_t count;
         double width;
         std::optional<double> anchor;
-        bool center;
+        bool centred;
         std::vector<double> bounds;
         std::vector<std::size_t> left, right;
         const char *refusal = nullptr;
@@ -118,18 +118,17 @@ TEST_F(ClassesTest, AnchorAndClosedEndCountAsR)
     for (const Case &c : cases) {
         for (bool right : {false, true}) {
             SCOPED_TRACE(std::string(c.values) + (right ? ", right-closed" : ", left-closed"));
-            AnalysisState s;
-            s.ClassCount = c.count;
-            s.ClassWidth = c.width;
-            s.Anchor = c.anchor;
-            s.CentreData = c.center;
-            s.RightClosed = right;
-            std::string error;
-            EXPECT_EQ(AnalyseDataFile(s, write("anchor.dat", c.values), error), !c.refusal);
+            AnalysisRequest request = this->request(c.values, c.count, c.width, c.centred);
+            request.anchor = c.anchor;
+            request.rightClosed = right;
+            const AnalysisRun run = AnalyseDataFile(request);
+            const std::string error = run.ok() ? std::string() : run.error->text();
+            EXPECT_EQ(run.ok(), !c.refusal);
             EXPECT_EQ(error.find(c.refusal ? c.refusal : "~") != std::string::npos, !!c.refusal);
-            EXPECT_EQ(s.ClassBounds, c.bounds);
-            EXPECT_EQ(s.ClassCounts, right ? c.right : c.left);
-            EXPECT_TRUE(c.center || c.refusal || s.ClassCount == s.ClassesAsked);
+            const Classes &classes = run.result.classes;
+            EXPECT_EQ(classes.bounds, c.bounds);
+            EXPECT_EQ(classes.counts, right ? c.right : c.left);
+            EXPECT_TRUE(c.centred || c.refusal || classes.count == classes.asked);
         }
     }
 }
@@ -151,50 +150,35 @@ TEST_F(ClassesTest, UnusableWidthsAreRefused)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.values);
-        AnalysisState state;
-        state.ClassWidth = c.width;
-        std::string error;
-        EXPECT_FALSE(AnalyseDataFile(state, write("w.dat", c.values), error));
+        const std::string error = refusal(c.values, 0, c.width);
         EXPECT_NE(error.find(c.message), std::string::npos) << error;
     }
-    const AnalysisState s = analyse("0 999", 0, 1);
-    EXPECT_EQ(s.ClassCount, 999);
-    EXPECT_EQ(s.ClassCounts.size(), 999u);
-    EXPECT_EQ(s.ClassCounts.back(), 1u);
+    const AnalysisResult s = analyse("0 999", 0, 1);
+    EXPECT_EQ(s.classes.count, 999);
+    EXPECT_EQ(s.classes.counts.size(), 999u);
+    EXPECT_EQ(s.classes.counts.back(), 1u);
 }
 
 // The steps after reading refuse a state whose values are missing, and say
 // which file holds values too large for them.
 TEST_F(ClassesTest, StepsAfterReadingRefuseMissingOrHugeValues)
 {
-    AnalysisState empty;
-    empty.ClassCount = 3;
-    AnalysisState shortOfValues = empty;
-    shortOfValues.ValueCount = 2;
-    shortOfValues.DataValues = {1.0};
-    for (AnalysisState *state : {&empty, &shortOfValues}) {
-        std::string error;
-        EXPECT_FALSE(ComputeStatistics(*state, error));
-        EXPECT_EQ(error, "There are no values to analyse.");
-        error.clear();
-        EXPECT_FALSE(BuildClasses(*state, error));
-        EXPECT_EQ(error, "There are no values to analyse.");
-    }
+    AnalysisRequest request;
+    request.classCount = 3;
+    const Sample empty;
+    Description d;
+    EXPECT_EQ(ComputeStatistics(empty, d)->text(), "There are no values to analyse.");
+    EXPECT_EQ(BuildClasses(empty, d, request).error->text(), "There are no values to analyse.");
 
-    AnalysisState huge;
-    huge.DataFileName = "huge.dat";
-    huge.ClassCount = 3;
-    huge.DataValues = {-1.7e308, 1.7e308};
-    huge.ValueCount = 2;
-    std::string error;
-    EXPECT_FALSE(BuildClasses(huge, error));
-    EXPECT_EQ(error, "The values of \"huge.dat\" are too large to analyse.");
+    Sample huge;
+    huge.dataFileName = "huge.dat";
+    huge.values = {-1.7e308, 1.7e308};
+    EXPECT_EQ(BuildClasses(huge, d, request).error->text(),
+              "The values of \"huge.dat\" are too large to analyse.");
 
     // The variance of these still fits a double; their summation of
     // residuals squared, which the report shows, does not.
-    AnalysisState spread;
-    error.clear();
-    EXPECT_FALSE(AnalyseDataFile(spread, write("spread.dat", "0 0 2.12E154"), error));
+    const std::string error = refusal("0 0 2.12E154", 3);
     EXPECT_NE(error.find("are too large to analyse."), std::string::npos) << error;
 }
 
@@ -207,39 +191,46 @@ TEST(ClassesPropertyTest, EveryClassHoldsExactlyItsValues)
     std::lognormal_distribution<double> incomes(10.0, 0.6);
     for (int round = 0; round < 4000; ++round) {
         SCOPED_TRACE(::testing::Message() << "round " << round);
-        AnalysisState s;
-        s.ValueCount = 1 + random() % (round % 3 == 0 ? 8 : 300);
-        for (std::size_t i = 0; i < s.ValueCount; ++i) // whole hundredths
-            s.DataValues.push_back((round % 3 ? incomes(random) * 100 : random() % 1100) / 100.0);
-        SortData(s);
-        const double min = s.DataValues.front(), max = s.DataValues.back();
-        s.CentreData = round % 2 == 1;
-        s.ClassCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
-        s.ClassWidth = s.ClassCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
-        s.RightClosed = round % 4 >= 2;
-        if (!s.CentreData && s.ClassWidth > 0 && round % 7 < 3) // a bound on a value or not
-            s.Anchor = round % 7 ? s.DataValues[random() % s.ValueCount] - 50 : -3.3;
-        std::string error;
-        ASSERT_TRUE(ComputeStatistics(s, error) && BuildClasses(s, error)) << error;
+        Sample sample;
+        const std::size_t n = 1 + random() % (round % 3 == 0 ? 8 : 300);
+        for (std::size_t i = 0; i < n; ++i) // whole hundredths
+            sample.values.push_back((round % 3 ? incomes(random) * 100 : random() % 1100) / 100.0);
+        SortData(sample);
+        const double min = sample.values.front(), max = sample.values.back();
+        AnalysisRequest request;
+        request.centred = round % 2 == 1;
+        request.classCount = round % 5 < 3 || min == max ? 1 + random() % 20 : 0;
+        request.classWidth
+            = request.classCount ? 0 : (max - min) * (0.05 + (random() % 300) / 100.0);
+        request.rightClosed = round % 4 >= 2;
+        if (!request.centred && request.classWidth > 0
+            && round % 7 < 3) // a bound on a value or not
+            request.anchor = round % 7 ? sample.values[random() % n] - 50 : -3.3;
+        const Checked<Description> d = DescribeSample(sample);
+        ASSERT_TRUE(d.ok());
+        const Checked<Classes> classes = BuildClasses(sample, d.value, request);
+        ASSERT_TRUE(classes.ok()) << classes.error->text();
+        const Classes &c = classes.value;
 
-        const std::vector<double> &b = s.ClassBounds;
-        const std::size_t k = static_cast<std::size_t>(s.ClassCount);
+        const std::vector<double> &b = c.bounds;
+        const std::size_t k = static_cast<std::size_t>(c.count);
         ASSERT_EQ(b.size(), k + 1);
-        ASSERT_EQ(s.ClassCounts.size(), k);
+        ASSERT_EQ(c.counts.size(), k);
         for (std::size_t j = 0; j < k; ++j)
-            EXPECT_EQ(s.ClassCounts[j],
-                      std::count_if(s.DataValues.begin(), s.DataValues.end(), [&](double x) {
-                          return s.RightClosed
+            EXPECT_EQ(c.counts[j],
+                      std::count_if(sample.values.begin(), sample.values.end(), [&](double x) {
+                          return request.rightClosed
                               ? (b[j] < x || (j == 0 && x == b[0])) && x <= b[j + 1]
                               : b[j] <= x && (x < b[j + 1] || (j + 1 == k && x == b[k]));
                       }));
-        EXPECT_EQ(std::accumulate(s.ClassCounts.begin(), s.ClassCounts.end(), 0u), s.ValueCount);
+        EXPECT_EQ(std::accumulate(c.counts.begin(), c.counts.end(), 0u), n);
         EXPECT_TRUE(min == max || (b[1] > min && b[k - 1] < max));
         // Centred classes: one from half a width below the mean to half above.
-        const double low = s.Mean - s.ClassWidth / 2;
-        EXPECT_TRUE(!s.CentreData || min == max || std::any_of(b.begin(), b.end(), [&](double x) {
-            return std::fabs(x - low) < 1e-9 * (std::fabs(low) + s.ClassWidth);
-        }));
+        const double low = d.value.mean - c.width / 2;
+        EXPECT_TRUE(!request.centred || min == max
+                    || std::any_of(b.begin(), b.end(), [&](double x) {
+                           return std::fabs(x - low) < 1e-9 * (std::fabs(low) + c.width);
+                       }));
     }
 }
 
@@ -261,14 +252,9 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
         {"1000000000000000 1000000000000000.5", 0, 0.001},
     };
     for (const Case &c : cases) {
-        for (bool center : {false, true}) {
-            SCOPED_TRACE(std::string(c.values) + (center ? " centred" : " plain"));
-            AnalysisState s;
-            s.ClassCount = c.count;
-            s.ClassWidth = c.width;
-            s.CentreData = center;
-            std::string error;
-            EXPECT_FALSE(AnalyseDataFile(s, write("fine.dat", c.values), error));
+        for (bool centred : {false, true}) {
+            SCOPED_TRACE(std::string(c.values) + (centred ? " centred" : " plain"));
+            const std::string error = refusal(c.values, c.count, c.width, centred);
             EXPECT_NE(error.find("The class width is too small for values of this size"),
                       std::string::npos)
                 << error;
@@ -279,18 +265,13 @@ TEST_F(ClassesTest, ClassesFinerThanTheValuesAreRefused)
         }
     }
     // A width whose centred grid would run past the largest double.
-    AnalysisState wide;
-    wide.ClassWidth = 1.7e308;
-    wide.CentreData = true;
-    std::string error;
-    EXPECT_FALSE(AnalyseDataFile(wide, write("wide.dat", "1E308 1E308"), error));
-    EXPECT_EQ(error,
+    EXPECT_EQ(refusal("1E308 1E308", 0, 1.7e308, true),
               "The class width is too large: the class limits go beyond the largest number."
               " Please enter a smaller class width.");
     // A width the values can carry is still laid out near the same size.
-    const AnalysisState s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
-    EXPECT_EQ(s.ClassCount, 4);
-    EXPECT_EQ(s.ClassCounts, (std::vector<std::size_t>{1, 0, 0, 1}));
+    const AnalysisResult s = analyse("1000000000000000 1000000000000000.5", 0, 0.125);
+    EXPECT_EQ(s.classes.count, 4);
+    EXPECT_EQ(s.classes.counts, (std::vector<std::size_t>{1, 0, 0, 1}));
 }
 
 TEST_F(ClassesTest, NormalOrdinates)
@@ -308,10 +289,15 @@ TEST_F(ClassesTest, NormalOrdinates)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.values);
-        const AnalysisState s = analyse(c.values, 2);
-        ASSERT_EQ(s.Ordinates.size(), c.ordinates.size());
+        const AnalysisResult s = analyse(c.values, 2);
+        const std::vector<double> &v = s.sample.values;
+        std::vector<double> ordinates;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (i == 0 || v[i] != v[i - 1])
+                ordinates.push_back(NormalOrdinate(Residual(v[i], s.description), s.description));
+        ASSERT_EQ(ordinates.size(), c.ordinates.size());
         for (std::size_t i = 0; i < c.ordinates.size(); ++i)
-            EXPECT_NEAR(s.Ordinates[i], c.ordinates[i], 5e-6);
+            EXPECT_NEAR(ordinates[i], c.ordinates[i], 5e-6);
     }
 }
 
@@ -360,7 +346,7 @@ TEST_F(ClassesTest, EntryChecks)
             EXPECT_NE(messages[0].find(c.intervals ? "Integer expected" : "Double expected"),
                       std::string::npos);
             // Shown as typed.
-            EXPECT_NE(messages[0].find(std::string("\r") + c.text + "\r"), std::string::npos)
+            EXPECT_NE(messages[0].find(std::string("\n") + c.text + "\n"), std::string::npos)
                 << messages[0];
         }
     }

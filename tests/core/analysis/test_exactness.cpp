@@ -79,7 +79,7 @@ TEST_F(ExactnessTest, CancellingValuesGiveTheExactMean)
         std::vector<std::string> tokens;
         for (double v : values)
             tokens.push_back((std::ostringstream() << std::setprecision(17) << v).str());
-        ExpectNear(analyse(join(tokens), 1).Mean, ExactMean(values), values);
+        ExpectNear(analyse(join(tokens), 1).description.mean, ExactMean(values), values);
     }
 }
 

@@ -50,26 +50,26 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
     {
         int n;
         std::int32_t classes;
-        bool center;
+        bool centred;
         HistogramScale scale;
     };
     for (const Case c : {Case{2000, 20, false, HistogramScale::Counts}, Case{5000, 20, true, {}},
                          Case{400, 10, false, {}}, Case{400, 10, false, HistogramScale::Percent},
                          Case{2000, 20, false, HistogramScale::Density}}) {
         SCOPED_TRACE(c.n);
-        AnalysisState s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.center);
-        s.Scale = c.scale;
+        AnalysisResult s = analyse(NormalQuantiles(c.n), c.classes, 0.0, c.centred);
+        s.scale = c.scale;
         const HistogramGeometry g = HistogramPicture(s);
         // One count in the units of the y axis: percent of n, or density.
         const double unit = c.scale == HistogramScale::Percent ? 100.0 / c.n
-            : c.scale == HistogramScale::Density               ? 1 / (c.n * s.ClassWidth)
+            : c.scale == HistogramScale::Density               ? 1 / (c.n * s.classes.width)
                                                                : 1.0;
-        ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.ClassCount));
+        ASSERT_EQ(g.Bars.size(), static_cast<std::size_t>(s.classes.count));
         std::size_t total = 0;
         for (std::size_t j = 0; j < g.Bars.size(); ++j) {
             const HistogramBar &bar = g.Bars[j];
-            EXPECT_EQ(bar.Low, s.ClassBounds[j]);
-            EXPECT_EQ(bar.High, s.ClassBounds[j + 1]);
+            EXPECT_EQ(bar.Low, s.classes.bounds[j]);
+            EXPECT_EQ(bar.High, s.classes.bounds[j + 1]);
             const double centre = (bar.Low + bar.High) / 2;
             // Curvature of the density over a class and the rounding of
             // counts: a few counts at most.
@@ -77,12 +77,12 @@ TEST_F(PictureLayoutTest, NormalSampleBarsMeetTheCurveAtTheirCentres)
                 << "class " << j << " at " << centre;
             total += bar.Count;
         }
-        EXPECT_EQ(total, s.ValueCount);
+        EXPECT_EQ(total, s.description.n);
         // The count axis holds the fullest bar and the curve's peak.
-        EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.Mean));
+        EXPECT_GE(g.CountTicks.back(), CurveAt(g, s.description.mean));
         EXPECT_GT(g.CountTicks.size(), 3u); // steps below one for a density
-        EXPECT_LE(g.XLow, s.Mean - 3 * s.StdDev);
-        EXPECT_GE(g.XHigh, s.Mean + 3 * s.StdDev);
+        EXPECT_LE(g.XLow, s.description.mean - 3 * s.description.stdDev);
+        EXPECT_GE(g.XHigh, s.description.mean + 3 * s.description.stdDev);
     }
 }
 
@@ -109,7 +109,7 @@ TEST_F(PictureLayoutTest, SamplesWithoutSpreadOrValuesDrawNoCurve)
     EXPECT_TRUE(flat.Curve.empty());
     EXPECT_LT(flat.XLow, 5.0);
     EXPECT_GT(flat.XHigh, 5.0);
-    const HistogramGeometry none = HistogramPicture(AnalysisState());
+    const HistogramGeometry none = HistogramPicture(AnalysisResult());
     EXPECT_TRUE(none.Bars.empty());
     EXPECT_TRUE(none.Curve.empty());
 }

@@ -54,14 +54,12 @@ TEST_F(ReadingTest, FilesReadAsTheyAreWritten)
     };
     for (const FileCase &c : cases) {
         SCOPED_TRACE(c.name);
-        AnalysisState state;
-        std::string error;
-        ASSERT_TRUE(ReadDataFile(state, write("case.dat", c.content), error)) << error;
-        EXPECT_EQ(state.ValueCount, c.values.size());
-        EXPECT_EQ(state.DataValues, c.values);
-        EXPECT_EQ(state.MaxDecimals, c.maxDecimals);
-        EXPECT_EQ(state.SkippedTokens, c.readErrors);
-        EXPECT_EQ(state.ReadErrors.size(), c.readErrors > 0 ? 1u : 0u);
+        const Sample state = readSample(write("case.dat", c.content));
+        EXPECT_EQ(state.n(), c.values.size());
+        EXPECT_EQ(state.values, c.values);
+        EXPECT_EQ(state.decimals, c.maxDecimals);
+        EXPECT_EQ(state.skippedTokens, c.readErrors);
+        EXPECT_EQ(state.notes.size(), c.readErrors > 0 ? 1u : 0u);
     }
 }
 
@@ -69,13 +67,11 @@ TEST_F(ReadingTest, TokensLeftOutAreShownInOneMessage)
 {
     // Seven words: NA, NaN, "." and a header among them; blank lines count.
     const std::string content = "Ozone Temp\n\n41 NA\r\n. 12,,NaN x3\n1 2 y z\n";
-    AnalysisState state;
-    std::string error;
-    ASSERT_TRUE(ReadDataFile(state, write("bad.dat", content), error)) << error;
-    EXPECT_EQ(state.DataValues, (std::vector<double>{41, 12, 1, 2}));
-    EXPECT_EQ(state.SkippedTokens, 8u);
-    ASSERT_EQ(state.ReadErrors.size(), 1u);
-    const std::string &text = state.ReadErrors[0];
+    const Sample state = readSample(write("bad.dat", content));
+    EXPECT_EQ(state.values, (std::vector<double>{41, 12, 1, 2}));
+    EXPECT_EQ(state.skippedTokens, 8u);
+    ASSERT_EQ(state.notes.size(), 1u);
+    const std::string &text = state.notes[0];
     EXPECT_EQ(text.find("8 tokens that are not numbers were left out of"), 0u) << text;
     EXPECT_NE(text.find("; the first 5:"), std::string::npos);
     for (const char *shown :
@@ -103,19 +99,19 @@ TEST_F(ReadingTest, FilesThatGiveNoValuesAreRefusedWithOneMessage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        AnalysisState state;
-        std::string error;
-        const std::string path = write("case.dat", c.content);
-        EXPECT_FALSE(AnalyseDataFile(state, path, error));
+        const AnalysisRun run = AnalyseDataFile(request(c.content, 3, 0, false));
+        ASSERT_FALSE(run.ok());
+        const std::string error = run.error->text();
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
-        EXPECT_NE(error.find(path), std::string::npos) << error;
-        EXPECT_TRUE(state.ReadErrors.empty());
+        EXPECT_NE(error.find((folder / "sample.dat").string()), std::string::npos) << error;
+        EXPECT_TRUE(run.result.sample.notes.empty());
     }
 
-    AnalysisState state;
-    std::string error;
     const std::string missing = (folder / "missing.dat").string();
-    EXPECT_FALSE(ReadDataFile(state, missing, error));
+    const Checked<Sample> read = ReadDataFile(missing);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.error->code, AnalysisErrorCode::CannotOpen);
+    const std::string error = read.error->text();
     EXPECT_NE(error.find(missing), std::string::npos);
     EXPECT_NE(error.find("No such file"), std::string::npos) << error;
 }
@@ -126,11 +122,9 @@ TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
     std::vector<std::string> tokens;
     for (int i = 0; i < 5000; ++i)
         tokens.push_back(std::to_string(i));
-    AnalysisState state;
-    std::string error;
-    ASSERT_TRUE(ReadDataFile(state, write("many.dat", join(tokens)), error));
-    ASSERT_EQ(state.ValueCount, 5000u);
-    EXPECT_EQ(state.DataValues[4999], 4999.0);
+    Sample state = readSample(write("many.dat", join(tokens)));
+    ASSERT_EQ(state.n(), 5000u);
+    EXPECT_EQ(state.values[4999], 4999.0);
 
     // One line of about 4000 characters, with a bad token near its end.
     std::string line;
@@ -138,14 +132,14 @@ TEST_F(ReadingTest, AnyNumberOfValuesAndLinesOfAnyLength)
         line += std::to_string(i * 0.25).substr(0, 5) + (i % 3 ? " " : ",\t");
     line += "oops 9.5";
     ASSERT_GT(line.size(), 3000u);
-    ASSERT_TRUE(ReadDataFile(state, write("long.dat", line + "\r\n"), error));
-    ASSERT_EQ(state.ValueCount, 701u);
-    EXPECT_EQ(state.DataValues[4], 1.0);
-    EXPECT_EQ(state.DataValues[700], 9.5);
-    ASSERT_EQ(state.ReadErrors.size(), 1u);
+    state = readSample(write("long.dat", line + "\r\n"));
+    ASSERT_EQ(state.n(), 701u);
+    EXPECT_EQ(state.values[4], 1.0);
+    EXPECT_EQ(state.values[700], 9.5);
+    ASSERT_EQ(state.notes.size(), 1u);
     // The message shows the piece of the line that holds the token, short
     // enough for the caret to stand under it.
-    const std::string &text = state.ReadErrors[0];
+    const std::string &text = state.notes[0];
     const std::size_t lineStart = text.find("\"oops\"\n") + 7;
     const std::size_t lineEnd = text.find('\n', lineStart);
     const std::string shown = text.substr(lineStart, lineEnd - lineStart);
@@ -261,15 +255,15 @@ TEST_F(ReadingTest, MedianAndMode)
         {{4}, 4, 4},
     };
     for (const StatisticsCase &c : cases) {
-        AnalysisState state;
-        state.DataValues = c.values;
-        state.ValueCount = c.values.size();
+        Sample state;
+        state.values = c.values;
         SortData(state);
-        EXPECT_TRUE(std::is_sorted(state.DataValues.begin(), state.DataValues.end()));
-        FindMedian(state);
-        FindMode(state);
-        EXPECT_EQ(state.Median, c.median) << ::testing::PrintToString(c.values);
-        EXPECT_EQ(state.Mode, c.mode) << ::testing::PrintToString(c.values);
+        EXPECT_TRUE(std::is_sorted(state.values.begin(), state.values.end()));
+        Description d;
+        FindMedian(state, d);
+        FindMode(state, d);
+        EXPECT_EQ(d.median, c.median) << ::testing::PrintToString(c.values);
+        EXPECT_EQ(d.mode, c.mode) << ::testing::PrintToString(c.values);
     }
 }
 
@@ -299,27 +293,27 @@ TEST_F(ReadingTest, LargeSamplesSortLikeAComparisonSort)
             break;
         }
     }
-    AnalysisState state;
-    state.DataValues = values;
-    state.ValueCount = values.size();
+    Sample state;
+    state.values = values;
     SortData(state);
     std::sort(values.begin(), values.end());
-    ASSERT_EQ(state.DataValues.size(), values.size());
+    ASSERT_EQ(state.values.size(), values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
-        ASSERT_EQ(state.DataValues[i], values[i]) << i;
+        ASSERT_EQ(state.values[i], values[i]) << i;
 }
 
 TEST_F(ReadingTest, StatisticsOfOneTwoThreeFour)
 {
-    const AnalysisState s = analyse("1 2 3 4", 3);
-    EXPECT_EQ(s.ValueCount, 4u);
-    EXPECT_EQ(s.Range, 3.0);
-    EXPECT_DOUBLE_EQ(s.Mean, 2.5);
-    EXPECT_NEAR(s.Variance, 5.0 / 3.0, 1e-15);
-    EXPECT_NEAR(s.StdDev, 1.29099, 5e-6);
-    EXPECT_NEAR(s.StdError, 0.645497, 5e-7);
-    EXPECT_NEAR(s.StdDev * s.StdDev * 3, 5.0, 1e-13);
-    EXPECT_EQ(s.Residuals, (std::vector<double>{-1.5, -0.5, 0.5, 1.5}));
+    const AnalysisResult s = analyse("1 2 3 4", 3);
+    EXPECT_EQ(s.description.n, 4u);
+    EXPECT_EQ(s.description.range, 3.0);
+    EXPECT_DOUBLE_EQ(s.description.mean, 2.5);
+    EXPECT_NEAR(s.description.variance, 5.0 / 3.0, 1e-15);
+    EXPECT_NEAR(s.description.stdDev, 1.29099, 5e-6);
+    EXPECT_NEAR(s.description.stdError, 0.645497, 5e-7);
+    EXPECT_NEAR(s.description.stdDev * s.description.stdDev * 3, 5.0, 1e-13);
+    for (double x : {1.0, 2.0, 3.0, 4.0})
+        EXPECT_EQ(Residual(x, s.description), x - 2.5);
 }
 
 // The statistics of the values as a textbook computes them: the mean, then
@@ -382,15 +376,16 @@ TEST_F(ReadingTest, StatisticsAgreeWithAStraightforwardComputation)
             values.push_back(std::strtod(text, nullptr));
         }
         const Expected e = Straightforward(values);
-        const AnalysisState s = analyse(join(tokens), 12);
-        EXPECT_EQ(s.ValueCount, values.size());
-        EXPECT_NEAR(s.Mean, e.mean, 1e-14 * std::fabs(e.mean));
-        EXPECT_NEAR(s.Variance, e.variance, 1e-12 * e.variance);
-        EXPECT_NEAR(s.StdDev, std::sqrt(e.variance), 1e-12 * std::sqrt(e.variance));
-        EXPECT_NEAR(s.StdError, std::sqrt(e.variance / 347), 1e-12 * std::sqrt(e.variance));
-        EXPECT_EQ(s.Median, e.median);
-        EXPECT_EQ(s.Mode, e.mode);
-        EXPECT_EQ(s.MaxDecimals, 2);
+        const AnalysisResult s = analyse(join(tokens), 12);
+        EXPECT_EQ(s.description.n, values.size());
+        EXPECT_NEAR(s.description.mean, e.mean, 1e-14 * std::fabs(e.mean));
+        EXPECT_NEAR(s.description.variance, e.variance, 1e-12 * e.variance);
+        EXPECT_NEAR(s.description.stdDev, std::sqrt(e.variance), 1e-12 * std::sqrt(e.variance));
+        EXPECT_NEAR(s.description.stdError, std::sqrt(e.variance / 347),
+                    1e-12 * std::sqrt(e.variance));
+        EXPECT_EQ(s.description.median, e.median);
+        EXPECT_EQ(s.description.mode, e.mode);
+        EXPECT_EQ(s.sample.decimals, 2);
     }
 }
 
@@ -412,16 +407,17 @@ TEST_F(ReadingTest, RealDataSetsAgreeWithR)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
-        const AnalysisState s = analyse(read(std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file), 12);
-        ASSERT_EQ(s.ValueCount, c.n);
-        EXPECT_NEAR(s.Mean, c.mean, 1e-14 * c.mean);
-        EXPECT_NEAR(s.StdDev, c.sd, 1e-13 * c.sd);
-        EXPECT_NEAR(s.StdError, c.sd / std::sqrt(double(c.n)), 1e-13 * c.sd);
-        EXPECT_EQ(s.Median, c.median);
-        EXPECT_EQ(s.Mode, c.mode);
-        EXPECT_EQ(s.Range, c.range);
-        const Expected e = Straightforward(s.DataValues);
-        EXPECT_NEAR(s.Variance, e.variance, 1e-12 * e.variance);
+        const AnalysisResult s
+            = analyse(read(std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file), 12);
+        ASSERT_EQ(s.description.n, c.n);
+        EXPECT_NEAR(s.description.mean, c.mean, 1e-14 * c.mean);
+        EXPECT_NEAR(s.description.stdDev, c.sd, 1e-13 * c.sd);
+        EXPECT_NEAR(s.description.stdError, c.sd / std::sqrt(double(c.n)), 1e-13 * c.sd);
+        EXPECT_EQ(s.description.median, c.median);
+        EXPECT_EQ(s.description.mode, c.mode);
+        EXPECT_EQ(s.description.range, c.range);
+        const Expected e = Straightforward(s.sample.values);
+        EXPECT_NEAR(s.description.variance, e.variance, 1e-12 * e.variance);
     }
 }
 
@@ -429,26 +425,27 @@ TEST_F(ReadingTest, NoSpreadGivesZerosNotGarbage)
 {
     // Ten times 0.1: the running sum is not exactly 1, yet the values are
     // all equal.
-    AnalysisState s = analyse(join(std::vector<std::string>(10, "0.1")), 4);
-    EXPECT_EQ(s.Mean, 0.1);
-    EXPECT_EQ(s.Variance, 0.0);
-    EXPECT_EQ(s.StdDev, 0.0);
-    EXPECT_EQ(s.StdError, 0.0);
-    EXPECT_EQ(s.Residuals, std::vector<double>(10, 0.0));
+    AnalysisResult s = analyse(join(std::vector<std::string>(10, "0.1")), 4);
+    EXPECT_EQ(s.description.mean, 0.1);
+    EXPECT_EQ(s.description.variance, 0.0);
+    EXPECT_EQ(s.description.stdDev, 0.0);
+    EXPECT_EQ(s.description.stdError, 0.0);
+    EXPECT_EQ(Residual(0.1, s.description), 0.0);
+    EXPECT_EQ(NormalOrdinate(0.0, s.description), 0.0);
 
     s = analyse("42.5", 3);
-    EXPECT_EQ(s.Mean, 42.5);
-    EXPECT_EQ(s.StdDev, 0.0);
-    EXPECT_EQ(s.Median, 42.5);
-    EXPECT_EQ(s.Mode, 42.5);
+    EXPECT_EQ(s.description.mean, 42.5);
+    EXPECT_EQ(s.description.stdDev, 0.0);
+    EXPECT_EQ(s.description.median, 42.5);
+    EXPECT_EQ(s.description.mode, 42.5);
 }
 
 TEST_F(ReadingTest, VarianceOfValuesFarFromZero)
 {
     // The difference of the running sums of squares loses every digit here.
-    const AnalysisState s = analyse("100000000.1 100000000.2 100000000.3", 3);
-    EXPECT_NEAR(s.Variance, 0.01, 1e-8);
-    EXPECT_NEAR(s.StdDev, 0.1, 1e-7);
+    const AnalysisResult s = analyse("100000000.1 100000000.2 100000000.3", 3);
+    EXPECT_NEAR(s.description.variance, 0.01, 1e-8);
+    EXPECT_NEAR(s.description.stdDev, 0.1, 1e-7);
 }
 
 // Values whose running sum drops digits: large values that cancel, and
@@ -456,7 +453,7 @@ TEST_F(ReadingTest, VarianceOfValuesFarFromZero)
 // around a centre, which is their exact mean.
 TEST_F(ReadingTest, MeanKeepsTheDigitsTheSumLoses)
 {
-    EXPECT_DOUBLE_EQ(analyse("1e16 1 1 1 -1e16", 1).Mean, 0.6); // as R's mean()
+    EXPECT_DOUBLE_EQ(analyse("1e16 1 1 1 -1e16", 1).description.mean, 0.6); // as R's mean()
     const auto text = [](long long t) {
         return std::to_string(t / 1000) + "." + std::to_string(1000 + t % 1000).substr(1);
     };
@@ -470,16 +467,13 @@ TEST_F(ReadingTest, MeanKeepsTheDigitsTheSumLoses)
             tokens.push_back(text(centre + offset));
             tokens.push_back(text(centre - offset));
         }
-        EXPECT_EQ(ReportNumber(analyse(join(tokens), 10).Mean, 0, 3), text(centre));
+        EXPECT_EQ(ReportNumber(analyse(join(tokens), 10).description.mean, 0, 3), text(centre));
     }
 }
 
 TEST_F(ReadingTest, ValuesTooLargeForTheStatisticsAreRefused)
 {
-    AnalysisState state;
-    state.ClassCount = 3;
-    std::string error;
-    EXPECT_FALSE(AnalyseDataFile(state, write("huge.dat", "1.7E308 1.7E308 -1E300"), error));
+    const std::string error = refusal("1.7E308 1.7E308 -1E300", 3);
     EXPECT_NE(error.find("too large"), std::string::npos) << error;
 }
 
@@ -509,18 +503,16 @@ TEST_F(ReadingTest, RealFilesWithWordsCommasAndAByteOrderMark)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.file) + (c.decimalComma ? " with decimal commas" : ""));
-        AnalysisState state;
-        state.DecimalComma = c.decimalComma;
-        std::string error;
-        ASSERT_TRUE(ReadDataFile(state, std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file, error))
-            << error;
-        ASSERT_TRUE(ComputeStatistics(state, error)) << error;
-        EXPECT_EQ(state.ValueCount, c.n);
-        EXPECT_EQ(state.SkippedTokens, c.skipped);
-        EXPECT_EQ(state.ReadErrors.size(), c.skipped > 0 ? 1u : 0u);
-        EXPECT_NEAR(state.Mean, c.mean, 5e-6);
-        EXPECT_NEAR(state.StdDev, c.sd, 5e-6);
-        EXPECT_EQ(state.CommaDecimalsSeen, c.commasSeen);
+        const Sample state
+            = readSample(std::string(MERVAN_ANALYSIS_DATA) + "/" + c.file, c.decimalComma);
+        Description d;
+        ASSERT_FALSE(ComputeStatistics(state, d));
+        EXPECT_EQ(state.n(), c.n);
+        EXPECT_EQ(state.skippedTokens, c.skipped);
+        EXPECT_EQ(state.notes.size(), c.skipped > 0 ? 1u : 0u);
+        EXPECT_NEAR(d.mean, c.mean, 5e-6);
+        EXPECT_NEAR(d.stdDev, c.sd, 5e-6);
+        EXPECT_EQ(state.commaDecimalsSeen, c.commasSeen);
     }
 }
 
@@ -547,11 +539,9 @@ TEST_F(ReadingTest, LeftOutTokensAreShownShortAndVisible)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shown);
-        AnalysisState state;
-        std::string error;
-        ASSERT_TRUE(ReadDataFile(state, write("shown.dat", "1 " + c.token + " 2\n"), error));
-        ASSERT_EQ(state.ReadErrors.size(), 1u);
-        const std::string &text = state.ReadErrors[0];
+        const Sample state = readSample(write("shown.dat", "1 " + c.token + " 2\n"));
+        ASSERT_EQ(state.notes.size(), 1u);
+        const std::string &text = state.notes[0];
         EXPECT_NE(text.find("Line 1: \"" + c.shown + "\"\n"), std::string::npos) << text;
         EXPECT_LT(text.size(), 1000u);
     }

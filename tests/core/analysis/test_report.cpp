@@ -19,15 +19,19 @@ class ReportTest : public AnalysisTest
 protected:
     // Analyses the content and writes its report; returns the report's bytes.
     std::string reportOf(const std::string &content, std::int32_t count, double width = 0,
-                         bool center = false)
+                         bool centred = false)
     {
-        AnalysisState s = analyse(content, count, width, center);
-        std::string error;
-        EXPECT_TRUE(WriteReport(s, error)) << error;
-        EXPECT_EQ(s.DataFileName, (folder / "sample.dat").string());
+        const AnalysisResult s = analyse(content, count, width, centred);
+        const std::optional<AnalysisError> error = WriteReport(s, reportName("sample.dat"));
+        EXPECT_FALSE(error) << error->text();
         const std::string text = read((folder / "sample.OUT").string());
         EXPECT_EQ(ReportText(s), text);
         return text;
+    }
+
+    std::string reportName(const std::string &dataName) const
+    {
+        return ReportFileName((folder / dataName).string());
     }
 
     std::vector<std::string> filesInFolder() const
@@ -201,42 +205,46 @@ TEST_F(ReportTest, ReportNeverReplacesItsDataFile)
 {
     const std::string content = "1 2 3\r\n";
     const std::string data = write("results.OUT", content);
-    AnalysisState s;
-    s.ClassCount = 2;
-    std::string error;
-    ASSERT_TRUE(AnalyseDataFile(s, data, error)) << error;
-    EXPECT_FALSE(WriteReport(s, error));
-    EXPECT_NE(error.find("would replace the data file"), std::string::npos) << error;
-    EXPECT_EQ(s.DataFileName, data);
+    AnalysisRequest request;
+    request.dataFileName = data;
+    request.classCount = 2;
+    AnalysisRun run = AnalyseDataFile(request);
+    ASSERT_TRUE(run.ok()) << run.error->text();
+    AnalysisResult &s = run.result;
+    std::optional<AnalysisError> error = WriteReport(s, ReportFileName(data));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, AnalysisErrorCode::ReportReplacesData);
+    EXPECT_NE(error->text().find("would replace the data file"), std::string::npos);
     EXPECT_EQ(read(data), content);
 
     // The same file under another name (a link) is caught too.
     const std::string other = (folder / "linked.dat").string();
     ASSERT_EQ(::link(data.c_str(), other.c_str()), 0);
     ASSERT_EQ(::rename(data.c_str(), (folder / "linked.OUT").c_str()), 0);
-    s.DataFileName = other;
-    EXPECT_FALSE(WriteReport(s, error));
+    s.sample.dataFileName = other;
+    EXPECT_TRUE(WriteReport(s, (folder / "linked.OUT").string()));
     EXPECT_EQ(read(other), content);
 }
 
 TEST_F(ReportTest, FailedWriteKeepsTheOldReportAndSaysWhy)
 {
-    AnalysisState s = analyse("1 2 3", 2);
+    AnalysisResult s = analyse("1 2 3", 2);
     // A folder where the report should go: it cannot be replaced by a file.
     const fs::path blocked = folder / "sample.OUT";
     fs::create_directory(blocked);
     write("sample.OUT/keep.txt", "old");
-    std::string error;
-    EXPECT_FALSE(WriteReport(s, error));
+    std::optional<AnalysisError> failed = WriteReport(s, reportName("sample.dat"));
+    ASSERT_TRUE(failed);
+    std::string error = failed->text();
     EXPECT_NE(error.find(blocked.string()), std::string::npos) << error;
     EXPECT_NE(error.find("directory"), std::string::npos) << error;
-    EXPECT_EQ(s.DataFileName, (folder / "sample.dat").string());
     EXPECT_EQ(read((blocked / "keep.txt").string()), "old");
     EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"sample.OUT", "sample.dat"}));
 
     // A folder that does not exist.
-    s.DataFileName = (folder / "gone" / "x.dat").string();
-    EXPECT_FALSE(WriteReport(s, error));
+    failed = WriteReport(s, reportName("gone/x.dat"));
+    ASSERT_TRUE(failed);
+    error = failed->text();
     EXPECT_NE(error.find("gone/x.OUT"), std::string::npos) << error;
     EXPECT_NE(error.find("No such file"), std::string::npos) << error;
 }

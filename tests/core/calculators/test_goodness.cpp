@@ -20,18 +20,25 @@
 namespace {
 
 // The analysis of values in a file of their own, with the given classes.
-AnalysisState Analyse(const std::vector<double> &values, int classes)
+AnalysisResult Analyse(const std::vector<double> &values, int classes)
 {
     char name[] = "/tmp/goodnessXXXXXX";
     close(mkstemp(name));
     for (std::ofstream file(name); double v : values)
         file << std::fixed << v << "\n";
-    AnalysisState state;
-    state.ClassCount = classes;
-    std::string error;
-    EXPECT_TRUE(AnalyseDataFile(state, name, error)) << error;
+    AnalysisRequest request;
+    request.dataFileName = name;
+    request.classCount = classes;
+    const AnalysisRun run = AnalyseDataFile(request);
+    EXPECT_TRUE(run.ok()) << run.error->text();
     std::remove(name);
-    return state;
+    return run.result;
+}
+
+// The report's lines about the fit test of the analysis.
+std::string FitText(const AnalysisResult &analysis)
+{
+    return GoodnessOfFitText(analysis.fit, analysis.classes, analysis.sample.decimals);
 }
 
 // n values from a normal or a flat distribution of about the same spread.
@@ -49,18 +56,19 @@ TEST(GoodnessOfFit, AgreesWithReference)
 {
     const int k = 10;
     for (const bool normal : {true, false}) {
-        const AnalysisState state = Analyse(Sample(normal, 4000), k);
-        const GoodnessOfFit fit = TestGoodnessOfFit(state);
+        const AnalysisResult state = Analyse(Sample(normal, 4000), k);
+        const GoodnessOfFit fit = state.fit;
         ASSERT_EQ(fit.expected.size(), static_cast<std::size_t>(k)) << fit.refusal;
 
-        const boost::math::normal_distribution<double> curve(state.Mean, state.StdDev);
+        const boost::math::normal_distribution<double> curve(state.description.mean,
+                                                             state.description.stdDev);
         double statistic = 0.0;
         for (int j = 0; j < k; ++j) {
-            const double low = j == 0 ? 0.0 : cdf(curve, state.ClassBounds[j]);
-            const double high = j + 1 == k ? 1.0 : cdf(curve, state.ClassBounds[j + 1]);
+            const double low = j == 0 ? 0.0 : cdf(curve, state.classes.bounds[j]);
+            const double high = j + 1 == k ? 1.0 : cdf(curve, state.classes.bounds[j + 1]);
             const double e = 4000.0 * (high - low);
             EXPECT_NEAR(fit.expected[j], e, 1e-8 * 4000) << j;
-            statistic += (state.ClassCounts[j] - e) * (state.ClassCounts[j] - e) / e;
+            statistic += (state.classes.counts[j] - e) * (state.classes.counts[j] - e) / e;
         }
         EXPECT_NEAR(fit.statistic, statistic, 1e-8 * statistic);
         EXPECT_EQ(fit.degrees, k - 3);
@@ -68,7 +76,7 @@ TEST(GoodnessOfFit, AgreesWithReference)
         EXPECT_NEAR(fit.probability, cdf(complement(chi, statistic)), 1e-9);
         EXPECT_EQ(fit.probability > 0.01, normal) << fit.probability; // a flat sample fails
 
-        const std::string text = GoodnessOfFitText(state);
+        const std::string text = FitText(state);
         EXPECT_NE(text.find("P = " + ProbabilityText(fit.probability) + "\n"), std::string::npos);
         EXPECT_EQ(text.find("below 5") != std::string::npos, fit.expectedBelowFive > 0) << text;
     }
@@ -76,12 +84,12 @@ TEST(GoodnessOfFit, AgreesWithReference)
 
 TEST(GoodnessOfFit, SmallSamplesAreNotedAndTooFewClassesRefused)
 {
-    const std::string refused = GoodnessOfFitText(Analyse(Sample(true, 200), 3));
+    const std::string refused = FitText(Analyse(Sample(true, 200), 3));
     EXPECT_NE(refused.find("No goodness-of-fit test: it needs at least 4 classes"),
               std::string::npos);
     EXPECT_EQ(refused.find("Chi-squared ="), std::string::npos);
 
-    const std::string small = GoodnessOfFitText(Analyse({1.0, 2.0, 2.5, 3.0, 3.5, 4.0, 9.0}, 5));
+    const std::string small = FitText(Analyse({1.0, 2.0, 2.5, 3.0, 3.5, 4.0, 9.0}, 5));
     EXPECT_NE(small.find("Note: 5 of 5 expected counts are below 5"), std::string::npos) << small;
 }
 
@@ -96,23 +104,25 @@ TEST(GoodnessOfFit, FarTailClassesGiveAFiniteStatistic)
          {std::tuple{200, 6, 8}, {1000, 12, 10}, {4000, 25, 20}}) {
         std::vector<double> values = Sample(true, n);
         values.push_back(50.0 + 8.0 * outlier);
-        const AnalysisState state = Analyse(values, classes);
-        const GoodnessOfFit fit = TestGoodnessOfFit(state);
+        const AnalysisResult state = Analyse(values, classes);
+        const GoodnessOfFit fit = state.fit;
         ASSERT_TRUE(fit.refusal.empty()) << fit.refusal;
 
-        const boost::math::normal_distribution<long double> curve(state.Mean, state.StdDev);
+        const boost::math::normal_distribution<long double> curve(state.description.mean,
+                                                                  state.description.stdDev);
         long double statistic = 0.0L;
         for (int j = 0; j < classes; ++j) {
             // The upper tail from the bound, so a far class keeps its digits.
-            const long double above = j == 0 ? 1.0L : cdf(complement(curve, state.ClassBounds[j]));
+            const long double above
+                = j == 0 ? 1.0L : cdf(complement(curve, state.classes.bounds[j]));
             const long double aboveNext
-                = j + 1 == classes ? 0.0L : cdf(complement(curve, state.ClassBounds[j + 1]));
+                = j + 1 == classes ? 0.0L : cdf(complement(curve, state.classes.bounds[j + 1]));
             const long double e = (n + 1) * (above - aboveNext);
-            const long double d = state.ClassCounts[j] - e;
+            const long double d = state.classes.counts[j] - e;
             statistic += d * d / e;
         }
         EXPECT_NEAR(fit.statistic / statistic, 1.0L, 1e-9L);
-        const std::string text = GoodnessOfFitText(state);
+        const std::string text = FitText(state);
         const std::size_t at = text.find("Chi-squared = ");
         ASSERT_NE(at, std::string::npos) << text;
         const std::string shown = text.substr(at + 14, text.find(' ', at + 14) - at - 14);

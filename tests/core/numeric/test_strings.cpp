@@ -9,8 +9,7 @@
 
 namespace {
 
-const std::string CR = "\r";
-const std::string ETX = "\x03";
+const std::string LF = "\n";
 
 class StringsTest : public ::testing::Test
 { };
@@ -175,7 +174,7 @@ TEST_F(StringsTest, ReadIntegerReportsARealToken)
     const ReadResult<std::int32_t> bad = ReadInteger(line, Delimiters);
     EXPECT_EQ(bad.value, 0);
     ASSERT_FALSE(bad.ok());
-    EXPECT_EQ(bad.error->rfind(ETX + "Integer expected in read" + CR + CR, 0), 0u);
+    EXPECT_EQ(bad.error->text().rfind("Integer expected in read" + LF + LF, 0), 0u);
 
     line = "$1F";
     const ReadResult<std::int32_t> good = ReadInteger(line, Delimiters);
@@ -189,32 +188,34 @@ TEST_F(StringsTest, ReadRealOnAnEmptyLineWithNoDataLine)
     const ReadResult<double> read = ReadReal(line, Delimiters);
     EXPECT_EQ(read.value, 0.0);
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(*read.error,
-              ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : " + CR + ETX
+    EXPECT_EQ(read.error->code, NumberErrorCode::NoLine);
+    EXPECT_EQ(read.error->text(),
+              "Double expected in read" + LF + LF + "Processing Line : " + LF
                   + "No line read in file");
 }
 
 TEST_F(StringsTest, ReadErrorMessageLayouts)
 {
-    const std::string head = ETX + "Double expected in read" + CR + CR + ETX + "Processing Line : ";
+    const std::string head = "Double expected in read" + LF + LF + "Processing Line : ";
 
     // The caret stands under the token's second character.
     std::string shown = "1 2 x3";
-    EXPECT_EQ(ReadErrorMessage('R', "x3", shown), head + CR + "1 2 x3" + CR + "     ^");
+    EXPECT_EQ(ReadErrorMessage('R', "x3", shown).text(), head + LF + "1 2 x3" + LF + "     ^");
 
     // A token that is not in the line puts the caret in column 1.
-    EXPECT_EQ(ReadErrorMessage('R', "zz", shown), head + CR + "1 2 x3" + CR + "^");
+    EXPECT_EQ(ReadErrorMessage('R', "zz", shown).text(), head + LF + "1 2 x3" + LF + "^");
     EXPECT_EQ(shown, "1 2 x3");
 
     // ReadReal shows the line it is given.
     std::string line = "4 x3";
     EXPECT_EQ(ReadReal(line, Delimiters, shown).error, std::nullopt);
-    EXPECT_EQ(ReadReal(line, Delimiters, shown).error, head + CR + "1 2 x3" + CR + "     ^");
+    EXPECT_EQ(ReadReal(line, Delimiters, shown).error->text(),
+              head + LF + "1 2 x3" + LF + "     ^");
 
     // Any other kind has its own head.
     shown.clear();
-    EXPECT_EQ(ReadErrorMessage('Q', "x", shown).substr(0, 35),
-              ETX + "Unknown error occurred during read");
+    EXPECT_EQ(ReadErrorMessage('Q', "x", shown).text().substr(0, 34),
+              "Unknown error occurred during read");
 }
 
 TEST_F(StringsTest, ReadErrorFarInALineSplitsItAndShortensTheLine)
@@ -225,30 +226,29 @@ TEST_F(StringsTest, ReadErrorFarInALineSplitsItAndShortensTheLine)
     line += std::string(10, '2');
     ASSERT_EQ(line.size(), 80u);
     std::string shown = line;
-    const std::string text = ReadErrorMessage('R', "x", shown);
-    const std::string expected = ETX + "Double expected in read" + CR + CR + ETX
-        + "Processing Line : " + CR + line.substr(0, 60) + CR + line.substr(60) + CR
-        + std::string(10, ' ') + "^";
+    const std::string text = ReadErrorMessage('R', "x", shown).text();
+    const std::string expected = "Double expected in read" + LF + LF + "Processing Line : " + LF
+        + line.substr(0, 60) + LF + line.substr(60) + LF + std::string(10, ' ') + "^";
     EXPECT_EQ(text, expected);
     EXPECT_EQ(shown, line.substr(60));
 
     // A further error searches the shortened line.
-    const std::string further = ReadErrorMessage('R', "2222", shown);
-    EXPECT_EQ(further.substr(further.rfind(CR) + 1), std::string(11, ' ') + "^");
+    const std::string further = ReadErrorMessage('R', "2222", shown).text();
+    EXPECT_EQ(further.substr(further.rfind(LF) + 1), std::string(11, ' ') + "^");
 }
 
 TEST_F(StringsTest, ReadErrorColumnsWrapAt256)
 {
     // Position 255 gives column 256, which wraps to 0 and becomes 2.
     std::string shown = std::string(254, 'a') + "x" + "bb";
-    const std::string text = ReadErrorMessage('R', "x", shown);
-    EXPECT_EQ(text.substr(text.rfind(CR) + 1), " ^");
+    const std::string text = ReadErrorMessage('R', "x", shown).text();
+    EXPECT_EQ(text.substr(text.rfind(LF) + 1), " ^");
     // At column 2 the whole line is shown and kept.
     EXPECT_EQ(shown.size(), 257u);
 
     // A line of exactly 256 characters counts as no line at all.
     shown = std::string(256, 'a');
-    EXPECT_NE(ReadErrorMessage('I', "b", shown).find("No line read in file"), std::string::npos);
+    EXPECT_EQ(ReadErrorMessage('I', "b", shown).code, NumberErrorCode::NoLine);
 }
 
 TEST_F(StringsTest, RepeatChar)
@@ -355,12 +355,13 @@ TEST_F(StringsTest, RefusedFieldsSayWhy)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20));
-        const std::optional<std::string> error
+        const std::optional<NumberError> read
             = c.integer ? ReadIntegerField(c.text).error : ReadRealField(c.text).error;
-        ASSERT_TRUE(error.has_value());
+        ASSERT_TRUE(read.has_value());
+        const std::optional<std::string> error = read->text();
         EXPECT_NE(error->find(c.said), std::string::npos) << *error;
         const std::size_t caret = error->rfind('^');
-        EXPECT_EQ(caret == none ? none : caret - error->find_last_of('\r', caret) - 1,
+        EXPECT_EQ(caret == none ? none : caret - error->find_last_of('\n', caret) - 1,
                   c.caretColumn);
     }
 }

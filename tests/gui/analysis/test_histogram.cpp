@@ -1,7 +1,7 @@
 // The histogram dialog and the analysis run from the dialog to the results
 // window, with every dialog answered by script.
 
-#include "core/analysis/analysisstate.h"
+#include "core/analysis/analysisrun.h"
 #include "gui/analysis/histogram.h"
 #include "gui/analysis/histogramdialog.h"
 #include "gui/common/help.h"

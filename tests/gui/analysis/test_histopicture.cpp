@@ -17,18 +17,20 @@
 namespace {
 
 // The analysis of a data file with the given content, as the run does it.
-AnalysisState Analyse(const QTemporaryDir &dir, const QByteArray &content, int intervals,
-                      bool centred = false)
+AnalysisResult Analyse(const QTemporaryDir &dir, const QByteArray &content, int intervals,
+                       bool centred = false)
 {
-    AnalysisState state;
-    ResetAnalysis(state);
-    state.ClassCount = intervals;
-    state.CentreData = centred;
+    AnalysisRequest request;
+    request.classCount = intervals;
+    request.centred = centred;
     const QString path = dir.filePath(QStringLiteral("picture.dat"));
-    std::string error;
-    if (!WriteBytes(path, content) || !AnalyseDataFile(state, path.toStdString(), error))
-        qWarning("analysis failed: %s", error.c_str());
-    return state;
+    request.dataFileName = path.toStdString();
+    if (!WriteBytes(path, content))
+        qWarning("cannot write %s", qPrintable(path));
+    const AnalysisRun run = AnalyseDataFile(request);
+    if (!run.ok())
+        qWarning("analysis failed: %s", run.error->text().c_str());
+    return run.result;
 }
 
 // Classes of width 1 from 0.25 to 4.25 holding 2, 1, 1 and 2 values.
@@ -102,8 +104,8 @@ void HistoPictureTest::svgHoldsTheLabelsAsText()
         QVERIFY2(svg.contains(text), text);
     QVERIFY(!svg.contains(">3<")); // no count tick above the fullest class
     // A column of a file is named in the title.
-    AnalysisState column = Analyse(m_dir, Example, 4);
-    column.ColumnName = "weight";
+    AnalysisResult column = Analyse(m_dir, Example, 4);
+    column.sample.columnName = "weight";
     QVERIFY(WriteHistogramPicture(column, path.toStdString(), error));
     QVERIFY(ReadBytes(path).contains(">Histogram of weight in picture.dat<"));
     // Bounds, mean and standard deviation rounded as the report has them.
@@ -139,7 +141,7 @@ void HistoPictureTest::lastBoundStaysInsideThePicture()
 
 void HistoPictureTest::pictureFileThatCannotBeWrittenIsExplained()
 {
-    const AnalysisState state = Analyse(m_dir, Example, 3);
+    const AnalysisResult state = Analyse(m_dir, Example, 3);
     const QString path = m_dir.filePath(QStringLiteral("no/such/folder/picture.png"));
     std::string error;
     QVERIFY(!WriteHistogramPicture(state, path.toStdString(), error));

@@ -67,7 +67,8 @@ void ErrorBoxTest::runGuarded_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("no error") << 0 << true << QString();
     QTest::newRow("runtime error") << 1 << false << QStringLiteral("Text exceeds memo capacity");
-    QTest::newRow("8-bit message") << 2 << false << QStringLiteral("X\u00B2 \u00B1 1");
+    QTest::newRow("file in an accented folder")
+        << 2 << false << QStringLiteral("Cannot open file \"/tmp/donn\u00E9es/x.dat\".");
     QTest::newRow("out of memory") << 3 << false << QStringLiteral("Out of memory.");
     QTest::newRow("not a std::exception")
         << 4 << false << QStringLiteral("An unexpected error stopped the command.");
@@ -86,7 +87,8 @@ void ErrorBoxTest::runGuarded()
         case 1:
             throw std::runtime_error("Text exceeds memo capacity");
         case 2:
-            throw std::runtime_error("X\xB2 \xB1 1");
+            throw std::runtime_error("Cannot open file \"/tmp/donn\xC3\xA9"
+                                     "es/x.dat\".");
         case 3:
             throw std::bad_alloc();
         case 4:
