@@ -17,7 +17,6 @@
 #include "core/calculators/tailprob.h"
 #include "core/calculators/tailsum.h"
 #include "core/calculators/tdist.h"
-#include "core/numeric/messages.h"
 #include "core/numeric/strings.h"
 
 #include <algorithm>
@@ -310,7 +309,7 @@ std::string WithZ(const CalcRequest &r, const std::string &line, const std::vect
 void Append(const std::vector<std::string> &messages, CalcResult &result)
 {
     for (const std::string &message : messages)
-        result.errors.push_back({CalcErrorCode::Numerical, {message}, ConsoleMessageText(message)});
+        result.errors.push_back({CalcErrorCode::Numerical, {message}, message});
 }
 
 void AreaProbabilityReport(const CalcRequest &r, CalcResult &result, std::string &report)
