@@ -10,15 +10,13 @@
 
 namespace {
 
-const QColor BoxFill(214, 160, 160);
-const QColor BoxEdge(128, 0, 0);
-
 void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &box,
                  const QString &title, const QString &variable)
 {
     painter.save();
-    painter.setFont(PlotFont(area));
-    painter.setPen(QPen(Qt::black, 0));
+    const PictureStyle style = PictureStyleOf(painter);
+    painter.setFont(PlotFont(area, style.zoom));
+    painter.setPen(QPen(style.ink, style.hairline()));
     const double line = QFontMetricsF(painter.font()).height();
 
     double low = box.lowerWhisker;
@@ -43,7 +41,7 @@ void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &bo
     // The box stands across the middle of the plot, half its height.
     const double middle = axes.y(0.5);
     const double half = std::min(plot.height() / 4, line * 4);
-    painter.setPen(QPen(BoxEdge, std::max(1.0, line / 10)));
+    painter.setPen(QPen(style.edge, std::max(1.0, line / 10)));
     const auto whisker = [&](double end, double edge) {
         painter.drawLine(QPointF(axes.x(end), middle), QPointF(axes.x(edge), middle));
         painter.drawLine(QPointF(axes.x(end), middle - half / 2),
@@ -54,15 +52,15 @@ void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &bo
         whisker(box.lowerWhisker, double(box.q1));
     if (box.upperWhisker > box.q3)
         whisker(box.upperWhisker, double(box.q3));
-    painter.setBrush(BoxFill);
+    painter.setBrush(style.fill);
     painter.drawRect(QRectF(QPointF(axes.x(double(box.q1)), middle - half),
                             QPointF(axes.x(double(box.q3)), middle + half)));
-    painter.setPen(QPen(BoxEdge, std::max(2.0, line / 5)));
+    painter.setPen(QPen(style.edge, std::max(2.0, line / 5)));
     painter.drawLine(QPointF(axes.x(double(box.median)), middle - half),
                      QPointF(axes.x(double(box.median)), middle + half));
 
     // The values beyond the whiskers, one mark each; several equal ones say how many.
-    painter.setPen(QPen(Qt::black, std::max(1.0, line / 12)));
+    painter.setPen(QPen(style.ink, std::max(1.0, line / 12)));
     painter.setBrush(Qt::NoBrush);
     const double radius = line * 0.3;
     for (const auto &[value, count] : box.outliers) {
@@ -75,7 +73,7 @@ void DrawBoxPlot(QPainter &painter, const QRectF &area, const BoxPlotNumbers &bo
                 QStringLiteral("%1\u00d7").arg(count));
     }
 
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(style.ink, style.hairline()));
     DrawXAxis(painter, axes, ticks, variable, line);
     painter.restore();
 }

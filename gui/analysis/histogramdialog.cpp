@@ -10,6 +10,7 @@
 #include "gui/common/help.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
+#include "gui/common/vectorpicture.h"
 #include "gui/viewers/windowplacement.h"
 
 #include <QCheckBox>
@@ -75,8 +76,10 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     setHelpContext(this, HelpContext);
     setFont(PixelFont(QStringLiteral("Times New Roman"), 16, true));
     QPalette navy = palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    navy.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+    navy.setColor(QPalette::WindowText,
+                  ReadableColour(QColor(0, 0, 128), navy.color(QPalette::Window)));
+    navy.setColor(QPalette::ButtonText,
+                  ReadableColour(QColor(0, 0, 128), navy.color(QPalette::Button)));
     setPalette(navy);
 
     m_intervalsBox = new QCheckBox(tr("Number of Intervals Entry"), this);
@@ -105,7 +108,7 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     m_entry->setToolTip(tr("Enter the classwidth or number of class intervals."));
     m_entry->setFont(EntryFont());
     QPalette black = m_entry->palette();
-    black.setColor(QPalette::Text, Qt::black);
+    black.setColor(QPalette::Text, ReadableColour(Qt::black, black.color(QPalette::Base)));
     m_entry->setPalette(black);
     m_entry->setFixedWidth(41);
 

@@ -16,10 +16,6 @@
 
 namespace {
 
-const QColor BarFill(214, 160, 160);
-const QColor BarEdge(128, 0, 0);
-const QColor CurveColour(0, 0, 255);
-
 // The console companion has no application object, and without one Qt can
 // neither load fonts nor paint text. A window-less one is made for as long
 // as the picture takes.
@@ -88,7 +84,7 @@ struct Axes
 };
 
 void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGeometry &g,
-                        const QString &title, double line)
+                        const QString &title, double line, const PictureStyle &style)
 {
     QFont bold = painter.font();
     bold.setBold(true);
@@ -122,17 +118,17 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
     const QRectF textLine(0, y, area.width(), line);
 
     painter.save();
-    painter.setPen(QPen(BarEdge, 0));
-    painter.setBrush(BarFill);
+    painter.setPen(QPen(style.edge, style.hairline()));
+    painter.setBrush(style.fill);
     painter.drawRect(QRectF(x, y + line * 0.2, swatch, line * 0.6));
     x += swatch + gap;
-    painter.setPen(Qt::black);
+    painter.setPen(style.ink);
     painter.drawText(textLine.translated(x, 0), Qt::AlignLeft | Qt::AlignVCenter, bars);
     x += metrics.horizontalAdvance(bars) + 2 * line;
-    painter.setPen(QPen(CurveColour, std::max(1.0, line / 7)));
+    painter.setPen(QPen(style.curve, std::max(1.0, line / 7)));
     painter.drawLine(QPointF(x, y + line / 2), QPointF(x + swatch, y + line / 2));
     x += swatch + gap;
-    painter.setPen(Qt::black);
+    painter.setPen(style.ink);
     painter.drawText(textLine.translated(x, 0), Qt::AlignLeft | Qt::AlignVCenter, curve);
     x += metrics.horizontalAdvance(curve) + 2 * line;
     painter.drawText(textLine.translated(x, 0), Qt::AlignLeft | Qt::AlignVCenter, numbers);
@@ -201,8 +197,9 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
                    const QString &title)
 {
     painter.save();
-    painter.setFont(PlotFont(area));
-    painter.setPen(QPen(Qt::black, 0));
+    const PictureStyle style = PictureStyleOf(painter);
+    painter.setFont(PlotFont(area, style.zoom));
+    painter.setPen(QPen(style.ink, style.hairline()));
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
     double labelWidth = 0;
@@ -224,17 +221,17 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
     painter.translate(area.topLeft());
     const Axes axes{plot.translated(-area.topLeft()), g.XLow, g.XHigh, top};
 
-    DrawTitleAndLegend(painter, QRectF(QPointF(0, 0), area.size()), g, title, line);
+    DrawTitleAndLegend(painter, QRectF(QPointF(0, 0), area.size()), g, title, line, style);
 
     // Faint lines across at the count ticks.
-    painter.setPen(QPen(QColor(225, 225, 225), 0));
+    painter.setPen(QPen(style.faint, style.hairline()));
     for (double count : g.CountTicks)
         painter.drawLine(QPointF(axes.plot.left(), axes.y(count)),
                          QPointF(axes.plot.right(), axes.y(count)));
 
     // The bars touch: each stands from its lower to its upper class bound.
-    painter.setPen(QPen(BarEdge, std::max(0.5, line / 14)));
-    painter.setBrush(BarFill);
+    painter.setPen(QPen(style.edge, std::max(0.5, line / 14)));
+    painter.setBrush(style.fill);
     for (const HistogramBar &bar : g.Bars) {
         if (bar.Count == 0)
             continue;
@@ -250,12 +247,12 @@ void DrawHistogram(QPainter &painter, const QRectF &area, const HistogramGeometr
         curve.moveTo(axes.x(g.Curve.front().X), axes.y(g.Curve.front().Count));
         for (const CurvePoint &point : g.Curve)
             curve.lineTo(axes.x(point.X), axes.y(point.Count));
-        painter.setPen(QPen(CurveColour, std::max(1.0, line / 7)));
+        painter.setPen(QPen(style.curve, std::max(1.0, line / 7)));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(curve);
     }
 
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(style.ink, style.hairline()));
     painter.setBrush(Qt::NoBrush);
     DrawXAxis(painter, axes, g, line, area.width() - line * 0.25);
     DrawYAxis(painter, axes, g, line);

@@ -67,12 +67,13 @@ void PadRange(double &low, double &high)
     high += pad;
 }
 
-QFont PlotFont(const QRectF &area)
+QFont PlotFont(const QRectF &area, double zoom)
 {
     QFont font(QStringLiteral("Univers"));
     font.setStyleHint(QFont::SansSerif);
     const double side = std::min(area.width(), area.height() * 4 / 3);
-    font.setPixelSize(std::clamp(static_cast<int>(side / 48), 9, 20));
+    font.setPixelSize(
+        static_cast<int>(std::lround(std::clamp(static_cast<int>(side / 48), 9, 20) * zoom)));
     return font;
 }
 

@@ -38,8 +38,8 @@ struct PlotAxes
     double y(double v) const { return plot.bottom() - (v - yLow) / (yHigh - yLow) * plot.height(); }
 };
 
-// The font the pictures write with, sized for area.
-QFont PlotFont(const QRectF &area);
+// The font the pictures write with, sized for area and enlarged by zoom.
+QFont PlotFont(const QRectF &area, double zoom = 1.0);
 
 // The title centred at the top of area, one line high (of line pixels).
 void DrawPlotTitle(QPainter &painter, const QRectF &area, const QString &title, double line);

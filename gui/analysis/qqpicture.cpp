@@ -10,17 +10,15 @@
 
 namespace {
 
-const QColor PointColour(128, 0, 0);
-const QColor LineColour(0, 0, 255);
-
 void DrawQQ(QPainter &painter, const QRectF &area, const QQPlot &qq, const QString &title,
             const QString &variable)
 {
     if (qq.points.empty())
         return;
     painter.save();
-    painter.setFont(PlotFont(area));
-    painter.setPen(QPen(Qt::black, 0));
+    const PictureStyle style = PictureStyleOf(painter);
+    painter.setFont(PlotFont(area, style.zoom));
+    painter.setPen(QPen(style.ink, style.hairline()));
     const double line = QFontMetricsF(painter.font()).height();
 
     double xLow = double(qq.points.front().theoretical);
@@ -48,19 +46,19 @@ void DrawQQ(QPainter &painter, const QRectF &area, const QQPlot &qq, const QStri
     // The quartile line across the whole plot, clipped to it.
     painter.save();
     painter.setClipRect(plot);
-    painter.setPen(QPen(LineColour, std::max(1.0, line / 8)));
+    painter.setPen(QPen(style.curve, std::max(1.0, line / 8)));
     const auto lineAt = [&](double x) { return double(qq.intercept + qq.slope * x); };
     painter.drawLine(QPointF(axes.x(xLow), axes.y(lineAt(xLow))),
                      QPointF(axes.x(xHigh), axes.y(lineAt(xHigh))));
     painter.restore();
 
-    painter.setPen(QPen(PointColour, std::max(1.0, line / 12)));
+    painter.setPen(QPen(style.edge, std::max(1.0, line / 12)));
     const double radius = std::clamp(plot.width() / 150, 1.0, line * 0.25);
     for (const QQPoint &point : qq.points)
         painter.drawEllipse(QPointF(axes.x(double(point.theoretical)), axes.y(point.sample)),
                             radius, radius);
 
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(style.ink, style.hairline()));
     DrawXAxis(painter, axes, xTicks, QStringLiteral("normal quantiles"), line);
     DrawYAxis(painter, axes, yTicks, variable, line);
     painter.restore();

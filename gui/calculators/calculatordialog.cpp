@@ -25,6 +25,7 @@
 #include "gui/common/prompts.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
+#include "gui/common/vectorpicture.h"
 #include "gui/viewers/resultsdialog.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -44,8 +45,10 @@ QFont editFont()
 
 void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
+    // The design's colour, lightened where the desktop's background is dark.
     QPalette palette = widget->palette();
-    palette.setColor(role, colour);
+    const QPalette::ColorRole behind = role == QPalette::Text ? QPalette::Base : QPalette::Window;
+    palette.setColor(role, ReadableColour(colour, palette.color(behind)));
     widget->setPalette(palette);
 }
 

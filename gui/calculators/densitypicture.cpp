@@ -158,7 +158,8 @@ QSizeF DensityPictureSize()
 void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
 {
     painter.save();
-    painter.fillRect(area, Qt::white);
+    const PictureStyle style = PictureStyleOf(painter);
+    painter.fillRect(area, style.background);
     QFont font = painter.font();
     font.setPointSizeF(std::max(7.0, area.height() / 28.0));
     painter.setFont(font);
@@ -193,7 +194,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
         shade.closeSubpath();
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(70, 130, 200, 110));
+    painter.setBrush(style.shade);
     painter.drawPath(shade);
 
     // The curve.
@@ -202,7 +203,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     for (const QPointF &s : samples)
         curve.lineTo(toScreen(s.x(), s.y()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(20, 40, 120), std::max(1.0, area.height() / 200.0)));
+    painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0)));
     painter.drawPath(curve);
     // A density that rises without bound is cut at the top: an arrow beside
     // the cut says so.
@@ -215,7 +216,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     }
 
     // The axis with its ticks, in the normal's own units when it has them.
-    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(low, 0.0), toScreen(high, 0.0));
     const double unitLow = plot.mean + plot.sd * low;
     const double unitHigh = plot.mean + plot.sd * high;
@@ -231,7 +232,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     // The marks (both ends of a symmetric area of one value) and their
     // labels, each label on a line of its own; a value beyond the axis is
     // marked at its edge, with an arrow pointing on to it.
-    painter.setPen(QPen(QColor(180, 30, 30), std::max(1.0, area.height() / 250.0)));
+    painter.setPen(QPen(style.mark, std::max(1.0, area.height() / 250.0)));
     const double markTop = plotArea.top() + line;
     const bool mirrored = !axis.secondMark
         && (plot.area == CalcArea::Standard ? plot.kind == DensityPlot::Kind::Normal
@@ -253,7 +254,7 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     label(axis.mark, axis.label, markTop - line * 0.25);
     if (axis.secondMark)
         label(*axis.secondMark, axis.secondLabel, markTop + line * 0.9);
-    painter.setPen(Qt::black);
+    painter.setPen(style.ink);
     painter.drawText(
         QPointF(area.left() + line, area.bottom() - line * 0.4),
         QCoreApplication::translate("DensityPicture", "Shaded: %1").arg(plot.areaText));

@@ -88,7 +88,8 @@ DiscretePlot PlotOf(const DiscreteResult &result, bool normalOverlay)
 void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plot)
 {
     painter.save();
-    painter.fillRect(area, Qt::white);
+    const PictureStyle style = PictureStyleOf(painter);
+    painter.fillRect(area, style.background);
     QFont font = painter.font();
     font.setPointSizeF(std::max(7.0, area.height() / 28.0));
     painter.setFont(font);
@@ -133,7 +134,7 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
             = toScreen(static_cast<double>(k) - 0.5, heights[std::size_t(k - low)]);
         const QRectF bar(corner.x() + gap / 2.0, corner.y(), std::max(barWidth - gap, 0.5),
                          plotArea.bottom() - corner.y());
-        painter.fillRect(bar, asked ? QColor(200, 70, 40) : QColor(150, 170, 200));
+        painter.fillRect(bar, asked ? style.mark : style.muted);
     }
 
     if (plot.normalOverlay && sd > 0.0) {
@@ -145,11 +146,11 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
             i == 0 ? curve.moveTo(at) : curve.lineTo(at);
         }
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(20, 40, 120), std::max(1.0, area.height() / 200.0)));
+        painter.setPen(QPen(style.curve, std::max(1.0, area.height() / 200.0)));
         painter.drawPath(curve);
     }
 
-    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(left, 0.0), toScreen(left + span, 0.0));
     const double step = RoundTickStep(span, 6.0, 1.0);
     for (double x = std::ceil(static_cast<double>(low) / step) * step;
@@ -171,7 +172,7 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
         painter.drawText(QPointF(x, plotArea.top() + line), outside);
     }
     painter.drawText(QPointF(area.left() + line, area.top() + line), Title(r));
-    painter.setPen(QColor(180, 40, 20));
+    painter.setPen(style.mark);
     painter.drawText(QPointF(area.left() + line, area.top() + 2.1 * line), plot.answerText);
     painter.restore();
 }

@@ -1,6 +1,33 @@
 #include "gui/common/fonts.h"
 
+#include "gui/common/settings.h"
+
+#include <QApplication>
 #include <QStringList>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The steps of Zoom In and Zoom Out, as a browser takes them.
+constexpr std::array<int, 13> ZoomSteps{50,  67,  80,  90,  100, 110, 125,
+                                        150, 175, 200, 250, 300, 400};
+
+// The properties that tie a widget to the zoom.
+constexpr char BaseFontProperty[] = "mervanBaseFont";
+constexpr char ZoomProperty[] = "mervanZoomPercent";
+
+void Zoom(QWidget *widget, const QFont &base, int percent)
+{
+    widget->setProperty(ZoomProperty, percent);
+    widget->setFont(ZoomedFont(base, percent));
+}
+
+} // namespace
 
 void InstallFontSubstitutes()
 {
@@ -23,4 +50,60 @@ QFont PixelFont(const QString &family, int pixels, bool bold)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+int BoundedZoom(int percent)
+{
+    return std::clamp(percent, MinZoomPercent, MaxZoomPercent);
+}
+
+int SteppedZoom(int percent, int direction)
+{
+    const int current = BoundedZoom(percent);
+    if (direction > 0) {
+        const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), current);
+        return next == ZoomSteps.end() ? MaxZoomPercent : *next;
+    }
+    const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), current);
+    return next == ZoomSteps.begin() ? MinZoomPercent : *std::prev(next);
+}
+
+QFont ZoomedFont(const QFont &font, int percent)
+{
+    QFont zoomed = font;
+    const double factor = BoundedZoom(percent) / 100.0;
+    if (font.pixelSize() > 0)
+        zoomed.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    else if (font.pointSizeF() > 0)
+        zoomed.setPointSizeF(font.pointSizeF() * factor);
+    return zoomed;
+}
+
+void FollowZoom(QWidget *widget, const QFont &base)
+{
+    widget->setProperty(BaseFontProperty, base);
+    Zoom(widget, base, BoundedZoom(Settings().zoomPercent()));
+}
+
+QFont UnzoomedFont(const QWidget *widget)
+{
+    const QVariant base = widget->property(BaseFontProperty);
+    return base.isValid() ? base.value<QFont>() : widget->font();
+}
+
+int ZoomPercentOf(const QWidget *widget)
+{
+    const QVariant percent = widget->property(ZoomProperty);
+    return percent.isValid() ? percent.toInt() : 100;
+}
+
+void ApplyZoom(int percent)
+{
+    const int bounded = BoundedZoom(percent);
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        const QVariant base = widget->property(BaseFontProperty);
+        if (base.isValid())
+            Zoom(widget, base.value<QFont>(), bounded);
+    }
 }

@@ -1,5 +1,6 @@
 #include "gui/common/helpviewer.h"
 
+#include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/prompts.h"
 
@@ -208,6 +209,7 @@ HelpViewer::HelpViewer(QWidget *parent)
 
     m_browser = new QTextBrowser;
     m_browser->setOpenLinks(false);
+    FollowZoom(m_browser, m_browser->font());
 
     auto *splitter = new QSplitter;
     splitter->addWidget(m_tabs);

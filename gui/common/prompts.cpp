@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <utility>
 
@@ -64,6 +65,18 @@ QString ApplicationTitle()
     return name.isEmpty() ? QApplication::applicationName() : name;
 }
 
+// Makes one of the toolkit's dialogs start no larger than the screen, less a
+// title bar and a border, so that its lower boxes and its buttons show on a
+// small or highly scaled screen.
+void BoundToScreen(QDialog &dialog)
+{
+    if (const QScreen *screen = dialog.screen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        dialog.setMinimumSize(dialog.minimumSizeHint().boundedTo(room));
+        dialog.resize(dialog.sizeHint().boundedTo(room));
+    }
+}
+
 void Configure(QFileDialog &dialog, const FileDialogRequest &request)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -90,6 +103,7 @@ void Configure(QFileDialog &dialog, const FileDialogRequest &request)
                              });
         }
     }
+    BoundToScreen(dialog);
 }
 
 QString PurposeOf(const FileDialogRequest &request)
@@ -199,12 +213,13 @@ bool DialogPrompts::printerSetup(QWidget *parent, QPrinter &printer)
 
 bool DialogPrompts::chooseFont(QWidget *parent, QFont &font)
 {
-    bool ok = false;
-    const QFont chosen
-        = QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::DontUseNativeDialog);
-    if (ok)
-        font = chosen;
-    return ok;
+    QFontDialog dialog(font, parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    BoundToScreen(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.selectedFont();
+    return true;
 }
 
 bool DialogPrompts::openUrl(const QUrl &url)

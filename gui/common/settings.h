@@ -48,7 +48,8 @@ public:
                         const QVariant &fallback = QVariant()) const;
     void setLastChoice(const QString &dialog, const QString &field, const QVariant &value);
 
-    // The editor text's zoom in percent, 100 when never changed.
+    // The View menu's zoom of the text and the pictures in percent, 100
+    // when never changed.
     int zoomPercent() const;
     void setZoomPercent(int percent);
 

@@ -3,17 +3,20 @@
 #include "core/files/safewrite.h"
 
 #include "gui/common/clipboard.h"
+#include "gui/common/fonts.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -52,7 +56,7 @@ bool PaintOn(QPaintDevice &device, const VectorDrawing &drawing, const QRectF &a
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, PaperStyle().background);
     DrawScaled(painter, drawing, area.size(), area);
     return painter.end();
 }
@@ -95,7 +99,7 @@ bool Encode(const VectorDrawing &drawing, const QSizeF &size, const QString &kin
 }
 
 // Where the drawing is shown: drawn anew into the whole widget at every paint,
-// so at the screen's own resolution.
+// so at the screen's own resolution, in the widget's colours and zoom.
 class PictureCanvas : public QWidget
 {
 public:
@@ -107,13 +111,26 @@ public:
         setMinimumSize(150, 120);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setFocusPolicy(Qt::ClickFocus);
+        // The drawings write in the application's font, as on paper, not
+        // in the font of the window the panel stands in.
+        FollowZoom(this, QFont());
     }
 
+    PictureStyle style() const { return ScreenStyle(palette(), ZoomPercentOf(this) / 100.0); }
+
 protected:
+    void changeEvent(QEvent *event) override
+    {
+        // A new zoom comes with a new font.
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+            update();
+        QWidget::changeEvent(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
+        painter.fillRect(rect(), style().background);
         if (!m_drawing)
             return;
         painter.setRenderHint(QPainter::Antialiasing, true);
@@ -124,6 +141,28 @@ protected:
 private:
     const VectorDrawing &m_drawing;
 };
+
+// Relative luminance after WCAG 2: the sRGB channels made linear.
+double Luminance(const QColor &colour)
+{
+    const auto linear
+        = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+// a and b mixed, share parts of b.
+QColor Mixed(const QColor &a, const QColor &b, double share)
+{
+    const auto mix = [share](double x, double y) { return x + (y - x) * share; };
+    return QColor::fromRgbF(mix(a.redF(), b.redF()), mix(a.greenF(), b.greenF()),
+                            mix(a.blueF(), b.blueF()), mix(a.alphaF(), b.alphaF()));
+}
+
+bool Dark(const QColor &colour)
+{
+    return Luminance(colour) < 0.18;
+}
 
 QPushButton *Button(QWidget *parent, const QString &name, const QString &caption,
                     const QString &hint)
@@ -136,6 +175,72 @@ QPushButton *Button(QWidget *parent, const QString &name, const QString &caption
 }
 
 } // namespace
+
+PictureStyle PaperStyle()
+{
+    PictureStyle style;
+    style.background = Qt::white;
+    style.ink = Qt::black;
+    style.faint = QColor(225, 225, 225);
+    style.fill = QColor(214, 160, 160);
+    style.edge = QColor(128, 0, 0);
+    style.curve = QColor(0, 0, 255);
+    style.shade = QColor(70, 130, 200, 110);
+    style.mark = QColor(180, 30, 30);
+    style.muted = QColor(150, 170, 200);
+    return style;
+}
+
+PictureStyle ScreenStyle(const QPalette &palette, double zoom)
+{
+    // The paper's hues, made to stand out from the palette's base: on a dark
+    // base the lines grow light and the fills dark.
+    const PictureStyle paper = PaperStyle();
+    PictureStyle style = paper;
+    style.zoom = zoom;
+    style.background = palette.color(QPalette::Active, QPalette::Base);
+    style.ink = ReadableColour(palette.color(QPalette::Active, QPalette::Text), style.background);
+    style.faint = Mixed(style.background, style.ink, 0.15);
+    const bool dark = Dark(style.background);
+    style.curve
+        = ReadableColour(dark ? palette.color(QPalette::Active, QPalette::Highlight) : paper.curve,
+                         style.background);
+    style.edge = ReadableColour(paper.edge, style.background);
+    style.mark = ReadableColour(paper.mark, style.background);
+    style.fill = dark ? Mixed(style.background, style.edge, 0.45) : paper.fill;
+    style.muted = dark ? Mixed(style.background, paper.muted, 0.45) : paper.muted;
+    if (dark) {
+        style.shade = style.curve;
+        style.shade.setAlpha(90);
+    }
+    return style;
+}
+
+PictureStyle PictureStyleOf(const QPainter &painter)
+{
+    if (const auto *canvas = dynamic_cast<const PictureCanvas *>(painter.device()))
+        return canvas->style();
+    return PaperStyle();
+}
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableColour(const QColor &colour, const QColor &background, double ratio)
+{
+    // Towards white on a dark background, towards black on a light one, in
+    // small steps of lightness so that the hue stays.
+    const QColor end = Dark(background) ? QColor(Qt::white) : QColor(Qt::black);
+    QColor readable = colour;
+    for (int step = 1; step <= 20 && ContrastRatio(readable, background) < ratio; ++step)
+        readable = Mixed(colour, end, step / 20.0);
+    readable.setAlpha(colour.alpha());
+    return readable;
+}
 
 bool IsPictureFileName(const QString &path)
 {
@@ -153,7 +258,7 @@ QString PictureFileNameProblem(const QString &path)
 QImage RenderPicture(const VectorDrawing &drawing, const QSizeF &logicalSize, qreal scale)
 {
     QImage image((logicalSize * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(PaperStyle().background);
     if (drawing && !logicalSize.isEmpty()) {
         QPainter painter(&image);
         DrawScaled(painter, drawing, logicalSize, QRectF(image.rect()));

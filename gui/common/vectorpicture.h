@@ -6,6 +6,7 @@
 // SavePicture writes a drawing as PNG, SVG or PDF; PicturePanel shows one,
 // scaled to the panel, with buttons to print, copy and save it.
 
+#include <QColor>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <functional>
 
 class QPainter;
+class QPalette;
 class QPrinter;
 class QPushButton;
 class QRectF;
@@ -21,6 +23,38 @@ class QRectF;
 // Draws the picture into area, whatever its size; the painter is clean (no
 // transformation beyond the device's own, antialiasing on).
 using VectorDrawing = std::function<void(QPainter &painter, const QRectF &area)>;
+
+// The colours and the zoom a drawing uses. On paper (printed, copied,
+// saved) they are fixed, dark on white, at zoom 1; on screen the colours
+// come from the widget's palette, so that a dark desktop gives a dark
+// picture, and the zoom of the program's View menu enlarges the text and
+// the lines.
+struct PictureStyle
+{
+    QColor background; // behind the picture
+    QColor ink;        // text, axes, ticks
+    QColor faint;      // grid lines
+    QColor fill;       // bars and boxes
+    QColor edge;       // their outlines, points
+    QColor curve;      // fitted and density curves
+    QColor shade;      // an area under a curve, translucent
+    QColor mark;       // marked values, the asked bars, an answer
+    QColor muted;      // bars that are not asked about
+    double zoom = 1.0; // text and line widths are multiplied by it
+    // A thin line's width: the device's finest line, widened by the zoom.
+    double hairline() const { return zoom > 1.0 ? zoom : 0.0; }
+};
+PictureStyle PaperStyle();
+PictureStyle ScreenStyle(const QPalette &palette, double zoom = 1.0);
+// The style for what painter draws on: the screen's for a PicturePanel's
+// canvas, paper for every other device (images, files, printers).
+PictureStyle PictureStyleOf(const QPainter &painter);
+
+// The WCAG contrast ratio of two colours, 1 to 21.
+double ContrastRatio(const QColor &a, const QColor &b);
+// colour made lighter or darker, its hue kept, until it stands out from
+// background by ratio (or as far as it can).
+QColor ReadableColour(const QColor &colour, const QColor &background, double ratio = 4.5);
 
 // The picture file kinds, by the file name's extension (any case): ".png",
 // ".svg" and ".pdf"; true when path ends in one of them.
@@ -44,7 +78,8 @@ bool SavePicture(const VectorDrawing &drawing, const QSizeF &logicalSize, const 
 QImage RenderPicture(const VectorDrawing &drawing, const QSizeF &logicalSize, qreal scale = 1);
 
 // Shows a drawing scaled to the panel's size and drawn anew at the screen's
-// device pixel ratio, with Print, Copy and Save buttons below it (object
+// device pixel ratio, in the panel's palette and at the program's zoom (see
+// FollowZoom in fonts.h), with Print, Copy and Save buttons below it (object
 // names PicturePrintBtn, PictureCopyBtn, PictureSaveBtn; the drawing itself
 // PictureCanvas). Ctrl+S saves while the panel has the focus.
 class PicturePanel : public QWidget

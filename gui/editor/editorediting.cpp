@@ -2,6 +2,7 @@
 
 #include "gui/common/clipboard.h"
 #include "gui/common/errorbox.h"
+#include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
@@ -158,14 +159,14 @@ void EditorWindow::applyFont(const QFont &font)
                                                                 : 10);
     else
         shown.setPointSize(std::min(points, LargestScreenPoints));
-    setFont(shown);
+    FollowZoom(this, shown);
 }
 
 void EditorWindow::chooseFont()
 {
     const QPalette colours = palette();
     // The dialog starts at the window's font, style and size as the user set them.
-    QFont chosen = font();
+    QFont chosen = UnzoomedFont(this);
     if (m_fontPoints > 0)
         chosen.setPointSize(m_fontPoints);
     if (Prompts::current().chooseFont(this, chosen)) {
@@ -181,7 +182,7 @@ void EditorWindow::chooseFont()
 
 void EditorWindow::setFontFamily(const QString &family)
 {
-    QFont shown = font();
+    QFont shown = UnzoomedFont(this);
     shown.setFamily(family);
     applyFont(shown);
 }
@@ -189,7 +190,7 @@ void EditorWindow::setFontFamily(const QString &family)
 void EditorWindow::setFontSizeText(const QString &text)
 {
     m_fontPoints = SizeFromText(text);
-    applyFont(font());
+    applyFont(UnzoomedFont(this));
 }
 
 // ---------------------------------------------------------------------------
@@ -422,7 +423,7 @@ void EditorWindow::print()
         return;
     EditorPrintJob job;
     job.title = caption();
-    job.font = font();
+    job.font = UnzoomedFont(this);
     job.points = m_fontPoints;
     job.colour = palette().color(QPalette::Text);
     job.screenDpi = logicalDpiX();

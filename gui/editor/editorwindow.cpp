@@ -2,9 +2,11 @@
 
 #include "gui/common/clipboard.h"
 #include "gui/common/errorbox.h"
+#include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
+#include "gui/common/vectorpicture.h"
 #include "gui/editor/editorlines.h"
 #include "gui/editor/editorprint.h"
 #include "gui/editor/finddialog.h"
@@ -50,9 +52,9 @@ EditorWindow::EditorWindow(QWidget *parent)
 
     QFont textFont(QStringLiteral("Courier New"));
     textFont.setPointSize(10);
-    setFont(textFont);
+    FollowZoom(this, textFont);
     QPalette black = palette();
-    black.setColor(QPalette::Text, Qt::black);
+    black.setColor(QPalette::Text, ReadableColour(Qt::black, black.color(QPalette::Base)));
     setPalette(black);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

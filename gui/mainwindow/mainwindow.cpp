@@ -198,6 +198,8 @@ void MainWindow::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_exitAction);
 
+    createViewMenu();
+
     m_statisticsMenu = menu(QStringLiteral("statisticsMenu"), QStringLiteral("&Statistics"),
                             QStringLiteral("Various fundamental survey computations."), 1);
     m_statisticsMenu->addAction(m_histogramAction);
@@ -247,9 +249,6 @@ void MainWindow::createStatusBar()
         auto *l = new QLabel(clock);
         l->setObjectName(name);
         l->setFont(clockFont);
-        QPalette black = l->palette();
-        black.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(black);
         row->addWidget(l);
         return l;
     };
@@ -313,8 +312,8 @@ void MainWindow::updateMenus()
                << m_editorCommands->editMenu()->menuAction();
     else
         wanted << m_fileMenu->menuAction();
-    wanted << m_statisticsMenu->menuAction() << m_windowMenu->menuAction()
-           << m_helpMenu->menuAction();
+    wanted << m_viewMenu->menuAction() << m_statisticsMenu->menuAction()
+           << m_windowMenu->menuAction() << m_helpMenu->menuAction();
     if (menuBar()->actions() == wanted)
         return;
     menuBar()->clear();

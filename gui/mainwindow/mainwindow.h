@@ -59,6 +59,11 @@ public:
     // The histogram command proposes it as the data file.
     QString lastFilePath() const { return m_lastFilePath; }
 
+    // View > Zoom: the editor text, the reports and the pictures on screen
+    // at this percentage, MinZoomPercent to MaxZoomPercent (fonts.h);
+    // remembered between runs.
+    int zoomPercent() const { return m_zoomPercent; }
+
 public slots:
     void newFile();
     void open();
@@ -81,6 +86,15 @@ public slots:
     // Shows the moment now in the clock: the date when the day has changed
     // since it was last shown, the time always.
     void showTime(const QDateTime &now);
+    // Takes percent (brought within the limits) as the zoom of every window
+    // open now and of those opened later, and remembers it.
+    void setZoomPercent(int percent);
+    void zoomIn();
+    void zoomOut();
+    void zoomToActualSize();
+
+signals:
+    void zoomChanged(int percent);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -93,6 +107,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createRecentFilesMenu();
+    void createViewMenu();
     void updateRecentFilesMenu();
     // Puts path at the top of the recent files.
     void rememberFile(const QString &path);
@@ -121,6 +136,7 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_statisticsMenu = nullptr;
     QMenu *m_windowMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QMenu *m_recentMenu = nullptr;
     QAction *m_newAction = nullptr;
@@ -143,6 +159,7 @@ private:
     // The number the next new editor window carries in its name; it only grows.
     int m_nextDocument = 1;
     QString m_lastFilePath;
+    int m_zoomPercent = 100;
     bool m_destroying = false;
     // The window a file is going into, and whether a close came meanwhile.
     EditorWindow *m_loadingEditor = nullptr;

@@ -119,9 +119,12 @@ bool AnalysisResultsWindow::showResults(VectorDrawing drawing, const QSizeF &pic
         room = screen()->availableGeometry().size();
     const int reportWidth = ReportPaneWidth(m_report);
     QSize size = (room * 0.9).expandedTo(QSize(720, 420));
-    if (screen())
-        size.setWidth(std::min(std::max(size.width(), reportWidth + 360),
-                               screen()->availableGeometry().width() * 19 / 20));
+    if (screen()) {
+        // Never beyond the screen, however large the text is scaled.
+        const QSize available = screen()->availableGeometry().size() * 19 / 20;
+        size.setWidth(std::min(std::max(size.width(), reportWidth + 360), available.width()));
+        size.setHeight(std::min(size.height(), available.height()));
+    }
     resize(size);
     layout()->activate();
     const int total = m_splitter->width() - m_splitter->handleWidth();

@@ -6,6 +6,7 @@
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "gui/common/vectorpicture.h"
 #include "gui/viewers/windowplacement.h"
 
 #include <QApplication>
@@ -66,10 +67,11 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont textFont = PixelFont(QStringLiteral("Courier New"), 11);
     textFont.setStyleHint(QFont::TypeWriter);
-    m_text->setFont(textFont);
+    FollowZoom(m_text, textFont);
+    // Cream paper where the desktop's base is light; a dark base is kept.
     QPalette textPalette = m_text->palette();
-    textPalette.setColor(QPalette::Base, QColor(255, 251, 240)); // cream
-    textPalette.setColor(QPalette::Text, Qt::black);
+    if (ContrastRatio(textPalette.color(QPalette::Base), Qt::black) > 15)
+        textPalette.setColor(QPalette::Base, QColor(255, 251, 240));
     m_text->setPalette(textPalette);
 
     m_panel = new QFrame(this);
@@ -259,7 +261,7 @@ void OutputViewer::printFile()
     }
     // The printed text has the screen font's size in points (11 pixels on a
     // 96-dpi screen is 8 points).
-    QFont font = m_text->font();
+    QFont font = UnzoomedFont(m_text);
     const int pixels = font.pixelSize();
     if (pixels > 0)
         font.setPointSize(std::max(1, static_cast<int>(std::lrint(pixels * 72.0 / 96.0))));

@@ -3,6 +3,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/help.h"
 #include "gui/common/pictures.h"
+#include "gui/common/settings.h"
 #include "gui/common/text.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -63,7 +64,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("DisplayText"));
-    m_text->setFont(PixelFont(QStringLiteral("Courier New"), 13));
+    FollowZoom(m_text, PixelFont(QStringLiteral("Courier New"), 13));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(false);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -90,6 +91,7 @@ ResultsDialog::ResultsDialog(QWidget *parent)
     report->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);
+    m_layout = layout;
     layout->setContentsMargins(Border, Border, Border, Border);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -125,14 +127,14 @@ QPushButton *ResultsDialog::addButton(const QString &name, const QString &captio
 
 QFont ResultsDialog::displayFont() const
 {
-    return m_text->font();
+    return UnzoomedFont(m_text);
 }
 
 void ResultsDialog::showMessageText()
 {
     m_text->setText(WithLineFeeds(m_messageText)); // the label breaks lines at LF
     m_text->adjustSize();
-    layout()->activate();
+    m_layout->activate();
 }
 
 int ResultsDialog::showReport(const QString &caption, const QString &text,
@@ -154,13 +156,13 @@ void ResultsDialog::addDensityPicture()
 {
     m_density = new PicturePanel(this);
     m_density->setObjectName(QStringLiteral("DensityPicture"));
-    m_density->setFixedSize(DensitySize);
+    // Zoomed, the picture grows with its text, so that it keeps its layout.
+    m_density->setFixedSize(DensitySize * (BoundedZoom(Settings().zoomPercent()) / 100.0));
     m_density->setFont(QApplication::font()); // as in the saved and copied pictures
     m_density->setAutoFillBackground(true);
-    m_density->setPalette(QPalette(Qt::white));
-    auto *layout = static_cast<QBoxLayout *>(this->layout());
-    layout->addSpacing(Border);
-    layout->addWidget(m_density);
+    m_density->setBackgroundRole(QPalette::Base);
+    m_layout->addSpacing(Border);
+    m_layout->addWidget(m_density);
 }
 
 void ResultsDialog::retry()

@@ -14,6 +14,7 @@
 
 #include "gui/common/vectorpicture.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -68,6 +69,8 @@ private:
     QPushButton *m_closeButton = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_text = nullptr;
+    // The window's contents; they move into a scroll area on a small screen.
+    QBoxLayout *m_layout = nullptr;
     PicturePanel *m_density = nullptr; // none until a report comes with a picture
     QString m_messageText;
 

@@ -2,8 +2,12 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,6 +24,40 @@ QRect ScreenArea(const QRect &area)
 }
 
 } // namespace
+
+bool ScrollWhenTooLarge(QWidget *window, const QSize &room)
+{
+    QLayout *layout = window->layout();
+    if (!layout || room.isEmpty())
+        return false;
+    layout->activate();
+    const QSize wanted
+        = (layout->sizeConstraint() == QLayout::SetFixedSize ? layout->totalSizeHint()
+                                                             : layout->totalMinimumSize())
+              .expandedTo(window->minimumSize());
+    if (wanted.width() <= room.width() && wanted.height() <= room.height())
+        return false;
+    // The layout moves to a widget of its own, its widgets with it, and that
+    // widget into the scroll area; a layout of fixed size keeps the inner
+    // widget's size fixed, and the area scrolls over it.
+    auto *contents = new QWidget;
+    contents->setObjectName(QStringLiteral("ScrolledContents"));
+    const QSize natural = window->sizeHint().expandedTo(wanted);
+    contents->setLayout(layout);
+    auto *scroll = new QScrollArea(window);
+    scroll->setObjectName(QStringLiteral("WindowScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(contents);
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    const int bar = scroll->verticalScrollBar()->sizeHint().width();
+    window->resize((natural + QSize(bar, bar)).boundedTo(room));
+    return true;
+}
 
 void CentreOverParent(QWidget *window)
 {
@@ -46,8 +84,13 @@ void CentreOverParent(QWidget *window)
         const int title = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
         decoration = QSize(2 * border, std::max(title, 24) + 2 * border);
     }
-    // A window larger than the screen is made to fit, as far as it can be
-    // resized, and then moved in from the screen's edges.
+    // Contents larger than the screen scroll; a window larger than the
+    // screen is made to fit, as far as it can be resized, and then moved in
+    // from the screen's edges.
+    if (ScrollWhenTooLarge(window, screen.size() - decoration)) {
+        frame = QRect(QPoint(), window->size());
+        frame.moveCenter(area.center());
+    }
     const QSize wanted
         = window->size().boundedTo(screen.size() - decoration).expandedTo(window->minimumSize());
     if (wanted != window->size()) {

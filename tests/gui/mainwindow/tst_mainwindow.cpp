@@ -282,15 +282,16 @@ void TestMainWindow::menuBarMergesActiveEditor()
     };
     auto *editorBar = mainWindow->findChild<QToolBar *>(QStringLiteral("editorToolBar"));
     QVERIFY(editorBar);
-    const QStringList withoutEditor{"fileMenu", "statisticsMenu", "windowMenu", "helpMenu"};
+    const QStringList withoutEditor{"fileMenu", "viewMenu", "statisticsMenu", "windowMenu",
+                                    "helpMenu"};
     QCOMPARE(barMenus(), withoutEditor);
     QVERIFY(editorBar->isHidden());
 
     QMdiSubWindow *window = newWindow();
     QVERIFY(EditorOf(window));
-    QCOMPARE(
-        barMenus(),
-        (QStringList{"editorFileMenu", "editMenu", "statisticsMenu", "windowMenu", "helpMenu"}));
+    QCOMPARE(barMenus(),
+             (QStringList{"editorFileMenu", "editMenu", "viewMenu", "statisticsMenu", "windowMenu",
+                          "helpMenu"}));
     QCOMPARE(Menu(mainWindow, "editorFileMenu")->title(), QStringLiteral("&File"));
     QCOMPARE(Menu(mainWindow, "editMenu")->title(), QStringLiteral("&Edit"));
     QVERIFY(!editorBar->isHidden());

@@ -227,8 +227,8 @@ void TestStartUp::menuBar_data()
     QTest::addColumn<int>("opened");
     QTest::addColumn<int>("closed");
     QTest::addColumn<QStringList>("bar");
-    const QStringList withoutEditor{"&File", "&Statistics", "&Window", "&Help"};
-    const QStringList withEditor{"&File", "&Edit", "&Statistics", "&Window", "&Help"};
+    const QStringList withoutEditor{"&File", "&View", "&Statistics", "&Window", "&Help"};
+    const QStringList withEditor{"&File", "&Edit", "&View", "&Statistics", "&Window", "&Help"};
     QTest::newRow("no editor") << 0 << 0 << withoutEditor;
     QTest::newRow("editor: its File and Edit") << 1 << 0 << withEditor;
     QTest::newRow("two editors: the same menus once") << 2 << 0 << withEditor;
