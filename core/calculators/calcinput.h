@@ -16,10 +16,11 @@ enum class CalcKind { T, ChiSquared, F, Normal };
 // typed statistic to the probability beyond it.
 enum class CalcDirection { CriticalValue, Probability };
 
-// The area that alpha or the probability measures. Every calculator answers
-// today for its own area (Standard): the upper tail of t, chi-squared and F,
-// the central area between -z and z of the normal. The others name the areas
-// a request will be able to ask for; no reader produces them yet.
+// The area that alpha or the probability measures. Standard is each
+// calculator's own, with its own report: the upper tail of t, chi-squared
+// and F, the central area between -z and z of the normal. Two tails hold
+// alpha/2 each (outside -a..a for t and the normal); Between, from two values
+// to the probability between them, has no critical-value direction.
 enum class CalcArea { Standard, Lower, Upper, TwoSided, Between };
 
 struct CalcRequest
@@ -32,12 +33,16 @@ struct CalcRequest
     // three at least and eight at most).
     double first = 0.0;
     std::uint8_t firstDecimals = 3;
+    // Between: the upper value, shown with its own typed decimals.
+    double second = 0.0;
+    std::uint8_t secondDecimals = 3;
     std::int32_t v1 = 0; // degrees of freedom (numerator of F); 0 for the normal
     std::int32_t v2 = 0; // denominator degrees of freedom of F
-    // The normal distribution's own mean and standard deviation; absent: the
-    // standard normal, the only one computed today.
+    // The normal distribution's own mean and standard deviation (areas other
+    // than Standard only); absent: the standard normal, in z.
     std::optional<long double> mean;
     std::optional<long double> sd;
+    int digits = 0; // 0: the reports' standard form; 4..10: significant digits
 };
 
 enum class CalcStatus {
@@ -79,6 +84,11 @@ struct CalcResult
     // probability (the central percentage for the normal). The report's
     // lines are joined by CR LF with no final line break.
     long double value = 0.0L;
+    // The values the picture marks, in the distribution's own scale (z for
+    // the normal), in order: the critical value(s) or the typed value(s).
+    std::vector<long double> marks;
+    // The probability of the asked area (alpha for a critical value, 0..1).
+    long double probability = 0.0L;
     std::string report;
     // The values of the density that a probability request computed; never
     // more than MaxTailEvaluations (tailsum.h).
@@ -89,11 +99,17 @@ struct CalcResult
 };
 
 // Reads the typed fields in the dialog's order: alpha (or P, or the
-// statistic), then the degrees of freedom (two for F, none for the normal).
-// decimalSign is the user's: '.' or ','. An accepted request has status
+// statistic; Between: the lower and the upper value), then the degrees of
+// freedom (two for F, none for the normal), then for the normal in an area
+// other than Standard its mean and standard deviation when given (two fields
+// more, or none). decimalSign is the user's: '.' or ','. digits is 0 or
+// 4..10, refused as the field after the last. An accepted request has status
 // Computed and no value yet.
 CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction,
                            const std::vector<std::string> &fields, char decimalSign = '.');
+CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
+                           const std::vector<std::string> &fields, char decimalSign = '.',
+                           int digits = 0);
 
 // Computes an accepted request.
 CalcResult ComputeCalc(const CalcRequest &request);
@@ -101,6 +117,13 @@ CalcResult ComputeCalc(const CalcRequest &request);
 // ReadCalcRequest, then ComputeCalc when the fields were accepted.
 CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction,
                           const std::vector<std::string> &fields, char decimalSign = '.');
+CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
+                          const std::vector<std::string> &fields, char decimalSign = '.',
+                          int digits = 0);
+
+// The request of an area other than Standard, computed into result (the
+// report, value, marks and probability); calcrequest.cpp hands it over.
+void ComputeCalcArea(const CalcRequest &request, CalcResult &result);
 
 // What the field readers of calcread.h gather while reading one request's
 // fields (the binomial and Poisson requests read theirs with it too).

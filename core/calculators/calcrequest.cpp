@@ -8,6 +8,7 @@
 #include "core/calculators/chidist.h"
 #include "core/calculators/fdist.h"
 #include "core/calculators/normaldist.h"
+#include "core/calculators/resulttext.h"
 #include "core/calculators/tailprob.h"
 #include "core/calculators/tdist.h"
 #include "core/numeric/strings.h"
@@ -65,6 +66,51 @@ std::size_t FieldCount(CalcKind kind)
     return kind == CalcKind::F ? 3 : kind == CalcKind::Normal ? 1 : 2;
 }
 
+// The first field of an area other than Standard: alpha for a critical
+// value, for every calculator; a value in the data's units for a normal with
+// its own mean and sd; the statistic otherwise.
+bool ReadAreaValue(const CalcRequest &request, const std::string &text, double &value,
+                   CalcOutcome &outcome)
+{
+    if (request.direction == CalcDirection::CriticalValue)
+        return ReadAlphaField(text, value, outcome);
+    if (request.mean)
+        return ReadBoundedRealField(text, ValueEmptyMessage, -1e9L, 1e9L,
+                                    "The value must be between -1000000000 and 1000000000", value,
+                                    outcome);
+    return ReadFirstField(request.kind, CalcDirection::Probability, text, value, outcome);
+}
+
+// The normal's mean and standard deviation fields.
+bool ReadMeanAndSd(const std::string &meanText, const std::string &sdText, CalcRequest &request,
+                   CalcOutcome &outcome)
+{
+    double mean = 0.0;
+    double sd = 1.0;
+    if (!ReadBoundedRealField(meanText, "Please enter the mean.", -1e6L, 1e6L,
+                              "The mean must be between -1000000 and 1000000", mean, outcome)
+        || !ReadBoundedRealField(sdText, "Please enter the standard deviation.", 1e-6L, 1e6L,
+                                 "The standard deviation must be between 0.000001 and 1000000", sd,
+                                 outcome))
+        return false;
+    request.mean = mean;
+    request.sd = sd;
+    return true;
+}
+
+// The shown number of a report line, after its last " = ", again with the
+// significant digits asked for.
+void ShowDigits(CalcResult &result, long double value, bool probability)
+{
+    const int digits = result.request.digits;
+    const std::size_t at = result.report.rfind(" = ");
+    if (digits == 0 || at == std::string::npos || result.status != CalcStatus::Computed)
+        return;
+    result.report.replace(at + 3, std::string::npos,
+                          probability ? ProbabilityText(value, digits)
+                                      : SignificantText(value, digits));
+}
+
 void TakeMessages(const std::vector<std::string> &messages, CalcResult &result)
 {
     for (const std::string &message : messages)
@@ -92,14 +138,23 @@ void CriticalValue(const CalcRequest &request, CalcResult &result)
         double percent = request.first;
         const double z = NormalCriticalValue(percent);
         result.value = z;
+        result.marks = {z};
+        result.probability = 1.0L - percent / 100.0L;
         result.report = NormalReportText(percent, z);
+        // More digits than the table search's three: the extended search.
+        if (request.digits != 0)
+            ShowDigits(result, NormalUpperQuantile((1.0L - request.first / 100.0L) / 2.0L).value,
+                       false);
         return;
     }
     }
     TakeMessages(search.messages, result);
     result.value = search.value;
+    result.marks = {search.value};
+    result.probability = alpha;
     if (!search.found)
         result.status = CalcStatus::NotComputed;
+    ShowDigits(result, search.value, false);
 }
 
 // The last line of a probability report: the probability, or that there is
@@ -114,47 +169,58 @@ std::string ProbabilityLine(const char *label, const TailProbability &tail)
     return std::string("          ") + label + " = " + ProbabilityText(tail.value);
 }
 
+// The probability reports of t, chi-squared and F, in the order of CalcKind:
+// the title, the name of the value and the statement of its upper tail.
+struct UpperTailReport
+{
+    const char *title;
+    const char *value;
+    const char *statement;
+};
+
+constexpr UpperTailReport UpperTailReports[] = {
+    {"Students t distribution:", "t", "P(T > t)"},
+    {"Chi-squared distribution:", "chi-squared", "P(X > chi-squared)"},
+    {"F distribution:", "F", "P(F > f)"},
+};
+
 void Probability(const CalcRequest &request, CalcResult &result)
 {
     const double x = request.first;
     const std::string value = FormatNumber(0, request.firstDecimals, x);
-    const std::string v1 = FormatNumber(0, 0, request.v1);
-    const std::string degrees = "\r\n          and " + v1 + " degrees of freedom\r\n\r\n";
-    TailProbability tail;
-    switch (request.kind) {
-    case CalcKind::T:
-        tail = TUpperTail(x, request.v1);
-        result.report = "          Students t distribution:\r\n          Probability from the "
-                        "value t = "
-            + value + degrees + ProbabilityLine("P(T > t)", tail);
-        break;
-    case CalcKind::ChiSquared:
-        tail = ChiUpperTail(x, request.v1);
-        result.report = "          Chi-squared distribution:\r\n          Probability from the "
-                        "value chi-squared = "
-            + value + degrees + ProbabilityLine("P(X > chi-squared)", tail);
-        break;
-    case CalcKind::F:
-        tail = FUpperTail(x, request.v1, request.v2);
-        result.report = "          F distribution:\r\n          Probability from the value F = "
-            + value + " with v1 = " + v1 + " and v2 = " + FormatNumber(0, 0, request.v2)
-            + "\r\n\r\n" + ProbabilityLine("P(F > f)", tail);
-        break;
-    case CalcKind::Normal: {
+    if (request.kind == CalcKind::Normal) {
         const long double percent = NormalCentralPercent(x);
         result.value = percent;
+        result.marks = {x};
+        result.probability = percent / 100.0L;
         result.report = "          Normal distribution:\r\n          Probability from the value "
                         "z = "
             + value + "\r\n\r\n          Percent between -z and z = "
             + FixedNotation(0, 4, static_cast<double>(percent));
+        ShowDigits(result, percent, false);
         return;
     }
-    }
+    const std::string v1 = FormatNumber(0, 0, request.v1);
+    const TailProbability tail = request.kind == CalcKind::T ? TUpperTail(x, request.v1)
+        : request.kind == CalcKind::ChiSquared               ? ChiUpperTail(x, request.v1)
+                                               : FUpperTail(x, request.v1, request.v2);
+    const UpperTailReport &text = UpperTailReports[static_cast<int>(request.kind)];
+    // F names both degrees of freedom on the value's line.
+    const std::string degrees = request.kind == CalcKind::F
+        ? " with v1 = " + v1 + " and v2 = " + FormatNumber(0, 0, request.v2) + "\r\n\r\n"
+        : "\r\n          and " + v1 + " degrees of freedom\r\n\r\n";
+    result.report = std::string("          ") + text.title
+        + "\r\n          Probability from the value " + text.value + " = " + value + degrees
+        + ProbabilityLine(text.statement, tail);
     TakeMessages(tail.messages, result);
     result.value = tail.value;
+    result.marks = {x};
+    result.probability = tail.value;
     result.evaluations = tail.evaluations;
     if (!tail.found)
         result.status = CalcStatus::NotComputed;
+    else if (!tail.belowRange)
+        ShowDigits(result, tail.value, true);
 }
 
 } // namespace
@@ -170,26 +236,76 @@ std::vector<std::string> CalcResult::messages() const
 CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction,
                            const std::vector<std::string> &fields, char decimalSign)
 {
+    return ReadCalcRequest(kind, direction, CalcArea::Standard, fields, decimalSign);
+}
+
+CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
+                           const std::vector<std::string> &fields, char decimalSign, int digits)
+{
     CalcResult result;
-    result.request.kind = kind;
-    result.request.direction = direction;
+    CalcRequest &request = result.request;
+    request.kind = kind;
+    request.direction = direction;
+    request.area = area;
     CalcOutcome outcome;
     outcome.decimalSign = decimalSign;
-    const std::size_t needed = FieldCount(kind);
-    if (fields.size() != needed) {
+    const bool between = area == CalcArea::Between;
+    const std::size_t values = between ? 2 : 1;
+    const std::size_t needed = FieldCount(kind) + values - 1;
+    // The normal's own mean and sd are two fields more, or none.
+    const bool ownNormal
+        = kind == CalcKind::Normal && area != CalcArea::Standard && fields.size() == needed + 2;
+    if (ownNormal) {
+        request.mean = 0.0L;
+        request.sd = 1.0L;
+    }
+    const std::string &meanText = ownNormal ? fields[needed] : std::string();
+    const std::string &sdText = ownNormal ? fields[needed + 1] : std::string();
+    const auto readValues = [&] {
+        if (!ReadAreaValue(request, fields[0], request.first, outcome))
+            return false;
+        if (!between)
+            return true;
+        if (!ReadAreaValue(request, fields[1], request.second, outcome))
+            return false;
+        if (request.second >= request.first)
+            return true;
+        Refuse(outcome, CalcErrorCode::OutOfRange, {fields[1], fields[0], fields[1]},
+               "The second value must not be less than the first.");
+        return false;
+    };
+    const auto readDegrees = [&] {
+        return kind == CalcKind::Normal
+            || (kind == CalcKind::F ? ReadDegreePair(fields[values], fields[values + 1], request.v1,
+                                                     request.v2, outcome)
+                                    : ReadDegreesField(fields[values], request.v1, outcome));
+    };
+    if (fields.size() != needed && !ownNormal) {
         Refuse(outcome, CalcErrorCode::FieldCount, {std::to_string(needed)},
                "The request needs " + std::to_string(needed) + " fields.");
-    } else if (ReadFirstField(kind, direction, fields[0], result.request.first, outcome)
-               && (kind == CalcKind::Normal
-                   || (kind == CalcKind::F
-                           ? ReadDegreePair(fields[1], fields[2], result.request.v1,
-                                            result.request.v2, outcome)
-                           : ReadDegreesField(fields[1], result.request.v1, outcome)))) {
-        // The statistic is shown with the decimals typed, as the number taken.
-        const std::optional<std::string> number = FieldNumberText(fields[0], decimalSign);
-        result.request.firstDecimals = ShownDecimals(number.value_or(fields[0]));
-        result.status = CalcStatus::Computed;
-        return result;
+    } else if (between && direction == CalcDirection::CriticalValue) {
+        Refuse(outcome, CalcErrorCode::OutOfRange, {},
+               "The area between two values is found from the values, not from alpha.");
+    } else if (area == CalcArea::Standard
+                   ? ReadFirstField(kind, direction, fields[0], request.first, outcome)
+                   : readValues()) {
+        if (readDegrees() && (!ownNormal || ReadMeanAndSd(meanText, sdText, request, outcome))) {
+            if (digits != 0 && (digits < 4 || digits > 10)) {
+                Refuse(outcome, CalcErrorCode::OutOfRange, {std::to_string(digits), "4", "10"},
+                       "Digits must be from 4 to 10");
+                outcome.fieldsAccepted = static_cast<int>(fields.size());
+            } else {
+                // The values are shown with the decimals typed, as the numbers taken.
+                const auto shown = [decimalSign](const std::string &field) {
+                    return ShownDecimals(FieldNumberText(field, decimalSign).value_or(field));
+                };
+                request.firstDecimals = shown(fields[0]);
+                request.secondDecimals = between ? shown(fields[1]) : 3;
+                request.digits = digits;
+                result.status = CalcStatus::Computed;
+                return result;
+            }
+        }
     }
     result.errors = std::move(outcome.errors);
     result.fieldInError = outcome.fieldsAccepted;
@@ -201,7 +317,9 @@ CalcResult ComputeCalc(const CalcRequest &request)
     CalcResult result;
     result.status = CalcStatus::Computed;
     result.request = request;
-    if (request.direction == CalcDirection::CriticalValue)
+    if (request.area != CalcArea::Standard)
+        ComputeCalcArea(request, result);
+    else if (request.direction == CalcDirection::CriticalValue)
         CriticalValue(request, result);
     else
         Probability(request, result);
@@ -211,6 +329,12 @@ CalcResult ComputeCalc(const CalcRequest &request)
 CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction,
                           const std::vector<std::string> &fields, char decimalSign)
 {
-    const CalcResult read = ReadCalcRequest(kind, direction, fields, decimalSign);
+    return RunCalcRequest(kind, direction, CalcArea::Standard, fields, decimalSign);
+}
+
+CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
+                          const std::vector<std::string> &fields, char decimalSign, int digits)
+{
+    const CalcResult read = ReadCalcRequest(kind, direction, area, fields, decimalSign, digits);
     return read.accepted() ? ComputeCalc(read.request) : read;
 }

@@ -5,6 +5,7 @@
 #include "core/calculators/calcread.h"
 #include "core/calculators/discrete.h"
 #include "core/calculators/discretemath.h"
+#include "core/calculators/resulttext.h"
 
 #include <algorithm>
 #include <charconv>
@@ -17,21 +18,6 @@ namespace {
 constexpr long double NaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr char Indent[] = "          ";
 constexpr char LineBreak[] = "\r\n";
-
-// The shortest text that reads back as x; the C library's locale never enters it.
-std::string NumberText(double x)
-{
-    if (x == std::floor(x) && std::fabs(x) < 1e15)
-        return std::to_string(static_cast<std::int64_t>(x));
-    // Plain decimals where they are short enough to read ("0.00001", not
-    // "1e-05"); the shortest exact form otherwise.
-    char text[64];
-    const auto fixed = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed);
-    if (fixed.ec == std::errc() && fixed.ptr - text <= 12)
-        return std::string(text, fixed.ptr);
-    const auto written = std::to_chars(text, text + sizeof text, x);
-    return std::string(text, written.ptr);
-}
 
 // A whole-number field from low to high, or refused with message.
 bool ReadCount(const std::string &text, const char *emptyMessage, std::int64_t low,
@@ -174,7 +160,7 @@ std::string QuestionText(const DiscreteRequest &request)
     case DiscreteQuestion::Quantile:
         break;
     }
-    return "Smallest k with P(X <= k) >= " + NumberText(static_cast<double>(request.probability));
+    return "Smallest k with P(X <= k) >= " + ShortestText(static_cast<double>(request.probability));
 }
 
 } // namespace
@@ -256,9 +242,9 @@ DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
 
     const std::string heading = request.family == DiscreteFamily::Binomial
         ? std::string("Binomial distribution:") + LineBreak + Indent + "n = "
-            + std::to_string(request.n) + " and p = " + NumberText(static_cast<double>(request.p))
+            + std::to_string(request.n) + " and p = " + ShortestText(static_cast<double>(request.p))
         : std::string("Poisson distribution:") + LineBreak + Indent
-            + "lambda = " + NumberText(static_cast<double>(request.lambda));
+            + "lambda = " + ShortestText(static_cast<double>(request.lambda));
     // The comparison line goes on a line of its own when the digits make it
     // too wide for an 80-column report.
     const std::string joint = Indent + normalLine;

@@ -15,8 +15,10 @@
 #include "core/calculators/normaldist.h"
 
 #include "core/calculators/resulttext.h"
+#include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -96,4 +98,25 @@ std::string NormalReportText(double percent, double z)
     return "          Normal distribution:\r\n          For probable error = "
         + FormatNumber(0, 1, percent) + "%" + "\r\n" + "\r\n"
         + "          z-value = " + FormatNumber(0, 3, z);
+}
+
+long double NormalDensity(long double z)
+{
+    return std::exp(-z * z / 2.0L) / std::sqrt(TwoPi);
+}
+
+QuantileSearch NormalUpperQuantile(long double upper)
+{
+    QuantileSearch search;
+    if (upper == 0.5L) {
+        search.found = true;
+        return search;
+    }
+    const Integrand density = NormalDensity;
+    search = SymmetricQuantile(density, std::min(upper, 1.0L - upper));
+    if (upper > 0.5L)
+        search.value = -search.value;
+    if (!search.found)
+        search.messages.emplace_back("Sorry, unable to compute value.");
+    return search;
 }

@@ -4,6 +4,8 @@
 // percentage of the probability, found by a decimal table search on the
 // distribution function built from the error function's power series.
 
+#include "core/calculators/quantile.h"
+
 #include <string>
 
 // erf(x) for x >= 0 by its power series; 1 for x > 4.
@@ -15,3 +17,10 @@ double NormalCriticalValue(double &percent);
 
 // The four-line report of a normal request.
 std::string NormalReportText(double percent, double z);
+
+// The standard normal density in extended precision.
+long double NormalDensity(long double z);
+
+// The z with P(Z > z) = upper, 0 < upper < 1, by the quantile search of the
+// other calculators on the density.
+QuantileSearch NormalUpperQuantile(long double upper);

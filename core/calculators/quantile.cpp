@@ -25,6 +25,10 @@ constexpr int RefiningSteps = 200;
 // Times a bracket end may be moved out before the refinement gives up.
 constexpr int Widenings = 60;
 
+// Relative tolerance and rows of the Romberg calls of a symmetric search.
+constexpr long double IntegrationTolerance = 1e-9L;
+constexpr int IntegrationRows = 31;
+
 } // namespace
 
 void FindStartInterval(const Integrand &density, long double &A, long double &B, long double mass)
@@ -148,4 +152,16 @@ QuantileSearch FindQuantile(const Integrand &density, const Integral &integral,
     search.bracketEnd = hi;
     search.found = true;
     return search;
+}
+
+QuantileSearch SymmetricQuantile(const Integrand &density, long double upper)
+{
+    const Integrand doubled = [&density](long double x) { return 2.0L * density(x); };
+    const Integral integral = [&doubled](long double a, long double b) {
+        return Romberg(doubled, a, b, IntegrationTolerance, IntegrationRows);
+    };
+    const TailMass tail = [&doubled](long double x, bool above) {
+        return MassBeyond(doubled, RombergPiece{}, x, above);
+    };
+    return FindQuantile(doubled, integral, tail, 2.0L * upper);
 }

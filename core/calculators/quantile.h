@@ -70,3 +70,8 @@ QuantileSearch MarchingSearch(const Integrand &density, const Integral &integral
 QuantileSearch FindQuantile(const Integrand &density, const Integral &integral,
                             const TailMass &tail, long double upper,
                             const std::function<bool()> &stopEarly = {});
+
+// The x > 0 with mass upper above it of a density symmetric about 0,
+// 0 < upper < 1/2: |X| has the density 2 f on (0, infinity), and x is its
+// point with mass 2 upper above.
+QuantileSearch SymmetricQuantile(const Integrand &density, long double upper);

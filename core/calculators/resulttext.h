@@ -11,3 +11,12 @@ std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v)
 // alpha with as many decimals as it needs to show the number typed: three at
 // least, six at most ("0.050", "0.0001", "0.999999").
 std::string AlphaText(double alpha);
+
+// x with digits significant digits (4..10): fixed notation from 0.0001 up,
+// as many integer digits as it has; m.mmm...e-XX below. No grouping, "."
+// as the decimal point.
+std::string SignificantText(long double x, int digits);
+
+// The shortest text that reads back as x: a whole number without decimals,
+// short plain decimals ("0.00001"), the shortest exact form otherwise.
+std::string ShortestText(double x);

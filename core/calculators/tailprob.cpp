@@ -7,7 +7,9 @@
 #include "core/calculators/tailprob.h"
 
 #include "core/calculators/chidist.h"
+#include "core/calculators/discrete.h"
 #include "core/calculators/fdist.h"
+#include "core/calculators/normaldist.h"
 #include "core/calculators/tailsum.h"
 #include "core/calculators/tdist.h"
 #include "core/numeric/mutil.h"
@@ -24,25 +26,53 @@ namespace {
 
 constexpr char UnableMessage[] = "Sorry, unable to compute value.";
 
-// P(X > x) for a density on (0, infinity) with its mode at mode: the mass
-// above x at or above the mode, 1 less the mass below x under it (where the
-// upper tail is large).
+// P(X > x) (upper) or P(X < x) for a density on (0, infinity) with its mode
+// at mode: at or above the mode the mass above x is summed, under it the
+// mass below x, and the other tail is 1 less the one summed, which is then
+// the large one.
 template <class PieceIntegral>
 TailSum PositiveTail(const Integrand &density, const PieceIntegral &integral, long double x,
-                     long double mode)
+                     long double mode, bool upper)
 {
     // Below 1 (when the mode is lower) the upper tail is large for every
     // accepted density, and the way down to 0 is the shorter one.
-    if (x >= std::max(mode, 1.0L))
-        return MassBeyond(density, integral, x, true);
+    const bool above = x >= std::max(mode, 1.0L);
     // Near 0 the density rises at most like x^(-1/2), so the mass below x is
-    // less than 2 x f(x); below the last digit of 1 it leaves the tail at 1
-    // (and summing it would reach the numbers of few digits near 0).
-    if (2.0L * x * density(x) < LDBL_EPSILON / 8.0L)
+    // less than 2 x f(x); below the last digit of 1 it leaves the upper tail
+    // at 1 (and summing it would reach the numbers of few digits near 0).
+    if (!above && upper && 2.0L * x * density(x) < LDBL_EPSILON / 8.0L)
         return TailSum{1.0L, true, 1};
-    TailSum lower = MassBeyond(density, integral, x, false);
-    lower.value = 1.0L - lower.value;
-    return lower;
+    TailSum tail = MassBeyond(density, integral, x, above);
+    if (above != upper)
+        tail.value = 1.0L - tail.value;
+    return tail;
+}
+
+// P(X > t) for a density symmetric about 0.
+TailSum SymmetricUpperTail(const Integrand &density, long double t)
+{
+    TailSum tail;
+    if (t == 0.0L) {
+        tail.value = 0.5L;
+        tail.found = true;
+    } else if (std::fabs(t) < 1.0L) {
+        // Near 0 the tail is one half less the mass up to |t|, where the
+        // density is smooth and bounded; summing outwards from a tiny t
+        // would take hundreds of pieces.
+        long &evaluations = tail.evaluations;
+        const Integrand counted = [&density, &evaluations](long double x) {
+            ++evaluations;
+            return density(x);
+        };
+        tail.value = 0.5L - RombergPiece{}(counted, 0.0L, std::fabs(t));
+        tail.found = std::isfinite(tail.value);
+    } else {
+        tail = MassBeyond(density, RombergPiece{}, std::fabs(t), true);
+    }
+    // Below 0 the upper tail is 1 less the tail above |t|.
+    if (tail.found && t < 0.0L)
+        tail.value = 1.0L - tail.value;
+    return tail;
 }
 
 TailProbability Finish(const TailSum &tail, std::vector<std::string> messages)
@@ -60,17 +90,15 @@ TailProbability Finish(const TailSum &tail, std::vector<std::string> messages)
     return result;
 }
 
-TailSum Certain()
+// The tails of a density on (0, infinity) at or below 0: all above, none
+// below (exactly 0, which is no tail too small to show).
+TailProbability Certain(bool upper, std::vector<std::string> messages)
 {
-    TailSum all;
-    all.value = 1.0L;
+    TailProbability all;
+    all.value = upper ? 1.0L : 0.0L;
     all.found = true;
+    all.messages = std::move(messages);
     return all;
-}
-
-long double NormalDensity(long double x)
-{
-    return std::exp(-x * x / 2.0L) / std::sqrt(TwoPi);
 }
 
 } // namespace
@@ -78,55 +106,49 @@ long double NormalDensity(long double x)
 TailProbability TUpperTail(long double t, std::int32_t v)
 {
     std::vector<std::string> messages;
-    if (t == 0.0L) {
-        TailSum half;
-        half.value = 0.5L;
-        half.found = true;
-        return Finish(half, std::move(messages));
-    }
     const std::optional<Integrand> density = TDensity(static_cast<std::uint16_t>(v), messages);
     TailSum tail;
-    if (density && std::fabs(t) < 1.0L) {
-        // Near 0 the tail is one half less the mass up to |t|, where the
-        // density is smooth and bounded; summing outwards from a tiny t
-        // would take hundreds of pieces.
-        long &evaluations = tail.evaluations;
-        const Integrand counted = [&density, &evaluations](long double x) {
-            ++evaluations;
-            return (*density)(x);
-        };
-        tail.value = 0.5L - RombergPiece{}(counted, 0.0L, std::fabs(t));
-        tail.found = std::isfinite(tail.value);
-    } else if (density) {
-        tail = MassBeyond(*density, RombergPiece{}, std::fabs(t), true);
-    }
-    // The density is symmetric: below 0 the upper tail is 1 less the tail above |t|.
-    if (tail.found && t < 0.0L)
-        tail.value = 1.0L - tail.value;
+    if (density)
+        tail = SymmetricUpperTail(*density, t);
     return Finish(tail, std::move(messages));
+}
+
+TailProbability NormalUpperTail(long double z)
+{
+    return Finish(SymmetricUpperTail(NormalDensity, z), {});
 }
 
 TailProbability ChiUpperTail(long double x, std::int32_t v)
 {
+    return ChiTail(x, v, true);
+}
+
+TailProbability ChiTail(long double x, std::int32_t v, bool upper)
+{
     std::vector<std::string> messages;
     if (x <= 0.0L)
-        return Finish(Certain(), std::move(messages));
+        return Certain(upper, std::move(messages));
     const std::optional<Integrand> density = ChiDensity(v, messages);
     TailSum tail;
     if (density)
-        tail = PositiveTail(*density, RombergPiece{}, x, ChiMode(v));
+        tail = PositiveTail(*density, RombergPiece{}, x, ChiMode(v), upper);
     return Finish(tail, std::move(messages));
 }
 
 TailProbability FUpperTail(long double x, std::int32_t v1, std::int32_t v2)
 {
+    return FTail(x, v1, v2, true);
+}
+
+TailProbability FTail(long double x, std::int32_t v1, std::int32_t v2, bool upper)
+{
     FGuard guard;
     if (x <= 0.0L)
-        return Finish(Certain(), std::move(guard.messages));
+        return Certain(upper, std::move(guard.messages));
     const std::optional<Integrand> density = FDensity(v1, v2, guard);
     TailSum tail;
     if (density)
-        tail = PositiveTail(*density, GuardedPiece{guard}, x, FMode(v1, v2));
+        tail = PositiveTail(*density, GuardedPiece{guard}, x, FMode(v1, v2), upper);
     // A failed density or integral has given its message already.
     if (guard.densityFailed || guard.integralFailed) {
         TailProbability failed;
@@ -169,4 +191,9 @@ std::string ProbabilityText(long double p)
 std::string SmallestProbabilityText()
 {
     return ProbabilityText(TinyTail);
+}
+
+std::string ProbabilityText(long double p, int digits)
+{
+    return digits == 0 ? ProbabilityText(p) : DiscreteProbabilityText(std::log(p), digits);
 }

@@ -36,6 +36,14 @@ TailProbability ChiUpperTail(long double x, std::int32_t v);
 // P(F > x) for the F distribution with v1 and v2 degrees of freedom.
 TailProbability FUpperTail(long double x, std::int32_t v1, std::int32_t v2);
 
+// P(X > x) (upper) or P(X < x) of chi-squared and F, each to its full
+// relative precision however small.
+TailProbability ChiTail(long double x, std::int32_t v, bool upper);
+TailProbability FTail(long double x, std::int32_t v1, std::int32_t v2, bool upper);
+
+// P(Z > z) for a standard normal Z, to full relative precision.
+TailProbability NormalUpperTail(long double z);
+
 // 100 P(-z < Z < z) for a standard normal Z.
 long double NormalCentralPercent(long double z);
 
@@ -43,5 +51,7 @@ long double NormalCentralPercent(long double z);
 std::string SmallestProbabilityText();
 
 // A probability as the reports show it: six decimals, or four significant
-// digits in scientific form below 0.0001.
+// digits in scientific form below 0.0001; with digits 4..10, that many
+// significant digits in either form.
 std::string ProbabilityText(long double p);
+std::string ProbabilityText(long double p, int digits);

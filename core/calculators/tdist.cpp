@@ -18,10 +18,6 @@ namespace {
 
 constexpr long double Pi = 3.14159265358979323846264338327950288L;
 
-// Relative tolerance and rows of the Romberg calls of the search.
-constexpr long double IntegrationTolerance = 1e-9L;
-constexpr int IntegrationRows = 31;
-
 // The density with its parameters; a failed power appends to messages.
 struct TDensityFunction
 {
@@ -36,45 +32,14 @@ struct TDensityFunction
     }
 };
 
-// The density of |T|.
-struct DoubledDensity
-{
-    const Integrand &density;
-
-    long double operator()(long double x) const { return 2.0L * density(x); }
-};
-
-struct TIntegralFunction
-{
-    const Integrand &density;
-
-    long double operator()(long double a, long double b) const
-    {
-        return Romberg(density, a, b, IntegrationTolerance, IntegrationRows);
-    }
-};
-
-struct TTailFunction
-{
-    const Integrand &density;
-
-    TailSum operator()(long double x, bool above) const
-    {
-        return MassBeyond(density, RombergPiece{}, x, above);
-    }
-};
-
 // The t > 0 with P(T > t) = upper, 0 < upper < 1/2.
 QuantileSearch UpperQuantile(std::uint16_t v, long double upper)
 {
     QuantileSearch search;
     std::vector<std::string> messages;
     const std::optional<Integrand> density = TDensity(v, messages);
-    if (density) {
-        const Integrand doubled = DoubledDensity{*density};
-        search = FindQuantile(doubled, TIntegralFunction{doubled}, TTailFunction{doubled},
-                              2.0L * upper);
-    }
+    if (density)
+        search = SymmetricQuantile(*density, upper);
     search.messages = std::move(messages);
     return search;
 }

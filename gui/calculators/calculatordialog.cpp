@@ -1,6 +1,7 @@
 #include "gui/calculators/calculatordialog.h"
 #include "gui/calculators/densitytext.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -22,6 +24,7 @@
 #include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
+#include "gui/common/settings.h"
 #include "gui/common/text.h"
 #include "gui/common/vectorpicture.h"
 #include "gui/viewers/resultsdialog.h"
@@ -103,10 +106,35 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
     m_criticalMode->setChecked(true);
     layout->addLayout(direction);
 
+    // The area: the calculator's own first, as before there was a choice.
+    m_area = new QComboBox(this);
+    m_area->setObjectName(QStringLiteral("AreaBox"));
+    const bool normal = design.kind == CalcKind::Normal;
+    m_area->addItem(normal ? tr("Central area, between -z and z") : tr("Upper tail"),
+                    int(CalcArea::Standard));
+    m_area->addItem(tr("Lower tail"), int(CalcArea::Lower));
+    if (normal)
+        m_area->addItem(tr("Upper tail"), int(CalcArea::Upper));
+    m_area->addItem(tr("Two tails"), int(CalcArea::TwoSided));
+    m_area->addItem(tr("Between two values"), int(CalcArea::Between));
+    auto *choices = new QFormLayout;
+    choices->addRow(tr("A&rea:"), m_area);
+    layout->addLayout(choices);
+    connect(m_area, &QComboBox::currentIndexChanged, this, &CalculatorDialog::showArea);
+
     m_fields = new QFormLayout;
     m_fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     m_fields->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout->addLayout(m_fields);
+
+    m_digits = new QComboBox(this);
+    m_digits->setObjectName(QStringLiteral("DigitsBox"));
+    m_digits->addItem(tr("Standard"), 0);
+    for (int digits = 4; digits <= 10; ++digits)
+        m_digits->addItem(tr("%1 significant").arg(digits), digits);
+    auto *digitsRow = new QFormLayout;
+    digitsRow->addRow(tr("Di&gits:"), m_digits);
+    layout->addLayout(digitsRow);
 
     auto *buttons = new QDialogButtonBox(this);
     m_okButton = buttons->addButton(QDialogButtonBox::Ok);
@@ -131,6 +159,8 @@ CalculatorDialog::CalculatorDialog(const Design &design, QWidget *parent)
 
     setTabOrder(m_okButton, m_cancelButton);
     setTabOrder(m_cancelButton, m_helpButton);
+    for (QRadioButton *mode : {m_criticalMode, m_probabilityMode})
+        connect(mode, &QRadioButton::toggled, this, &CalculatorDialog::showArea);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -179,19 +209,91 @@ QLineEdit *CalculatorDialog::addField(const QString &labelName, const QString &l
         field->addWidget(unit);
         m_fields->addRow(label, field);
     }
+    m_fieldEdits.append(edit);
     if (!m_firstLabel) {
         m_firstLabel = label;
         m_firstUnit = unit;
         m_criticalTexts[0] = labelText;
         m_criticalTexts[1] = hint;
+        addAreaFields();
     }
 
-    // Fields first, in the order added, then OK, Cancel and Help.
-    if (!m_fieldEdits.isEmpty())
-        setTabOrder(m_fieldEdits.last(), edit);
-    setTabOrder(edit, m_okButton);
-    m_fieldEdits.append(edit);
+    // Fields first, in the request's order, then the area and digits, then
+    // OK, Cancel and Help.
+    QList<QWidget *> order;
+    for (QLineEdit *field : requestFields(true))
+        order << field;
+    order << m_area << m_digits << m_okButton << m_cancelButton << m_helpButton;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
     return edit;
+}
+
+void CalculatorDialog::addAreaFields()
+{
+    const auto add = [this](const QString &labelName, const QString &labelText,
+                            const QString &editName, const QString &hint, const QString &text) {
+        QLabel *label = makeLabel(labelName, labelText);
+        auto *edit = new QLineEdit(text, this);
+        edit->setObjectName(editName);
+        edit->setFont(editFont());
+        edit->setFixedWidth(m_fieldEdits.first()->width());
+        edit->setProperty("hint", hint);
+        if (m_design.showHints)
+            edit->setToolTip(hint);
+        label->setBuddy(edit);
+        m_fields->addRow(label, edit);
+        return edit;
+    };
+    m_secondEdit = add(QStringLiteral("SecondLabel"), tr("&To the value:"),
+                       QStringLiteral("SecondEdit"), tr("Enter the upper end of the band"), {});
+    if (m_design.kind == CalcKind::Normal) {
+        m_meanEdit = add(QStringLiteral("MeanLabel"), tr("&Mean:"), QStringLiteral("MeanEdit"),
+                         tr("Enter the mean of the normal distribution"), QStringLiteral("0"));
+        m_sdEdit = add(
+            QStringLiteral("SdLabel"), tr("&Standard deviation:"), QStringLiteral("SdEdit"),
+            tr("Enter the standard deviation of the normal distribution"), QStringLiteral("1"));
+    }
+    showArea();
+}
+
+CalcArea CalculatorDialog::area() const
+{
+    return static_cast<CalcArea>(m_area->currentData().toInt());
+}
+
+QList<QLineEdit *> CalculatorDialog::requestFields(bool all) const
+{
+    QList<QLineEdit *> fields;
+    if (m_fieldEdits.isEmpty())
+        return fields;
+    const bool between = all || area() == CalcArea::Between;
+    const bool ownNormal = all || area() != CalcArea::Standard;
+    fields << m_fieldEdits.first();
+    if (between && m_secondEdit)
+        fields << m_secondEdit;
+    fields << m_fieldEdits.mid(1);
+    if (ownNormal && m_meanEdit)
+        fields << m_meanEdit << m_sdEdit;
+    return fields;
+}
+
+void CalculatorDialog::showArea()
+{
+    // Between two values goes from values only.
+    auto *model = qobject_cast<QStandardItemModel *>(m_area->model());
+    const int between = m_area->findData(int(CalcArea::Between));
+    if (model && between >= 0)
+        model->item(between)->setEnabled(probabilityMode());
+    if (!probabilityMode() && area() == CalcArea::Between)
+        m_area->setCurrentIndex(0);
+    if (m_secondEdit)
+        m_fields->setRowVisible(m_secondEdit, area() == CalcArea::Between);
+    if (m_meanEdit) {
+        m_fields->setRowVisible(m_meanEdit, area() != CalcArea::Standard);
+        m_fields->setRowVisible(m_sdEdit, area() != CalcArea::Standard);
+    }
+    showDirection();
 }
 
 void CalculatorDialog::setValueTexts(const QString &labelText, const QString &hint)
@@ -211,6 +313,23 @@ void CalculatorDialog::showDirection()
     if (!m_firstLabel || m_fieldEdits.isEmpty())
         return;
     const QString *texts = probabilityMode() ? m_valueTexts : m_criticalTexts;
+    QString areaTexts[2];
+    const CalcArea chosen = area();
+    if (chosen != CalcArea::Standard && !probabilityMode()) {
+        areaTexts[0] = chosen == CalcArea::Lower ? tr("&Alpha, lower-tail probability:")
+            : chosen == CalcArea::Upper          ? tr("&Alpha, upper-tail probability:")
+                                                 : tr("&Alpha, both tails together:");
+        areaTexts[1] = tr("Enter alpha, a probability from 0.0001 to 0.999999");
+        texts = areaTexts;
+    } else if (chosen == CalcArea::Between) {
+        areaTexts[0] = tr("&From the value:");
+        areaTexts[1] = tr("Enter the lower end of the band");
+        texts = areaTexts;
+    } else if (chosen != CalcArea::Standard && m_design.kind == CalcKind::Normal) {
+        areaTexts[0] = tr("V&alue:");
+        areaTexts[1] = tr("Enter the value to find its probability");
+        texts = areaTexts;
+    }
     setWindowTitle(probabilityMode()
                        ? QString(m_design.caption).replace(CriticalCaption, "Probability ")
                        : m_design.caption);
@@ -221,25 +340,25 @@ void CalculatorDialog::showDirection()
     if (m_design.showHints)
         edit->setToolTip(texts[1]);
     if (m_firstUnit)
-        m_firstUnit->setVisible(!probabilityMode());
+        m_firstUnit->setVisible(!probabilityMode() && chosen == CalcArea::Standard);
 }
 
 CalcResult CalculatorDialog::runRequest() const
 {
     std::vector<std::string> fields;
-    for (const QLineEdit *edit : m_fieldEdits)
+    for (const QLineEdit *edit : requestFields())
         fields.push_back(ToCore(edit->text()));
     const QString decimalPoint = locale().decimalPoint();
     const char sign = decimalPoint == QStringLiteral(",") ? ',' : '.';
     return RunCalcRequest(m_design.kind,
                           probabilityMode() ? CalcDirection::Probability
                                             : CalcDirection::CriticalValue,
-                          fields, sign);
+                          area(), fields, sign, m_digits->currentData().toInt());
 }
 
 VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result, QString *text)
 {
-    if (result.status != CalcStatus::Computed)
+    if (result.status != CalcStatus::Computed || result.marks.empty())
         return {};
     const CalcRequest &request = result.request;
     DensityPlot plot;
@@ -249,23 +368,44 @@ VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result, QString
                                                : DensityPlot::Kind::Normal;
     plot.v1 = request.v1;
     plot.v2 = request.v2;
+    plot.area = request.area;
+    plot.mean = static_cast<double>(request.mean.value_or(0.0L));
+    plot.sd = static_cast<double>(request.sd.value_or(1.0L));
     const bool normal = request.kind == CalcKind::Normal;
-    const QString symbol = normal     ? QStringLiteral("z")
+    const bool own = request.mean.has_value();
+    const QString symbol = normal     ? (own ? QStringLiteral("x") : QStringLiteral("z"))
         : request.kind == CalcKind::T ? QStringLiteral("t")
         : request.kind == CalcKind::F ? QStringLiteral("F")
                                       : QStringLiteral("\u03c7\u00b2");
-    if (request.direction == CalcDirection::Probability) {
-        plot.value = request.first;
-        plot.areaText = normal ? QString::number(static_cast<double>(result.value), 'f', 4) + " %"
-                               : "P = " + FromCore(ProbabilityText(result.value));
-    } else {
-        if (!normal && request.kind != CalcKind::T && result.value <= 0.0L)
-            return {};
-        plot.value = static_cast<double>(result.value);
-        plot.areaText = normal ? QString::number(request.first, 'f', 4) + " %"
-                               : QStringLiteral("\u03b1 = ") + FromCore(AlphaText(request.first));
+    const bool standard = request.area == CalcArea::Standard;
+    const bool critical = request.direction == CalcDirection::CriticalValue;
+    if (critical && standard && !normal && request.kind != CalcKind::T && result.value <= 0.0L)
+        return {};
+    const auto label = [&](long double z) {
+        const double x = plot.mean + plot.sd * static_cast<double>(z);
+        QString text = symbol + " = " + QString::number(x, 'g', 6);
+        if (own)
+            text += QStringLiteral(" (z = %1)").arg(static_cast<double>(z), 0, 'g', 4);
+        return text;
+    };
+    plot.value = static_cast<double>(result.marks.front());
+    plot.valueText = label(result.marks.front());
+    if (result.marks.size() > 1) {
+        plot.second = static_cast<double>(result.marks.back());
+        plot.secondText = label(result.marks.back());
+    } else if (request.area == CalcArea::TwoSided && !normal && request.kind != CalcKind::T) {
+        // Only one end of two tails too small to see: shade the tail of its side.
+        plot.area = result.marks.front() < 1.0L ? CalcArea::Lower : CalcArea::Upper;
     }
-    plot.valueText = symbol + " = " + QString::number(plot.value, 'g', 6);
+    const int digits = request.digits;
+    if (normal && standard) {
+        const double percent = critical ? request.first : static_cast<double>(result.value);
+        plot.areaText = QString::number(percent, 'f', 4) + " %";
+    } else if (critical) {
+        plot.areaText = QStringLiteral("\u03b1 = ") + FromCore(AlphaText(request.first));
+    } else {
+        plot.areaText = "P = " + FromCore(ProbabilityText(result.probability, digits));
+    }
     if (text)
         *text = DensityText(plot);
     return DensityDrawing(plot);
@@ -303,6 +443,7 @@ void CalculatorDialog::run()
     // One results window for the request, over the window the dialog
     // belongs to; Retry shows the same one again.
     ResultsDialog results(parentWidget());
+    restoreChoices();
     for (;;) {
         if (exec() != QDialog::Accepted)
             return;
@@ -311,9 +452,10 @@ void CalculatorDialog::run()
         for (const CalcError &error : result.errors)
             Prompts::current().message(FromCore(error.text));
         if (!result.accepted()) {
-            m_fieldInError = m_fieldEdits.value(result.fieldInError, nullptr);
+            m_fieldInError = requestFields().value(result.fieldInError, nullptr);
             continue;
         }
+        storeChoices();
 
         const QString report = FromCore(result.report);
         QString pictureText;
@@ -349,4 +491,44 @@ void CalculatorDialog::printReport(const QString &report, const QFont &font)
         throw;
     }
     channel.close();
+}
+
+QString CalculatorDialog::settingsKey() const
+{
+    static const char *const Names[]
+        = {"t calculator", "chi-squared calculator", "F calculator", "normal calculator"};
+    return QString::fromLatin1(Names[static_cast<int>(m_design.kind)]);
+}
+
+void CalculatorDialog::restoreChoices()
+{
+    if (m_restored)
+        return;
+    m_restored = true;
+    const Settings settings;
+    const QString key = settingsKey();
+    // The direction first: switching it empties the first field.
+    if (settings.lastChoice(key, QStringLiteral("direction"), 0).toInt() == 1)
+        m_probabilityMode->setChecked(true);
+    const int areaIndex
+        = m_area->findData(settings.lastChoice(key, QStringLiteral("area"), 0).toInt());
+    m_area->setCurrentIndex(std::max(areaIndex, 0));
+    m_digits->setCurrentIndex(
+        std::max(m_digits->findData(settings.lastChoice(key, QStringLiteral("digits"), 0)), 0));
+    for (QLineEdit *edit : requestFields(true)) {
+        const QVariant text = settings.lastChoice(key, edit->objectName());
+        if (text.isValid())
+            edit->setText(text.toString());
+    }
+}
+
+void CalculatorDialog::storeChoices() const
+{
+    Settings settings;
+    const QString key = settingsKey();
+    settings.setLastChoice(key, QStringLiteral("direction"), probabilityMode() ? 1 : 0);
+    settings.setLastChoice(key, QStringLiteral("area"), int(area()));
+    settings.setLastChoice(key, QStringLiteral("digits"), m_digits->currentData());
+    for (const QLineEdit *edit : requestFields(true))
+        settings.setLastChoice(key, edit->objectName(), edit->text());
 }

@@ -21,6 +21,15 @@
 // statistic: its label and hint change, and a unit beside it is hidden; a
 // caption that begins "Critical Value" begins "Probability" instead. A switch
 // empties the first field and puts the focus there.
+//
+// The area (AreaBox) is the calculator's own (the upper tail of t,
+// chi-squared and F, the central area of the normal), the lower or upper
+// tail, two tails, or, from values only, the band between two values, whose
+// upper end goes in SecondEdit. The normal's areas other than its own take
+// its mean and standard deviation (MeanEdit, SdEdit; 0 and 1 at first).
+// DigitsBox shows the standard form or 4 to 10 significant digits. The
+// entries, direction, area and digits of the last request computed come
+// back the next time the calculator opens, in this run or the next.
 
 #include <QDialog>
 #include <QList>
@@ -29,6 +38,7 @@
 #include "core/calculators/calcinput.h"
 #include "gui/calculators/densitypicture.h"
 
+class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -80,6 +90,15 @@ private:
     void showDirection();
     // Reads the fields' texts and computes in the chosen direction.
     CalcResult runRequest() const;
+    CalcArea area() const;
+    // The fields the request reads, in its order (all: those of every area).
+    QList<QLineEdit *> requestFields(bool all = false) const;
+    // Adds the second value and the normal's mean and sd after the first field.
+    void addAreaFields();
+    void showArea();
+    QString settingsKey() const;
+    void restoreChoices();
+    void storeChoices() const;
     // The picture of a computed result: the density with the critical value
     // or the typed statistic marked; empty when there is no value to show.
     // text, when given, receives what the picture shows in words.
@@ -98,6 +117,13 @@ private:
     QString m_criticalTexts[2]; // label, hint
     QString m_valueTexts[2];
     QList<QLineEdit *> m_fieldEdits; // in the dialog's order
+    QComboBox *m_area = nullptr;
+    QComboBox *m_digits = nullptr;
+    QLineEdit *m_secondEdit = nullptr;
+    QLineEdit *m_meanEdit = nullptr;
+    QLineEdit *m_sdEdit = nullptr;
+    QWidget *m_lastInTabOrder = nullptr;
+    bool m_restored = false;
     QLineEdit *m_fieldInError = nullptr;
     bool m_placed = false;
 };

@@ -1,10 +1,13 @@
 #include "gui/calculators/densitypicture.h"
 
+#include "gui/calculators/pictureaxis.h"
+
 #include "core/calculators/chidist.h"
 #include "core/calculators/fdist.h"
 #include "core/calculators/tdist.h"
 #include "core/numeric/mutil.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -62,7 +65,7 @@ Curve DensityOf(const DensityPlot &plot)
 // so that the curve keeps its shape.
 void Range(const DensityPlot &plot, double &low, double &high)
 {
-    const double mark = std::fabs(plot.value);
+    const double mark = std::max(std::fabs(plot.value), std::fabs(plot.second.value_or(0.0)));
     double bulk = 4.0;
     switch (plot.kind) {
     case DensityPlot::Kind::T:
@@ -114,30 +117,35 @@ Sampled Sample(const DensityPlot &plot, const Curve &density, double low, double
     return sampled;
 }
 
-// A round step for about five ticks over span.
-double TickStep(double span)
-{
-    const double raw = span / 5.0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (raw <= factor * power)
-            return factor * power;
-    return 10.0 * power;
-}
-
 QString Title(const DensityPlot &plot)
 {
     switch (plot.kind) {
     case DensityPlot::Kind::T:
-        return QStringLiteral("Student's t, %1 degrees of freedom").arg(plot.v1);
+        return QCoreApplication::translate("DensityPicture", "Student's t, %1 degrees of freedom")
+            .arg(plot.v1);
     case DensityPlot::Kind::ChiSquared:
-        return QStringLiteral("Chi-squared, %1 degrees of freedom").arg(plot.v1);
+        return QCoreApplication::translate("DensityPicture", "Chi-squared, %1 degrees of freedom")
+            .arg(plot.v1);
     case DensityPlot::Kind::F:
-        return QStringLiteral("F, %1 and %2 degrees of freedom").arg(plot.v1).arg(plot.v2);
+        return QCoreApplication::translate("DensityPicture", "F, %1 and %2 degrees of freedom")
+            .arg(plot.v1)
+            .arg(plot.v2);
     case DensityPlot::Kind::Normal:
-        return QStringLiteral("Standard normal");
+        if (plot.mean != 0.0 || plot.sd != 1.0)
+            return QCoreApplication::translate("DensityPicture", "Normal, mean %1 and sd %2")
+                .arg(plot.mean)
+                .arg(plot.sd);
+        return QCoreApplication::translate("DensityPicture", "Standard normal");
     }
     return QString();
+}
+
+// A mark at x (clamped to the axis), with an arrow towards a value beyond it.
+void PlaceMark(const DensityAxis &axis, double value, const QString &text, double &mark,
+               QString &label)
+{
+    mark = std::clamp(value, axis.low, axis.high);
+    label = EdgeArrowText(text, value > axis.high ? 1 : value < axis.low ? -1 : 0);
 }
 
 } // namespace
@@ -174,18 +182,17 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
     };
 
     // The shaded area under the curve.
-    const double mark = axis.mark;
-    const bool central = plot.kind == DensityPlot::Kind::Normal;
-    const double from = central ? -std::fabs(mark) : mark;
-    const double to = central ? std::fabs(mark) : high;
     QPainterPath shade;
-    shade.moveTo(toScreen(from, 0.0));
-    for (const QPointF &s : samples)
-        if (s.x() >= from && s.x() <= to)
-            shade.lineTo(toScreen(s.x(), s.y()));
-    shade.lineTo(toScreen(to, std::min(density(to), top)));
-    shade.lineTo(toScreen(to, 0.0));
-    shade.closeSubpath();
+    for (const auto &[from, to] : DensityShading(plot)) {
+        shade.moveTo(toScreen(from, 0.0));
+        shade.lineTo(toScreen(from, std::min(density(from), top)));
+        for (const QPointF &s : samples)
+            if (s.x() > from && s.x() < to)
+                shade.lineTo(toScreen(s.x(), s.y()));
+        shade.lineTo(toScreen(to, std::min(density(to), top)));
+        shade.lineTo(toScreen(to, 0.0));
+        shade.closeSubpath();
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(style.shade);
     painter.drawPath(shade);
@@ -208,35 +215,49 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
                          QStringLiteral("\u2191"));
     }
 
-    // The axis with its ticks.
+    // The axis with its ticks, in the normal's own units when it has them.
     painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(low, 0.0), toScreen(high, 0.0));
-    const double step = TickStep(high - low);
-    for (double x = std::ceil(low / step) * step; x <= high + 1e-9 * step; x += step) {
-        const QPointF at = toScreen(x, 0.0);
+    const double unitLow = plot.mean + plot.sd * low;
+    const double unitHigh = plot.mean + plot.sd * high;
+    const double step = RoundTickStep(unitHigh - unitLow, 5.0);
+    for (double u = std::ceil(unitLow / step) * step; u <= unitHigh + 1e-9 * step; u += step) {
+        const QPointF at = toScreen((u - plot.mean) / plot.sd, 0.0);
         painter.drawLine(at, at + QPointF(0.0, line / 4.0));
-        const QString text = QString::number(std::fabs(x) < 1e-12 ? 0.0 : x, 'g', 6);
+        const QString text = QString::number(std::fabs(u) < 1e-9 * step ? 0.0 : u, 'g', 6);
         const double width = metrics.horizontalAdvance(text);
         painter.drawText(QPointF(at.x() - width / 2.0, at.y() + line * 1.1), text);
     }
 
-    // The mark (both ends of the central area for the normal) and its labels.
+    // The marks (both ends of a symmetric area of one value) and their
+    // labels, each label on a line of its own; a value beyond the axis is
+    // marked at its edge, with an arrow pointing on to it.
     painter.setPen(QPen(style.mark, std::max(1.0, area.height() / 250.0)));
     const double markTop = plotArea.top() + line;
-    for (double x : central ? std::vector<double>{-std::fabs(mark), std::fabs(mark)}
-                            : std::vector<double>{mark})
+    const bool mirrored = !axis.secondMark
+        && (plot.area == CalcArea::Standard ? plot.kind == DensityPlot::Kind::Normal
+                                            : plot.area == CalcArea::TwoSided)
+        && Symmetric(plot.kind);
+    std::vector<double> marks{axis.mark};
+    if (mirrored)
+        marks.push_back(-axis.mark);
+    if (axis.secondMark)
+        marks.push_back(*axis.secondMark);
+    for (double x : marks)
         painter.drawLine(toScreen(x, 0.0), QPointF(toScreen(x, 0.0).x(), markTop));
-    // The label stands over the mark of its own sign; a value beyond the
-    // axis is marked at its edge, with an arrow pointing on to it.
-    const double markX = toScreen(mark, 0.0).x();
-    const QString &label = axis.label;
-    const double labelWidth = metrics.horizontalAdvance(label);
-    const double labelX
-        = std::clamp(markX - labelWidth / 2.0, area.left() + 2.0, area.right() - labelWidth - 2.0);
-    painter.drawText(QPointF(labelX, markTop - line * 0.25), label);
+    const auto label = [&](double x, const QString &text, double y) {
+        const double width = metrics.horizontalAdvance(text);
+        const double left = std::clamp(toScreen(x, 0.0).x() - width / 2.0, area.left() + 2.0,
+                                       area.right() - width - 2.0);
+        painter.drawText(QPointF(left, y), text);
+    };
+    label(axis.mark, axis.label, markTop - line * 0.25);
+    if (axis.secondMark)
+        label(*axis.secondMark, axis.secondLabel, markTop + line * 0.9);
     painter.setPen(style.ink);
-    painter.drawText(QPointF(area.left() + line, area.bottom() - line * 0.4),
-                     QStringLiteral("Shaded: %1").arg(plot.areaText));
+    painter.drawText(
+        QPointF(area.left() + line, area.bottom() - line * 0.4),
+        QCoreApplication::translate("DensityPicture", "Shaded: %1").arg(plot.areaText));
     painter.drawText(QPointF(area.left() + line, area.top() + line), Title(plot));
     painter.restore();
 }
@@ -245,16 +266,44 @@ DensityAxis DensityLayout(const DensityPlot &plot)
 {
     DensityAxis axis;
     Range(plot, axis.low, axis.high);
-    axis.mark = std::clamp(plot.value, axis.low, axis.high);
-    axis.label = plot.valueText;
-    if (plot.value > axis.high)
-        axis.label += QStringLiteral(" \u2192");
-    else if (plot.value < axis.low)
-        axis.label = QStringLiteral("\u2190 ") + axis.label;
+    PlaceMark(axis, plot.value, plot.valueText, axis.mark, axis.label);
+    if (plot.second) {
+        double mark = 0.0;
+        PlaceMark(axis, *plot.second, plot.secondText, mark, axis.secondLabel);
+        axis.secondMark = mark;
+    }
     const Sampled sampled = Sample(plot, DensityOf(plot), axis.low, axis.high);
     axis.clipped = std::any_of(sampled.samples.begin(), sampled.samples.end(),
                                [&sampled](const QPointF &s) { return s.y() > sampled.top; });
     return axis;
+}
+
+QList<QPair<double, double>> DensityShading(const DensityPlot &plot)
+{
+    const DensityAxis axis = DensityLayout(plot);
+    const double a = axis.mark;
+    const double low = axis.low;
+    const double high = axis.high;
+    const bool symmetric = Symmetric(plot.kind);
+    switch (plot.area) {
+    case CalcArea::Standard:
+        if (plot.kind == DensityPlot::Kind::Normal)
+            return {{-std::fabs(a), std::fabs(a)}};
+        return {{a, high}};
+    case CalcArea::Lower:
+        return {{low, a}};
+    case CalcArea::TwoSided:
+        if (axis.secondMark)
+            return {{low, a}, {*axis.secondMark, high}};
+        if (symmetric)
+            return {{low, -std::fabs(a)}, {std::fabs(a), high}};
+        return {{a, high}};
+    case CalcArea::Between:
+        return {{a, axis.secondMark.value_or(a)}};
+    case CalcArea::Upper:
+        break;
+    }
+    return {{a, high}};
 }
 
 VectorDrawing DensityDrawing(const DensityPlot &plot)

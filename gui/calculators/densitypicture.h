@@ -1,10 +1,17 @@
 #pragma once
 // The picture behind a calculator's answer: the density of its distribution
-// with the critical value (or the typed statistic) marked and the area that
-// goes with it shaded: the upper tail for t, chi-squared and F, the central
-// area between -z and z for the normal.
+// with the critical value(s) (or the typed values) marked, each with its
+// label, and exactly the asked area shaded: a tail, both tails, the band
+// between two values; for the calculators' own area the upper tail of t,
+// chi-squared and F and the central area between -z and z of the normal.
 
+#include <QList>
+#include <QPair>
 #include <QString>
+
+#include <optional>
+
+#include "core/calculators/calcinput.h"
 
 #include "gui/common/vectorpicture.h"
 
@@ -20,6 +27,14 @@ struct DensityPlot
     double value = 0.0; // where the mark stands
     QString valueText;  // the mark's label, such as "t = 1.81"
     QString areaText;   // the shaded area's label, such as "alpha = 0.050"
+    CalcArea area = CalcArea::Standard;
+    // The other end of two tails or of a band, above value, with its label.
+    std::optional<double> second;
+    QString secondText;
+    // A normal in its own units: the values stay in z, the axis is labelled
+    // in mean + sd z.
+    double mean = 0.0;
+    double sd = 1.0;
 };
 
 // Draws plot into area: axis with a few labelled ticks, the density, the
@@ -37,8 +52,15 @@ struct DensityAxis
     double mark = 0.0;
     QString label;
     bool clipped = false;
+    // The second mark and its label, when the plot has a second value.
+    std::optional<double> secondMark;
+    QString secondLabel;
 };
 DensityAxis DensityLayout(const DensityPlot &plot);
+
+// The stretches of the axis that the picture shades, in order, each from
+// its left end to its right end within the axis.
+QList<QPair<double, double>> DensityShading(const DensityPlot &plot);
 
 // DrawDensity as a drawing that a PicturePanel shows, prints and saves.
 VectorDrawing DensityDrawing(const DensityPlot &plot);

@@ -20,14 +20,38 @@ QString Number(double value)
 
 QString DensityText(const DensityPlot &plot)
 {
-    // The normal's shaded area is the central one between -|z| and |z|; the
-    // others' the upper tail from the mark on.
-    const QString area = plot.kind == DensityPlot::Kind::Normal
-        ? Tr("the central area between %1 and %2")
-              .arg(Number(-std::fabs(plot.value)), Number(std::fabs(plot.value)))
-        : Tr("the upper tail above %1").arg(Number(plot.value));
+    // A normal in its own units keeps z in the plot; say the data's values.
+    const auto shown = [&](double z) { return Number(plot.mean + plot.sd * z); };
+    const QString first = shown(plot.value);
+    const QString second = plot.second ? shown(*plot.second) : first;
+    QString area;
+    switch (plot.area) {
+    case CalcArea::Standard:
+        // The normal's default area is the central one between -|z| and |z|;
+        // the others' the upper tail from the mark on.
+        area = plot.kind == DensityPlot::Kind::Normal
+            ? Tr("the central area between %1 and %2")
+                  .arg(Number(-std::fabs(plot.value)), Number(std::fabs(plot.value)))
+            : Tr("the upper tail above %1").arg(first);
+        break;
+    case CalcArea::Lower:
+        area = Tr("the lower tail below %1").arg(first);
+        break;
+    case CalcArea::Upper:
+        area = Tr("the upper tail above %1").arg(first);
+        break;
+    case CalcArea::TwoSided:
+        area = Tr("both tails, below %1 and above %2").arg(first, second);
+        break;
+    case CalcArea::Between:
+        area = Tr("the area between %1 and %2").arg(first, second);
+        break;
+    }
+    QString marks = plot.valueText;
+    if (plot.second)
+        marks = Tr("%1 and %2").arg(plot.valueText, plot.secondText);
     return Tr("%1: the density, marked at %2. Shaded: %3, %4.")
-        .arg(DensityTitle(plot), plot.valueText, area, plot.areaText);
+        .arg(DensityTitle(plot), marks, area, plot.areaText);
 }
 
 QString DiscreteText(const DiscretePlot &plot)

@@ -1,5 +1,8 @@
 #include "gui/calculators/discretepicture.h"
 
+#include "gui/calculators/pictureaxis.h"
+
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,16 +34,6 @@ void Range(const DiscretePlot &plot, std::int64_t &low, std::int64_t &high)
 }
 
 // A round step for about six ticks over span.
-double TickStep(double span)
-{
-    const double raw = std::max(span / 6.0, 1.0);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (raw <= factor * power)
-            return factor * power;
-    return 10.0 * power;
-}
-
 QString Title(const DiscreteRequest &r)
 {
     if (r.family == DiscreteFamily::Binomial)
@@ -159,7 +152,7 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
 
     painter.setPen(QPen(style.ink, 1.0));
     painter.drawLine(toScreen(left, 0.0), toScreen(left + span, 0.0));
-    const double step = TickStep(span);
+    const double step = RoundTickStep(span, 6.0, 1.0);
     for (double x = std::ceil(static_cast<double>(low) / step) * step;
          x <= static_cast<double>(high); x += step) {
         const QPointF at = toScreen(x, 0.0);
@@ -169,9 +162,10 @@ void DrawDiscrete(QPainter &painter, const QRectF &area, const DiscretePlot &plo
             QPointF(at.x() - metrics.horizontalAdvance(text) / 2.0, at.y() + line * 1.1), text);
     }
     // Asked values too far out for the picture are pointed at.
-    const QString outside = plot.last < low ? QStringLiteral("\u2190 the asked values")
-        : plot.first > high                 ? QStringLiteral("the asked values \u2192")
-                                            : QString();
+    const int side = plot.last < low ? -1 : plot.first > high ? 1 : 0;
+    const QString outside = side == 0
+        ? QString()
+        : EdgeArrowText(QCoreApplication::translate("DiscretePicture", "the asked values"), side);
     if (!outside.isEmpty()) {
         const double width = metrics.horizontalAdvance(outside);
         const double x = plot.last < low ? plotArea.left() : plotArea.right() - width;

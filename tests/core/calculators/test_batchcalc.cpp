@@ -111,4 +111,38 @@ TEST(CalculatorCommand, ProbabilityOfAStatistic)
     EXPECT_EQ(RunCommand("p", {"median", "1"}).status, -1); // the caller shows the usage
 }
 
+// The area options: where they stand, what the line says, and which
+// combinations are refused with the usage (exit 2).
+TEST(CalculatorCommand, AreaOptions)
+{
+    struct Case
+    {
+        const char *command;
+        std::vector<std::string> args;
+        int status;
+        const char *found; // in standard output, or in standard error when refused
+    };
+    const Case cases[] = {
+        {"t", {"0.05", "10", "--two-sided"}, 0, "Critical values = -2.23 and 2.23\r\n"},
+        {"t", {"--lower", "0.05", "10"}, 0, "Critical value = -1.81\r\n          Check: P(T <="},
+        {"chi", {"0.05", "10", "--two-sided"}, 0, "Critical values = 3.247 and 20.48"},
+        {"normal", {"0.05", "--upper", "--mean", "170", "--sd", "8"}, 0, "183.159, z = 1.645"},
+        {"p", {"t", "--lower", "-1.5", "12"}, 0, "P(T <= -1.500) = 0.079729"},
+        {"p", {"normal", "--between", "-1", "2"}, 0, "P(-1.000 <= Z <= 2.000) = 0.818595"},
+        {"p", {"chi", "--two-sided", "3", "10"}, 0, "2 P(X <= 3.000) = 0.037152"},
+        {"p", {"t", "--between", "2", "1", "5"}, 2, "The second value must not be less"},
+        {"p", {"t", "--upper", "--lower", "1", "5"}, 2, "usage: mervan-batch p t [--lower"},
+        {"t", {"0.05", "10", "--between"}, 2, "usage: mervan-batch t ALPHA V [--lower"},
+        {"normal", {"95", "--mean", "3"}, 2, "usage: mervan-batch normal ALPHA (--lower"},
+        {"p", {"t", "--upper", "1", "5", "--sd", "2"}, 2, "usage: mervan-batch p t [--lower"},
+        {"p", {"normal", "--upper", "1", "--sd", "0"}, 2, "standard deviation must be between"},
+    };
+    for (const Case &c : cases) {
+        const CommandRun run = RunCommand(c.command, c.args);
+        EXPECT_EQ(run.status, c.status) << c.found;
+        EXPECT_NE((c.status == 0 ? run.out : run.err).find(c.found), std::string::npos)
+            << run.out << run.err;
+    }
+}
+
 } // namespace

@@ -4,12 +4,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "gui/calculators/calculators.h"
 #include "gui/viewers/resultsdialog.h"
 
 QStringList Problems;
+
+void ForgetChoices()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+              QCoreApplication::applicationName())
+        .remove(QStringLiteral("choices"));
+}
 
 CalcInfo Info(Calc calc)
 {

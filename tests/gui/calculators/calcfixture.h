@@ -27,6 +27,9 @@ CalcInfo Info(Calc calc);
 // it left alive (0 when the request cleaned up).
 int ExecuteRequest(Calc calc, QWidget *parent = nullptr);
 
+// Settings in Qt's test location, without any calculator's last choices.
+void ForgetChoices();
+
 // Dialogs of the class that are alive now.
 int LiveDialogs(Calc calc);
 

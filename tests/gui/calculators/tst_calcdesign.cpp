@@ -62,7 +62,11 @@ class CalcDesignTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Problems.clear(); }
+    void init()
+    {
+        Problems.clear();
+        ForgetChoices();
+    }
 
     void design_data();
     void design();
@@ -208,7 +212,9 @@ void CalcDesignTest::design()
                    && ok->mapTo(dialog, QPoint()).y() > lastField->geometry().bottom(),
                QStringLiteral("buttons are not one row below the fields"));
 
-        expectedOrder << "OkBtn"
+        expectedOrder << "AreaBox"
+                      << "DigitsBox"
+                      << "OkBtn"
                       << "CancelBtn"
                       << "HelpBtn";
         Expect(TabOrder(dialog) == expectedOrder,

@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+
+#include <cmath>
 
 #include "calcfixture.h"
 #include "gui/calculators/densitypicture.h"
@@ -39,11 +42,19 @@ class CalcDirectionTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Problems.clear(); }
+    void init()
+    {
+        Problems.clear();
+        ForgetChoices();
+    }
     void direction_data();
     void direction();
     void markAgreesWithAxis_data();
     void markAgreesWithAxis();
+    void areas_data();
+    void areas();
+    void shading_data();
+    void shading();
 };
 
 void CalcDirectionTest::direction_data()
@@ -169,6 +180,129 @@ void CalcDirectionTest::markAgreesWithAxis()
         QCOMPARE(axis.label, plot.valueText);
     }
     QCOMPARE(axis.clipped, clipped);
+}
+
+// An area chosen in the dialog: the report's answer, and the same choices
+// and entries when the calculator opens again. Reference values from R.
+void CalcDirectionTest::areas_data()
+{
+    QTest::addColumn<Calc>("calc");
+    QTest::addColumn<bool>("probability");
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QStringList>("entries"); // field, text, field, text, ...
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("t two tails") << Calc::T << false << "Two tails"
+                                 << QStringList{"AlphaText", "0.05", "VText", "10"} << 0
+                                 << "Critical values = -2.23 and 2.23";
+    QTest::newRow("F lower") << Calc::F << false << "Lower tail"
+                             << QStringList{"AlphaText", "0.05", "V1Text", "3", "V2Text", "12"} << 0
+                             << "Critical value = 0.11";
+    QTest::newRow("chi between, 10 digits")
+        << Calc::Chi << true << "Between two values"
+        << QStringList{"AlphaText", "3", "SecondEdit", "18", "VText", "10"} << 10
+        << "P(3.000 <= X <= 18.000) = 0.9264604223";
+    QTest::newRow("normal heights") << Calc::Normal << true << "Upper tail"
+                                    << QStringList{"PEdit", "185", "MeanEdit", "170", "SdEdit", "8"}
+                                    << 0 << "P(X >= 185.000) = 0.030396, z = 1.875";
+}
+
+void CalcDirectionTest::areas()
+{
+    QFETCH(Calc, calc);
+    QFETCH(bool, probability);
+    QFETCH(QString, area);
+    QFETCH(QStringList, entries);
+    QFETCH(int, digits);
+    QFETCH(QString, line);
+    ScriptedPrompts prompts;
+    ScopedPrompts use(prompts);
+    const auto boxes = [](QDialog *dialog) {
+        return std::pair(dialog->findChild<QComboBox *>(QStringLiteral("AreaBox")),
+                         dialog->findChild<QComboBox *>(QStringLiteral("DigitsBox")));
+    };
+    for (bool again : {false, true}) {
+        ModalScript script;
+        script.expect(Info(calc).className, [&](QDialog *dialog) {
+            const auto [areaBox, digitsBox] = boxes(dialog);
+            QVERIFY(areaBox && digitsBox);
+            if (again) {
+                Expect(areaBox->currentText() == area && digitsBox->currentData() == digits,
+                       "remembered " + areaBox->currentText());
+                for (qsizetype i = 0; i + 1 < entries.size(); i += 2)
+                    Expect(dialog->findChild<QLineEdit *>(entries[i])->text() == entries[i + 1],
+                           "remembered " + entries[i]);
+                Press(dialog, "CancelBtn");
+                return;
+            }
+            if (probability)
+                dialog->findChild<QRadioButton *>(QStringLiteral("ProbabilityMode"))->click();
+            areaBox->setCurrentIndex(areaBox->findText(area));
+            digitsBox->setCurrentIndex(digitsBox->findData(digits));
+            for (qsizetype i = 0; i + 1 < entries.size(); i += 2)
+                TypeInto(dialog, {entries[i]}, {entries[i + 1]});
+            Press(dialog, "OkBtn");
+        });
+        if (!again)
+            script.expect("ResultsDialog", [&](QDialog *window) {
+                const QString report = qobject_cast<ResultsDialog *>(window)->messageText();
+                Expect(report.contains(line), "the report " + report);
+                Press(window, "CloseBtn");
+            });
+        QCOMPARE(ExecuteRequest(calc), 0);
+        VERIFY_SCRIPT_RAN_CLEAN(script);
+    }
+    QVERIFY(prompts.texts().isEmpty());
+}
+
+// The stretches shaded for each area, ends at the marks or the axis.
+void CalcDirectionTest::shading_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("area");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("second");     // NaN: none
+    QTest::addColumn<QString>("stretches"); // a, b for each; L and H the axis ends
+    using K = DensityPlot::Kind;
+    const double none = std::nan("");
+    QTest::newRow("t lower") << int(K::T) << int(CalcArea::Lower) << -1.5 << none << "L,-1.5";
+    QTest::newRow("t two tails") << int(K::T) << int(CalcArea::TwoSided) << 2.0 << none
+                                 << "L,-2 2,H";
+    QTest::newRow("chi two tails")
+        << int(K::ChiSquared) << int(CalcArea::TwoSided) << 3.0 << 20.0 << "L,3 20,H";
+    QTest::newRow("normal between")
+        << int(K::Normal) << int(CalcArea::Between) << -1.0 << 2.0 << "-1,2";
+    QTest::newRow("normal central")
+        << int(K::Normal) << int(CalcArea::Standard) << 1.96 << none << "-1.96,1.96";
+    QTest::newRow("F upper") << int(K::F) << int(CalcArea::Upper) << 3.0 << none << "3,H";
+}
+
+void CalcDirectionTest::shading()
+{
+    QFETCH(int, kind);
+    QFETCH(int, area);
+    QFETCH(double, value);
+    QFETCH(double, second);
+    QFETCH(QString, stretches);
+    DensityPlot plot;
+    plot.kind = static_cast<DensityPlot::Kind>(kind);
+    plot.v1 = 10;
+    plot.v2 = 10;
+    plot.area = static_cast<CalcArea>(area);
+    plot.value = value;
+    if (!std::isnan(second))
+        plot.second = second;
+    const DensityAxis axis = DensityLayout(plot);
+    QStringList shown;
+    for (const auto &[from, to] : DensityShading(plot)) {
+        const auto end = [&axis](double x) {
+            return x == axis.low ? QStringLiteral("L")
+                : x == axis.high ? QStringLiteral("H")
+                                 : QString::number(x);
+        };
+        shown << end(from) + "," + end(to);
+    }
+    QCOMPARE(shown.join(' '), stretches);
 }
 
 QTEST_MAIN(CalcDirectionTest)

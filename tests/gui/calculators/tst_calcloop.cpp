@@ -143,6 +143,7 @@ private slots:
     void init()
     {
         Problems.clear();
+        ForgetChoices();
         CopyTextToClipboard(Sentinel);
         QVERIFY(m_dir.isValid());
         // Anything printed by mistake lands here instead of on a real printer.
@@ -376,7 +377,8 @@ void CalcLoopTest::clipboardPlacesTheReport()
 }
 
 // Retry shows the same dialog with the values typed before; a second OK
-// computes again. The next request starts with empty fields.
+// computes again. The next request, in this run or the next, starts with
+// the entries of the last one computed.
 void CalcLoopTest::retryKeepsTypedValues()
 {
     QFETCH(Calc, calc);
@@ -405,7 +407,7 @@ void CalcLoopTest::retryKeepsTypedValues()
     {
         ModalScript script;
         script.expect(Info(calc).className, [&](QDialog *dialog) {
-            Expect(FieldTexts(dialog, fields).join(QString()).isEmpty(),
+            Expect(FieldTexts(dialog, fields) == accepted.inputs,
                    QStringLiteral("a new request starts with %1")
                        .arg(FieldTexts(dialog, fields).join('|')));
             Press(dialog, "CancelBtn");
