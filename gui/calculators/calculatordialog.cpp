@@ -383,10 +383,10 @@ VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result, QString
         return {};
     const auto label = [&](long double z) {
         const double x = plot.mean + plot.sd * static_cast<double>(z);
-        QString text = symbol + " = " + QString::number(x, 'g', 6);
+        QString shown = symbol + " = " + QString::number(x, 'g', 6);
         if (own)
-            text += QStringLiteral(" (z = %1)").arg(static_cast<double>(z), 0, 'g', 4);
-        return text;
+            shown += QStringLiteral(" (z = %1)").arg(static_cast<double>(z), 0, 'g', 4);
+        return shown;
     };
     plot.value = static_cast<double>(result.marks.front());
     plot.valueText = label(result.marks.front());

@@ -51,22 +51,22 @@ QAccessibleInterface *PictureInterface(const QString &, QObject *object)
 QString HistogramText(const HistogramGeometry &g)
 {
     QStringList classes;
-    for (std::size_t i = 0; i < g.Bars.size() && i + 1 < g.BoundLabels.size(); ++i)
+    for (std::size_t i = 0; i < g.bars.size() && i + 1 < g.boundLabels.size(); ++i)
         classes << Tr("%1 to %2: %3")
-                       .arg(Label(g.BoundLabels[i]), Label(g.BoundLabels[i + 1]),
-                            Values(g.Bars[i].Count));
+                       .arg(Label(g.boundLabels[i]), Label(g.boundLabels[i + 1]),
+                            Values(g.bars[i].count));
     QString text = Tr("Histogram of %1 in %2 classes: %3.")
-                       .arg(Values(g.ValueCount))
-                       .arg(g.Bars.size())
+                       .arg(Values(g.valueCount))
+                       .arg(g.bars.size())
                        .arg(classes.join(QStringLiteral("; ")));
-    if (g.Scale == HistogramScale::Percent)
+    if (g.scale == HistogramScale::Percent)
         text += QLatin1Char(' ') + Tr("The bars' heights are percent of the values.");
-    else if (g.Scale == HistogramScale::Density)
+    else if (g.scale == HistogramScale::Density)
         text += QLatin1Char(' ') + Tr("The bars' heights are densities.");
-    if (g.Curve.size() > 1)
+    if (g.curve.size() > 1)
         text += QLatin1Char(' ')
             + Tr("Normal curve with mean %1 and standard deviation %2.")
-                  .arg(Label(g.MeanLabel), Label(g.StdDevLabel));
+                  .arg(Label(g.meanLabel), Label(g.stdDevLabel));
     else
         text += QLatin1Char(' ') + Tr("No normal curve: the values do not vary.");
     return text;
