@@ -50,28 +50,38 @@
 
 namespace {
 
+// Every form of the command line; asked for with --help it goes to standard
+// output as the answer, otherwise to standard error after a wrong line.
+const char *const UsageText
+    = "usage: mervan-batch t ALPHA V [--lower|--upper|--two-sided]\n"
+      "       mervan-batch chi ALPHA V [--lower|--upper|--two-sided]\n"
+      "       mervan-batch f ALPHA V1 V2 [--lower|--upper|--two-sided]\n"
+      "       mervan-batch normal P\n"
+      "       mervan-batch normal ALPHA (--lower|--upper|--two-sided) [--mean M --sd S]\n"
+      "       mervan-batch p t [--lower|--upper|--two-sided] VALUE V\n"
+      "       mervan-batch p chi [--lower|--upper|--two-sided] VALUE V\n"
+      "       mervan-batch p f [--lower|--upper|--two-sided] VALUE V1 V2\n"
+      "       mervan-batch p normal Z\n"
+      "       mervan-batch p normal (--lower|--upper|--two-sided) VALUE [--mean M --sd S]\n"
+      "       mervan-batch p t|chi|f|normal --between A B PARAMETERS...\n"
+      "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
+      "       mervan-batch p binom --between A B N P\n"
+      "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
+      "       mervan-batch p poisson --between A B LAMBDA\n"
+      "       mervan-batch q binom PROB N P\n"
+      "       mervan-batch q poisson PROB LAMBDA\n"
+      "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+      "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+      "                [--anchor X] [--right-closed] [--scale counts|percent|density]\n"
+      "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
+      "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
+      " or .pdf)\n"
+      "With a tail option the probability is a fraction between 0 and 1; without\n"
+      "one, ALPHA is the upper tail and the normal's P a central percentage.\n";
+
 int Usage()
 {
-    std::fputs("usage: mervan-batch t ALPHA V\n"
-               "       mervan-batch chi ALPHA V\n"
-               "       mervan-batch f ALPHA V1 V2\n"
-               "       mervan-batch normal P\n"
-               "       mervan-batch p t VALUE V\n"
-               "       mervan-batch p chi VALUE V\n"
-               "       mervan-batch p f VALUE V1 V2\n"
-               "       mervan-batch p normal Z\n"
-               "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
-               "       mervan-batch p binom --between A B N P\n"
-               "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
-               "       mervan-batch p poisson --between A B LAMBDA\n"
-               "       mervan-batch q binom PROB N P\n"
-               "       mervan-batch q poisson PROB LAMBDA\n"
-               "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
-               "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
-               "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
-               "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
-               " or .pdf)\n",
-               stderr);
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -170,6 +180,8 @@ int Run(int argc, char **argv)
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
+    if (command == "--help" || command == "-h")
+        return std::fputs(UsageText, stdout) < 0 ? 1 : 0;
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "histogram") {
         // A picture name without a known kind is refused before any work.

@@ -132,6 +132,13 @@ def run_t_probability(program, frame, batch):
 def main():
     mervan, batch = command_line(__doc__)
 
+    # Asked for, the console's usage is the answer: every area option in it.
+    helped = run([batch, "--help"]).stdout
+    for option in (b"--between", b"--two-sided", b"--mean", b"--scale"):
+        if option not in helped:
+            print("FAIL: mervan-batch --help leaves out %s" % option.decode())
+            return 1
+
     program = start(mervan)
     try:
         started = time.monotonic()
