@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -238,13 +239,15 @@ void DrawDensity(QPainter &painter, const QRectF &area, const DensityPlot &plot)
         && (plot.area == CalcArea::Standard ? plot.kind == DensityPlot::Kind::Normal
                                             : plot.area == CalcArea::TwoSided)
         && Symmetric(plot.kind);
-    std::vector<double> marks{axis.mark};
+    // The second label sits a line lower, so its mark starts below it.
+    const double secondTop = markTop + line * 1.15;
+    std::vector<std::pair<double, double>> marks{{axis.mark, markTop}};
     if (mirrored)
-        marks.push_back(-axis.mark);
+        marks.push_back({-axis.mark, markTop});
     if (axis.secondMark)
-        marks.push_back(*axis.secondMark);
-    for (double x : marks)
-        painter.drawLine(toScreen(x, 0.0), QPointF(toScreen(x, 0.0).x(), markTop));
+        marks.push_back({*axis.secondMark, secondTop});
+    for (const auto &[x, lineTop] : marks)
+        painter.drawLine(toScreen(x, 0.0), QPointF(toScreen(x, 0.0).x(), lineTop));
     const auto label = [&](double x, const QString &text, double y) {
         const double width = metrics.horizontalAdvance(text);
         const double left = std::clamp(toScreen(x, 0.0).x() - width / 2.0, area.left() + 2.0,
