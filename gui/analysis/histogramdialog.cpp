@@ -254,8 +254,11 @@ FileDialogRequest HistogramDialog::dataFileRequest(const QString &fileName) cons
 {
     FileDialogRequest request;
     request.title = tr("Open Data File");
-    request.filters = QStringList{tr("Data files (*.dat)"), tr("Text files (*.txt)"),
-                                  tr("Output files(*.out)"), tr("all files (*.*)")};
+    // Spreadsheets export columns as .csv or .tsv; "all files" means every
+    // file, also those without an extension.
+    request.filters
+        = QStringList{tr("Data files (*.dat)"), tr("Spreadsheet exports (*.csv *.tsv)"),
+                      tr("Text files (*.txt)"), tr("Output files(*.out)"), tr("all files (*)")};
     request.selectedFilter = 0;
     request.defaultSuffix = QStringLiteral("dat");
     request.mustExist = true;

@@ -48,9 +48,10 @@ MainWindow::MainWindow(QWidget *parent)
     m_openRequest.title = QStringLiteral("Mervan Editor");
     m_openRequest.fileName = QStringLiteral("*.dat");
     // "all files" means every file here, also those without an extension.
-    m_openRequest.filters
-        = {QStringLiteral("Data files (*.dat)"), QStringLiteral("Text files (*.txt)"),
-           QStringLiteral("Output files (*.out)"), QStringLiteral("all files (*)")};
+    m_openRequest.filters = {
+        QStringLiteral("Data files (*.dat)"), QStringLiteral("Spreadsheet exports (*.csv *.tsv)"),
+        QStringLiteral("Text files (*.txt)"), QStringLiteral("Output files (*.out)"),
+        QStringLiteral("all files (*)")};
     m_openRequest.selectedFilter = 0;
     m_openRequest.mustExist = false;
     m_openRequest.purpose = QStringLiteral("open");
