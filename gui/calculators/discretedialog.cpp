@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 #include "gui/calculators/densitytext.h"
@@ -15,6 +17,7 @@
 #include "gui/common/help.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
+#include "gui/common/settings.h"
 #include "gui/common/text.h"
 #include "gui/viewers/resultsdialog.h"
 #include "gui/viewers/windowplacement.h"
@@ -37,6 +40,13 @@ void RunCalculator(DiscreteFamily family, QWidget *parent)
 {
     DiscreteDialog dialog(family, parent);
     dialog.run();
+}
+
+// The group of the settings where a dialog keeps its last choices.
+QString SettingsKey(DiscreteFamily family)
+{
+    return family == DiscreteFamily::Binomial ? QStringLiteral("binomial calculator")
+                                              : QStringLiteral("Poisson calculator");
 }
 
 } // namespace
@@ -151,10 +161,39 @@ DiscreteResult DiscreteDialog::runRequest() const
                               m_digits->currentData().toInt());
 }
 
+void DiscreteDialog::restoreChoices()
+{
+    const Settings settings;
+    const QString key = SettingsKey(m_family);
+    const int question = settings.lastChoice(key, QStringLiteral("question"), 0).toInt();
+    m_question->setCurrentIndex(std::clamp(question, 0, int(std::size(Questions)) - 1));
+    m_digits->setCurrentIndex(
+        std::max(m_digits->findData(settings.lastChoice(key, QStringLiteral("digits"), 0)), 0));
+    m_normalOverlay->setChecked(
+        settings.lastChoice(key, QStringLiteral("normal overlay"), false).toBool());
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        const QVariant text = settings.lastChoice(key, edit->objectName());
+        if (text.isValid())
+            edit->setText(text.toString());
+    }
+}
+
+void DiscreteDialog::storeChoices() const
+{
+    Settings settings;
+    const QString key = SettingsKey(m_family);
+    settings.setLastChoice(key, QStringLiteral("question"), m_question->currentIndex());
+    settings.setLastChoice(key, QStringLiteral("digits"), m_digits->currentData());
+    settings.setLastChoice(key, QStringLiteral("normal overlay"), m_normalOverlay->isChecked());
+    for (const QLineEdit *edit : findChildren<QLineEdit *>())
+        settings.setLastChoice(key, edit->objectName(), edit->text());
+}
+
 void DiscreteDialog::run()
 {
     ResultsDialog results(parentWidget());
     CentreOverParent(this);
+    restoreChoices();
     for (;;) {
         if (exec() != QDialog::Accepted)
             return;
@@ -170,6 +209,7 @@ void DiscreteDialog::run()
                 edit->selectAll();
             continue;
         }
+        storeChoices();
         const QString report = FromCore(result.report);
         const DiscretePlot plot = PlotOf(result, m_normalOverlay->isChecked());
         switch (results.showReport(Caption(m_family), report, DiscreteDrawing(plot),

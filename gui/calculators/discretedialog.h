@@ -12,7 +12,8 @@
 // run() is the request loop: on OK the request is read and computed; a
 // refusal's messages are shown through the program's prompts and the dialog
 // comes back with the field in error selected; an answer is shown in the
-// results window with its picture, whose Retry shows the dialog again.
+// results window with its picture, whose Retry shows the dialog again. The
+// dialog opens with the choices of the last answered request.
 
 #include <QDialog>
 #include <QList>
@@ -42,6 +43,10 @@ private:
     QLineEdit *addField(const QString &name, const QString &label, const QString &hint);
     void showQuestionFields();
     QList<QLineEdit *> shownFields() const;
+    // The question, digits, overlay and every field as the last answered
+    // request left them, kept between runs.
+    void restoreChoices();
+    void storeChoices() const;
 
     DiscreteFamily m_family;
     QFormLayout *m_form = nullptr;

@@ -21,6 +21,7 @@ class DiscreteDialogTest : public QObject
 private slots:
     void answersOrRefuses_data();
     void answersOrRefuses();
+    void opensWithTheLastAnsweredRequest();
 };
 
 void DiscreteDialogTest::answersOrRefuses_data()
@@ -98,6 +99,39 @@ void DiscreteDialogTest::answersOrRefuses()
     (binomial ? RunBinomialCalculator : RunPoissonCalculator)(nullptr);
     VERIFY_SCRIPT_RAN_CLEAN(script);
     QCOMPARE(prompts.texts().isEmpty(), !refused);
+}
+
+void DiscreteDialogTest::opensWithTheLastAnsweredRequest()
+{
+    const QStringList fields{"LambdaEdit", "AEdit", "BEdit"};
+    const QStringList texts{"3.5", "2", "6"};
+    ScriptedPrompts prompts;
+    ScopedPrompts use(prompts);
+    for (bool again : {false, true}) {
+        Problems.clear();
+        ModalScript script;
+        script.expect("DiscreteDialog", [&](QDialog *dialog) {
+            auto *question = dialog->findChild<QComboBox *>(QStringLiteral("QuestionBox"));
+            auto *digits = dialog->findChild<QComboBox *>(QStringLiteral("DigitsBox"));
+            auto *overlay = dialog->findChild<QCheckBox *>(QStringLiteral("NormalOverlay"));
+            if (again) {
+                Expect(question->currentIndex() == 3 && digits->currentData() == 6
+                           && overlay->isChecked() && FieldTexts(dialog, fields) == texts,
+                       QStringLiteral("not the last request"));
+                Press(dialog, "CancelBtn");
+                return;
+            }
+            question->setCurrentIndex(3);
+            digits->setCurrentIndex(digits->findData(6));
+            overlay->setChecked(true);
+            TypeInto(dialog, fields, texts);
+            Press(dialog, "OkBtn");
+        });
+        if (!again)
+            script.expect("ResultsDialog", [](QDialog *window) { Press(window, "CloseBtn"); });
+        RunPoissonCalculator(nullptr);
+        VERIFY_SCRIPT_RAN_CLEAN(script);
+    }
 }
 
 QTEST_MAIN(DiscreteDialogTest)
