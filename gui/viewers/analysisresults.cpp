@@ -72,7 +72,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
                 part->setObjectName(part->objectName().replace(0, 7, QLatin1String(prefix)));
     m_tabs->addTab(m_picture, QStringLiteral("&Histogram"));
     m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
-    m_tabs->addTab(m_qq, QStringLiteral("&Normal Q-Q plot"));
+    m_tabs->addTab(m_qq, QStringLiteral("&Q-Q plot"));
     for (int i = 0; i < m_tabs->count(); ++i)
         NamePicture(*static_cast<PicturePanel *>(m_tabs->widget(i)),
                     QString(m_tabs->tabText(i)).remove(QLatin1Char('&')));
