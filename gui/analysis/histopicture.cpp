@@ -107,8 +107,10 @@ void DrawTitleAndLegend(QPainter &painter, const QRectF &area, const HistogramGe
     const double gap = line * 0.4;
     const double swatches = 2 * (swatch + gap + 2 * line) + metrics.horizontalAdvance(bars)
         + metrics.horizontalAdvance(curve);
-    // In a narrow window the standard deviation goes by its short name.
-    if (swatches + metrics.horizontalAdvance(numbers) > area.width())
+    // In a narrow window the standard deviation goes by its short name. The
+    // margin of a line at each side leaves room for the text being drawn a
+    // little wider on screen than measured while the picture is recorded.
+    if (swatches + metrics.horizontalAdvance(numbers) > area.width() - 2 * line)
         numbers = QCoreApplication::translate("HistogramPicture", "n = %1   mean = %2   s.d. = %3")
                       .arg(g.valueCount)
                       .arg(Label(g.meanLabel), Label(g.stdDevLabel));
