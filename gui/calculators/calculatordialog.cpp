@@ -293,6 +293,13 @@ void CalculatorDialog::showArea()
         m_fields->setRowVisible(m_meanEdit, area() != CalcArea::Standard);
         m_fields->setRowVisible(m_sdEdit, area() != CalcArea::Standard);
     }
+    // The normal's central area takes a percentage, its other areas a
+    // probability: 95 typed for one is no entry for the other.
+    const bool percentBefore = m_shownArea == CalcArea::Standard;
+    if (m_design.kind == CalcKind::Normal && !probabilityMode() && !m_fieldEdits.isEmpty()
+        && percentBefore != (area() == CalcArea::Standard))
+        m_fieldEdits.first()->clear();
+    m_shownArea = area();
     showDirection();
 }
 

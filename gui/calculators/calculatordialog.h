@@ -124,6 +124,8 @@ private:
     QLineEdit *m_sdEdit = nullptr;
     QWidget *m_lastInTabOrder = nullptr;
     bool m_restored = false;
+    // The area the fields were last laid out for.
+    CalcArea m_shownArea = CalcArea::Standard;
     QLineEdit *m_fieldInError = nullptr;
     bool m_placed = false;
 };

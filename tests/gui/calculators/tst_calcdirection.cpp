@@ -55,6 +55,7 @@ private slots:
     void areas();
     void shading_data();
     void shading();
+    void normalPercentIsNoProbability();
 };
 
 void CalcDirectionTest::direction_data()
@@ -303,6 +304,21 @@ void CalcDirectionTest::shading()
         shown << end(from) + "," + end(to);
     }
     QCOMPARE(shown.join(' '), stretches);
+}
+
+// The central area's 95 (percent) is not kept as the lower tail's alpha.
+void CalcDirectionTest::normalPercentIsNoProbability()
+{
+    ModalScript script;
+    script.expect(Info(Calc::Normal).className, [&](QDialog *dialog) {
+        auto *areaBox = dialog->findChild<QComboBox *>(QStringLiteral("AreaBox"));
+        TypeInto(dialog, {"PEdit"}, {"95"});
+        areaBox->setCurrentIndex(areaBox->findText(QStringLiteral("Lower tail")));
+        Expect(FieldTexts(dialog, {"PEdit"}) == QStringList{""}, QStringLiteral("95 kept"));
+        Press(dialog, "CancelBtn");
+    });
+    QCOMPARE(ExecuteRequest(Calc::Normal), 0);
+    VERIFY_SCRIPT_RAN_CLEAN(script);
 }
 
 QTEST_MAIN(CalcDirectionTest)
