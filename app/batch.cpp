@@ -28,6 +28,7 @@
 #include "gui/analysis/histopicture.h"
 #include "gui/analysis/qqpicture.h"
 #include "gui/common/fonts.h"
+#include "gui/common/translations.h"
 #include "gui/common/vectorpicture.h"
 
 #include <QByteArray>
@@ -52,25 +53,29 @@ namespace {
 
 int Usage()
 {
-    std::fputs("usage: mervan-batch t ALPHA V\n"
-               "       mervan-batch chi ALPHA V\n"
-               "       mervan-batch f ALPHA V1 V2\n"
-               "       mervan-batch normal P\n"
-               "       mervan-batch p t VALUE V\n"
-               "       mervan-batch p chi VALUE V\n"
-               "       mervan-batch p f VALUE V1 V2\n"
-               "       mervan-batch p normal Z\n"
-               "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
-               "       mervan-batch p binom --between A B N P\n"
-               "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
-               "       mervan-batch p poisson --between A B LAMBDA\n"
-               "       mervan-batch q binom PROB N P\n"
-               "       mervan-batch q poisson PROB LAMBDA\n"
-               "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
-               "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
-               "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
-               "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
-               " or .pdf)\n",
+    std::fputs(QCoreApplication::translate(
+                   "Batch",
+                   "usage: mervan-batch t ALPHA V\n"
+                   "       mervan-batch chi ALPHA V\n"
+                   "       mervan-batch f ALPHA V1 V2\n"
+                   "       mervan-batch normal P\n"
+                   "       mervan-batch p t VALUE V\n"
+                   "       mervan-batch p chi VALUE V\n"
+                   "       mervan-batch p f VALUE V1 V2\n"
+                   "       mervan-batch p normal Z\n"
+                   "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
+                   "       mervan-batch p binom --between A B N P\n"
+                   "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
+                   "       mervan-batch p poisson --between A B LAMBDA\n"
+                   "       mervan-batch q binom PROB N P\n"
+                   "       mervan-batch q poisson PROB LAMBDA\n"
+                   "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+                   "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+                   "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
+                   "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
+                   " or .pdf)\n")
+                   .toUtf8()
+                   .constData(),
                stderr);
     return 2;
 }
@@ -121,7 +126,10 @@ int Finish(int status, int writeError)
         writeError = errno;
     }
     if (outputFailed) {
-        std::fprintf(stderr, "mervan-batch: cannot write the results to standard output%s%s\n",
+        const QByteArray message
+            = QCoreApplication::translate("Batch", "cannot write the results to standard output")
+                  .toUtf8();
+        std::fprintf(stderr, "mervan-batch: %s%s%s\n", message.constData(),
                      writeError != 0 ? ": " : "", writeError != 0 ? std::strerror(writeError) : "");
         status = 1;
     }
@@ -165,6 +173,38 @@ bool WriteQQOf(const AnalysisResult &analysis, const std::string &path, std::str
         VariableOf(analysis), path, error);
 }
 
+// Whether the run draws pictures: a histogram with a picture file.
+bool DrawsPictures(int argc, char **argv)
+{
+    if (argc < 2 || std::strcmp(argv[1], "histogram") != 0)
+        return false;
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--picture") == 0 || std::strcmp(argv[i], "--boxplot") == 0
+            || std::strcmp(argv[i], "--qq") == 0)
+            return true;
+    }
+    return false;
+}
+
+// The application of the run, which carries the translations: a window-less
+// one that can paint text when the run draws pictures. Qt takes its options
+// out of argv, so it is given its own arguments rather than the run's.
+std::unique_ptr<QCoreApplication> MakeApplication(bool pictures)
+{
+    static int appArgc = 3;
+    static char name[] = "mervan-batch";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char *appArgv[] = {name, option, platform, nullptr};
+    if (!pictures) {
+        static int coreArgc = 1;
+        return std::make_unique<QCoreApplication>(coreArgc, appArgv);
+    }
+    auto app = std::make_unique<QGuiApplication>(appArgc, appArgv);
+    InstallFontSubstitutes();
+    return app;
+}
+
 int Run(int argc, char **argv)
 {
     if (argc < 2)
@@ -173,30 +213,15 @@ int Run(int argc, char **argv)
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "histogram") {
         // A picture name without a known kind is refused before any work.
-        bool pictures = false;
         for (std::size_t i = 0; i + 1 < args.size(); ++i) {
             const bool picture
                 = args[i] == "--picture" || args[i] == "--boxplot" || args[i] == "--qq";
-            pictures = pictures || picture;
             const QString name = QFile::decodeName(QByteArray::fromStdString(args[i + 1]));
             if (picture && !IsPictureFileName(name)) {
                 std::fprintf(stderr, "mervan-batch histogram: %s\n",
                              PictureFileNameProblem(name).toUtf8().constData());
                 return Usage();
             }
-        }
-        // One window-less application draws every picture of the run: Qt
-        // paints no text without one, and takes its options out of argv, so
-        // a second one made from the same arguments would find no platform.
-        static int appArgc = 3;
-        static char name[] = "mervan-batch";
-        static char option[] = "-platform";
-        static char platform[] = "offscreen";
-        static char *appArgv[] = {name, option, platform, nullptr};
-        std::unique_ptr<QGuiApplication> app;
-        if (pictures) {
-            app = std::make_unique<QGuiApplication>(appArgc, appArgv);
-            InstallFontSubstitutes();
         }
         return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf});
     }
@@ -212,6 +237,8 @@ int main(int argc, char **argv)
 {
     KeepClosedStreamsClosed();
     qInstallMessageHandler(QuietToolkitMessages);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(DrawsPictures(argc, argv));
+    InstallTranslators();
     errno = 0;
     const int status = Run(argc, argv);
     return Finish(status, errno);
