@@ -339,7 +339,7 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
         if (ConvertReal(ToCore(anchor), start) && std::isfinite(static_cast<double>(start)))
             request.anchor = static_cast<double>(start);
         else
-            problems.push_back("The start of the first class is not a number.");
+            problems.push_back(ToCore(tr("The start of the first class is not a number.")));
     }
     request.rightClosed = m_closedEnd->currentIndex() == 1;
     request.scale = static_cast<HistogramScale>(m_scale->currentIndex());

@@ -107,7 +107,7 @@ bool AskPrinter(QWidget *parent, QPrinter &printer)
     if (place.problem == PlaceProblem::None)
         return true;
     Prompts::current().message(
-        QStringLiteral("Cannot print to the file \"%1\": %2")
+        QCoreApplication::translate("Printing", "Cannot print to the file \"%1\": %2")
             .arg(QDir::toNativeSeparators(file), QString::fromStdString(PlaceProblemText(place))));
     return false;
 }
