@@ -58,12 +58,13 @@ long double Deviance(long double x, long double m)
 
 } // namespace
 
-DiscreteModel::DiscreteModel(const DiscreteRequest &request)
-    : binomial(request.family == DiscreteFamily::Binomial)
-    , n(request.n)
-    , p(request.p)
-    , q(1.0L - request.p)
-    , lambda(request.lambda)
+DiscreteModel::DiscreteModel(bool isBinomial, std::int64_t trials, long double success,
+                             long double mean)
+    : binomial(isBinomial)
+    , n(trials)
+    , p(success)
+    , q(1.0L - success)
+    , lambda(mean)
 {
     end = binomial ? n : PoissonLimit;
     const long double centre = binomial ? (n + 1) * p : lambda;

@@ -2,14 +2,14 @@
 // The arithmetic behind the binomial and Poisson calculators, shared by the
 // requests and the pictures.
 
-#include "core/calculators/discrete.h"
-
 #include <cstdint>
 
 // One distribution, its probabilities in logarithms and their sums.
 struct DiscreteModel
 {
-    explicit DiscreteModel(const DiscreteRequest &request);
+    // A binomial of trials with success probability success, or a Poisson of
+    // the mean.
+    DiscreteModel(bool isBinomial, std::int64_t trials, long double success, long double mean);
 
     // log P(X = k); -infinity where X cannot be k.
     long double logPmf(std::int64_t k) const;

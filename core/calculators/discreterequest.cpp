@@ -163,6 +163,12 @@ std::string QuestionText(const DiscreteRequest &request)
     return "Smallest k with P(X <= k) >= " + ShortestText(static_cast<double>(request.probability));
 }
 
+DiscreteModel ModelOf(const DiscreteRequest &request)
+{
+    return DiscreteModel(request.family == DiscreteFamily::Binomial, request.n, request.p,
+                         request.lambda);
+}
+
 } // namespace
 
 int QuestionFieldCount(DiscreteQuestion question)
@@ -198,7 +204,7 @@ DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
     DiscreteResult result;
     result.request = request;
     result.accepted = true;
-    const DiscreteModel model(request);
+    const DiscreteModel model = ModelOf(request);
     std::string answer;
     if (request.question == DiscreteQuestion::Quantile) {
         const std::int64_t k = model.quantile(request.probability);
@@ -270,7 +276,7 @@ DiscreteResult RunDiscreteRequest(DiscreteFamily family, DiscreteQuestion questi
 
 long double DiscreteLogPmf(const DiscreteRequest &request, std::int64_t k)
 {
-    return DiscreteModel(request).logPmf(k);
+    return ModelOf(request).logPmf(k);
 }
 
 long double DiscreteMean(const DiscreteRequest &request)

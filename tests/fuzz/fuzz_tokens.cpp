@@ -6,6 +6,7 @@
 
 #include "fuzzcheck.h"
 
+#include "core/analysis/datafile.h"
 #include "core/analysis/statistics.h"
 #include "core/numeric/strings.h"
 
