@@ -223,7 +223,8 @@ int Run(int argc, char **argv)
                 return Usage();
             }
         }
-        return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf});
+        return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf},
+                                   CoreTranslator());
     }
     if (const int status = RunDiscreteCommand(command, args); status >= 0)
         return status;

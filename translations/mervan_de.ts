@@ -47,6 +47,109 @@ Bitte öffnen Sie die Adresse selbst in einem Browser.</translation>
     </message>
 </context>
 <context>
+    <name>AnalysisError</name>
+    <message>
+        <source>There are no values to analyse.</source>
+        <translation>Es gibt keine Werte auszuwerten.</translation>
+    </message>
+    <message>
+        <source>The values of &quot;%1&quot; are too large to analyse.</source>
+        <translation>Die Werte von „%1“ sind zu groß für die Auswertung.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to analyse this file.</source>
+        <translation>Nicht genug Arbeitsspeicher, um diese Datei auszuwerten.</translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is not a regular file: folders, pipes and devices cannot be analysed.</source>
+        <translation>Die Datendatei „%1“ ist keine normale Datei: Ordner, Pipes und Geräte lassen sich nicht auswerten.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file &quot;%1&quot;: %2.</source>
+        <translation>Die Datendatei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file &quot;%1&quot;: %2.</source>
+        <translation>Die Datendatei „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a text file of numbers.</source>
+        <translation>Die Datei „%1“ ist keine Textdatei mit Zahlen.</translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; holds no numbers.</source>
+        <translation>Die Datendatei „%1“ enthält keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>The counts in the column &quot;%1&quot; add up to 0.</source>
+        <translation>Die Häufigkeiten in der Spalte „%1“ ergeben zusammen 0.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of class intervals.</source>
+        <translation>Bitte geben Sie die Anzahl der Klassen ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of class width.</source>
+        <translation>Bitte geben Sie die Klassenbreite ein.</translation>
+    </message>
+    <message>
+        <source>Interval entry must be integer between 1 and 20.</source>
+        <translation>Die Anzahl der Klassen muss eine ganze Zahl zwischen 1 und 20 sein.</translation>
+    </message>
+    <message>
+        <source>The class width must be greater than 0.</source>
+        <translation>Die Klassenbreite muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>This class width gives more than %1 classes. Please enter a larger class width.</source>
+        <translation>Diese Klassenbreite ergibt mehr als %1 Klassen. Bitte geben Sie eine größere Klassenbreite ein.</translation>
+    </message>
+    <message>
+        <source>The class width is too small for values of this size: the class limits cannot be told apart. Please enter a larger class width.</source>
+        <translation>Die Klassenbreite ist für Werte dieser Größe zu klein: Die Klassengrenzen lassen sich nicht unterscheiden. Bitte geben Sie eine größere Klassenbreite ein.</translation>
+    </message>
+    <message>
+        <source>The class width is too small for values of this size: the class limits cannot be told apart. Please enter fewer class intervals.</source>
+        <translation>Die Klassenbreite ist für Werte dieser Größe zu klein: Die Klassengrenzen lassen sich nicht unterscheiden. Bitte geben Sie weniger Klassen ein.</translation>
+    </message>
+    <message>
+        <source>The class width is too large: the class limits go beyond the largest number. Please enter a smaller class width.</source>
+        <translation>Die Klassenbreite ist zu groß: Die Klassengrenzen gehen über die größte Zahl hinaus. Bitte geben Sie eine kleinere Klassenbreite ein.</translation>
+    </message>
+    <message>
+        <source>Centred classes are placed around the mean and have no start of their own. Please leave the start of the first class empty or do not center the data.</source>
+        <translation>Zentrierte Klassen liegen um den Mittelwert und haben keinen eigenen Beginn. Bitte lassen Sie den Beginn der ersten Klasse leer oder zentrieren Sie die Daten nicht.</translation>
+    </message>
+    <message>
+        <source>The start of the first class lies above the smallest value, %1. Please enter a start at or below it.</source>
+        <translation>Der Beginn der ersten Klasse liegt über dem kleinsten Wert, %1. Bitte geben Sie einen Beginn ein, der höchstens so groß ist.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; would replace the data file. Please give the data file an extension other than &quot;.OUT&quot;.</source>
+        <translation>Der Bericht „%1“ würde die Datendatei ersetzen. Bitte geben Sie der Datendatei eine andere Endung als „.OUT“.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; is a link to the data file &quot;%2&quot; and would replace it. Please remove the link.</source>
+        <translation>Der Bericht „%1“ ist eine Verknüpfung auf die Datendatei „%2“ und würde sie ersetzen. Bitte entfernen Sie die Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is a link to &quot;%2&quot;, the place of its own report. Please analyse the file it leads to.</source>
+        <translation>Die Datendatei „%1“ ist eine Verknüpfung auf „%2“, den Ort ihres eigenen Berichts. Bitte werten Sie die Datei aus, auf die sie zeigt.</translation>
+    </message>
+    <message>
+        <source>The report file &quot;%1&quot; is read-only and was not replaced. Please make it writable or remove it.</source>
+        <translation>Die Berichtsdatei „%1“ ist schreibgeschützt und wurde nicht ersetzt. Bitte machen Sie sie beschreibbar oder entfernen Sie sie.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file &quot;%1&quot;: %2</source>
+        <translation>Die Berichtsdatei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file &quot;%1&quot;: %2.</source>
+        <translation>Die Berichtsdatei „%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisResultsWindow</name>
     <message>
         <source>&amp;Describe picture</source>
@@ -130,6 +233,25 @@ Bitte öffnen Sie die Adresse selbst in einem Browser.</translation>
     <message>
         <source>cannot write the results to standard output</source>
         <translation>die Ergebnisse können nicht in die Standardausgabe geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>BatchHistogram</name>
+    <message>
+        <source>The picture &quot;%1&quot; would replace the data file or its report. Please give the picture a name of its own.</source>
+        <translation>Das Bild „%1“ würde die Datendatei oder ihren Bericht ersetzen. Bitte geben Sie dem Bild einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has commas between digits and no decimal point; give --decimal-comma to read them as decimal signs</source>
+        <translation>„%1“ hat Kommas zwischen Ziffern und keinen Dezimalpunkt; geben Sie --decimal-comma an, um sie als Dezimalzeichen zu lesen</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture &quot;%1&quot;: %2</source>
+        <translation>Das Bild „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be made.</source>
+        <translation>Das Bild konnte nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -323,6 +445,53 @@ Bitte öffnen Sie die Adresse selbst in einem Browser.</translation>
     <message>
         <source>(none)</source>
         <translation>(keine)</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnProblem</name>
+    <message>
+        <source>Cannot open the data file %1.</source>
+        <translation>Die Datendatei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The data file holds no data.</source>
+        <translation>Die Datendatei enthält keine Daten.</translation>
+    </message>
+    <message>
+        <source>The data file has a header line and no data below it.</source>
+        <translation>Die Datendatei hat eine Kopfzeile und darunter keine Daten.</translation>
+    </message>
+    <message>
+        <source>Line %1 has 1 field where the file&apos;s columns are %2.</source>
+        <translation>Zeile %1 hat 1 Feld, die Datei hat aber %2 Spalten.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the file&apos;s columns are %3.</source>
+        <translation>Zeile %1 hat %2 Felder, die Datei hat aber %3 Spalten.</translation>
+    </message>
+    <message>
+        <source>The data file has no column &quot;%1&quot;; its columns are %2.</source>
+        <translation>Die Datendatei hat keine Spalte „%1“; ihre Spalten sind %2.</translation>
+    </message>
+    <message>
+        <source>The counts cannot be in the column of the values, &quot;%1&quot;.</source>
+        <translation>Die Häufigkeiten können nicht in der Spalte der Werte, „%1“, stehen.</translation>
+    </message>
+    <message>
+        <source>The column &quot;%1&quot; holds no numbers.</source>
+        <translation>Die Spalte „%1“ enthält keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Zeile %1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1, column &quot;%2&quot;: &quot;%3&quot; is not a number.</source>
+        <translation>Zeile %1, Spalte „%2“: „%3“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1, column &quot;%2&quot;: &quot;%3&quot; is not a count (a whole number, 0 or more).</source>
+        <translation>Zeile %1, Spalte „%2“: „%3“ ist keine Häufigkeit (eine ganze Zahl, 0 oder mehr).</translation>
     </message>
 </context>
 <context>

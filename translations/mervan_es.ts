@@ -47,6 +47,109 @@ Abra usted mismo esa dirección en un navegador.</translation>
     </message>
 </context>
 <context>
+    <name>AnalysisError</name>
+    <message>
+        <source>There are no values to analyse.</source>
+        <translation>No hay valores que analizar.</translation>
+    </message>
+    <message>
+        <source>The values of &quot;%1&quot; are too large to analyse.</source>
+        <translation>Los valores de «%1» son demasiado grandes para analizarlos.</translation>
+    </message>
+    <message>
+        <source>Not enough memory to analyse this file.</source>
+        <translation>No hay memoria suficiente para analizar este archivo.</translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is not a regular file: folders, pipes and devices cannot be analysed.</source>
+        <translation>El archivo de datos «%1» no es un archivo normal: no se pueden analizar carpetas, tuberías ni dispositivos.</translation>
+    </message>
+    <message>
+        <source>Cannot open the data file &quot;%1&quot;: %2.</source>
+        <translation>No se puede abrir el archivo de datos «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file &quot;%1&quot;: %2.</source>
+        <translation>No se puede leer el archivo de datos «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not a text file of numbers.</source>
+        <translation>El archivo «%1» no es un archivo de texto con números.</translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; holds no numbers.</source>
+        <translation>El archivo de datos «%1» no contiene números.</translation>
+    </message>
+    <message>
+        <source>The counts in the column &quot;%1&quot; add up to 0.</source>
+        <translation>Las frecuencias de la columna «%1» suman 0.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of class intervals.</source>
+        <translation>Introduzca el número de intervalos de clase.</translation>
+    </message>
+    <message>
+        <source>Please enter the size of class width.</source>
+        <translation>Introduzca la amplitud de clase.</translation>
+    </message>
+    <message>
+        <source>Interval entry must be integer between 1 and 20.</source>
+        <translation>El número de intervalos debe ser un entero entre 1 y 20.</translation>
+    </message>
+    <message>
+        <source>The class width must be greater than 0.</source>
+        <translation>La amplitud de clase debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>This class width gives more than %1 classes. Please enter a larger class width.</source>
+        <translation>Esta amplitud de clase da más de %1 clases. Introduzca una amplitud mayor.</translation>
+    </message>
+    <message>
+        <source>The class width is too small for values of this size: the class limits cannot be told apart. Please enter a larger class width.</source>
+        <translation>La amplitud de clase es demasiado pequeña para valores de este tamaño: los límites de clase no se distinguen. Introduzca una amplitud mayor.</translation>
+    </message>
+    <message>
+        <source>The class width is too small for values of this size: the class limits cannot be told apart. Please enter fewer class intervals.</source>
+        <translation>La amplitud de clase es demasiado pequeña para valores de este tamaño: los límites de clase no se distinguen. Introduzca menos intervalos de clase.</translation>
+    </message>
+    <message>
+        <source>The class width is too large: the class limits go beyond the largest number. Please enter a smaller class width.</source>
+        <translation>La amplitud de clase es demasiado grande: los límites de clase superan el mayor número posible. Introduzca una amplitud menor.</translation>
+    </message>
+    <message>
+        <source>Centred classes are placed around the mean and have no start of their own. Please leave the start of the first class empty or do not center the data.</source>
+        <translation>Las clases centradas se sitúan alrededor de la media y no tienen comienzo propio. Deje vacío el comienzo de la primera clase o no centre los datos.</translation>
+    </message>
+    <message>
+        <source>The start of the first class lies above the smallest value, %1. Please enter a start at or below it.</source>
+        <translation>El comienzo de la primera clase está por encima del menor valor, %1. Introduzca un comienzo igual o inferior.</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; would replace the data file. Please give the data file an extension other than &quot;.OUT&quot;.</source>
+        <translation>El informe «%1» sustituiría al archivo de datos. Dé al archivo de datos una extensión distinta de «.OUT».</translation>
+    </message>
+    <message>
+        <source>The report &quot;%1&quot; is a link to the data file &quot;%2&quot; and would replace it. Please remove the link.</source>
+        <translation>El informe «%1» es un enlace al archivo de datos «%2» y lo sustituiría. Elimine el enlace.</translation>
+    </message>
+    <message>
+        <source>The data file &quot;%1&quot; is a link to &quot;%2&quot;, the place of its own report. Please analyse the file it leads to.</source>
+        <translation>El archivo de datos «%1» es un enlace a «%2», el lugar de su propio informe. Analice el archivo al que apunta.</translation>
+    </message>
+    <message>
+        <source>The report file &quot;%1&quot; is read-only and was not replaced. Please make it writable or remove it.</source>
+        <translation>El archivo de informe «%1» es de solo lectura y no se sustituyó. Hágalo modificable o elimínelo.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir el archivo de informe «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file &quot;%1&quot;: %2.</source>
+        <translation>No se puede escribir el archivo de informe «%1»: %2.</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisResultsWindow</name>
     <message>
         <source>&amp;Describe picture</source>
@@ -130,6 +233,25 @@ Abra usted mismo esa dirección en un navegador.</translation>
     <message>
         <source>cannot write the results to standard output</source>
         <translation>no se pueden escribir los resultados en la salida estándar</translation>
+    </message>
+</context>
+<context>
+    <name>BatchHistogram</name>
+    <message>
+        <source>The picture &quot;%1&quot; would replace the data file or its report. Please give the picture a name of its own.</source>
+        <translation>La imagen «%1» sustituiría al archivo de datos o a su informe. Dé a la imagen un nombre propio.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has commas between digits and no decimal point; give --decimal-comma to read them as decimal signs</source>
+        <translation>«%1» tiene comas entre cifras y ningún punto decimal; indique --decimal-comma para leerlas como signo decimal</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the picture could not be made.</source>
+        <translation>no se pudo crear la imagen.</translation>
     </message>
 </context>
 <context>
@@ -323,6 +445,53 @@ Abra usted mismo esa dirección en un navegador.</translation>
     <message>
         <source>(none)</source>
         <translation>(ninguna)</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnProblem</name>
+    <message>
+        <source>Cannot open the data file %1.</source>
+        <translation>No se puede abrir el archivo de datos %1.</translation>
+    </message>
+    <message>
+        <source>The data file holds no data.</source>
+        <translation>El archivo de datos no contiene datos.</translation>
+    </message>
+    <message>
+        <source>The data file has a header line and no data below it.</source>
+        <translation>El archivo de datos tiene una línea de cabecera y ningún dato debajo.</translation>
+    </message>
+    <message>
+        <source>Line %1 has 1 field where the file&apos;s columns are %2.</source>
+        <translation>La línea %1 tiene 1 campo, pero el archivo tiene %2 columnas.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the file&apos;s columns are %3.</source>
+        <translation>La línea %1 tiene %2 campos, pero el archivo tiene %3 columnas.</translation>
+    </message>
+    <message>
+        <source>The data file has no column &quot;%1&quot;; its columns are %2.</source>
+        <translation>El archivo de datos no tiene ninguna columna «%1»; sus columnas son %2.</translation>
+    </message>
+    <message>
+        <source>The counts cannot be in the column of the values, &quot;%1&quot;.</source>
+        <translation>Las frecuencias no pueden estar en la columna de los valores, «%1».</translation>
+    </message>
+    <message>
+        <source>The column &quot;%1&quot; holds no numbers.</source>
+        <translation>La columna «%1» no contiene números.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a number.</source>
+        <translation>Línea %1: «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>Line %1, column &quot;%2&quot;: &quot;%3&quot; is not a number.</source>
+        <translation>Línea %1, columna «%2»: «%3» no es un número.</translation>
+    </message>
+    <message>
+        <source>Line %1, column &quot;%2&quot;: &quot;%3&quot; is not a count (a whole number, 0 or more).</source>
+        <translation>Línea %1, columna «%2»: «%3» no es una frecuencia (un número entero, 0 o mayor).</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,8 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
 
 } // namespace
 
-HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers)
+HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers,
+                          const Translator &translator)
 {
     HistogramRun run;
     AnalysisRequest request;
@@ -230,14 +231,18 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     // A data file that its own report would replace is refused before it
     // is read.
     if (const std::optional<AnalysisError> refusal = ReportReplacesDataFile(*dataFile))
-        return End(run, 1, refusal->text());
+        return End(run, 1, refusal->text(translator));
     // Nor may a picture take the place of the data file or of its report.
     for (const auto &[option, path, writer] : pictures) {
         if (path && (SameFile(*path, *dataFile) || SameFile(*path, ReportFileName(*dataFile))))
-            return End(run, 1,
-                       "The picture \"" + *path
-                           + "\" would replace the data file or its report."
-                             " Please give the picture a name of its own.");
+            return End(
+                run, 1,
+                Filled(translator("BatchHistogram",
+                                  MERVAN_TEXT("BatchHistogram",
+                                              "The picture \"%1\" would replace the data file or "
+                                              "its report. Please give the picture a name of its "
+                                              "own.")),
+                       {*path}));
     }
     std::string columnName = column.value_or("");
     const LayoutChoice layout
@@ -251,12 +256,17 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     const AnalysisResult &analysis = run.analysis;
     run.messages = SampleNotes(analysis.sample);
     if (analysis.sample.commaDecimalsSeen && !overrides.decimalSign) {
-        run.messages.push_back("mervan-batch histogram: \"" + *dataFile
-                               + "\" has commas between digits and no decimal point;"
-                                 " give --decimal-comma to read them as decimal signs");
+        run.messages.push_back(
+            "mervan-batch histogram: "
+            + Filled(translator(
+                         "BatchHistogram",
+                         MERVAN_TEXT("BatchHistogram",
+                                     "\"%1\" has commas between digits and no decimal point; give "
+                                     "--decimal-comma to read them as decimal signs")),
+                     {*dataFile}));
     }
     if (analysed.error)
-        return End(run, 1, analysed.error->text());
+        return End(run, 1, analysed.error->text(translator));
 
     // One picture that fails costs neither the others nor the report.
     bool picturesFailed = false;
@@ -265,15 +275,22 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             std::string why;
             if (path && !writer(result, *path, why)) {
                 picturesFailed = true;
-                run.messages.push_back("Cannot write the picture \"" + *path + "\": "
-                                       + (why.empty() ? "the picture could not be made." : why));
+                run.messages.push_back(
+                    Filled(translator("BatchHistogram",
+                                      MERVAN_TEXT("BatchHistogram",
+                                                  "Cannot write the picture \"%1\": %2")),
+                           {*path,
+                            why.empty() ? translator(
+                                "BatchHistogram",
+                                MERVAN_TEXT("BatchHistogram", "the picture could not be made."))
+                                        : why}));
             }
         }
         return true;
     };
     const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
     if (outputs.reportError)
-        return End(run, 1, outputs.reportError->text());
+        return End(run, 1, outputs.reportError->text(translator));
     run.reportName = outputs.reportName;
     run.status = picturesFailed ? 1 : 0;
     return run;
@@ -290,7 +307,8 @@ int ShowHistogramRun(const HistogramRun &run)
     return run.status;
 }
 
-int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriters &writers)
+int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriters &writers,
+                        const Translator &translator)
 {
-    return ShowHistogramRun(RunHistogram(args, writers));
+    return ShowHistogramRun(RunHistogram(args, writers, translator));
 }

@@ -12,6 +12,7 @@
 #include "gui/common/picturetext.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "gui/common/translations.h"
 #include "gui/viewers/analysisresults.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,7 @@ bool ColumnLayout(const AnalysisRequest &request, DataLayout &layout)
     ColumnProblem problem;
     if (DetectFileLayout(request.dataFileName, request.layout, layout, problem))
         return true;
-    Show(AnalysisError{AnalysisErrorCode::Column, {}, problem}.text());
+    Show(AnalysisError{AnalysisErrorCode::Column, {}, problem}.text(CoreTranslator()));
     return false;
 }
 
@@ -72,7 +73,7 @@ Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &
     // Its report would replace the data file: one message, before the
     // file's read errors and its picture.
     if (const std::optional<AnalysisError> refusal = ReportReplacesDataFile(request.dataFileName)) {
-        Show(refusal->text());
+        Show(refusal->text(CoreTranslator()));
         return Outcome::Failed;
     }
     const bool columnar = !request.column.empty();
@@ -96,7 +97,7 @@ Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &
         Show(note);
     if (run.ok())
         return Outcome::Analysed;
-    Show(run.error->text());
+    Show(run.error->text(CoreTranslator()));
     return run.classesRefused ? Outcome::AskAgain : Outcome::Failed;
 }
 

@@ -37,3 +37,10 @@ bool InstallTranslators(const QLocale &locale)
     delete own;
     return false;
 }
+
+Translator CoreTranslator()
+{
+    return {[](const char *context, const char *text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    }};
+}

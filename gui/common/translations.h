@@ -6,6 +6,8 @@
 // folder beside the help files (share/mervan/translations); Qt's own come from
 // Qt's translations folder. A language without a file stays in English.
 
+#include "core/numeric/translation.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -18,3 +20,6 @@ QString TranslationsFolder(const QString &programPath);
 // the core writes a decimal point whatever the desktop's language. Returns
 // whether the program's own texts are translated (false for English).
 bool InstallTranslators(const QLocale &locale = QLocale());
+
+// The core's texts through the installed translations.
+Translator CoreTranslator();
