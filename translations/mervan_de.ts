@@ -1207,6 +1207,45 @@ Nein: Ihre Fassung behalten</translation>
     </message>
 </context>
 <context>
+    <name>Goodness</name>
+    <message>
+        <source>No goodness-of-fit test: there are no classes.</source>
+        <translation>Kein Anpassungstest: Es gibt keine Klassen.</translation>
+    </message>
+    <message>
+        <source>No goodness-of-fit test: the data have no spread.</source>
+        <translation>Kein Anpassungstest: Die Daten streuen nicht.</translation>
+    </message>
+    <message>
+        <source>No goodness-of-fit test: it needs at least 4 classes (degrees of freedom = classes - 3).</source>
+        <translation>Kein Anpassungstest: Er braucht mindestens 4 Klassen (Freiheitsgrade = Klassen - 3).</translation>
+    </message>
+    <message>
+        <source>Goodness of Fit to the Normal Curve</source>
+        <translation>Anpassung an die Normalverteilung</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>(the first and last classes take the tails of the curve)</source>
+        <translation>(die erste und die letzte Klasse nehmen die Ränder der Kurve auf)</translation>
+    </message>
+    <message>
+        <source>Chi-squared = %1 with %2 degrees of freedom,</source>
+        <translation>Chi-Quadrat = %1 mit %2 Freiheitsgraden,</translation>
+    </message>
+    <message>
+        <source>not computed</source>
+        <translation>nicht berechnet</translation>
+    </message>
+    <message>
+        <source>Note: %1 of %2 expected counts are below 5; P is then only approximate.</source>
+        <translation>Hinweis: %1 von %2 erwarteten Häufigkeiten liegen unter 5; P ist dann nur näherungsweise richtig.</translation>
+    </message>
+</context>
+<context>
     <name>HelpDocument</name>
     <message>
         <source>%1 Help</source>
@@ -2062,6 +2101,153 @@ Die Kommas als Dezimalzeichen lesen?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Histogram</source>
+        <translation>Histogramm</translation>
+    </message>
+    <message>
+        <source>(one * for every %1 values)</source>
+        <translation>(ein * für je %1 Werte)</translation>
+    </message>
+    <message>
+        <source>Mode = none (no value occurs more than once)</source>
+        <translation>Modus = keiner (kein Wert kommt mehr als einmal vor)</translation>
+    </message>
+    <message>
+        <source>Mode = %1 (%2 values tie, each %3 times)</source>
+        <translation>Modus = %1 (%2 Werte gleichauf, je %3-mal)</translation>
+    </message>
+    <message>
+        <source>Mode = %1</source>
+        <translation>Modus = %1</translation>
+    </message>
+    <message>
+        <source>Q1 = %1, Q3 = %2 (R&apos;s quantile type 7)</source>
+        <translation>Q1 = %1, Q3 = %2 (Quantile nach R, Typ 7)</translation>
+    </message>
+    <message>
+        <source>Interquartile range Q3 - Q1 = %1</source>
+        <translation>Interquartilsabstand Q3 - Q1 = %1</translation>
+    </message>
+    <message>
+        <source>Skewness (sample estimate G1)</source>
+        <translation>Schiefe (Stichprobenschätzer G1)</translation>
+    </message>
+    <message>
+        <source>none (needs 3 values, not all equal)</source>
+        <translation>keine (braucht 3 Werte, nicht alle gleich)</translation>
+    </message>
+    <message>
+        <source>Excess kurtosis (sample estimate G2)</source>
+        <translation>Exzess (Stichprobenschätzer G2)</translation>
+    </message>
+    <message>
+        <source>none (needs 4 values, not all equal)</source>
+        <translation>keiner (braucht 4 Werte, nicht alle gleich)</translation>
+    </message>
+    <message>
+        <source>Five-number summary: %1, %2, %3, %4, %5</source>
+        <translation>Fünf-Punkte-Zusammenfassung: %1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>Random Error Distribution</source>
+        <translation>Verteilung der Zufallsfehler</translation>
+    </message>
+    <message>
+        <source>Data Analysis</source>
+        <translation>Datenauswertung</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; of %2</source>
+        <translation>Spalte „%1“ von %2</translation>
+    </message>
+    <message>
+        <source>Number of data elements: </source>
+        <translation>Anzahl der Werte: </translation>
+    </message>
+    <message>
+        <source>Tokens left out (not numbers): </source>
+        <translation>Ausgelassene Einträge (keine Zahlen): </translation>
+    </message>
+    <message>
+        <source>Minimum data = </source>
+        <translation>Kleinster Wert = </translation>
+    </message>
+    <message>
+        <source>Maximum data = </source>
+        <translation>  Größter Wert = </translation>
+    </message>
+    <message>
+        <source>       Range = </source>
+        <translation>    Spannweite = </translation>
+    </message>
+    <message>
+        <source>Arithmetic mean = </source>
+        <translation>Arithmetisches Mittel = </translation>
+    </message>
+    <message>
+        <source>Standard Error in the mean </source>
+        <translation>Standardfehler des Mittelwerts </translation>
+    </message>
+    <message>
+        <source>Summation of Residuals Squared = </source>
+        <translation>Summe der quadrierten Residuen = </translation>
+    </message>
+    <message>
+        <source>Median = </source>
+        <translation>Median = </translation>
+    </message>
+    <message>
+        <source>Data, Residuals, and Normal Distribution Curve Point</source>
+        <translation>Daten, Residuen und Punkte der Normalverteilungskurve</translation>
+    </message>
+    <message>
+        <source>Data Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuum</translation>
+    </message>
+    <message>
+        <source>Histogram Information</source>
+        <translation>Angaben zum Histogramm</translation>
+    </message>
+    <message>
+        <source>Selected Class Interval: </source>
+        <translation>Gewählte Klassenbreite: </translation>
+    </message>
+    <message>
+        <source>Number of classes: </source>
+        <translation>Anzahl der Klassen: </translation>
+    </message>
+    <message>
+        <source> (centred on the mean)</source>
+        <translation> (um den Mittelwert zentriert)</translation>
+    </message>
+    <message>
+        <source>Lower Value</source>
+        <translation>Untergrenze</translation>
+    </message>
+    <message>
+        <source>Upper Value</source>
+        <translation>Obergrenze</translation>
+    </message>
+    <message>
+        <source>Class bounds anchored at %1</source>
+        <translation>Klassengrenzen ab %1</translation>
+    </message>
+    <message>
+        <source>Classes closed at the right: (lower, upper]</source>
+        <translation>Klassen rechts geschlossen: (unten, oben]</translation>
     </message>
 </context>
 <context>

@@ -1207,6 +1207,45 @@ No: Conservar su versión</translation>
     </message>
 </context>
 <context>
+    <name>Goodness</name>
+    <message>
+        <source>No goodness-of-fit test: there are no classes.</source>
+        <translation>Sin prueba de bondad de ajuste: no hay clases.</translation>
+    </message>
+    <message>
+        <source>No goodness-of-fit test: the data have no spread.</source>
+        <translation>Sin prueba de bondad de ajuste: los datos no tienen dispersión.</translation>
+    </message>
+    <message>
+        <source>No goodness-of-fit test: it needs at least 4 classes (degrees of freedom = classes - 3).</source>
+        <translation>Sin prueba de bondad de ajuste: requiere al menos 4 clases (grados de libertad = clases - 3).</translation>
+    </message>
+    <message>
+        <source>Goodness of Fit to the Normal Curve</source>
+        <translation>Bondad del ajuste a la curva normal</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>(the first and last classes take the tails of the curve)</source>
+        <translation>(la primera y la última clase recogen las colas de la curva)</translation>
+    </message>
+    <message>
+        <source>Chi-squared = %1 with %2 degrees of freedom,</source>
+        <translation>Chi cuadrado = %1 con %2 grados de libertad,</translation>
+    </message>
+    <message>
+        <source>not computed</source>
+        <translation>no calculado</translation>
+    </message>
+    <message>
+        <source>Note: %1 of %2 expected counts are below 5; P is then only approximate.</source>
+        <translation>Nota: %1 de %2 frecuencias esperadas son menores que 5; P es entonces solo aproximado.</translation>
+    </message>
+</context>
+<context>
     <name>HelpDocument</name>
     <message>
         <source>%1 Help</source>
@@ -2062,6 +2101,153 @@ Read the commas as decimal signs?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Histogram</source>
+        <translation>Histograma</translation>
+    </message>
+    <message>
+        <source>(one * for every %1 values)</source>
+        <translation>(un * por cada %1 valores)</translation>
+    </message>
+    <message>
+        <source>Mode = none (no value occurs more than once)</source>
+        <translation>Moda = ninguna (ningún valor aparece más de una vez)</translation>
+    </message>
+    <message>
+        <source>Mode = %1 (%2 values tie, each %3 times)</source>
+        <translation>Moda = %1 (%2 valores empatados, cada uno %3 veces)</translation>
+    </message>
+    <message>
+        <source>Mode = %1</source>
+        <translation>Moda = %1</translation>
+    </message>
+    <message>
+        <source>Q1 = %1, Q3 = %2 (R&apos;s quantile type 7)</source>
+        <translation>Q1 = %1, Q3 = %2 (cuantiles de R, tipo 7)</translation>
+    </message>
+    <message>
+        <source>Interquartile range Q3 - Q1 = %1</source>
+        <translation>Rango intercuartílico Q3 - Q1 = %1</translation>
+    </message>
+    <message>
+        <source>Skewness (sample estimate G1)</source>
+        <translation>Asimetría (estimación muestral G1)</translation>
+    </message>
+    <message>
+        <source>none (needs 3 values, not all equal)</source>
+        <translation>ninguna (requiere 3 valores, no todos iguales)</translation>
+    </message>
+    <message>
+        <source>Excess kurtosis (sample estimate G2)</source>
+        <translation>Exceso de curtosis (estimación muestral G2)</translation>
+    </message>
+    <message>
+        <source>none (needs 4 values, not all equal)</source>
+        <translation>ninguno (requiere 4 valores, no todos iguales)</translation>
+    </message>
+    <message>
+        <source>Five-number summary: %1, %2, %3, %4, %5</source>
+        <translation>Resumen de cinco números: %1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>Random Error Distribution</source>
+        <translation>Distribución de los errores aleatorios</translation>
+    </message>
+    <message>
+        <source>Data Analysis</source>
+        <translation>Análisis de datos</translation>
+    </message>
+    <message>
+        <source>Column &quot;%1&quot; of %2</source>
+        <translation>Columna «%1» de %2</translation>
+    </message>
+    <message>
+        <source>Number of data elements: </source>
+        <translation>Número de datos: </translation>
+    </message>
+    <message>
+        <source>Tokens left out (not numbers): </source>
+        <translation>Elementos omitidos (no números): </translation>
+    </message>
+    <message>
+        <source>Minimum data = </source>
+        <translation>Valor mínimo = </translation>
+    </message>
+    <message>
+        <source>Maximum data = </source>
+        <translation>Valor máximo = </translation>
+    </message>
+    <message>
+        <source>       Range = </source>
+        <translation>    Recorrido = </translation>
+    </message>
+    <message>
+        <source>Arithmetic mean = </source>
+        <translation>Media aritmética = </translation>
+    </message>
+    <message>
+        <source>Standard Error in the mean </source>
+        <translation>Error típico de la media </translation>
+    </message>
+    <message>
+        <source>Summation of Residuals Squared = </source>
+        <translation>Suma de los residuos al cuadrado = </translation>
+    </message>
+    <message>
+        <source>Median = </source>
+        <translation>Mediana = </translation>
+    </message>
+    <message>
+        <source>Data, Residuals, and Normal Distribution Curve Point</source>
+        <translation>Datos, residuos y puntos de la curva normal</translation>
+    </message>
+    <message>
+        <source>Data Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuo</translation>
+    </message>
+    <message>
+        <source>Histogram Information</source>
+        <translation>Datos del histograma</translation>
+    </message>
+    <message>
+        <source>Selected Class Interval: </source>
+        <translation>Amplitud de clase elegida: </translation>
+    </message>
+    <message>
+        <source>Number of classes: </source>
+        <translation>Número de clases: </translation>
+    </message>
+    <message>
+        <source> (centred on the mean)</source>
+        <translation> (centradas en la media)</translation>
+    </message>
+    <message>
+        <source>Lower Value</source>
+        <translation>Límite inferior</translation>
+    </message>
+    <message>
+        <source>Upper Value</source>
+        <translation>Límite superior</translation>
+    </message>
+    <message>
+        <source>Class bounds anchored at %1</source>
+        <translation>Límites de clase a partir de %1</translation>
+    </message>
+    <message>
+        <source>Classes closed at the right: (lower, upper]</source>
+        <translation>Clases cerradas por la derecha: (inferior, superior]</translation>
     </message>
 </context>
 <context>

@@ -288,7 +288,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         }
         return true;
     };
-    const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
+    const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep, translator);
     if (outputs.reportError)
         return End(run, 1, outputs.reportError->text(translator));
     run.reportName = outputs.reportName;

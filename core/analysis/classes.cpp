@@ -269,15 +269,17 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
     return built;
 }
 
-std::vector<std::string> ClassRuleLines(const Classes &classes)
+std::vector<std::string> ClassRuleLines(const Classes &classes, const Translator &translator)
 {
     std::vector<std::string> lines;
     if (classes.anchor) {
         char text[32];
         std::snprintf(text, sizeof text, "%.15g", *classes.anchor);
-        lines.push_back(std::string("Class bounds anchored at ") + text);
+        lines.push_back(Filled(
+            translator("Report", MERVAN_TEXT("Report", "Class bounds anchored at %1")), {text}));
     }
     if (classes.rightClosed)
-        lines.emplace_back("Classes closed at the right: (lower, upper]");
+        lines.push_back(translator(
+            "Report", MERVAN_TEXT("Report", "Classes closed at the right: (lower, upper]")));
     return lines;
 }

@@ -75,4 +75,4 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
 
 // The report's lines about the class rule when one is chosen: the anchor and
 // the right-closed classes; none for the classes as placed by default.
-std::vector<std::string> ClassRuleLines(const Classes &classes);
+std::vector<std::string> ClassRuleLines(const Classes &classes, const Translator &translator = {});

@@ -168,13 +168,15 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
         // The picture, titled with the data file's name, is kept for the
         // results window; the report is written beside the data file.
         VectorDrawing picture;
-        const AnalysisOutputs outputs
-            = FinishAnalysis(run.result, [&picture](const AnalysisResult &result, std::string &) {
-                  picture = HistogramDrawing(result);
-                  return true;
-              });
+        const AnalysisOutputs outputs = FinishAnalysis(
+            run.result,
+            [&picture](const AnalysisResult &result, std::string &) {
+                picture = HistogramDrawing(result);
+                return true;
+            },
+            CoreTranslator());
         if (outputs.reportError) {
-            Show(outputs.reportError->text());
+            Show(outputs.reportError->text(CoreTranslator()));
             return;
         }
         ShowResults(window, run.result, picture, QFileInfo(chosen).completeBaseName(),
