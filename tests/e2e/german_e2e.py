@@ -6,7 +6,7 @@ sign is a comma). In the window, Statistik > Normalverteilung (alt+s, n) opens
 the calculator captioned "Normalverteilung", and Datei > Beenden (alt+d, b)
 ends the program. The console companion says in German that a file holds no
 numbers, titles the histogram picture "Histogramm von ...", and writes the
-.OUT report with decimal points all the same.
+.OUT report in German with decimal points all the same.
 
     xvfb-run -a -s "-screen 0 1366x768x24" python3 german_e2e.py MERVAN MERVAN_BATCH
 """
@@ -65,9 +65,11 @@ def check_console(batch, folder):
 
     with open(os.path.join(folder, "werte.OUT"), encoding="utf-8", errors="replace") as f:
         report = f.read()
+    if "Anzahl der Werte: 6" not in report:
+        raise Failure("the report is not in German:\n%s" % report)
     if not re.search(r"\d\.\d", report) or re.search(r"\d,\d", report):
         raise Failure("the report does not keep its decimal points:\n%s" % report)
-    print("ok: the report keeps its decimal points")
+    print("ok: the report is in German and keeps its decimal points")
 
 
 def main():
