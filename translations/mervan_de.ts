@@ -1842,6 +1842,41 @@ Die Kommas als Dezimalzeichen lesen?</translation>
     </message>
 </context>
 <context>
+    <name>NumberError</name>
+    <message>
+        <source>Integer</source>
+        <translation>Ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large: numbers must lie between -%2 and%3.</source>
+        <translation>Die Zahl %1 ist zu groß: Zahlen müssen zwischen -%2 und%3 liegen.</translation>
+    </message>
+    <message>
+        <source>Unknown error occurred during read</source>
+        <translation>Beim Lesen ist ein unbekannter Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>%1 expected in read</source>
+        <translation>%1 beim Lesen erwartet</translation>
+    </message>
+    <message>
+        <source>Processing Line : </source>
+        <translation>Gelesene Zeile: </translation>
+    </message>
+    <message>
+        <source>No line read in file</source>
+        <translation>Keine Zeile in der Datei gelesen</translation>
+    </message>
+    <message>
+        <source>Please enter one number only.</source>
+        <translation>Bitte geben Sie nur eine Zahl ein.</translation>
+    </message>
+</context>
+<context>
     <name>OutputViewer</name>
     <message>
         <source>Report</source>
@@ -2299,6 +2334,25 @@ Die Kommas als Dezimalzeichen lesen?</translation>
     <message>
         <source>Copy screen to clipboard</source>
         <translation>Die Anzeige in die Zwischenablage kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>SampleNotes</name>
+    <message>
+        <source>1 token that is not a number was left out of &quot;%1&quot;</source>
+        <translation>1 Eintrag, der keine Zahl ist, wurde in „%1“ ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 tokens that are not numbers were left out of &quot;%2&quot;</source>
+        <translation>%1 Einträge, die keine Zahlen sind, wurden in „%2“ ausgelassen</translation>
+    </message>
+    <message>
+        <source>; the first %1:</source>
+        <translation>; die ersten %1:</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot;</source>
+        <translation>Zeile %1: „%2“</translation>
     </message>
 </context>
 <context>

@@ -1842,6 +1842,41 @@ Read the commas as decimal signs?</source>
     </message>
 </context>
 <context>
+    <name>NumberError</name>
+    <message>
+        <source>Integer</source>
+        <translation>Entero</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large: numbers must lie between -%2 and%3.</source>
+        <translation>El número %1 es demasiado grande: los números deben estar entre -%2 y%3.</translation>
+    </message>
+    <message>
+        <source>Unknown error occurred during read</source>
+        <translation>Se produjo un error desconocido durante la lectura</translation>
+    </message>
+    <message>
+        <source>%1 expected in read</source>
+        <translation>Se esperaba: %1</translation>
+    </message>
+    <message>
+        <source>Processing Line : </source>
+        <translation>Línea procesada: </translation>
+    </message>
+    <message>
+        <source>No line read in file</source>
+        <translation>No se leyó ninguna línea del archivo</translation>
+    </message>
+    <message>
+        <source>Please enter one number only.</source>
+        <translation>Introduzca un solo número.</translation>
+    </message>
+</context>
+<context>
     <name>OutputViewer</name>
     <message>
         <source>Report</source>
@@ -2299,6 +2334,25 @@ Read the commas as decimal signs?</source>
     <message>
         <source>Copy screen to clipboard</source>
         <translation>Copiar la pantalla al portapapeles</translation>
+    </message>
+</context>
+<context>
+    <name>SampleNotes</name>
+    <message>
+        <source>1 token that is not a number was left out of &quot;%1&quot;</source>
+        <translation>Se omitió 1 elemento que no es un número en «%1»</translation>
+    </message>
+    <message>
+        <source>%1 tokens that are not numbers were left out of &quot;%2&quot;</source>
+        <translation>Se omitieron %1 elementos que no son números en «%2»</translation>
+    </message>
+    <message>
+        <source>; the first %1:</source>
+        <translation>; los primeros %1:</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot;</source>
+        <translation>Línea %1: «%2»</translation>
     </message>
 </context>
 <context>

@@ -221,7 +221,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         entryError = read.error;
     }
     if (entryError) {
-        run.messages = entryError->texts();
+        run.messages = entryError->texts(translator);
         run.status = 2;
         return run;
     }
@@ -254,7 +254,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     AnalysisRun analysed = AnalyseDataFile(request, &layout.layout);
     run.analysis = std::move(analysed.result);
     const AnalysisResult &analysis = run.analysis;
-    run.messages = SampleNotes(analysis.sample);
+    run.messages = SampleNotes(analysis.sample, translator);
     if (analysis.sample.commaDecimalsSeen && !overrides.decimalSign) {
         run.messages.push_back(
             "mervan-batch histogram: "

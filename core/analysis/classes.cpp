@@ -98,18 +98,18 @@ EntryRead<T> ReadEntry(const std::string &text, AnalysisErrorCode missing,
 
 } // namespace
 
-std::vector<std::string> EntryErrorTexts(const EntryError &error)
+std::vector<std::string> EntryErrorTexts(const EntryError &error, const Translator &translator)
 {
     std::vector<std::string> texts;
     if (error.readError)
-        texts.push_back(error.readError->text());
-    texts.push_back(error.refusal.text());
+        texts.push_back(error.readError->text(translator));
+    texts.push_back(error.refusal.text(translator));
     return texts;
 }
 
-std::vector<std::string> EntryError::texts() const
+std::vector<std::string> EntryError::texts(const Translator &translator) const
 {
-    return EntryErrorTexts(*this);
+    return EntryErrorTexts(*this, translator);
 }
 
 EntryRead<std::int32_t> ReadIntervalEntry(const std::string &text)

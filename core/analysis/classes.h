@@ -25,11 +25,13 @@ struct EntryError
     std::optional<NumberError> readError;
     AnalysisError refusal;
 
-    std::vector<std::string> texts() const;
+    std::vector<std::string> texts(const Translator &translator = {}) const;
 };
 
-// The English texts of error, to be shown in order.
-std::vector<std::string> EntryErrorTexts(const EntryError &error);
+// The texts of error, to be shown in order; in English unless translator
+// translates.
+std::vector<std::string> EntryErrorTexts(const EntryError &error,
+                                         const Translator &translator = {});
 
 // A typed class entry's value, or what is wrong with it.
 template <class T>

@@ -93,7 +93,7 @@ Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &
         run = AnalyseDataFile(request);
         request.decimalComma = false;
     }
-    for (const std::string &note : SampleNotes(run.result.sample))
+    for (const std::string &note : SampleNotes(run.result.sample, CoreTranslator()))
         Show(note);
     if (run.ok())
         return Outcome::Analysed;

@@ -10,6 +10,7 @@
 #include "gui/common/help.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
+#include "gui/common/translations.h"
 #include "gui/common/vectorpicture.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -327,7 +328,7 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
         entryError = read.error;
     }
     if (entryError)
-        problems = entryError->texts();
+        problems = entryError->texts(CoreTranslator());
     request.centred = centred();
 
     // Centred classes have no start of their own; the field keeps its text
