@@ -1172,6 +1172,61 @@ Nein: Ihre Fassung behalten</translation>
     </message>
 </context>
 <context>
+    <name>FilePlace</name>
+    <message>
+        <source>it is a link to the directory &quot;%1&quot;.</source>
+        <translation>Es ist eine Verknüpfung auf den Ordner „%1“.</translation>
+    </message>
+    <message>
+        <source>it is a directory, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>it is a link to the named pipe (FIFO) &quot;%1&quot;.</source>
+        <translation>Es ist eine Verknüpfung auf die benannte Pipe (FIFO) „%1“.</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file.</source>
+        <translation>Es ist eine benannte Pipe (FIFO), keine Datei.</translation>
+    </message>
+    <message>
+        <source>it is a link to the device &quot;%1&quot;.</source>
+        <translation>Es ist eine Verknüpfung auf das Gerät „%1“.</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file.</source>
+        <translation>Es ist ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>it is a link to the socket &quot;%1&quot;.</source>
+        <translation>Es ist eine Verknüpfung auf den Socket „%1“.</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file.</source>
+        <translation>Es ist ein Socket, keine Datei.</translation>
+    </message>
+    <message>
+        <source>it is a link to &quot;%1&quot;, which is not a regular file.</source>
+        <translation>Es ist eine Verknüpfung auf „%1“, und das ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>Es ist keine normale Datei.</translation>
+    </message>
+    <message>
+        <source>it is a link to the read-only file &quot;%1&quot;, which was not replaced. Please make it writable or remove the link.</source>
+        <translation>Es ist eine Verknüpfung auf die schreibgeschützte Datei „%1“, die nicht ersetzt wurde. Bitte machen Sie sie beschreibbar oder entfernen Sie die Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>it is read-only and was not replaced. Please make it writable or remove it.</source>
+        <translation>Sie ist schreibgeschützt und wurde nicht ersetzt. Bitte machen Sie sie beschreibbar oder entfernen Sie sie.</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is read-only; no file can be written there.</source>
+        <translation>Der Ordner „%1“ ist schreibgeschützt; dort kann keine Datei geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>FindDialog</name>
     <message>
         <source>Find</source>

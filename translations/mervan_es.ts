@@ -1172,6 +1172,61 @@ No: Conservar su versión</translation>
     </message>
 </context>
 <context>
+    <name>FilePlace</name>
+    <message>
+        <source>it is a link to the directory &quot;%1&quot;.</source>
+        <translation>es un enlace a la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>it is a directory, not a file.</source>
+        <translation>es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>it is a link to the named pipe (FIFO) &quot;%1&quot;.</source>
+        <translation>es un enlace a la tubería con nombre (FIFO) «%1».</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a file.</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo.</translation>
+    </message>
+    <message>
+        <source>it is a link to the device &quot;%1&quot;.</source>
+        <translation>es un enlace al dispositivo «%1».</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file.</source>
+        <translation>es un dispositivo, no un archivo.</translation>
+    </message>
+    <message>
+        <source>it is a link to the socket &quot;%1&quot;.</source>
+        <translation>es un enlace al socket «%1».</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file.</source>
+        <translation>es un socket, no un archivo.</translation>
+    </message>
+    <message>
+        <source>it is a link to &quot;%1&quot;, which is not a regular file.</source>
+        <translation>es un enlace a «%1», que no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>it is a link to the read-only file &quot;%1&quot;, which was not replaced. Please make it writable or remove the link.</source>
+        <translation>es un enlace al archivo de solo lectura «%1», que no se sustituyó. Hágalo modificable o elimine el enlace.</translation>
+    </message>
+    <message>
+        <source>it is read-only and was not replaced. Please make it writable or remove it.</source>
+        <translation>es de solo lectura y no se sustituyó. Hágalo modificable o elimínelo.</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is read-only; no file can be written there.</source>
+        <translation>la carpeta «%1» es de solo lectura; no se puede escribir ningún archivo en ella.</translation>
+    </message>
+</context>
+<context>
     <name>FindDialog</name>
     <message>
         <source>Find</source>

@@ -100,7 +100,8 @@ AnalysisOutputs FinishAnalysis(const AnalysisResult &analysis, const PictureStep
 {
     AnalysisOutputs outputs;
     if (picture && !picture(analysis, outputs.pictureError) && outputs.pictureError.empty())
-        outputs.pictureError = "the picture could not be made.";
+        outputs.pictureError = translator(
+            "BatchHistogram", MERVAN_TEXT("BatchHistogram", "the picture could not be made."));
     const std::string reportName = ReportFileName(analysis.sample.dataFileName);
     outputs.reportError = WriteReport(analysis, reportName, translator);
     if (!outputs.reportError)

@@ -396,7 +396,7 @@ std::optional<AnalysisError> WriteReport(const AnalysisResult &analysis,
         return AnalysisError{AnalysisErrorCode::ReportReadOnly, {reportName}, {}};
     if (place.problem != PlaceProblem::None)
         return AnalysisError{
-            AnalysisErrorCode::ReportPlace, {reportName, PlaceProblemText(place)}, {}};
+            AnalysisErrorCode::ReportPlace, {reportName, PlaceProblemText(place, translator)}, {}};
     const int failure = WriteWholeFile(place, [&analysis, &translator](const PieceSink &sink) {
         std::string text;
         text.reserve(SpillSize + 4096);

@@ -1,6 +1,7 @@
 #include "gui/common/printing.h"
 
 #include "gui/common/prompts.h"
+#include "gui/common/translations.h"
 
 #include "core/files/safewrite.h"
 
@@ -108,7 +109,8 @@ bool AskPrinter(QWidget *parent, QPrinter &printer)
         return true;
     Prompts::current().message(
         QCoreApplication::translate("Printing", "Cannot print to the file \"%1\": %2")
-            .arg(QDir::toNativeSeparators(file), QString::fromStdString(PlaceProblemText(place))));
+            .arg(QDir::toNativeSeparators(file),
+                 QString::fromStdString(PlaceProblemText(place, CoreTranslator()))));
     return false;
 }
 

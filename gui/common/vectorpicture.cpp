@@ -6,6 +6,7 @@
 #include "gui/common/fonts.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
+#include "gui/common/translations.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -294,7 +295,7 @@ bool SavePicture(const VectorDrawing &drawing, const QSizeF &logicalSize, const 
     // keeping the owner and permissions of the file it replaces.
     const FilePlace place = ExaminePlace(QFile::encodeName(path).toStdString());
     if (place.problem != PlaceProblem::None) {
-        error = QString::fromStdString(PlaceProblemText(place));
+        error = QString::fromStdString(PlaceProblemText(place, CoreTranslator()));
         return false;
     }
     const int failure = WriteWholeFile(place, [&bytes](const PieceSink &sink) {
