@@ -253,6 +253,78 @@ Bitte öffnen Sie die Adresse selbst in einem Browser.</translation>
         <source>the picture could not be made.</source>
         <translation>Das Bild konnte nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>usage: mervan-batch histogram (--intervals K | --width W) [--no-center]
+         [--column NAME|N [--weights NAME|N]] [--delimiter C]
+         [--anchor X] [--right-closed] [--scale counts|percent|density]
+         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]
+         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)</source>
+        <translation>Aufruf: mervan-batch histogram (--intervals K | --width W) [--no-center]
+          [--column NAME|N [--weights NAME|N]] [--delimiter C]
+          [--anchor X] [--right-closed] [--scale counts|percent|density]
+          [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]
+          [--qq FILE] DATAFILE   (Bilder als .png, .svg oder .pdf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a list of numbers without columns; leave out --column and --weights</source>
+        <translation>„%1“ ist eine Liste von Zahlen ohne Spalten; lassen Sie --column und --weights weg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the columns %2; choose one with --column NAME or --column N</source>
+        <translation>„%1“ hat die Spalten %2; wählen Sie eine mit --column NAME oder --column N</translation>
+    </message>
+    <message>
+        <source>the option %1 is given twice</source>
+        <translation>die Option %1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>give only one of --decimal-comma and --decimal-point</source>
+        <translation>geben Sie nur eine von --decimal-comma und --decimal-point an</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>only one data file can be analysed</source>
+        <translation>es kann nur eine Datendatei ausgewertet werden</translation>
+    </message>
+    <message>
+        <source>give either --intervals or --width</source>
+        <translation>geben Sie entweder --intervals oder --width an</translation>
+    </message>
+    <message>
+        <source>the data file is missing</source>
+        <translation>die Datendatei fehlt</translation>
+    </message>
+    <message>
+        <source>--weights needs --column</source>
+        <translation>--weights braucht --column</translation>
+    </message>
+    <message>
+        <source>the delimiter &quot;%1&quot; is not one of &quot;,&quot;, &quot;;&quot;, tab, blank</source>
+        <translation>das Trennzeichen „%1“ ist keins von „,“, „;“, tab, blank</translation>
+    </message>
+    <message>
+        <source>the anchor &quot;%1&quot; is not a number</source>
+        <translation>der Anfang „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>--anchor places plain classes; give --no-center with it</source>
+        <translation>--anchor legt nicht zentrierte Klassen fest; geben Sie --no-center dazu an</translation>
+    </message>
+    <message>
+        <source>the scale &quot;%1&quot; is not counts, percent or density</source>
+        <translation>die Skala „%1“ ist nicht counts, percent oder density</translation>
+    </message>
+    <message>
+        <source>this build cannot write pictures (%1)</source>
+        <translation>diese Ausgabe des Programms kann keine Bilder schreiben (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CalculatorDialog</name>

@@ -253,6 +253,78 @@ Abra usted mismo esa dirección en un navegador.</translation>
         <source>the picture could not be made.</source>
         <translation>no se pudo crear la imagen.</translation>
     </message>
+    <message>
+        <source>usage: mervan-batch histogram (--intervals K | --width W) [--no-center]
+         [--column NAME|N [--weights NAME|N]] [--delimiter C]
+         [--anchor X] [--right-closed] [--scale counts|percent|density]
+         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]
+         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)</source>
+        <translation>uso: mervan-batch histogram (--intervals K | --width W) [--no-center]
+       [--column NAME|N [--weights NAME|N]] [--delimiter C]
+       [--anchor X] [--right-closed] [--scale counts|percent|density]
+       [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]
+       [--qq FILE] DATAFILE   (imágenes como .png, .svg o .pdf)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a list of numbers without columns; leave out --column and --weights</source>
+        <translation>«%1» es una lista de números sin columnas; omita --column y --weights</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has the columns %2; choose one with --column NAME or --column N</source>
+        <translation>«%1» tiene las columnas %2; elija una con --column NOMBRE o --column N</translation>
+    </message>
+    <message>
+        <source>the option %1 is given twice</source>
+        <translation>la opción %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>give only one of --decimal-comma and --decimal-point</source>
+        <translation>indique solo una de --decimal-comma y --decimal-point</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>only one data file can be analysed</source>
+        <translation>solo se puede analizar un archivo de datos</translation>
+    </message>
+    <message>
+        <source>give either --intervals or --width</source>
+        <translation>indique --intervals o --width</translation>
+    </message>
+    <message>
+        <source>the data file is missing</source>
+        <translation>falta el archivo de datos</translation>
+    </message>
+    <message>
+        <source>--weights needs --column</source>
+        <translation>--weights necesita --column</translation>
+    </message>
+    <message>
+        <source>the delimiter &quot;%1&quot; is not one of &quot;,&quot;, &quot;;&quot;, tab, blank</source>
+        <translation>el separador «%1» no es ninguno de «,», «;», tab, blank</translation>
+    </message>
+    <message>
+        <source>the anchor &quot;%1&quot; is not a number</source>
+        <translation>el comienzo «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>--anchor places plain classes; give --no-center with it</source>
+        <translation>--anchor sitúa clases sin centrar; indique también --no-center</translation>
+    </message>
+    <message>
+        <source>the scale &quot;%1&quot; is not counts, percent or density</source>
+        <translation>la escala «%1» no es counts, percent ni density</translation>
+    </message>
+    <message>
+        <source>this build cannot write pictures (%1)</source>
+        <translation>esta versión del programa no puede escribir imágenes (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CalculatorDialog</name>
