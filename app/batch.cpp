@@ -28,6 +28,7 @@
 #include "gui/analysis/histopicture.h"
 #include "gui/analysis/qqpicture.h"
 #include "gui/common/fonts.h"
+#include "gui/common/translations.h"
 #include "gui/common/vectorpicture.h"
 
 #include <QByteArray>
@@ -52,36 +53,42 @@ namespace {
 
 // Every form of the command line; asked for with --help it goes to standard
 // output as the answer, otherwise to standard error after a wrong line.
-const char *const UsageText
-    = "usage: mervan-batch t ALPHA V [--lower|--upper|--two-sided]\n"
-      "       mervan-batch chi ALPHA V [--lower|--upper|--two-sided]\n"
-      "       mervan-batch f ALPHA V1 V2 [--lower|--upper|--two-sided]\n"
-      "       mervan-batch normal P\n"
-      "       mervan-batch normal ALPHA (--lower|--upper|--two-sided) [--mean M --sd S]\n"
-      "       mervan-batch p t [--lower|--upper|--two-sided] VALUE V\n"
-      "       mervan-batch p chi [--lower|--upper|--two-sided] VALUE V\n"
-      "       mervan-batch p f [--lower|--upper|--two-sided] VALUE V1 V2\n"
-      "       mervan-batch p normal Z\n"
-      "       mervan-batch p normal (--lower|--upper|--two-sided) VALUE [--mean M --sd S]\n"
-      "       mervan-batch p t|chi|f|normal --between A B PARAMETERS...\n"
-      "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
-      "       mervan-batch p binom --between A B N P\n"
-      "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
-      "       mervan-batch p poisson --between A B LAMBDA\n"
-      "       mervan-batch q binom PROB N P\n"
-      "       mervan-batch q poisson PROB LAMBDA\n"
-      "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
-      "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
-      "                [--anchor X] [--right-closed] [--scale counts|percent|density]\n"
-      "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
-      "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
-      " or .pdf)\n"
-      "With a tail option the probability is a fraction between 0 and 1; without\n"
-      "one, ALPHA is the upper tail and the normal's P a central percentage.\n";
+const char *const UsageText = QT_TRANSLATE_NOOP(
+    "Batch",
+    "usage: mervan-batch t ALPHA V [--lower|--upper|--two-sided]\n"
+    "       mervan-batch chi ALPHA V [--lower|--upper|--two-sided]\n"
+    "       mervan-batch f ALPHA V1 V2 [--lower|--upper|--two-sided]\n"
+    "       mervan-batch normal P\n"
+    "       mervan-batch normal ALPHA (--lower|--upper|--two-sided) [--mean M --sd S]\n"
+    "       mervan-batch p t [--lower|--upper|--two-sided] VALUE V\n"
+    "       mervan-batch p chi [--lower|--upper|--two-sided] VALUE V\n"
+    "       mervan-batch p f [--lower|--upper|--two-sided] VALUE V1 V2\n"
+    "       mervan-batch p normal Z\n"
+    "       mervan-batch p normal (--lower|--upper|--two-sided) VALUE [--mean M --sd S]\n"
+    "       mervan-batch p t|chi|f|normal --between A B PARAMETERS...\n"
+    "       mervan-batch p binom [--exact|--lower|--upper] K N P\n"
+    "       mervan-batch p binom --between A B N P\n"
+    "       mervan-batch p poisson [--exact|--lower|--upper] K LAMBDA\n"
+    "       mervan-batch p poisson --between A B LAMBDA\n"
+    "       mervan-batch q binom PROB N P\n"
+    "       mervan-batch q poisson PROB LAMBDA\n"
+    "       mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+    "                [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+    "                [--anchor X] [--right-closed] [--scale counts|percent|density]\n"
+    "                [--decimal-comma | --decimal-point] [--picture FILE]\n"
+    "                [--boxplot FILE] [--qq FILE] DATAFILE   (pictures as .png, .svg"
+    " or .pdf)\n"
+    "With a tail option the probability is a fraction between 0 and 1; without\n"
+    "one, ALPHA is the upper tail and the normal's P a central percentage.\n");
+
+QByteArray UsageShown()
+{
+    return QCoreApplication::translate("Batch", UsageText).toUtf8();
+}
 
 int Usage()
 {
-    std::fputs(UsageText, stderr);
+    std::fputs(UsageShown().constData(), stderr);
     return 2;
 }
 
@@ -131,7 +138,10 @@ int Finish(int status, int writeError)
         writeError = errno;
     }
     if (outputFailed) {
-        std::fprintf(stderr, "mervan-batch: cannot write the results to standard output%s%s\n",
+        const QByteArray message
+            = QCoreApplication::translate("Batch", "cannot write the results to standard output")
+                  .toUtf8();
+        std::fprintf(stderr, "mervan-batch: %s%s%s\n", message.constData(),
                      writeError != 0 ? ": " : "", writeError != 0 ? std::strerror(writeError) : "");
         status = 1;
     }
@@ -175,21 +185,51 @@ bool WriteQQOf(const AnalysisResult &analysis, const std::string &path, std::str
         VariableOf(analysis), path, error);
 }
 
+// Whether the run draws pictures: a histogram with a picture file.
+bool DrawsPictures(int argc, char **argv)
+{
+    if (argc < 2 || std::strcmp(argv[1], "histogram") != 0)
+        return false;
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--picture") == 0 || std::strcmp(argv[i], "--boxplot") == 0
+            || std::strcmp(argv[i], "--qq") == 0)
+            return true;
+    }
+    return false;
+}
+
+// The application of the run, which carries the translations: a window-less
+// one that can paint text when the run draws pictures. Qt takes its options
+// out of argv, so it is given its own arguments rather than the run's.
+std::unique_ptr<QCoreApplication> MakeApplication(bool pictures)
+{
+    static int appArgc = 3;
+    static char name[] = "mervan-batch";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char *appArgv[] = {name, option, platform, nullptr};
+    if (!pictures) {
+        static int coreArgc = 1;
+        return std::make_unique<QCoreApplication>(coreArgc, appArgv);
+    }
+    auto app = std::make_unique<QGuiApplication>(appArgc, appArgv);
+    InstallFontSubstitutes();
+    return app;
+}
+
 int Run(int argc, char **argv)
 {
     if (argc < 2)
         return Usage();
     const std::string command = argv[1];
     if (command == "--help" || command == "-h")
-        return std::fputs(UsageText, stdout) < 0 ? 1 : 0;
+        return std::fputs(UsageShown().constData(), stdout) < 0 ? 1 : 0;
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "histogram") {
         // A picture name without a known kind is refused before any work.
-        bool pictures = false;
         for (std::size_t i = 0; i + 1 < args.size(); ++i) {
             const bool picture
                 = args[i] == "--picture" || args[i] == "--boxplot" || args[i] == "--qq";
-            pictures = pictures || picture;
             const QString name = QFile::decodeName(QByteArray::fromStdString(args[i + 1]));
             if (picture && !IsPictureFileName(name)) {
                 std::fprintf(stderr, "mervan-batch histogram: %s\n",
@@ -197,20 +237,8 @@ int Run(int argc, char **argv)
                 return Usage();
             }
         }
-        // One window-less application draws every picture of the run: Qt
-        // paints no text without one, and takes its options out of argv, so
-        // a second one made from the same arguments would find no platform.
-        static int appArgc = 3;
-        static char name[] = "mervan-batch";
-        static char option[] = "-platform";
-        static char platform[] = "offscreen";
-        static char *appArgv[] = {name, option, platform, nullptr};
-        std::unique_ptr<QGuiApplication> app;
-        if (pictures) {
-            app = std::make_unique<QGuiApplication>(appArgc, appArgv);
-            InstallFontSubstitutes();
-        }
-        return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf});
+        return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf},
+                                   CoreTranslator());
     }
     if (const int status = RunDiscreteCommand(command, args); status >= 0)
         return status;
@@ -224,6 +252,8 @@ int main(int argc, char **argv)
 {
     KeepClosedStreamsClosed();
     qInstallMessageHandler(QuietToolkitMessages);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(DrawsPictures(argc, argv));
+    InstallTranslators();
     errno = 0;
     const int status = Run(argc, argv);
     return Finish(status, errno);

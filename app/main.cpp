@@ -1,6 +1,7 @@
 // Mervan: the windowed program.
 
 #include "gui/common/errorbox.h"
+#include "gui/common/translations.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/mainwindow/startup.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
     // desktop entry the window belongs to.
     QCoreApplication::setOrganizationName(QStringLiteral("mervan_stats"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.mervan_stats.mervan"));
+    InstallTranslators();
     PrepareApplication();
     auto *window = new MainWindow;
     // Closing the main window ends the program, whatever else is open.

@@ -7,6 +7,7 @@ set -eu
 PACKAGES="cmake ninja-build g++ pkg-config git
 qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
 qt6-svg-dev libqt6svg6
+qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
 libgtest-dev libboost-dev clang-format clang libclang-rt-14-dev
 fonts-liberation2 xvfb xauth xdotool xclip openbox poppler-utils locales
 dpkg-dev desktop-file-utils appstream man-db python3-numpy

@@ -1,86 +1,110 @@
 #include "core/analysis/analysiserror.h"
 
-namespace {
-
-std::string Quoted(const std::string &text)
-{
-    return "\"" + text + "\"";
-}
-
-} // namespace
-
-std::string AnalysisErrorText(const AnalysisError &error)
+std::string AnalysisErrorText(const AnalysisError &error, const Translator &translator)
 {
     const std::vector<std::string> &a = error.arguments;
     const auto arg = [&a](std::size_t i) { return i < a.size() ? a[i] : std::string(); };
+    const auto text
+        = [&translator](const char *english, std::initializer_list<std::string> args = {}) {
+              return Filled(translator("AnalysisError", english), args);
+          };
     switch (error.code) {
     case AnalysisErrorCode::NoValues:
-        return "There are no values to analyse.";
+        return text(MERVAN_TEXT("AnalysisError", "There are no values to analyse."));
     case AnalysisErrorCode::TooLarge:
-        return "The values of " + Quoted(arg(0)) + " are too large to analyse.";
+        return text(MERVAN_TEXT("AnalysisError", "The values of \"%1\" are too large to analyse."),
+                    {arg(0)});
     case AnalysisErrorCode::NotEnoughMemory:
-        return "Not enough memory to analyse this file.";
+        return text(MERVAN_TEXT("AnalysisError", "Not enough memory to analyse this file."));
     case AnalysisErrorCode::NotARegularFile:
-        return "The data file " + Quoted(arg(0))
-            + " is not a regular file: folders, pipes and devices cannot be analysed.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The data file \"%1\" is not a regular file: folders, pipes and "
+                                "devices cannot be analysed."),
+                    {arg(0)});
     case AnalysisErrorCode::CannotOpen:
-        return "Cannot open the data file " + Quoted(arg(0)) + ": " + arg(1) + ".";
+        return text(MERVAN_TEXT("AnalysisError", "Cannot open the data file \"%1\": %2."),
+                    {arg(0), arg(1)});
     case AnalysisErrorCode::CannotRead:
-        return "Cannot read the data file " + Quoted(arg(0)) + ": " + arg(1) + ".";
+        return text(MERVAN_TEXT("AnalysisError", "Cannot read the data file \"%1\": %2."),
+                    {arg(0), arg(1)});
     case AnalysisErrorCode::NotText:
-        return "The file " + Quoted(arg(0)) + " is not a text file of numbers.";
+        return text(MERVAN_TEXT("AnalysisError", "The file \"%1\" is not a text file of numbers."),
+                    {arg(0)});
     case AnalysisErrorCode::NoNumbers:
-        return "The data file " + Quoted(arg(0)) + " holds no numbers.";
+        return text(MERVAN_TEXT("AnalysisError", "The data file \"%1\" holds no numbers."),
+                    {arg(0)});
     case AnalysisErrorCode::Column:
-        return ColumnProblemText(error.column);
+        return ColumnProblemText(error.column, translator);
     case AnalysisErrorCode::CountsAddUpToZero:
-        return "The counts in the column " + Quoted(arg(0)) + " add up to 0.";
+        return text(MERVAN_TEXT("AnalysisError", "The counts in the column \"%1\" add up to 0."),
+                    {arg(0)});
     case AnalysisErrorCode::IntervalsMissing:
-        return "Please enter the number of class intervals.";
+        return text(MERVAN_TEXT("AnalysisError", "Please enter the number of class intervals."));
     case AnalysisErrorCode::WidthMissing:
-        return "Please enter the size of class width.";
+        return text(MERVAN_TEXT("AnalysisError", "Please enter the size of class width."));
     case AnalysisErrorCode::IntervalsOutOfRange:
-        return "Interval entry must be integer between 1 and 20.";
+        return text(
+            MERVAN_TEXT("AnalysisError", "Interval entry must be integer between 1 and 20."));
     case AnalysisErrorCode::WidthNotPositive:
-        return "The class width must be greater than 0.";
+        return text(MERVAN_TEXT("AnalysisError", "The class width must be greater than 0."));
     case AnalysisErrorCode::TooManyClasses:
-        return "This class width gives more than " + arg(0)
-            + " classes. Please enter a larger class width.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "This class width gives more than %1 classes. "
+                                "Please enter a larger class width."),
+                    {arg(0)});
     case AnalysisErrorCode::WidthTooFine:
-        return "The class width is too small for values of this size: the class limits cannot be"
-               " told apart. Please enter "
-            + std::string(arg(0) == "width" ? "a larger class width." : "fewer class intervals.");
+        return arg(0) == "width"
+            ? text(MERVAN_TEXT("AnalysisError",
+                               "The class width is too small for values of this size: the class "
+                               "limits cannot be told apart. Please enter a larger class width."))
+            : text(MERVAN_TEXT("AnalysisError",
+                               "The class width is too small for values of this size: the class "
+                               "limits cannot be told apart. Please enter fewer class intervals."));
     case AnalysisErrorCode::WidthTooLarge:
-        return "The class width is too large: the class limits go beyond the largest number."
-               " Please enter a smaller class width.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The class width is too large: the class limits go beyond the "
+                                "largest number. Please enter a smaller class width."));
     case AnalysisErrorCode::AnchorWithCentred:
-        return "Centred classes are placed around the mean and have no start of their own."
-               " Please leave the start of the first class empty or do not center the data.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "Centred classes are placed around the mean and have no start of "
+                                "their own. Please leave the start of the first class empty or do "
+                                "not center the data."));
     case AnalysisErrorCode::AnchorAboveMinimum:
-        return "The start of the first class lies above the smallest value, " + arg(0)
-            + ". Please enter a start at or below it.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The start of the first class lies above the smallest value, %1. "
+                                "Please enter a start at or below it."),
+                    {arg(0)});
     case AnalysisErrorCode::ReportReplacesData:
-        return "The report " + Quoted(arg(0))
-            + " would replace the data file. Please give the data file an extension other than "
-              "\".OUT\".";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The report \"%1\" would replace the data file. Please give the "
+                                "data file an extension other than \".OUT\"."),
+                    {arg(0)});
     case AnalysisErrorCode::ReportLinksToData:
-        return "The report " + Quoted(arg(0)) + " is a link to the data file " + Quoted(arg(1))
-            + " and would replace it. Please remove the link.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The report \"%1\" is a link to the data file \"%2\" and would "
+                                "replace it. Please remove the link."),
+                    {arg(0), arg(1)});
     case AnalysisErrorCode::DataLinksToReport:
-        return "The data file " + Quoted(arg(0)) + " is a link to " + Quoted(arg(1))
-            + ", the place of its own report. Please analyse the file it leads to.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The data file \"%1\" is a link to \"%2\", the place of its own "
+                                "report. Please analyse the file it leads to."),
+                    {arg(0), arg(1)});
     case AnalysisErrorCode::ReportReadOnly:
-        return "The report file " + Quoted(arg(0))
-            + " is read-only and was not replaced. Please make it writable or remove it.";
+        return text(MERVAN_TEXT("AnalysisError",
+                                "The report file \"%1\" is read-only and was not replaced. Please "
+                                "make it writable or remove it."),
+                    {arg(0)});
     case AnalysisErrorCode::ReportPlace:
-        return "Cannot write the report file " + Quoted(arg(0)) + ": " + arg(1);
+        return text(MERVAN_TEXT("AnalysisError", "Cannot write the report file \"%1\": %2"),
+                    {arg(0), arg(1)});
     case AnalysisErrorCode::CannotWriteReport:
-        return "Cannot write the report file " + Quoted(arg(0)) + ": " + arg(1) + ".";
+        return text(MERVAN_TEXT("AnalysisError", "Cannot write the report file \"%1\": %2."),
+                    {arg(0), arg(1)});
     }
     return std::string();
 }
 
-std::string AnalysisError::text() const
+std::string AnalysisError::text(const Translator &translator) const
 {
-    return AnalysisErrorText(*this);
+    return AnalysisErrorText(*this, translator);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // What can stop an analysis, as a value: a code and its arguments, from
-// which AnalysisErrorText makes the English text. The windows and the
-// console show that text; a translation maps the code and the arguments.
+// which AnalysisErrorText makes the text, in English or through a Translator.
 
 #include "core/analysis/columnreader.h"
+#include "core/numeric/translation.h"
 
 #include <optional>
 #include <string>
@@ -47,11 +47,12 @@ struct AnalysisError
     // Column: what the column reader found.
     ColumnProblem column;
 
-    std::string text() const;
+    std::string text(const Translator &translator = {}) const;
 };
 
-// The English text of error (plain text, lines separated by "\n").
-std::string AnalysisErrorText(const AnalysisError &error);
+// The text of error (plain text, lines separated by "\n"), in English unless
+// translator translates.
+std::string AnalysisErrorText(const AnalysisError &error, const Translator &translator = {});
 
 // A step's value, or what stopped it. The value keeps what the step found
 // before it stopped (the tokens left out of a file that holds no numbers).

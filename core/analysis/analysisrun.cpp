@@ -95,13 +95,15 @@ AnalysisRun AnalyseDataFile(const AnalysisRequest &request, const DataLayout *la
     return run;
 }
 
-AnalysisOutputs FinishAnalysis(const AnalysisResult &analysis, const PictureStep &picture)
+AnalysisOutputs FinishAnalysis(const AnalysisResult &analysis, const PictureStep &picture,
+                               const Translator &translator)
 {
     AnalysisOutputs outputs;
     if (picture && !picture(analysis, outputs.pictureError) && outputs.pictureError.empty())
-        outputs.pictureError = "the picture could not be made.";
+        outputs.pictureError = translator(
+            "BatchHistogram", MERVAN_TEXT("BatchHistogram", "the picture could not be made."));
     const std::string reportName = ReportFileName(analysis.sample.dataFileName);
-    outputs.reportError = WriteReport(analysis, reportName);
+    outputs.reportError = WriteReport(analysis, reportName, translator);
     if (!outputs.reportError)
         outputs.reportName = reportName;
     return outputs;

@@ -53,4 +53,6 @@ struct AnalysisOutputs
 // The steps after AnalyseDataFile: the picture (none without picture), then
 // the report beside the data file. A picture that fails does not cost the
 // report.
-AnalysisOutputs FinishAnalysis(const AnalysisResult &analysis, const PictureStep &picture);
+// The report's texts come in the language of translator.
+AnalysisOutputs FinishAnalysis(const AnalysisResult &analysis, const PictureStep &picture,
+                               const Translator &translator = {});

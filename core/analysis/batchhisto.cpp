@@ -19,11 +19,12 @@
 namespace {
 
 const char *const Usage
-    = "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
-      "         [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
-      "         [--anchor X] [--right-closed] [--scale counts|percent|density]\n"
-      "         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]\n"
-      "         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)";
+    = MERVAN_TEXT("BatchHistogram",
+                  "usage: mervan-batch histogram (--intervals K | --width W) [--no-center]\n"
+                  "         [--column NAME|N [--weights NAME|N]] [--delimiter C]\n"
+                  "         [--anchor X] [--right-closed] [--scale counts|percent|density]\n"
+                  "         [--decimal-comma | --decimal-point] [--picture FILE] [--boxplot FILE]\n"
+                  "         [--qq FILE] DATAFILE   (pictures as .png, .svg or .pdf)");
 
 // The run ended with status after the message.
 HistogramRun End(HistogramRun &run, int status, const std::string &message)
@@ -33,9 +34,17 @@ HistogramRun End(HistogramRun &run, int status, const std::string &message)
     return std::move(run);
 }
 
-HistogramRun Refuse(HistogramRun &run, const std::string &why)
+HistogramRun Refuse(const Translator &translator, HistogramRun &run, const std::string &why)
 {
-    return End(run, 2, "mervan-batch histogram: " + why + "\n" + Usage);
+    return End(run, 2,
+               "mervan-batch histogram: " + why + "\n" + translator("BatchHistogram", Usage));
+}
+
+// A message of the console histogram with its arguments.
+std::string Say(const Translator &translator, const char *english,
+                std::initializer_list<std::string> arguments = {})
+{
+    return Filled(translator("BatchHistogram", english), arguments);
 }
 
 // The delimiter given to --delimiter: one character of ",;" or a TAB or a
@@ -61,7 +70,8 @@ struct LayoutChoice
 };
 
 LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &overrides,
-                          std::string &column, const std::string &weights)
+                          std::string &column, const std::string &weights,
+                          const Translator &translator)
 {
     LayoutChoice choice;
     ColumnProblem problem;
@@ -73,8 +83,11 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
     if (!layout.columnar) {
         if (!column.empty() || !weights.empty()) {
             choice.status = 2;
-            choice.message = "\"" + dataFile
-                + "\" is a list of numbers without columns; leave out --column and --weights";
+            choice.message = Say(translator,
+                                 MERVAN_TEXT("BatchHistogram",
+                                             "\"%1\" is a list of numbers without columns; leave "
+                                             "out --column and --weights"),
+                                 {dataFile});
         }
         return choice;
     }
@@ -86,15 +99,18 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
         for (const std::string &name : layout.columnNames)
             names += (names.empty() ? "\"" : ", \"") + name + "\"";
         choice.status = 2;
-        choice.message = "\"" + dataFile + "\" has the columns " + names
-            + "; choose one with --column NAME or --column N";
+        choice.message = Say(translator,
+                             MERVAN_TEXT("BatchHistogram",
+                                         "\"%1\" has the columns %2; choose one with --column "
+                                         "NAME or --column N"),
+                             {dataFile, names});
         return choice;
     }
     for (const std::string &name : {column, weights}) {
         if (!name.empty() && !FindColumn(layout, name)) {
             problem = {ColumnError::NoSuchColumn, 0, 0, 0, {}, name, layout.columnNames};
             choice.status = 2;
-            choice.message = ColumnProblemText(problem);
+            choice.message = ColumnProblemText(problem, translator);
             return choice;
         }
     }
@@ -103,7 +119,8 @@ LayoutChoice ChooseLayout(const std::string &dataFile, const LayoutOverrides &ov
 
 } // namespace
 
-HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers)
+HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWriters &writers,
+                          const Translator &translator)
 {
     HistogramRun run;
     AnalysisRequest request;
@@ -125,9 +142,11 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         const std::string &arg = args[i];
         auto value = [&](std::optional<std::string> &target) {
             if (target)
-                return "the option " + arg + " is given twice";
+                return Say(translator,
+                           MERVAN_TEXT("BatchHistogram", "the option %1 is given twice"), {arg});
             if (i + 1 >= args.size())
-                return "the option " + arg + " needs a value";
+                return Say(translator, MERVAN_TEXT("BatchHistogram", "the option %1 needs a value"),
+                           {arg});
             target = args[++i];
             return std::string();
         };
@@ -159,44 +178,67 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         else if (arg == "--decimal-comma" || arg == "--decimal-point") {
             const char sign = arg == "--decimal-comma" ? ',' : '.';
             if (overrides.decimalSign && *overrides.decimalSign != sign)
-                problem = "give only one of --decimal-comma and --decimal-point";
+                problem = Say(translator,
+                              MERVAN_TEXT("BatchHistogram",
+                                          "give only one of --decimal-comma and "
+                                          "--decimal-point"));
             overrides.decimalSign = sign;
             request.decimalComma = sign == ',';
         } else if (arg.size() > 1 && arg[0] == '-')
-            problem = "unknown option " + arg;
+            problem = Say(translator, MERVAN_TEXT("BatchHistogram", "unknown option %1"), {arg});
         else if (dataFile)
-            problem = "only one data file can be analysed";
+            problem = Say(translator,
+                          MERVAN_TEXT("BatchHistogram", "only one data file can be analysed"));
         else
             dataFile = arg;
         if (!problem.empty())
-            return Refuse(run, problem);
+            return Refuse(translator, run, problem);
     }
     if (intervals.has_value() == width.has_value())
-        return Refuse(run, "give either --intervals or --width");
+        return Refuse(
+            translator, run,
+            Say(translator, MERVAN_TEXT("BatchHistogram", "give either --intervals or --width")));
     if (!dataFile)
-        return Refuse(run, "the data file is missing");
+        return Refuse(translator, run,
+                      Say(translator, MERVAN_TEXT("BatchHistogram", "the data file is missing")));
     if (weights && !column)
-        return Refuse(run, "--weights needs --column");
+        return Refuse(translator, run,
+                      Say(translator, MERVAN_TEXT("BatchHistogram", "--weights needs --column")));
     if (delimiter) {
         overrides.delimiter = DelimiterOption(*delimiter);
         if (!overrides.delimiter)
             return Refuse(
-                run, "the delimiter \"" + *delimiter + "\" is not one of \",\", \";\", tab, blank");
+                translator, run,
+                Say(translator,
+                    MERVAN_TEXT("BatchHistogram",
+                                "the delimiter \"%1\" is not one of \",\", \";\", tab, blank"),
+                    {*delimiter}));
     }
     if (anchor) {
         long double start = 0;
         if (!ConvertReal(*anchor, start) || !std::isfinite(static_cast<double>(start)))
-            return Refuse(run, "the anchor \"" + *anchor + "\" is not a number");
+            return Refuse(translator, run,
+                          Say(translator,
+                              MERVAN_TEXT("BatchHistogram", "the anchor \"%1\" is not a number"),
+                              {*anchor}));
         // Centred classes take their place from the mean.
         if (centre)
-            return Refuse(run, "--anchor places plain classes; give --no-center with it");
+            return Refuse(translator, run,
+                          Say(translator,
+                              MERVAN_TEXT("BatchHistogram",
+                                          "--anchor places plain classes; give "
+                                          "--no-center with it")));
         request.anchor = static_cast<double>(start);
     }
     if (scale) {
         const char *const names[] = {"counts", "percent", "density"};
         const auto *found = std::find(std::begin(names), std::end(names), *scale);
         if (found == std::end(names))
-            return Refuse(run, "the scale \"" + *scale + "\" is not counts, percent or density");
+            return Refuse(translator, run,
+                          Say(translator,
+                              MERVAN_TEXT("BatchHistogram",
+                                          "the scale \"%1\" is not counts, percent or density"),
+                              {*scale}));
         request.scale = static_cast<HistogramScale>(found - std::begin(names));
     }
     // Each picture asked for, with the writer that draws it.
@@ -206,7 +248,11 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
                     {"--qq", qq, writers.qq}};
     for (const auto &[option, path, writer] : pictures)
         if (path && !writer)
-            return Refuse(run, std::string("this build cannot write pictures (") + option + ")");
+            return Refuse(
+                translator, run,
+                Say(translator,
+                    MERVAN_TEXT("BatchHistogram", "this build cannot write pictures (%1)"),
+                    {option}));
 
     // The entry is read and checked exactly as the histogram dialog does.
     std::optional<EntryError> entryError;
@@ -220,7 +266,7 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
         entryError = read.error;
     }
     if (entryError) {
-        run.messages = entryError->texts();
+        run.messages = entryError->texts(translator);
         run.status = 2;
         return run;
     }
@@ -230,33 +276,42 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
     // A data file that its own report would replace is refused before it
     // is read.
     if (const std::optional<AnalysisError> refusal = ReportReplacesDataFile(*dataFile))
-        return End(run, 1, refusal->text());
+        return End(run, 1, refusal->text(translator));
     // Nor may a picture take the place of the data file or of its report.
     for (const auto &[option, path, writer] : pictures) {
         if (path && (SameFile(*path, *dataFile) || SameFile(*path, ReportFileName(*dataFile))))
-            return End(run, 1,
-                       "The picture \"" + *path
-                           + "\" would replace the data file or its report."
-                             " Please give the picture a name of its own.");
+            return End(
+                run, 1,
+                Filled(translator("BatchHistogram",
+                                  MERVAN_TEXT("BatchHistogram",
+                                              "The picture \"%1\" would replace the data file or "
+                                              "its report. Please give the picture a name of its "
+                                              "own.")),
+                       {*path}));
     }
     std::string columnName = column.value_or("");
     const LayoutChoice layout
-        = ChooseLayout(*dataFile, overrides, columnName, weights.value_or(""));
+        = ChooseLayout(*dataFile, overrides, columnName, weights.value_or(""), translator);
     if (layout.status != 0)
-        return Refuse(run, layout.message);
+        return Refuse(translator, run, layout.message);
     request.column = columnName;
     request.weights = weights.value_or("");
     AnalysisRun analysed = AnalyseDataFile(request, &layout.layout);
     run.analysis = std::move(analysed.result);
     const AnalysisResult &analysis = run.analysis;
-    run.messages = SampleNotes(analysis.sample);
+    run.messages = SampleNotes(analysis.sample, translator);
     if (analysis.sample.commaDecimalsSeen && !overrides.decimalSign) {
-        run.messages.push_back("mervan-batch histogram: \"" + *dataFile
-                               + "\" has commas between digits and no decimal point;"
-                                 " give --decimal-comma to read them as decimal signs");
+        run.messages.push_back(
+            "mervan-batch histogram: "
+            + Filled(translator(
+                         "BatchHistogram",
+                         MERVAN_TEXT("BatchHistogram",
+                                     "\"%1\" has commas between digits and no decimal point; give "
+                                     "--decimal-comma to read them as decimal signs")),
+                     {*dataFile}));
     }
     if (analysed.error)
-        return End(run, 1, analysed.error->text());
+        return End(run, 1, analysed.error->text(translator));
 
     // One picture that fails costs neither the others nor the report.
     bool picturesFailed = false;
@@ -265,15 +320,22 @@ HistogramRun RunHistogram(const std::vector<std::string> &args, const PictureWri
             std::string why;
             if (path && !writer(result, *path, why)) {
                 picturesFailed = true;
-                run.messages.push_back("Cannot write the picture \"" + *path + "\": "
-                                       + (why.empty() ? "the picture could not be made." : why));
+                run.messages.push_back(
+                    Filled(translator("BatchHistogram",
+                                      MERVAN_TEXT("BatchHistogram",
+                                                  "Cannot write the picture \"%1\": %2")),
+                           {*path,
+                            why.empty() ? translator(
+                                "BatchHistogram",
+                                MERVAN_TEXT("BatchHistogram", "the picture could not be made."))
+                                        : why}));
             }
         }
         return true;
     };
-    const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep);
+    const AnalysisOutputs outputs = FinishAnalysis(analysis, pictureStep, translator);
     if (outputs.reportError)
-        return End(run, 1, outputs.reportError->text());
+        return End(run, 1, outputs.reportError->text(translator));
     run.reportName = outputs.reportName;
     run.status = picturesFailed ? 1 : 0;
     return run;
@@ -290,7 +352,8 @@ int ShowHistogramRun(const HistogramRun &run)
     return run.status;
 }
 
-int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriters &writers)
+int RunHistogramCommand(const std::vector<std::string> &args, const PictureWriters &writers,
+                        const Translator &translator)
 {
-    return ShowHistogramRun(RunHistogram(args, writers));
+    return ShowHistogramRun(RunHistogram(args, writers, translator));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/analysis/analysisvalues.h"
+#include "core/numeric/translation.h"
 
 #include <functional>
 #include <string>
@@ -43,8 +44,10 @@ struct HistogramRun
 //                        [--boxplot FILE] [--qq FILE] DATAFILE
 // The same analysis and report file as the windowed run; the writers make
 // the picture files.
+// The run's messages come in the language of translator.
 HistogramRun RunHistogram(const std::vector<std::string> &args,
-                          const PictureWriters &writers = PictureWriters());
+                          const PictureWriters &writers = PictureWriters(),
+                          const Translator &translator = Translator());
 
 // Writes the run's messages to standard error and the report's name to
 // standard output; returns the exit status.
@@ -52,4 +55,5 @@ int ShowHistogramRun(const HistogramRun &run);
 
 // ShowHistogramRun of RunHistogram.
 int RunHistogramCommand(const std::vector<std::string> &args,
-                        const PictureWriters &writers = PictureWriters());
+                        const PictureWriters &writers = PictureWriters(),
+                        const Translator &translator = Translator());

@@ -98,18 +98,18 @@ EntryRead<T> ReadEntry(const std::string &text, AnalysisErrorCode missing,
 
 } // namespace
 
-std::vector<std::string> EntryErrorTexts(const EntryError &error)
+std::vector<std::string> EntryErrorTexts(const EntryError &error, const Translator &translator)
 {
     std::vector<std::string> texts;
     if (error.readError)
-        texts.push_back(error.readError->text());
-    texts.push_back(error.refusal.text());
+        texts.push_back(error.readError->text(translator));
+    texts.push_back(error.refusal.text(translator));
     return texts;
 }
 
-std::vector<std::string> EntryError::texts() const
+std::vector<std::string> EntryError::texts(const Translator &translator) const
 {
-    return EntryErrorTexts(*this);
+    return EntryErrorTexts(*this, translator);
 }
 
 EntryRead<std::int32_t> ReadIntervalEntry(const std::string &text)
@@ -269,15 +269,17 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
     return built;
 }
 
-std::vector<std::string> ClassRuleLines(const Classes &classes)
+std::vector<std::string> ClassRuleLines(const Classes &classes, const Translator &translator)
 {
     std::vector<std::string> lines;
     if (classes.anchor) {
         char text[32];
         std::snprintf(text, sizeof text, "%.15g", *classes.anchor);
-        lines.push_back(std::string("Class bounds anchored at ") + text);
+        lines.push_back(Filled(
+            translator("Report", MERVAN_TEXT("Report", "Class bounds anchored at %1")), {text}));
     }
     if (classes.rightClosed)
-        lines.emplace_back("Classes closed at the right: (lower, upper]");
+        lines.push_back(translator(
+            "Report", MERVAN_TEXT("Report", "Classes closed at the right: (lower, upper]")));
     return lines;
 }

@@ -25,11 +25,13 @@ struct EntryError
     std::optional<NumberError> readError;
     AnalysisError refusal;
 
-    std::vector<std::string> texts() const;
+    std::vector<std::string> texts(const Translator &translator = {}) const;
 };
 
-// The English texts of error, to be shown in order.
-std::vector<std::string> EntryErrorTexts(const EntryError &error);
+// The texts of error, to be shown in order; in English unless translator
+// translates.
+std::vector<std::string> EntryErrorTexts(const EntryError &error,
+                                         const Translator &translator = {});
 
 // A typed class entry's value, or what is wrong with it.
 template <class T>
@@ -75,4 +77,4 @@ Checked<Classes> BuildClasses(const Sample &sample, const Description &descripti
 
 // The report's lines about the class rule when one is chosen: the anchor and
 // the right-closed classes; none for the classes as placed by default.
-std::vector<std::string> ClassRuleLines(const Classes &classes);
+std::vector<std::string> ClassRuleLines(const Classes &classes, const Translator &translator = {});

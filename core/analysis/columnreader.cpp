@@ -91,11 +91,6 @@ std::string Joined(const std::vector<std::string> &names)
     return text;
 }
 
-std::string Plural(std::size_t count, const char *one, const char *many)
-{
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 // The digits after the decimal sign of a number's text, before any exponent.
 int Decimals(std::string_view text, char decimalSign)
 {
@@ -307,34 +302,52 @@ bool DetectFileLayout(const std::string &path, const LayoutOverrides &overrides,
     return true;
 }
 
-std::string ColumnProblemText(const ColumnProblem &p)
+std::string ColumnProblemText(const ColumnProblem &p, const Translator &translator)
 {
+    const auto text
+        = [&translator](const char *english, std::initializer_list<std::string> args = {}) {
+              return Filled(translator("ColumnProblem", english), args);
+          };
+    const std::string line = std::to_string(p.line);
     switch (p.code) {
     case ColumnError::None:
         return {};
     case ColumnError::CannotOpen:
-        return "Cannot open the data file " + p.text + ".";
+        return text(MERVAN_TEXT("ColumnProblem", "Cannot open the data file %1."), {p.text});
     case ColumnError::NoData:
-        return "The data file holds no data.";
+        return text(MERVAN_TEXT("ColumnProblem", "The data file holds no data."));
     case ColumnError::HeaderOnly:
-        return "The data file has a header line and no data below it.";
+        return text(
+            MERVAN_TEXT("ColumnProblem", "The data file has a header line and no data below it."));
     case ColumnError::UnevenFields:
-        return "Line " + std::to_string(p.line) + " has " + Plural(p.found, "field", "fields")
-            + " where the file's columns are " + std::to_string(p.expected) + ".";
+        return p.found == 1
+            ? text(MERVAN_TEXT("ColumnProblem",
+                               "Line %1 has 1 field where the file's columns are %2."),
+                   {line, std::to_string(p.expected)})
+            : text(MERVAN_TEXT("ColumnProblem",
+                               "Line %1 has %2 fields where the file's columns are %3."),
+                   {line, std::to_string(p.found), std::to_string(p.expected)});
     case ColumnError::NoSuchColumn:
-        return "The data file has no column " + Quoted(p.text) + "; its columns are "
-            + Joined(p.columns) + ".";
+        return text(
+            MERVAN_TEXT("ColumnProblem", "The data file has no column \"%1\"; its columns are %2."),
+            {p.text, Joined(p.columns)});
     case ColumnError::SameColumn:
-        return "The counts cannot be in the column of the values, " + Quoted(p.column) + ".";
+        return text(MERVAN_TEXT("ColumnProblem",
+                                "The counts cannot be in the column of the values, \"%1\"."),
+                    {p.column});
     case ColumnError::NoNumbers:
-        return "The column " + Quoted(p.column) + " holds no numbers.";
+        return text(MERVAN_TEXT("ColumnProblem", "The column \"%1\" holds no numbers."),
+                    {p.column});
     case ColumnError::NotANumber:
-        return "Line " + std::to_string(p.line)
-            + (p.column.empty() ? "" : ", column " + Quoted(p.column)) + ": " + Quoted(p.text)
-            + " is not a number.";
+        return p.column.empty()
+            ? text(MERVAN_TEXT("ColumnProblem", "Line %1: \"%2\" is not a number."), {line, p.text})
+            : text(MERVAN_TEXT("ColumnProblem", "Line %1, column \"%2\": \"%3\" is not a number."),
+                   {line, p.column, p.text});
     case ColumnError::BadCount:
-        return "Line " + std::to_string(p.line) + ", column " + Quoted(p.column) + ": "
-            + Quoted(p.text) + " is not a count (a whole number, 0 or more).";
+        return text(MERVAN_TEXT("ColumnProblem",
+                                "Line %1, column \"%2\": \"%3\" is not a count "
+                                "(a whole number, 0 or more)."),
+                    {line, p.column, p.text});
     }
     return {};
 }

@@ -3,10 +3,11 @@
 // that only the chosen column's values (and the counts beside them, for a
 // table of values and their frequencies) are ever held in memory.
 //
-// What goes wrong comes back as a value: a code, its arguments, and an
-// English text made from them.
+// What goes wrong comes back as a value: a code, its arguments, and a text
+// made from them, in English or through a Translator.
 
 #include "core/analysis/datalayout.h"
+#include "core/numeric/translation.h"
 
 #include <cstddef>
 #include <istream>
@@ -39,8 +40,9 @@ struct ColumnProblem
     std::vector<std::string> columns;
 };
 
-// The problem in one English sentence or two.
-std::string ColumnProblemText(const ColumnProblem &problem);
+// The problem in one sentence or two, in English unless translator
+// translates.
+std::string ColumnProblemText(const ColumnProblem &problem, const Translator &translator = {});
 
 // Which column to read: a name from the layout's ColumnNames, or a number
 // from 1; and where the counts are, if anywhere (empty: every value once).

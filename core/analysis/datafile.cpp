@@ -377,19 +377,30 @@ Checked<Sample> ReadDataFile(const std::string &fileName, bool decimalComma)
     return read;
 }
 
-std::vector<std::string> SampleNotes(const Sample &sample)
+std::vector<std::string> SampleNotes(const Sample &sample, const Translator &translator)
 {
+    const auto say
+        = [&translator](const char *english) { return translator("SampleNotes", english); };
     const std::size_t skipped = sample.skippedTokens;
     if (skipped == 0)
         return {};
-    std::string text = std::to_string(skipped)
-        + (skipped == 1 ? " token that is not a number was" : " tokens that are not numbers were")
-        + " left out of \"" + sample.dataFileName + "\"";
+    std::string text = skipped == 1
+        ? Filled(
+            say(MERVAN_TEXT("SampleNotes", "1 token that is not a number was left out of \"%1\"")),
+            {sample.dataFileName})
+        : Filled(say(MERVAN_TEXT("SampleNotes",
+                                 "%1 tokens that are not numbers were left out of \"%2\"")),
+                 {std::to_string(skipped), sample.dataFileName});
     text += skipped > sample.leftOut.size()
-        ? "; the first " + std::to_string(sample.leftOut.size()) + ":\n"
+        ? Filled(say(MERVAN_TEXT("SampleNotes", "; the first %1:")),
+                 {std::to_string(sample.leftOut.size())})
+            + "\n"
         : ":\n";
     for (const LeftOutToken &left : sample.leftOut) {
-        text += "\nLine " + std::to_string(left.line) + ": \"" + left.token + "\"\n";
+        text += "\n"
+            + Filled(say(MERVAN_TEXT("SampleNotes", "Line %1: \"%2\"")),
+                     {std::to_string(left.line), left.token})
+            + "\n";
         text += left.piece + '\n' + std::string(left.column, ' ') + '^';
     }
     return {text};

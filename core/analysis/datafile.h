@@ -28,5 +28,6 @@ bool TokenValue(std::string_view token, double &value);
 
 // The notes to show before the analysis of sample: none, or one about the
 // tokens left out, naming the data file and showing the first few tokens
-// with their line numbers, lines and a caret under each.
-std::vector<std::string> SampleNotes(const Sample &sample);
+// with their line numbers, lines and a caret under each; in English unless
+// translator translates.
+std::vector<std::string> SampleNotes(const Sample &sample, const Translator &translator = {});

@@ -63,16 +63,17 @@ GoodnessOfFit TestGoodnessOfFit(const Description &description, const Classes &c
     GoodnessOfFit fit;
     const std::size_t k = classes.size();
     if (k == 0 || classes.bounds.size() <= k) {
-        fit.refusal = "No goodness-of-fit test: there are no classes.";
+        fit.refusal = MERVAN_TEXT("Goodness", "No goodness-of-fit test: there are no classes.");
         return fit;
     }
     if (!(description.stdDev > 0.0) || !std::isfinite(description.stdDev)) {
-        fit.refusal = "No goodness-of-fit test: the data have no spread.";
+        fit.refusal = MERVAN_TEXT("Goodness", "No goodness-of-fit test: the data have no spread.");
         return fit;
     }
     if (k < 4) {
-        fit.refusal = "No goodness-of-fit test: it needs at least 4 classes"
-                      " (degrees of freedom = classes - 3).";
+        fit.refusal = MERVAN_TEXT("Goodness",
+                                  "No goodness-of-fit test: it needs at least 4 classes"
+                                  " (degrees of freedom = classes - 3).");
         return fit;
     }
 
@@ -106,43 +107,58 @@ GoodnessOfFit TestGoodnessOfFit(const Description &description, const Classes &c
     return fit;
 }
 
-std::string GoodnessOfFitText(const GoodnessOfFit &fit, const Classes &classes, int decimals)
+std::string GoodnessOfFitText(const GoodnessOfFit &fit, const Classes &classes, int decimals,
+                              const Translator &translator)
 {
+    const auto text_
+        = [&translator](const char *english) { return translator("Goodness", english); };
     if (classes.size() == 0 || classes.bounds.size() <= classes.size())
         return "";
     constexpr std::size_t Indent = 20;
     const std::string indent(Indent, ' ');
-    std::string text = "\n" + indent + "Goodness of Fit to the Normal Curve\n" + indent
-        + std::string(35, '~') + "\n";
+    const std::string heading
+        = text_(MERVAN_TEXT("Goodness", "Goodness of Fit to the Normal Curve"));
+    std::string text = "\n" + indent + heading + "\n" + indent
+        + std::string(static_cast<std::size_t>(
+                          std::count_if(heading.begin(), heading.end(),
+                                        [](char c) { return (c & 0xC0) != 0x80; })),
+                      '~')
+        + "\n";
     if (!fit.refusal.empty())
-        return text + WrappedLines(Indent, fit.refusal);
+        return text + WrappedLines(Indent, text_(fit.refusal.c_str()));
 
     const int d = decimals;
-    text += indent + Padded("Lower Value", 15) + Padded("Upper Value", 15) + Padded("#", 10)
-        + Padded("Expected", 12) + "\n";
+    text += indent + Padded(translator("Report", MERVAN_TEXT("Report", "Lower Value")), 15)
+        + Padded(translator("Report", MERVAN_TEXT("Report", "Upper Value")), 15) + Padded("#", 10)
+        + Padded(text_(MERVAN_TEXT("Goodness", "Expected")), 12) + "\n";
     text += indent + std::string(52, '=') + "\n";
     for (std::size_t j = 0; j < fit.expected.size(); ++j)
         text += indent + ReportNumber(classes.bounds[j], 15, d)
             + ReportNumber(classes.bounds[j + 1], 15, d)
             + Padded(std::to_string(classes.counts[j]), 10) + ReportNumber(fit.expected[j], 12, 2)
             + "\n";
-    text += WrappedLines(Indent, "(the first and last classes take the tails of the curve)");
+    text += WrappedLines(Indent,
+                         text_(MERVAN_TEXT("Goodness",
+                                           "(the first and last classes take "
+                                           "the tails of the curve)")));
     // The statistic and its P on one line where they fit, else P on the
     // next, so that "P = 1.536e-40" is never cut.
     const std::string statistic
-        = "Chi-squared = " + StatisticText(fit.statistic, fit.log10Statistic) + " with "
-        + std::to_string(fit.degrees) + " degrees of freedom,";
-    const std::string p
-        = "P = " + (fit.probabilityFound ? ProbabilityText(fit.probability) : "not computed");
+        = Filled(text_(MERVAN_TEXT("Goodness", "Chi-squared = %1 with %2 degrees of freedom,")),
+                 {StatisticText(fit.statistic, fit.log10Statistic), std::to_string(fit.degrees)});
+    const std::string p = "P = "
+        + (fit.probabilityFound ? ProbabilityText(fit.probability)
+                                : text_(MERVAN_TEXT("Goodness", "not computed")));
     if (Indent + statistic.size() + 1 + p.size() <= ReportWidth)
         text += indent + statistic + " " + p + "\n";
     else
         text += indent + statistic + "\n" + indent + p + "\n";
     if (fit.expectedBelowFive > 0)
-        text += WrappedLines(Indent,
-                             "Note: " + std::to_string(fit.expectedBelowFive) + " of "
-                                 + std::to_string(fit.expected.size())
-                                 + " expected counts are below 5; P is then only"
-                                   " approximate.");
+        text += WrappedLines(
+            Indent,
+            Filled(text_(MERVAN_TEXT("Goodness",
+                                     "Note: %1 of %2 expected counts are below "
+                                     "5; P is then only approximate.")),
+                   {std::to_string(fit.expectedBelowFive), std::to_string(fit.expected.size())}));
     return text;
 }

@@ -4,6 +4,7 @@
 // about it.
 
 #include "core/analysis/analysisvalues.h"
+#include "core/numeric/translation.h"
 
 #include <string>
 
@@ -12,4 +13,6 @@ GoodnessOfFit TestGoodnessOfFit(const Description &description, const Classes &c
 // The report's lines about fit, the test of classes whose bounds are shown
 // with decimals, each ending in LF and none longer than ReportWidth,
 // starting with an empty line; empty when there are no classes.
-std::string GoodnessOfFitText(const GoodnessOfFit &fit, const Classes &classes, int decimals);
+// Its texts in English unless translator translates.
+std::string GoodnessOfFitText(const GoodnessOfFit &fit, const Classes &classes, int decimals,
+                              const Translator &translator = {});

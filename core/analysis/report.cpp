@@ -10,6 +10,7 @@
 
 #include "core/numeric/mutil.h"
 #include "core/numeric/strings.h"
+#include "core/numeric/translation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -33,6 +34,32 @@ constexpr std::size_t MaxAsterisks = ReportWidth - 16;
 // The report is composed in pieces of about this size and handed on.
 constexpr std::size_t SpillSize = 1 << 18;
 
+void Blanks(std::string &out, int count);
+
+// The report's texts: context "Report".
+std::string Text(const Translator &translator, const char *english)
+{
+    return translator("Report", english);
+}
+
+// Characters of UTF-8 text, for the rules under headings.
+std::size_t Characters(const std::string &text)
+{
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// A heading at indent with its rule of rule characters below it.
+void Heading(std::string &out, int indent, const std::string &heading, char rule)
+{
+    Blanks(out, indent);
+    out += heading;
+    out += LineEnd;
+    Blanks(out, indent);
+    out.append(Characters(heading), rule);
+    out += LineEnd;
+}
+
 void Blanks(std::string &out, int count)
 {
     if (count > 0)
@@ -42,7 +69,7 @@ void Blanks(std::string &out, int count)
 // Text right-justified in width columns; a longer text is written whole.
 void Right(std::string &out, const std::string &text, int width)
 {
-    Blanks(out, width - static_cast<int>(text.size()));
+    Blanks(out, width - static_cast<int>(Characters(text)));
     out += text;
 }
 
@@ -81,15 +108,15 @@ void LabelledNumber(std::string &out, int indent, const std::string &label, doub
 }
 
 // Appends the asterisk histogram, the report's last section, to out.
-void WriteHistogramText(const AnalysisResult &a, std::string &out)
+void WriteHistogramText(const AnalysisResult &a, std::string &out, const Translator &translator)
 {
     const Classes &c = a.classes;
     const int d = a.sample.decimals;
     const int indent = 13 - d;
     End(out);
-    Line(out, indent, "---------");
-    Line(out, indent, "Histogram");
-    Line(out, indent, "---------");
+    const std::string heading = Text(translator, MERVAN_TEXT("Report", "Histogram"));
+    Line(out, indent, std::string(Characters(heading), '-'));
+    Heading(out, indent, heading, '-');
 
     const std::size_t k = c.size();
     if (k == 0) {
@@ -103,7 +130,9 @@ void WriteHistogramText(const AnalysisResult &a, std::string &out)
     const std::size_t perAsterisk
         = largest > MaxAsterisks ? (largest + MaxAsterisks - 1) / MaxAsterisks : 1;
     if (perAsterisk > 1)
-        Line(out, indent, "(one * for every " + std::to_string(perAsterisk) + " values)");
+        Line(out, indent,
+             Filled(Text(translator, MERVAN_TEXT("Report", "(one * for every %1 values)")),
+                    {std::to_string(perAsterisk)}));
     End(out);
 
     for (std::size_t j = 0; j < k; ++j) {
@@ -122,15 +151,17 @@ void WriteHistogramText(const AnalysisResult &a, std::string &out)
 
 // "Mode = " and the mode, with how many values share its count when more
 // than one does; no mode when no value repeats.
-std::string ModeText(const Description &s, int decimals)
+std::string ModeText(const Description &s, int decimals, const Translator &translator)
 {
     if (s.modeFrequency < 2)
-        return "Mode = none (no value occurs more than once)";
-    std::string text = "Mode = " + ReportNumber(s.mode, 0, decimals);
+        return Text(translator,
+                    MERVAN_TEXT("Report", "Mode = none (no value occurs more than once)"));
+    const std::string mode = ReportNumber(s.mode, 0, decimals);
     if (s.modeTies > 1)
-        text += " (" + std::to_string(s.modeTies) + " values tie, each "
-            + std::to_string(s.modeFrequency) + " times)";
-    return text;
+        return Filled(
+            Text(translator, MERVAN_TEXT("Report", "Mode = %1 (%2 values tie, each %3 times)")),
+            {mode, std::to_string(s.modeTies), std::to_string(s.modeFrequency)});
+    return Filled(Text(translator, MERVAN_TEXT("Report", "Mode = %1")), {mode});
 }
 
 // The file's name after its last "/".
@@ -149,30 +180,34 @@ std::string ShapeNumber(long double x, int decimals)
 // five-number summary of the sorted values. A quartile of R's type 7 lies a
 // fraction of the way between two values: two more decimals than the data
 // show the quarters exactly.
-void WriteShape(const AnalysisResult &a, std::string &out)
+void WriteShape(const AnalysisResult &a, std::string &out, const Translator &translator)
 {
     const Shape &shape = a.description.shape;
     const int d = a.sample.decimals;
     const int q = d + 2;
-    out += WrappedLines(20,
-                        "Q1 = " + ShapeNumber(shape.q1, q) + ", Q3 = " + ShapeNumber(shape.q3, q)
-                            + " (R's quantile type 7)");
-    out += WrappedLines(20, "Interquartile range Q3 - Q1 = " + ShapeNumber(shape.iqr, q));
-    const auto estimate = [&](const char *name, bool known, long double x, const char *needs) {
-        out += WrappedLines(
-            20,
-            std::string(name) + " = "
-                + (known ? ShapeNumber(x, 4) : std::string("none (needs ") + needs + ")"));
+    out += WrappedLines(
+        20,
+        Filled(Text(translator, MERVAN_TEXT("Report", "Q1 = %1, Q3 = %2 (R's quantile type 7)")),
+               {ShapeNumber(shape.q1, q), ShapeNumber(shape.q3, q)}));
+    out += WrappedLines(
+        20,
+        Filled(Text(translator, MERVAN_TEXT("Report", "Interquartile range Q3 - Q1 = %1")),
+               {ShapeNumber(shape.iqr, q)}));
+    const auto estimate = [&](const char *name, bool known, long double x, const char *none) {
+        out += WrappedLines(20,
+                            Text(translator, name) + " = "
+                                + (known ? ShapeNumber(x, 4) : Text(translator, none)));
     };
-    estimate("Skewness (sample estimate G1)", shape.hasSkewness, shape.skewness,
-             "3 values, not all equal");
-    estimate("Excess kurtosis (sample estimate G2)", shape.hasKurtosis, shape.kurtosis,
-             "4 values, not all equal");
-    out += WrappedLines(20,
-                        "Five-number summary: " + ShapeNumber(shape.minimum, d) + ", "
-                            + ShapeNumber(shape.q1, q) + ", "
-                            + ShapeNumber(shape.median, a.description.medianDecimals) + ", "
-                            + ShapeNumber(shape.q3, q) + ", " + ShapeNumber(shape.maximum, d));
+    estimate(MERVAN_TEXT("Report", "Skewness (sample estimate G1)"), shape.hasSkewness,
+             shape.skewness, MERVAN_TEXT("Report", "none (needs 3 values, not all equal)"));
+    estimate(MERVAN_TEXT("Report", "Excess kurtosis (sample estimate G2)"), shape.hasKurtosis,
+             shape.kurtosis, MERVAN_TEXT("Report", "none (needs 4 values, not all equal)"));
+    out += WrappedLines(
+        20,
+        Filled(Text(translator, MERVAN_TEXT("Report", "Five-number summary: %1, %2, %3, %4, %5")),
+               {ShapeNumber(shape.minimum, d), ShapeNumber(shape.q1, q),
+                ShapeNumber(shape.median, a.description.medianDecimals), ShapeNumber(shape.q3, q),
+                ShapeNumber(shape.maximum, d)}));
     End(out);
 }
 
@@ -180,8 +215,10 @@ using Spill = std::function<bool(std::string &text)>;
 
 // Composes the whole report into text, handing it to spill whenever it has
 // grown large (spill empties it). Returns false when spill failed.
-bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill)
+bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill,
+                   const Translator &translator)
 {
+    const auto text = [&translator](const char *english) { return Text(translator, english); };
     const Sample &sample = a.sample;
     const Description &s = a.description;
     const Classes &classes = a.classes;
@@ -190,22 +227,21 @@ bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill
     const std::vector<double> &v = sample.values;
     const double squaredResiduals = SquaredResiduals(s);
 
-    Line(out, 28, "Random Error Distribution");
-    Line(out, 28, std::string(25, '~'));
+    Heading(out, 28, text(MERVAN_TEXT("Report", "Random Error Distribution")), '~');
     End(out);
     End(out);
-    Line(out, 20, "Data Analysis");
-    Line(out, 20, "-------------");
+    Heading(out, 20, text(MERVAN_TEXT("Report", "Data Analysis")), '-');
     if (!sample.columnName.empty())
-        out += WrappedLines(
-            20, "Column \"" + sample.columnName + "\" of " + BaseName(sample.dataFileName));
+        out += WrappedLines(20,
+                            Filled(text(MERVAN_TEXT("Report", "Column \"%1\" of %2")),
+                                   {sample.columnName, BaseName(sample.dataFileName)}));
     Blanks(out, 20);
-    out += "Number of data elements: ";
+    out += text(MERVAN_TEXT("Report", "Number of data elements: "));
     Integer(out, n, 0);
     End(out);
     if (sample.skippedTokens > 0) {
         Blanks(out, 20);
-        out += "Tokens left out (not numbers): ";
+        out += text(MERVAN_TEXT("Report", "Tokens left out (not numbers): "));
         Integer(out, sample.skippedTokens, 0);
         End(out);
     }
@@ -213,35 +249,37 @@ bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill
 
     const double minimum = n > 0 ? v.front() : 0.0;
     const double maximum = n > 0 ? v[n - 1] : 0.0;
-    LabelledNumber(out, 20, "Minimum data = ", minimum, d);
-    LabelledNumber(out, 20, "Maximum data = ", maximum, d);
-    LabelledNumber(out, 20, "       Range = ", s.range, d);
+    LabelledNumber(out, 20, text(MERVAN_TEXT("Report", "Minimum data = ")), minimum, d);
+    LabelledNumber(out, 20, text(MERVAN_TEXT("Report", "Maximum data = ")), maximum, d);
+    LabelledNumber(out, 20, text(MERVAN_TEXT("Report", "       Range = ")), s.range, d);
     End(out);
 
     Blanks(out, 20);
-    out += "Arithmetic mean = ";
+    out += text(MERVAN_TEXT("Report", "Arithmetic mean = "));
     Fixed(out, s.mean, 0, d + 1);
     out += ' ';
     out += PlusMinus;
     Fixed(out, s.stdDev, 0, d + 1);
     End(out);
-    LabelledNumber(out, 20, std::string("Standard Error in the mean ") + PlusMinus, s.stdError,
-                   d + 1);
-    LabelledNumber(out, 20, "Summation of Residuals Squared = ", squaredResiduals, d + 2);
+    LabelledNumber(out, 20, text(MERVAN_TEXT("Report", "Standard Error in the mean ")) + PlusMinus,
+                   s.stdError, d + 1);
+    LabelledNumber(out, 20, text(MERVAN_TEXT("Report", "Summation of Residuals Squared = ")),
+                   squaredResiduals, d + 2);
     End(out);
 
-    LabelledNumber(out, 29, "Median = ", s.median, s.medianDecimals);
-    out += WrappedLines(31, ModeText(s, d));
+    LabelledNumber(out, 29, text(MERVAN_TEXT("Report", "Median = ")), s.median, s.medianDecimals);
+    out += WrappedLines(31, ModeText(s, d, translator));
     End(out);
-    WriteShape(a, out);
+    WriteShape(a, out, translator);
 
-    Line(out, 14, "Data, Residuals, and Normal Distribution Curve Point");
-    Line(out, 14, std::string(52, '~'));
+    Heading(out, 14,
+            text(MERVAN_TEXT("Report", "Data, Residuals, and Normal Distribution Curve Point")),
+            '~');
     End(out);
     Blanks(out, 8);
-    Right(out, "Data Value", 15);
-    Right(out, "Frequency", 13);
-    Right(out, "Residual", 14);
+    Right(out, text(MERVAN_TEXT("Report", "Data Value")), 15);
+    Right(out, text(MERVAN_TEXT("Report", "Frequency")), 13);
+    Right(out, text(MERVAN_TEXT("Report", "Residual")), 14);
     Right(out, "f(x)", 13);
     End(out);
     Line(out, 8, std::string(64, '='));
@@ -265,24 +303,24 @@ bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill
     End(out);
     End(out);
 
-    Line(out, 20, "Histogram Information");
-    Line(out, 20, std::string(21, '~'));
-    LabelledNumber(out, 20, "Selected Class Interval: ", classes.width, d + 1);
+    Heading(out, 20, text(MERVAN_TEXT("Report", "Histogram Information")), '~');
+    LabelledNumber(out, 20, text(MERVAN_TEXT("Report", "Selected Class Interval: ")), classes.width,
+                   d + 1);
     // Centred classes may need one more class than the entry gave, or one
     // fewer: the reader is told how many there are.
     if (classes.asked > 0 && classes.count != classes.asked) {
         Blanks(out, 20);
-        out += "Number of classes: ";
+        out += text(MERVAN_TEXT("Report", "Number of classes: "));
         Integer(out, classes.size(), 0);
-        out += " (centred on the mean)";
+        out += text(MERVAN_TEXT("Report", " (centred on the mean)"));
         End(out);
     }
-    for (const std::string &rule : ClassRuleLines(classes))
+    for (const std::string &rule : ClassRuleLines(classes, translator))
         Line(out, 20, rule);
     End(out);
     Blanks(out, 20);
-    Right(out, "Lower Value", 15);
-    Right(out, "Upper Value", 15);
+    Right(out, text(MERVAN_TEXT("Report", "Lower Value")), 15);
+    Right(out, text(MERVAN_TEXT("Report", "Upper Value")), 15);
     Right(out, "#", 10);
     End(out);
     Line(out, 20, std::string(41, '='));
@@ -293,9 +331,9 @@ bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill
         Integer(out, classes.counts[j], 10);
         End(out);
     }
-    out += GoodnessOfFitText(a.fit, classes, d);
+    out += GoodnessOfFitText(a.fit, classes, d, translator);
 
-    WriteHistogramText(a, out);
+    WriteHistogramText(a, out, translator);
     return spill(out);
 }
 
@@ -315,15 +353,18 @@ std::optional<AnalysisError> ReportReplaces(const std::string &reportName,
 
 } // namespace
 
-std::string ReportText(const AnalysisResult &analysis)
+std::string ReportText(const AnalysisResult &analysis, const Translator &translator)
 {
     std::string text;
     std::string piece;
-    ComposeReport(analysis, piece, [&text](std::string &more) {
-        text += more;
-        more.clear();
-        return true;
-    });
+    ComposeReport(
+        analysis, piece,
+        [&text](std::string &more) {
+            text += more;
+            more.clear();
+            return true;
+        },
+        translator);
     return text;
 }
 
@@ -343,7 +384,8 @@ std::optional<AnalysisError> ReportReplacesDataFile(const std::string &dataFileN
 }
 
 std::optional<AnalysisError> WriteReport(const AnalysisResult &analysis,
-                                         const std::string &reportName)
+                                         const std::string &reportName,
+                                         const Translator &translator)
 {
     const std::optional<AnalysisError> replaces
         = ReportReplaces(reportName, analysis.sample.dataFileName);
@@ -354,11 +396,11 @@ std::optional<AnalysisError> WriteReport(const AnalysisResult &analysis,
         return AnalysisError{AnalysisErrorCode::ReportReadOnly, {reportName}, {}};
     if (place.problem != PlaceProblem::None)
         return AnalysisError{
-            AnalysisErrorCode::ReportPlace, {reportName, PlaceProblemText(place)}, {}};
-    const int failure = WriteWholeFile(place, [&analysis](const PieceSink &sink) {
+            AnalysisErrorCode::ReportPlace, {reportName, PlaceProblemText(place, translator)}, {}};
+    const int failure = WriteWholeFile(place, [&analysis, &translator](const PieceSink &sink) {
         std::string text;
         text.reserve(SpillSize + 4096);
-        return ComposeReport(analysis, text, sink);
+        return ComposeReport(analysis, text, sink, translator);
     });
     if (failure != 0)
         return AnalysisError{

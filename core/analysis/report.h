@@ -23,8 +23,9 @@ std::string ReportFileName(const std::string &dataFileName);
 // read errors and its picture for a report that cannot be written.
 std::optional<AnalysisError> ReportReplacesDataFile(const std::string &dataFileName);
 
-// The whole report of the analysis, as WriteReport writes it.
-std::string ReportText(const AnalysisResult &analysis);
+// The whole report of the analysis, as WriteReport writes it: its texts in
+// English unless translator translates, its numbers with a decimal point.
+std::string ReportText(const AnalysisResult &analysis, const Translator &translator = {});
 
 // Writes the report of the analysis at reportName (beside the data file:
 // ReportFileName of its name). The report is written completely or not
@@ -36,4 +37,5 @@ std::string ReportText(const AnalysisResult &analysis);
 // writing leaves nothing behind (see WriteWholeFile). Fails with the error
 // naming the file and the reason when the report cannot be written.
 std::optional<AnalysisError> WriteReport(const AnalysisResult &analysis,
-                                         const std::string &reportName);
+                                         const std::string &reportName,
+                                         const Translator &translator = {});

@@ -221,35 +221,45 @@ FilePlace ExaminePlace(const std::string &path)
     return place;
 }
 
-std::string PlaceProblemText(const FilePlace &place)
+std::string PlaceProblemText(const FilePlace &place, const Translator &translator)
 {
-    const std::string link = "it is a link to ";
-    const std::string target = "\"" + place.target + "\"";
-    auto kind = [&](const std::string &what) {
-        return place.throughLink ? link + "the " + what + " " + target + "."
-                                 : "it is a " + what + ", not a file.";
+    const auto say = [&translator](const char *english, std::initializer_list<std::string> args) {
+        return Filled(translator("FilePlace", english), args);
+    };
+    // Through a link: the first text, with the link's target; else the second.
+    const auto either = [&](const char *link, const char *own) {
+        return place.throughLink ? say(link, {place.target}) : say(own, {});
     };
     switch (place.problem) {
     case PlaceProblem::None:
         return std::string();
     case PlaceProblem::Folder:
-        return kind("directory");
+        return either(MERVAN_TEXT("FilePlace", "it is a link to the directory \"%1\"."),
+                      MERVAN_TEXT("FilePlace", "it is a directory, not a file."));
     case PlaceProblem::Pipe:
-        return kind("named pipe (FIFO)");
+        return either(MERVAN_TEXT("FilePlace", "it is a link to the named pipe (FIFO) \"%1\"."),
+                      MERVAN_TEXT("FilePlace", "it is a named pipe (FIFO), not a file."));
     case PlaceProblem::Device:
-        return kind("device");
+        return either(MERVAN_TEXT("FilePlace", "it is a link to the device \"%1\"."),
+                      MERVAN_TEXT("FilePlace", "it is a device, not a file."));
     case PlaceProblem::Socket:
-        return kind("socket");
+        return either(MERVAN_TEXT("FilePlace", "it is a link to the socket \"%1\"."),
+                      MERVAN_TEXT("FilePlace", "it is a socket, not a file."));
     case PlaceProblem::Special:
-        return place.throughLink ? link + target + ", which is not a regular file."
-                                 : "it is not a regular file.";
+        return either(
+            MERVAN_TEXT("FilePlace", "it is a link to \"%1\", which is not a regular file."),
+            MERVAN_TEXT("FilePlace", "it is not a regular file."));
     case PlaceProblem::ReadOnly:
-        return place.throughLink ? link + "the read-only file " + target
-                + ", which was not replaced. Please make it writable or remove the link."
-                                 : "it is read-only and was not replaced."
-                                   " Please make it writable or remove it.";
+        return either(MERVAN_TEXT("FilePlace",
+                                  "it is a link to the read-only file \"%1\", which was not "
+                                  "replaced. Please make it writable or remove the link."),
+                      MERVAN_TEXT("FilePlace",
+                                  "it is read-only and was not replaced. Please make "
+                                  "it writable or remove it."));
     case PlaceProblem::ReadOnlyFolder:
-        return "the folder \"" + place.folder + "\" is read-only; no file can be written there.";
+        return say(MERVAN_TEXT("FilePlace",
+                               "the folder \"%1\" is read-only; no file can be written there."),
+                   {place.folder});
     }
     return std::string();
 }

@@ -4,6 +4,8 @@
 // where the file system allows it, and take the final name only once complete
 // and on the disk. Only a regular file (or a new name) is ever replaced.
 
+#include "core/numeric/translation.h"
+
 #include <functional>
 #include <string>
 
@@ -45,8 +47,9 @@ struct FilePlace
 FilePlace ExaminePlace(const std::string &path);
 
 // The reason a place is refused, as a clause to follow "Cannot write X: ",
-// naming the real cause (the link, the folder, the device), with a full stop.
-std::string PlaceProblemText(const FilePlace &place);
+// naming the real cause (the link, the folder, the device), with a full stop;
+// in English unless translator translates.
+std::string PlaceProblemText(const FilePlace &place, const Translator &translator = {});
 
 // Writes one piece of the contents and empties it; false when it failed.
 using PieceSink = std::function<bool(std::string &piece)>;

@@ -292,7 +292,9 @@ ReadResult<std::int32_t> ReadInteger(std::string &line, CharSet set)
 
 NumberError ReadErrorMessage(char kind, const std::string &token, std::string &shownLine)
 {
-    const std::string kindName = kind == 'I' ? "Integer" : kind == 'R' ? "Double" : "";
+    const std::string kindName = kind == 'I' ? MERVAN_TEXT("NumberError", "Integer")
+        : kind == 'R'                        ? MERVAN_TEXT("NumberError", "Double")
+                                             : "";
     if (Length8(shownLine) == 0)
         return {NumberErrorCode::NoLine, {kindName}};
     const std::size_t found = token.empty() ? std::string::npos : shownLine.find(token);
@@ -309,32 +311,37 @@ NumberError ReadErrorMessage(char kind, const std::string &token, std::string &s
             {kindName, shownLine, std::to_string(column), std::move(head)}};
 }
 
-std::string NumberErrorText(const NumberError &error)
+std::string NumberErrorText(const NumberError &error, const Translator &translator)
 {
     const std::vector<std::string> &a = error.arguments;
     const auto argument = [&a](std::size_t i) { return i < a.size() ? a[i] : std::string(); };
+    const auto say
+        = [&translator](const char *english) { return translator("NumberError", english); };
     if (error.code == NumberErrorCode::TooLarge)
-        return "The number " + argument(0) + " is too large: numbers must lie between -"
-            + FormatNumber(255, 0, DBL_MAX).substr(1) + " and" + FormatNumber(255, 0, DBL_MAX)
-            + ".";
-    std::string text = argument(0).empty() ? std::string("Unknown error occurred during read")
-                                           : argument(0) + " expected in read";
-    text += "\n\nProcessing Line : \n";
+        return Filled(
+            say(MERVAN_TEXT("NumberError",
+                            "The number %1 is too large: numbers must lie between -%2 and%3.")),
+            {argument(0), FormatNumber(255, 0, DBL_MAX).substr(1), FormatNumber(255, 0, DBL_MAX)});
+    std::string text = argument(0).empty()
+        ? say(MERVAN_TEXT("NumberError", "Unknown error occurred during read"))
+        : Filled(say(MERVAN_TEXT("NumberError", "%1 expected in read")),
+                 {say(argument(0).c_str())});
+    text += "\n\n" + say(MERVAN_TEXT("NumberError", "Processing Line : ")) + "\n";
     if (error.code == NumberErrorCode::NoLine)
-        return text + "No line read in file";
+        return text + say(MERVAN_TEXT("NumberError", "No line read in file"));
     if (a.size() > 3)
         text += a[3] + "\n";
     const long column = std::strtol(argument(2).c_str(), nullptr, 10);
     text += argument(1) + "\n"
         + std::string(static_cast<std::size_t>(std::max(column, 1L) - 1), ' ') + "^";
     if (error.code == NumberErrorCode::NotOneNumber)
-        text += "\n\nPlease enter one number only.";
+        text += "\n\n" + say(MERVAN_TEXT("NumberError", "Please enter one number only."));
     return text;
 }
 
-std::string NumberError::text() const
+std::string NumberError::text(const Translator &translator) const
 {
-    return NumberErrorText(*this);
+    return NumberErrorText(*this, translator);
 }
 
 std::string RepeatChar(char c, std::uint8_t count)
@@ -530,7 +537,9 @@ ReadResult<T> ReadField(const std::string &text, char kind)
     const bool more = good > 0 && !IsDigit(token[good]);
     return {0,
             NumberError{more ? NumberErrorCode::NotOneNumber : NumberErrorCode::NotANumber,
-                        {kind == 'I' ? "Integer" : "Double", text, std::to_string(caret)}}};
+                        {kind == 'I' ? MERVAN_TEXT("NumberError", "Integer")
+                                     : MERVAN_TEXT("NumberError", "Double"),
+                         text, std::to_string(caret)}}};
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 // data lines they were made for are shorter than 256 characters: on longer
 // texts they see only length mod 256 characters.
 
+#include "core/numeric/translation.h"
+
 #include <bitset>
 #include <cstdint>
 #include <optional>
@@ -51,10 +53,11 @@ struct NumberError
     NumberErrorCode code = NumberErrorCode::NotANumber;
     std::vector<std::string> arguments;
 
-    std::string text() const;
+    std::string text(const Translator &translator = {}) const;
 };
 
-std::string NumberErrorText(const NumberError &error);
+// The error's text, in English unless translator translates.
+std::string NumberErrorText(const NumberError &error, const Translator &translator = {});
 
 // What a read found: the value, or why the token is not a number (and then a
 // value of 0).

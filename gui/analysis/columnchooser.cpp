@@ -53,13 +53,13 @@ ColumnChooser::ColumnChooser(QWidget *parent)
     m_decimalSign->setObjectName(QStringLiteral("DecimalSignBox"));
     for (char sign : DecimalSigns)
         m_decimalSign->addItem(QString::fromStdString(DecimalSignName(sign)), int(sign));
-    m_header = new QCheckBox(QStringLiteral("First line names the &columns"), this);
+    m_header = new QCheckBox(tr("First line names the &columns"), this);
     m_header->setObjectName(QStringLiteral("HeaderBox"));
-    m_header->setAccessibleName(QStringLiteral("First line names the columns"));
+    m_header->setAccessibleName(tr("First line names the columns"));
 
     m_preview = new QTableWidget(this);
     m_preview->setObjectName(QStringLiteral("PreviewTable"));
-    m_preview->setAccessibleName(QStringLiteral("First rows of the data file"));
+    m_preview->setAccessibleName(tr("First rows of the data file"));
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setSelectionMode(QAbstractItemView::NoSelection);
     m_preview->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -81,12 +81,12 @@ ColumnChooser::ColumnChooser(QWidget *parent)
 
     auto *form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(LabelFor(m_delimiter, QStringLiteral("&Delimiter:"), this), m_delimiter);
-    form->addRow(LabelFor(m_decimalSign, QStringLiteral("Decimal &sign:"), this), m_decimalSign);
+    form->addRow(LabelFor(m_delimiter, tr("&Delimiter:"), this), m_delimiter);
+    form->addRow(LabelFor(m_decimalSign, tr("Decimal &sign:"), this), m_decimalSign);
     form->addRow(m_header);
     form->addRow(m_preview);
-    form->addRow(LabelFor(m_column, QStringLiteral("C&olumn:"), this), m_column);
-    form->addRow(LabelFor(m_weights, QStringLiteral("Counts in col&umn:"), this), m_weights);
+    form->addRow(LabelFor(m_column, tr("C&olumn:"), this), m_column);
+    form->addRow(LabelFor(m_weights, tr("Counts in col&umn:"), this), m_weights);
 
     // A changed part of the layout is kept; the rest is found again under it.
     connect(m_delimiter, &QComboBox::activated, this, [this] {
@@ -194,7 +194,7 @@ void ColumnChooser::fillColumns()
     const int weights = std::max(m_weights->currentIndex(), 0);
     m_column->clear();
     m_weights->clear();
-    m_weights->addItem(QStringLiteral("(none)"));
+    m_weights->addItem(tr("(none)"));
     for (const std::string &name : m_layout.columnNames) {
         m_column->addItem(FromCore(name));
         m_weights->addItem(FromCore(name));

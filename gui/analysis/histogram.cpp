@@ -12,6 +12,7 @@
 #include "gui/common/picturetext.h"
 #include "gui/common/prompts.h"
 #include "gui/common/text.h"
+#include "gui/common/translations.h"
 #include "gui/viewers/analysisresults.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,7 @@ bool ColumnLayout(const AnalysisRequest &request, DataLayout &layout)
     ColumnProblem problem;
     if (DetectFileLayout(request.dataFileName, request.layout, layout, problem))
         return true;
-    Show(AnalysisError{AnalysisErrorCode::Column, {}, problem}.text());
+    Show(AnalysisError{AnalysisErrorCode::Column, {}, problem}.text(CoreTranslator()));
     return false;
 }
 
@@ -72,7 +73,7 @@ Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &
     // Its report would replace the data file: one message, before the
     // file's read errors and its picture.
     if (const std::optional<AnalysisError> refusal = ReportReplacesDataFile(request.dataFileName)) {
-        Show(refusal->text());
+        Show(refusal->text(CoreTranslator()));
         return Outcome::Failed;
     }
     const bool columnar = !request.column.empty();
@@ -92,11 +93,11 @@ Outcome Analyse(AnalysisRequest &request, const QString &fileName, AnalysisRun &
         run = AnalyseDataFile(request);
         request.decimalComma = false;
     }
-    for (const std::string &note : SampleNotes(run.result.sample))
+    for (const std::string &note : SampleNotes(run.result.sample, CoreTranslator()))
         Show(note);
     if (run.ok())
         return Outcome::Analysed;
-    Show(run.error->text());
+    Show(run.error->text(CoreTranslator()));
     return run.classesRefused ? Outcome::AskAgain : Outcome::Failed;
 }
 
@@ -167,13 +168,15 @@ void RunHistogramAnalysis(const QString &proposedDataFile, QWidget *parent,
         // The picture, titled with the data file's name, is kept for the
         // results window; the report is written beside the data file.
         VectorDrawing picture;
-        const AnalysisOutputs outputs
-            = FinishAnalysis(run.result, [&picture](const AnalysisResult &result, std::string &) {
-                  picture = HistogramDrawing(result);
-                  return true;
-              });
+        const AnalysisOutputs outputs = FinishAnalysis(
+            run.result,
+            [&picture](const AnalysisResult &result, std::string &) {
+                picture = HistogramDrawing(result);
+                return true;
+            },
+            CoreTranslator());
         if (outputs.reportError) {
-            Show(outputs.reportError->text());
+            Show(outputs.reportError->text(CoreTranslator()));
             return;
         }
         ShowResults(window, run.result, picture, QFileInfo(chosen).completeBaseName(),

@@ -10,6 +10,7 @@
 #include "gui/common/help.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
+#include "gui/common/translations.h"
 #include "gui/common/vectorpicture.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -330,7 +331,7 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
         entryError = read.error;
     }
     if (entryError)
-        problems = entryError->texts();
+        problems = entryError->texts(CoreTranslator());
     request.centred = centred();
 
     // Centred classes have no start of their own; the field keeps its text
@@ -342,7 +343,7 @@ std::vector<std::string> HistogramDialog::fillRequest(AnalysisRequest &request) 
         if (ConvertReal(ToCore(anchor), start) && std::isfinite(static_cast<double>(start)))
             request.anchor = static_cast<double>(start);
         else
-            problems.push_back("The start of the first class is not a number.");
+            problems.push_back(ToCore(tr("The start of the first class is not a number.")));
     }
     request.rightClosed = m_closedEnd->currentIndex() == 1;
     request.scale = static_cast<HistogramScale>(m_scale->currentIndex());

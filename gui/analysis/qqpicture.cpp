@@ -2,6 +2,7 @@
 
 #include "gui/analysis/plotframe.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -59,7 +60,8 @@ void DrawQQ(QPainter &painter, const QRectF &area, const QQPlot &qq, const QStri
                             radius, radius);
 
     painter.setPen(QPen(style.ink, style.hairline()));
-    DrawXAxis(painter, axes, xTicks, QStringLiteral("normal quantiles"), line);
+    DrawXAxis(painter, axes, xTicks, QCoreApplication::translate("QQPicture", "normal quantiles"),
+              line);
     DrawYAxis(painter, axes, yTicks, variable, line);
     painter.restore();
 }

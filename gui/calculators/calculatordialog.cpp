@@ -11,7 +11,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -56,9 +55,6 @@ void setTextColour(QWidget *widget, QPalette::ColorRole role, const QColor &colo
 // The banner that heads every printed calculator report.
 const char *const BannerTitle = "          Mervan";
 const char *const BannerRule = "          ~~~~~~~~~~~~~~~~~~~~";
-
-// The start of a caption that names the critical-value direction.
-const QRegularExpression CriticalCaption(QStringLiteral("^Critical Values? "));
 
 } // namespace
 
@@ -337,8 +333,8 @@ void CalculatorDialog::showDirection()
         areaTexts[1] = tr("Enter the value to find its probability");
         texts = areaTexts;
     }
-    setWindowTitle(probabilityMode()
-                       ? QString(m_design.caption).replace(CriticalCaption, "Probability ")
+    setWindowTitle(probabilityMode() && !m_design.probabilityCaption.isEmpty()
+                       ? m_design.probabilityCaption
                        : m_design.caption);
     m_firstLabel->setText(texts[0]);
     QLineEdit *edit = m_fieldEdits.first();
@@ -487,7 +483,8 @@ void CalculatorDialog::printReport(const QString &report, const QFont &font)
 {
     PrinterTextChannel channel(ProgramPrinter());
     if (!channel.open(m_design.resultCaption))
-        throw std::runtime_error("Printing failed: the printer did not start the print job.");
+        throw std::runtime_error(
+            tr("Printing failed: the printer did not start the print job.").toStdString());
     try {
         channel.setFont(font);
         channel.writeLine(QString::fromLatin1(BannerTitle));

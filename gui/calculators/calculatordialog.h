@@ -18,8 +18,8 @@
 // the fields (object names CriticalMode, the default, and ProbabilityMode):
 // from alpha (or P) to the critical value, or from a typed statistic to the
 // probability beyond it. In the second direction the first field asks for the
-// statistic: its label and hint change, and a unit beside it is hidden; a
-// caption that begins "Critical Value" begins "Probability" instead. A switch
+// statistic: its label and hint change, and a unit beside it is hidden; the
+// caption becomes the design's probabilityCaption when it has one. A switch
 // empties the first field and puts the focus there.
 //
 // The area (AreaBox) is the calculator's own (the upper tail of t,
@@ -55,7 +55,9 @@ public:
         CalcKind kind = CalcKind::T;
         QString caption;       // the dialog's own caption
         QString resultCaption; // the results window's caption
-        int helpContext = 0;   // the dialog's own context; 0 for none
+        // The caption in the probability direction; empty keeps the caption.
+        QString probabilityCaption;
+        int helpContext = 0; // the dialog's own context; 0 for none
         int helpButtonContext = 0;
         bool showHints = true; // false: hints are kept but not displayed
     };

@@ -6,11 +6,6 @@
 
 namespace {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("DensityText", text);
-}
-
 QString Number(double value)
 {
     return QString::number(value == 0.0 ? 0.0 : value, 'g', 6);
@@ -30,38 +25,47 @@ QString DensityText(const DensityPlot &plot)
         // The normal's default area is the central one between -|z| and |z|;
         // the others' the upper tail from the mark on.
         area = plot.kind == DensityPlot::Kind::Normal
-            ? Tr("the central area between %1 and %2")
+            ? QCoreApplication::translate("DensityText", "the central area between %1 and %2")
                   .arg(Number(-std::fabs(plot.value)), Number(std::fabs(plot.value)))
-            : Tr("the upper tail above %1").arg(first);
+            : QCoreApplication::translate("DensityText", "the upper tail above %1").arg(first);
         break;
     case CalcArea::Lower:
-        area = Tr("the lower tail below %1").arg(first);
+        area = QCoreApplication::translate("DensityText", "the lower tail below %1").arg(first);
         break;
     case CalcArea::Upper:
-        area = Tr("the upper tail above %1").arg(first);
+        area = QCoreApplication::translate("DensityText", "the upper tail above %1").arg(first);
         break;
     case CalcArea::TwoSided:
-        area = Tr("both tails, below %1 and above %2").arg(first, second);
+        area = QCoreApplication::translate("DensityText", "both tails, below %1 and above %2")
+                   .arg(first, second);
         break;
     case CalcArea::Between:
-        area = Tr("the area between %1 and %2").arg(first, second);
+        area = QCoreApplication::translate("DensityText", "the area between %1 and %2")
+                   .arg(first, second);
         break;
     }
     QString marks = plot.valueText;
     if (plot.second)
-        marks = Tr("%1 and %2").arg(plot.valueText, plot.secondText);
-    return Tr("%1: the density, marked at %2. Shaded: %3, %4.")
+        marks = QCoreApplication::translate("DensityText", "%1 and %2")
+                    .arg(plot.valueText, plot.secondText);
+    return QCoreApplication::translate("DensityText",
+                                       "%1: the density, marked at %2. Shaded: %3, %4.")
         .arg(DensityTitle(plot), marks, area, plot.areaText);
 }
 
 QString DiscreteText(const DiscretePlot &plot)
 {
     const QString asked = plot.first == plot.last
-        ? Tr("the bar of %1 is coloured").arg(plot.first)
-        : Tr("the bars from %1 to %2 are coloured").arg(plot.first).arg(plot.last);
-    QString text = Tr("%1: the probabilities as bars; %2. %3.")
-                       .arg(DiscreteTitle(plot.request), asked, plot.answerText);
+        ? QCoreApplication::translate("DensityText", "the bar of %1 is coloured").arg(plot.first)
+        : QCoreApplication::translate("DensityText", "the bars from %1 to %2 are coloured")
+              .arg(plot.first)
+              .arg(plot.last);
+    QString text
+        = QCoreApplication::translate("DensityText", "%1: the probabilities as bars; %2. %3.")
+              .arg(DiscreteTitle(plot.request), asked, plot.answerText);
     if (plot.normalOverlay)
-        text += QLatin1Char(' ') + Tr("The normal approximation's density is drawn over the bars.");
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate(
+                    "DensityText", "The normal approximation's density is drawn over the bars.");
     return text;
 }

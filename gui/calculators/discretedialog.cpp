@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -32,8 +33,9 @@ constexpr DiscreteQuestion Questions[] = {
 
 QString Caption(DiscreteFamily family)
 {
-    return family == DiscreteFamily::Binomial ? QObject::tr("Binomial Distribution")
-                                              : QObject::tr("Poisson Distribution");
+    return family == DiscreteFamily::Binomial
+        ? QCoreApplication::translate("DiscreteDialog", "Binomial Distribution")
+        : QCoreApplication::translate("DiscreteDialog", "Poisson Distribution");
 }
 
 void RunCalculator(DiscreteFamily family, QWidget *parent)
@@ -224,7 +226,8 @@ void DiscreteDialog::run()
                 PrinterTextChannel channel(ProgramPrinter());
                 if (!channel.open(Caption(m_family)))
                     throw std::runtime_error(
-                        "Printing failed: the printer did not start the print job.");
+                        tr("Printing failed: the printer did not start the print job.")
+                            .toStdString());
                 channel.setFont(results.displayFont());
                 channel.writeLine(report);
                 channel.close();

@@ -37,10 +37,11 @@ void Range(const DiscretePlot &plot, std::int64_t &low, std::int64_t &high)
 QString Title(const DiscreteRequest &r)
 {
     if (r.family == DiscreteFamily::Binomial)
-        return QStringLiteral("Binomial, n = %1, p = %2")
+        return QCoreApplication::translate("DiscretePicture", "Binomial, n = %1, p = %2")
             .arg(r.n)
             .arg(static_cast<double>(r.p), 0, 'g', 10);
-    return QStringLiteral("Poisson, \u03bb = %1").arg(static_cast<double>(r.lambda), 0, 'g', 10);
+    return QCoreApplication::translate("DiscretePicture", "Poisson, \u03bb = %1")
+        .arg(static_cast<double>(r.lambda), 0, 'g', 10);
 }
 
 } // namespace

@@ -174,7 +174,22 @@ QString ResolveHelpFile(const QString &file)
         resolved = QDir(HelpFolder(QCoreApplication::applicationFilePath())).filePath(resolved);
     if (QFileInfo(resolved).suffix().isEmpty())
         resolved += QStringLiteral(".hlp");
-    return QDir::cleanPath(resolved);
+    return LocalisedHelpFile(QDir::cleanPath(resolved), QLocale());
+}
+
+QString LocalisedHelpFile(const QString &file, const QLocale &locale)
+{
+    const QFileInfo info(file);
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (const QString &folder : {language, language.section(QLatin1Char('_'), 0, 0)}) {
+            const QString localised
+                = info.dir().filePath(folder + QLatin1Char('/') + info.fileName());
+            if (QFileInfo(localised).isFile())
+                return localised;
+        }
+    }
+    return file;
 }
 
 QString HelpFileFor(const QWidget *window)

@@ -10,6 +10,7 @@
 // HelpSystem::current(), which tests can replace to record them; without one
 // installed it is the help window (helpviewer.h).
 
+#include <QLocale>
 #include <QString>
 
 class QApplication;
@@ -37,8 +38,13 @@ void SetApplicationHelpFile(const QString &file);
 // The help file a request from window goes to: the window's own, else the
 // application's; relative names are looked up in the help folder.
 QString HelpFileFor(const QWidget *window);
+// The help file in the user's language: file's name in the folder of one of
+// locale's languages beside it (share/mervan/de/mervan.hlp for German), else
+// file itself. The help is in English until such folders are installed.
+QString LocalisedHelpFile(const QString &file, const QLocale &locale);
 // A help file name as it is opened: a relative name is taken from the
-// running program's help folder, and a name without extension gets ".hlp".
+// running program's help folder, a name without extension gets ".hlp", and
+// LocalisedHelpFile picks the copy in the user's language when there is one.
 QString ResolveHelpFile(const QString &file);
 
 class HelpSystem

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,8 @@ bool HelpDocument::load(const QString &path)
     if (!parse(QString::fromUtf8(file.readAll())))
         return false;
     if (m_title.isEmpty())
-        m_title = QFileInfo(path).completeBaseName() + QStringLiteral(" Help");
+        m_title = QCoreApplication::translate("HelpDocument", "%1 Help")
+                      .arg(QFileInfo(path).completeBaseName());
     return true;
 }
 
@@ -103,7 +105,8 @@ bool HelpDocument::parse(const QString &text)
     m_error.clear();
     const QStringList lines = text.split(QLatin1Char('\n'));
     auto fail = [this](int lineNumber, const QString &what) {
-        m_error = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
+        m_error
+            = QCoreApplication::translate("HelpDocument", "line %1: %2").arg(lineNumber).arg(what);
         m_topics.clear();
         return false;
     };
@@ -115,7 +118,9 @@ bool HelpDocument::parse(const QString &text)
         if (!line.startsWith(QLatin1Char('@'))) {
             if (m_topics.isEmpty()) {
                 if (!line.trimmed().isEmpty())
-                    return fail(lineNumber, QStringLiteral("text before the first topic"));
+                    return fail(
+                        lineNumber,
+                        QCoreApplication::translate("HelpDocument", "text before the first topic"));
                 continue;
             }
             m_topics.last().html += line + QLatin1Char('\n');
@@ -128,7 +133,9 @@ bool HelpDocument::parse(const QString &text)
         const QString rest = space < 0 ? QString() : line.mid(space + 1).trimmed();
         if (directive == QLatin1String("@help")) {
             if (!m_topics.isEmpty() || !m_title.isEmpty())
-                return fail(lineNumber, QStringLiteral("@help must come once, before the topics"));
+                return fail(lineNumber,
+                            QCoreApplication::translate("HelpDocument",
+                                                        "@help must come once, before the topics"));
             m_title = rest;
         } else if (directive == QLatin1String("@topic")) {
             const qsizetype gap = rest.indexOf(QLatin1Char(' '));
@@ -136,25 +143,35 @@ bool HelpDocument::parse(const QString &text)
             const int context = rest.left(gap < 0 ? rest.size() : gap).toInt(&ok);
             const QString title = gap < 0 ? QString() : rest.mid(gap + 1).trimmed();
             if (!ok || context <= 0)
-                return fail(lineNumber, QStringLiteral("a topic needs a context number above 0"));
+                return fail(lineNumber,
+                            QCoreApplication::translate("HelpDocument",
+                                                        "a topic needs a context number above 0"));
             if (title.isEmpty())
-                return fail(lineNumber, QStringLiteral("topic %1 has no title").arg(context));
+                return fail(lineNumber,
+                            QCoreApplication::translate("HelpDocument", "topic %1 has no title")
+                                .arg(context));
             if (topic(context))
-                return fail(lineNumber, QStringLiteral("topic %1 comes twice").arg(context));
+                return fail(lineNumber,
+                            QCoreApplication::translate("HelpDocument", "topic %1 comes twice")
+                                .arg(context));
             m_topics.append(HelpTopic{context, title, {}, {}});
         } else if (directive == QLatin1String("@keywords")) {
             if (m_topics.isEmpty())
-                return fail(lineNumber, QStringLiteral("keywords before the first topic"));
+                return fail(
+                    lineNumber,
+                    QCoreApplication::translate("HelpDocument", "keywords before the first topic"));
             for (const QString &word : rest.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
                 if (!word.trimmed().isEmpty())
                     m_topics.last().keywords << word.trimmed();
             }
         } else {
-            return fail(lineNumber, QStringLiteral("unknown line %1").arg(directive));
+            return fail(
+                lineNumber,
+                QCoreApplication::translate("HelpDocument", "unknown line %1").arg(directive));
         }
     }
     if (m_topics.isEmpty()) {
-        m_error = QStringLiteral("no topics");
+        m_error = QCoreApplication::translate("HelpDocument", "no topics");
         return false;
     }
     return true;
@@ -193,22 +210,22 @@ HelpViewer::HelpViewer(QWidget *parent)
     m_contents = new QListWidget;
     m_contents->setAccessibleName(tr("Contents"));
     m_indexField = new QLineEdit;
-    m_indexField->setPlaceholderText(QStringLiteral("Type the first letters of a word"));
+    m_indexField->setPlaceholderText(tr("Type the first letters of a word"));
     m_indexList = new QListWidget;
     m_indexList->setAccessibleName(tr("Index"));
 
     auto *indexPage = new QWidget;
     auto *indexLayout = new QVBoxLayout(indexPage);
     indexLayout->setContentsMargins(4, 4, 4, 4);
-    indexLayout->addWidget(new QLabel(QStringLiteral("&Type the word you are looking for:")));
+    indexLayout->addWidget(new QLabel(tr("&Type the word you are looking for:")));
     indexLayout->addWidget(m_indexField);
     indexLayout->addWidget(m_indexList);
     static_cast<QLabel *>(indexLayout->itemAt(0)->widget())->setBuddy(m_indexField);
 
     m_tabs = new QTabWidget;
     m_tabs->setAccessibleName(tr("Contents and index"));
-    m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
-    m_tabs->addTab(indexPage, QStringLiteral("&Index"));
+    m_tabs->addTab(m_contents, tr("&Contents"));
+    m_tabs->addTab(indexPage, tr("&Index"));
 
     m_browser = new QTextBrowser;
     m_browser->setOpenLinks(false);
@@ -221,13 +238,13 @@ HelpViewer::HelpViewer(QWidget *parent)
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({230, 530});
 
-    m_backButton = new QPushButton(QStringLiteral("&Back"));
-    m_forwardButton = new QPushButton(QStringLiteral("&Forward"));
+    m_backButton = new QPushButton(tr("&Back"));
+    m_forwardButton = new QPushButton(tr("&Forward"));
     m_number = new QSpinBox;
     m_number->setRange(1, 99999);
-    auto *numberLabel = new QLabel(QStringLiteral("Topic &number:"));
+    auto *numberLabel = new QLabel(tr("Topic &number:"));
     numberLabel->setBuddy(m_number);
-    auto *go = new QPushButton(QStringLiteral("&Go"));
+    auto *go = new QPushButton(tr("&Go"));
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_backButton);
@@ -278,7 +295,7 @@ HelpViewer *HelpViewer::forFile(const QString &path)
     auto *created = new HelpViewer;
     if (!created->openFile(path)) {
         Prompts::current().message(
-            QStringLiteral("Cannot open the help file \"%1\".\n%2")
+            tr("Cannot open the help file \"%1\".\n%2")
                 .arg(QDir::toNativeSeparators(path), created->errorString()));
         delete created;
         return nullptr;
@@ -332,10 +349,9 @@ void HelpViewer::showTopics()
 bool HelpViewer::showContext(int context)
 {
     if (!m_document.topic(context)) {
-        m_browser->setHtml(
-            QStringLiteral("<h2>Topic not found</h2><p>This help file has no topic with the "
-                           "number %1. Choose a topic from the contents or the index.</p>")
-                .arg(context));
+        m_browser->setHtml(tr("<h2>Topic not found</h2><p>This help file has no topic with the "
+                              "number %1. Choose a topic from the contents or the index.</p>")
+                               .arg(context));
         m_current = 0;
         m_tabs->setCurrentIndex(0);
         updateButtons();
@@ -430,8 +446,7 @@ void HelpViewer::followLink(const QUrl &url)
     }
     if (!url.scheme().isEmpty() && !Prompts::current().openUrl(url))
         Prompts::current().message(
-            QStringLiteral("Cannot open \"%1\": no web browser could be started.")
-                .arg(url.toDisplayString()));
+            tr("Cannot open \"%1\": no web browser could be started.").arg(url.toDisplayString()));
 }
 
 void HelpViewer::goBack()

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("PictureText", text);
-}
-
 QString Number(long double value)
 {
     return QString::number(static_cast<double>(value), 'g', 6);
@@ -33,7 +28,8 @@ QString Label(const std::string &text)
 
 QString Values(std::uint64_t count)
 {
-    return count == 1 ? Tr("1 value") : Tr("%1 values").arg(count);
+    return count == 1 ? QCoreApplication::translate("PictureText", "1 value")
+                      : QCoreApplication::translate("PictureText", "%1 values").arg(count);
 }
 
 // The canvas of a panel: the widget the panel hands its focus to.
@@ -52,51 +48,66 @@ QString HistogramText(const HistogramGeometry &g)
 {
     QStringList classes;
     for (std::size_t i = 0; i < g.bars.size() && i + 1 < g.boundLabels.size(); ++i)
-        classes << Tr("%1 to %2: %3")
+        classes << QCoreApplication::translate("PictureText", "%1 to %2: %3")
                        .arg(Label(g.boundLabels[i]), Label(g.boundLabels[i + 1]),
                             Values(g.bars[i].count));
-    QString text = Tr("Histogram of %1 in %2 classes: %3.")
+    QString text = QCoreApplication::translate("PictureText", "Histogram of %1 in %2 classes: %3.")
                        .arg(Values(g.valueCount))
                        .arg(g.bars.size())
                        .arg(classes.join(QStringLiteral("; ")));
     if (g.scale == HistogramScale::Percent)
-        text += QLatin1Char(' ') + Tr("The bars' heights are percent of the values.");
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate("PictureText",
+                                          "The bars' heights are percent of the values.");
     else if (g.scale == HistogramScale::Density)
-        text += QLatin1Char(' ') + Tr("The bars' heights are densities.");
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate("PictureText", "The bars' heights are densities.");
     if (g.curve.size() > 1)
         text += QLatin1Char(' ')
-            + Tr("Normal curve with mean %1 and standard deviation %2.")
+            + QCoreApplication::translate("PictureText",
+                                          "Normal curve with mean %1 and standard deviation %2.")
                   .arg(Label(g.meanLabel), Label(g.stdDevLabel));
     else
-        text += QLatin1Char(' ') + Tr("No normal curve: the values do not vary.");
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate("PictureText",
+                                          "No normal curve: the values do not vary.");
     return text;
 }
 
 QString BoxPlotText(const BoxPlotNumbers &box, const QString &variable)
 {
-    QString text = Tr("Box plot of %1: lower whisker %2, first quartile %3, median %4, "
-                      "third quartile %5, upper whisker %6.")
+    QString text = QCoreApplication::translate(
+                       "PictureText",
+                       "Box plot of %1: lower whisker %2, first quartile %3, median %4, "
+                       "third quartile %5, upper whisker %6.")
                        .arg(variable, Number(box.lowerWhisker), Number(box.q1), Number(box.median),
                             Number(box.q3), Number(box.upperWhisker));
     QStringList beyond;
     for (const auto &[value, count] : box.outliers)
-        beyond << (count == 1 ? Number(value) : Tr("%1 (%2 times)").arg(Number(value)).arg(count));
+        beyond << (count == 1 ? Number(value)
+                              : QCoreApplication::translate("PictureText", "%1 (%2 times)")
+                                    .arg(Number(value))
+                                    .arg(count));
     text += QLatin1Char(' ')
         + (beyond.isEmpty()
-               ? Tr("No values beyond the whiskers.")
-               : Tr("Beyond the whiskers: %1.").arg(beyond.join(QStringLiteral(", "))));
+               ? QCoreApplication::translate("PictureText", "No values beyond the whiskers.")
+               : QCoreApplication::translate("PictureText", "Beyond the whiskers: %1.")
+                     .arg(beyond.join(QStringLiteral(", "))));
     return text;
 }
 
 QString QQText(const QQPlot &plot, const QString &variable)
 {
     if (plot.points.empty())
-        return Tr("Normal Q-Q plot of %1: no values.").arg(variable);
+        return QCoreApplication::translate("PictureText", "Normal Q-Q plot of %1: no values.")
+            .arg(variable);
     const QQPoint &first = plot.points.front();
     const QQPoint &last = plot.points.back();
-    return Tr("Normal Q-Q plot of %1: %2 points of the sorted values against the normal "
-              "quantiles, from the value %3 at quantile %4 to the value %5 at quantile %6. "
-              "The line through the quartiles has intercept %7 and slope %8.")
+    return QCoreApplication::translate(
+               "PictureText",
+               "Normal Q-Q plot of %1: %2 points of the sorted values against the normal "
+               "quantiles, from the value %3 at quantile %4 to the value %5 at quantile %6. "
+               "The line through the quartiles has intercept %7 and slope %8.")
         .arg(variable)
         .arg(plot.points.size())
         .arg(Number(first.sample), Number(first.theoretical), Number(last.sample),
@@ -131,19 +142,23 @@ void CopyPictureText(const PicturePanel &panel)
 {
     const QString text = PictureText(panel);
     if (text.isEmpty()) {
-        Prompts::current().message(Tr("There is no picture to describe."));
+        Prompts::current().message(
+            QCoreApplication::translate("PictureText", "There is no picture to describe."));
         return;
     }
     CopyTextToClipboard(text);
-    Prompts::current().message(Tr("The description of the picture is copied to clipboard."));
+    Prompts::current().message(QCoreApplication::translate(
+        "PictureText", "The description of the picture is copied to clipboard."));
 }
 
 QPushButton *AddDescribeButton(PicturePanel &panel)
 {
     const QList<QPushButton *> own = panel.findChildren<QPushButton *>(Qt::FindDirectChildrenOnly);
-    auto *button = new QPushButton(Tr("&Describe picture"), &panel);
+    auto *button
+        = new QPushButton(QCoreApplication::translate("PictureText", "&Describe picture"), &panel);
     button->setObjectName(QStringLiteral("PictureDescribeBtn"));
-    button->setToolTip(Tr("Copy a description of the picture to the clipboard."));
+    button->setToolTip(QCoreApplication::translate(
+        "PictureText", "Copy a description of the picture to the clipboard."));
     button->setAutoDefault(false);
     // In the row of the panel's own buttons, after the last of them.
     bool placed = false;

@@ -1,6 +1,7 @@
 #include "gui/common/printing.h"
 
 #include "gui/common/prompts.h"
+#include "gui/common/translations.h"
 
 #include "core/files/safewrite.h"
 
@@ -107,8 +108,9 @@ bool AskPrinter(QWidget *parent, QPrinter &printer)
     if (place.problem == PlaceProblem::None)
         return true;
     Prompts::current().message(
-        QStringLiteral("Cannot print to the file \"%1\": %2")
-            .arg(QDir::toNativeSeparators(file), QString::fromStdString(PlaceProblemText(place))));
+        QCoreApplication::translate("Printing", "Cannot print to the file \"%1\": %2")
+            .arg(QDir::toNativeSeparators(file),
+                 QString::fromStdString(PlaceProblemText(place, CoreTranslator()))));
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "gui/common/text.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -153,15 +154,15 @@ void DialogPrompts::message(const QString &text)
 
 void DialogPrompts::information(const QString &text)
 {
-    ShowBox(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
-            QMessageBox::Ok);
+    ShowBox(QMessageBox::Information, QCoreApplication::translate("DialogPrompts", "Information"),
+            text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton DialogPrompts::confirm(const QString &text)
 {
     const QMessageBox::StandardButton answer
-        = ShowBox(QMessageBox::Question, QStringLiteral("Confirm"), text,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        = ShowBox(QMessageBox::Question, QCoreApplication::translate("DialogPrompts", "Confirm"),
+                  text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     // Closing the box with its close button or Esc counts as Cancel.
     return answer == QMessageBox::NoButton ? QMessageBox::Cancel : answer;
 }
@@ -201,12 +202,12 @@ bool DialogPrompts::printDialog(QWidget *parent, QPrinter &printer)
 bool DialogPrompts::printerSetup(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("DialogPrompts", "Print setup"));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
         if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(QCoreApplication::translate("DialogPrompts", "OK"));
     }
     return dialog.exec() == QDialog::Accepted;
 }

@@ -6,8 +6,10 @@
 #include "gui/common/fonts.h"
 #include "gui/common/printing.h"
 #include "gui/common/prompts.h"
+#include "gui/common/translations.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -94,7 +96,7 @@ bool Encode(const VectorDrawing &drawing, const QSizeF &size, const QString &kin
     if (made && bytes.isEmpty())
         made = false;
     if (!made && error.isEmpty())
-        error = QStringLiteral("The picture could not be drawn.");
+        error = QCoreApplication::translate("VectorPicture", "The picture could not be drawn.");
     return made;
 }
 
@@ -258,7 +260,8 @@ bool IsPictureFileName(const QString &path)
 
 QString PictureFileNameProblem(const QString &path)
 {
-    return QStringLiteral("The picture \"%1\" needs a name ending in .png, .svg or .pdf.")
+    return QCoreApplication::translate(
+               "VectorPicture", "The picture \"%1\" needs a name ending in .png, .svg or .pdf.")
         .arg(path);
 }
 
@@ -281,7 +284,7 @@ bool SavePicture(const VectorDrawing &drawing, const QSizeF &logicalSize, const 
         return false;
     }
     if (!drawing || logicalSize.isEmpty()) {
-        error = QStringLiteral("There is no picture to save.");
+        error = QCoreApplication::translate("VectorPicture", "There is no picture to save.");
         return false;
     }
     QByteArray bytes;
@@ -292,7 +295,7 @@ bool SavePicture(const VectorDrawing &drawing, const QSizeF &logicalSize, const 
     // keeping the owner and permissions of the file it replaces.
     const FilePlace place = ExaminePlace(QFile::encodeName(path).toStdString());
     if (place.problem != PlaceProblem::None) {
-        error = QString::fromStdString(PlaceProblemText(place));
+        error = QString::fromStdString(PlaceProblemText(place, CoreTranslator()));
         return false;
     }
     const int failure = WriteWholeFile(place, [&bytes](const PieceSink &sink) {
@@ -311,15 +314,12 @@ PicturePanel::PicturePanel(QWidget *parent)
 {
     setObjectName(QStringLiteral("PicturePanel"));
     m_canvas = new PictureCanvas(m_drawing, this);
-    auto *printButton
-        = Button(this, QStringLiteral("PicturePrintBtn"), QStringLiteral("Print p&icture..."),
-                 QStringLiteral("Print the picture."));
-    auto *copyButton
-        = Button(this, QStringLiteral("PictureCopyBtn"), QStringLiteral("Cop&y picture"),
-                 QStringLiteral("Copy the picture to the clipboard."));
-    auto *saveButton
-        = Button(this, QStringLiteral("PictureSaveBtn"), QStringLiteral("Sa&ve picture..."),
-                 QStringLiteral("Save the picture as PNG, SVG or PDF (Ctrl+S)."));
+    auto *printButton = Button(this, QStringLiteral("PicturePrintBtn"), tr("Print p&icture..."),
+                               tr("Print the picture."));
+    auto *copyButton = Button(this, QStringLiteral("PictureCopyBtn"), tr("Cop&y picture"),
+                              tr("Copy the picture to the clipboard."));
+    auto *saveButton = Button(this, QStringLiteral("PictureSaveBtn"), tr("Sa&ve picture..."),
+                              tr("Save the picture as PNG, SVG or PDF (Ctrl+S)."));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -369,28 +369,27 @@ void PicturePanel::print()
     if (printTo(printer))
         Prompts::current().message(
             printer.outputFileName().isEmpty()
-                ? QStringLiteral("Image sent to default printer.")
-                : QStringLiteral("Image written to %1.")
+                ? tr("Image sent to default printer.")
+                : tr("Image written to %1.")
                       .arg(QDir::toNativeSeparators(printer.outputFileName())));
     else
-        Prompts::current().message(QStringLiteral("Sorry, error writing to printer."));
+        Prompts::current().message(tr("Sorry, error writing to printer."));
 }
 
 void PicturePanel::copy()
 {
     CopyImageToClipboard(RenderPicture(m_drawing, m_logicalSize, 2));
-    Prompts::current().message(QStringLiteral("Image is copied to clipboard."));
+    Prompts::current().message(tr("Image is copied to clipboard."));
 }
 
 void PicturePanel::save()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Picture As");
+    request.title = tr("Save Picture As");
     request.fileName = m_suggestedName.isEmpty() ? QStringLiteral("picture.png")
                                                  : m_suggestedName + QStringLiteral(".png");
-    request.filters
-        = QStringList{QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
-                      QStringLiteral("PDF document (*.pdf)")};
+    request.filters = QStringList{tr("PNG image (*.png)"), tr("SVG drawing (*.svg)"),
+                                  tr("PDF document (*.pdf)")};
     request.defaultSuffix = QStringLiteral("png");
     const QString path = Prompts::current().saveFileName(this, request);
     if (path.isEmpty())
@@ -399,8 +398,7 @@ void PicturePanel::save()
     if (!IsPictureFileName(path))
         Prompts::current().message(PictureFileNameProblem(path));
     else if (!SavePicture(m_drawing, m_logicalSize, path, error))
-        Prompts::current().message(
-            QStringLiteral("Cannot save the picture \"%1\": %2").arg(path, error));
+        Prompts::current().message(tr("Cannot save the picture \"%1\": %2").arg(path, error));
     else
         emit saved(path);
 }

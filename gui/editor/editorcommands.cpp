@@ -64,72 +64,69 @@ void EditorCommands::forEditor(QAction *action, Slot slot)
 void EditorCommands::createActions()
 {
     const QStyle *style = this->style();
-    m_newAction = addCommand(QStringLiteral("actionEditorNew"), QStringLiteral("&New"),
-                             QStringLiteral("Create a new file"), FileHelp);
+    m_newAction = addCommand(QStringLiteral("actionEditorNew"), tr("&New"), tr("Create a new file"),
+                             FileHelp);
     m_newAction->setShortcut(QKeySequence(QKeySequence::New));
     connect(m_newAction, &QAction::triggered, this, &EditorCommands::newRequested);
-    m_openAction = addCommand(QStringLiteral("actionEditorOpen"), QStringLiteral("&Open"),
-                              QStringLiteral("Open an existing file"), FileHelp);
+    m_openAction = addCommand(QStringLiteral("actionEditorOpen"), tr("&Open"),
+                              tr("Open an existing file"), FileHelp);
     m_openAction->setShortcut(QKeySequence(QKeySequence::Open));
-    m_openAction->setToolTip(QStringLiteral("Open a file"));
+    m_openAction->setToolTip(tr("Open a file"));
     m_openAction->setIcon(QIcon::fromTheme(QStringLiteral("document-open"),
                                            style->standardIcon(QStyle::SP_DialogOpenButton)));
     connect(m_openAction, &QAction::triggered, this, &EditorCommands::openRequested);
-    m_closeAction = addCommand(QStringLiteral("actionClose"), QStringLiteral("&Close"),
-                               QStringLiteral("Close current window"), FileHelp);
-    m_closeAction->setToolTip(QStringLiteral("Close file"));
+    m_closeAction = addCommand(QStringLiteral("actionClose"), tr("&Close"),
+                               tr("Close current window"), FileHelp);
+    m_closeAction->setToolTip(tr("Close file"));
     m_closeAction->setIcon(QIcon::fromTheme(QStringLiteral("window-close"),
                                             style->standardIcon(QStyle::SP_DialogCloseButton)));
     forEditor(m_closeAction, &EditorWindow::closeFile);
-    m_saveAction = addCommand(QStringLiteral("actionSave"), QStringLiteral("&Save"),
-                              QStringLiteral("Save the current file"), FileHelp);
+    m_saveAction = addCommand(QStringLiteral("actionSave"), tr("&Save"),
+                              tr("Save the current file"), FileHelp);
     m_saveAction->setShortcut(QKeySequence(QKeySequence::Save));
-    m_saveAction->setToolTip(QStringLiteral("Save File"));
+    m_saveAction->setToolTip(tr("Save File"));
     m_saveAction->setIcon(QIcon::fromTheme(QStringLiteral("document-save"),
                                            style->standardIcon(QStyle::SP_DialogSaveButton)));
     forEditor(m_saveAction, &EditorWindow::save);
-    m_saveAsAction
-        = addCommand(QStringLiteral("actionSaveAs"), QStringLiteral("Save &as"),
-                     QStringLiteral("Save current file under different name."), FileHelp);
+    m_saveAsAction = addCommand(QStringLiteral("actionSaveAs"), tr("Save &as"),
+                                tr("Save current file under different name."), FileHelp);
     forEditor(m_saveAsAction, &EditorWindow::saveAs);
-    m_printSetupAction
-        = addCommand(QStringLiteral("actionPrintSetup"), QStringLiteral("Print setup"),
-                     QStringLiteral("Set printer settings"), FileHelp);
+    m_printSetupAction = addCommand(QStringLiteral("actionPrintSetup"), tr("Print setup"),
+                                    tr("Set printer settings"), FileHelp);
     forEditor(m_printSetupAction, &EditorWindow::printSetup);
-    m_printAction = addCommand(QStringLiteral("actionPrint"), QStringLiteral("&Print"),
-                               QStringLiteral("Print current file."), FileHelp);
+    m_printAction = addCommand(QStringLiteral("actionPrint"), tr("&Print"),
+                               tr("Print current file."), FileHelp);
     m_printAction->setShortcut(QKeySequence(QKeySequence::Print));
     m_printAction->setIcon(Pictures::Print());
     forEditor(m_printAction, &EditorWindow::print);
-    m_exitAction = addCommand(QStringLiteral("actionEditorExit"), QStringLiteral("E&xit"),
-                              QStringLiteral("Leave Ombrelay"), FileHelp);
+    m_exitAction = addCommand(QStringLiteral("actionEditorExit"), tr("E&xit"), tr("Leave Ombrelay"),
+                              FileHelp);
     m_exitAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     connect(m_exitAction, &QAction::triggered, this, &EditorCommands::exitRequested);
 
-    m_findAction = addCommand(QStringLiteral("actionFind"), QStringLiteral("&Find"),
-                              QStringLiteral("Find a text string"), EditHelp);
+    m_findAction
+        = addCommand(QStringLiteral("actionFind"), tr("&Find"), tr("Find a text string"), EditHelp);
     m_findAction->setShortcut(QKeySequence(QKeySequence::Find));
     forEditor(m_findAction, &EditorWindow::showFindDialog);
-    m_findNextAction = addCommand(QStringLiteral("actionFindNext"), QStringLiteral("Find &Next"),
-                                  QStringLiteral("Find the next occurrence"), EditHelp);
+    m_findNextAction = addCommand(QStringLiteral("actionFindNext"), tr("Find &Next"),
+                                  tr("Find the next occurrence"), EditHelp);
     m_findNextAction->setShortcut(QKeySequence(QKeySequence::FindNext));
     forEditor(m_findNextAction, &EditorWindow::findAgain);
-    m_findPreviousAction
-        = addCommand(QStringLiteral("actionFindPrevious"), QStringLiteral("Find &Previous"),
-                     QStringLiteral("Find the previous occurrence"), EditHelp);
+    m_findPreviousAction = addCommand(QStringLiteral("actionFindPrevious"), tr("Find &Previous"),
+                                      tr("Find the previous occurrence"), EditHelp);
     m_findPreviousAction->setShortcut(QKeySequence(QKeySequence::FindPrevious));
     forEditor(m_findPreviousAction, &EditorWindow::findAgainUp);
-    m_undoAction = addCommand(QStringLiteral("actionUndo"), QStringLiteral("&Undo"),
-                              QStringLiteral("Undo the last change"), EditHelp);
+    m_undoAction = addCommand(QStringLiteral("actionUndo"), tr("&Undo"), tr("Undo the last change"),
+                              EditHelp);
     m_undoAction->setShortcut(QKeySequence(QKeySequence::Undo));
     forEditor(m_undoAction, &EditorWindow::undo);
-    m_redoAction = addCommand(QStringLiteral("actionRedo"), QStringLiteral("R&edo"),
-                              QStringLiteral("Redo the change last undone"), EditHelp);
+    m_redoAction = addCommand(QStringLiteral("actionRedo"), tr("R&edo"),
+                              tr("Redo the change last undone"), EditHelp);
     m_redoAction->setShortcuts(
         {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     forEditor(m_redoAction, &EditorWindow::redo);
-    m_replaceAction = addCommand(QStringLiteral("actionReplace"), QStringLiteral("&Replace"),
-                                 QStringLiteral("Replace one text string for another"), EditHelp);
+    m_replaceAction = addCommand(QStringLiteral("actionReplace"), tr("&Replace"),
+                                 tr("Replace one text string for another"), EditHelp);
     forEditor(m_replaceAction, &EditorWindow::showReplaceDialog);
 
     const auto alignment = [this](const QString &name, const QString &caption, const QString &hint,
@@ -145,61 +142,61 @@ void EditorCommands::createActions()
         });
         return action;
     };
-    m_alignLeftAction = alignment(QStringLiteral("actionAlignLeft"), QStringLiteral("&Left"),
-                                  QStringLiteral("Select left justification."),
-                                  QStringLiteral("Left Justify"), Qt::AlignLeft);
-    m_alignRightAction = alignment(QStringLiteral("actionAlignRight"), QStringLiteral("&Right"),
-                                   QStringLiteral("Select right justification."),
-                                   QStringLiteral("Right Justify"), Qt::AlignRight);
-    m_alignCentreAction = alignment(QStringLiteral("actionAlignCenter"), QStringLiteral("&Center"),
-                                    QStringLiteral("Select center justification."),
-                                    QStringLiteral("Center Text"), Qt::AlignHCenter);
-    m_fontAction = addCommand(QStringLiteral("actionFont"), QStringLiteral("&Font"),
-                              QStringLiteral("Select the font."), EditHelp);
-    m_fontAction->setToolTip(QStringLiteral("Select Font"));
+    m_alignLeftAction
+        = alignment(QStringLiteral("actionAlignLeft"), tr("&Left"),
+                    tr("Select left justification."), tr("Left Justify"), Qt::AlignLeft);
+    m_alignRightAction
+        = alignment(QStringLiteral("actionAlignRight"), tr("&Right"),
+                    tr("Select right justification."), tr("Right Justify"), Qt::AlignRight);
+    m_alignCentreAction
+        = alignment(QStringLiteral("actionAlignCenter"), tr("&Center"),
+                    tr("Select center justification."), tr("Center Text"), Qt::AlignHCenter);
+    m_fontAction
+        = addCommand(QStringLiteral("actionFont"), tr("&Font"), tr("Select the font."), EditHelp);
+    m_fontAction->setToolTip(tr("Select Font"));
     m_fontAction->setIcon(Pictures::Font());
     forEditor(m_fontAction, &EditorWindow::chooseFont);
-    m_wordWrapAction = addCommand(QStringLiteral("actionWordWrap"), QStringLiteral("&Word Wrap"),
-                                  QStringLiteral("Toggle wordwrap on or off."), EditHelp);
+    m_wordWrapAction = addCommand(QStringLiteral("actionWordWrap"), tr("&Word Wrap"),
+                                  tr("Toggle wordwrap on or off."), EditHelp);
     m_wordWrapAction->setCheckable(true);
     forEditor(m_wordWrapAction, &EditorWindow::toggleWordWrap);
 
-    m_cutAction = addCommand(QStringLiteral("actionCut"), QStringLiteral("Cu&t"),
-                             QStringLiteral("Cut text to clipboard"), EditHelp);
+    m_cutAction = addCommand(QStringLiteral("actionCut"), tr("Cu&t"), tr("Cut text to clipboard"),
+                             EditHelp);
     m_cutAction->setShortcut(QKeySequence(QKeySequence::Cut));
-    m_cutAction->setToolTip(QStringLiteral("Cut Text"));
+    m_cutAction->setToolTip(tr("Cut Text"));
     m_cutAction->setIcon(Pictures::Cut());
     forEditor(m_cutAction, &EditorWindow::cutSelection);
-    m_copyAction = addCommand(QStringLiteral("actionCopy"), QStringLiteral("&Copy"),
-                              QStringLiteral("Copy selected text"), EditHelp);
+    m_copyAction
+        = addCommand(QStringLiteral("actionCopy"), tr("&Copy"), tr("Copy selected text"), EditHelp);
     m_copyAction->setShortcut(QKeySequence(QKeySequence::Copy));
-    m_copyAction->setToolTip(QStringLiteral("Copy Text"));
+    m_copyAction->setToolTip(tr("Copy Text"));
     m_copyAction->setIcon(Pictures::Copy());
     forEditor(m_copyAction, &EditorWindow::copySelection);
-    m_pasteAction = addCommand(QStringLiteral("actionPaste"), QStringLiteral("&Paste"),
-                               QStringLiteral("Paste text from clipboard"), EditHelp);
+    m_pasteAction = addCommand(QStringLiteral("actionPaste"), tr("&Paste"),
+                               tr("Paste text from clipboard"), EditHelp);
     m_pasteAction->setShortcut(QKeySequence(QKeySequence::Paste));
-    m_pasteAction->setToolTip(QStringLiteral("Paste Text"));
+    m_pasteAction->setToolTip(tr("Paste Text"));
     m_pasteAction->setIcon(Pictures::Paste());
     forEditor(m_pasteAction, &EditorWindow::pasteText);
     // QKeySequence::Delete is the Del key alone; this one is Ctrl+D.
-    m_deleteAction = addCommand(QStringLiteral("actionDelete"), QStringLiteral("&Delete"),
-                                QStringLiteral("Delete selected text"), EditHelp);
+    m_deleteAction = addCommand(QStringLiteral("actionDelete"), tr("&Delete"),
+                                tr("Delete selected text"), EditHelp);
     m_deleteAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    m_deleteAction->setToolTip(QStringLiteral("Delete Text"));
+    m_deleteAction->setToolTip(tr("Delete Text"));
     m_deleteAction->setIcon(Pictures::Delete());
     forEditor(m_deleteAction, &EditorWindow::deleteSelection);
-    m_selectAllAction = addCommand(QStringLiteral("actionSelectAll"), QStringLiteral("Select &All"),
-                                   QStringLiteral("Select all text"), EditHelp);
+    m_selectAllAction = addCommand(QStringLiteral("actionSelectAll"), tr("Select &All"),
+                                   tr("Select all text"), EditHelp);
     forEditor(m_selectAllAction, &EditorWindow::selectAll);
 }
 
 void EditorCommands::createMenus()
 {
-    m_fileMenu = new QMenu(QStringLiteral("&File"), this);
+    m_fileMenu = new QMenu(tr("&File"), this);
     m_fileMenu->setObjectName(QStringLiteral("editorFileMenu"));
     m_fileMenu->menuAction()->setObjectName(QStringLiteral("editorFileMenu"));
-    setMenuHelp(m_fileMenu, QStringLiteral("Create, open, close and print a file."), FileHelp);
+    setMenuHelp(m_fileMenu, tr("Create, open, close and print a file."), FileHelp);
     m_fileMenu->addActions({m_newAction, m_openAction, m_closeAction});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({m_saveAction, m_saveAsAction});
@@ -208,23 +205,22 @@ void EditorCommands::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_exitAction);
 
-    m_editMenu = new QMenu(QStringLiteral("&Edit"), this);
+    m_editMenu = new QMenu(tr("&Edit"), this);
     m_editMenu->setObjectName(QStringLiteral("editMenu"));
     m_editMenu->menuAction()->setObjectName(QStringLiteral("editMenu"));
-    setMenuHelp(m_editMenu, QStringLiteral("File editting commands."), EditHelp);
+    setMenuHelp(m_editMenu, tr("File editting commands."), EditHelp);
     connect(m_editMenu, &QMenu::aboutToShow, this, &EditorCommands::updateClipboardActions);
     m_editMenu->addActions({m_undoAction, m_redoAction});
     m_editMenu->addSeparator();
-    m_searchMenu = m_editMenu->addMenu(QStringLiteral("&Search..."));
+    m_searchMenu = m_editMenu->addMenu(tr("&Search..."));
     m_searchMenu->setObjectName(QStringLiteral("searchMenu"));
-    setMenuHelp(m_searchMenu, QStringLiteral("Find and/or replace text"), EditHelp);
+    setMenuHelp(m_searchMenu, tr("Find and/or replace text"), EditHelp);
     m_searchMenu->addActions(
         {m_findAction, m_findNextAction, m_findPreviousAction, m_replaceAction});
     m_editMenu->addSeparator();
-    m_characterMenu = m_editMenu->addMenu(QStringLiteral("&Character"));
+    m_characterMenu = m_editMenu->addMenu(tr("&Character"));
     m_characterMenu->setObjectName(QStringLiteral("characterMenu"));
-    setMenuHelp(m_characterMenu,
-                QStringLiteral("Select text alignment, font, and toggle wordwrap."), EditHelp);
+    setMenuHelp(m_characterMenu, tr("Select text alignment, font, and toggle wordwrap."), EditHelp);
     m_characterMenu->addActions({m_alignLeftAction, m_alignRightAction, m_alignCentreAction,
                                  m_fontAction, m_wordWrapAction});
     m_editMenu->addSeparator();

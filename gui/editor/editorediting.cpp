@@ -212,7 +212,7 @@ void EditorWindow::showSearchResult()
 void EditorWindow::showFindDialog()
 {
     if (document()->isEmpty()) {
-        showInfo(QStringLiteral("No text to search"));
+        showInfo(tr("No text to search"));
         return;
     }
     if (m_findDialog)
@@ -231,7 +231,7 @@ void EditorWindow::showFindDialog()
 void EditorWindow::showReplaceDialog()
 {
     if (document()->isEmpty()) {
-        showInfo(QStringLiteral("No text to search/replace."));
+        showInfo(tr("No text to search/replace."));
         return;
     }
     if (m_replaceDialog)
@@ -330,9 +330,9 @@ void EditorWindow::findNext(const QString &pattern)
     if (found.found) {
         selectMatch(found.line, found.column, pattern.size());
         if (wrapped)
-            emit statusNote(QStringLiteral("Passed the end of the text; went on from the top."));
+            emit statusNote(tr("Passed the end of the text; went on from the top."));
     } else {
-        showInfo(QStringLiteral("String \"") + pattern + QStringLiteral("\" was not found."));
+        showInfo(tr("String \"%1\" was not found.").arg(pattern));
     }
     showSearchResult();
 }
@@ -357,15 +357,14 @@ void EditorWindow::findPrevious(const QString &pattern)
             if (last > 0) {
                 selectMatch(line, last, pattern.size());
                 if (pass == 1)
-                    emit statusNote(
-                        QStringLiteral("Passed the top of the text; went on from the bottom."));
+                    emit statusNote(tr("Passed the top of the text; went on from the bottom."));
                 showSearchResult();
                 return;
             }
         }
         line = count - 1;
     }
-    showInfo(QStringLiteral("String \"") + pattern + QStringLiteral("\" was not found."));
+    showInfo(tr("String \"%1\" was not found.").arg(pattern));
     showSearchResult();
 }
 
@@ -396,8 +395,8 @@ void EditorWindow::replaceAll(const QString &pattern, const QString &replacement
     }
     m_search.ToTop();
     showSearchResult();
-    showInfo(replaced == 1 ? QStringLiteral("1 occurrence replaced.")
-                           : QStringLiteral("%1 occurrences replaced.").arg(replaced));
+    showInfo(replaced == 1 ? tr("1 occurrence replaced.")
+                           : tr("%1 occurrences replaced.").arg(replaced));
 }
 
 void EditorWindow::findAgain()
@@ -451,13 +450,13 @@ void EditorWindow::print()
     switch (result) {
     case EditorPrintResult::FontUnusable:
         Prompts::current().message(
-            QStringLiteral("Cannot print in a font of %1 points: no line fits on a page. "
-                           "Choose another font size.")
+            tr("Cannot print in a font of %1 points: no line fits on a page. "
+               "Choose another font size.")
                 .arg(m_fontPoints));
         break;
     case EditorPrintResult::Busy:
         Prompts::current().message(
-            QStringLiteral("Another text is being printed. Try again when it has finished."));
+            tr("Another text is being printed. Try again when it has finished."));
         break;
     case EditorPrintResult::Printed:
     case EditorPrintResult::NothingToPrint:

@@ -151,8 +151,13 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (printer.outputFormat() == QPrinter::NativeFormat && printer.printerName().isEmpty())
-            throw std::runtime_error("There is no default printer currently selected");
-        throw std::runtime_error("The printer could not start the print job.");
+            throw std::runtime_error(
+                QCoreApplication::translate("EditorPrint",
+                                            "There is no default printer currently selected")
+                    .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("EditorPrint", "The printer could not start the print job.")
+                .toStdString());
     }
     int begun = 1;
 
@@ -175,7 +180,10 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
             if (onPage == layout.linesPerPage) {
                 if (!printer.newPage()) {
                     painter.end();
-                    throw std::runtime_error("The printer could not start a new page.");
+                    throw std::runtime_error(
+                        QCoreApplication::translate("EditorPrint",
+                                                    "The printer could not start a new page.")
+                            .toStdString());
                 }
                 ++begun;
                 y = 0;
@@ -190,7 +198,9 @@ EditorPrintResult PrintEditorText(QPrinter &printer, const EditorPrintJob &job, 
         QCoreApplication::processEvents();
     }
     if (!painter.end() && !Aborted(printer))
-        throw std::runtime_error("The printer could not finish the print job.");
+        throw std::runtime_error(QCoreApplication::translate(
+                                     "EditorPrint", "The printer could not finish the print job.")
+                                     .toStdString());
     if (pages)
         *pages = begun;
     return EditorPrintResult::Printed;

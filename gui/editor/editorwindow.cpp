@@ -94,9 +94,9 @@ bool EditorWindow::load(const QString &path)
     EditorTextReader reader(path);
     if (reader.invalidUtf8()) {
         const QMessageBox::StandardButton answer = Prompts::current().confirm(
-            QStringLiteral("\"%1\" is not valid UTF-8 text. Which encoding shall it be read "
-                           "with?\nYes: UTF-8, keeping each byte that is not UTF-8 as it is\nNo: "
-                           "Windows-1252")
+            tr("\"%1\" is not valid UTF-8 text. Which encoding shall it be read "
+               "with?\nYes: UTF-8, keeping each byte that is not UTF-8 as it is\nNo: "
+               "Windows-1252")
                 .arg(path));
         if (answer == QMessageBox::Cancel)
             return false;
@@ -106,10 +106,8 @@ bool EditorWindow::load(const QString &path)
     setFilePath(path);
     m_loading = true;
     m_loadCancelled = false;
-    LoadingGuard guard(this,
-                       reader.size() > ProgressFromBytes
-                           ? QStringLiteral("Opening %1...").arg(m_fileName)
-                           : QString());
+    LoadingGuard guard(
+        this, reader.size() > ProgressFromBytes ? tr("Opening %1...").arg(m_fileName) : QString());
     const int pause = LoadPauseMilliseconds();
 
     // The text goes in piece by piece, without undo steps, so that a large
@@ -176,8 +174,8 @@ bool EditorWindow::save()
     // backup) without the user's word.
     if (path == m_disk->path() && QFileInfo::exists(path) && m_disk->changedSinceRead()
         && Prompts::current().confirm(
-               QStringLiteral("The file \"%1\" was changed by another program since it was "
-                              "read. Save your text over it? Its text becomes the backup \"%2\".")
+               tr("The file \"%1\" was changed by another program since it was "
+                  "read. Save your text over it? Its text becomes the backup \"%2\".")
                    .arg(path, m_backupName))
             != QMessageBox::Yes)
         return false;
@@ -189,22 +187,20 @@ bool EditorWindow::save()
     bool backupImpossible = false;
     bool saved = SaveWithBackup(path, m_fileDir + m_backupName, bytes, &reason, &backupImpossible);
     if (!saved && backupImpossible
-        && Prompts::current().confirm(
-               QStringLiteral("%1\nSave \"%2\" without a backup?").arg(reason, path))
+        && Prompts::current().confirm(tr("%1\nSave \"%2\" without a backup?").arg(reason, path))
             == QMessageBox::Yes)
         saved = SaveWithBackup(path, path, bytes, &reason);
     else if (!saved && backupImpossible)
         return false;
     if (!saved) {
-        Prompts::current().error(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+        Prompts::current().error(tr("Cannot create file \"%1\". %2").arg(path, reason));
         return false;
     }
     // Say so when an 8-bit file changes its encoding: other programs that
     // read it as 8-bit text would see its accented letters change.
     if (encoding != m_encoding && existed)
-        showInfo(QStringLiteral(
-                     "\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
-                     "as UTF-8.")
+        showInfo(tr("\"%1\" now holds characters that Windows-1252 cannot store, so it was saved "
+                    "as UTF-8.")
                      .arg(m_fileName));
     if (encoding != m_encoding) {
         m_encoding = encoding;
@@ -218,9 +214,8 @@ bool EditorWindow::save()
 bool EditorWindow::saveAs()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Save file as...");
-    request.filters = {QStringLiteral("Data files (*.dat)"), QStringLiteral("Output files (*.out)"),
-                       QStringLiteral("All files (*)")};
+    request.title = tr("Save file as...");
+    request.filters = {tr("Data files (*.dat)"), tr("Output files (*.out)"), tr("All files (*)")};
     request.selectedFilter = 0;
     request.defaultSuffix = m_fileExt.mid(1);
     request.fileName = m_fileName;
@@ -250,8 +245,7 @@ QMessageBox::StandardButton EditorWindow::askToSave()
             area->setActiveSubWindow(sub);
         sub->raise();
     }
-    return Prompts::current().confirm(QStringLiteral("Save changes to ") + m_fileName
-                                      + QStringLiteral("? "));
+    return Prompts::current().confirm(tr("Save changes to %1? ").arg(m_fileName));
 }
 
 bool EditorWindow::maybeSave()
@@ -298,7 +292,7 @@ void EditorWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (m_printing) {
-        showInfo(QStringLiteral("The window is printing. Close it when printing has finished."));
+        showInfo(tr("The window is printing. Close it when printing has finished."));
         // A Close command whose question was already answered is over: the
         // next close asks again.
         m_closing = false;
@@ -330,18 +324,18 @@ void EditorWindow::checkDiskChange()
     m_askingAboutDisk = true;
     const QString path = m_disk->path();
     if (m_disk->gone()) {
-        showInfo(QStringLiteral("The file \"%1\" was deleted or moved by another program. Your "
-                                "text is kept; Save writes the file again.")
+        showInfo(tr("The file \"%1\" was deleted or moved by another program. Your "
+                    "text is kept; Save writes the file again.")
                      .arg(path));
         // Closing the window now asks, so that the text is not lost.
         document()->setModified(true);
         m_disk->acknowledge();
     } else {
         const QString question = document()->isModified()
-            ? QStringLiteral("The file \"%1\" was changed by another program.\nYes: Reload "
-                             "it (your unsaved changes are lost)\nNo: Keep yours")
-            : QStringLiteral("The file \"%1\" was changed by another program.\nYes: Reload it\nNo: "
-                             "Keep yours");
+            ? tr("The file \"%1\" was changed by another program.\nYes: Reload "
+                 "it (your unsaved changes are lost)\nNo: Keep yours")
+            : tr("The file \"%1\" was changed by another program.\nYes: Reload it\nNo: "
+                 "Keep yours");
         if (Prompts::current().confirm(question.arg(path)) == QMessageBox::Yes)
             reloadFromDisk();
         else

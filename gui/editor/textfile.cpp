@@ -23,8 +23,9 @@ constexpr qint64 ScanBlockBytes = qint64(1) << 20;
 
 [[noreturn]] void CannotOpen(const QString &path, const QString &reason)
 {
-    throw std::runtime_error(
-        QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString());
+    throw std::runtime_error(QCoreApplication::translate("TextFile", "Cannot open file \"%1\". %2")
+                                 .arg(path, reason)
+                                 .toStdString());
 }
 
 // Where the bytes stop being whole UTF-8 sequences: the start of a sequence
@@ -182,7 +183,7 @@ QString EncodingName(TextEncoding encoding)
     case TextEncoding::Utf8:
         return QStringLiteral("UTF-8");
     case TextEncoding::Utf8Bom:
-        return QStringLiteral("UTF-8 with BOM");
+        return QCoreApplication::translate("TextFile", "UTF-8 with BOM");
     case TextEncoding::Windows1252:
         return QStringLiteral("Windows-1252");
     case TextEncoding::Utf16Le:
@@ -230,7 +231,8 @@ EditorTextReader::EditorTextReader(const QString &path)
         CannotOpen(path, file.errorString());
     m_size = file.size();
     if (m_size > EditorCapacity)
-        throw std::runtime_error("Text exceeds memo capacity");
+        throw std::runtime_error(
+            QCoreApplication::translate("TextFile", "Text exceeds memo capacity").toStdString());
 
     // A byte order mark says it all (UTF-32 LE before UTF-16 LE: FF FE 00 00).
     const QByteArray start = file.peek(4);
@@ -443,10 +445,13 @@ bool SaveInPlace(const QString &path, const QString &backupPath, const QByteArra
                 *backupImpossible = true;
             return failed(
                 ::access(QFile::encodeName(folder).constData(), W_OK) != 0
-                    ? QStringLiteral("The previous version could not be kept as \"%1\": the "
-                                     "folder \"%2\" does not let new files be made.")
+                    ? QCoreApplication::translate(
+                          "TextFile",
+                          "The previous version could not be kept as \"%1\": the "
+                          "folder \"%2\" does not let new files be made.")
                           .arg(backupPath, folder)
-                    : QStringLiteral("The previous version could not be kept as \"%1\". %2")
+                    : QCoreApplication::translate(
+                          "TextFile", "The previous version could not be kept as \"%1\". %2")
                           .arg(backupPath, copy.errorString()));
         }
     }
@@ -456,7 +461,8 @@ bool SaveInPlace(const QString &path, const QString &backupPath, const QByteArra
     if (!WriteWhole(out, bytes)) {
         QString reason = out.errorString();
         if (keepBackup)
-            reason += QStringLiteral(" The previous version is in \"%1\".").arg(backupPath);
+            reason += QCoreApplication::translate("TextFile", " The previous version is in \"%1\".")
+                          .arg(backupPath);
         return failed(reason);
     }
     return true;
@@ -485,16 +491,18 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
     // user put it there, and it may hold anything.
     const QFileInfo backup(backupPath);
     if (backupPath != path && backup.exists() && !backup.isSymLink() && !backup.isFile())
-        return failed(QStringLiteral("The name \"%1\" for the previous version is taken by a "
-                                     "folder or a special file. Rename or remove it, then save "
-                                     "again.")
-                          .arg(backupPath));
+        return failed(
+            QCoreApplication::translate("TextFile",
+                                        "The name \"%1\" for the previous version is taken by a "
+                                        "folder or a special file. Rename or remove it, then save "
+                                        "again.")
+                .arg(backupPath));
     if (target.exists() && !target.isFile() && !target.isDir()) {
         struct stat info
         { };
         if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISCHR(info.st_mode))
-            return failed(
-                QStringLiteral("It is not a file but a pipe, a socket or a disk device."));
+            return failed(QCoreApplication::translate(
+                "TextFile", "It is not a file but a pipe, a socket or a disk device."));
         QFile device(path);
         if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
             || !WriteWhole(device, bytes))
@@ -546,7 +554,8 @@ bool SaveWithBackup(const QString &path, const QString &backupPath, const QByteA
             if (backupImpossible)
                 *backupImpossible = true;
             const QString reason
-                = QStringLiteral("The previous version could not be kept as \"%1\".")
+                = QCoreApplication::translate("TextFile",
+                                              "The previous version could not be kept as \"%1\".")
                       .arg(backupPath);
             out.cancelWriting();
             if (!parked.isEmpty())

@@ -60,7 +60,7 @@ AboutDialog::AboutDialog(QWidget *parent)
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Mervan"));
+    setWindowTitle(tr("About Mervan"));
     setFont(NamedFont(QStringLiteral("System"), 13, false));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
@@ -96,11 +96,10 @@ AboutDialog::AboutDialog(QWidget *parent)
     heading->addWidget(MakeLabel(inner, QStringLiteral("productName"), QStringLiteral("Mervan"),
                                  NamedFont(QStringLiteral("MS Sans Serif"), 19, true), Qt::black),
                        0, Qt::AlignHCenter);
-    heading->addWidget(MakeLabel(inner, QStringLiteral("version"), QStringLiteral("Version 3.0"),
+    heading->addWidget(MakeLabel(inner, QStringLiteral("version"), tr("Version 3.0"),
                                  NamedFont(QStringLiteral("Times New Roman"), 13, true), Navy),
                        0, Qt::AlignHCenter);
-    heading->addWidget(MakeLabel(inner, QStringLiteral("platformLabel"),
-                                 QStringLiteral("for windows"),
+    heading->addWidget(MakeLabel(inner, QStringLiteral("platformLabel"), tr("for windows"),
                                  NamedFont(QStringLiteral("System"), 13, true), Navy),
                        0, Qt::AlignHCenter);
     heading->addStretch(1);
@@ -114,14 +113,14 @@ AboutDialog::AboutDialog(QWidget *parent)
     // The maker's lines and the link, centred under them.
     const QFont small = NamedFont(QStringLiteral("MS Sans Serif"), 11, true);
     QLabel *comments = MakeLabel(inner, QStringLiteral("commentsLabel"),
-                                 QStringLiteral("For educational use only."), small, Navy);
+                                 tr("For educational use only."), small, Navy);
     comments->setWordWrap(true);
     comments->setAlignment(Qt::AlignHCenter);
-    m_link = MakeLabel(inner, QStringLiteral("updateLink"), QStringLiteral("Check for updates"),
+    m_link = MakeLabel(inner, QStringLiteral("updateLink"), tr("Check for updates"),
                        NamedFont(QStringLiteral("MS Sans Serif"), 11, true, true), Navy);
     // The box does not show hints; the link's is kept where a status line
     // would find it.
-    m_link->setStatusTip(QStringLiteral("Select to go on-line and check for latest updates."));
+    m_link->setStatusTip(tr("Select to go on-line and check for latest updates."));
     m_link->setCursor(Qt::PointingHandCursor);
     m_link->installEventFilter(this);
 
@@ -132,9 +131,9 @@ AboutDialog::AboutDialog(QWidget *parent)
     lines->addWidget(
         MakeLabel(inner, QStringLiteral("companyLabel"), QStringLiteral("Corvane"), small, Navy), 0,
         Qt::AlignHCenter);
-    lines->addWidget(MakeLabel(inner, QStringLiteral("rightsLabel"),
-                               QStringLiteral("All rights reserved."), small, Navy),
-                     0, Qt::AlignHCenter);
+    lines->addWidget(
+        MakeLabel(inner, QStringLiteral("rightsLabel"), tr("All rights reserved."), small, Navy), 0,
+        Qt::AlignHCenter);
     lines->addWidget(m_link, 0, Qt::AlignHCenter);
 
     // Inside the raised bevel the contents keep the dialog's margin from the
@@ -152,7 +151,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     buttons->setCenterButtons(true);
     m_okButton = buttons->addButton(QDialogButtonBox::Ok);
     m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setText(QStringLiteral("OK"));
+    m_okButton->setText(tr("OK"));
     m_okButton->setFont(small);
     m_okButton->setMinimumSize(ButtonSize);
     m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -181,8 +180,8 @@ void AboutDialog::openUpdatePage()
 {
     if (!Prompts::current().openUrl(updatePage()))
         // Nothing was asked of the network: no program took the address.
-        Prompts::current().message(QStringLiteral("No web browser could be started to open %1.\n"
-                                                  "Please open that address in a browser yourself.")
+        Prompts::current().message(tr("No web browser could be started to open %1.\n"
+                                      "Please open that address in a browser yourself.")
                                        .arg(updatePage().toString()));
 }
 

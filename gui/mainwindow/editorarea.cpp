@@ -32,8 +32,8 @@ void MainWindow::createFormatButtons()
         statusBar()->addPermanentWidget(b);
         return b;
     };
-    m_encodingButton = button(QStringLiteral("encodingButton"),
-                              QStringLiteral("The encoding the next Save writes"));
+    m_encodingButton
+        = button(QStringLiteral("encodingButton"), tr("The encoding the next Save writes"));
     for (const TextEncoding encoding :
          {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Windows1252,
           TextEncoding::Utf16Le, TextEncoding::Utf16Be, TextEncoding::Utf32Le,
@@ -44,7 +44,7 @@ void MainWindow::createFormatButtons()
         });
     }
     m_lineEndButton = button(QStringLiteral("lineEndButton"),
-                             QStringLiteral("How lines end: the next Save writes every line so"));
+                             tr("How lines end: the next Save writes every line so"));
     for (const LineEnd end : {LineEnd::Lf, LineEnd::CrLf, LineEnd::Cr}) {
         m_lineEndButton->menu()->addAction(LineEndName(end), this, [this, end] {
             if (EditorWindow *editor = activeEditor())
@@ -64,10 +64,9 @@ void MainWindow::updateFormatButtons()
     m_formatConnection
         = connect(editor, &EditorWindow::formatChanged, this, &MainWindow::updateFormatButtons);
     m_encodingButton->setText(EncodingName(editor->encoding()));
-    m_lineEndButton->setText(
-        editor->mixedLineEnds()
-            ? QStringLiteral("%1 (mixed)").arg(LineEndName(editor->newLineEnd()))
-            : LineEndName(editor->newLineEnd()));
+    m_lineEndButton->setText(editor->mixedLineEnds()
+                                 ? tr("%1 (mixed)").arg(LineEndName(editor->newLineEnd()))
+                                 : LineEndName(editor->newLineEnd()));
 }
 
 // --- editor windows -----------------------------------------------------------
@@ -177,7 +176,7 @@ void MainWindow::openFiles(const QStringList &paths)
     // and the others still open.
     for (const QString &path : paths) {
         if (!QFileInfo(path).isFile()) {
-            Prompts::current().error(QStringLiteral("Cannot find the file \"%1\".").arg(path));
+            Prompts::current().error(tr("Cannot find the file \"%1\".").arg(path));
             continue;
         }
         RunGuarded([this, &path] { openFile(QFileInfo(path).absoluteFilePath()); });

@@ -48,10 +48,9 @@ MainWindow::MainWindow(QWidget *parent)
     m_openRequest.title = QStringLiteral("Mervan Editor");
     m_openRequest.fileName = QStringLiteral("*.dat");
     // "all files" means every file here, also those without an extension.
-    m_openRequest.filters = {
-        QStringLiteral("Data files (*.dat)"), QStringLiteral("Spreadsheet exports (*.csv *.tsv)"),
-        QStringLiteral("Text files (*.txt)"), QStringLiteral("Output files (*.out)"),
-        QStringLiteral("all files (*)")};
+    m_openRequest.filters
+        = {tr("Data files (*.dat)"), tr("Spreadsheet exports (*.csv *.tsv)"),
+           tr("Text files (*.txt)"), tr("Output files (*.out)"), tr("all files (*)")};
     m_openRequest.selectedFilter = 0;
     m_openRequest.mustExist = false;
     m_openRequest.purpose = QStringLiteral("open");
@@ -108,74 +107,69 @@ void MainWindow::createActions()
         return action;
     };
 
-    m_newAction = command(QStringLiteral("actionNew"), QStringLiteral("&New"),
-                          QStringLiteral("Create a new edit window."), 2, &MainWindow::newFile);
+    m_newAction = command(QStringLiteral("actionNew"), tr("&New"), tr("Create a new edit window."),
+                          2, &MainWindow::newFile);
     m_newAction->setShortcut(QKeySequence(QKeySequence::New));
     m_newAction->setIcon(Pictures::NewFile());
-    m_newAction->setToolTip(QStringLiteral("Create a new file of data"));
-    m_openAction = command(QStringLiteral("actionOpen"), QStringLiteral("&Open..."),
-                           QStringLiteral("Open an existing file into an edit window."), 2,
-                           &MainWindow::open);
+    m_newAction->setToolTip(tr("Create a new file of data"));
+    m_openAction = command(QStringLiteral("actionOpen"), tr("&Open..."),
+                           tr("Open an existing file into an edit window."), 2, &MainWindow::open);
     m_openAction->setShortcut(QKeySequence(QKeySequence::Open));
     m_openAction->setIcon(Pictures::OpenFile());
-    m_openAction->setToolTip(QStringLiteral("Open an existing file."));
-    m_exitAction = new QAction(QStringLiteral("E&xit"), this);
+    m_openAction->setToolTip(tr("Open an existing file."));
+    m_exitAction = new QAction(tr("E&xit"), this);
     m_exitAction->setObjectName(QStringLiteral("actionExit"));
-    m_exitAction->setStatusTip(QStringLiteral("Leave Ombrelay."));
+    m_exitAction->setStatusTip(tr("Leave Ombrelay."));
     setHelpContext(m_exitAction, 2);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
-    m_tileAction = command(QStringLiteral("actionTile"), QStringLiteral("&Tile"),
-                           QStringLiteral("Tile edit windows"), 5, &MainWindow::tileSubWindows);
-    m_cascadeAction = command(QStringLiteral("actionCascade"), QStringLiteral("&Cascade"),
-                              QStringLiteral("Have open edit windows cascade."), 5,
-                              &MainWindow::cascadeSubWindows);
+    m_tileAction = command(QStringLiteral("actionTile"), tr("&Tile"), tr("Tile edit windows"), 5,
+                           &MainWindow::tileSubWindows);
+    m_cascadeAction
+        = command(QStringLiteral("actionCascade"), tr("&Cascade"),
+                  tr("Have open edit windows cascade."), 5, &MainWindow::cascadeSubWindows);
     m_arrangeIconsAction
-        = command(QStringLiteral("actionArrangeIcons"), QStringLiteral("&Arrange icons"),
-                  QStringLiteral("Arrange reduced window icons."), 5, &MainWindow::arrangeIcons);
+        = command(QStringLiteral("actionArrangeIcons"), tr("&Arrange icons"),
+                  tr("Arrange reduced window icons."), 5, &MainWindow::arrangeIcons);
 
-    m_histogramAction
-        = command(QStringLiteral("actionHistogram"), QStringLiteral("&Histogram data"), QString(),
-                  6, &MainWindow::runHistogram);
+    m_histogramAction = command(QStringLiteral("actionHistogram"), tr("&Histogram data"), QString(),
+                                6, &MainWindow::runHistogram);
     m_histogramAction->setIcon(Pictures::Histogram());
-    m_histogramAction->setToolTip(QStringLiteral("Histogram data"));
-    m_normalAction = command(QStringLiteral("actionNormal"), QStringLiteral("&Normal distribution"),
-                             QString(), 7, &MainWindow::runNormalCalculator);
+    m_histogramAction->setToolTip(tr("Histogram data"));
+    m_normalAction = command(QStringLiteral("actionNormal"), tr("&Normal distribution"), QString(),
+                             7, &MainWindow::runNormalCalculator);
     m_normalAction->setIcon(Pictures::NormalCurve());
-    m_normalAction->setToolTip(QStringLiteral("Compute critical value for probable error"));
+    m_normalAction->setToolTip(tr("Compute critical value for probable error"));
     m_chiSquaredAction
-        = command(QStringLiteral("actionChiSquared"), QStringLiteral("&Chi-squared distribution"),
-                  QString(), 8, &MainWindow::runChiSquaredCalculator);
+        = command(QStringLiteral("actionChiSquared"), tr("&Chi-squared distribution"), QString(), 8,
+                  &MainWindow::runChiSquaredCalculator);
     m_chiSquaredAction->setIcon(Pictures::ChiSquared());
-    m_chiSquaredAction->setToolTip(
-        QStringLiteral("Compute critical value for chi\u00B2 distribution"));
-    m_tAction = command(QStringLiteral("actionT"), QStringLiteral("&t distribution"), QString(), 9,
+    m_chiSquaredAction->setToolTip(tr("Compute critical value for chi\u00B2 distribution"));
+    m_tAction = command(QStringLiteral("actionT"), tr("&t distribution"), QString(), 9,
                         &MainWindow::runTCalculator);
     m_tAction->setIcon(Pictures::StudentT());
-    m_tAction->setToolTip(QStringLiteral("Compute critical value for t distribution"));
-    m_fAction = command(QStringLiteral("actionF"), QStringLiteral("&F distribution"), QString(), 10,
+    m_tAction->setToolTip(tr("Compute critical value for t distribution"));
+    m_fAction = command(QStringLiteral("actionF"), tr("&F distribution"), QString(), 10,
                         &MainWindow::runFCalculator);
     m_fAction->setIcon(Pictures::FRatio());
-    m_fAction->setToolTip(QStringLiteral("Compute critical value for F distribution"));
-    m_binomialAction
-        = command(QStringLiteral("actionBinomial"), QStringLiteral("&Binomial distribution"),
-                  QString(), 11, &MainWindow::runBinomialCalculator);
+    m_fAction->setToolTip(tr("Compute critical value for F distribution"));
+    m_binomialAction = command(QStringLiteral("actionBinomial"), tr("&Binomial distribution"),
+                               QString(), 11, &MainWindow::runBinomialCalculator);
     m_binomialAction->setIcon(Pictures::Binomial());
-    m_binomialAction->setToolTip(QStringLiteral("Compute binomial probabilities"));
-    m_poissonAction
-        = command(QStringLiteral("actionPoisson"), QStringLiteral("&Poisson distribution"),
-                  QString(), 11, &MainWindow::runPoissonCalculator);
+    m_binomialAction->setToolTip(tr("Compute binomial probabilities"));
+    m_poissonAction = command(QStringLiteral("actionPoisson"), tr("&Poisson distribution"),
+                              QString(), 11, &MainWindow::runPoissonCalculator);
     m_poissonAction->setIcon(Pictures::Poisson());
-    m_poissonAction->setToolTip(QStringLiteral("Compute Poisson probabilities"));
+    m_poissonAction->setToolTip(tr("Compute Poisson probabilities"));
 
-    m_aboutAction = command(QStringLiteral("actionAbout"), QStringLiteral("&About"),
-                            QStringLiteral("Read about the program, its version, and copyright."),
-                            4, &MainWindow::about);
-    m_helpAction = command(QStringLiteral("actionHelp"), QStringLiteral("&Help"),
-                           QStringLiteral("Get help on this program."), 1, &MainWindow::showHelp);
+    m_aboutAction
+        = command(QStringLiteral("actionAbout"), tr("&About"),
+                  tr("Read about the program, its version, and copyright."), 4, &MainWindow::about);
+    m_helpAction = command(QStringLiteral("actionHelp"), tr("&Help"),
+                           tr("Get help on this program."), 1, &MainWindow::showHelp);
     m_helpAction->setShortcut(QKeySequence(QKeySequence::HelpContents));
     m_helpAction->setIcon(Pictures::Help());
-    m_helpAction->setToolTip(QStringLiteral("Get help"));
+    m_helpAction->setToolTip(tr("Get help"));
 }
 
 void MainWindow::createMenus()
@@ -191,8 +185,8 @@ void MainWindow::createMenus()
           };
     menuBar()->setObjectName(QStringLiteral("menuBar"));
 
-    m_fileMenu = menu(QStringLiteral("fileMenu"), QStringLiteral("&File"),
-                      QStringLiteral("Create, open, close, print files."), 2);
+    m_fileMenu
+        = menu(QStringLiteral("fileMenu"), tr("&File"), tr("Create, open, close, print files."), 2);
     m_fileMenu->addActions({m_newAction, m_openAction});
     m_fileMenu->addSeparator();
     createRecentFilesMenu();
@@ -202,21 +196,21 @@ void MainWindow::createMenus()
 
     createViewMenu();
 
-    m_statisticsMenu = menu(QStringLiteral("statisticsMenu"), QStringLiteral("&Statistics"),
-                            QStringLiteral("Various fundamental survey computations."), 1);
+    m_statisticsMenu = menu(QStringLiteral("statisticsMenu"), tr("&Statistics"),
+                            tr("Various fundamental survey computations."), 1);
     m_statisticsMenu->addAction(m_histogramAction);
     m_statisticsMenu->addSeparator();
     m_statisticsMenu->addActions({m_normalAction, m_chiSquaredAction, m_tAction, m_fAction});
     m_statisticsMenu->addSeparator();
     m_statisticsMenu->addActions({m_binomialAction, m_poissonAction});
 
-    m_windowMenu = menu(QStringLiteral("windowMenu"), QStringLiteral("&Window"),
-                        QStringLiteral("Select, tile, cascade and arrange edit windows."), 5);
+    m_windowMenu = menu(QStringLiteral("windowMenu"), tr("&Window"),
+                        tr("Select, tile, cascade and arrange edit windows."), 5);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
     updateWindowMenu();
 
-    m_helpMenu = menu(QStringLiteral("helpMenu"), QStringLiteral("&Help"),
-                      QStringLiteral("Read about the software or get help."), 4);
+    m_helpMenu = menu(QStringLiteral("helpMenu"), tr("&Help"),
+                      tr("Read about the software or get help."), 4);
     m_helpMenu->addActions({m_aboutAction, m_helpAction});
 }
 

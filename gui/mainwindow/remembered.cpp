@@ -60,10 +60,10 @@ bool MainWindow::restorePlace()
 
 void MainWindow::createRecentFilesMenu()
 {
-    m_recentMenu = new QMenu(QStringLiteral("Recent &Files"), this);
+    m_recentMenu = new QMenu(tr("Recent &Files"), this);
     m_recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     m_recentMenu->menuAction()->setObjectName(QStringLiteral("recentFilesMenu"));
-    m_recentMenu->setStatusTip(QStringLiteral("Open a file opened or saved lately."));
+    m_recentMenu->setStatusTip(tr("Open a file opened or saved lately."));
     // Another copy of the program may have changed the list meanwhile.
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentFilesMenu);
     updateRecentFilesMenu();
@@ -101,7 +101,7 @@ void MainWindow::updateRecentFilesMenu()
         });
     }
     m_recentMenu->addSeparator();
-    QAction *clear = m_recentMenu->addAction(QStringLiteral("Clear list"));
+    QAction *clear = m_recentMenu->addAction(tr("Clear list"));
     connect(clear, &QAction::triggered, this, [this] {
         QMetaObject::invokeMethod(this, &MainWindow::clearRecentFiles, Qt::QueuedConnection);
     });
@@ -126,8 +126,8 @@ void MainWindow::openRecentFile(const QString &path)
         Settings().removeRecentFile(path);
         updateRecentFilesMenu();
         Prompts::current().message(
-            QStringLiteral("The file \"%1\" no longer exists. It has been removed from the list of "
-                           "recent files.")
+            tr("The file \"%1\" no longer exists. It has been removed from the list of "
+               "recent files.")
                 .arg(path));
         return;
     }

@@ -19,10 +19,10 @@ constexpr int HelpContext = 12;
 
 void MainWindow::createViewMenu()
 {
-    m_viewMenu = new QMenu(QStringLiteral("&View"), this);
+    m_viewMenu = new QMenu(tr("&View"), this);
     m_viewMenu->setObjectName(QStringLiteral("viewMenu"));
     m_viewMenu->menuAction()->setObjectName(QStringLiteral("viewMenu"));
-    const QString menuHint = QStringLiteral("Enlarge or reduce the text and the pictures.");
+    const QString menuHint = tr("Enlarge or reduce the text and the pictures.");
     m_viewMenu->setStatusTip(menuHint);
     setMenuHelp(m_viewMenu, menuHint, HelpContext);
 
@@ -40,15 +40,13 @@ void MainWindow::createViewMenu()
         return action;
     };
     // Ctrl+= as well as Ctrl++: on most keyboards + needs Shift.
-    item(QStringLiteral("actionZoomIn"), QStringLiteral("Zoom &In"),
-         QStringLiteral("Enlarge the text and the pictures."),
+    item(QStringLiteral("actionZoomIn"), tr("Zoom &In"), tr("Enlarge the text and the pictures."),
          {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
          &MainWindow::zoomIn);
-    item(QStringLiteral("actionZoomOut"), QStringLiteral("Zoom &Out"),
-         QStringLiteral("Reduce the text and the pictures."), {QKeySequence(QKeySequence::ZoomOut)},
-         &MainWindow::zoomOut);
-    item(QStringLiteral("actionActualSize"), QStringLiteral("&Actual Size"),
-         QStringLiteral("Show the text and the pictures at their normal size."),
+    item(QStringLiteral("actionZoomOut"), tr("Zoom &Out"), tr("Reduce the text and the pictures."),
+         {QKeySequence(QKeySequence::ZoomOut)}, &MainWindow::zoomOut);
+    item(QStringLiteral("actionActualSize"), tr("&Actual Size"),
+         tr("Show the text and the pictures at their normal size."),
          {QKeySequence(Qt::CTRL | Qt::Key_0)}, &MainWindow::zoomToActualSize);
 
     m_zoomPercent = BoundedZoom(Settings().zoomPercent());
@@ -62,7 +60,7 @@ void MainWindow::setZoomPercent(int percent)
         return;
     m_zoomPercent = bounded;
     ApplyZoom(bounded);
-    statusBar()->showMessage(QStringLiteral("Zoom %1 %").arg(bounded), 3000);
+    statusBar()->showMessage(tr("Zoom %1 %").arg(bounded), 3000);
     emit zoomChanged(bounded);
 }
 

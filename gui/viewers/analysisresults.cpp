@@ -50,7 +50,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("AnalysisResults"));
-    setWindowTitle(QStringLiteral("Analysis results"));
+    setWindowTitle(tr("Analysis results"));
     setHelpContext(this, HelpContext);
     InstallPictureAccessibility();
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -58,7 +58,7 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
     m_splitter->setChildrenCollapsible(false);
     m_tabs = new QTabWidget(m_splitter);
     m_tabs->setObjectName(QStringLiteral("PictureTabs"));
-    m_tabs->setAccessibleName(QStringLiteral("Pictures"));
+    m_tabs->setAccessibleName(tr("Pictures"));
     m_picture = new PicturePanel(m_tabs);
     m_boxPlot = new PicturePanel(m_tabs);
     m_boxPlot->setObjectName(QStringLiteral("BoxPlotPanel"));
@@ -70,9 +70,9 @@ AnalysisResultsWindow::AnalysisResultsWindow(QWidget *parent)
         for (QWidget *part : panel->findChildren<QWidget *>())
             if (part->objectName().startsWith(QLatin1String("Picture")))
                 part->setObjectName(part->objectName().replace(0, 7, QLatin1String(prefix)));
-    m_tabs->addTab(m_picture, QStringLiteral("&Histogram"));
-    m_tabs->addTab(m_boxPlot, QStringLiteral("&Box plot"));
-    m_tabs->addTab(m_qq, QStringLiteral("&Q-Q plot"));
+    m_tabs->addTab(m_picture, tr("&Histogram"));
+    m_tabs->addTab(m_boxPlot, tr("&Box plot"));
+    m_tabs->addTab(m_qq, tr("&Q-Q plot"));
     for (int i = 0; i < m_tabs->count(); ++i)
         NamePicture(*static_cast<PicturePanel *>(m_tabs->widget(i)),
                     QString(m_tabs->tabText(i)).remove(QLatin1Char('&')));

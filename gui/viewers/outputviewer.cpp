@@ -54,7 +54,7 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
     : QWidget(parent, frame == Frame::OwnWindow ? Qt::Window : Qt::Widget)
     , m_frame(frame)
 {
-    setWindowTitle(QStringLiteral("View and print output files"));
+    setWindowTitle(tr("View and print output files"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFont(PixelFont(QStringLiteral("System"), 13));
@@ -80,23 +80,23 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panel->setFixedHeight(PanelHeight);
 
-    m_closeButton = new QPushButton(QStringLiteral("&Close"), m_panel);
+    m_closeButton = new QPushButton(tr("&Close"), m_panel);
     m_closeButton->setObjectName(QStringLiteral("CloseBtn"));
     m_closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    m_closeButton->setToolTip(QStringLiteral("Close file viewing."));
+    m_closeButton->setToolTip(tr("Close file viewing."));
     m_closeButton->setFixedSize(70, 25);
 
     // The Print button never takes the focus and shows no tooltip; its
     // picture stands to the right of the caption.
     m_printButton = new QToolButton(m_panel);
     m_printButton->setObjectName(QStringLiteral("PrintBtn"));
-    m_printButton->setText(QStringLiteral("&Print"));
+    m_printButton->setText(tr("&Print"));
     m_printButton->setIcon(Pictures::Print());
     m_printButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_printButton->setLayoutDirection(Qt::RightToLeft);
     m_printButton->setAutoRaise(true);
     m_printButton->setFocusPolicy(Qt::NoFocus);
-    m_printButton->setStatusTip(QStringLiteral("Print Document"));
+    m_printButton->setStatusTip(tr("Print Document"));
     m_printButton->setFixedSize(60, 25);
 
     // Print and Close side by side in the middle of the panel, Close starting
@@ -135,12 +135,12 @@ void OutputViewer::addCopyAndSave()
 {
     auto *buttons = static_cast<QHBoxLayout *>(m_panel->layout());
     const int at = buttons->indexOf(m_printButton) + 1;
-    auto *copy = new QPushButton(QStringLiteral("C&opy"), m_panel);
+    auto *copy = new QPushButton(tr("C&opy"), m_panel);
     copy->setObjectName(QStringLiteral("ReportCopyBtn"));
-    copy->setToolTip(QStringLiteral("Copy the report to the clipboard."));
-    auto *save = new QPushButton(QStringLiteral("&Save..."), m_panel);
+    copy->setToolTip(tr("Copy the report to the clipboard."));
+    auto *save = new QPushButton(tr("&Save..."), m_panel);
     save->setObjectName(QStringLiteral("ReportSaveBtn"));
-    save->setToolTip(QStringLiteral("Save a copy of the report (Ctrl+S)."));
+    save->setToolTip(tr("Save a copy of the report (Ctrl+S)."));
     for (QPushButton *button : {copy, save}) {
         button->setFixedHeight(25);
         button->setAutoDefault(false);
@@ -164,10 +164,9 @@ void OutputViewer::copyText()
 void OutputViewer::saveCopy()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Save Report As");
+    request.title = tr("Save Report As");
     request.fileName = QFileInfo(m_fileName).fileName();
-    request.filters = QStringList{QStringLiteral("Output files (*.out *.OUT)"),
-                                  QStringLiteral("All files (*)")};
+    request.filters = QStringList{tr("Output files (*.out *.OUT)"), tr("All files (*)")};
     const QString path = Prompts::current().saveFileName(this, request);
     if (path.isEmpty() || QFileInfo(path) == QFileInfo(m_fileName))
         return;
@@ -185,8 +184,8 @@ void OutputViewer::saveCopy()
             problem = target.errorString();
     }
     if (!problem.isEmpty())
-        Prompts::current().error(QStringLiteral("Cannot save the report \"%1\": %2")
-                                     .arg(QDir::toNativeSeparators(path), problem));
+        Prompts::current().error(
+            tr("Cannot save the report \"%1\": %2").arg(QDir::toNativeSeparators(path), problem));
 }
 
 bool OutputViewer::viewFile(const QString &path)
@@ -222,14 +221,14 @@ bool OutputViewer::loadFile()
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         Prompts::current().error(
-            QStringLiteral("Cannot open file \"%1\". %2")
+            tr("Cannot open file \"%1\". %2")
                 .arg(QDir::toNativeSeparators(m_fileName), file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         Prompts::current().error(
-            QStringLiteral("Cannot read file \"%1\". %2")
+            tr("Cannot read file \"%1\". %2")
                 .arg(QDir::toNativeSeparators(m_fileName), file.errorString()));
         return false;
     }
@@ -256,7 +255,7 @@ void OutputViewer::printFile()
 
     PrinterTextChannel channel(printer);
     if (!channel.open(m_fileName)) {
-        Prompts::current().error(QStringLiteral("The printer could not start printing \"%1\".")
+        Prompts::current().error(tr("The printer could not start printing \"%1\".")
                                      .arg(QDir::toNativeSeparators(m_fileName)));
         return;
     }
@@ -273,7 +272,7 @@ void OutputViewer::printFile()
     channel.close();
     if (printer.printerState() == QPrinter::Error)
         Prompts::current().error(
-            QStringLiteral("Printing \"%1\" failed.").arg(QDir::toNativeSeparators(m_fileName)));
+            tr("Printing \"%1\" failed.").arg(QDir::toNativeSeparators(m_fileName)));
 }
 
 void OutputViewer::focusWindowChanged()

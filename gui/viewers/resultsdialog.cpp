@@ -33,7 +33,7 @@ constexpr QSize DensitySize(480, 320);
 ResultsDialog::ResultsDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Computation Resuts"));
+    setWindowTitle(tr("Computation Resuts"));
     setFont(PixelFont(QStringLiteral("Courier New"), 11));
     setHelpContext(this, HelpContext);
     InstallPictureAccessibility();
@@ -53,14 +53,13 @@ ResultsDialog::ResultsDialog(QWidget *parent)
 
     // Created in tab order: Retry, Print, Close, Clipboard; shown from the
     // left as Retry, Clipboard, Print, Close.
-    m_retryButton = addButton(QStringLiteral("RetryBtn"), QStringLiteral("&Retry"), 75,
-                              QStringLiteral("Return to data entry screen"));
-    m_printButton = addButton(QStringLiteral("PrintBtn"), QStringLiteral("&Print"), 75,
-                              QStringLiteral("Send screen to printer"));
-    m_closeButton = addButton(QStringLiteral("CloseBtn"), QStringLiteral("&Close"), 75,
-                              QStringLiteral("Leave screen"));
-    m_clipboardButton = addButton(QStringLiteral("Clip"), QStringLiteral("Clip&board"), 113,
-                                  QStringLiteral("Copy screen to clipboard"));
+    m_retryButton = addButton(QStringLiteral("RetryBtn"), tr("&Retry"), 75,
+                              tr("Return to data entry screen"));
+    m_printButton
+        = addButton(QStringLiteral("PrintBtn"), tr("&Print"), 75, tr("Send screen to printer"));
+    m_closeButton = addButton(QStringLiteral("CloseBtn"), tr("&Close"), 75, tr("Leave screen"));
+    m_clipboardButton
+        = addButton(QStringLiteral("Clip"), tr("Clip&board"), 113, tr("Copy screen to clipboard"));
     m_retryButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     m_clipboardButton->setIcon(Pictures::Paste());
     m_closeButton->setIcon(Pictures::Leave());
