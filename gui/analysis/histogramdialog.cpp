@@ -158,8 +158,10 @@ HistogramDialog::HistogramDialog(QWidget *parent)
     m_helpButton->setText(tr("Help"));
     m_helpButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     setHelpContext(m_helpButton, HelpContext);
-    for (QPushButton *button : {m_okButton, m_cancelButton, m_helpButton})
-        button->setFixedSize(75, 25);
+    // The classic size, wider where a translation needs it.
+    m_okButton->setFixedSize(CaptionedWidth(*m_okButton, 75, QStringLiteral("OK")), 25);
+    m_cancelButton->setFixedSize(CaptionedWidth(*m_cancelButton, 75, QStringLiteral("Cancel")), 25);
+    m_helpButton->setFixedSize(CaptionedWidth(*m_helpButton, 75, QStringLiteral("Help")), 25);
 
     // The boxes above the entry field with its label and the suggested
     // numbers of classes, the other choices of the classes below it with

@@ -2,7 +2,9 @@
 
 #include "gui/common/settings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
@@ -106,4 +108,12 @@ void ApplyZoom(int percent)
         if (base.isValid())
             Zoom(widget, base.value<QFont>(), bounded);
     }
+}
+
+int CaptionedWidth(const QAbstractButton &button, int classic, const QString &english)
+{
+    const QFontMetrics metrics = button.fontMetrics();
+    const int wider = metrics.horizontalAdvance(QString(button.text()).remove(QLatin1Char('&')))
+        - metrics.horizontalAdvance(english);
+    return classic + std::max(0, wider);
 }

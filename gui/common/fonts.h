@@ -15,7 +15,12 @@ void InstallFontSubstitutes();
 // A font of the given family and pixel size.
 QFont PixelFont(const QString &family, int pixels, bool bold = false);
 
+class QAbstractButton;
 class QWidget;
+
+// The classic width of a button whose English caption is english, grown by
+// as much as its caption (a translation) is wider in the button's font.
+int CaptionedWidth(const QAbstractButton &button, int classic, const QString &english);
 
 // The zoom of the View menu: the text of editors and reports and the
 // pictures on screen are shown at this percentage of their size. Printed,

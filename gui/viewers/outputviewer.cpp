@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 #include <cmath>
 
@@ -84,7 +85,7 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
     m_closeButton->setObjectName(QStringLiteral("CloseBtn"));
     m_closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     m_closeButton->setToolTip(tr("Close file viewing."));
-    m_closeButton->setFixedSize(70, 25);
+    m_closeButton->setFixedSize(CaptionedWidth(*m_closeButton, 70, QStringLiteral("Close")), 25);
 
     // The Print button never takes the focus and shows no tooltip; its
     // picture stands to the right of the caption.
@@ -97,10 +98,11 @@ OutputViewer::OutputViewer(QWidget *parent, Frame frame)
     m_printButton->setAutoRaise(true);
     m_printButton->setFocusPolicy(Qt::NoFocus);
     m_printButton->setStatusTip(tr("Print Document"));
-    m_printButton->setFixedSize(60, 25);
+    m_printButton->setFixedSize(CaptionedWidth(*m_printButton, 60, QStringLiteral("Print")), 25);
 
     // Print and Close side by side in the middle of the panel, Close starting
-    // at the middle: Print with its gap is exactly as wide as Close.
+    // at the middle: Print with its gap is exactly as wide as Close (in
+    // English; a translation may widen either).
     static_assert(60 + ButtonGap == 70);
     auto *buttons = new QHBoxLayout(m_panel);
     buttons->setContentsMargins(0, 1, 0, 1);
