@@ -53,13 +53,14 @@ ResultsDialog::ResultsDialog(QWidget *parent)
 
     // Created in tab order: Retry, Print, Close, Clipboard; shown from the
     // left as Retry, Clipboard, Print, Close.
-    m_retryButton = addButton(QStringLiteral("RetryBtn"), tr("&Retry"), 75,
+    m_retryButton = addButton(QStringLiteral("RetryBtn"), tr("&Retry"), 75, QStringLiteral("Retry"),
                               tr("Return to data entry screen"));
-    m_printButton
-        = addButton(QStringLiteral("PrintBtn"), tr("&Print"), 75, tr("Send screen to printer"));
-    m_closeButton = addButton(QStringLiteral("CloseBtn"), tr("&Close"), 75, tr("Leave screen"));
-    m_clipboardButton
-        = addButton(QStringLiteral("Clip"), tr("Clip&board"), 113, tr("Copy screen to clipboard"));
+    m_printButton = addButton(QStringLiteral("PrintBtn"), tr("&Print"), 75, QStringLiteral("Print"),
+                              tr("Send screen to printer"));
+    m_closeButton = addButton(QStringLiteral("CloseBtn"), tr("&Close"), 75, QStringLiteral("Close"),
+                              tr("Leave screen"));
+    m_clipboardButton = addButton(QStringLiteral("Clip"), tr("Clip&board"), 113,
+                                  QStringLiteral("Clipboard"), tr("Copy screen to clipboard"));
     m_retryButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     m_clipboardButton->setIcon(Pictures::Paste());
     m_closeButton->setIcon(Pictures::Leave());
@@ -112,12 +113,13 @@ ResultsDialog::ResultsDialog(QWidget *parent)
 }
 
 QPushButton *ResultsDialog::addButton(const QString &name, const QString &caption, int width,
-                                      const QString &hint)
+                                      const QString &english, const QString &hint)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
-    button->setFixedSize(width, ButtonHeight);
+    // Wider than the classic size where a translated caption needs it.
+    button->setFixedSize(CaptionedWidth(*button, width, english), ButtonHeight);
     button->setIconSize(QSize(16, 16));
     // The hint travels with the button; the window keeps tooltips off.
     button->setToolTip(hint);

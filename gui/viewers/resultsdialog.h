@@ -62,8 +62,9 @@ private:
     // The picture of the distribution below the report, made for the first
     // report that comes with one.
     void addDensityPicture();
+    // A button of the given width, for its English caption english.
     QPushButton *addButton(const QString &name, const QString &caption, int width,
-                           const QString &hint);
+                           const QString &english, const QString &hint);
 
     QPushButton *m_retryButton = nullptr;
     QPushButton *m_clipboardButton = nullptr;
