@@ -2432,6 +2432,10 @@ Die Kommas als Dezimalzeichen lesen?</translation>
         <source>Classes closed at the right: (lower, upper]</source>
         <translation>Klassen rechts geschlossen: (unten, oben]</translation>
     </message>
+    <message>
+        <source>Missing values left out: </source>
+        <translation>Ausgelassene fehlende Werte: </translation>
+    </message>
 </context>
 <context>
     <name>ResultsDialog</name>

@@ -2431,6 +2431,10 @@ Read the commas as decimal signs?</source>
         <source>Classes closed at the right: (lower, upper]</source>
         <translation>Clases cerradas por la derecha: (inferior, superior]</translation>
     </message>
+    <message>
+        <source>Missing values left out: </source>
+        <translation>Valores ausentes omitidos: </translation>
+    </message>
 </context>
 <context>
     <name>ResultsDialog</name>

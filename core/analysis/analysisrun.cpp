@@ -28,6 +28,7 @@ Checked<Sample> ReadColumnSample(const std::string &fileName, const DataLayout &
     }
     ColumnData &data = read.data;
     sample.columnName = data.columnName;
+    sample.missingValues = data.missing;
     sample.decimals = std::min(data.decimals, 15);
     if (data.counts.empty()) {
         sample.values = std::move(data.values);

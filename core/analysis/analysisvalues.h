@@ -48,6 +48,9 @@ struct Sample
     // How many tokens of the file are not numbers and were left out of the
     // values, and the first few of them (see SampleNotes).
     std::size_t skippedTokens = 0;
+    // How many cells of the chosen column were missing (empty, NA, ., NaN)
+    // or stood in a row whose count was missing.
+    std::size_t missingValues = 0;
     std::vector<LeftOutToken> leftOut;
 
     std::size_t n() const { return values.size(); }

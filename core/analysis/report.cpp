@@ -245,6 +245,12 @@ bool ComposeReport(const AnalysisResult &a, std::string &out, const Spill &spill
         Integer(out, sample.skippedTokens, 0);
         End(out);
     }
+    if (sample.missingValues > 0) {
+        Blanks(out, 20);
+        out += text(MERVAN_TEXT("Report", "Missing values left out: "));
+        Integer(out, sample.missingValues, 0);
+        End(out);
+    }
     End(out);
 
     const double minimum = n > 0 ? v.front() : 0.0;

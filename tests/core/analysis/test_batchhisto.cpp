@@ -124,6 +124,17 @@ TEST_F(BatchHistogramTest, BadTokensAreLeftOutWithOneMessage)
         << report;
 }
 
+TEST_F(BatchHistogramTest, MissingCellsAreCountedInTheReport)
+{
+    const std::string path = write("na.csv", "h,w\n170,65\n,70\nNA,80\n160,.\n180,75\n");
+    EXPECT_EQ(run({"--intervals", "2", "--column", "h", path}), 0);
+    EXPECT_EQ(last.analysis.description.n, 3u);
+    EXPECT_NE(read((folder / "na.OUT").string())
+                  .find("Number of data elements: 3\n" + std::string(20, ' ')
+                        + "Missing values left out: 2\n"),
+              std::string::npos);
+}
+
 TEST_F(BatchHistogramTest, DecimalCommasAreReadWhenAskedAndWarnedOfOtherwise)
 {
     const std::string path = write("comma.dat", "3,600 1,800\n3,333\n");
