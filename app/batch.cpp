@@ -242,7 +242,7 @@ int Run(int argc, char **argv)
     }
     if (const int status = RunDiscreteCommand(command, args); status >= 0)
         return status;
-    const int status = RunCalculatorCommand(command, args);
+    const int status = RunCalculatorCommand(command, args, CoreTranslator());
     return status < 0 ? Usage() : status;
 }
 
