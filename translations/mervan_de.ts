@@ -596,6 +596,98 @@ Prozentsatz.
         <source>Exception raised in Power function. Solution is incorrect.</source>
         <translation>Fehler in der Potenzfunktion. Das Ergebnis ist falsch.</translation>
     </message>
+    <message>
+        <source>The probability could not be computed.</source>
+        <translation>Die Wahrscheinlichkeit konnte nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of trials n.</source>
+        <translation>Bitte geben Sie die Zahl der Versuche n ein.</translation>
+    </message>
+    <message>
+        <source>n must be a whole number from 1 to 1000000</source>
+        <translation>n muss eine ganze Zahl von 1 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>Please enter the probability of success p.</source>
+        <translation>Bitte geben Sie die Erfolgswahrscheinlichkeit p ein.</translation>
+    </message>
+    <message>
+        <source>p must be a number from 0 to 1</source>
+        <translation>p muss eine Zahl von 0 bis 1 sein</translation>
+    </message>
+    <message>
+        <source>lambda must be greater than 0 and at most 1000000</source>
+        <translation>lambda muss größer als 0 und höchstens 1000000 sein</translation>
+    </message>
+    <message>
+        <source>Please enter the mean lambda.</source>
+        <translation>Bitte geben Sie den Mittelwert lambda ein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 to %2</source>
+        <translation>%1 muss eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 up</source>
+        <translation>%1 muss eine ganze Zahl ab 0 sein</translation>
+    </message>
+    <message>
+        <source>P must be a number from 0 to 1</source>
+        <translation>P muss eine Zahl von 0 bis 1 sein</translation>
+    </message>
+    <message>
+        <source>P must be at least 0 and less than 1</source>
+        <translation>P muss mindestens 0 und kleiner als 1 sein</translation>
+    </message>
+    <message>
+        <source>Please enter the probability P.</source>
+        <translation>Bitte geben Sie die Wahrscheinlichkeit P ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the lower value a.</source>
+        <translation>Bitte geben Sie den unteren Wert a ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the upper value b.</source>
+        <translation>Bitte geben Sie den oberen Wert b ein.</translation>
+    </message>
+    <message>
+        <source>b must not be smaller than a</source>
+        <translation>b darf nicht kleiner als a sein</translation>
+    </message>
+    <message>
+        <source>Please enter the value k.</source>
+        <translation>Bitte geben Sie den Wert k ein.</translation>
+    </message>
+    <message>
+        <source>Smallest k with P(X &lt;= k) &gt;= %1</source>
+        <translation>Kleinstes k mit P(X &lt;= k) &gt;= %1</translation>
+    </message>
+    <message>
+        <source>Normal approximation</source>
+        <translation>Normalapproximation</translation>
+    </message>
+    <message>
+        <source>with continuity correction</source>
+        <translation>mit Stetigkeitskorrektur</translation>
+    </message>
+    <message>
+        <source>: none (the variance is 0)</source>
+        <translation>: keine (die Varianz ist 0)</translation>
+    </message>
+    <message>
+        <source>Binomial distribution:</source>
+        <translation>Binomialverteilung:</translation>
+    </message>
+    <message>
+        <source>n = %1 and p = %2</source>
+        <translation>n = %1 und p = %2</translation>
+    </message>
+    <message>
+        <source>Poisson distribution:</source>
+        <translation>Poisson-Verteilung:</translation>
+    </message>
 </context>
 <context>
     <name>CalculatorDialog</name>

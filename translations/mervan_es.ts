@@ -595,6 +595,98 @@ ALPHA es la cola superior y la P de la normal un porcentaje central.
         <source>Exception raised in Power function. Solution is incorrect.</source>
         <translation>Error en la función de potencia. El resultado es incorrecto.</translation>
     </message>
+    <message>
+        <source>The probability could not be computed.</source>
+        <translation>No se pudo calcular la probabilidad.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of trials n.</source>
+        <translation>Introduzca el número de ensayos n.</translation>
+    </message>
+    <message>
+        <source>n must be a whole number from 1 to 1000000</source>
+        <translation>n debe ser un número entero de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>Please enter the probability of success p.</source>
+        <translation>Introduzca la probabilidad de éxito p.</translation>
+    </message>
+    <message>
+        <source>p must be a number from 0 to 1</source>
+        <translation>p debe ser un número de 0 a 1</translation>
+    </message>
+    <message>
+        <source>lambda must be greater than 0 and at most 1000000</source>
+        <translation>lambda debe ser mayor que 0 y como mucho 1000000</translation>
+    </message>
+    <message>
+        <source>Please enter the mean lambda.</source>
+        <translation>Introduzca la media lambda.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 to %2</source>
+        <translation>%1 debe ser un número entero de 0 a %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 up</source>
+        <translation>%1 debe ser un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>P must be a number from 0 to 1</source>
+        <translation>P debe ser un número de 0 a 1</translation>
+    </message>
+    <message>
+        <source>P must be at least 0 and less than 1</source>
+        <translation>P debe ser al menos 0 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Please enter the probability P.</source>
+        <translation>Introduzca la probabilidad P.</translation>
+    </message>
+    <message>
+        <source>Please enter the lower value a.</source>
+        <translation>Introduzca el valor inferior a.</translation>
+    </message>
+    <message>
+        <source>Please enter the upper value b.</source>
+        <translation>Introduzca el valor superior b.</translation>
+    </message>
+    <message>
+        <source>b must not be smaller than a</source>
+        <translation>b no puede ser menor que a</translation>
+    </message>
+    <message>
+        <source>Please enter the value k.</source>
+        <translation>Introduzca el valor k.</translation>
+    </message>
+    <message>
+        <source>Smallest k with P(X &lt;= k) &gt;= %1</source>
+        <translation>Menor k con P(X &lt;= k) &gt;= %1</translation>
+    </message>
+    <message>
+        <source>Normal approximation</source>
+        <translation>Aproximación normal</translation>
+    </message>
+    <message>
+        <source>with continuity correction</source>
+        <translation>con corrección por continuidad</translation>
+    </message>
+    <message>
+        <source>: none (the variance is 0)</source>
+        <translation>: ninguna (la varianza es 0)</translation>
+    </message>
+    <message>
+        <source>Binomial distribution:</source>
+        <translation>Distribución binomial:</translation>
+    </message>
+    <message>
+        <source>n = %1 and p = %2</source>
+        <translation>n = %1 y p = %2</translation>
+    </message>
+    <message>
+        <source>Poisson distribution:</source>
+        <translation>Distribución de Poisson:</translation>
+    </message>
 </context>
 <context>
     <name>CalculatorDialog</name>
