@@ -366,7 +366,7 @@ Prozentsatz.
     </message>
     <message>
         <source>Normal distribution, mean = %1 and sd = %2:</source>
-        <translation>Normalverteilung, Mittelwert = %1 und Standardabweichung = %2:</translation>
+        <translation>Normalverteilung, Mittelwert = %1, Std.-Abw. = %2:</translation>
     </message>
     <message>
         <source>Lower tail, alpha = %1</source>

@@ -365,7 +365,7 @@ ALPHA es la cola superior y la P de la normal un porcentaje central.
     </message>
     <message>
         <source>Normal distribution, mean = %1 and sd = %2:</source>
-        <translation>Distribución normal, media = %1 y desviación típica = %2:</translation>
+        <translation>Distribución normal, media = %1 y desv. típica = %2:</translation>
     </message>
     <message>
         <source>Lower tail, alpha = %1</source>
