@@ -240,9 +240,9 @@ int Run(int argc, char **argv)
         return RunHistogramCommand(args, {WriteHistogramPicture, WriteBoxPlotOf, WriteQQOf},
                                    CoreTranslator());
     }
-    if (const int status = RunDiscreteCommand(command, args); status >= 0)
+    if (const int status = RunDiscreteCommand(command, args, CoreTranslator()); status >= 0)
         return status;
-    const int status = RunCalculatorCommand(command, args);
+    const int status = RunCalculatorCommand(command, args, CoreTranslator());
     return status < 0 ? Usage() : status;
 }
 

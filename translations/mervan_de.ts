@@ -249,6 +249,13 @@ Prozentsatz.
     </message>
 </context>
 <context>
+    <name>BatchCalculator</name>
+    <message>
+        <source>usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+</context>
+<context>
     <name>BatchHistogram</name>
     <message>
         <source>The picture &quot;%1&quot; would replace the data file or its report. Please give the picture a name of its own.</source>
@@ -337,6 +344,349 @@ Prozentsatz.
     <message>
         <source>this build cannot write pictures (%1)</source>
         <translation>diese Ausgabe des Programms kann keine Bilder schreiben (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Students t distribution, %1 degrees of freedom:</source>
+        <translation>Student-t-Verteilung, %1 Freiheitsgrade:</translation>
+    </message>
+    <message>
+        <source>Chi-squared distribution, %1 degrees of freedom:</source>
+        <translation>Chi-Quadrat-Verteilung, %1 Freiheitsgrade:</translation>
+    </message>
+    <message>
+        <source>F distribution, v1 = %1 and v2 = %2:</source>
+        <translation>F-Verteilung, v1 = %1 und v2 = %2:</translation>
+    </message>
+    <message>
+        <source>Standard normal distribution:</source>
+        <translation>Standardnormalverteilung:</translation>
+    </message>
+    <message>
+        <source>Normal distribution, mean = %1 and sd = %2:</source>
+        <translation>Normalverteilung, Mittelwert = %1, Std.-Abw. = %2:</translation>
+    </message>
+    <message>
+        <source>Lower tail, alpha = %1</source>
+        <translation>Unterer Rand, Signifikanzniveau alpha = %1</translation>
+    </message>
+    <message>
+        <source>Lower-tail probability</source>
+        <translation>Wahrscheinlichkeit am unteren Rand</translation>
+    </message>
+    <message>
+        <source>Two tails, alpha = %1, %2 in each</source>
+        <translation>Beide Ränder, alpha = %1, je %2</translation>
+    </message>
+    <message>
+        <source>Probability of the two tails</source>
+        <translation>Wahrscheinlichkeit der beiden Ränder</translation>
+    </message>
+    <message>
+        <source>Probability of the two tails: twice the smaller tail</source>
+        <translation>Wahrscheinlichkeit beider Ränder: doppelter kleinerer Rand</translation>
+    </message>
+    <message>
+        <source>Probability between two values</source>
+        <translation>Wahrscheinlichkeit zwischen zwei Werten</translation>
+    </message>
+    <message>
+        <source>Upper tail, alpha = %1</source>
+        <translation>Oberer Rand, Signifikanzniveau alpha = %1</translation>
+    </message>
+    <message>
+        <source>Upper-tail probability</source>
+        <translation>Wahrscheinlichkeit am oberen Rand</translation>
+    </message>
+    <message>
+        <source>could not be computed</source>
+        <translation>konnte nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>z = %1 and %2</source>
+        <translation>z = %1 und %2</translation>
+    </message>
+    <message>
+        <source>Probability could not be computed.</source>
+        <translation>Die Wahrscheinlichkeit konnte nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Critical value could not be computed.</source>
+        <translation>Der kritische Wert konnte nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Critical values = %1 and %2</source>
+        <translation>Kritische Werte = %1 und %2</translation>
+    </message>
+    <message>
+        <source>Critical value = %1</source>
+        <translation>Kritischer Wert = %1</translation>
+    </message>
+    <message>
+        <source>Check: %1</source>
+        <translation>Probe: %1</translation>
+    </message>
+    <message>
+        <source>The entry %1 can be read as more than one number. Please type it without thousands separators, with &quot;%2&quot; as the decimal sign.</source>
+        <translation>Die Eingabe %1 kann als mehr als eine Zahl gelesen werden. Bitte geben Sie sie ohne Tausendertrennzeichen und mit „%2“ als Dezimalzeichen ein.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>Die Zahl %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the desired probability in percentage points.</source>
+        <translation>Bitte geben Sie die Irrtumswahrscheinlichkeit alpha ein.</translation>
+    </message>
+    <message>
+        <source>Alpha must be between 0.0001 and 0.999999</source>
+        <translation>Alpha muss zwischen 0.0001 und 0.999999 liegen</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom must be between 1 and 200.</source>
+        <translation>Die Freiheitsgrade müssen zwischen 1 und 200 liegen.</translation>
+    </message>
+    <message>
+        <source>Please enter the degrees of freedom.</source>
+        <translation>Bitte geben Sie die Freiheitsgrade ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the numerator degrees of freedom.</source>
+        <translation>Bitte geben Sie die Freiheitsgrade des Zählers ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the denominator degrees of freedom.</source>
+        <translation>Bitte geben Sie die Freiheitsgrade des Nenners ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the value of the statistic.</source>
+        <translation>Bitte geben Sie den Wert der Prüfgröße ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the desired percent probability.</source>
+        <translation>Bitte geben Sie die gewünschte Wahrscheinlichkeit in Prozent ein.</translation>
+    </message>
+    <message>
+        <source>The percent probability must be between 0.0001 and 99.9999</source>
+        <translation>Die Wahrscheinlichkeit in Prozent muss zwischen 0.0001 und 99.9999 liegen</translation>
+    </message>
+    <message>
+        <source>The value of t must be between -1000000 and 1000000</source>
+        <translation>Der Wert von t muss zwischen -1000000 und 1000000 liegen</translation>
+    </message>
+    <message>
+        <source>The value of chi-squared must be between 0 and 1000000</source>
+        <translation>Der Wert von Chi-Quadrat muss zwischen 0 und 1000000 liegen</translation>
+    </message>
+    <message>
+        <source>The value of F must be between 0 and 1000000</source>
+        <translation>Der Wert von F muss zwischen 0 und 1000000 liegen</translation>
+    </message>
+    <message>
+        <source>The value of z must be between -100 and 100</source>
+        <translation>Der Wert von z muss zwischen -100 und 100 liegen</translation>
+    </message>
+    <message>
+        <source>The value must be between -1000000000 and 1000000000</source>
+        <translation>Der Wert muss zwischen -1000000000 und 1000000000 liegen</translation>
+    </message>
+    <message>
+        <source>Please enter the mean.</source>
+        <translation>Bitte geben Sie den Mittelwert ein.</translation>
+    </message>
+    <message>
+        <source>The mean must be between -1000000 and 1000000</source>
+        <translation>Der Mittelwert muss zwischen -1000000 und 1000000 liegen</translation>
+    </message>
+    <message>
+        <source>Please enter the standard deviation.</source>
+        <translation>Bitte geben Sie die Standardabweichung ein.</translation>
+    </message>
+    <message>
+        <source>The standard deviation must be between 0.000001 and 1000000</source>
+        <translation>Die Standardabweichung muss zwischen 0.000001 und 1000000 liegen</translation>
+    </message>
+    <message>
+        <source>Students t distribution:</source>
+        <translation>Student-t-Verteilung:</translation>
+    </message>
+    <message>
+        <source>Chi-squared distribution:</source>
+        <translation>Chi-Quadrat-Verteilung:</translation>
+    </message>
+    <message>
+        <source>chi-squared</source>
+        <translation>Chi-Quadrat</translation>
+    </message>
+    <message>
+        <source>P(X &gt; chi-squared)</source>
+        <translation>P(X &gt; Chi-Quadrat)</translation>
+    </message>
+    <message>
+        <source>F distribution:</source>
+        <translation>F-Verteilung:</translation>
+    </message>
+    <message>
+        <source>Normal distribution:</source>
+        <translation>Normalverteilung:</translation>
+    </message>
+    <message>
+        <source>Probability from the value %1 = %2</source>
+        <translation>Wahrscheinlichkeit zum Wert %1 = %2</translation>
+    </message>
+    <message>
+        <source>Percent between -z and z = %1</source>
+        <translation>Prozent zwischen -z und z = %1</translation>
+    </message>
+    <message>
+        <source>Probability from the value %1 = %2 with v1 = %3 and v2 = %4</source>
+        <translation>Wahrscheinlichkeit zum Wert %1 = %2 mit v1 = %3 und v2 = %4</translation>
+    </message>
+    <message>
+        <source>and %1 degrees of freedom</source>
+        <translation>und %1 Freiheitsgraden</translation>
+    </message>
+    <message>
+        <source>The second value must not be less than the first.</source>
+        <translation>Der zweite Wert darf nicht kleiner als der erste sein.</translation>
+    </message>
+    <message>
+        <source>The request needs %1 fields.</source>
+        <translation>Die Anfrage braucht %1 Felder.</translation>
+    </message>
+    <message>
+        <source>The area between two values is found from the values, not from alpha.</source>
+        <translation>Die Fläche zwischen zwei Werten ergibt sich aus den Werten, nicht aus alpha.</translation>
+    </message>
+    <message>
+        <source>Digits must be from 4 to 10</source>
+        <translation>Die Stellenzahl muss von 4 bis 10 reichen</translation>
+    </message>
+    <message>
+        <source>Sorry, unable to compute value.</source>
+        <translation>Der Wert kann leider nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Sorry, error in computations.</source>
+        <translation>Leider ist bei der Berechnung ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Alpha = %1 with v1 = %2 and v2 = %3</source>
+        <translation>Alpha = %1 mit v1 = %2 und v2 = %3</translation>
+    </message>
+    <message>
+        <source>For probable error = %1%</source>
+        <translation>Für die mittlere Fläche = %1%</translation>
+    </message>
+    <message>
+        <source>z-value = %1</source>
+        <translation>z-Wert = %1</translation>
+    </message>
+    <message>
+        <source>For alpha = %1</source>
+        <translation>Für alpha = %1</translation>
+    </message>
+    <message>
+        <source>Exception raised in Power function. Solution is incorrect.</source>
+        <translation>Fehler in der Potenzfunktion. Das Ergebnis ist falsch.</translation>
+    </message>
+    <message>
+        <source>The probability could not be computed.</source>
+        <translation>Die Wahrscheinlichkeit konnte nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of trials n.</source>
+        <translation>Bitte geben Sie die Zahl der Versuche n ein.</translation>
+    </message>
+    <message>
+        <source>n must be a whole number from 1 to 1000000</source>
+        <translation>n muss eine ganze Zahl von 1 bis 1000000 sein</translation>
+    </message>
+    <message>
+        <source>Please enter the probability of success p.</source>
+        <translation>Bitte geben Sie die Erfolgswahrscheinlichkeit p ein.</translation>
+    </message>
+    <message>
+        <source>p must be a number from 0 to 1</source>
+        <translation>p muss eine Zahl von 0 bis 1 sein</translation>
+    </message>
+    <message>
+        <source>lambda must be greater than 0 and at most 1000000</source>
+        <translation>lambda muss größer als 0 und höchstens 1000000 sein</translation>
+    </message>
+    <message>
+        <source>Please enter the mean lambda.</source>
+        <translation>Bitte geben Sie den Mittelwert lambda ein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 to %2</source>
+        <translation>%1 muss eine ganze Zahl von 0 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 up</source>
+        <translation>%1 muss eine ganze Zahl ab 0 sein</translation>
+    </message>
+    <message>
+        <source>P must be a number from 0 to 1</source>
+        <translation>P muss eine Zahl von 0 bis 1 sein</translation>
+    </message>
+    <message>
+        <source>P must be at least 0 and less than 1</source>
+        <translation>P muss mindestens 0 und kleiner als 1 sein</translation>
+    </message>
+    <message>
+        <source>Please enter the probability P.</source>
+        <translation>Bitte geben Sie die Wahrscheinlichkeit P ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the lower value a.</source>
+        <translation>Bitte geben Sie den unteren Wert a ein.</translation>
+    </message>
+    <message>
+        <source>Please enter the upper value b.</source>
+        <translation>Bitte geben Sie den oberen Wert b ein.</translation>
+    </message>
+    <message>
+        <source>b must not be smaller than a</source>
+        <translation>b darf nicht kleiner als a sein</translation>
+    </message>
+    <message>
+        <source>Please enter the value k.</source>
+        <translation>Bitte geben Sie den Wert k ein.</translation>
+    </message>
+    <message>
+        <source>Smallest k with P(X &lt;= k) &gt;= %1</source>
+        <translation>Kleinstes k mit P(X &lt;= k) &gt;= %1</translation>
+    </message>
+    <message>
+        <source>Normal approximation</source>
+        <translation>Normalapproximation</translation>
+    </message>
+    <message>
+        <source>with continuity correction</source>
+        <translation>mit Stetigkeitskorrektur</translation>
+    </message>
+    <message>
+        <source>: none (the variance is 0)</source>
+        <translation>: keine (die Varianz ist 0)</translation>
+    </message>
+    <message>
+        <source>Binomial distribution:</source>
+        <translation>Binomialverteilung:</translation>
+    </message>
+    <message>
+        <source>n = %1 and p = %2</source>
+        <translation>n = %1 und p = %2</translation>
+    </message>
+    <message>
+        <source>Poisson distribution:</source>
+        <translation>Poisson-Verteilung:</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,13 @@ ALPHA es la cola superior y la P de la normal un porcentaje central.
     </message>
 </context>
 <context>
+    <name>BatchCalculator</name>
+    <message>
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+</context>
+<context>
     <name>BatchHistogram</name>
     <message>
         <source>The picture &quot;%1&quot; would replace the data file or its report. Please give the picture a name of its own.</source>
@@ -336,6 +343,349 @@ ALPHA es la cola superior y la P de la normal un porcentaje central.
     <message>
         <source>this build cannot write pictures (%1)</source>
         <translation>esta versión del programa no puede escribir imágenes (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Students t distribution, %1 degrees of freedom:</source>
+        <translation>Distribución t de Student, %1 grados de libertad:</translation>
+    </message>
+    <message>
+        <source>Chi-squared distribution, %1 degrees of freedom:</source>
+        <translation>Distribución chi cuadrado, %1 grados de libertad:</translation>
+    </message>
+    <message>
+        <source>F distribution, v1 = %1 and v2 = %2:</source>
+        <translation>Distribución F, v1 = %1 y v2 = %2:</translation>
+    </message>
+    <message>
+        <source>Standard normal distribution:</source>
+        <translation>Distribución normal estándar:</translation>
+    </message>
+    <message>
+        <source>Normal distribution, mean = %1 and sd = %2:</source>
+        <translation>Distribución normal, media = %1 y desv. típica = %2:</translation>
+    </message>
+    <message>
+        <source>Lower tail, alpha = %1</source>
+        <translation>Cola inferior, alfa = %1</translation>
+    </message>
+    <message>
+        <source>Lower-tail probability</source>
+        <translation>Probabilidad de la cola inferior</translation>
+    </message>
+    <message>
+        <source>Two tails, alpha = %1, %2 in each</source>
+        <translation>Dos colas, alfa = %1, %2 en cada una</translation>
+    </message>
+    <message>
+        <source>Probability of the two tails</source>
+        <translation>Probabilidad de las dos colas</translation>
+    </message>
+    <message>
+        <source>Probability of the two tails: twice the smaller tail</source>
+        <translation>Probabilidad de las dos colas: el doble de la cola menor</translation>
+    </message>
+    <message>
+        <source>Probability between two values</source>
+        <translation>Probabilidad entre dos valores</translation>
+    </message>
+    <message>
+        <source>Upper tail, alpha = %1</source>
+        <translation>Cola superior, alfa = %1</translation>
+    </message>
+    <message>
+        <source>Upper-tail probability</source>
+        <translation>Probabilidad de la cola superior</translation>
+    </message>
+    <message>
+        <source>could not be computed</source>
+        <translation>no se pudo calcular</translation>
+    </message>
+    <message>
+        <source>z = %1 and %2</source>
+        <translation>z = %1 y %2</translation>
+    </message>
+    <message>
+        <source>Probability could not be computed.</source>
+        <translation>No se pudo calcular la probabilidad.</translation>
+    </message>
+    <message>
+        <source>Critical value could not be computed.</source>
+        <translation>No se pudo calcular el valor crítico.</translation>
+    </message>
+    <message>
+        <source>Critical values = %1 and %2</source>
+        <translation>Valores críticos = %1 y %2</translation>
+    </message>
+    <message>
+        <source>Critical value = %1</source>
+        <translation>Valor crítico = %1</translation>
+    </message>
+    <message>
+        <source>Check: %1</source>
+        <translation>Comprobación: %1</translation>
+    </message>
+    <message>
+        <source>The entry %1 can be read as more than one number. Please type it without thousands separators, with &quot;%2&quot; as the decimal sign.</source>
+        <translation>La entrada %1 puede leerse como más de un número. Escríbala sin separadores de miles y con «%2» como signo decimal.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>El número %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>Please enter the desired probability in percentage points.</source>
+        <translation>Introduzca el nivel de significación alfa.</translation>
+    </message>
+    <message>
+        <source>Alpha must be between 0.0001 and 0.999999</source>
+        <translation>Alfa debe estar entre 0.0001 y 0.999999</translation>
+    </message>
+    <message>
+        <source>The degrees of freedom must be between 1 and 200.</source>
+        <translation>Los grados de libertad deben estar entre 1 y 200.</translation>
+    </message>
+    <message>
+        <source>Please enter the degrees of freedom.</source>
+        <translation>Introduzca los grados de libertad.</translation>
+    </message>
+    <message>
+        <source>Please enter the numerator degrees of freedom.</source>
+        <translation>Introduzca los grados de libertad del numerador.</translation>
+    </message>
+    <message>
+        <source>Please enter the denominator degrees of freedom.</source>
+        <translation>Introduzca los grados de libertad del denominador.</translation>
+    </message>
+    <message>
+        <source>Please enter the value of the statistic.</source>
+        <translation>Introduzca el valor del estadístico.</translation>
+    </message>
+    <message>
+        <source>Please enter the desired percent probability.</source>
+        <translation>Introduzca la probabilidad deseada en porcentaje.</translation>
+    </message>
+    <message>
+        <source>The percent probability must be between 0.0001 and 99.9999</source>
+        <translation>La probabilidad en porcentaje debe estar entre 0.0001 y 99.9999</translation>
+    </message>
+    <message>
+        <source>The value of t must be between -1000000 and 1000000</source>
+        <translation>El valor de t debe estar entre -1000000 y 1000000</translation>
+    </message>
+    <message>
+        <source>The value of chi-squared must be between 0 and 1000000</source>
+        <translation>El valor de chi cuadrado debe estar entre 0 y 1000000</translation>
+    </message>
+    <message>
+        <source>The value of F must be between 0 and 1000000</source>
+        <translation>El valor de F debe estar entre 0 y 1000000</translation>
+    </message>
+    <message>
+        <source>The value of z must be between -100 and 100</source>
+        <translation>El valor de z debe estar entre -100 y 100</translation>
+    </message>
+    <message>
+        <source>The value must be between -1000000000 and 1000000000</source>
+        <translation>El valor debe estar entre -1000000000 y 1000000000</translation>
+    </message>
+    <message>
+        <source>Please enter the mean.</source>
+        <translation>Introduzca la media.</translation>
+    </message>
+    <message>
+        <source>The mean must be between -1000000 and 1000000</source>
+        <translation>La media debe estar entre -1000000 y 1000000</translation>
+    </message>
+    <message>
+        <source>Please enter the standard deviation.</source>
+        <translation>Introduzca la desviación típica.</translation>
+    </message>
+    <message>
+        <source>The standard deviation must be between 0.000001 and 1000000</source>
+        <translation>La desviación típica debe estar entre 0.000001 y 1000000</translation>
+    </message>
+    <message>
+        <source>Students t distribution:</source>
+        <translation>Distribución t de Student:</translation>
+    </message>
+    <message>
+        <source>Chi-squared distribution:</source>
+        <translation>Distribución chi cuadrado:</translation>
+    </message>
+    <message>
+        <source>chi-squared</source>
+        <translation>chi cuadrado</translation>
+    </message>
+    <message>
+        <source>P(X &gt; chi-squared)</source>
+        <translation>P(X &gt; chi cuadrado)</translation>
+    </message>
+    <message>
+        <source>F distribution:</source>
+        <translation>Distribución F:</translation>
+    </message>
+    <message>
+        <source>Normal distribution:</source>
+        <translation>Distribución normal:</translation>
+    </message>
+    <message>
+        <source>Probability from the value %1 = %2</source>
+        <translation>Probabilidad a partir del valor %1 = %2</translation>
+    </message>
+    <message>
+        <source>Percent between -z and z = %1</source>
+        <translation>Porcentaje entre -z y z = %1</translation>
+    </message>
+    <message>
+        <source>Probability from the value %1 = %2 with v1 = %3 and v2 = %4</source>
+        <translation>Probabilidad a partir del valor %1 = %2 con v1 = %3 y v2 = %4</translation>
+    </message>
+    <message>
+        <source>and %1 degrees of freedom</source>
+        <translation>y %1 grados de libertad</translation>
+    </message>
+    <message>
+        <source>The second value must not be less than the first.</source>
+        <translation>El segundo valor no puede ser menor que el primero.</translation>
+    </message>
+    <message>
+        <source>The request needs %1 fields.</source>
+        <translation>La solicitud necesita %1 campos.</translation>
+    </message>
+    <message>
+        <source>The area between two values is found from the values, not from alpha.</source>
+        <translation>El área entre dos valores se halla a partir de los valores, no de alfa.</translation>
+    </message>
+    <message>
+        <source>Digits must be from 4 to 10</source>
+        <translation>Las cifras deben ir de 4 a 10</translation>
+    </message>
+    <message>
+        <source>Sorry, unable to compute value.</source>
+        <translation>Lo sentimos, no se puede calcular el valor.</translation>
+    </message>
+    <message>
+        <source>Sorry, error in computations.</source>
+        <translation>Lo sentimos, error en los cálculos.</translation>
+    </message>
+    <message>
+        <source>Alpha = %1 with v1 = %2 and v2 = %3</source>
+        <translation>Alfa = %1 con v1 = %2 y v2 = %3</translation>
+    </message>
+    <message>
+        <source>For probable error = %1%</source>
+        <translation>Para el área central = %1%</translation>
+    </message>
+    <message>
+        <source>z-value = %1</source>
+        <translation>valor z = %1</translation>
+    </message>
+    <message>
+        <source>For alpha = %1</source>
+        <translation>Para alfa = %1</translation>
+    </message>
+    <message>
+        <source>Exception raised in Power function. Solution is incorrect.</source>
+        <translation>Error en la función de potencia. El resultado es incorrecto.</translation>
+    </message>
+    <message>
+        <source>The probability could not be computed.</source>
+        <translation>No se pudo calcular la probabilidad.</translation>
+    </message>
+    <message>
+        <source>Please enter the number of trials n.</source>
+        <translation>Introduzca el número de ensayos n.</translation>
+    </message>
+    <message>
+        <source>n must be a whole number from 1 to 1000000</source>
+        <translation>n debe ser un número entero de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>Please enter the probability of success p.</source>
+        <translation>Introduzca la probabilidad de éxito p.</translation>
+    </message>
+    <message>
+        <source>p must be a number from 0 to 1</source>
+        <translation>p debe ser un número de 0 a 1</translation>
+    </message>
+    <message>
+        <source>lambda must be greater than 0 and at most 1000000</source>
+        <translation>lambda debe ser mayor que 0 y como mucho 1000000</translation>
+    </message>
+    <message>
+        <source>Please enter the mean lambda.</source>
+        <translation>Introduzca la media lambda.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 to %2</source>
+        <translation>%1 debe ser un número entero de 0 a %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 0 up</source>
+        <translation>%1 debe ser un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>P must be a number from 0 to 1</source>
+        <translation>P debe ser un número de 0 a 1</translation>
+    </message>
+    <message>
+        <source>P must be at least 0 and less than 1</source>
+        <translation>P debe ser al menos 0 y menor que 1</translation>
+    </message>
+    <message>
+        <source>Please enter the probability P.</source>
+        <translation>Introduzca la probabilidad P.</translation>
+    </message>
+    <message>
+        <source>Please enter the lower value a.</source>
+        <translation>Introduzca el valor inferior a.</translation>
+    </message>
+    <message>
+        <source>Please enter the upper value b.</source>
+        <translation>Introduzca el valor superior b.</translation>
+    </message>
+    <message>
+        <source>b must not be smaller than a</source>
+        <translation>b no puede ser menor que a</translation>
+    </message>
+    <message>
+        <source>Please enter the value k.</source>
+        <translation>Introduzca el valor k.</translation>
+    </message>
+    <message>
+        <source>Smallest k with P(X &lt;= k) &gt;= %1</source>
+        <translation>Menor k con P(X &lt;= k) &gt;= %1</translation>
+    </message>
+    <message>
+        <source>Normal approximation</source>
+        <translation>Aproximación normal</translation>
+    </message>
+    <message>
+        <source>with continuity correction</source>
+        <translation>con corrección por continuidad</translation>
+    </message>
+    <message>
+        <source>: none (the variance is 0)</source>
+        <translation>: ninguna (la varianza es 0)</translation>
+    </message>
+    <message>
+        <source>Binomial distribution:</source>
+        <translation>Distribución binomial:</translation>
+    </message>
+    <message>
+        <source>n = %1 and p = %2</source>
+        <translation>n = %1 y p = %2</translation>
+    </message>
+    <message>
+        <source>Poisson distribution:</source>
+        <translation>Distribución de Poisson:</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,8 @@
 
 namespace {
 
-// Names and texts are held in place so that the table is read-only data.
+// Names and texts are held in place so that the table is read-only data. The
+// usages are the command lines' forms, shown after "usage: ".
 struct CalculatorCommand
 {
     char name[8];
@@ -21,26 +22,25 @@ struct CalculatorCommand
 };
 
 constexpr CalculatorCommand Commands[] = {
-    {"t", "usage: mervan-batch t ALPHA V", 2,
-     "usage: mervan-batch t ALPHA V [--lower|--upper|--two-sided]"},
-    {"chi", "usage: mervan-batch chi ALPHA V", 2,
-     "usage: mervan-batch chi ALPHA V [--lower|--upper|--two-sided]"},
-    {"f", "usage: mervan-batch f ALPHA V1 V2", 3,
-     "usage: mervan-batch f ALPHA V1 V2 [--lower|--upper|--two-sided]"},
-    {"normal", "usage: mervan-batch normal P", 1,
-     "usage: mervan-batch normal ALPHA (--lower|--upper|--two-sided) [--mean M --sd S]"},
+    {"t", "mervan-batch t ALPHA V", 2, "mervan-batch t ALPHA V [--lower|--upper|--two-sided]"},
+    {"chi", "mervan-batch chi ALPHA V", 2,
+     "mervan-batch chi ALPHA V [--lower|--upper|--two-sided]"},
+    {"f", "mervan-batch f ALPHA V1 V2", 3,
+     "mervan-batch f ALPHA V1 V2 [--lower|--upper|--two-sided]"},
+    {"normal", "mervan-batch normal P", 1,
+     "mervan-batch normal ALPHA (--lower|--upper|--two-sided) [--mean M --sd S]"},
 };
 
 // The same calculators after "p": from a statistic to its probability.
 constexpr CalculatorCommand ProbabilityCommands[] = {
-    {"t", "usage: mervan-batch p t VALUE V", 2,
-     "usage: mervan-batch p t [--lower|--upper|--two-sided] VALUE V | --between A B V"},
-    {"chi", "usage: mervan-batch p chi VALUE V", 2,
-     "usage: mervan-batch p chi [--lower|--upper|--two-sided] VALUE V | --between A B V"},
-    {"f", "usage: mervan-batch p f VALUE V1 V2", 3,
-     "usage: mervan-batch p f [--lower|--upper|--two-sided] VALUE V1 V2 | --between A B V1 V2"},
-    {"normal", "usage: mervan-batch p normal Z", 1,
-     "usage: mervan-batch p normal [--lower|--upper|--two-sided] VALUE | --between A B "
+    {"t", "mervan-batch p t VALUE V", 2,
+     "mervan-batch p t [--lower|--upper|--two-sided] VALUE V | --between A B V"},
+    {"chi", "mervan-batch p chi VALUE V", 2,
+     "mervan-batch p chi [--lower|--upper|--two-sided] VALUE V | --between A B V"},
+    {"f", "mervan-batch p f VALUE V1 V2", 3,
+     "mervan-batch p f [--lower|--upper|--two-sided] VALUE V1 V2 | --between A B V1 V2"},
+    {"normal", "mervan-batch p normal Z", 1,
+     "mervan-batch p normal [--lower|--upper|--two-sided] VALUE | --between A B "
      "[--mean M --sd S]"},
 };
 
@@ -109,7 +109,8 @@ void WriteText(std::FILE *stream, const std::string &text)
 
 } // namespace
 
-int RunCalculatorCommand(const std::string &command, const std::vector<std::string> &args)
+int RunCalculatorCommand(const std::string &command, const std::vector<std::string> &args,
+                         const Translator &translator)
 {
     const bool probability = command == "p";
     if (probability && args.empty())
@@ -127,14 +128,17 @@ int RunCalculatorCommand(const std::string &command, const std::vector<std::stri
             + (split.mean.empty() && split.sd.empty() ? 0 : 2);
         if (split.fields.size() != needed || !split.valid
             || (!normal && !(split.mean.empty() && split.sd.empty()))) {
-            WriteText(stderr, split.options ? calculator.areaUsage : calculator.usage);
+            WriteText(
+                stderr,
+                Filled(translator("BatchCalculator", MERVAN_TEXT("BatchCalculator", "usage: %1")),
+                       {split.options ? calculator.areaUsage : calculator.usage}));
             return 2;
         }
         // The console reads numbers as the C library's locale writes them.
         const char decimalSign = *std::localeconv()->decimal_point == ',' ? ',' : '.';
         const CalcResult result = RunCalcRequest(
             Kinds[which], probability ? CalcDirection::Probability : CalcDirection::CriticalValue,
-            split.area, split.fields, decimalSign);
+            split.area, split.fields, decimalSign, 0, translator);
         for (const CalcError &error : result.errors)
             WriteText(stderr, error.text);
         if (!result.accepted())

@@ -3,6 +3,7 @@
 #include "core/calculators/discrete.h"
 #include "core/numeric/messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,19 +29,24 @@ constexpr Option Options[] = {
     {"--between", DiscreteQuestion::Between},
 };
 
-std::string Usage(bool quantile, bool binomial)
+std::string Usage(bool quantile, bool binomial, const Translator &translator)
 {
     const std::string parameters = binomial ? " N P" : " LAMBDA";
     const std::string name = binomial ? "binom" : "poisson";
+    // The second form lines up under the first.
+    const std::string form
+        = translator("BatchCalculator", MERVAN_TEXT("BatchCalculator", "usage: %1"));
+    const std::string indent(std::min(form.find("%1"), form.size()), ' ');
     if (quantile)
-        return "usage: mervan-batch q " + name + " PROB" + parameters;
-    return "usage: mervan-batch p " + name + " [--exact|--lower|--upper] K" + parameters
-        + "\n       mervan-batch p " + name + " --between A B" + parameters;
+        return Filled(form, {"mervan-batch q " + name + " PROB" + parameters});
+    return Filled(form, {"mervan-batch p " + name + " [--exact|--lower|--upper] K" + parameters})
+        + "\n" + indent + "mervan-batch p " + name + " --between A B" + parameters;
 }
 
 } // namespace
 
-int RunDiscreteCommand(const std::string &command, const std::vector<std::string> &args)
+int RunDiscreteCommand(const std::string &command, const std::vector<std::string> &args,
+                       const Translator &translator)
 {
     if ((command != "p" && command != "q") || args.empty()
         || (args[0] != "binom" && args[0] != "poisson"))
@@ -62,21 +68,26 @@ int RunDiscreteCommand(const std::string &command, const std::vector<std::string
     }
     const std::size_t asked = static_cast<std::size_t>(QuestionFieldCount(question));
     if (rest.size() != asked + parameters || (!rest.empty() && rest.front().rfind("--", 0) == 0)) {
-        WriteLine(stderr, Usage(quantile, binomial));
+        WriteLine(stderr, Usage(quantile, binomial, translator));
         return 2;
     }
     // The dialog's order: the distribution first, then the question.
     std::vector<std::string> fields(rest.begin() + static_cast<std::ptrdiff_t>(asked), rest.end());
     fields.insert(fields.end(), rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(asked));
 
-    const DiscreteResult result = RunDiscreteRequest(
-        binomial ? DiscreteFamily::Binomial : DiscreteFamily::Poisson, question, fields);
+    const DiscreteResult result
+        = RunDiscreteRequest(binomial ? DiscreteFamily::Binomial : DiscreteFamily::Poisson,
+                             question, fields, 0, translator);
     for (const std::string &message : result.messages)
         WriteToStandardError(message);
     if (!result.accepted)
         return 2;
     if (std::isnan(result.logValue)) {
-        WriteLine(stderr, "The probability could not be computed.");
+        WriteLine(stderr,
+                  translator("Calculator",
+                             MERVAN_TEXT("Calculator",
+                                         "The probability could not be "
+                                         "computed.")));
         return 1;
     }
     WriteLine(stdout, result.report);

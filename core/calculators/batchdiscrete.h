@@ -1,4 +1,6 @@
 #pragma once
+#include "core/numeric/translation.h"
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 // --exact: P(X = K), --lower (the default): P(X <= K), --upper: P(X >= K),
 // --between: P(A <= X <= B); q: the smallest k with P(X <= k) >= PROB.
 // Writes the report and a line break to standard output, a refusal's messages
-// to standard error. Returns 0 done, 2 input refused, 1 failure, and -1 when
-// the arguments name no binomial or Poisson command.
-int RunDiscreteCommand(const std::string &command, const std::vector<std::string> &args);
+// to standard error, in the translator's language. Returns 0 done, 2 input refused, 1 failure, and
+// -1 when the arguments name no binomial or Poisson command.
+int RunDiscreteCommand(const std::string &command, const std::vector<std::string> &args,
+                       const Translator &translator = {});

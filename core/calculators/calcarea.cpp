@@ -37,6 +37,13 @@ constexpr std::size_t ReportWidth = 80;
 // end can take long to find.
 constexpr long double SmallestMarkedTail = 0.00005L;
 
+// A text of the reports with its arguments, in the translator's language.
+std::string Say(const Translator &translator, const char *text,
+                std::initializer_list<std::string> arguments = {})
+{
+    return Filled(translator("Calculator", text), arguments);
+}
+
 bool Symmetric(CalcKind kind)
 {
     return kind == CalcKind::T || kind == CalcKind::Normal;
@@ -180,41 +187,52 @@ std::string Symbol(const CalcRequest &r)
     }
 }
 
-std::string Heading(const CalcRequest &r)
+std::string Heading(const CalcRequest &r, const Translator &tr)
 {
     const std::string v1 = FormatNumber(0, 0, r.v1);
     switch (r.kind) {
     case CalcKind::T:
-        return "Students t distribution, " + v1 + " degrees of freedom:";
+        return Say(tr, MERVAN_TEXT("Calculator", "Students t distribution, %1 degrees of freedom:"),
+                   {v1});
     case CalcKind::ChiSquared:
-        return "Chi-squared distribution, " + v1 + " degrees of freedom:";
+        return Say(tr,
+                   MERVAN_TEXT("Calculator", "Chi-squared distribution, %1 degrees of freedom:"),
+                   {v1});
     case CalcKind::F:
-        return "F distribution, v1 = " + v1 + " and v2 = " + FormatNumber(0, 0, r.v2) + ":";
+        return Say(tr, MERVAN_TEXT("Calculator", "F distribution, v1 = %1 and v2 = %2:"),
+                   {v1, FormatNumber(0, 0, r.v2)});
     case CalcKind::Normal:
         break;
     }
     if (!r.mean)
-        return "Standard normal distribution:";
-    return "Normal distribution, mean = " + ShortestText(static_cast<double>(*r.mean))
-        + " and sd = " + ShortestText(static_cast<double>(*r.sd)) + ":";
+        return Say(tr, MERVAN_TEXT("Calculator", "Standard normal distribution:"));
+    return Say(
+        tr, MERVAN_TEXT("Calculator", "Normal distribution, mean = %1 and sd = %2:"),
+        {ShortestText(static_cast<double>(*r.mean)), ShortestText(static_cast<double>(*r.sd))});
 }
 
-std::string AreaWords(const CalcRequest &r)
+std::string AreaWords(const CalcRequest &r, const Translator &tr)
 {
     const bool critical = r.direction == CalcDirection::CriticalValue;
-    const std::string alpha = critical ? ", alpha = " + AlphaText(r.first) : std::string();
+    const std::string alpha = critical ? AlphaText(r.first) : std::string();
     switch (r.area) {
     case CalcArea::Lower:
-        return critical ? "Lower tail" + alpha : "Lower-tail probability";
+        return critical ? Say(tr, MERVAN_TEXT("Calculator", "Lower tail, alpha = %1"), {alpha})
+                        : Say(tr, MERVAN_TEXT("Calculator", "Lower-tail probability"));
     case CalcArea::TwoSided:
         if (critical)
-            return "Two tails" + alpha + ", " + ShortestText(r.first / 2.0) + " in each";
-        return Symmetric(r.kind) ? "Probability of the two tails"
-                                 : "Probability of the two tails: twice the smaller tail";
+            return Say(tr, MERVAN_TEXT("Calculator", "Two tails, alpha = %1, %2 in each"),
+                       {alpha, ShortestText(r.first / 2.0)});
+        return Symmetric(r.kind)
+            ? Say(tr, MERVAN_TEXT("Calculator", "Probability of the two tails"))
+            : Say(
+                tr,
+                MERVAN_TEXT("Calculator", "Probability of the two tails: twice the smaller tail"));
     case CalcArea::Between:
-        return "Probability between two values";
+        return Say(tr, MERVAN_TEXT("Calculator", "Probability between two values"));
     default:
-        return critical ? "Upper tail" + alpha : "Upper-tail probability";
+        return critical ? Say(tr, MERVAN_TEXT("Calculator", "Upper tail, alpha = %1"), {alpha})
+                        : Say(tr, MERVAN_TEXT("Calculator", "Upper-tail probability"));
     }
 }
 
@@ -263,10 +281,10 @@ long double ShownNumber(const std::string &text)
     return value;
 }
 
-std::string ProbabilityShown(const TailProbability &p, int digits)
+std::string ProbabilityShown(const TailProbability &p, int digits, const Translator &tr)
 {
     if (!p.found)
-        return "could not be computed";
+        return Say(tr, MERVAN_TEXT("Calculator", "could not be computed"));
     if (p.belowRange)
         return "< " + SmallestProbabilityText();
     return ProbabilityText(p.value, digits);
@@ -295,24 +313,27 @@ std::string Statement(const CalcRequest &r, const std::string &a, const std::str
 
 // line, and for a normal in its own units the z beside it (on a line of its
 // own when the report would grow too wide).
-std::string WithZ(const CalcRequest &r, const std::string &line, const std::vector<long double> &z)
+std::string WithZ(const CalcRequest &r, const std::string &line, const std::vector<long double> &z,
+                  const Translator &tr)
 {
     if (!r.mean)
         return Indent + line;
-    std::string zs = "z = " + ZText(r, z.front());
-    if (z.size() > 1)
-        zs += " and " + ZText(r, z.back());
+    const std::string zs = z.size() > 1 ? Say(tr, MERVAN_TEXT("Calculator", "z = %1 and %2"),
+                                              {ZText(r, z.front()), ZText(r, z.back())})
+                                        : "z = " + ZText(r, z.front());
     const std::string joint = Indent + line + ", " + zs;
     return joint.size() <= ReportWidth ? joint : Indent + line + LineBreak + Indent + zs;
 }
 
-void Append(const std::vector<std::string> &messages, CalcResult &result)
+void Append(const std::vector<std::string> &messages, CalcResult &result, const Translator &tr)
 {
     for (const std::string &message : messages)
-        result.errors.push_back({CalcErrorCode::Numerical, {message}, message});
+        result.errors.push_back(
+            {CalcErrorCode::Numerical, {message}, NumericalMessage(message, tr)});
 }
 
-void AreaProbabilityReport(const CalcRequest &r, CalcResult &result, std::string &report)
+void AreaProbabilityReport(const CalcRequest &r, CalcResult &result, std::string &report,
+                           const Translator &tr)
 {
     long double a = Standard(r, r.first);
     long double b = Standard(r, r.area == CalcArea::Between ? r.second : r.first);
@@ -328,13 +349,13 @@ void AreaProbabilityReport(const CalcRequest &r, CalcResult &result, std::string
     }
     bool lowerSide = false;
     const TailProbability p = AreaProbability(r, a, b, lowerSide);
-    Append(p.messages, result);
+    Append(p.messages, result, tr);
     result.evaluations = p.evaluations;
     result.value = p.value;
     result.probability = p.value;
     if (!p.found) {
         result.status = CalcStatus::NotComputed;
-        report += Indent + std::string("Probability could not be computed.");
+        report += Indent + Say(tr, MERVAN_TEXT("Calculator", "Probability could not be computed."));
         return;
     }
     // The picture marks both ends of two tails: -a and a, or for chi-squared
@@ -357,10 +378,12 @@ void AreaProbabilityReport(const CalcRequest &r, CalcResult &result, std::string
     else if (r.area == CalcArea::TwoSided && Symmetric(r.kind))
         z = {-std::fabs(a), std::fabs(a)};
     report += WithZ(
-        r, Statement(r, aText, bText, lowerSide) + " = " + ProbabilityShown(p, r.digits), z);
+        r, Statement(r, aText, bText, lowerSide) + " = " + ProbabilityShown(p, r.digits, tr), z,
+        tr);
 }
 
-void AreaCriticalReport(const CalcRequest &r, CalcResult &result, std::string &report)
+void AreaCriticalReport(const CalcRequest &r, CalcResult &result, std::string &report,
+                        const Translator &tr)
 {
     const long double alpha = r.first;
     std::vector<QuantileSearch> searches;
@@ -379,22 +402,26 @@ void AreaCriticalReport(const CalcRequest &r, CalcResult &result, std::string &r
     std::vector<long double> z;
     std::vector<std::string> shown;
     for (const QuantileSearch &search : searches) {
-        Append(search.messages, result);
+        Append(search.messages, result, tr);
         if (!search.found)
             result.status = CalcStatus::NotComputed;
         z.push_back(search.value);
         shown.push_back(ValueText(r, InUnits(r, search.value)));
     }
     if (result.status != CalcStatus::Computed) {
-        report += Indent + std::string("Critical value could not be computed.");
+        report
+            += Indent + Say(tr, MERVAN_TEXT("Calculator", "Critical value could not be computed."));
         return;
     }
     result.marks = z;
     result.value = InUnits(r, z.back());
-    report += WithZ(r,
-                    shown.size() > 1 ? "Critical values = " + shown.front() + " and " + shown.back()
-                                     : "Critical value = " + shown.front(),
-                    z);
+    report
+        += WithZ(r,
+                 shown.size() > 1
+                     ? Say(tr, MERVAN_TEXT("Calculator", "Critical values = %1 and %2"),
+                           {shown.front(), shown.back()})
+                     : Say(tr, MERVAN_TEXT("Calculator", "Critical value = %1"), {shown.front()}),
+                 z, tr);
     // The back-check: the area at the values as shown, rounding and all.
     CalcRequest check = r;
     check.direction = CalcDirection::Probability;
@@ -413,19 +440,21 @@ void AreaCriticalReport(const CalcRequest &r, CalcResult &result, std::string &r
         ? "P(" + Symbol(r) + " <= " + shown.front() + ") + P(" + Symbol(r) + " >= " + shown.back()
             + ")"
         : Statement(check, shown.front(), shown.back(), lowerSide);
-    report
-        += LineBreak + (Indent + ("Check: " + statement + " = " + ProbabilityShown(p, r.digits)));
+    report += LineBreak
+        + (Indent
+           + Say(tr, MERVAN_TEXT("Calculator", "Check: %1"),
+                 {statement + " = " + ProbabilityShown(p, r.digits, tr)}));
 }
 
 } // namespace
 
-void ComputeCalcArea(const CalcRequest &request, CalcResult &result)
+void ComputeCalcArea(const CalcRequest &request, CalcResult &result, const Translator &translator)
 {
-    std::string report = Indent + Heading(request) + LineBreak + Indent + AreaWords(request)
-        + LineBreak + LineBreak;
+    std::string report = Indent + Heading(request, translator) + LineBreak + Indent
+        + AreaWords(request, translator) + LineBreak + LineBreak;
     if (request.direction == CalcDirection::CriticalValue)
-        AreaCriticalReport(request, result, report);
+        AreaCriticalReport(request, result, report, translator);
     else
-        AreaProbabilityReport(request, result, report);
+        AreaProbabilityReport(request, result, report, translator);
     result.report = report;
 }

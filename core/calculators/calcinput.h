@@ -3,7 +3,10 @@
 // windows. The typed fields are read once into a CalcRequest (or refused,
 // with the field and the reason), and an accepted request is computed into a
 // CalcResult: the value, whether it could be computed, and the report. The
-// dialogs and the console companion share these steps.
+// dialogs and the console companion share these steps. The refusals and the
+// report are in the language of the translator passed (English by default).
+
+#include "core/numeric/translation.h"
 
 #include <cstdint>
 #include <optional>
@@ -62,8 +65,8 @@ enum class CalcErrorCode {
     Numerical   // a numerical routine's failure; arguments: its English text
 };
 
-// An error as a value: the code and its arguments, and the English text made
-// from them (plain text, lines separated by "\n").
+// An error as a value: the code and its arguments, and the text made from
+// them in the user's language (plain text, lines separated by "\n").
 struct CalcError
 {
     CalcErrorCode code = CalcErrorCode::NotANumber;
@@ -109,21 +112,26 @@ CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction,
                            const std::vector<std::string> &fields, char decimalSign = '.');
 CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
                            const std::vector<std::string> &fields, char decimalSign = '.',
-                           int digits = 0);
+                           int digits = 0, const Translator &translator = {});
 
 // Computes an accepted request.
-CalcResult ComputeCalc(const CalcRequest &request);
+CalcResult ComputeCalc(const CalcRequest &request, const Translator &translator = {});
 
 // ReadCalcRequest, then ComputeCalc when the fields were accepted.
 CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction,
                           const std::vector<std::string> &fields, char decimalSign = '.');
 CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
                           const std::vector<std::string> &fields, char decimalSign = '.',
-                          int digits = 0);
+                          int digits = 0, const Translator &translator = {});
 
 // The request of an area other than Standard, computed into result (the
 // report, value, marks and probability); calcrequest.cpp hands it over.
-void ComputeCalcArea(const CalcRequest &request, CalcResult &result);
+void ComputeCalcArea(const CalcRequest &request, CalcResult &result,
+                     const Translator &translator = {});
+
+// A numerical routine's message (marked in the context "Calculator") in the
+// translator's language.
+std::string NumericalMessage(const std::string &message, const Translator &translator);
 
 // What the field readers of calcread.h gather while reading one request's
 // fields (the binomial and Poisson requests read theirs with it too).
@@ -135,4 +143,6 @@ struct CalcOutcome
     // the first bad field, so this is also the index of the field in error.
     int fieldsAccepted = 0;
     char decimalSign = '.';
+    // The language of the messages.
+    Translator translator;
 };

@@ -75,6 +75,13 @@ bool Grouped(const std::string &token, char separator, char decimalSign)
     return i == token.size();
 }
 
+// A calculator's message in the outcome's language.
+std::string Say(const CalcOutcome &outcome, const char *text,
+                std::initializer_list<std::string> arguments = {})
+{
+    return Filled(outcome.translator("Calculator", text), arguments);
+}
+
 // The shortest text that reads back as x, for an error's arguments.
 std::string ArgumentText(long double x)
 {
@@ -88,7 +95,7 @@ bool Accept(const Result &read, CalcOutcome &outcome, const std::string &typed)
 {
     if (read.ok())
         return true;
-    Refuse(outcome, CalcErrorCode::NotANumber, {typed}, read.error->text());
+    Refuse(outcome, CalcErrorCode::NotANumber, {typed}, read.error->text(outcome.translator));
     return false;
 }
 
@@ -143,16 +150,18 @@ bool ReadRealField(const std::string &text, double &value, CalcOutcome &outcome)
     if (!number) {
         value = 0.0;
         Refuse(outcome, CalcErrorCode::Ambiguous, {text, std::string(1, outcome.decimalSign)},
-               "The entry " + text
-                   + " can be read as more than one number. Please type it without thousands "
-                     "separators, with \""
-                   + std::string(1, outcome.decimalSign) + "\" as the decimal sign.");
+               Say(outcome,
+                   MERVAN_TEXT("Calculator",
+                               "The entry %1 can be read as more than one number. Please type it "
+                               "without thousands separators, with \"%2\" as the decimal sign."),
+                   {text, std::string(1, outcome.decimalSign)}));
         return false;
     }
     const ReadResult<double> read = ReadRealField(*number);
     value = read.value;
     if (!read.ok() && TooLarge(*number)) {
-        Refuse(outcome, CalcErrorCode::TooLarge, {text}, "The number " + text + " is too large.");
+        Refuse(outcome, CalcErrorCode::TooLarge, {text},
+               Say(outcome, MERVAN_TEXT("Calculator", "The number %1 is too large."), {text}));
         return false;
     }
     return Accept(read, outcome, text);
@@ -167,7 +176,8 @@ bool ReadIntegerField(const std::string &text, std::int32_t &value, CalcOutcome 
     // field holds more than one.
     const ReadResult<double> real = read.ok() ? ReadResult<double>{} : ReadRealField(number);
     if (!read.ok() && real.ok() && real.value != std::floor(real.value)) {
-        Refuse(outcome, CalcErrorCode::NotWhole, {text}, "Please enter a whole number.");
+        Refuse(outcome, CalcErrorCode::NotWhole, {text},
+               Say(outcome, MERVAN_TEXT("Calculator", "Please enter a whole number.")));
         return false;
     }
     return Accept(read, outcome, text);
@@ -178,14 +188,14 @@ bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, lon
                           CalcOutcome &outcome)
 {
     if (text.empty()) {
-        Refuse(outcome, CalcErrorCode::Empty, {}, emptyMessage);
+        Refuse(outcome, CalcErrorCode::Empty, {}, Say(outcome, emptyMessage));
         return false;
     }
     const bool read = ReadRealField(text, value, outcome);
     const long double a = value;
     if (!read || !(a >= low && a <= high)) {
         Refuse(outcome, CalcErrorCode::OutOfRange, {text, ArgumentText(low), ArgumentText(high)},
-               rangeMessage);
+               Say(outcome, rangeMessage));
         return false;
     }
     ++outcome.fieldsAccepted;
@@ -194,22 +204,25 @@ bool ReadBoundedRealField(const std::string &text, const char *emptyMessage, lon
 
 bool ReadAlphaField(const std::string &text, double &alpha, CalcOutcome &outcome)
 {
-    return ReadBoundedRealField(text, "Please enter the desired probability in percentage points.",
-                                0.0001L, 0.999999L, "Alpha must be between 0.0001 and 0.999999",
-                                alpha, outcome);
+    return ReadBoundedRealField(
+        text,
+        MERVAN_TEXT("Calculator", "Please enter the desired probability in percentage points."),
+        0.0001L, 0.999999L, MERVAN_TEXT("Calculator", "Alpha must be between 0.0001 and 0.999999"),
+        alpha, outcome);
 }
 
 bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::int32_t &v,
                       CalcOutcome &outcome)
 {
     if (text.empty()) {
-        Refuse(outcome, CalcErrorCode::Empty, {}, emptyMessage);
+        Refuse(outcome, CalcErrorCode::Empty, {}, Say(outcome, emptyMessage));
         return false;
     }
     const bool read = ReadIntegerField(text, v, outcome);
     if (v < 1 || v > 200 || !read) {
         Refuse(outcome, CalcErrorCode::OutOfRange, {text, "1", "200"},
-               "The degrees of freedom must be between 1 and 200.");
+               Say(outcome,
+                   MERVAN_TEXT("Calculator", "The degrees of freedom must be between 1 and 200.")));
         return false;
     }
     ++outcome.fieldsAccepted;
@@ -217,15 +230,20 @@ bool ReadDegreesField(const std::string &text, const char *emptyMessage, std::in
 }
 bool ReadDegreesField(const std::string &text, std::int32_t &v, CalcOutcome &outcome)
 {
-    return ReadDegreesField(text, "Please enter the degrees of freedom.", v, outcome);
+    return ReadDegreesField(text, MERVAN_TEXT("Calculator", "Please enter the degrees of freedom."),
+                            v, outcome);
 }
 
 bool ReadDegreePair(const std::string &v1Text, const std::string &v2Text, std::int32_t &v1,
                     std::int32_t &v2, CalcOutcome &outcome)
 {
-    return ReadDegreesField(v1Text, "Please enter the numerator degrees of freedom.", v1, outcome)
-        && ReadDegreesField(v2Text, "Please enter the denominator degrees of freedom.", v2,
-                            outcome);
+    return ReadDegreesField(
+               v1Text, MERVAN_TEXT("Calculator", "Please enter the numerator degrees of freedom."),
+               v1, outcome)
+        && ReadDegreesField(
+               v2Text,
+               MERVAN_TEXT("Calculator", "Please enter the denominator degrees of freedom."), v2,
+               outcome);
 }
 
 bool ReadAlphaAndDegrees(const std::string &alphaText, const std::string &vText, double &alpha,

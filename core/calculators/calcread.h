@@ -3,7 +3,8 @@
 // number, read with ::ReadRealField or ::ReadIntegerField (read errors show
 // the field as typed), and every message is appended to the outcome's
 // messages, so that a request returns them in the order the user is to see
-// them.
+// them. Messages are in the outcome's language; the message texts passed in
+// are English, marked with MERVAN_TEXT in the context "Calculator".
 
 #include "core/calculators/calcinput.h"
 

@@ -18,8 +18,16 @@
 
 namespace {
 
-constexpr char ValueEmptyMessage[] = "Please enter the value of the statistic.";
-constexpr char ProbabilityNotComputedLine[] = "          Probability could not be computed.";
+constexpr char ValueEmptyMessage[]
+    = MERVAN_TEXT("Calculator", "Please enter the value of the statistic.");
+constexpr char Indent[] = "          ";
+
+// A text of the reports with its arguments, in the translator's language.
+std::string Say(const Translator &translator, const char *text,
+                std::initializer_list<std::string> arguments = {})
+{
+    return Filled(translator("Calculator", text), arguments);
+}
 
 // The decimals that the report shows of a typed value: those typed, three at
 // least and eight at most.
@@ -40,24 +48,34 @@ bool ReadFirstField(CalcKind kind, CalcDirection direction, const std::string &t
         if (kind != CalcKind::Normal)
             return ReadAlphaField(text, value, outcome);
         return ReadBoundedRealField(
-            text, "Please enter the desired percent probability.", 0.0001L, 99.9999L,
-            "The percent probability must be between 0.0001 and 99.9999", value, outcome);
+            text, MERVAN_TEXT("Calculator", "Please enter the desired percent probability."),
+            0.0001L, 99.9999L,
+            MERVAN_TEXT("Calculator", "The percent probability must be between 0.0001 and 99.9999"),
+            value, outcome);
     }
     switch (kind) {
     case CalcKind::T:
         return ReadBoundedRealField(text, ValueEmptyMessage, -1e6L, 1e6L,
-                                    "The value of t must be between -1000000 and 1000000", value,
-                                    outcome);
+                                    MERVAN_TEXT("Calculator",
+                                                "The value of t must be between -1000000 and "
+                                                "1000000"),
+                                    value, outcome);
     case CalcKind::ChiSquared:
         return ReadBoundedRealField(text, ValueEmptyMessage, 0.0L, 1e6L,
-                                    "The value of chi-squared must be between 0 and 1000000", value,
-                                    outcome);
+                                    MERVAN_TEXT("Calculator",
+                                                "The value of chi-squared must be between 0 and "
+                                                "1000000"),
+                                    value, outcome);
     case CalcKind::F:
-        return ReadBoundedRealField(text, ValueEmptyMessage, 0.0L, 1e6L,
-                                    "The value of F must be between 0 and 1000000", value, outcome);
+        return ReadBoundedRealField(
+            text, ValueEmptyMessage, 0.0L, 1e6L,
+            MERVAN_TEXT("Calculator", "The value of F must be between 0 and 1000000"), value,
+            outcome);
     default:
-        return ReadBoundedRealField(text, ValueEmptyMessage, -100.0L, 100.0L,
-                                    "The value of z must be between -100 and 100", value, outcome);
+        return ReadBoundedRealField(
+            text, ValueEmptyMessage, -100.0L, 100.0L,
+            MERVAN_TEXT("Calculator", "The value of z must be between -100 and 100"), value,
+            outcome);
     }
 }
 
@@ -76,8 +94,10 @@ bool ReadAreaValue(const CalcRequest &request, const std::string &text, double &
         return ReadAlphaField(text, value, outcome);
     if (request.mean)
         return ReadBoundedRealField(text, ValueEmptyMessage, -1e9L, 1e9L,
-                                    "The value must be between -1000000000 and 1000000000", value,
-                                    outcome);
+                                    MERVAN_TEXT("Calculator",
+                                                "The value must be between -1000000000 and "
+                                                "1000000000"),
+                                    value, outcome);
     return ReadFirstField(request.kind, CalcDirection::Probability, text, value, outcome);
 }
 
@@ -87,11 +107,15 @@ bool ReadMeanAndSd(const std::string &meanText, const std::string &sdText, CalcR
 {
     double mean = 0.0;
     double sd = 1.0;
-    if (!ReadBoundedRealField(meanText, "Please enter the mean.", -1e6L, 1e6L,
-                              "The mean must be between -1000000 and 1000000", mean, outcome)
-        || !ReadBoundedRealField(sdText, "Please enter the standard deviation.", 1e-6L, 1e6L,
-                                 "The standard deviation must be between 0.000001 and 1000000", sd,
-                                 outcome))
+    if (!ReadBoundedRealField(
+            meanText, MERVAN_TEXT("Calculator", "Please enter the mean."), -1e6L, 1e6L,
+            MERVAN_TEXT("Calculator", "The mean must be between -1000000 and 1000000"), mean,
+            outcome)
+        || !ReadBoundedRealField(
+            sdText, MERVAN_TEXT("Calculator", "Please enter the standard deviation."), 1e-6L, 1e6L,
+            MERVAN_TEXT("Calculator",
+                        "The standard deviation must be between 0.000001 and 1000000"),
+            sd, outcome))
         return false;
     request.mean = mean;
     request.sd = sd;
@@ -111,28 +135,30 @@ void ShowDigits(CalcResult &result, long double value, bool probability)
                                       : SignificantText(value, digits));
 }
 
-void TakeMessages(const std::vector<std::string> &messages, CalcResult &result)
+void TakeMessages(const std::vector<std::string> &messages, CalcResult &result,
+                  const Translator &translator)
 {
     for (const std::string &message : messages)
-        result.errors.push_back({CalcErrorCode::Numerical, {message}, message});
+        result.errors.push_back(
+            {CalcErrorCode::Numerical, {message}, NumericalMessage(message, translator)});
 }
 
-void CriticalValue(const CalcRequest &request, CalcResult &result)
+void CriticalValue(const CalcRequest &request, CalcResult &result, const Translator &translator)
 {
     const double alpha = request.first;
     QuantileSearch search;
     switch (request.kind) {
     case CalcKind::T:
         search = TCriticalValue(alpha, static_cast<std::uint16_t>(request.v1));
-        result.report = TReportText(alpha, request.v1, search.value);
+        result.report = TReportText(alpha, request.v1, search.value, translator);
         break;
     case CalcKind::ChiSquared:
         search = ChiCriticalValue(alpha, request.v1);
-        result.report = ChiReportText(alpha, request.v1, search);
+        result.report = ChiReportText(alpha, request.v1, search, translator);
         break;
     case CalcKind::F:
         search = FCriticalValue(alpha, request.v1, request.v2);
-        result.report = FReportText(alpha, request.v1, request.v2, search);
+        result.report = FReportText(alpha, request.v1, request.v2, search, translator);
         break;
     case CalcKind::Normal: {
         double percent = request.first;
@@ -140,7 +166,7 @@ void CriticalValue(const CalcRequest &request, CalcResult &result)
         result.value = z;
         result.marks = {z};
         result.probability = 1.0L - percent / 100.0L;
-        result.report = NormalReportText(percent, z);
+        result.report = NormalReportText(percent, z, translator);
         // More digits than the table search's three: the extended search.
         if (request.digits != 0)
             ShowDigits(result, NormalUpperQuantile((1.0L - request.first / 100.0L) / 2.0L).value,
@@ -148,7 +174,7 @@ void CriticalValue(const CalcRequest &request, CalcResult &result)
         return;
     }
     }
-    TakeMessages(search.messages, result);
+    TakeMessages(search.messages, result, translator);
     result.value = search.value;
     result.marks = {search.value};
     result.probability = alpha;
@@ -159,10 +185,12 @@ void CriticalValue(const CalcRequest &request, CalcResult &result)
 
 // The last line of a probability report: the probability, or that there is
 // none.
-std::string ProbabilityLine(const char *label, const TailProbability &tail)
+std::string ProbabilityLine(const char *label, const TailProbability &tail,
+                            const Translator &translator)
 {
     if (!tail.found)
-        return ProbabilityNotComputedLine;
+        return Indent
+            + Say(translator, MERVAN_TEXT("Calculator", "Probability could not be computed."));
     // Too small for the extended type to carry its digits: say how small.
     if (tail.belowRange)
         return std::string("          ") + label + " < " + SmallestProbabilityText();
@@ -179,12 +207,13 @@ struct UpperTailReport
 };
 
 constexpr UpperTailReport UpperTailReports[] = {
-    {"Students t distribution:", "t", "P(T > t)"},
-    {"Chi-squared distribution:", "chi-squared", "P(X > chi-squared)"},
-    {"F distribution:", "F", "P(F > f)"},
+    {MERVAN_TEXT("Calculator", "Students t distribution:"), "t", "P(T > t)"},
+    {MERVAN_TEXT("Calculator", "Chi-squared distribution:"),
+     MERVAN_TEXT("Calculator", "chi-squared"), MERVAN_TEXT("Calculator", "P(X > chi-squared)")},
+    {MERVAN_TEXT("Calculator", "F distribution:"), "F", "P(F > f)"},
 };
 
-void Probability(const CalcRequest &request, CalcResult &result)
+void Probability(const CalcRequest &request, CalcResult &result, const Translator &translator)
 {
     const double x = request.first;
     const std::string value = FormatNumber(0, request.firstDecimals, x);
@@ -193,10 +222,13 @@ void Probability(const CalcRequest &request, CalcResult &result)
         result.value = percent;
         result.marks = {x};
         result.probability = percent / 100.0L;
-        result.report = "          Normal distribution:\r\n          Probability from the value "
-                        "z = "
-            + value + "\r\n\r\n          Percent between -z and z = "
-            + FixedNotation(0, 4, static_cast<double>(percent));
+        result.report = Indent + Say(translator, MERVAN_TEXT("Calculator", "Normal distribution:"))
+            + "\r\n" + Indent
+            + Say(translator, MERVAN_TEXT("Calculator", "Probability from the value %1 = %2"),
+                  {"z", value})
+            + "\r\n\r\n" + Indent
+            + Say(translator, MERVAN_TEXT("Calculator", "Percent between -z and z = %1"),
+                  {FixedNotation(0, 4, static_cast<double>(percent))});
         ShowDigits(result, percent, false);
         return;
     }
@@ -205,14 +237,21 @@ void Probability(const CalcRequest &request, CalcResult &result)
         : request.kind == CalcKind::ChiSquared               ? ChiUpperTail(x, request.v1)
                                                : FUpperTail(x, request.v1, request.v2);
     const UpperTailReport &text = UpperTailReports[static_cast<int>(request.kind)];
+    const std::string name = translator("Calculator", text.value);
     // F names both degrees of freedom on the value's line.
-    const std::string degrees = request.kind == CalcKind::F
-        ? " with v1 = " + v1 + " and v2 = " + FormatNumber(0, 0, request.v2) + "\r\n\r\n"
-        : "\r\n          and " + v1 + " degrees of freedom\r\n\r\n";
-    result.report = std::string("          ") + text.title
-        + "\r\n          Probability from the value " + text.value + " = " + value + degrees
-        + ProbabilityLine(text.statement, tail);
-    TakeMessages(tail.messages, result);
+    const std::string valueLine = request.kind == CalcKind::F
+        ? Say(translator,
+              MERVAN_TEXT("Calculator",
+                          "Probability from the value %1 = %2 with v1 = %3 and v2 = %4"),
+              {name, value, v1, FormatNumber(0, 0, request.v2)})
+        : Say(translator, MERVAN_TEXT("Calculator", "Probability from the value %1 = %2"),
+              {name, value})
+            + "\r\n" + Indent
+            + Say(translator, MERVAN_TEXT("Calculator", "and %1 degrees of freedom"), {v1});
+    const std::string statement = translator("Calculator", text.statement);
+    result.report = Indent + translator("Calculator", text.title) + "\r\n" + Indent + valueLine
+        + "\r\n\r\n" + ProbabilityLine(statement.c_str(), tail, translator);
+    TakeMessages(tail.messages, result, translator);
     result.value = tail.value;
     result.marks = {x};
     result.probability = tail.value;
@@ -224,6 +263,11 @@ void Probability(const CalcRequest &request, CalcResult &result)
 }
 
 } // namespace
+
+std::string NumericalMessage(const std::string &message, const Translator &translator)
+{
+    return translator("Calculator", message.c_str());
+}
 
 std::vector<std::string> CalcResult::messages() const
 {
@@ -240,7 +284,8 @@ CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction,
 }
 
 CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
-                           const std::vector<std::string> &fields, char decimalSign, int digits)
+                           const std::vector<std::string> &fields, char decimalSign, int digits,
+                           const Translator &translator)
 {
     CalcResult result;
     CalcRequest &request = result.request;
@@ -249,6 +294,7 @@ CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area
     request.area = area;
     CalcOutcome outcome;
     outcome.decimalSign = decimalSign;
+    outcome.translator = translator;
     const bool between = area == CalcArea::Between;
     const std::size_t values = between ? 2 : 1;
     const std::size_t needed = FieldCount(kind) + values - 1;
@@ -271,7 +317,8 @@ CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area
         if (request.second >= request.first)
             return true;
         Refuse(outcome, CalcErrorCode::OutOfRange, {fields[1], fields[0], fields[1]},
-               "The second value must not be less than the first.");
+               Say(translator,
+                   MERVAN_TEXT("Calculator", "The second value must not be less than the first.")));
         return false;
     };
     const auto readDegrees = [&] {
@@ -282,17 +329,21 @@ CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area
     };
     if (fields.size() != needed && !ownNormal) {
         Refuse(outcome, CalcErrorCode::FieldCount, {std::to_string(needed)},
-               "The request needs " + std::to_string(needed) + " fields.");
+               Say(translator, MERVAN_TEXT("Calculator", "The request needs %1 fields."),
+                   {std::to_string(needed)}));
     } else if (between && direction == CalcDirection::CriticalValue) {
         Refuse(outcome, CalcErrorCode::OutOfRange, {},
-               "The area between two values is found from the values, not from alpha.");
+               Say(translator,
+                   MERVAN_TEXT("Calculator",
+                               "The area between two values is found "
+                               "from the values, not from alpha.")));
     } else if (area == CalcArea::Standard
                    ? ReadFirstField(kind, direction, fields[0], request.first, outcome)
                    : readValues()) {
         if (readDegrees() && (!ownNormal || ReadMeanAndSd(meanText, sdText, request, outcome))) {
             if (digits != 0 && (digits < 4 || digits > 10)) {
                 Refuse(outcome, CalcErrorCode::OutOfRange, {std::to_string(digits), "4", "10"},
-                       "Digits must be from 4 to 10");
+                       Say(translator, MERVAN_TEXT("Calculator", "Digits must be from 4 to 10")));
                 outcome.fieldsAccepted = static_cast<int>(fields.size());
             } else {
                 // The values are shown with the decimals typed, as the numbers taken.
@@ -312,17 +363,17 @@ CalcResult ReadCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area
     return result;
 }
 
-CalcResult ComputeCalc(const CalcRequest &request)
+CalcResult ComputeCalc(const CalcRequest &request, const Translator &translator)
 {
     CalcResult result;
     result.status = CalcStatus::Computed;
     result.request = request;
     if (request.area != CalcArea::Standard)
-        ComputeCalcArea(request, result);
+        ComputeCalcArea(request, result, translator);
     else if (request.direction == CalcDirection::CriticalValue)
-        CriticalValue(request, result);
+        CriticalValue(request, result, translator);
     else
-        Probability(request, result);
+        Probability(request, result, translator);
     return result;
 }
 
@@ -333,8 +384,10 @@ CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction,
 }
 
 CalcResult RunCalcRequest(CalcKind kind, CalcDirection direction, CalcArea area,
-                          const std::vector<std::string> &fields, char decimalSign, int digits)
+                          const std::vector<std::string> &fields, char decimalSign, int digits,
+                          const Translator &translator)
 {
-    const CalcResult read = ReadCalcRequest(kind, direction, area, fields, decimalSign, digits);
-    return read.accepted() ? ComputeCalc(read.request) : read;
+    const CalcResult read
+        = ReadCalcRequest(kind, direction, area, fields, decimalSign, digits, translator);
+    return read.accepted() ? ComputeCalc(read.request, translator) : read;
 }

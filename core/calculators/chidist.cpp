@@ -17,7 +17,7 @@ namespace {
 // Romberg rows of a chi-squared integral: the row test stops after row 31.
 constexpr int ChiRows = 31;
 
-constexpr char UnableMessage[] = "Sorry, unable to compute value.";
+constexpr char UnableMessage[] = MERVAN_TEXT("Calculator", "Sorry, unable to compute value.");
 
 // 2 x 11000: exp(-x/2) is a normal extended number well below this.
 constexpr long double ExpRangeEnd = 22000.0L;
@@ -100,17 +100,24 @@ QuantileSearch ChiCriticalValue(double alpha, std::int32_t v)
     return ChiQuantile(v, alpha);
 }
 
-std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals)
+std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals,
+                              const Translator &translator)
 {
     if (!search.found)
-        return NotComputedLine;
-    return "          Critical value = "
-        + FormatNumber(0, decimals, static_cast<double>(search.value));
+        return "          "
+            + translator("Calculator",
+                         MERVAN_TEXT("Calculator", "Critical value could not be computed."));
+    return "          "
+        + Filled(translator("Calculator", MERVAN_TEXT("Calculator", "Critical value = %1")),
+                 {FormatNumber(0, decimals, static_cast<double>(search.value))});
 }
 
-std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi)
+std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi,
+                          const Translator &translator)
 {
-    std::string text = AlphaDegreesHeading("Chi-squared distribution:", alpha, v);
-    text += CriticalValueLine(chi, chi.value < 0.001L ? 5 : (chi.value > 10.0L ? 2 : 3));
+    std::string text = AlphaDegreesHeading(MERVAN_TEXT("Calculator", "Chi-squared distribution:"),
+                                           alpha, v, translator);
+    text
+        += CriticalValueLine(chi, chi.value < 0.001L ? 5 : (chi.value > 10.0L ? 2 : 3), translator);
     return text;
 }

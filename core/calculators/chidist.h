@@ -12,6 +12,7 @@
 
 #include "core/calculators/quantile.h"
 #include "core/calculators/romberg.h"
+#include "core/numeric/translation.h"
 
 // Relative tolerance of every Romberg call of the chi-squared and F searches'
 // brackets and of the bisection that refines them: the bracket needs no more,
@@ -25,7 +26,8 @@ inline constexpr const char *NotComputedLine = "          Critical value could n
 
 // The last report line of the chi-squared and F calculators: the value with
 // the given decimals, or NotComputedLine when the search found none.
-std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals);
+std::string CriticalValueLine(const QuantileSearch &search, std::uint8_t decimals,
+                              const Translator &translator = {});
 
 // x^(v/2 - 1) exp(-x/2) / (Gamma(v/2) 2^(v/2)) for v degrees of freedom
 // (v >= 1; nothing when the constant cannot be computed). A failure of the
@@ -46,4 +48,5 @@ QuantileSearch ChiCriticalValue(double alpha, std::int32_t v);
 
 // The five-line report of a chi-squared request; a failed search shows that
 // the value could not be computed instead of a number.
-std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi);
+std::string ChiReportText(double alpha, std::int32_t v, const QuantileSearch &chi,
+                          const Translator &translator = {});

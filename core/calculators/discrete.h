@@ -11,6 +11,8 @@
 // starting term comes from Loader's saddle-point form in logarithms, so a far
 // tail keeps its digits below the smallest long double.
 
+#include "core/numeric/translation.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -67,14 +69,16 @@ struct DiscreteResult
 // (Poisson), then k (Exact, AtMost, AtLeast), a and b (Between) or P
 // (Quantile). digits is 0 or 4..10.
 DiscreteResult ReadDiscreteRequest(DiscreteFamily family, DiscreteQuestion question,
-                                   const std::vector<std::string> &fields, int digits = 0);
+                                   const std::vector<std::string> &fields, int digits = 0,
+                                   const Translator &translator = {});
 
 // Computes an accepted request: value, approximation and report.
-DiscreteResult ComputeDiscrete(const DiscreteRequest &request);
+DiscreteResult ComputeDiscrete(const DiscreteRequest &request, const Translator &translator = {});
 
 // ReadDiscreteRequest, then ComputeDiscrete when the fields were accepted.
 DiscreteResult RunDiscreteRequest(DiscreteFamily family, DiscreteQuestion question,
-                                  const std::vector<std::string> &fields, int digits = 0);
+                                  const std::vector<std::string> &fields, int digits = 0,
+                                  const Translator &translator = {});
 
 // The number of typed fields of a question after the distribution's own.
 int QuestionFieldCount(DiscreteQuestion question);

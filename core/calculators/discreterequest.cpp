@@ -19,13 +19,22 @@ constexpr long double NaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr char Indent[] = "          ";
 constexpr char LineBreak[] = "\r\n";
 
-// A whole-number field from low to high, or refused with message.
+// A text of the binomial and Poisson calculators with its arguments, in the
+// translator's language.
+std::string Say(const Translator &translator, const char *text,
+                std::initializer_list<std::string> arguments = {})
+{
+    return Filled(translator("Calculator", text), arguments);
+}
+
+// A whole-number field from low to high, or refused with message (emptyMessage
+// is marked, message already in the user's language).
 bool ReadCount(const std::string &text, const char *emptyMessage, std::int64_t low,
                std::int64_t high, const std::string &message, std::int64_t &value,
                CalcOutcome &outcome)
 {
     if (text.empty()) {
-        outcome.messages.push_back(emptyMessage);
+        outcome.messages.push_back(Say(outcome.translator, emptyMessage));
         return false;
     }
     // Only the field's own message is shown: "2.5" is one number, just not
@@ -45,31 +54,41 @@ bool ReadCount(const std::string &text, const char *emptyMessage, std::int64_t l
 bool ReadRequestFields(const std::vector<std::string> &fields, DiscreteRequest &request,
                        CalcOutcome &outcome)
 {
+    const Translator &tr = outcome.translator;
     const bool binomial = request.family == DiscreteFamily::Binomial;
     const std::size_t needed
         = (binomial ? 2u : 1u) + static_cast<std::size_t>(QuestionFieldCount(request.question));
     if (fields.size() != needed) {
-        outcome.messages.push_back("The request needs " + std::to_string(needed) + " fields.");
+        outcome.messages.push_back(Say(tr,
+                                       MERVAN_TEXT("Calculator", "The request needs %1 fields."),
+                                       {std::to_string(needed)}));
         return false;
     }
     std::size_t at = 0;
     double real = 0.0;
     if (binomial) {
         std::int64_t n = 0;
-        if (!ReadCount(fields[at++], "Please enter the number of trials n.", 1, MaxTrials,
-                       "n must be a whole number from 1 to 1000000", n, outcome)
-            || !ReadBoundedRealField(fields[at++], "Please enter the probability of success p.",
-                                     0.0L, 1.0L, "p must be a number from 0 to 1", real, outcome))
+        if (!ReadCount(
+                fields[at++], MERVAN_TEXT("Calculator", "Please enter the number of trials n."), 1,
+                MaxTrials,
+                Say(tr, MERVAN_TEXT("Calculator", "n must be a whole number from 1 to 1000000")), n,
+                outcome)
+            || !ReadBoundedRealField(
+                fields[at++],
+                MERVAN_TEXT("Calculator", "Please enter the probability of success p."), 0.0L, 1.0L,
+                MERVAN_TEXT("Calculator", "p must be a number from 0 to 1"), real, outcome))
             return false;
         request.n = static_cast<std::int32_t>(n);
         request.p = real;
     } else {
-        if (!ReadBoundedRealField(fields[at++], "Please enter the mean lambda.", 0.0L, MaxMean,
-                                  "lambda must be greater than 0 and at most 1000000", real,
-                                  outcome))
+        const char *const lambdaRange
+            = MERVAN_TEXT("Calculator", "lambda must be greater than 0 and at most 1000000");
+        if (!ReadBoundedRealField(fields[at++],
+                                  MERVAN_TEXT("Calculator", "Please enter the mean lambda."), 0.0L,
+                                  MaxMean, lambdaRange, real, outcome))
             return false;
         if (!(real > 0.0)) {
-            outcome.messages.push_back("lambda must be greater than 0 and at most 1000000");
+            outcome.messages.push_back(Say(tr, lambdaRange));
             --outcome.fieldsAccepted;
             return false;
         }
@@ -77,19 +96,25 @@ bool ReadRequestFields(const std::vector<std::string> &fields, DiscreteRequest &
     }
 
     const std::int64_t high = binomial ? request.n : std::numeric_limits<std::int32_t>::max();
-    const std::string range = binomial
-        ? " must be a whole number from 0 to " + std::to_string(request.n)
-        : std::string(" must be a whole number from 0 up");
+    // The range of a, b or k.
+    const auto range = [&](const char *name) {
+        return binomial
+            ? Say(tr, MERVAN_TEXT("Calculator", "%1 must be a whole number from 0 to %2"),
+                  {name, std::to_string(request.n)})
+            : Say(tr, MERVAN_TEXT("Calculator", "%1 must be a whole number from 0 up"), {name});
+    };
     switch (request.question) {
     case DiscreteQuestion::Quantile: {
         // A Poisson variable has no largest value to answer P = 1 with.
-        const char *message
-            = binomial ? "P must be a number from 0 to 1" : "P must be at least 0 and less than 1";
-        if (!ReadBoundedRealField(fields[at], "Please enter the probability P.", 0.0L, 1.0L,
-                                  message, real, outcome))
+        const char *message = binomial
+            ? MERVAN_TEXT("Calculator", "P must be a number from 0 to 1")
+            : MERVAN_TEXT("Calculator", "P must be at least 0 and less than 1");
+        if (!ReadBoundedRealField(fields[at],
+                                  MERVAN_TEXT("Calculator", "Please enter the probability P."),
+                                  0.0L, 1.0L, message, real, outcome))
             return false;
         if (!binomial && real >= 1.0) {
-            outcome.messages.push_back(message);
+            outcome.messages.push_back(Say(tr, message));
             --outcome.fieldsAccepted;
             return false;
         }
@@ -97,20 +122,22 @@ bool ReadRequestFields(const std::vector<std::string> &fields, DiscreteRequest &
         return true;
     }
     case DiscreteQuestion::Between:
-        if (!ReadCount(fields[at], "Please enter the lower value a.", 0, high, "a" + range,
-                       request.a, outcome)
-            || !ReadCount(fields[at + 1], "Please enter the upper value b.", 0, high, "b" + range,
-                          request.b, outcome))
+        if (!ReadCount(fields[at], MERVAN_TEXT("Calculator", "Please enter the lower value a."), 0,
+                       high, range("a"), request.a, outcome)
+            || !ReadCount(fields[at + 1],
+                          MERVAN_TEXT("Calculator", "Please enter the upper value b."), 0, high,
+                          range("b"), request.b, outcome))
             return false;
         if (request.a > request.b) {
-            outcome.messages.push_back("b must not be smaller than a");
+            outcome.messages.push_back(
+                Say(tr, MERVAN_TEXT("Calculator", "b must not be smaller than a")));
             --outcome.fieldsAccepted;
             return false;
         }
         return true;
     default:
-        return ReadCount(fields[at], "Please enter the value k.", 0, high, "k" + range, request.a,
-                         outcome);
+        return ReadCount(fields[at], MERVAN_TEXT("Calculator", "Please enter the value k."), 0,
+                         high, range("k"), request.a, outcome);
     }
 }
 
@@ -145,7 +172,7 @@ long double NormalApproximation(const DiscreteRequest &request)
     return std::clamp(k, 0.0L, end);
 }
 
-std::string QuestionText(const DiscreteRequest &request)
+std::string QuestionText(const DiscreteRequest &request, const Translator &translator)
 {
     const std::string k = std::to_string(request.a);
     switch (request.question) {
@@ -160,7 +187,8 @@ std::string QuestionText(const DiscreteRequest &request)
     case DiscreteQuestion::Quantile:
         break;
     }
-    return "Smallest k with P(X <= k) >= " + ShortestText(static_cast<double>(request.probability));
+    return Say(translator, MERVAN_TEXT("Calculator", "Smallest k with P(X <= k) >= %1"),
+               {ShortestText(static_cast<double>(request.probability))});
 }
 
 DiscreteModel ModelOf(const DiscreteRequest &request)
@@ -177,12 +205,14 @@ int QuestionFieldCount(DiscreteQuestion question)
 }
 
 DiscreteResult ReadDiscreteRequest(DiscreteFamily family, DiscreteQuestion question,
-                                   const std::vector<std::string> &fields, int digits)
+                                   const std::vector<std::string> &fields, int digits,
+                                   const Translator &translator)
 {
     DiscreteResult result;
     result.request.family = family;
     result.request.question = question;
     CalcOutcome outcome;
+    outcome.translator = translator;
     const bool read = ReadRequestFields(fields, result.request, outcome);
     result.messages = std::move(outcome.messages);
     if (!read) {
@@ -190,7 +220,8 @@ DiscreteResult ReadDiscreteRequest(DiscreteFamily family, DiscreteQuestion quest
         return result;
     }
     if (digits != 0 && (digits < 4 || digits > 10)) {
-        result.messages.push_back("Digits must be from 4 to 10");
+        result.messages.push_back(
+            Say(translator, MERVAN_TEXT("Calculator", "Digits must be from 4 to 10")));
         result.fieldInError = static_cast<int>(fields.size());
         return result;
     }
@@ -199,7 +230,7 @@ DiscreteResult ReadDiscreteRequest(DiscreteFamily family, DiscreteQuestion quest
     return result;
 }
 
-DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
+DiscreteResult ComputeDiscrete(const DiscreteRequest &request, const Translator &translator)
 {
     DiscreteResult result;
     result.request = request;
@@ -211,8 +242,8 @@ DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
         result.value = static_cast<long double>(k);
         result.logValue = model.logSum(0, k);
         result.valueText = std::to_string(k);
-        answer = QuestionText(request) + ": k = " + result.valueText + LineBreak + Indent
-            + "P(X <= " + result.valueText
+        answer = QuestionText(request, translator) + ": k = " + result.valueText + LineBreak
+            + Indent + "P(X <= " + result.valueText
             + ") = " + DiscreteProbabilityText(result.logValue, request.digits);
     } else {
         const std::int64_t a = request.a;
@@ -232,13 +263,17 @@ DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
         }
         result.value = std::exp(result.logValue);
         result.valueText = DiscreteProbabilityText(result.logValue, request.digits);
-        answer = QuestionText(request) + " = " + result.valueText;
+        answer = QuestionText(request, translator) + " = " + result.valueText;
     }
 
     result.normal = NormalApproximation(request);
-    std::string normalLine = "Normal approximation with continuity correction";
+    // The approximation's name, and where the comparison line may be cut.
+    const std::string approximation
+        = Say(translator, MERVAN_TEXT("Calculator", "Normal approximation"));
+    std::string normalLine = approximation + " "
+        + Say(translator, MERVAN_TEXT("Calculator", "with continuity correction"));
     if (std::isnan(result.normal))
-        normalLine += ": none (the variance is 0)";
+        normalLine += Say(translator, MERVAN_TEXT("Calculator", ": none (the variance is 0)"));
     else if (request.question == DiscreteQuestion::Quantile)
         normalLine += ": k = " + std::to_string(static_cast<std::int64_t>(result.normal));
     else if (result.normal < 1e-300L)
@@ -247,29 +282,31 @@ DiscreteResult ComputeDiscrete(const DiscreteRequest &request)
         normalLine += " = " + DiscreteProbabilityText(std::log(result.normal), request.digits);
 
     const std::string heading = request.family == DiscreteFamily::Binomial
-        ? std::string("Binomial distribution:") + LineBreak + Indent + "n = "
-            + std::to_string(request.n) + " and p = " + ShortestText(static_cast<double>(request.p))
-        : std::string("Poisson distribution:") + LineBreak + Indent
+        ? Say(translator, MERVAN_TEXT("Calculator", "Binomial distribution:")) + LineBreak + Indent
+            + Say(translator, MERVAN_TEXT("Calculator", "n = %1 and p = %2"),
+                  {std::to_string(request.n), ShortestText(static_cast<double>(request.p))})
+        : Say(translator, MERVAN_TEXT("Calculator", "Poisson distribution:")) + LineBreak + Indent
             + "lambda = " + ShortestText(static_cast<double>(request.lambda));
     // The comparison line goes on a line of its own when the digits make it
     // too wide for an 80-column report.
     const std::string joint = Indent + normalLine;
-    const std::size_t cut = normalLine.find(" with continuity correction");
-    const std::string normalLines = joint.size() <= 80 || cut == std::string::npos ? joint
-                                                                                   : Indent
-            + normalLine.substr(0, cut) + LineBreak + Indent + "  " + normalLine.substr(cut + 1);
+    const std::size_t cut = approximation.size();
+    const std::string normalLines = joint.size() <= 80 ? joint
+                                                       : Indent + normalLine.substr(0, cut)
+            + LineBreak + Indent + "  " + normalLine.substr(cut + 1);
     result.report
         = Indent + heading + LineBreak + LineBreak + Indent + answer + LineBreak + normalLines;
     return result;
 }
 
 DiscreteResult RunDiscreteRequest(DiscreteFamily family, DiscreteQuestion question,
-                                  const std::vector<std::string> &fields, int digits)
+                                  const std::vector<std::string> &fields, int digits,
+                                  const Translator &translator)
 {
-    const DiscreteResult read = ReadDiscreteRequest(family, question, fields, digits);
+    const DiscreteResult read = ReadDiscreteRequest(family, question, fields, digits, translator);
     if (!read.accepted)
         return read;
-    DiscreteResult result = ComputeDiscrete(read.request);
+    DiscreteResult result = ComputeDiscrete(read.request, translator);
     result.messages = read.messages;
     return result;
 }

@@ -23,8 +23,8 @@ namespace {
 // ln of a number safely inside the normal range of the extended type.
 constexpr long double LogSmallestPower = -11000.0L;
 
-constexpr char DensityMessage[] = "Sorry, error in computations.";
-constexpr char UnableMessage[] = "Sorry, unable to compute value.";
+constexpr char DensityMessage[] = MERVAN_TEXT("Calculator", "Sorry, error in computations.");
+constexpr char UnableMessage[] = MERVAN_TEXT("Calculator", "Sorry, unable to compute value.");
 
 void CheckFloatingPoint(const char *where)
 {
@@ -207,16 +207,17 @@ QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2)
     return search;
 }
 
-std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f)
+std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f,
+                        const Translator &translator)
 {
-    std::string text = "          F distribution:\r\n          Alpha = ";
-    text += AlphaText(alpha);
-    text += " with v1 = ";
-    text += FormatNumber(0, 0, v1);
-    text += " and v2 = ";
-    text += FormatNumber(0, 0, v2);
+    std::string text
+        = "          " + translator("Calculator", MERVAN_TEXT("Calculator", "F distribution:"));
+    text += "\r\n          ";
+    text += Filled(
+        translator("Calculator", MERVAN_TEXT("Calculator", "Alpha = %1 with v1 = %2 and v2 = %3")),
+        {AlphaText(alpha), FormatNumber(0, 0, v1), FormatNumber(0, 0, v2)});
     text += "\r\n";
     text += "\r\n";
-    text += CriticalValueLine(f, f.value < 0.001L ? 5 : 2);
+    text += CriticalValueLine(f, f.value < 0.001L ? 5 : 2, translator);
     return text;
 }

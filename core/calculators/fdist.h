@@ -72,4 +72,5 @@ QuantileSearch FQuantile(std::int32_t n1, std::int32_t n2, long double upper);
 QuantileSearch FCriticalValue(double alpha, std::int32_t v1, std::int32_t v2);
 
 // The four-line report of an F request.
-std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f);
+std::string FReportText(double alpha, std::int32_t v1, std::int32_t v2, const QuantileSearch &f,
+                        const Translator &translator = {});

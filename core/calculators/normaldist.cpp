@@ -93,11 +93,17 @@ double NormalCriticalValue(double &percent)
     return z;
 }
 
-std::string NormalReportText(double percent, double z)
+std::string NormalReportText(double percent, double z, const Translator &translator)
 {
-    return "          Normal distribution:\r\n          For probable error = "
-        + FormatNumber(0, 1, percent) + "%" + "\r\n" + "\r\n"
-        + "          z-value = " + FormatNumber(0, 3, z);
+    const auto say = [&translator](const char *text, const std::string &argument) {
+        return Filled(translator("Calculator", text), {argument});
+    };
+    return "          "
+        + translator("Calculator", MERVAN_TEXT("Calculator", "Normal distribution:"))
+        + "\r\n          "
+        + say(MERVAN_TEXT("Calculator", "For probable error = %1%"), FormatNumber(0, 1, percent))
+        + "\r\n" + "\r\n" + "          "
+        + say(MERVAN_TEXT("Calculator", "z-value = %1"), FormatNumber(0, 3, z));
 }
 
 long double NormalDensity(long double z)
@@ -117,6 +123,6 @@ QuantileSearch NormalUpperQuantile(long double upper)
     if (upper > 0.5L)
         search.value = -search.value;
     if (!search.found)
-        search.messages.emplace_back("Sorry, unable to compute value.");
+        search.messages.emplace_back(MERVAN_TEXT("Calculator", "Sorry, unable to compute value."));
     return search;
 }

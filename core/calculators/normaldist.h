@@ -5,6 +5,7 @@
 // distribution function built from the error function's power series.
 
 #include "core/calculators/quantile.h"
+#include "core/numeric/translation.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ double ErrorFunction(double x);
 double NormalCriticalValue(double &percent);
 
 // The four-line report of a normal request.
-std::string NormalReportText(double percent, double z);
+std::string NormalReportText(double percent, double z, const Translator &translator = {});
 
 // The standard normal density in extended precision.
 long double NormalDensity(long double z);

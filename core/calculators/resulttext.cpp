@@ -7,10 +7,16 @@
 #include <cmath>
 #include <cstdint>
 
-std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v)
+std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v,
+                                const Translator &translator)
 {
-    return std::string("          ") + title + "\r\n          For alpha = " + AlphaText(alpha)
-        + "\r\n          and " + FormatNumber(0, 0, v) + " degrees of freedom\r\n\r\n";
+    const auto say = [&translator](const char *text, const std::string &argument) {
+        return Filled(translator("Calculator", text), {argument});
+    };
+    return "          " + translator("Calculator", title) + "\r\n          "
+        + say(MERVAN_TEXT("Calculator", "For alpha = %1"), AlphaText(alpha)) + "\r\n          "
+        + say(MERVAN_TEXT("Calculator", "and %1 degrees of freedom"), FormatNumber(0, 0, v))
+        + "\r\n\r\n";
 }
 
 std::string AlphaText(double alpha)

@@ -2,11 +2,15 @@
 // The parts that the calculators' reports share. A report's lines are joined
 // by CR LF; there is no final line break.
 
+#include "core/numeric/translation.h"
+
 #include <cstdint>
 #include <string>
 
-// The first four lines of a t or chi-squared report, each ending in CR LF.
-std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v);
+// The first four lines of a t or chi-squared report, each ending in CR LF;
+// title is marked in the context "Calculator".
+std::string AlphaDegreesHeading(const char *title, double alpha, std::int32_t v,
+                                const Translator &translator = {});
 
 // alpha with as many decimals as it needs to show the number typed: three at
 // least, six at most ("0.050", "0.0001", "0.999999").

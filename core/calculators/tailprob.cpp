@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr char UnableMessage[] = "Sorry, unable to compute value.";
+constexpr char UnableMessage[] = MERVAN_TEXT("Calculator", "Sorry, unable to compute value.");
 
 // P(X > x) (upper) or P(X < x) for a density on (0, infinity) with its mode
 // at mode: at or above the mode the mass above x is summed, under it the

@@ -79,9 +79,12 @@ QuantileSearch TCriticalValue(double alpha, std::uint16_t v)
     return search;
 }
 
-std::string TReportText(double alpha, std::int32_t v, long double t)
+std::string TReportText(double alpha, std::int32_t v, long double t, const Translator &translator)
 {
     const double shown = static_cast<double>(t);
-    return AlphaDegreesHeading("Students t distribution:", alpha, v)
-        + "          Critical value = " + FormatNumber(0, t < 0.001L ? 6 : 2, shown);
+    return AlphaDegreesHeading(MERVAN_TEXT("Calculator", "Students t distribution:"), alpha, v,
+                               translator)
+        + "          "
+        + Filled(translator("Calculator", MERVAN_TEXT("Calculator", "Critical value = %1")),
+                 {FormatNumber(0, t < 0.001L ? 6 : 2, shown)});
 }

@@ -5,6 +5,7 @@
 
 #include "core/calculators/quantile.h"
 #include "core/calculators/romberg.h"
+#include "core/numeric/translation.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,4 +26,5 @@ QuantileSearch TQuantile(std::uint16_t v, long double p);
 QuantileSearch TCriticalValue(double alpha, std::uint16_t v);
 
 // The five-line report of a t request.
-std::string TReportText(double alpha, std::int32_t v, long double t);
+std::string TReportText(double alpha, std::int32_t v, long double t,
+                        const Translator &translator = {});

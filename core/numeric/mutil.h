@@ -3,6 +3,8 @@
 // chi-squared and F calculators, and exact powers of ten. All work in
 // extended precision (80-bit long double) and keep no state.
 
+#include "core/numeric/translation.h"
+
 #include <cfenv>
 #include <optional>
 #include <stdexcept>
@@ -33,7 +35,7 @@ inline constexpr long double TwoPi = 6.283185307179586477L;
 
 // The message that a caller shows for each failure of Power.
 inline constexpr const char *PowerFailureMessage
-    = "Exception raised in Power function. Solution is incorrect.";
+    = MERVAN_TEXT("Calculator", "Exception raised in Power function. Solution is incorrect.");
 
 // base raised to exponent, computed as exp(exponent * ln(base)); nothing on a
 // floating-point error on the way (base 0, a negative base, overflow). A

@@ -25,6 +25,7 @@
 #include "gui/common/prompts.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
+#include "gui/common/translations.h"
 #include "gui/common/vectorpicture.h"
 #include "gui/viewers/resultsdialog.h"
 #include "gui/viewers/windowplacement.h"
@@ -356,7 +357,7 @@ CalcResult CalculatorDialog::runRequest() const
     return RunCalcRequest(m_design.kind,
                           probabilityMode() ? CalcDirection::Probability
                                             : CalcDirection::CriticalValue,
-                          area(), fields, sign, m_digits->currentData().toInt());
+                          area(), fields, sign, m_digits->currentData().toInt(), CoreTranslator());
 }
 
 VectorDrawing CalculatorDialog::densityDrawing(const CalcResult &result, QString *text)

@@ -20,6 +20,7 @@
 #include "gui/common/prompts.h"
 #include "gui/common/settings.h"
 #include "gui/common/text.h"
+#include "gui/common/translations.h"
 #include "gui/viewers/resultsdialog.h"
 #include "gui/viewers/windowplacement.h"
 
@@ -160,7 +161,7 @@ DiscreteResult DiscreteDialog::runRequest() const
     for (const QLineEdit *edit : shownFields())
         texts.push_back(ToCore(edit->text()));
     return RunDiscreteRequest(m_family, Questions[std::max(m_question->currentIndex(), 0)], texts,
-                              m_digits->currentData().toInt());
+                              m_digits->currentData().toInt(), CoreTranslator());
 }
 
 void DiscreteDialog::restoreChoices()

@@ -5,8 +5,9 @@ The test runs with LANGUAGE=de and LANG=de_DE.UTF-8 (a locale whose decimal
 sign is a comma). In the window, Statistik > Normalverteilung (alt+s, n) opens
 the calculator captioned "Normalverteilung", and Datei > Beenden (alt+d, b)
 ends the program. The console companion says in German that a file holds no
-numbers, titles the histogram picture "Histogramm von ...", and writes the
-.OUT report in German with decimal points all the same.
+numbers, titles the histogram picture "Histogramm von ...", writes the .OUT
+report in German with decimal points all the same, and reports a critical
+value of t in German.
 
     xvfb-run -a -s "-screen 0 1366x768x24" python3 german_e2e.py MERVAN MERVAN_BATCH
 """
@@ -70,6 +71,12 @@ def check_console(batch, folder):
     if not re.search(r"\d\.\d", report) or re.search(r"\d,\d", report):
         raise Failure("the report does not keep its decimal points:\n%s" % report)
     print("ok: the report is in German and keeps its decimal points")
+
+    done = subprocess.run([batch, "t", "0.05", "10"], capture_output=True, timeout=60)
+    lines = [line.strip() for line in done.stdout.decode().split("\r\n")]
+    if done.returncode != 0 or lines[2:] != ["und 10 Freiheitsgraden", "", "Kritischer Wert = 1.81"]:
+        raise Failure("t 0.05 10: status %d and the report %r" % (done.returncode, lines))
+    print("ok: the t calculator's report is German, its critical value 1.81")
 
 
 def main():
