@@ -2,6 +2,7 @@
 
 #include "core/analysis/reportformat.h"
 #include "core/calculators/tailprob.h"
+#include "core/numeric/showntext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,9 +52,12 @@ long double LogSum(long double x, long double y)
     return high + std::log1p(std::exp(std::min(x, y) - high));
 }
 
+// text right-justified in width columns (characters, not bytes: a
+// translated heading may hold umlauts).
 std::string Padded(const std::string &text, std::size_t width)
 {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    const std::size_t columns = Columns(text);
+    return columns >= width ? text : std::string(width - columns, ' ') + text;
 }
 
 } // namespace
@@ -118,12 +122,8 @@ std::string GoodnessOfFitText(const GoodnessOfFit &fit, const Classes &classes, 
     const std::string indent(Indent, ' ');
     const std::string heading
         = text_(MERVAN_TEXT("Goodness", "Goodness of Fit to the Normal Curve"));
-    std::string text = "\n" + indent + heading + "\n" + indent
-        + std::string(static_cast<std::size_t>(
-                          std::count_if(heading.begin(), heading.end(),
-                                        [](char c) { return (c & 0xC0) != 0x80; })),
-                      '~')
-        + "\n";
+    std::string text
+        = "\n" + indent + heading + "\n" + indent + std::string(Columns(heading), '~') + "\n";
     if (!fit.refusal.empty())
         return text + WrappedLines(Indent, text_(fit.refusal.c_str()));
 

@@ -9,6 +9,7 @@
 #include <boost/math/distributions/normal.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -129,6 +130,35 @@ TEST(GoodnessOfFit, FarTailClassesGiveAFiniteStatistic)
         EXPECT_EQ(shown.find('e') != std::string::npos, statistic >= 1e9L) << shown;
         EXPECT_NEAR(std::strtold(shown.c_str(), nullptr) / statistic, 1.0L, 5e-4L) << shown;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Translated headings are right-justified by characters, not bytes: the
+// header row is as wide as the rule under it.
+TEST(GoodnessOfFit, TranslatedHeadingsKeepTheirColumns)
+{
+    const Translator umlauts{[](const char *, const char *english) {
+        const std::string text = english;
+        return text == "Lower Value" ? std::string("Untergrenze \u00fc\u00fc")
+            : text == "Goodness of Fit to the Normal Curve" ? std::string("G\u00fcte der Anpassung")
+                                                            : text;
+    }};
+    const AnalysisResult state = Analyse(Sample(true, 200), 6);
+    const std::string text
+        = GoodnessOfFitText(state.fit, state.classes, state.sample.decimals, umlauts);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    const auto columns = [](const std::string &line) {
+        return std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(columns(lines[1]), columns(lines[2])); // the heading and its ~ rule
+    EXPECT_EQ(columns(lines[3]), columns(lines[4])); // the header row and its = rule
 }
 
 } // namespace
