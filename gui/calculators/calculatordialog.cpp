@@ -520,11 +520,7 @@ void CalculatorDialog::restoreChoices()
     m_area->setCurrentIndex(std::max(areaIndex, 0));
     m_digits->setCurrentIndex(
         std::max(m_digits->findData(settings.lastChoice(key, QStringLiteral("digits"), 0)), 0));
-    for (QLineEdit *edit : requestFields(true)) {
-        const QVariant text = settings.lastChoice(key, edit->objectName());
-        if (text.isValid())
-            edit->setText(text.toString());
-    }
+    settings.restoreFieldTexts(key, requestFields(true));
 }
 
 void CalculatorDialog::storeChoices() const
@@ -534,6 +530,5 @@ void CalculatorDialog::storeChoices() const
     settings.setLastChoice(key, QStringLiteral("direction"), probabilityMode() ? 1 : 0);
     settings.setLastChoice(key, QStringLiteral("area"), int(area()));
     settings.setLastChoice(key, QStringLiteral("digits"), m_digits->currentData());
-    for (const QLineEdit *edit : requestFields(true))
-        settings.setLastChoice(key, edit->objectName(), edit->text());
+    settings.setFieldTexts(key, requestFields(true));
 }

@@ -174,11 +174,7 @@ void DiscreteDialog::restoreChoices()
         std::max(m_digits->findData(settings.lastChoice(key, QStringLiteral("digits"), 0)), 0));
     m_normalOverlay->setChecked(
         settings.lastChoice(key, QStringLiteral("normal overlay"), false).toBool());
-    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
-        const QVariant text = settings.lastChoice(key, edit->objectName());
-        if (text.isValid())
-            edit->setText(text.toString());
-    }
+    settings.restoreFieldTexts(key, findChildren<QLineEdit *>());
 }
 
 void DiscreteDialog::storeChoices() const
@@ -188,8 +184,7 @@ void DiscreteDialog::storeChoices() const
     settings.setLastChoice(key, QStringLiteral("question"), m_question->currentIndex());
     settings.setLastChoice(key, QStringLiteral("digits"), m_digits->currentData());
     settings.setLastChoice(key, QStringLiteral("normal overlay"), m_normalOverlay->isChecked());
-    for (const QLineEdit *edit : findChildren<QLineEdit *>())
-        settings.setLastChoice(key, edit->objectName(), edit->text());
+    settings.setFieldTexts(key, findChildren<QLineEdit *>());
 }
 
 void DiscreteDialog::run()

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 
@@ -113,6 +114,21 @@ QVariant Settings::lastChoice(const QString &dialog, const QString &field,
 void Settings::setLastChoice(const QString &dialog, const QString &field, const QVariant &value)
 {
     m_settings.setValue(ChoiceKey(dialog, field), value);
+}
+
+void Settings::restoreFieldTexts(const QString &dialog, const QList<QLineEdit *> &fields) const
+{
+    for (QLineEdit *edit : fields) {
+        const QVariant text = lastChoice(dialog, edit->objectName());
+        if (text.isValid())
+            edit->setText(text.toString());
+    }
+}
+
+void Settings::setFieldTexts(const QString &dialog, const QList<QLineEdit *> &fields)
+{
+    for (const QLineEdit *edit : fields)
+        setLastChoice(dialog, edit->objectName(), edit->text());
 }
 
 int Settings::zoomPercent() const

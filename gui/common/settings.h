@@ -4,11 +4,14 @@
 // getters and setters below.
 
 #include <QByteArray>
+#include <QList>
 #include <QRect>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+
+class QLineEdit;
 
 class Settings
 {
@@ -47,6 +50,10 @@ public:
     QVariant lastChoice(const QString &dialog, const QString &field,
                         const QVariant &fallback = QVariant()) const;
     void setLastChoice(const QString &dialog, const QString &field, const QVariant &value);
+    // The texts of a dialog's fields among its last choices, each under the
+    // field's object name; a field never stored keeps its text.
+    void restoreFieldTexts(const QString &dialog, const QList<QLineEdit *> &fields) const;
+    void setFieldTexts(const QString &dialog, const QList<QLineEdit *> &fields);
 
     // The View menu's zoom of the text and the pictures in percent, 100
     // when never changed.
